@@ -1,0 +1,322 @@
+#include "cfg_file.h"
+
+#include "atomic_file.h"
+#include "cfg_store.h"
+
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <string_view>
+#include <unistd.h>
+
+namespace {
+
+// A logical line this long is refused whatever its kind, so that a file without line
+// feeds cannot make the reader hold gigabytes.
+constexpr std::size_t kLineCap = 64u * 1024u * 1024u;
+
+// Delivers the file's bytes in chunks. A byte 255 ends the input for the reader, as the
+// client's own reader takes it for the end of the file.
+class CfgLineSource {
+public:
+    explicit CfgLineSource(int fd) : m_fd(fd), m_buffer(kChunk) {}
+    CfgLineSource(const char* data, std::size_t size) : m_cur(data), m_lim(data) {
+        limitAtByte255(data, size);
+    }
+
+    // Next run of bytes, or false at the end of the input.
+    bool next(const char*& begin, const char*& end) {
+        if (m_cur == m_lim && !refill())
+            return false;
+        begin = m_cur;
+        end = m_lim;
+        return true;
+    }
+    void consume(const char* upTo) { m_cur = upTo; }
+    bool readFailed() const { return m_readFailed; }
+
+private:
+    static constexpr std::size_t kChunk = 256 * 1024;
+
+    void limitAtByte255(const char* data, std::size_t size) {
+        const void* ff = std::memchr(data, 0xFF, size);
+        m_lim = ff ? static_cast<const char*>(ff) : data + size;
+        m_done = ff != nullptr || m_fd < 0;
+    }
+    bool refill() {
+        if (m_done)
+            return false;
+        ssize_t n;
+        do {
+            n = ::read(m_fd, m_buffer.data(), m_buffer.size());
+        } while (n < 0 && errno == EINTR);
+        if (n < 0)
+            m_readFailed = true;
+        if (n <= 0) {
+            m_done = true;
+            return false;
+        }
+        m_cur = m_buffer.data();
+        limitAtByte255(m_buffer.data(), static_cast<std::size_t>(n));
+        return m_cur != m_lim;
+    }
+
+    int m_fd = -1;
+    std::vector<char> m_buffer;
+    const char* m_cur = nullptr;
+    const char* m_lim = nullptr;
+    bool m_done = false;
+    bool m_readFailed = false;
+};
+
+struct LineState {
+    long physical = 0; // line feeds consumed so far
+    bool tooLong = false;
+};
+
+// Reads one logical line into `line`: CR LF counts as one line feed, a line feed right
+// after a backslash joins the next physical line (both dropped), and the line feed that
+// ends the line stays in it. Returns the number of characters stored; 0 at end of input.
+std::size_t cfgReadLine(CfgStore& store, CfgLineSource& source, std::string& line,
+                        LineState& state) {
+    line.clear();
+    state.tooLong = false;
+    if (store.endOfInput)
+        return 0;
+    const char* begin;
+    const char* end;
+    for (;;) {
+        if (!source.next(begin, end)) {
+            store.endOfInput = true;
+            return line.size();
+        }
+        const char* lf = static_cast<const char*>(std::memchr(begin, '\n', end - begin));
+        const char* segmentEnd = lf ? lf : end;
+        if (line.size() + static_cast<std::size_t>(segmentEnd - begin) > kLineCap) {
+            state.tooLong = true;
+            line.resize(kLineCap);
+        } else {
+            line.append(begin, segmentEnd);
+        }
+        if (!lf) {
+            source.consume(end);
+            continue;
+        }
+        source.consume(lf + 1);
+        ++state.physical;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty() && line.back() == '\\') {
+            line.pop_back();
+            continue;
+        }
+        line.push_back('\n');
+        return line.size();
+    }
+}
+
+// Parses the logical lines of one source into the store.
+int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
+    store.endOfInput = false;
+    CfgReadResult local;
+    CfgReadResult& out = detail ? *detail : local;
+    out = {};
+    std::string line;
+    line.reserve(512);
+    LineState state;
+
+    auto malformed = [&](long at, CfgParseError why) {
+        cfgClear(store);
+        out.result = 2;
+        out.line = at;
+        out.error = why;
+        return 2;
+    };
+
+    cfgReadLine(store, source, line, state); // the header line, whatever it holds
+    bool haveSection = false;
+    for (;;) {
+        long firstLine = state.physical + 1;
+        if (cfgReadLine(store, source, line, state) == 0)
+            break;
+        // The client's reader sees the line as a C string: a NUL byte ends it.
+        std::string_view text(line.data(), ::strnlen(line.data(), line.size()));
+        char first = text.empty() ? '\0' : text.front();
+        if (first == '\n' || first == ' ' || first == ';')
+            continue;
+        if (!text.empty() && text.back() == '\n')
+            text.remove_suffix(1);
+        if (first == '[') {
+            std::size_t close = text.find(']');
+            if (close == std::string_view::npos)
+                return malformed(firstLine, CfgParseError::NoClosingBracket);
+            if (close - 1 > kCfgMaxName)
+                return malformed(firstLine, CfgParseError::SectionNameTooLong);
+            store.appendSection(text.substr(1, close - 1));
+            haveSection = true;
+            continue;
+        }
+        if (state.tooLong)
+            return malformed(firstLine, CfgParseError::LineTooLong);
+        std::size_t eq = text.find('=');
+        if (eq == std::string_view::npos)
+            return malformed(firstLine, CfgParseError::NoEquals);
+        if (eq > kCfgMaxName)
+            return malformed(firstLine, CfgParseError::KeyNameTooLong);
+        if (text.size() - eq - 1 > kCfgMaxValue)
+            return malformed(firstLine, CfgParseError::ValueTooLong);
+        if (!haveSection)
+            return malformed(firstLine, CfgParseError::KeyBeforeSection);
+        store.appendKeyToLast(text.substr(0, eq), text.substr(eq + 1));
+    }
+    if (source.readFailed())
+        return malformed(state.physical + 1, CfgParseError::CloseFailed);
+    return 0;
+}
+
+// Collects the written bytes and hands them on in large pieces.
+class CfgSink {
+public:
+    explicit CfgSink(std::function<bool(const char*, std::size_t)> flush)
+        : m_flush(std::move(flush)) {
+        m_buffer.reserve(kFlushAt + 512);
+    }
+    std::string& buffer() { return m_buffer; }
+    bool maybeFlush() { return m_buffer.size() < kFlushAt || flush(); }
+    bool flush() {
+        bool ok = m_buffer.empty() || m_flush(m_buffer.data(), m_buffer.size());
+        m_buffer.clear();
+        return ok;
+    }
+
+private:
+    static constexpr std::size_t kFlushAt = 256 * 1024;
+    std::function<bool(const char*, std::size_t)> m_flush;
+    std::string m_buffer;
+};
+
+// Text-mode output: every line feed becomes CR LF, also one that a value carries.
+void putText(std::string& out, const char* text, std::size_t len) {
+    const char* end = text + len;
+    while (text < end) {
+        const char* lf = static_cast<const char*>(std::memchr(text, '\n', end - text));
+        if (!lf) {
+            out.append(text, end);
+            return;
+        }
+        out.append(text, lf);
+        out.append("\r\n", 2);
+        text = lf + 1;
+    }
+}
+
+bool writeStore(const CfgStore& store, CfgSink& sink) {
+    std::string& out = sink.buffer();
+    out.append(kCfgHeader);
+    out.append("\r\n;\r\n");
+    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
+        std::string_view name = store.sectionName(s);
+        out.append(";\r\n[");
+        putText(out, name.data(), name.size());
+        out.append("]\r\n");
+        for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k)) {
+            std::string_view key = store.keyName(k);
+            std::string_view value = store.keyValue(k);
+            cfgWriteKey(out, key.data(), key.size(), value.data(), value.size());
+            if (!sink.maybeFlush())
+                return false;
+        }
+    }
+    out.append(kCfgEnd);
+    return sink.flush();
+}
+
+} // namespace
+
+int cfgWriteKey(std::string& out, const char* name, std::size_t nameLen, const char* value,
+                std::size_t valueLen) {
+    putText(out, name, nameLen);
+    out.push_back('=');
+    std::size_t first = nameLen < 73 ? 73 - nameLen : 0;
+    std::size_t piece = std::min(first, valueLen);
+    for (std::size_t at = 0;;) {
+        putText(out, value + at, piece);
+        at += piece;
+        if (at >= valueLen)
+            break;
+        out.append("\\\r\n", 3);
+        piece = std::min<std::size_t>(74, valueLen - at);
+    }
+    out.append("\r\n", 2);
+    return 1;
+}
+
+int cfgReadFile(CfgStore& store, const std::string& path, CfgReadResult* detail) {
+    int fd;
+    do {
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        if (detail)
+            *detail = {1, 0, CfgParseError::None};
+        return 1;
+    }
+    CfgLineSource source(fd);
+    int result = readSource(store, source, detail);
+    if (::close(fd) != 0 && result == 0) {
+        cfgClear(store);
+        if (detail)
+            *detail = {2, 0, CfgParseError::CloseFailed};
+        return 2;
+    }
+    return result;
+}
+
+int cfgReadBuffer(CfgStore& store, const char* data, std::size_t size, CfgReadResult* detail) {
+    CfgLineSource source(data, size);
+    return readSource(store, source, detail);
+}
+
+std::string cfgWriteBuffer(const CfgStore& store) {
+    std::string all;
+    CfgSink sink([&all](const char* data, std::size_t n) {
+        all.append(data, n);
+        return true;
+    });
+    writeStore(store, sink);
+    return all;
+}
+
+int cfgWriteFile(const CfgStore& store, const std::string& path) {
+    AtomicFile file(path);
+    if (!file.open())
+        return 1;
+    CfgSink sink([&file](const char* data, std::size_t n) { return file.write(data, n); });
+    if (!writeStore(store, sink))
+        return 2;
+    return file.commit() ? 0 : 2;
+}
+
+const char* cfgParseErrorText(CfgParseError error) {
+    switch (error) {
+    case CfgParseError::None:
+        return "no error";
+    case CfgParseError::SectionNameTooLong:
+        return "section name longer than 15 characters";
+    case CfgParseError::NoClosingBracket:
+        return "section line without \"]\"";
+    case CfgParseError::NoEquals:
+        return "line is neither a comment, a section nor a key (no \"=\")";
+    case CfgParseError::KeyNameTooLong:
+        return "key name longer than 15 characters";
+    case CfgParseError::ValueTooLong:
+        return "value longer than 282 characters";
+    case CfgParseError::KeyBeforeSection:
+        return "key line before the first section line";
+    case CfgParseError::LineTooLong:
+        return "line longer than 64 MiB";
+    case CfgParseError::CloseFailed:
+        return "the file could not be read to its end";
+    }
+    return "malformed";
+}

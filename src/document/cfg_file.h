@@ -1,0 +1,56 @@
+// Reading and writing the configuration file. The file is the client's Windows text file
+// whatever platform edits it: CR LF reads as one line feed, and every line is written with
+// CR LF, so a file written here is byte for byte the file the client's own platform writes.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+class CfgStore;
+
+// Why a file was found malformed; kept beside the store so that callers can say where.
+enum class CfgParseError {
+    None,
+    SectionNameTooLong, // more than 15 characters between "[" and "]"
+    NoClosingBracket,   // a section line without "]"
+    NoEquals,           // a key line without "="
+    KeyNameTooLong,     // more than 15 characters before the first "="
+    ValueTooLong,       // more than 282 characters after the first "="
+    KeyBeforeSection,   // a key line before the first section line
+    LineTooLong,        // a key line far beyond the 298-character limit
+    CloseFailed,        // the file could not be closed after reading
+};
+
+struct CfgReadResult {
+    int result = 0;            // as cfgReadFile returns it
+    long line = 0;             // first physical line of the malformed logical line, from 1
+    CfgParseError error = CfgParseError::None;
+};
+
+inline constexpr std::size_t kCfgMaxName = 15;
+inline constexpr std::size_t kCfgMaxValue = 282;
+inline constexpr std::size_t kCfgMaxLogicalLine = 298;
+inline constexpr const char* kCfgHeader = "%Arvenco SNA Client Configuration File";
+inline constexpr const char* kCfgEnd = ";;  END";
+
+// 0 read (an empty file included); 1 cannot be opened; 2 malformed (the store is then
+// emptied) or closing failed. The caller empties the store beforehand.
+int cfgReadFile(CfgStore& store, const std::string& path, CfgReadResult* detail = nullptr);
+
+// Reads a file from memory, as cfgReadFile reads it from disk.
+int cfgReadBuffer(CfgStore& store, const char* data, std::size_t size,
+                  CfgReadResult* detail = nullptr);
+
+// 0 written; 1 could not be created; 2 a write, the flush or the final rename failed.
+// The file is replaced atomically: on any failure the previous file is left as it was.
+int cfgWriteFile(const CfgStore& store, const std::string& path);
+
+// The bytes cfgWriteFile writes for this store.
+std::string cfgWriteBuffer(const CfgStore& store);
+
+// One key with its continuation lines, appended to out in the file's layout.
+// Returns 1 (writing to memory cannot fail).
+int cfgWriteKey(std::string& out, const char* name, std::size_t nameLen, const char* value,
+                std::size_t valueLen);
+
+const char* cfgParseErrorText(CfgParseError error);

@@ -1,0 +1,37 @@
+// Messages shown to the user, the table of error codes, and the two transport texts.
+// The core shows nothing itself: AppMessageBox hands the message to a presenter that the
+// front end installs (a Qt message box, stderr for the tool, a recorder in tests).
+#pragma once
+
+#include <functional>
+#include <string>
+
+// Message box styles, in the platform's numbering, and the buttons they return.
+inline constexpr int kMbOk = 0;               // OK only, no icon
+inline constexpr int kMbIconStop = 16;        // OK with the stop icon
+inline constexpr int kMbOkCancelQuestion = 33; // OK and Cancel with the question icon
+inline constexpr int kMbExclamation = 48;     // OK with the exclamation icon
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
+// Shows text with the application title (string 57344) and returns the button pressed.
+using MessagePresenter = std::function<int(const std::string& title, const std::string& text,
+                                           int style)>;
+void setMessagePresenter(MessagePresenter presenter); // empty: write to stderr
+int AppMessageBox(const std::string& text, int style);
+
+// The message id of an error code, or 0 for a code that has none (nothing is shown).
+int errorMessageId(int code);
+
+// The store failure code: any failed store operation or file read or write.
+inline constexpr int kErrStore = 66;
+inline constexpr int kCheckFailed = 256; // the failure flag a refused record check sets
+
+// The two transport texts (strings 61206 and 61207), process-wide. They are reloaded from
+// the language library at every open and by every server-name test.
+struct TransportTexts {
+    std::string first;
+    std::string second;
+};
+const TransportTexts& transportTexts();
+const TransportTexts& reloadTransportTexts();

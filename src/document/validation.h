@@ -1,0 +1,39 @@
+// SNA name classes and the record checks that every record writer runs before it touches
+// the store. A check stops at the first failing field: it sets the failure flag to 256 and
+// the error code, and leaves both alone when the record passes.
+#pragma once
+
+#include "record_types.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// A copy of text lengthened with blanks to width; a longer text is left as it is.
+std::string padRight(std::string_view text, std::size_t width);
+
+// Each test looks at `length` characters where it takes a length.
+bool isAliasText(std::string_view text, std::size_t length);
+bool isLuAlias(std::string_view text);
+bool isTypeAName(std::string_view text, std::size_t length);
+bool isMixedCaseName(std::string_view text, std::size_t length);
+bool isAppTpName(std::string_view text, std::size_t length);
+bool isServiceTpName(std::string_view text);
+bool isQualifiedLuName(std::string_view text);
+bool isCpicSecurityText(std::string_view text, std::size_t length);
+bool isHostSecurityText(std::string_view text, std::size_t length);
+bool isUserText(std::string_view text, std::size_t length);
+bool isHostName(std::string_view text, std::size_t length);
+// Compares transport with the two transport texts, reloaded on every call.
+bool isServerName(std::string_view text, std::size_t length, std::string_view transport);
+
+// The record checks take the records as their writers pad them.
+void cpicCheckEntry(const CpicSideInfoRecord& padded, int& failureFlag, int& errorCode);
+void tpCheckEntry(const AttachTpRecord& padded, int& failureFlag, int& errorCode);
+void globalCheck(const GlobalRecord& padded, int& failureFlag, int& errorCode);
+void appcCheck(const AppcRecord& record, int& failureFlag, int& errorCode);
+void luxCheckProfile(const LuxProfileRecord& record, int& failureFlag, int& errorCode);
+// sectionName is "NODEX_SYSTEM" (nameOrMode is the host name) or "NODEX_COMMON" (the mode).
+void midrangeCheck(std::string_view sectionName, std::string_view nameOrMode,
+                   std::string_view paddedUserId, std::string_view paddedPassword,
+                   int& failureFlag, int& errorCode);

@@ -1,0 +1,20 @@
+// CPI-C side information entries: one CPIC_INFO section each, named by SYMB_NAME.
+#pragma once
+
+#include "record_types.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CfgStore;
+
+// 1 all listed; 0 a CPIC_INFO section without SYMB_NAME was met (names so far stay).
+int cpicListEntries(const CfgStore& store, std::vector<std::string>& list);
+// 1 read (or the values of a new entry when the name is empty); 0 no entry of that name.
+int cpicReadEntry(const CfgStore& store, CpicSideInfoRecord& record);
+// 1 written; 0 refused (flag 256 and the check's code) or a store failure (code 66).
+int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag,
+                   int& errorCode);
+// 1 deleted; 0 no entry of that name.
+int cpicDeleteEntry(CfgStore& store, std::string_view symbName);

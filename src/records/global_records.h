@@ -1,0 +1,15 @@
+// Global settings: the first GLOBAL section. It also carries LU62_LB of the APPC settings.
+#pragma once
+
+#include "record_types.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CfgStore;
+
+int globalListOption(const CfgStore& store, std::vector<std::string>& list); // always 1
+int globalRead(const CfgStore& store, GlobalRecord& record);                 // always 1
+int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, int& errorCode);
+int globalDelete(CfgStore& store, std::string_view unusedName); // always 1

@@ -1,0 +1,21 @@
+// LUx profiles: one LUX_PROFILE section each, named by PROFILE_NAME, and the default
+// profile named in DEF_LUX_PROF.
+#pragma once
+
+#include "record_types.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CfgStore;
+
+int luxListProfiles(const CfgStore& store, std::vector<std::string>& list);
+int luxReadProfile(const CfgStore& store, LuxProfileRecord& record);
+// Parses one SESSION value into link n (1 to 4).
+void luxParseSession(LuxProfileRecord& record, std::string_view value, int n);
+// The SESSION value the writer stores for a link.
+std::string luxFormatSession(const LuxLink& link);
+int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag,
+                    int& errorCode);
+int luxDeleteProfile(CfgStore& store, std::string_view profileName); // always 1

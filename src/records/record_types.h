@@ -1,0 +1,83 @@
+// The records passed between the record modules, the editors and the tool. Each is a fixed
+// set of texts and small integers, copied whole. Texts are the file's bytes as they stand.
+#pragma once
+
+#include <array>
+#include <string>
+
+struct CpicSideInfoRecord {
+    std::string symbName;  // SYMB_NAME
+    std::string localLu;   // LOCAL_LU
+    std::string partnerLu; // PART_LU
+    std::string mode;      // MODE
+    std::string remoteTp;  // REMOTE_TP
+    int tpType = 0;        // TP_TYPE: 0 application TP name, 1 SNA service TP name
+    int secType = 0;       // SEC_TYPE: 0 none, 1 same, 2 program, 5 program-strong
+    std::string password;  // SEC_PW, plain here, scrambled in the store
+    std::string userId;    // SEC_USERID
+    int pluType = 0;       // PLU_TYPE: 0 alias, 1 fully qualified name
+};
+
+struct AttachTpRecord {
+    std::string tpName;     // TP_NAME
+    std::string luName;     // LU_NAME
+    std::string path;       // PATH
+    std::string parmString; // PARM_STRING
+    int tpType = 0;         // TP_TYPE
+    int tpOp = 0;           // TP_OP: 0 dynamically loaded, 1 not
+};
+
+struct GlobalRecord {
+    std::string userName;       // USER_NAME
+    std::string password;       // PASSWORD, plain here, scrambled in the store
+    std::string translateTable; // TRANSLATE_TABLE
+    std::string defLuAlias;     // DEF_LU_ALIAS
+    std::string defPluAlias;    // DEF_PLU_ALIAS
+};
+
+struct AppcRecord {
+    std::string entryText; // the records-list entry the editor came from; never stored
+    int selection = 0;     // 0 server list in force, 1 scope in force
+    int loadBalancing = 0; // LU62_LB in GLOBAL
+    std::array<std::string, 4> serverName;
+    std::array<std::string, 4> transport;
+    std::array<std::string, 4> encryption;
+    std::string scopeName;
+    std::string scopeEncryption;
+};
+
+struct LuxLink {
+    std::string serverName; // "*" for a scope link, empty for an unused link
+    int category = 0;       // LU category 0, 1 or 3; 1 takes no LU name
+    std::string luName;
+    std::string transport;
+    std::string scopeName;
+    std::string encryption;
+};
+
+struct LuxProfileRecord {
+    std::string profileName; // PROFILE_NAME
+    std::array<LuxLink, 4> links;
+    int isDefault = 0; // named in DEF_LUX_PROF
+};
+
+struct MidrangeSystemRecord {
+    std::string hostName;       // HOST_NAME
+    std::string userId;         // USER_NAME
+    std::string password;       // PASSWORD, plain here
+    std::string passwordVerify; // the editor's second entry; not stored
+    std::string defaultFlag;    // DEFAULT as stored
+};
+
+struct MidrangeCommonRecord {
+    std::string localLu;  // LOCAL_LU
+    std::string mode;     // MODE
+    std::string userId;   // USER_NAME
+    std::string password; // PASSWORD, plain here
+    std::string spare;    // read by no operation
+};
+
+// Encryption codes of APPC servers and LUx links.
+inline constexpr const char* kEncOff = "ENC_OFF";
+inline constexpr const char* kEncOn = "ENC_ON";
+inline constexpr const char* kEncOpt = "ENC_OPT";

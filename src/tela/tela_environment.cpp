@@ -1,0 +1,171 @@
+#include "tela_environment.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+struct LanguageState {
+    std::map<int, std::string> strings;
+    std::string name;
+    std::vector<std::string> searchPath;
+};
+
+LanguageState& state() {
+    static LanguageState s;
+    return s;
+}
+
+// Windows primary language ids of the libraries we ship.
+constexpr int kLangGerman = 0x07;
+constexpr int kLangEnglish = 0x09;
+
+bool readFile(const std::string& path, std::string& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream text;
+    text << in.rdbuf();
+    out = text.str();
+    return true;
+}
+
+std::string unescape(const std::string& s) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\' || i + 1 == s.size()) {
+            out.push_back(s[i]);
+            continue;
+        }
+        char c = s[++i];
+        out.push_back(c == 'n' ? '\n' : c == 't' ? '\t' : c);
+    }
+    return out;
+}
+
+} // namespace
+
+int TelaEnvironment::SetLanguage(int primary, int /*sublanguage*/, std::string& libraryName,
+                                 void* /*window*/, int /*reserved*/, int /*resourceId*/) {
+    std::string chosen = primary == kLangGerman ? "LHCDEU.DLL" : "LHCENU.DLL";
+    if (chosen == libraryName)
+        return 0;
+    libraryName = chosen;
+    return 1;
+}
+
+std::string TelaEnvironment::GetUserString(int id) {
+    const auto& strings = state().strings;
+    auto it = strings.find(id);
+    return it == strings.end() ? std::string() : it->second;
+}
+
+std::string languageFileName(const std::string& libraryName) {
+    std::string base = libraryName;
+    std::size_t slash = base.find_last_of("/\\");
+    if (slash != std::string::npos)
+        base = base.substr(slash + 1);
+    std::size_t dot = base.rfind('.');
+    if (dot != std::string::npos)
+        base = base.substr(0, dot);
+    return base + ".lang";
+}
+
+bool parseLanguageText(const std::string& text, std::map<int, std::string>& out,
+                       int* badLine) {
+    out.clear();
+    std::istringstream in(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0)
+            line.erase(0, 3);
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::size_t tab = line.find('\t');
+        std::size_t digits = 0;
+        while (digits < line.size() && std::isdigit(static_cast<unsigned char>(line[digits])))
+            ++digits;
+        if (tab == std::string::npos || digits == 0 || digits != tab || digits > 9) {
+            if (badLine)
+                *badLine = number;
+            out.clear();
+            return false;
+        }
+        out[std::stoi(line.substr(0, tab))] = unescape(line.substr(tab + 1));
+    }
+    return true;
+}
+
+bool TelaEnvironment::LoadLibraryText(const std::string& text, const std::string& name) {
+    std::map<int, std::string> strings;
+    if (!parseLanguageText(text, strings)) {
+        UnloadLibrary();
+        return false;
+    }
+    state().strings = std::move(strings);
+    state().name = name;
+    return true;
+}
+
+bool TelaEnvironment::LoadLibrary(const std::string& libraryName) {
+    std::string text;
+    bool isFile = libraryName.find('/') != std::string::npos &&
+                  libraryName.size() > 5 &&
+                  libraryName.compare(libraryName.size() - 5, 5, ".lang") == 0;
+    if (isFile) {
+        if (readFile(libraryName, text))
+            return LoadLibraryText(text, libraryName);
+        UnloadLibrary();
+        return false;
+    }
+    std::string file = languageFileName(libraryName);
+    for (const std::string& folder : state().searchPath) {
+        if (readFile(folder + "/" + file, text))
+            return LoadLibraryText(text, libraryName);
+    }
+    UnloadLibrary();
+    return false;
+}
+
+void TelaEnvironment::UnloadLibrary() {
+    state().strings.clear();
+    state().name.clear();
+}
+
+const std::string& TelaEnvironment::LoadedLibraryName() { return state().name; }
+const std::map<int, std::string>& TelaEnvironment::AllStrings() { return state().strings; }
+void TelaEnvironment::SetSearchPath(std::vector<std::string> folders) {
+    state().searchPath = std::move(folders);
+}
+const std::vector<std::string>& TelaEnvironment::SearchPath() { return state().searchPath; }
+
+int languageIdFromLocale(const std::string& locale) {
+    std::string lang;
+    for (char c : locale) {
+        if (!std::isalpha(static_cast<unsigned char>(c)))
+            break;
+        lang.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+    }
+    // Sublanguage 1 is the main country of each language (Germany, United States).
+    if (lang == "de")
+        return kLangGerman | (1 << 10);
+    if (lang == "en" || lang == "c" || lang == "posix" || lang.empty())
+        return kLangEnglish | (1 << 10);
+    return kLangEnglish | (1 << 10);
+}
+
+int userDefaultLanguageId() {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return languageIdFromLocale(value);
+    }
+    return languageIdFromLocale("");
+}

@@ -1,0 +1,48 @@
+// Shared helpers for the core tests: building stores and reading them back as text.
+#pragma once
+
+#include "cfg_file.h"
+#include "cfg_store.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace testing_support {
+
+using Keys = std::vector<std::pair<std::string, std::string>>;
+using Sections = std::vector<std::pair<std::string, Keys>>;
+
+inline Sections snapshot(const CfgStore& store) {
+    Sections out;
+    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
+        Keys keys;
+        for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k))
+            keys.emplace_back(std::string(store.keyName(k)), std::string(store.keyValue(k)));
+        out.emplace_back(std::string(store.sectionName(s)), std::move(keys));
+    }
+    return out;
+}
+
+inline void fill(CfgStore& store, const Sections& sections) {
+    for (const auto& [name, keys] : sections) {
+        store.appendSection(name);
+        for (const auto& [k, v] : keys)
+            store.appendKeyToLast(k, v);
+    }
+}
+
+inline int readText(CfgStore& store, const std::string& text, CfgReadResult* detail = nullptr) {
+    cfgClear(store);
+    return cfgReadBuffer(store, text.data(), text.size(), detail);
+}
+
+// Section names in store order, for placement checks.
+inline std::vector<std::string> order(const CfgStore& store) {
+    std::vector<std::string> names;
+    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s))
+        names.emplace_back(store.sectionName(s));
+    return names;
+}
+
+} // namespace testing_support
