@@ -51,12 +51,18 @@ void syncFolder(const std::string& file) {
 
 } // namespace
 
-const AtomicFileOps& atomicFileOps() { return *g_ops; }
-void setAtomicFileOpsForTesting(const AtomicFileOps* ops) { g_ops = ops ? ops : &kRealOps; }
+const AtomicFileOps& atomicFileOps() {
+    return *g_ops;
+}
+void setAtomicFileOpsForTesting(const AtomicFileOps* ops) {
+    g_ops = ops ? ops : &kRealOps;
+}
 
 AtomicFile::AtomicFile(std::string targetPath) : m_requested(std::move(targetPath)) {}
 
-AtomicFile::~AtomicFile() { discard(); }
+AtomicFile::~AtomicFile() {
+    discard();
+}
 
 bool AtomicFile::open() {
     m_target = resolveLinks(m_requested);

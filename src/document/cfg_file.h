@@ -22,8 +22,8 @@ enum class CfgParseError {
 };
 
 struct CfgReadResult {
-    int result = 0;            // as cfgReadFile returns it
-    long line = 0;             // first physical line of the malformed logical line, from 1
+    int result = 0; // as cfgReadFile returns it
+    long line = 0;  // first physical line of the malformed logical line, from 1
     CfgParseError error = CfgParseError::None;
 };
 

@@ -28,9 +28,7 @@ public:
         m_free = i;
     }
     Node& at(std::uint32_t i) { return m_chunks[i >> kChunkBits][i & (kChunk - 1)]; }
-    const Node& at(std::uint32_t i) const {
-        return m_chunks[i >> kChunkBits][i & (kChunk - 1)];
-    }
+    const Node& at(std::uint32_t i) const { return m_chunks[i >> kChunkBits][i & (kChunk - 1)]; }
     void clear() {
         m_chunks.clear();
         m_used = 0;
@@ -113,16 +111,23 @@ private:
 };
 
 CfgStore::CfgStore()
-    : m_sections(std::make_unique<Pool<SectionNode>>()),
-      m_keys(std::make_unique<Pool<KeyNode>>()), m_names(std::make_unique<Names>()),
-      m_arena(std::make_unique<Arena>()) {}
+    : m_sections(std::make_unique<Pool<SectionNode>>()), m_keys(std::make_unique<Pool<KeyNode>>()),
+      m_names(std::make_unique<Names>()), m_arena(std::make_unique<Arena>()) {}
 
 CfgStore::~CfgStore() = default;
 
-CfgStore::SectionNode& CfgStore::sec(std::uint32_t i) { return m_sections->at(i); }
-const CfgStore::SectionNode& CfgStore::sec(std::uint32_t i) const { return m_sections->at(i); }
-CfgStore::KeyNode& CfgStore::key(std::uint32_t i) { return m_keys->at(i); }
-const CfgStore::KeyNode& CfgStore::key(std::uint32_t i) const { return m_keys->at(i); }
+CfgStore::SectionNode& CfgStore::sec(std::uint32_t i) {
+    return m_sections->at(i);
+}
+const CfgStore::SectionNode& CfgStore::sec(std::uint32_t i) const {
+    return m_sections->at(i);
+}
+CfgStore::KeyNode& CfgStore::key(std::uint32_t i) {
+    return m_keys->at(i);
+}
+const CfgStore::KeyNode& CfgStore::key(std::uint32_t i) const {
+    return m_keys->at(i);
+}
 
 const CfgSection* CfgStore::firstSection() const {
     return m_first == kNone ? nullptr : &sec(m_first).handle;
@@ -436,4 +441,6 @@ int cfgDeleteKey(CfgStore& store, int sectionOccurrence, std::string_view sectio
     return 0;
 }
 
-void cfgClear(CfgStore& store) { store.clear(); }
+void cfgClear(CfgStore& store) {
+    store.clear();
+}

@@ -54,8 +54,7 @@ public:
 
 private:
     friend const CfgSection* cfgFindSection(const CfgStore&, int, int, std::string_view);
-    friend const CfgKey* cfgFindKey(const CfgStore&, const CfgSection*, int, int,
-                                    std::string_view);
+    friend const CfgKey* cfgFindKey(const CfgStore&, const CfgSection*, int, int, std::string_view);
     friend int cfgNextSection(const CfgStore&, int&, std::string_view);
     friend int cfgAddSection(CfgStore&, int, std::string_view);
     friend int cfgDeleteSection(CfgStore&, int, std::string_view);

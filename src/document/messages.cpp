@@ -24,15 +24,16 @@ struct CodeMessage {
 
 // Codes 14 and 24 share one message.
 constexpr CodeMessage kCodes[] = {
-    {10, 2466}, {12, 2460}, {14, 2457}, {16, 2468}, {20, 2470}, {24, 2457},
-    {26, 2456}, {34, 2465}, {38, 2462}, {40, 2463}, {42, 2458}, {44, 2480},
-    {46, 2464}, {48, 2469}, {50, 2486}, {52, 2467}, {54, 2482}, {56, 2492},
-    {58, 2496}, {60, 2488}, {62, 2494}, {64, 2495}, {66, 2477}, {68, 2478},
+    {10, 2466}, {12, 2460}, {14, 2457}, {16, 2468}, {20, 2470}, {24, 2457}, {26, 2456}, {34, 2465},
+    {38, 2462}, {40, 2463}, {42, 2458}, {44, 2480}, {46, 2464}, {48, 2469}, {50, 2486}, {52, 2467},
+    {54, 2482}, {56, 2492}, {58, 2496}, {60, 2488}, {62, 2494}, {64, 2495}, {66, 2477}, {68, 2478},
 };
 
 } // namespace
 
-void setMessagePresenter(MessagePresenter p) { presenter() = std::move(p); }
+void setMessagePresenter(MessagePresenter p) {
+    presenter() = std::move(p);
+}
 
 int AppMessageBox(const std::string& text, int style) {
     std::string title = TelaEnvironment::GetUserString(ids::kAppTitle);
@@ -49,7 +50,9 @@ int errorMessageId(int code) {
     return 0;
 }
 
-const TransportTexts& transportTexts() { return transports(); }
+const TransportTexts& transportTexts() {
+    return transports();
+}
 
 const TransportTexts& reloadTransportTexts() {
     transports().first = TelaEnvironment::GetUserString(ids::kTransportFirst);

@@ -7,16 +7,16 @@
 #include <string>
 
 // Message box styles, in the platform's numbering, and the buttons they return.
-inline constexpr int kMbOk = 0;               // OK only, no icon
-inline constexpr int kMbIconStop = 16;        // OK with the stop icon
+inline constexpr int kMbOk = 0;                // OK only, no icon
+inline constexpr int kMbIconStop = 16;         // OK with the stop icon
 inline constexpr int kMbOkCancelQuestion = 33; // OK and Cancel with the question icon
-inline constexpr int kMbExclamation = 48;     // OK with the exclamation icon
+inline constexpr int kMbExclamation = 48;      // OK with the exclamation icon
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
 
 // Shows text with the application title (string 57344) and returns the button pressed.
-using MessagePresenter = std::function<int(const std::string& title, const std::string& text,
-                                           int style)>;
+using MessagePresenter =
+    std::function<int(const std::string& title, const std::string& text, int style)>;
 void setMessagePresenter(MessagePresenter presenter); // empty: write to stderr
 int AppMessageBox(const std::string& text, int style);
 

@@ -50,8 +50,8 @@ int decodeHex(const char* text, int length, unsigned char* output, int* outputSi
             return fail(outputSize);
     std::memset(output, 0, static_cast<std::size_t>(length / 2));
     for (int i = 0; i < length / 2; ++i)
-        output[i] = static_cast<unsigned char>(hexValue(text[2 * i]) << 4 |
-                                               hexValue(text[2 * i + 1]));
+        output[i] =
+            static_cast<unsigned char>(hexValue(text[2 * i]) << 4 | hexValue(text[2 * i + 1]));
     *outputSize = length / 2;
     return length / 2;
 }
@@ -70,8 +70,8 @@ int encryptThenEncode(unsigned char* data, int length, char* output, int* output
 }
 
 int decodeThenDecrypt(const char* text, int length, unsigned char* output, int* outputSize) {
-    if (!text || text[0] == '\0' || length < 2 || length % 2 != 0 || !output ||
-        !outputSize || length / 2 >= *outputSize)
+    if (!text || text[0] == '\0' || length < 2 || length % 2 != 0 || !output || !outputSize ||
+        length / 2 >= *outputSize)
         return fail(outputSize);
     int count = decodeHex(text, length, output, outputSize);
     if (count < 1)

@@ -82,7 +82,7 @@ TEST(Store, KeysReadInsertAndDeleteByOccurrence) {
     EXPECT_EQ(cfgInsertKey(store, 0, "APPC", 2, "SERVER", "new2"), 0);
     EXPECT_EQ(cfgInsertKey(store, 0, "APPC", 9, "SERVER", "end"), 2);
     EXPECT_EQ(cfgInsertKey(store, 1, "APPC", 0, "SERVER", "x"), 1);
-    Keys expected{{"SERVER", "new0"}, {"SERVER", "s1"}, {"EMPTY", ""},  {"SERVER", "new2"},
+    Keys expected{{"SERVER", "new0"}, {"SERVER", "s1"}, {"EMPTY", ""},    {"SERVER", "new2"},
                   {"SERVER", "s2"},   {"SERVER", "s3"}, {"SERVER", "end"}};
     EXPECT_EQ(snapshot(store)[0].second, expected);
 
@@ -91,7 +91,7 @@ TEST(Store, KeysReadInsertAndDeleteByOccurrence) {
     EXPECT_EQ(cfgDeleteKey(store, 0, "APPC", 0, "SERVER"), 0); // the first key
     EXPECT_EQ(cfgDeleteKey(store, 0, "NONE", 0, "SERVER"), 1);
     EXPECT_EQ(cfgInsertKey(store, 0, "APPC", 9, "TAIL", "t"), 2); // appended after the new last
-    Keys after{{"SERVER", "s1"}, {"EMPTY", ""}, {"SERVER", "new2"},
+    Keys after{{"SERVER", "s1"}, {"EMPTY", ""},    {"SERVER", "new2"},
                {"SERVER", "s2"}, {"SERVER", "s3"}, {"TAIL", "t"}};
     EXPECT_EQ(snapshot(store)[0].second, after);
 }

@@ -1,0 +1,154 @@
+#include "cfg_file.h"
+#include "cfg_store.h"
+#include "test_helpers.h"
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+const std::string kHead = "%Arvenco SNA Client Configuration File\n";
+
+Sections read(const std::string& text, int expected = 0) {
+    CfgStore store;
+    EXPECT_EQ(readText(store, text), expected) << text;
+    return snapshot(store);
+}
+
+CfgReadResult malformed(const std::string& text) {
+    CfgStore store;
+    store.appendSection("LEFTOVER");
+    CfgReadResult detail;
+    EXPECT_EQ(readText(store, text, &detail), 2) << text;
+    EXPECT_TRUE(store.empty());
+    return detail;
+}
+
+} // namespace
+
+TEST(Reader, LineKindsByFirstCharacter) {
+    Sections s = read(kHead + ";\n\n[GLOBAL]\n ignored=indented\n;comment\nUSER_NAME=ADMIN\n"
+                              "[TRACE]junk after\nFILE=\nFLAGS=0x0000");
+    Sections expected{{"GLOBAL", {{"USER_NAME", "ADMIN"}}},
+                      {"TRACE", {{"FILE", ""}, {"FLAGS", "0x0000"}}}};
+    EXPECT_EQ(s, expected);
+
+    // Names and values are taken as they stand: blanks, further "=", empty names.
+    s = read(kHead + "[]\nKEY = VALUE\nA=B=C\n=empty name\n");
+    Keys keys{{"KEY ", " VALUE"}, {"A", "B=C"}, {"", "empty name"}};
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_EQ(s[0].first, "");
+    EXPECT_EQ(s[0].second, keys);
+}
+
+TEST(Reader, FirstLineIsAlwaysSkipped) {
+    EXPECT_TRUE(read("").empty());
+    EXPECT_TRUE(read("[CPIC_INFO]\n").empty());
+    EXPECT_EQ(read("KEY=not a header\n[A]\nK=V\n"), (Sections{{"A", {{"K", "V"}}}}));
+    // A header continued by a backslash swallows the next line too.
+    EXPECT_EQ(read("header\\\n[A]\n[B]\n"), (Sections{{"B", {}}}));
+}
+
+TEST(Reader, RepeatedSectionsStaySeparateInFileOrder) {
+    Sections s = read(kHead + "[CPIC_INFO]\nSYMB_NAME=ONE\n[X]\n[CPIC_INFO]\nSYMB_NAME=TWO\n");
+    ASSERT_EQ(s.size(), 3u);
+    CfgStore store;
+    readText(store, kHead + "[CPIC_INFO]\nSYMB_NAME=ONE\n[X]\n[CPIC_INFO]\nSYMB_NAME=TWO\n");
+    int occ = -1;
+    std::string v;
+    ASSERT_EQ(cfgNextSection(store, occ, "CPIC_INFO"), 0);
+    ASSERT_EQ(cfgNextSection(store, occ, "CPIC_INFO"), 0);
+    int k = -1;
+    cfgGetValue(store, occ, "CPIC_INFO", k, "SYMB_NAME", v, 8);
+    EXPECT_EQ(v, "TWO");
+}
+
+TEST(Reader, WindowsLineEndsAndContinuations) {
+    // CR LF reads as one line feed, before the backslash rule applies.
+    Sections s = read(kHead + ";\r\n[A]\r\nK=first\\\r\nsecond\r\nL=\r\n");
+    EXPECT_EQ(s, (Sections{{"A", {{"K", "firstsecond"}, {"L", ""}}}}));
+    // A lone CR is a character of the line.
+    EXPECT_EQ(read(kHead + "[A]\nK=a\rb\n"), (Sections{{"A", {{"K", "a\rb"}}}}));
+    // Continuation joins any kind of line, also a section line.
+    EXPECT_EQ(read(kHead + "[SEC\\\nTION]\n"), (Sections{{"SECTION", {}}}));
+    // A comment continued by a backslash hides the next line.
+    EXPECT_EQ(read(kHead + "[A]\n;note\\\nK=hidden\nL=shown\n"),
+              (Sections{{"A", {{"L", "shown"}}}}));
+    // The last line without a line feed is read normally; a trailing backslash at the
+    // very end of the file is kept.
+    EXPECT_EQ(read(kHead + "[A]\nK=V\\"), (Sections{{"A", {{"K", "V\\"}}}}));
+}
+
+TEST(Reader, Byte255EndsTheInput) {
+    Sections s = read(kHead + "[A]\nK=ab\xFFtail\n[B]\n");
+    EXPECT_EQ(s, (Sections{{"A", {{"K", "ab"}}}}));
+    EXPECT_TRUE(read("\xFF[A]\n").empty());
+}
+
+TEST(Reader, LimitsOfNamesAndValues) {
+    std::string name15(15, 'N');
+    std::string value282(282, 'v');
+    Sections s = read(kHead + "[" + name15 + "]\n" + name15 + "=" + value282 + "\n");
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_EQ(s[0].second[0].second.size(), 282u);
+
+    EXPECT_EQ(malformed(kHead + "[A]\n[" + std::string(16, 'N') + "]\n").error,
+              CfgParseError::SectionNameTooLong);
+    CfgReadResult r =
+        malformed(kHead + "[A]\n" + std::string(14, 'K') + "=" + std::string(283, 'v') + "\n");
+    EXPECT_EQ(r.error, CfgParseError::ValueTooLong);
+    EXPECT_EQ(r.line, 3);
+    EXPECT_EQ(malformed(kHead + "[A]\n" + std::string(16, 'K') + "=v\n").error,
+              CfgParseError::KeyNameTooLong);
+    // A long comment line is just a comment.
+    EXPECT_EQ(read(kHead + ";" + std::string(5000, 'c') + "\n[A]\n"), (Sections{{"A", {}}}));
+    // A section line is judged by its name; what follows "]" is ignored at any length.
+    EXPECT_EQ(read(kHead + "[A]" + std::string(400, 'x') + "\n"), (Sections{{"A", {}}}));
+}
+
+TEST(Reader, MalformedLinesNameTheLineAndEmptyTheStore) {
+    CfgReadResult r = malformed(kHead + ";\n[A]\nK=V\n[BROKEN\n");
+    EXPECT_EQ(r.error, CfgParseError::NoClosingBracket);
+    EXPECT_EQ(r.line, 5);
+    r = malformed(kHead + "[A]\nletters without equals\n");
+    EXPECT_EQ(r.error, CfgParseError::NoEquals);
+    EXPECT_EQ(r.line, 3);
+    r = malformed(kHead + "K=before any section\n[A]\n");
+    EXPECT_EQ(r.error, CfgParseError::KeyBeforeSection);
+    EXPECT_EQ(r.line, 2);
+    // The line number is that of the first physical line of a continued line.
+    r = malformed(kHead + "[A]\nK=a\\\nb\\\nc\n" + std::string(16, 'K') + "=x\n");
+    EXPECT_EQ(r.line, 6);
+    // A NUL byte ends the line as the client's C reader sees it.
+    r = malformed(kHead + "[A]\nKEY" + std::string(1, '\0') + "=V\n");
+    EXPECT_EQ(r.error, CfgParseError::NoEquals);
+    EXPECT_EQ(read(kHead + "[A]\nK=V" + std::string(1, '\0') + "rest\n"),
+              (Sections{{"A", {{"K", "V"}}}}));
+}
+
+TEST(Reader, FilesOnDisk) {
+    CfgStore store;
+    CfgReadResult detail;
+    EXPECT_EQ(cfgReadFile(store, "/nonexistent/dir/lhntapi.ini", &detail), 1);
+    EXPECT_EQ(detail.result, 1);
+    std::string path = testing::TempDir() + "reader_disk.ini";
+    {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        ASSERT_TRUE(f);
+        // Lines longer than the reader's chunk size and CR LF split across chunks.
+        std::string text = kHead;
+        for (int i = 0; i < 40000; ++i)
+            text +=
+                ";\r\n[S" + std::to_string(i) + "]\r\nKEY=" + std::string(i % 200, 'x') + "\r\n";
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fclose(f);
+    }
+    EXPECT_EQ(cfgReadFile(store, path, &detail), 0);
+    EXPECT_EQ(store.sectionCount(), 40000u);
+    int k = -1;
+    std::string v;
+    EXPECT_EQ(cfgGetValue(store, 0, "S39999", k, "KEY", v, 300), 0);
+    EXPECT_EQ(v, std::string(39999 % 200, 'x'));
+    std::remove(path.c_str());
+}

@@ -1,0 +1,101 @@
+#include "cfg_file.h"
+#include "cfg_store.h"
+#include "test_helpers.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace testing_support;
+
+TEST(Writer, ExactLayoutWithWindowsLineEnds) {
+    CfgStore store;
+    EXPECT_EQ(cfgWriteBuffer(store), "%Arvenco SNA Client Configuration File\r\n;\r\n;;  END");
+    fill(store,
+         {{"GLOBAL", {{"USER_NAME", "ADMIN"}}}, {"TRACE", {{"FILE", ""}, {"FLAGS", "0x0000"}}}});
+    EXPECT_EQ(cfgWriteBuffer(store), "%Arvenco SNA Client Configuration File\r\n"
+                                     ";\r\n"
+                                     ";\r\n[GLOBAL]\r\nUSER_NAME=ADMIN\r\n"
+                                     ";\r\n[TRACE]\r\nFILE=\r\nFLAGS=0x0000\r\n"
+                                     ";;  END");
+}
+
+TEST(Writer, LongValuesAreSplitAt74Characters) {
+    std::string value;
+    for (int i = 0; i < 200; ++i)
+        value.push_back(static_cast<char>('a' + i % 26));
+    std::string out;
+    cfgWriteKey(out, "REMOTE_TP", 9, value.data(), value.size());
+    // Pieces of 64, 74 and 62 characters; no physical line exceeds 75 characters.
+    std::string expected = "REMOTE_TP=" + value.substr(0, 64) + "\\\r\n" + value.substr(64, 74) +
+                           "\\\r\n" + value.substr(138) + "\r\n";
+    EXPECT_EQ(out, expected);
+
+    out.clear();
+    std::string exact(63, 'x'); // 9 + 1 + 63 = 73 characters: one line
+    cfgWriteKey(out, "REMOTE_TP", 9, exact.data(), exact.size());
+    EXPECT_EQ(out, "REMOTE_TP=" + exact + "\r\n");
+    out.clear();
+    std::string one_more(64, 'x');
+    cfgWriteKey(out, "REMOTE_TP", 9, one_more.data(), one_more.size());
+    EXPECT_EQ(out, "REMOTE_TP=" + one_more + "\r\n");
+    out.clear();
+    std::string two(65, 'x');
+    cfgWriteKey(out, "REMOTE_TP", 9, two.data(), two.size());
+    EXPECT_EQ(out, "REMOTE_TP=" + std::string(64, 'x') + "\\\r\nx\r\n");
+}
+
+TEST(Writer, FileOnDiskAndItsFailures) {
+    CfgStore store;
+    fill(store, {{"A", {{"K", "V"}}}});
+    std::string path = testing::TempDir() + "writer_disk.ini";
+    ASSERT_EQ(cfgWriteFile(store, path), 0);
+    CfgStore back;
+    EXPECT_EQ(cfgReadFile(back, path), 0);
+    EXPECT_EQ(snapshot(back), snapshot(store));
+    EXPECT_EQ(cfgWriteFile(store, "/nonexistent/dir/x.ini"), 1);
+    std::remove(path.c_str());
+}
+
+// Any store whose names and values respect the limits, and whose values do not end with a
+// backslash, reads back exactly as written.
+TEST(Writer, RoundTripOnGeneratedStores) {
+    std::mt19937 rng(20261206);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    // Bytes 1-254 except a line feed; `forbidden` cannot stand in the kind of name.
+    auto text = [&](std::size_t max, char forbidden) {
+        std::string s(static_cast<std::size_t>(pick(0, static_cast<int>(max))), ' ');
+        for (char& c : s) {
+            int b;
+            do {
+                b = pick(1, 254);
+            } while (b == '\n' || b == forbidden);
+            c = static_cast<char>(b);
+        }
+        return s;
+    };
+    for (int round = 0; round < 300; ++round) {
+        CfgStore store;
+        int sections = pick(0, 12);
+        for (int i = 0; i < sections; ++i) {
+            store.appendSection(text(15, ']'));
+            int keys = pick(0, 8);
+            for (int j = 0; j < keys; ++j) {
+                std::string name = text(15, '=');
+                // A key line must not look like a comment, a section or a blank line.
+                if (!name.empty() && (name[0] == ' ' || name[0] == ';' || name[0] == '['))
+                    name[0] = 'K';
+                std::string value = text(static_cast<std::size_t>(pick(0, 1) ? 282 : 20), '\n');
+                while (!value.empty() && value.back() == '\\')
+                    value.pop_back();
+                store.appendKeyToLast(name, value);
+            }
+        }
+        std::string bytes = cfgWriteBuffer(store);
+        CfgStore back;
+        CfgReadResult detail;
+        ASSERT_EQ(cfgReadBuffer(back, bytes.data(), bytes.size(), &detail), 0)
+            << "round " << round << " line " << detail.line << ": "
+            << cfgParseErrorText(detail.error);
+        ASSERT_EQ(snapshot(back), snapshot(store)) << "round " << round;
+    }
+}
