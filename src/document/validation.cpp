@@ -1,0 +1,267 @@
+#include "validation.h"
+
+#include "messages.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// The characters a test looks at: at most `length`, never past the end of the text.
+std::string_view head(std::string_view text, std::size_t length) {
+    return text.substr(0, std::min(length, text.size()));
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isUpper(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+bool isAsciiLetter(char c) {
+    return isUpper(c) || (c >= 'a' && c <= 'z');
+}
+// "A" to "z" in code order: the capitals, the six signs [ \ ] ^ _ ` and the small letters.
+bool inLetterRange(char c) {
+    return c >= 'A' && c <= 'z';
+}
+bool isHexDigit(char c) {
+    return isDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+bool startsWithDigit(std::string_view text) {
+    return !text.empty() && isDigit(text.front());
+}
+
+template <typename Pred> bool allOf(std::string_view text, Pred pred) {
+    return std::all_of(text.begin(), text.end(), pred);
+}
+
+// Words of text split at sep; empty words (leading, trailing, doubled separators) vanish.
+std::vector<std::string_view> words(std::string_view text, char sep) {
+    std::vector<std::string_view> out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && text[i] == sep)
+            ++i;
+        std::size_t start = i;
+        while (i < text.size() && text[i] != sep)
+            ++i;
+        if (i > start)
+            out.push_back(text.substr(start, i - start));
+    }
+    return out;
+}
+
+const std::string kAnyLu8 = "*       ";
+const std::string kBlankLu8 = "        ";
+const std::string kAnyLu17 = "*                ";
+const std::string kBlankLu17 = "                 ";
+constexpr std::string_view kServiceTpTail =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz01234567890@$#.";
+
+void fail(int code, int& failureFlag, int& errorCode) {
+    failureFlag = kCheckFailed;
+    errorCode = code;
+}
+
+// An LU alias field that may also stand for any LU or be left blank.
+bool isAliasField(std::string_view padded) {
+    return padded == kAnyLu8 || padded == kBlankLu8 || isLuAlias(padded);
+}
+
+} // namespace
+
+std::string padRight(std::string_view text, std::size_t width) {
+    std::string out(text);
+    if (out.size() < width)
+        out.append(width - out.size(), ' ');
+    return out;
+}
+
+bool isAliasText(std::string_view text, std::size_t length) {
+    return allOf(head(text, length), [](char c) { return isDigit(c) || inLetterRange(c); });
+}
+
+bool isLuAlias(std::string_view text) {
+    std::vector<std::string_view> parts = words(head(text, 8), ' ');
+    return parts.size() == 1 && isAliasText(parts[0], parts[0].size());
+}
+
+bool isTypeAName(std::string_view text, std::size_t length) {
+    std::string_view t = head(text, length);
+    return !startsWithDigit(t) && allOf(t, [](char c) {
+        return isUpper(c) || isDigit(c) || c == '@' || c == '#' || c == '$';
+    });
+}
+
+bool isMixedCaseName(std::string_view text, std::size_t length) {
+    std::string_view t = head(text, length);
+    return !startsWithDigit(t) && allOf(t, [](char c) { return isDigit(c) || inLetterRange(c); });
+}
+
+bool isAppTpName(std::string_view text, std::size_t length) {
+    std::string_view t = head(text, length);
+    return !startsWithDigit(t) && allOf(t, [](char c) {
+        return isDigit(c) || c == '#' || c == '$' || c == '.' || (c >= '@' && c <= 'z');
+    });
+}
+
+bool isServiceTpName(std::string_view text) {
+    if (text.size() < 2 || text.size() > 5)
+        return false;
+    if (text[0] < '0' || text[0] > '3' || !isHexDigit(text[1]))
+        return false;
+    if (text.starts_with("0E") || text.starts_with("0F"))
+        return false;
+    return allOf(text.substr(2),
+                 [](char c) { return kServiceTpTail.find(c) != std::string_view::npos; });
+}
+
+bool isQualifiedLuName(std::string_view text) {
+    std::vector<std::string_view> parts = words(head(text, 17), '.');
+    if (parts.size() != 2 || parts[0].size() + parts[1].size() != 16)
+        return false;
+    std::string_view network = parts[0];
+    std::string_view lu = parts[1];
+    if (lu.find(' ') != std::string_view::npos) {
+        std::vector<std::string_view> luWords = words(lu, ' ');
+        if (luWords.size() != 1)
+            return false;
+        lu = luWords[0];
+    }
+    return network.size() <= 8 && lu.size() <= 8 && isTypeAName(network, network.size()) &&
+           isTypeAName(lu, lu.size());
+}
+
+bool isCpicSecurityText(std::string_view text, std::size_t length) {
+    return allOf(head(text, length), [](char c) {
+        if (c == ' ' || c == '"')
+            return true;
+        if (c < '%' || c > 'z')
+            return false;
+        return c != '@' && c != '[' && c != '\\' && c != ']' && c != '^' && c != '`';
+    });
+}
+
+bool isHostSecurityText(std::string_view text, std::size_t length) {
+    return allOf(head(text, length), [](char c) {
+        if (c < ' ' || c > 'z')
+            return false;
+        return c != '!' && c != '[' && c != '\\' && c != ']' && c != '^' && c != '`';
+    });
+}
+
+bool isUserText(std::string_view text, std::size_t length) {
+    constexpr std::string_view kRefused = "/[:;=+*?<>|";
+    return allOf(head(text, length),
+                 [&](char c) { return kRefused.find(c) == std::string_view::npos; });
+}
+
+bool isHostName(std::string_view text, std::size_t length) {
+    return allOf(head(text, length), [](char c) {
+        return isUpper(c) || isDigit(c) || c == '@' || c == '#' || c == '$' || c == ' ';
+    });
+}
+
+bool isServerName(std::string_view text, std::size_t length, std::string_view transport) {
+    // The transport texts follow the language library; reload them so that a change of
+    // library is seen at once.
+    const TransportTexts& texts = reloadTransportTexts();
+    std::string_view name = head(text, length);
+    if (name.empty() || name == "*")
+        return true;
+    // Only ASCII letters count: a server name must resolve the same on every host.
+    if (transport == texts.first) {
+        return name.front() != '.' && allOf(name, [](char c) {
+                   return isAsciiLetter(c) || isDigit(c) || c == '.' || c == '-' || c == '_';
+               });
+    }
+    if (transport == texts.second) {
+        return allOf(name,
+                     [](char c) { return isAsciiLetter(c) || isDigit(c) || c == '-' || c == '_'; });
+    }
+    return true;
+}
+
+void cpicCheckEntry(const CpicSideInfoRecord& r, int& failureFlag, int& errorCode) {
+    if (!isLuAlias(r.symbName))
+        fail(26, failureFlag, errorCode);
+    else if (r.localLu != kAnyLu8 && !isLuAlias(r.localLu))
+        fail(42, failureFlag, errorCode);
+    else if (!isTypeAName(r.mode, r.mode.size()))
+        fail(56, failureFlag, errorCode);
+    else if (r.pluType != 0 && !isQualifiedLuName(r.partnerLu))
+        fail(24, failureFlag, errorCode);
+    else if (r.pluType == 0 && r.partnerLu != kAnyLu17 && r.partnerLu != kBlankLu17 &&
+             !isLuAlias(r.partnerLu))
+        fail(42, failureFlag, errorCode);
+    else if (r.tpType != 0 && (r.remoteTp.empty() || !isServiceTpName(r.remoteTp)))
+        fail(38, failureFlag, errorCode);
+    else if (r.tpType == 0 &&
+             (r.remoteTp.empty() || !isMixedCaseName(r.remoteTp, r.remoteTp.size())))
+        fail(40, failureFlag, errorCode);
+    else if ((r.secType == 1 || r.secType == 2) && !isCpicSecurityText(r.userId, 10))
+        fail(34, failureFlag, errorCode);
+    else if (r.secType == 2 && !isCpicSecurityText(r.password, 10))
+        fail(12, failureFlag, errorCode);
+}
+
+void tpCheckEntry(const AttachTpRecord& r, int& failureFlag, int& errorCode) {
+    if (r.tpType == 0 && (r.tpName.empty() || !isAppTpName(r.tpName, r.tpName.size())))
+        fail(40, failureFlag, errorCode);
+    else if (r.tpType == 1 && (r.tpName.empty() || !isServiceTpName(r.tpName)))
+        fail(38, failureFlag, errorCode);
+    else if (r.tpOp == 0 && r.path.empty())
+        fail(46, failureFlag, errorCode);
+}
+
+void globalCheck(const GlobalRecord& r, int& failureFlag, int& errorCode) {
+    if (!isUserText(r.userName, r.userName.size()))
+        fail(62, failureFlag, errorCode);
+    else if (!r.password.empty() && !isUserText(r.password, r.password.size()))
+        fail(64, failureFlag, errorCode);
+    else if (!isAliasField(r.defLuAlias) || !isAliasField(r.defPluAlias))
+        fail(42, failureFlag, errorCode);
+}
+
+void appcCheck(const AppcRecord& r, int& failureFlag, int& errorCode) {
+    for (std::size_t i = 0; i < r.serverName.size(); ++i) {
+        if (!isServerName(r.serverName[i], r.serverName[i].size(), r.transport[i])) {
+            fail(54, failureFlag, errorCode);
+            return;
+        }
+    }
+}
+
+void luxCheckProfile(const LuxProfileRecord& r, int& failureFlag, int& errorCode) {
+    for (const LuxLink& link : r.links) {
+        if (!isServerName(link.serverName, link.serverName.size(), link.transport)) {
+            fail(54, failureFlag, errorCode);
+            return;
+        }
+    }
+    if (r.profileName.empty() || !isTypeAName(r.profileName, r.profileName.size())) {
+        fail(48, failureFlag, errorCode);
+        return;
+    }
+    for (const LuxLink& link : r.links) {
+        if (link.category != 1 &&
+            (link.luName.empty() || !isMixedCaseName(link.luName, link.luName.size()))) {
+            fail(16, failureFlag, errorCode);
+            return;
+        }
+    }
+}
+
+void midrangeCheck(std::string_view sectionName, std::string_view nameOrMode,
+                   std::string_view paddedUserId, std::string_view paddedPassword, int& failureFlag,
+                   int& errorCode) {
+    if (sectionName == "NODEX_SYSTEM" && !isHostName(nameOrMode, nameOrMode.size()))
+        fail(50, failureFlag, errorCode);
+    else if (sectionName == "NODEX_COMMON" && !isTypeAName(nameOrMode, nameOrMode.size()))
+        fail(56, failureFlag, errorCode);
+    else if (!isHostSecurityText(paddedUserId, 10))
+        fail(58, failureFlag, errorCode);
+    else if (!paddedPassword.empty() && !isHostSecurityText(paddedPassword, 10))
+        fail(60, failureFlag, errorCode);
+}

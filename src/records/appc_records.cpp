@@ -1,0 +1,127 @@
+#include "appc_records.h"
+
+#include "cfg_store.h"
+#include "messages.h"
+#include "record_text.h"
+#include "string_ids.h"
+#include "tela_environment.h"
+#include "validation.h"
+
+namespace {
+
+constexpr std::string_view kAppc = "APPC";
+constexpr std::string_view kGlobal = "GLOBAL";
+constexpr std::size_t kValueMax = 76;
+
+bool hasSection(const CfgStore& store, std::string_view name) {
+    int occurrence = -1;
+    return cfgNextSection(store, occurrence, name) == 0;
+}
+
+std::string piece(const std::vector<std::string>& pieces, std::size_t i) {
+    return i < pieces.size() ? pieces[i] : std::string();
+}
+
+std::string serverValue(const AppcRecord& r, std::size_t row) {
+    if (r.serverName[row].empty())
+        return {};
+    return r.serverName[row] + "," + r.transport[row] + "," + r.encryption[row];
+}
+
+} // namespace
+
+int appcListOption(const CfgStore& store, std::vector<std::string>& list) {
+    if (hasSection(store, kAppc))
+        list.push_back(TelaEnvironment::GetUserString(ids::kEntryAppc));
+    return 1;
+}
+
+int appcRead(const CfgStore& store, AppcRecord& record, int& missing) {
+    record.selection = 0;
+    if (!hasSection(store, kAppc)) {
+        missing = 1;
+        return 1;
+    }
+    std::string value;
+    int keyOccurrence = -1;
+    // A SELECT other than SCOPE leaves the server list in force; the SERVER keys are read
+    // from the first one whatever SELECT holds, so no server of the file is skipped.
+    if (cfgGetValue(store, 0, kAppc, keyOccurrence, "SELECT", value, kValueMax) == 0)
+        record.selection = value == "SCOPE" ? 1 : 0;
+
+    // Rows follow the SERVER keys in order. Rows past the last SERVER key keep what they
+    // held: a section with fewer than four keys never repeats a server in a later row.
+    keyOccurrence = -1;
+    for (std::size_t row = 0; row < 4; ++row) {
+        if (cfgGetValue(store, 0, kAppc, keyOccurrence, "SERVER", value, kValueMax) != 0)
+            break;
+        std::vector<std::string> pieces = records::commaPieces(value);
+        record.serverName[row] = piece(pieces, 0);
+        record.transport[row] = piece(pieces, 1);
+        record.encryption[row] = piece(pieces, 2);
+    }
+
+    keyOccurrence = -1;
+    if (cfgGetValue(store, 0, kAppc, keyOccurrence, "SCOPE", value, kValueMax) == 0) {
+        std::vector<std::string> pieces = records::commaPieces(value);
+        record.scopeName = piece(pieces, 0); // the second piece is the fixed "TCP"
+        record.scopeEncryption = piece(pieces, 2);
+    }
+
+    missing = 0;
+    // Only the first character of LU62_LB counts.
+    if (records::readFirst(store, 0, kGlobal, "LU62_LB", value, 1))
+        record.loadBalancing = records::decimalValue(value);
+    return 1;
+}
+
+int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, int& errorCode) {
+    int flag = 0, code = 0;
+    appcCheck(record, flag, code);
+    if (flag != 0) {
+        failureFlag = flag;
+        errorCode = code;
+        return 0;
+    }
+
+    if (hasSection(store, kAppc) && cfgDeleteSection(store, 0, kAppc) != 0) {
+        errorCode = kErrStore;
+        return 0;
+    }
+    if (!records::addFirstSection(store, kAppc)) {
+        errorCode = kErrStore;
+        return 0;
+    }
+    std::string scope;
+    if (!record.scopeName.empty())
+        scope = record.scopeName + ",TCP," + record.scopeEncryption;
+    const std::pair<std::string_view, std::string> keys[] = {
+        {"SELECT", record.selection == 1 ? "SCOPE" : "SERVER"},
+        {"SERVER", serverValue(record, 0)},
+        {"SERVER", serverValue(record, 1)},
+        {"SERVER", serverValue(record, 2)},
+        {"SERVER", serverValue(record, 3)},
+        {"SCOPE", scope},
+    };
+    for (const auto& [key, value] : keys) {
+        if (!records::appendKey(store, kAppc, key, value)) {
+            errorCode = kErrStore;
+            return 0;
+        }
+    }
+
+    std::string loadBalancing = std::to_string(record.loadBalancing);
+    if (!hasSection(store, kGlobal) && cfgAddSection(store, 0, kGlobal) != 0) {
+        errorCode = kErrStore;
+        return 0;
+    }
+    cfgDeleteKey(store, 0, kGlobal, 0, "LU62_LB");
+    cfgInsertKey(store, 0, kGlobal, 0, "LU62_LB", loadBalancing);
+    return 1;
+}
+
+int appcDelete(CfgStore& store) {
+    if (hasSection(store, kAppc))
+        cfgDeleteSection(store, 0, kAppc);
+    return 1;
+}

@@ -1,0 +1,88 @@
+#include "global_records.h"
+
+#include "cfg_store.h"
+#include "messages.h"
+#include "record_text.h"
+#include "scramble.h"
+#include "string_ids.h"
+#include "tela_environment.h"
+#include "validation.h"
+
+namespace {
+
+constexpr std::string_view kGlobal = "GLOBAL";
+constexpr std::size_t kPasswordMax = 14;
+
+bool hasGlobal(const CfgStore& store) {
+    int occurrence = -1;
+    return cfgNextSection(store, occurrence, kGlobal) == 0;
+}
+
+} // namespace
+
+int globalListOption(const CfgStore& store, std::vector<std::string>& list) {
+    if (hasGlobal(store))
+        list.push_back(TelaEnvironment::GetUserString(ids::kEntryGlobal));
+    return 1;
+}
+
+int globalRead(const CfgStore& store, GlobalRecord& record) {
+    if (!hasGlobal(store))
+        return 1;
+    records::readFirst(store, 0, kGlobal, "USER_NAME", record.userName, 20);
+    if (records::readFirst(store, 0, kGlobal, "PASSWORD", record.password, 2 * kPasswordMax))
+        record.password = unscramblePassword(record.password, kPasswordMax);
+    records::readFirst(store, 0, kGlobal, "TRANSLATE_TABLE", record.translateTable, 260);
+    records::readFirst(store, 0, kGlobal, "DEF_LU_ALIAS", record.defLuAlias, 8);
+    records::readFirst(store, 0, kGlobal, "DEF_PLU_ALIAS", record.defPluAlias, 8);
+    return 1;
+}
+
+int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, int& errorCode) {
+    GlobalRecord padded = record;
+    padded.defLuAlias = padRight(record.defLuAlias, 8);
+    padded.defPluAlias = padRight(record.defPluAlias, 8);
+    int flag = 0, code = 0;
+    globalCheck(padded, flag, code);
+    if (flag != 0) {
+        failureFlag = flag;
+        errorCode = code;
+        return 0;
+    }
+
+    // LU62_LB belongs to the APPC settings; it survives the rewrite of the section.
+    std::string loadBalancing;
+    if (hasGlobal(store)) {
+        records::readFirst(store, 0, kGlobal, "LU62_LB", loadBalancing, 1);
+        if (cfgDeleteSection(store, 0, kGlobal) != 0) {
+            errorCode = kErrStore;
+            return 0;
+        }
+    }
+    // A file with a second GLOBAL section keeps it and takes the keys there.
+    if (!hasGlobal(store) && cfgAddSection(store, 0, kGlobal) != 0) {
+        errorCode = kErrStore;
+        return 0;
+    }
+
+    const std::string values[] = {record.userName,
+                                  scramblePassword(record.password, 2 * kPasswordMax),
+                                  record.translateTable, record.defLuAlias, record.defPluAlias};
+    const std::string_view keys[] = {"USER_NAME", "PASSWORD", "TRANSLATE_TABLE", "DEF_LU_ALIAS",
+                                     "DEF_PLU_ALIAS"};
+    for (int i = 0; i < 5; ++i) {
+        if (cfgInsertKey(store, 0, kGlobal, i, keys[i], values[i]) == 1) {
+            errorCode = kErrStore;
+            return 0;
+        }
+    }
+    if (!loadBalancing.empty())
+        cfgInsertKey(store, 0, kGlobal, 0, "LU62_LB", loadBalancing);
+    return 1;
+}
+
+int globalDelete(CfgStore& store, std::string_view /*unusedName*/) {
+    if (hasGlobal(store))
+        cfgDeleteSection(store, 0, kGlobal);
+    return 1;
+}

@@ -1,0 +1,179 @@
+#include "lux_records.h"
+
+#include "cfg_store.h"
+#include "messages.h"
+#include "record_text.h"
+#include "validation.h"
+
+namespace {
+
+constexpr std::string_view kProfile = "LUX_PROFILE";
+constexpr std::string_view kDefault = "DEF_LUX_PROF";
+constexpr std::string_view kDefaultName = "DEF_PROF_NAME";
+constexpr int kErrNoFirstLink = 68;
+
+std::string piece(const std::vector<std::string>& pieces, std::size_t i) {
+    return i < pieces.size() ? pieces[i] : std::string();
+}
+
+// A value that names its server: the pieces are told apart by their count, since the
+// writer's empty LU name (category 1) and empty scope name leave no piece.
+void parseWithServer(LuxLink& link, std::string_view value) {
+    std::vector<std::string> p = records::commaPieces(value);
+    link.serverName = piece(p, 0);
+    // A hand-made value without its category keeps the rest of the link as it was.
+    if (p.size() < 3)
+        return;
+    link.category = records::decimalValue(p[2]);
+    if (link.category == 1) {
+        link.transport = piece(p, 3);
+        bool hasScope = p.size() >= 6;
+        link.scopeName = hasScope ? piece(p, 4) : std::string();
+        link.encryption = hasScope ? piece(p, 5) : piece(p, 4);
+    } else {
+        if (p.size() >= 4)
+            link.luName = p[3];
+        link.transport = piece(p, 4);
+        bool hasScope = p.size() >= 7;
+        link.scopeName = hasScope ? piece(p, 5) : std::string();
+        link.encryption = hasScope ? piece(p, 6) : piece(p, 5);
+    }
+}
+
+// A value without a server name: the category, then the LU name when the next piece is
+// not a transport text, then the transport. Scope name and encryption are not read.
+void parseWithoutServer(LuxLink& link, std::string_view value) {
+    std::vector<std::string> q =
+        records::commaPieces(value.substr(std::min<std::size_t>(2, value.size())));
+    if (q.empty())
+        return; // no category: the link keeps what it held
+    link.category = records::decimalValue(q[0]);
+    if (q.size() < 2)
+        return;
+    const TransportTexts& texts = transportTexts();
+    if (q[1] != texts.first && q[1] != texts.second) {
+        link.luName = q[1];
+        link.transport = piece(q, 2);
+    } else {
+        link.transport = q[1];
+    }
+}
+
+bool isDefaultProfile(const CfgStore& store, std::string_view name) {
+    return records::findByValue(store, kDefault, kDefaultName, name) >= 0;
+}
+
+} // namespace
+
+int luxListProfiles(const CfgStore& store, std::vector<std::string>& list) {
+    for (int s = -1; cfgNextSection(store, s, kProfile) == 0;) {
+        std::string name;
+        if (!records::readFirst(store, s, kProfile, "PROFILE_NAME", name, 8))
+            return 0;
+        list.push_back(std::move(name));
+    }
+    return 1;
+}
+
+int luxReadProfile(const CfgStore& store, LuxProfileRecord& record) {
+    if (record.profileName.empty()) {
+        for (LuxLink& link : record.links) {
+            link.category = 1;
+            link.transport = transportTexts().first;
+        }
+        return 1;
+    }
+    for (LuxLink& link : record.links) {
+        link.serverName.clear();
+        link.luName.clear();
+    }
+    int s = records::findByValue(store, kProfile, "PROFILE_NAME", record.profileName);
+    if (s < 0)
+        return 0;
+    records::readFirst(store, s, kProfile, "PROFILE_NAME", record.profileName, 9);
+    // One counter for the four reads: once a SESSION key is missing the later reads miss too.
+    int keyOccurrence = -1;
+    std::string value;
+    for (int n = 1; n <= 4; ++n) {
+        if (cfgGetValue(store, s, kProfile, keyOccurrence, "SESSION", value, 154) == 0)
+            luxParseSession(record, value, n);
+    }
+    record.isDefault = isDefaultProfile(store, record.profileName) ? 1 : 0;
+    return 1;
+}
+
+void luxParseSession(LuxProfileRecord& record, std::string_view value, int n) {
+    if (n < 1 || n > static_cast<int>(record.links.size()))
+        return;
+    LuxLink& link = record.links[static_cast<std::size_t>(n - 1)];
+    if (!value.empty() && value.front() == ',')
+        parseWithoutServer(link, value);
+    else
+        parseWithServer(link, value);
+}
+
+std::string luxFormatSession(const LuxLink& link) {
+    return link.serverName + ",*," + std::to_string(link.category) + "," + link.luName + "," +
+           link.transport + "," + link.scopeName + "," + link.encryption;
+}
+
+int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag, int& errorCode) {
+    std::vector<std::string> listed;
+    luxListProfiles(store, listed);
+    int flag = 0, code = 0;
+    luxCheckProfile(record, flag, code);
+    if (flag != 0) {
+        failureFlag = flag;
+        errorCode = code;
+        return 0;
+    }
+    if (record.links[0].serverName.empty()) {
+        errorCode = kErrNoFirstLink;
+        return 0;
+    }
+
+    if (!records::deleteListed(store, kProfile, "PROFILE_NAME", listed, record.profileName) ||
+        !records::addFirstSection(store, kProfile) ||
+        !records::appendKey(store, kProfile, "PROFILE_NAME", record.profileName)) {
+        errorCode = kErrStore;
+        return 0;
+    }
+    for (const LuxLink& link : record.links) {
+        if (!records::appendKey(store, kProfile, "SESSION", luxFormatSession(link))) {
+            errorCode = kErrStore;
+            return 0;
+        }
+    }
+
+    if (record.isDefault != 0) {
+        int s = -1;
+        if (cfgNextSection(store, s, kDefault) == 0)
+            cfgDeleteSection(store, 0, kDefault);
+        if (!records::addFirstSection(store, kDefault) ||
+            !records::appendKey(store, kDefault, kDefaultName, record.profileName)) {
+            errorCode = kErrStore;
+            return 0;
+        }
+    } else {
+        int s = records::findByValue(store, kDefault, kDefaultName, record.profileName);
+        if (s >= 0)
+            cfgDeleteSection(store, s, kDefault);
+    }
+    return 1;
+}
+
+int luxDeleteProfile(CfgStore& store, std::string_view profileName) {
+    int s = records::findByValue(store, kProfile, "PROFILE_NAME", profileName);
+    if (s < 0)
+        return 1;
+    cfgDeleteSection(store, s, kProfile);
+    // The default mark goes with the last profile. A remaining section without a name
+    // still counts as a profile, so its default mark is never dropped by a partial list.
+    int remaining = -1;
+    if (cfgNextSection(store, remaining, kProfile) != 0) {
+        int d = -1;
+        if (cfgNextSection(store, d, kDefault) == 0)
+            cfgDeleteSection(store, 0, kDefault);
+    }
+    return 1;
+}

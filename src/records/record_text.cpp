@@ -1,0 +1,100 @@
+#include "record_text.h"
+
+#include "cfg_store.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace records {
+
+int decimalValue(std::string_view text) {
+    std::size_t i = 0;
+    auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (i < text.size() && isSpace(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1; // stays out of range, never wraps
+    }
+    if (negative)
+        value = -value;
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+std::vector<std::string> commaPieces(std::string_view text) {
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && text[i] == ',')
+            ++i;
+        std::size_t start = i;
+        while (i < text.size() && text[i] != ',')
+            ++i;
+        if (i > start)
+            out.emplace_back(text.substr(start, i - start));
+    }
+    return out;
+}
+
+bool readFirst(const CfgStore& store, int section, std::string_view sectionName,
+               std::string_view key, std::string& destination, std::size_t maxLength) {
+    int keyOccurrence = -1;
+    std::string value;
+    if (cfgGetValue(store, section, sectionName, keyOccurrence, key, value, maxLength) != 0)
+        return false;
+    destination = std::move(value);
+    return true;
+}
+
+int findByValue(const CfgStore& store, std::string_view sectionName, std::string_view key,
+                std::string_view value) {
+    int occurrence = -1;
+    if (cfgFindSectionByValue(store, occurrence, sectionName, key, value) != 0)
+        return -1;
+    return occurrence;
+}
+
+bool deleteListed(CfgStore& store, std::string_view sectionName, std::string_view key,
+                  const std::vector<std::string>& listed, std::string_view name) {
+    auto wanted = std::count(listed.begin(), listed.end(), name);
+    if (wanted == 0)
+        return true;
+    long held = 0;
+    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
+        if (store.sectionName(s) != sectionName)
+            continue;
+        for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k)) {
+            if (store.keyName(k) == key && store.keyValue(k) == name) {
+                ++held;
+                break;
+            }
+        }
+    }
+    if (held < wanted)
+        return false;
+    for (long i = 0; i < wanted; ++i) {
+        if (cfgDeleteSection(store, findByValue(store, sectionName, key, name), sectionName) != 0)
+            return false;
+    }
+    return true;
+}
+
+bool addFirstSection(CfgStore& store, std::string_view sectionName) {
+    int occurrence = -1;
+    cfgNextSection(store, occurrence, sectionName);
+    occurrence = 0; // before the first remaining record, or at the end when none remains
+    return cfgAddSection(store, occurrence, sectionName) == 0;
+}
+
+bool appendKey(CfgStore& store, std::string_view sectionName, std::string_view key,
+               std::string_view value) {
+    // No key has this many occurrences, so the key always goes to the end.
+    return cfgInsertKey(store, 0, sectionName, INT_MAX, key, value) != 1;
+}
+
+} // namespace records

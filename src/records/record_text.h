@@ -1,0 +1,46 @@
+// Helpers shared by the record modules: reading one key, number conversion, the comma
+// form of list values, and placing a record among the records of its kind.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CfgStore;
+
+namespace records {
+
+// The decimal value of the leading digits of text, as the client's C runtime reads it:
+// leading white space and one sign are taken, no digits gives 0, and a value beyond the
+// range of int is held at the nearest end of that range.
+int decimalValue(std::string_view text);
+
+// The pieces of text between commas; a run of commas counts as one separator, so empty
+// pieces vanish (",a,,b," gives "a" and "b").
+std::vector<std::string> commaPieces(std::string_view text);
+
+// The first occurrence of key in section occurrence `section`, at most maxLength
+// characters; false (destination untouched) when the section or the key is missing.
+bool readFirst(const CfgStore& store, int section, std::string_view sectionName,
+               std::string_view key, std::string& destination, std::size_t maxLength);
+
+// The occurrence of the first section named sectionName holding key = value, or -1.
+int findByValue(const CfgStore& store, std::string_view sectionName, std::string_view key,
+                std::string_view value);
+
+// Removes, for every entry of `listed` equal to name, the first section whose key equals
+// name. False, with the store untouched, when the store holds fewer such sections than the
+// listing promises (a listed name cut from a longer value).
+bool deleteListed(CfgStore& store, std::string_view sectionName, std::string_view key,
+                  const std::vector<std::string>& listed, std::string_view name);
+
+// Adds an empty section immediately before the first section of that name, or at the
+// end of the document when there is none. False when the store refuses.
+bool addFirstSection(CfgStore& store, std::string_view sectionName);
+
+// Appends key = value at the end of section occurrence 0 of that name. False when there
+// is no such section.
+bool appendKey(CfgStore& store, std::string_view sectionName, std::string_view key,
+               std::string_view value);
+
+} // namespace records
