@@ -110,9 +110,38 @@ private:
     std::size_t m_largeBytes = 0;
 };
 
+// Finding a record by its identifying value walks every section of the kind. Readers that
+// look up many records in turn (opening a file reads each LUx profile by name) would make
+// that quadratic, so the second lookup of the same section and key name without a change
+// in between builds a map from value to first occurrence, used until the store changes.
+class CfgStore::ValueIndex {
+public:
+    struct Entry {
+        std::uint64_t generation = 0;
+        int lookups = 0;
+        bool built = false;
+        std::unordered_map<std::string_view, int> firstOccurrence;
+    };
+    Entry& entry(std::uint32_t section, std::uint32_t key, std::uint64_t generation) {
+        Entry& e = m_entries[(static_cast<std::uint64_t>(section) << 32) | key];
+        if (e.generation != generation) {
+            e.generation = generation;
+            e.lookups = 0;
+            e.built = false;
+            e.firstOccurrence.clear();
+        }
+        return e;
+    }
+    void clear() { m_entries.clear(); }
+
+private:
+    std::unordered_map<std::uint64_t, Entry> m_entries;
+};
+
 CfgStore::CfgStore()
     : m_sections(std::make_unique<Pool<SectionNode>>()), m_keys(std::make_unique<Pool<KeyNode>>()),
-      m_names(std::make_unique<Names>()), m_arena(std::make_unique<Arena>()) {}
+      m_names(std::make_unique<Names>()), m_arena(std::make_unique<Arena>()),
+      m_valueIndex(std::make_unique<ValueIndex>()) {}
 
 CfgStore::~CfgStore() = default;
 
@@ -176,6 +205,7 @@ std::vector<std::uint32_t>& CfgStore::occurrencesOf(std::uint32_t nameId) {
 }
 
 std::uint32_t CfgStore::newSection(std::uint32_t nameId) {
+    ++m_generation;
     std::uint32_t i = m_sections->allocate();
     SectionNode& s = sec(i);
     s.handle.index = i;
@@ -187,6 +217,7 @@ std::uint32_t CfgStore::newSection(std::uint32_t nameId) {
 }
 
 std::uint32_t CfgStore::newKey(std::string_view name, std::string_view value) {
+    ++m_generation;
     std::uint32_t i = m_keys->allocate();
     KeyNode& k = key(i);
     k.handle.index = i;
@@ -274,8 +305,10 @@ void CfgStore::clear() {
     m_names->clear();
     m_arena->clear();
     m_byName.clear();
+    m_valueIndex->clear();
     m_first = m_last = kNone;
     m_sectionCount = 0;
+    ++m_generation;
     endOfInput = false;
 }
 
@@ -337,6 +370,7 @@ int cfgDeleteSection(CfgStore& store, int occurrence, std::string_view name) {
     if (at >= list.size())
         return 1;
     std::uint32_t s = list[at];
+    ++store.m_generation;
     list.erase(list.begin() + static_cast<std::ptrdiff_t>(at));
     CfgStore::SectionNode& n = store.sec(s);
     if (n.prev != CfgStore::kNone)
@@ -356,12 +390,34 @@ int cfgDeleteSection(CfgStore& store, int occurrence, std::string_view name) {
 int cfgFindSectionByValue(const CfgStore& store, int& occurrence, std::string_view section,
                           std::string_view key, std::string_view value) {
     occurrence = -1;
+    std::uint32_t sectionId = store.m_names->find(section);
     const auto* list = store.occurrences(section);
     if (!list || list->empty())
         return 1;
     std::uint32_t keyId = store.m_names->find(key);
     if (keyId == CfgStore::kNone)
         return 2;
+    CfgStore::ValueIndex::Entry& index =
+        store.m_valueIndex->entry(sectionId, keyId, store.m_generation);
+    if (!index.built && ++index.lookups >= 2) {
+        for (std::size_t i = list->size(); i-- > 0;) {
+            for (std::uint32_t k = store.sec((*list)[i]).firstKey; k != CfgStore::kNone;
+                 k = store.key(k).next) {
+                const CfgStore::KeyNode& n = store.key(k);
+                if (n.name == keyId)
+                    index.firstOccurrence[std::string_view(n.value, n.valueLen)] =
+                        static_cast<int>(i);
+            }
+        }
+        index.built = true;
+    }
+    if (index.built) {
+        auto it = index.firstOccurrence.find(value);
+        if (it == index.firstOccurrence.end())
+            return 2;
+        occurrence = it->second;
+        return 0;
+    }
     for (std::size_t i = 0; i < list->size(); ++i) {
         for (std::uint32_t k = store.sec((*list)[i]).firstKey; k != CfgStore::kNone;
              k = store.key(k).next) {
@@ -430,6 +486,7 @@ int cfgDeleteKey(CfgStore& store, int sectionOccurrence, std::string_view sectio
     std::uint32_t k = store.keyAt(s, store.m_names->find(key), keyOccurrence, &prev);
     if (k == CfgStore::kNone)
         return 2;
+    ++store.m_generation;
     std::uint32_t next = store.key(k).next;
     if (prev == CfgStore::kNone)
         s.firstKey = next;

@@ -86,6 +86,7 @@ private:
     template <typename Node> class Pool;
     class Names;
     class Arena;
+    class ValueIndex;
 
     SectionNode& sec(std::uint32_t i);
     const SectionNode& sec(std::uint32_t i) const;
@@ -113,6 +114,9 @@ private:
     std::uint32_t m_first = kNone;
     std::uint32_t m_last = kNone;
     std::size_t m_sectionCount = 0;
+    // Bumped by every change; the value index is valid only for the generation it was built.
+    std::uint64_t m_generation = 0;
+    std::unique_ptr<ValueIndex> m_valueIndex;
 };
 
 // cfgFindSection: with exact non-zero the section whose index equals occurrence,
