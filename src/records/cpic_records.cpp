@@ -1,0 +1,106 @@
+#include "cpic_records.h"
+
+#include "cfg_store.h"
+#include "messages.h"
+#include "record_text.h"
+#include "scramble.h"
+#include "validation.h"
+
+namespace {
+
+constexpr std::string_view kCpic = "CPIC_INFO";
+constexpr std::size_t kPasswordMax = 10;
+
+} // namespace
+
+int cpicListEntries(const CfgStore& store, std::vector<std::string>& list) {
+    for (int s = -1; cfgNextSection(store, s, kCpic) == 0;) {
+        std::string name;
+        if (!records::readFirst(store, s, kCpic, "SYMB_NAME", name, 8))
+            return 0;
+        list.push_back(std::move(name));
+    }
+    return 1;
+}
+
+int cpicReadEntry(const CfgStore& store, CpicSideInfoRecord& record) {
+    if (record.symbName.empty()) {
+        record.localLu = "*";
+        record.partnerLu.clear();
+        record.mode = "BLANK";
+        record.tpType = 0;
+        record.secType = 0;
+        record.pluType = 0;
+        return 1;
+    }
+    int s = records::findByValue(store, kCpic, "SYMB_NAME", record.symbName);
+    if (s < 0)
+        return 0;
+    std::string value;
+    records::readFirst(store, s, kCpic, "SYMB_NAME", record.symbName, 8);
+    records::readFirst(store, s, kCpic, "LOCAL_LU", record.localLu, 8);
+    records::readFirst(store, s, kCpic, "PART_LU", record.partnerLu, 17);
+    records::readFirst(store, s, kCpic, "MODE", record.mode, 8);
+    records::readFirst(store, s, kCpic, "REMOTE_TP", record.remoteTp, 65);
+    if (records::readFirst(store, s, kCpic, "SEC_TYPE", value, 15))
+        record.secType = records::decimalValue(value);
+    if (records::readFirst(store, s, kCpic, "TP_TYPE", value, 1))
+        record.tpType = records::decimalValue(value);
+    if (records::readFirst(store, s, kCpic, "SEC_PW", value, 2 * kPasswordMax))
+        record.password = unscramblePassword(value, kPasswordMax);
+    records::readFirst(store, s, kCpic, "SEC_USERID", record.userId, 10);
+    if (records::readFirst(store, s, kCpic, "PLU_TYPE", value, 1))
+        record.pluType = records::decimalValue(value);
+    return 1;
+}
+
+int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag, int& errorCode) {
+    CpicSideInfoRecord padded = record;
+    padded.symbName = padRight(record.symbName, 8);
+    padded.localLu = padRight(record.localLu, 8);
+    padded.password = padRight(record.password, 10);
+    padded.userId = padRight(record.userId, 10);
+    padded.partnerLu = padRight(record.partnerLu, 17);
+    int flag = 0, code = 0;
+    cpicCheckEntry(padded, flag, code);
+    if (flag != 0) {
+        failureFlag = flag;
+        errorCode = code;
+        return 0;
+    }
+
+    std::vector<std::string> listed;
+    cpicListEntries(store, listed);
+    if (!records::deleteListed(store, kCpic, "SYMB_NAME", listed, record.symbName) ||
+        !records::addFirstSection(store, kCpic)) {
+        errorCode = kErrStore;
+        return 0;
+    }
+    // SEC_TYPE is written before TP_TYPE, as the client's own files have it.
+    const std::pair<std::string_view, std::string> keys[] = {
+        {"SYMB_NAME", record.symbName},
+        {"LOCAL_LU", record.localLu},
+        {"PART_LU", record.partnerLu},
+        {"MODE", record.mode},
+        {"REMOTE_TP", record.remoteTp},
+        {"SEC_TYPE", std::to_string(record.secType)},
+        {"TP_TYPE", std::to_string(record.tpType)},
+        {"SEC_PW", scramblePassword(record.password, 2 * kPasswordMax)},
+        {"SEC_USERID", record.userId},
+        {"PLU_TYPE", std::to_string(record.pluType)},
+    };
+    for (const auto& [key, value] : keys) {
+        if (!records::appendKey(store, kCpic, key, value)) {
+            errorCode = kErrStore;
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int cpicDeleteEntry(CfgStore& store, std::string_view symbName) {
+    int s = records::findByValue(store, kCpic, "SYMB_NAME", symbName);
+    if (s < 0)
+        return 0;
+    return cfgDeleteSection(store, s, kCpic) == 0 ? 1 : 0;
+}

@@ -1,0 +1,171 @@
+#include "midrange_records.h"
+
+#include "cfg_store.h"
+#include "messages.h"
+#include "record_text.h"
+#include "scramble.h"
+#include "string_ids.h"
+#include "tela_environment.h"
+#include "validation.h"
+
+namespace {
+
+constexpr std::string_view kSystem = "NODEX_SYSTEM";
+constexpr std::string_view kCommon = "NODEX_COMMON";
+constexpr std::size_t kPasswordMax = 10;
+
+bool hasSection(const CfgStore& store, std::string_view name) {
+    int occurrence = -1;
+    return cfgNextSection(store, occurrence, name) == 0;
+}
+
+} // namespace
+
+int midrangeListSystems(const CfgStore& store, std::vector<std::string>& list,
+                        std::string& defaultName) {
+    for (int s = -1; cfgNextSection(store, s, kSystem) == 0;) {
+        std::string host;
+        if (!records::readFirst(store, s, kSystem, "HOST_NAME", host, 8))
+            return 0;
+        list.push_back(host);
+        // One character decides; when several systems are marked the last one wins.
+        std::string mark;
+        if (records::readFirst(store, s, kSystem, "DEFAULT", mark, 1) && mark == "1")
+            defaultName = host;
+    }
+    return 1;
+}
+
+int midrangeListOption(const CfgStore& store, std::vector<std::string>& list) {
+    if (hasSection(store, kSystem))
+        list.push_back(TelaEnvironment::GetUserString(ids::kEntryMidrange));
+    return 1;
+}
+
+int midrangeReadSystem(const CfgStore& store, MidrangeSystemRecord& record) {
+    if (record.hostName.empty())
+        return 1;
+    int s = records::findByValue(store, kSystem, "HOST_NAME", record.hostName);
+    if (s < 0)
+        return 0;
+    std::string value;
+    records::readFirst(store, s, kSystem, "HOST_NAME", record.hostName, 8);
+    records::readFirst(store, s, kSystem, "USER_NAME", record.userId, 10);
+    if (records::readFirst(store, s, kSystem, "PASSWORD", value, 2 * kPasswordMax))
+        record.password = unscramblePassword(value, kPasswordMax);
+    records::readFirst(store, s, kSystem, "DEFAULT", record.defaultFlag, 1);
+    return 1;
+}
+
+int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userId,
+                        std::string password, std::string /*passwordVerify*/,
+                        std::string /*defaultFlag*/, int& validationResult, int& errorCode) {
+    int flag = 0, code = 0;
+    midrangeCheck(kSystem, hostName, padRight(userId, 10), padRight(password, 10), flag, code);
+    if (flag != 0) {
+        validationResult = flag;
+        errorCode = code;
+        return 0;
+    }
+
+    // The default mark stays with the host name across a rewrite.
+    std::vector<std::string> listed;
+    std::string defaultName;
+    midrangeListSystems(store, listed, defaultName);
+    if (!records::deleteListed(store, kSystem, "HOST_NAME", listed, hostName) ||
+        !records::addFirstSection(store, kSystem)) {
+        errorCode = kErrStore;
+        return 0;
+    }
+    bool isDefault = !defaultName.empty() && hostName == defaultName;
+    const std::pair<std::string_view, std::string> keys[] = {
+        {"HOST_NAME", hostName},
+        {"USER_NAME", userId},
+        {"PASSWORD", scramblePassword(password, 2 * kPasswordMax)},
+        {"DEFAULT", isDefault ? "1" : "0"},
+    };
+    for (const auto& [key, value] : keys) {
+        if (!records::appendKey(store, kSystem, key, value)) {
+            errorCode = kErrStore;
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int midrangeDeleteSystem(CfgStore& store, std::string_view hostName) {
+    int s = records::findByValue(store, kSystem, "HOST_NAME", hostName);
+    if (s >= 0)
+        cfgDeleteSection(store, s, kSystem);
+    return 1;
+}
+
+int midrangeSetDefault(CfgStore& store, std::string_view hostName) {
+    std::vector<std::string> listed;
+    std::string current;
+    midrangeListSystems(store, listed, current);
+    if (!midrangeMarkDefault(store, current, "0"))
+        return 0;
+    return midrangeMarkDefault(store, hostName, "1");
+}
+
+int midrangeMarkDefault(CfgStore& store, std::string_view hostName, std::string_view value) {
+    int s = records::findByValue(store, kSystem, "HOST_NAME", hostName);
+    if (s < 0)
+        return 1;
+    cfgDeleteKey(store, s, kSystem, 0, "DEFAULT");
+    return cfgInsertKey(store, s, kSystem, 0, "DEFAULT", value) == 1 ? 0 : 1;
+}
+
+int midrangeDeleteAll(CfgStore& store) {
+    while (hasSection(store, kSystem))
+        cfgDeleteSection(store, 0, kSystem);
+    if (hasSection(store, kCommon))
+        cfgDeleteSection(store, 0, kCommon);
+    return 1;
+}
+
+int midrangeReadCommon(const CfgStore& store, MidrangeCommonRecord& record) {
+    if (!hasSection(store, kCommon)) {
+        record.mode = "XLNKMOD";
+        return 1;
+    }
+    std::string value;
+    records::readFirst(store, 0, kCommon, "USER_NAME", record.userId, 10);
+    if (records::readFirst(store, 0, kCommon, "PASSWORD", value, 2 * kPasswordMax))
+        record.password = unscramblePassword(value, kPasswordMax);
+    records::readFirst(store, 0, kCommon, "LOCAL_LU", record.localLu, 8);
+    records::readFirst(store, 0, kCommon, "MODE", record.mode, 8);
+    return 1;
+}
+
+int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode, std::string userId,
+                        std::string password, std::string /*spare*/, int& validationResult,
+                        int& errorCode) {
+    int flag = 0, code = 0;
+    midrangeCheck(kCommon, mode, padRight(userId, 10), padRight(password, 10), flag, code);
+    if (flag != 0) {
+        validationResult = flag;
+        errorCode = code;
+        return 0;
+    }
+    if (hasSection(store, kCommon))
+        cfgDeleteSection(store, 0, kCommon);
+    if (!records::addFirstSection(store, kCommon)) {
+        errorCode = kErrStore;
+        return 0;
+    }
+    const std::pair<std::string_view, std::string> keys[] = {
+        {"USER_NAME", userId},
+        {"PASSWORD", scramblePassword(password, 2 * kPasswordMax)},
+        {"LOCAL_LU", localLu},
+        {"MODE", mode},
+    };
+    for (const auto& [key, value] : keys) {
+        if (!records::appendKey(store, kCommon, key, value)) {
+            errorCode = kErrStore;
+            return 0;
+        }
+    }
+    return 1;
+}

@@ -1,0 +1,86 @@
+#include "tp_records.h"
+
+#include "cfg_store.h"
+#include "messages.h"
+#include "record_text.h"
+#include "validation.h"
+
+namespace {
+
+constexpr std::string_view kAttach = "CLIENT_ATTACH";
+
+} // namespace
+
+int tpListEntries(const CfgStore& store, std::vector<std::string>& list) {
+    for (int s = -1; cfgNextSection(store, s, kAttach) == 0;) {
+        std::string name;
+        if (!records::readFirst(store, s, kAttach, "TP_NAME", name, 65))
+            return 0;
+        list.push_back(std::move(name));
+    }
+    return 1;
+}
+
+int tpReadEntry(const CfgStore& store, AttachTpRecord& record) {
+    if (record.tpName.empty()) {
+        record.luName = std::string("*");
+        record.tpType = 0;
+        record.tpOp = 0;
+        return 1;
+    }
+    int s = records::findByValue(store, kAttach, "TP_NAME", record.tpName);
+    if (s < 0)
+        return 0;
+    std::string value;
+    records::readFirst(store, s, kAttach, "TP_NAME", record.tpName, 65);
+    records::readFirst(store, s, kAttach, "LU_NAME", record.luName, 8);
+    records::readFirst(store, s, kAttach, "PATH", record.path, 260);
+    records::readFirst(store, s, kAttach, "PARM_STRING", record.parmString, 128);
+    if (records::readFirst(store, s, kAttach, "TP_OP", value, 25))
+        record.tpOp = records::decimalValue(value);
+    if (records::readFirst(store, s, kAttach, "TP_TYPE", value, 1))
+        record.tpType = records::decimalValue(value);
+    return 1;
+}
+
+int tpWriteEntry(CfgStore& store, AttachTpRecord record, int& failureFlag, int& errorCode) {
+    AttachTpRecord padded = record;
+    padded.luName = padRight(record.luName, 8);
+    int flag = 0, code = 0;
+    tpCheckEntry(padded, flag, code);
+    if (flag != 0) {
+        failureFlag = flag;
+        errorCode = code;
+        return 0;
+    }
+
+    std::vector<std::string> listed;
+    tpListEntries(store, listed);
+    if (!records::deleteListed(store, kAttach, "TP_NAME", listed, record.tpName) ||
+        !records::addFirstSection(store, kAttach)) {
+        errorCode = kErrStore;
+        return 0;
+    }
+    const std::pair<std::string_view, std::string> keys[] = {
+        {"TP_NAME", record.tpName},
+        {"LU_NAME", record.luName},
+        {"PATH", record.path},
+        {"PARM_STRING", record.parmString},
+        {"TP_OP", std::to_string(record.tpOp)},
+        {"TP_TYPE", std::to_string(record.tpType)},
+    };
+    for (const auto& [key, value] : keys) {
+        if (!records::appendKey(store, kAttach, key, value)) {
+            errorCode = kErrStore;
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int tpDeleteEntry(CfgStore& store, std::string_view tpName) {
+    int s = records::findByValue(store, kAttach, "TP_NAME", tpName);
+    if (s >= 0)
+        cfgDeleteSection(store, s, kAttach);
+    return 1;
+}
