@@ -2,8 +2,8 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -11,11 +11,16 @@
 namespace {
 
 const AtomicFileOps kRealOps{
+    [](const char* path, int flags, unsigned mode) {
+        return ::open(path, flags, static_cast<mode_t>(mode));
+    },
     [](int fd, const void* data, std::size_t size) -> long { return ::write(fd, data, size); },
     [](int fd) { return ::fsync(fd); },
     [](const char* from, const char* to) { return ::rename(from, to); },
 };
 const AtomicFileOps* g_ops = &kRealOps;
+
+constexpr int kMaxNameAttempts = 100;
 
 // A path that is a symbolic link is written through to its target, so the link stays.
 std::string resolveLinks(const std::string& path) {
@@ -39,20 +44,46 @@ std::string resolveLinks(const std::string& path) {
     return current;
 }
 
-void syncFolder(const std::string& file) {
+std::string folderOf(const std::string& file) {
     std::size_t slash = file.rfind('/');
-    std::string dir = slash == std::string::npos ? "." : file.substr(0, slash ? slash : 1);
-    int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (slash == std::string::npos)
+        return ".";
+    return file.substr(0, slash ? slash : 1);
+}
+
+// A name beside the target that no other writer picks by chance.
+std::string tempName(const std::string& target) {
+    static std::mt19937 random(std::random_device{}() ^ static_cast<unsigned>(::getpid()));
+    static constexpr char kChars[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::string name = target + ".tmp";
+    for (int i = 0; i < 6; ++i)
+        name += kChars[random() % (sizeof kChars - 1)];
+    return name;
+}
+
+void syncFolder(const std::string& file) {
+    int fd = ::open(folderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         g_ops->fsync(fd);
         ::close(fd);
     }
 }
 
+// The mode a replaced file had, or the user's default for a new one. Not the private
+// mode of a temporary file: the client's programs of every user must read the file.
+mode_t modeFor(const struct stat* existing) {
+    if (existing)
+        return existing->st_mode & 07777;
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 } // namespace
 
 const AtomicFileOps& atomicFileOps() {
-    return *g_ops;
+    return kRealOps;
 }
 void setAtomicFileOpsForTesting(const AtomicFileOps* ops) {
     g_ops = ops ? ops : &kRealOps;
@@ -66,32 +97,59 @@ AtomicFile::~AtomicFile() {
 
 bool AtomicFile::open() {
     m_target = resolveLinks(m_requested);
-    m_temp = m_target + ".XXXXXX";
-    std::vector<char> name(m_temp.begin(), m_temp.end());
-    name.push_back('\0');
-    m_fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (m_fd < 0) {
-        m_errno = errno;
-        m_temp.clear();
+    if (!openUnnamed(folderOf(m_target)) && !openNamed())
         return false;
-    }
-    m_temp.assign(name.data());
-    // The replaced file's mode is kept; a new file gets the user's default (umask), not
-    // the private mode mkstemp gives: every user's client programs must read it.
     struct stat st {};
-    mode_t mode;
-    if (::stat(m_target.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-        // Keep the owner too when we may (an administrator editing another user's file).
-        if (::fchown(m_fd, st.st_uid, st.st_gid) != 0) {
-        }
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+    bool replacing = ::stat(m_target.c_str(), &st) == 0;
+    // Keep the owner too when we may (an administrator editing another user's file).
+    if (replacing) {
+        [[maybe_unused]] int ignored = ::fchown(m_fd, st.st_uid, st.st_gid);
     }
-    ::fchmod(m_fd, mode);
+    ::fchmod(m_fd, modeFor(replacing ? &st : nullptr));
     return true;
+}
+
+bool AtomicFile::openUnnamed(const std::string& folder) {
+#ifdef O_TMPFILE
+    // The unnamed file is linked in through /proc once it is complete.
+    if (::access("/proc/self/fd", X_OK) != 0)
+        return false;
+    m_fd = g_ops->open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    return m_fd >= 0;
+#else
+    (void)folder;
+    return false;
+#endif
+}
+
+bool AtomicFile::openNamed() {
+    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+        std::string name = tempName(m_target);
+        m_fd = g_ops->open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (m_fd >= 0) {
+            m_temp = name;
+            return true;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    m_errno = errno;
+    return false;
+}
+
+bool AtomicFile::nameUnnamed() {
+    const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+        std::string name = tempName(m_target);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            m_temp = name;
+            return true;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    m_errno = errno;
+    return false;
 }
 
 bool AtomicFile::write(const char* data, std::size_t size) {
@@ -120,6 +178,8 @@ bool AtomicFile::commit() {
     bool ok = g_ops->fsync(m_fd) == 0;
     if (!ok)
         m_errno = errno;
+    if (ok && m_temp.empty())
+        ok = nameUnnamed();
     if (::close(m_fd) != 0 && ok) {
         m_errno = errno;
         ok = false;

@@ -1,6 +1,8 @@
 // Writes a file so that it cannot be lost: the bytes go to a temporary file in the same
 // folder, are flushed to disk, and only then replace the target by a rename. On any failure
 // the previous file stays byte for byte as it was and the temporary file is removed.
+// Where the platform allows it the temporary file has no name until it is complete, so
+// not even a process killed in the middle of writing leaves one behind.
 #pragma once
 
 #include <cstddef>
@@ -9,11 +11,12 @@
 
 // System calls the writer goes through; tests replace them to inject faults.
 struct AtomicFileOps {
+    std::function<int(const char* path, int flags, unsigned mode)> open;
     std::function<long(int fd, const void* data, std::size_t size)> write;
     std::function<int(int fd)> fsync;
     std::function<int(const char* from, const char* to)> rename;
 };
-const AtomicFileOps& atomicFileOps();
+const AtomicFileOps& atomicFileOps();                      // the real system calls
 void setAtomicFileOpsForTesting(const AtomicFileOps* ops); // nullptr restores the real ones
 
 class AtomicFile {
@@ -30,15 +33,19 @@ public:
     // Flushes, closes and renames over the target; keeps the replaced file's mode.
     bool commit();
 
+    // The file that is replaced: the requested path with its symbolic links followed.
     const std::string& targetPath() const { return m_target; }
     int lastErrno() const { return m_errno; }
 
 private:
+    bool openUnnamed(const std::string& folder);
+    bool openNamed();
+    bool nameUnnamed();
     void discard();
 
     std::string m_requested;
     std::string m_target;
-    std::string m_temp;
+    std::string m_temp; // empty while the temporary file has no name
     int m_fd = -1;
     int m_errno = 0;
     bool m_failed = false;

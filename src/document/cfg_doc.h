@@ -6,9 +6,23 @@
 
 #include "cfg_store.h"
 #include "document_base.h"
+#include "record_types.h"
 
 #include <string>
 #include <vector>
+
+// Suffix of the copy kept before entries of the older form are converted, and of the
+// file the converted configuration goes to.
+inline constexpr const char* kBackupSuffix = ".001";
+inline constexpr const char* kConfigExtension = ".ini";
+// The trailing character that marks a server name of the older form.
+inline constexpr char kOldFormMarker = '%';
+inline constexpr const char* kDefaultFileName = "lhntapi.ini";
+inline constexpr const char* kAlternateFileName = "zaredavi.ini"; // client type 2
+
+// The path without the extension of its file name: what the backup and the converted
+// file are named from. Dots in folder names are not extensions.
+std::string pathWithoutExtension(const std::string& path);
 
 class CCfgDoc : public CDocument {
 public:
@@ -24,9 +38,13 @@ public:
     bool OnOpenDocument(const std::string& path) override;
     bool OnSaveDocument(const std::string& path) override;
     void OnCloseDocument() override;
+    // Proposes the default file in the configuration directory for a document that has no
+    // name yet, then saves; a failed or cancelled save keeps the old name.
     bool DoSave(const std::string& path, bool replace = true) override;
 
+    // Reads the file and converts entries of the older form; false after it reported why.
     bool LoadConfiguration(const std::string& path);
+    // Writes the default TRACE section; 1, or 0 with error code 66.
     int WriteTraceDefaults(int& failureFlag, int& errorCode);
     // Shows the message of an error code; the result argument is not used.
     void ReportError(int result, int code);
@@ -37,5 +55,9 @@ public:
     int DeleteOptionRecord(int kind, const std::string& name);
 
 private:
+    // appc is the record read at open, or nullptr when the file has no APPC section.
+    bool ConvertOldForm(const std::string& path, const AppcRecord* appc,
+                        const std::vector<std::string>& profiles);
+
     CfgStore m_store;
 };

@@ -1,0 +1,293 @@
+#include "cfg_doc.h"
+
+#include "appc_records.h"
+#include "cfg_file.h"
+#include "cpic_records.h"
+#include "global_records.h"
+#include "installation.h"
+#include "lux_records.h"
+#include "messages.h"
+#include "midrange_records.h"
+#include "option_kinds.h"
+#include "tela_environment.h"
+#include "tela_kit.h"
+#include "tp_records.h"
+
+#include <unistd.h>
+
+namespace {
+
+#ifdef _WIN32
+constexpr const char* kSeparators = "\\/:";
+#else
+constexpr const char* kSeparators = "/";
+#endif
+
+bool endsWithMarker(const std::string& name) {
+    return !name.empty() && name.back() == kOldFormMarker;
+}
+
+void dropMarker(std::string& name) {
+    if (endsWithMarker(name))
+        name.pop_back();
+}
+
+bool hasSection(const CfgStore& store, const char* name) {
+    int occurrence = -1;
+    return cfgNextSection(store, occurrence, name) == 0;
+}
+
+// The code a failed record writer gave, or the store failure code when it gave none.
+int codeOr66(int code) {
+    return code != 0 ? code : kErrStore;
+}
+
+} // namespace
+
+std::string pathWithoutExtension(const std::string& path) {
+    std::size_t nameStart = path.find_last_of(kSeparators);
+    nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
+    std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || dot < nameStart)
+        return path;
+    return path.substr(0, dot);
+}
+
+CCfgDoc::CCfgDoc() = default;
+CCfgDoc::~CCfgDoc() = default;
+
+bool CCfgDoc::IsModified() const {
+    return m_modified;
+}
+
+void CCfgDoc::SetModifiedFlag(bool modified) {
+    m_modified = modified;
+}
+
+bool CCfgDoc::OnNewDocument() {
+    if (!CDocument::OnNewDocument())
+        return false;
+    cfgClear(m_store);
+    m_store.endOfInput = false;
+    return true;
+}
+
+bool CCfgDoc::OnOpenDocument(const std::string& path) {
+    cfgClear(m_store);
+    SetModifiedFlag(false);
+    reloadTransportTexts();
+    if (LoadConfiguration(path)) {
+        RememberDiskState(path);
+        return true;
+    }
+    ReportError(0, kErrStore);
+    // Whatever a failed conversion left in the store is not the file: the document is
+    // empty after any failed open.
+    cfgClear(m_store);
+    ForgetDiskState();
+    return false;
+}
+
+bool CCfgDoc::OnSaveDocument(const std::string& path) {
+    int failureFlag = 0;
+    int errorCode = 0;
+    if (!hasSection(m_store, "GLOBAL"))
+        globalWrite(m_store, GlobalRecord{}, failureFlag, errorCode);
+    if (!hasSection(m_store, "TRACE"))
+        WriteTraceDefaults(failureFlag, errorCode);
+    if (!m_store.empty()) {
+        if (cfgWriteFile(m_store, path) != 0) {
+            ReportError(0, kErrStore);
+            return false;
+        }
+        SetModifiedFlag(false);
+        cfgClear(m_store);
+    }
+    // Read back at once, so that the store is always what the file on disk reads as.
+    return OnOpenDocument(path);
+}
+
+void CCfgDoc::OnCloseDocument() {
+    cfgClear(m_store);
+    CDocument::OnCloseDocument();
+}
+
+bool CCfgDoc::DoSave(const std::string& path, bool replace) {
+    const std::string kept = GetPathName();
+    if (kept.empty()) {
+        std::string directory;
+        getConfigDirectory(directory);
+        // The file dialog starts in the current directory; a folder that does not exist
+        // leaves it where it was.
+        if (!directory.empty()) {
+            [[maybe_unused]] int ignored = ::chdir(directory.c_str());
+        }
+        const char* name =
+            QueryClientType() == kClientTypeAlternate ? kAlternateFileName : kDefaultFileName;
+        SetPathName(directory + kPathSeparator + name);
+    }
+    bool saved = CDocument::DoSave(path, replace);
+    if (!saved)
+        SetPathName(kept);
+    return saved;
+}
+
+bool CCfgDoc::LoadConfiguration(const std::string& path) {
+    if (cfgReadFile(m_store, path) != 0) {
+        ReportError(0, kErrStore);
+        return false;
+    }
+    AppcRecord appc;
+    int missing = 0;
+    if (!appcRead(m_store, appc, missing)) {
+        ReportError(0, kErrStore);
+        return false;
+    }
+    const bool hasAppc = missing == 0;
+    bool oldForm = false;
+    if (hasAppc)
+        for (const std::string& name : appc.serverName)
+            oldForm = oldForm || endsWithMarker(name);
+
+    // A profile without its name cannot be listed past; the profiles before it are still
+    // looked at, and the file still opens.
+    std::vector<std::string> profiles;
+    luxListProfiles(m_store, profiles);
+    for (const std::string& name : profiles) {
+        LuxProfileRecord profile;
+        profile.profileName = name;
+        if (!luxReadProfile(m_store, profile)) {
+            ReportError(0, kErrStore);
+            return false;
+        }
+        for (const LuxLink& link : profile.links)
+            oldForm = oldForm || endsWithMarker(link.serverName);
+    }
+    if (!oldForm)
+        return true;
+    return ConvertOldForm(path, hasAppc ? &appc : nullptr, profiles);
+}
+
+bool CCfgDoc::ConvertOldForm(const std::string& path, const AppcRecord* appc,
+                             const std::vector<std::string>& profiles) {
+    const std::string base = pathWithoutExtension(path);
+    if (cfgWriteFile(m_store, base + kBackupSuffix) != 0) {
+        ReportError(0, kErrStore);
+        return false;
+    }
+    if (appc) {
+        AppcRecord record = *appc;
+        for (std::string& name : record.serverName)
+            dropMarker(name);
+        int failureFlag = 0;
+        int errorCode = 0;
+        if (!appcWrite(m_store, record, failureFlag, errorCode)) {
+            ReportError(failureFlag, codeOr66(errorCode));
+            return false;
+        }
+    }
+    for (const std::string& name : profiles) {
+        LuxProfileRecord profile;
+        profile.profileName = name;
+        if (!luxReadProfile(m_store, profile)) {
+            ReportError(0, kErrStore);
+            return false;
+        }
+        for (LuxLink& link : profile.links)
+            dropMarker(link.serverName);
+        int failureFlag = 0;
+        int errorCode = 0;
+        if (!luxWriteProfile(m_store, profile, failureFlag, errorCode)) {
+            ReportError(failureFlag, codeOr66(errorCode));
+            return false;
+        }
+    }
+    if (cfgWriteFile(m_store, base + kConfigExtension) != 0) {
+        ReportError(0, kErrStore);
+        return false;
+    }
+    return true;
+}
+
+int CCfgDoc::WriteTraceDefaults(int& /*failureFlag*/, int& errorCode) {
+    if (hasSection(m_store, "TRACE") && cfgDeleteSection(m_store, 0, "TRACE") != 0) {
+        errorCode = kErrStore;
+        return 0;
+    }
+    if (!hasSection(m_store, "TRACE") && cfgAddSection(m_store, 0, "TRACE") != 0) {
+        errorCode = kErrStore;
+        return 0;
+    }
+    if (cfgInsertKey(m_store, 0, "TRACE", 0, "FILE", "") == 1 ||
+        cfgInsertKey(m_store, 0, "TRACE", 0, "FLAGS", "0x0000") == 1) {
+        errorCode = kErrStore;
+        return 0;
+    }
+    return 1;
+}
+
+void CCfgDoc::ReportError(int /*result*/, int code) {
+    int messageId = errorMessageId(code);
+    if (messageId == 0)
+        return;
+    AppMessageBox(TelaEnvironment::GetUserString(messageId), kMbOk);
+}
+
+int CCfgDoc::ListOptionRecords(int kind, std::vector<std::string>& list) {
+    switch (kind) {
+    case kKindGlobal:
+        return globalListOption(m_store, list);
+    case kKindAppc:
+        return appcListOption(m_store, list);
+    case kKindCpic:
+        return cpicListEntries(m_store, list);
+    case kKindTp:
+        return tpListEntries(m_store, list);
+    case kKindLux:
+        return luxListProfiles(m_store, list);
+    case kKindMidrange:
+        return midrangeListOption(m_store, list);
+    default:
+        return 0;
+    }
+}
+
+int CCfgDoc::EditOptionRecord(int kind, const std::string& name) {
+    const OptionKind* k = findOptionKind(kind);
+    const EditorRunner& run = editorRunner();
+    if (!k || !run)
+        return 0;
+    int result = run(*this, kind, TelaEnvironment::GetUserString(k->sheetTitleId), name);
+    if (result != 0)
+        SetModifiedFlag(true);
+    return result;
+}
+
+int CCfgDoc::DeleteOptionRecord(int kind, const std::string& name) {
+    int result = 0;
+    switch (kind) {
+    case kKindCpic:
+        result = cpicDeleteEntry(m_store, name);
+        break;
+    case kKindTp:
+        result = tpDeleteEntry(m_store, name);
+        break;
+    case kKindGlobal:
+        result = globalDelete(m_store, name);
+        break;
+    case kKindAppc:
+        result = appcDelete(m_store);
+        break;
+    case kKindLux:
+        result = luxDeleteProfile(m_store, name);
+        break;
+    case kKindMidrange:
+        result = midrangeDeleteAll(m_store);
+        break;
+    default:
+        return 0;
+    }
+    if (result != 0)
+        SetModifiedFlag(true);
+    return result;
+}

@@ -1,0 +1,93 @@
+// Our small stand-in for the framework's document: a path name, a modified flag, and the
+// steps of new, open, save, save-as and close. Whatever needs a person (a file name, "save
+// changes?", "overwrite a file changed on disk?") is asked through DocumentPrompts, which the
+// editor fills with dialogs and the command-line tool answers itself.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+enum class SaveChangesAnswer { Save, Discard, Cancel };
+
+// What the document knew of its file when it was opened or last saved.
+struct DiskState {
+    bool exists = false;
+    std::uint64_t size = 0;
+    std::int64_t mtimeNs = 0; // modification time, nanoseconds since the epoch
+    std::uint64_t hash = 0;   // FNV-1a over the file's bytes
+};
+DiskState readDiskState(const std::string& path);
+
+struct DocumentPrompts {
+    // Which file name to save under, proposing one; nullopt cancels the save.
+    // Without a hook the proposed name is used.
+    std::function<std::optional<std::string>(const std::string& proposed)> fileName;
+    // The document (by its title) has unsaved changes: save, discard or cancel?
+    // Without a hook the changes are discarded: a program without a person saves
+    // explicitly before it closes.
+    std::function<SaveChangesAnswer(const std::string& title)> saveChanges;
+    // The file changed on disk since it was opened or saved: overwrite it?
+    // Without a hook it is never overwritten.
+    std::function<bool(const std::string& path, const DiskState& then, const DiskState& now)>
+        overwriteChanged;
+};
+
+class CDocument {
+public:
+    CDocument() = default;
+    virtual ~CDocument() = default;
+    CDocument(const CDocument&) = delete;
+    CDocument& operator=(const CDocument&) = delete;
+
+    const std::string& GetPathName() const { return m_pathName; }
+    void SetPathName(const std::string& path) { m_pathName = path; }
+    // The file name without its folders, or "Untitled" for a document never saved.
+    std::string GetTitle() const;
+
+    void SetPrompts(DocumentPrompts prompts) { m_prompts = std::move(prompts); }
+    const DocumentPrompts& prompts() const { return m_prompts; }
+
+    virtual bool IsModified() const;
+    virtual void SetModifiedFlag(bool modified = true);
+    // The framework's own steps; a derived document runs them from its overrides.
+    virtual bool OnNewDocument();
+    virtual bool OnOpenDocument(const std::string& path) = 0;
+    virtual bool OnSaveDocument(const std::string& path) = 0;
+    virtual void OnCloseDocument();
+    // Saves under path, or asks for a name when path is empty; with replace the document
+    // takes the new name. False when the save failed or was cancelled.
+    virtual bool DoSave(const std::string& path, bool replace = true);
+
+    // The File menu's commands, with the questions they ask.
+    bool NewDocument();
+    bool OpenDocument(const std::string& path);
+    bool DoFileSave();
+    bool DoFileSaveAs();
+    bool CloseDocument();
+    // Asks whether to save unsaved changes; false when the user cancelled (or the save
+    // failed), so that the caller stops what it was doing.
+    bool SaveModified();
+
+    // What the file was like when it was last opened or saved, if it is known.
+    const std::optional<DiskState>& rememberedDiskState() const { return m_disk; }
+
+protected:
+    // Called by a derived document once its file has been read: the base of the
+    // changed-on-disk check.
+    void RememberDiskState(const std::string& path);
+    void ForgetDiskState();
+
+    bool m_modified = false;
+
+private:
+    // True when path may be written: it is not the remembered file, or that file has not
+    // changed since, or the prompt allowed overwriting it.
+    bool ConfirmOverwrite(const std::string& path);
+
+    std::string m_pathName;
+    std::string m_diskPath;
+    std::optional<DiskState> m_disk;
+    DocumentPrompts m_prompts;
+};
