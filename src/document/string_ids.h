@@ -1,15 +1,22 @@
 // Numbers of the texts of the language library. Code names a text only through these, so
 // that a test can prove every shipped library holds every text the program shows.
+// Several sheets share a text (a label such as "Password:"); each sheet still gets its own
+// name for it, so the number stands in one place only.
 #pragma once
 
 namespace ids {
 
 // Application
 inline constexpr int kAppTitle = 57344;
-inline constexpr int kFileOpenFilter = 305;
+inline constexpr int kDocumentStrings = 128; // window title, then the document type fields
+inline constexpr int kFileOpenFilter = 305;  // Qt filter syntax: "Name (*.ini);;All (*)"
 inline constexpr int kTransportFirst = 61206;
 inline constexpr int kTransportSecond = 61207;
 inline constexpr int kTooManyCharacters = 61716; // "Please enter no more than %1 characters."
+
+// About box: two lines, the first takes the version as "%1"
+inline constexpr int kAboutProduct = 2498;
+inline constexpr int kAboutPurpose = 2499;
 
 // Main window: option labels, descriptions, record group titles, entries, messages
 inline constexpr int kOptionGlobal = 310;
@@ -75,6 +82,15 @@ inline constexpr int kErr64 = 2495;
 inline constexpr int kErr66 = 2477;
 inline constexpr int kErr68 = 2478;
 
+// Shared by several sheets
+inline constexpr int kMsgPasswordMismatch = 331;
+inline constexpr int kMsgTransportMissing = 61205; // a server name without a transport
+inline constexpr int kLegendBrowse = 2481;
+inline constexpr int kLegendEncryption = 61208;
+inline constexpr int kEncryptionOff = 61213;      // stored as "ENC_OFF"
+inline constexpr int kEncryptionOn = 61212;       // stored as "ENC_ON"
+inline constexpr int kEncryptionOptional = 61214; // stored as "ENC_OPT"
+
 // CPI-C side information sheet
 inline constexpr int kCpicMsgModeTooLong = 2459;
 inline constexpr int kCpicMsgUserIdRequired = 2465;
@@ -94,14 +110,105 @@ inline constexpr int kCpicSecSame = 401;
 inline constexpr int kCpicSecProgram = 402;
 inline constexpr int kCpicSecStrong = 437;
 
+// Transaction program sheet
+inline constexpr int kTpLegendTpName = 720;
+inline constexpr int kTpLegendLuName = 695;
+inline constexpr int kTpLegendPath = 721;
+inline constexpr int kTpLegendBrowse = 2481;
+inline constexpr int kTpLegendParameters = 722;
+inline constexpr int kTpLegendServiceTp = 735;
+inline constexpr int kTpLegendDynamicLoad = 2426;
+inline constexpr int kTpBrowseTitle = 2497;
+
+// Global settings sheet
+inline constexpr int kGlobalLegendTranslate = 2431; // also the title of its Browse dialog
+inline constexpr int kGlobalLegendBrowse = 2481;
+inline constexpr int kGlobalLegendDefLu = 61221;
+inline constexpr int kGlobalLegendDefPlu = 61222;
+inline constexpr int kGlobalGroupOptional = 61214;
+inline constexpr int kGlobalLegendUserName = 804;
+inline constexpr int kGlobalGroupPassword = 803;
+inline constexpr int kGlobalLegendPassword = 800;
+inline constexpr int kGlobalLegendVerify = 801;
+
+// Server list sheet
+inline constexpr int kServRadioList = 61218;
+inline constexpr int kServHeadName = 2415;
+inline constexpr int kServHeadTransport = 61204;
+inline constexpr int kServHeadEncryption = 61208;
+inline constexpr int kServRadioScope = 61219;
+inline constexpr int kServHeadScopeName = 61217;
+inline constexpr int kServHeadScopeEncryption = 61208;
+inline constexpr int kServLoadBalancing = 61220;
+inline constexpr int kServMsgNoServer = 2493;
+
+// LUx profile sheet
+inline constexpr int kLuxHeadSession = 2430;
+inline constexpr int kLuxHeadServer = 61216;
+inline constexpr int kLuxHeadTransport = 61215;
+inline constexpr int kLuxHeadEncryption = 61208;
+inline constexpr int kLuxHeadCategory = 2428;
+inline constexpr int kLuxHeadName = 2429;
+inline constexpr int kLuxDefaultSession = 2442;
+inline constexpr int kLuxServerFirst = 61209;  // a server over the first transport
+inline constexpr int kLuxServerSecond = 61210; // a server over the second transport
+inline constexpr int kLuxScope = 61211;        // a scope, over the first transport
+inline constexpr int kLuxCategory0 = 2326;     // takes an LU name
+inline constexpr int kLuxCategory1 = 2324;     // takes no name
+inline constexpr int kLuxCategory3 = 2327;     // takes a pool name
+
+// Midrange systems sheet, its pages and the System Properties dialog
+inline constexpr int kMidHeadList = 2443;
+inline constexpr int kMidHostName = 2447; // the list's column title and the dialog's label
+inline constexpr int kMidAdd = 2437;
+inline constexpr int kMidRemove = 913;
+inline constexpr int kMidProperties = 2438;
+inline constexpr int kMidDefault = 2448;
+inline constexpr int kMidCommonIntro = 2445;
+inline constexpr int kMidGroupNetwork = 2484;
+inline constexpr int kMidLocalLu = 694;
+inline constexpr int kMidMode = 700;
+inline constexpr int kMidGroupSecurity = 2449;
+inline constexpr int kMidCommonUserId = 2444;
+inline constexpr int kMidPassword = 800;
+inline constexpr int kMidVerify = 801;
+inline constexpr int kMidSecurityIntro = 2450;
+inline constexpr int kMidUserId = 804;
+inline constexpr int kMidOk = 2439;
+inline constexpr int kMidCancel = 2440;
+inline constexpr int kMidHelp = 2302;
+inline constexpr int kMidMsgDefaultUnknown = 2483;
+inline constexpr int kMidMsgNoSystem = 2485;
+inline constexpr int kMidMsgModeInvalid = 2492;
+
 } // namespace ids
 
-// Every id above and every further id the editors use; the language tests walk this list.
+// Every distinct id above; the language tests walk this list.
 inline constexpr int kAllStringIds[] = {
-    57344, 305,  61206, 61207, 61716, 310,  2409, 307,  308,  309,  2434, 2423, 2417, 317,
-    2424,  322,  2418,  319,   320,   321,  2435, 2432, 2433, 2452, 328,  329,  323,  324,
-    325,   327,  2410,  2436,  2419,  2420, 2421, 2422, 2425, 2451, 2466, 2460, 2457, 2468,
-    2470,  2456, 2465,  2462,  2463,  2458, 2480, 2464, 2469, 2486, 2467, 2482, 2492, 2496,
-    2488,  2494, 2495,  2477,  2478,  2459, 734,  695,  700,  735,  720,  2490, 680,  2487,
-    805,   806,  807,   400,   401,   402,  437,
-};
+    // Application and About
+    57344, 128, 305, 61206, 61207, 61716, 2498, 2499,
+    // Main window
+    310, 2409, 307, 308, 309, 2434, 2423, 2417, 317, 2424, 322, 2418, 319, 320, 321, 2435, 2432,
+    2433, 2452, 328, 329,
+    // Sheet titles
+    323, 324, 325, 327, 2410, 2436,
+    // Mode names
+    2419, 2420, 2421, 2422, 2425, 2451,
+    // Error messages
+    2466, 2460, 2457, 2468, 2470, 2456, 2465, 2462, 2463, 2458, 2480, 2464, 2469, 2486, 2467, 2482,
+    2492, 2496, 2488, 2494, 2495, 2477, 2478,
+    // Shared
+    331, 61205, 2481, 61208, 61213, 61212, 61214,
+    // CPI-C side information
+    2459, 734, 695, 700, 735, 720, 2490, 680, 2487, 805, 806, 807, 400, 401, 402, 437,
+    // Transaction program
+    721, 722, 2426, 2497,
+    // Global settings
+    2431, 61221, 61222, 804, 803, 800, 801,
+    // Server list
+    61218, 2415, 61204, 61219, 61217, 61220, 2493,
+    // LUx profile
+    2430, 61216, 61215, 2428, 2429, 2442, 61209, 61210, 61211, 2326, 2324, 2327,
+    // Midrange systems
+    2443, 2447, 2437, 913, 2438, 2448, 2445, 2484, 694, 2449, 2444, 2450, 2439, 2440, 2302, 2483,
+    2485};

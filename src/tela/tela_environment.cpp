@@ -74,12 +74,17 @@ std::string languageFileName(const std::string& libraryName) {
     return base + ".lang";
 }
 
-bool parseLanguageText(const std::string& text, std::map<int, std::string>& out,
-                       int* badLine) {
+bool parseLanguageText(const std::string& text, std::map<int, std::string>& out, int* badLine) {
     out.clear();
     std::istringstream in(text);
     std::string line;
     int number = 0;
+    auto refuse = [&] {
+        if (badLine)
+            *badLine = number;
+        out.clear();
+        return false;
+    };
     while (std::getline(in, line)) {
         ++number;
         if (!line.empty() && line.back() == '\r')
@@ -92,13 +97,11 @@ bool parseLanguageText(const std::string& text, std::map<int, std::string>& out,
         std::size_t digits = 0;
         while (digits < line.size() && std::isdigit(static_cast<unsigned char>(line[digits])))
             ++digits;
-        if (tab == std::string::npos || digits == 0 || digits != tab || digits > 9) {
-            if (badLine)
-                *badLine = number;
-            out.clear();
-            return false;
-        }
-        out[std::stoi(line.substr(0, tab))] = unescape(line.substr(tab + 1));
+        if (tab == std::string::npos || digits == 0 || digits != tab || digits > 9)
+            return refuse();
+        // A number given twice is an editing mistake; refusing it shows where.
+        if (!out.emplace(std::stoi(line.substr(0, tab)), unescape(line.substr(tab + 1))).second)
+            return refuse();
     }
     return true;
 }
@@ -116,8 +119,7 @@ bool TelaEnvironment::LoadLibraryText(const std::string& text, const std::string
 
 bool TelaEnvironment::LoadLibrary(const std::string& libraryName) {
     std::string text;
-    bool isFile = libraryName.find('/') != std::string::npos &&
-                  libraryName.size() > 5 &&
+    bool isFile = libraryName.find('/') != std::string::npos && libraryName.size() > 5 &&
                   libraryName.compare(libraryName.size() - 5, 5, ".lang") == 0;
     if (isFile) {
         if (readFile(libraryName, text))
@@ -139,25 +141,64 @@ void TelaEnvironment::UnloadLibrary() {
     state().name.clear();
 }
 
-const std::string& TelaEnvironment::LoadedLibraryName() { return state().name; }
-const std::map<int, std::string>& TelaEnvironment::AllStrings() { return state().strings; }
+const std::string& TelaEnvironment::LoadedLibraryName() {
+    return state().name;
+}
+const std::map<int, std::string>& TelaEnvironment::AllStrings() {
+    return state().strings;
+}
 void TelaEnvironment::SetSearchPath(std::vector<std::string> folders) {
     state().searchPath = std::move(folders);
 }
-const std::vector<std::string>& TelaEnvironment::SearchPath() { return state().searchPath; }
+const std::vector<std::string>& TelaEnvironment::SearchPath() {
+    return state().searchPath;
+}
 
 int languageIdFromLocale(const std::string& locale) {
-    std::string lang;
-    for (char c : locale) {
-        if (!std::isalpha(static_cast<unsigned char>(c)))
-            break;
-        lang.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+    // "de_AT.UTF-8@euro": the language up to "_", the country after it.
+    std::string language;
+    std::string country;
+    std::size_t i = 0;
+    for (; i < locale.size() && std::isalpha(static_cast<unsigned char>(locale[i])); ++i)
+        language.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(locale[i]))));
+    if (i < locale.size() && (locale[i] == '_' || locale[i] == '-'))
+        for (++i; i < locale.size() && std::isalpha(static_cast<unsigned char>(locale[i])); ++i)
+            country.push_back(
+                static_cast<char>(std::toupper(static_cast<unsigned char>(locale[i]))));
+
+    // Windows primary languages and, for the languages we ship, their sublanguages
+    // (1 is each language's main country).
+    struct Country {
+        const char* code;
+        int sublanguage;
+    };
+    struct Language {
+        const char* code;
+        int primary;
+        std::vector<Country> countries;
+    };
+    static const std::vector<Language> languages = {
+        {"de", kLangGerman, {{"DE", 1}, {"CH", 2}, {"AT", 3}, {"LU", 4}, {"LI", 5}}},
+        {"en",
+         kLangEnglish,
+         {{"US", 1}, {"GB", 2}, {"AU", 3}, {"CA", 4}, {"NZ", 5}, {"IE", 6}, {"ZA", 7}}},
+        {"fr", 0x0C, {}},
+        {"es", 0x0A, {}},
+        {"it", 0x10, {}},
+        {"nl", 0x13, {}},
+        {"pt", 0x16, {}},
+        {"ja", 0x11, {}},
+    };
+    for (const Language& l : languages) {
+        if (language != l.code)
+            continue;
+        int sublanguage = 1;
+        for (const Country& c : l.countries)
+            if (country == c.code)
+                sublanguage = c.sublanguage;
+        return l.primary | (sublanguage << 10);
     }
-    // Sublanguage 1 is the main country of each language (Germany, United States).
-    if (lang == "de")
-        return kLangGerman | (1 << 10);
-    if (lang == "en" || lang == "c" || lang == "posix" || lang.empty())
-        return kLangEnglish | (1 << 10);
+    // "C", "POSIX", nothing set, or a language without a library: United States English.
     return kLangEnglish | (1 << 10);
 }
 

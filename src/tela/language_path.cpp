@@ -1,0 +1,45 @@
+#include "language_path.h"
+
+#include "messages.h"
+#include "tela_environment.h"
+
+#include <cstdlib>
+
+#ifndef APICFG_DATA_DIR
+#define APICFG_DATA_DIR ""
+#endif
+
+namespace {
+
+// The resource id the start-up passes along with the language; kept for the call's shape.
+constexpr int kDocumentTemplateResource = 128;
+constexpr int kPrimaryLanguageMask = 0x3FF;
+constexpr int kSublanguageShift = 10;
+
+} // namespace
+
+std::vector<std::string> defaultLanguageSearchPath(const std::string& programDir) {
+    std::vector<std::string> folders;
+    if (const char* dir = std::getenv("APICFG_LANG_DIR"); dir && *dir)
+        folders.emplace_back(dir);
+    if (!programDir.empty())
+        folders.push_back(programDir);
+    if (*APICFG_DATA_DIR)
+        folders.emplace_back(APICFG_DATA_DIR);
+    return folders;
+}
+
+bool loadUserLanguage(const std::string& programDir, const std::string& overrideName) {
+    TelaEnvironment::SetSearchPath(defaultLanguageSearchPath(programDir));
+    std::string library = overrideName;
+    if (library.empty()) {
+        int languageId = userDefaultLanguageId();
+        library = "LHCENU.DLL";
+        TelaEnvironment::SetLanguage(languageId & kPrimaryLanguageMask,
+                                     languageId >> kSublanguageShift, library, nullptr, 0,
+                                     kDocumentTemplateResource);
+    }
+    bool loaded = TelaEnvironment::LoadLibrary(library);
+    reloadTransportTexts();
+    return loaded;
+}
