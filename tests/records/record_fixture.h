@@ -1,0 +1,55 @@
+// A store and a small language library of the tests' own for the record tests.
+#pragma once
+
+#include "cfg_store.h"
+#include "messages.h"
+#include "tela_environment.h"
+#include "test_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+inline constexpr const char* kT1 = "TCP/IP";
+inline constexpr const char* kT2 = "IPX/SPX";
+
+class RecordTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(TelaEnvironment::LoadLibraryText("61206\tTCP/IP\n61207\tIPX/SPX\n"
+                                                     "2432\tAPPC servers\n"
+                                                     "2433\tGlobal settings\n"
+                                                     "2452\tMidrange systems\n",
+                                                     "test"));
+        reloadTransportTexts();
+    }
+    void TearDown() override {
+        TelaEnvironment::UnloadLibrary();
+        reloadTransportTexts();
+    }
+
+    // The first value of key in section occurrence `section`, or "<missing>".
+    std::string value(const std::string& sectionName, int section, const std::string& key) {
+        int k = -1;
+        std::string v;
+        if (cfgGetValue(store, section, sectionName, k, key, v, 100000) != 0)
+            return "<missing>";
+        return v;
+    }
+
+    CfgStore store;
+};
+
+// The scrambled form computed from the fixed key, independently of the scrambler.
+inline std::string scrambledHex(const std::string& plain) {
+    static const unsigned char key[10] = {0x3A, 0x7F, 0x12, 0xC4, 0x5B,
+                                          0x09, 0xE6, 0x81, 0x2D, 0x70};
+    std::string out;
+    char buf[3];
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        std::snprintf(buf, sizeof buf, "%02X", static_cast<unsigned char>(plain[i]) ^ key[i % 10]);
+        out += buf;
+    }
+    return out;
+}
