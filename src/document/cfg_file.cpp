@@ -3,6 +3,7 @@
 #include "atomic_file.h"
 #include "cfg_store.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
@@ -35,6 +36,26 @@ public:
     void consume(const char* upTo) { m_cur = upTo; }
     bool readFailed() const { return m_readFailed; }
 
+    // The next physical line when it lies whole in the current run, holds no NUL byte and is
+    // not continued: [begin, end) without its line end. Otherwise false, and the general
+    // line reader takes the line. Nearly every line of a file takes this way.
+    bool nextPlainLine(const char*& begin, const char*& end) {
+        if (m_hasNul || m_cur == m_lim)
+            return false;
+        const char* lf = static_cast<const char*>(std::memchr(m_cur, '\n', m_lim - m_cur));
+        if (!lf)
+            return false;
+        const char* e = lf;
+        if (e > m_cur && e[-1] == '\r')
+            --e;
+        if (e > m_cur && e[-1] == '\\')
+            return false;
+        begin = m_cur;
+        end = e;
+        m_cur = lf + 1;
+        return true;
+    }
+
 private:
     static constexpr std::size_t kChunk = 256 * 1024;
 
@@ -42,6 +63,7 @@ private:
         const void* ff = std::memchr(data, 0xFF, size);
         m_lim = ff ? static_cast<const char*>(ff) : data + size;
         m_done = ff != nullptr || m_fd < 0;
+        m_hasNul = std::memchr(data, 0, static_cast<std::size_t>(m_lim - data)) != nullptr;
     }
     bool refill() {
         if (m_done)
@@ -67,6 +89,7 @@ private:
     const char* m_lim = nullptr;
     bool m_done = false;
     bool m_readFailed = false;
+    bool m_hasNul = false;
 };
 
 struct LineState {
@@ -137,15 +160,26 @@ int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
     bool haveSection = false;
     for (;;) {
         long firstLine = state.physical + 1;
-        if (cfgReadLine(store, source, line, state) == 0)
-            break;
-        // The client's reader sees the line as a C string: a NUL byte ends it.
-        std::string_view text(line.data(), ::strnlen(line.data(), line.size()));
-        char first = text.empty() ? '\0' : text.front();
+        std::string_view text;
+        char first;
+        const char* begin;
+        const char* end;
+        if (!store.endOfInput && source.nextPlainLine(begin, end)) {
+            ++state.physical;
+            state.tooLong = false;
+            text = std::string_view(begin, static_cast<std::size_t>(end - begin));
+            first = text.empty() ? '\n' : text.front();
+        } else {
+            if (cfgReadLine(store, source, line, state) == 0)
+                break;
+            // The client's reader sees the line as a C string: a NUL byte ends it.
+            text = std::string_view(line.data(), ::strnlen(line.data(), line.size()));
+            first = text.empty() ? '\0' : text.front();
+            if (!text.empty() && text.back() == '\n')
+                text.remove_suffix(1);
+        }
         if (first == '\n' || first == ' ' || first == ';')
             continue;
-        if (!text.empty() && text.back() == '\n')
-            text.remove_suffix(1);
         if (first == '[') {
             std::size_t close = text.find(']');
             if (close == std::string_view::npos)
@@ -158,7 +192,13 @@ int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
         }
         if (state.tooLong)
             return malformed(firstLine, CfgParseError::LineTooLong);
-        std::size_t eq = text.find('=');
+        // Every valid key name is short: look for "=" within its reach first.
+        std::size_t eq = 0;
+        std::size_t reach = std::min(text.size(), kCfgMaxName + 1);
+        while (eq < reach && text[eq] != '=')
+            ++eq;
+        if (eq == reach)
+            eq = text.find('=');
         if (eq == std::string_view::npos)
             return malformed(firstLine, CfgParseError::NoEquals);
         if (eq > kCfgMaxName)

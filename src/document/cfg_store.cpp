@@ -1,6 +1,7 @@
 #include "cfg_store.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <deque>
 #include <unordered_map>
@@ -46,12 +47,28 @@ private:
 class CfgStore::Names {
 public:
     std::uint32_t intern(std::string_view name) {
+        // Short names (every name a file can hold) are looked up in a small direct-mapped
+        // cache first: a file repeats a handful of names a million times.
+        Packed key;
+        Slot* slot = nullptr;
+        if (pack(name, key)) {
+            slot = &m_cache[key.hash() & (kCacheSize - 1)];
+            if (slot->id != kNone && slot->key == key)
+                return slot->id;
+        }
+        std::uint32_t id;
         auto it = m_ids.find(name);
-        if (it != m_ids.end())
-            return it->second;
-        m_texts.emplace_back(name);
-        auto id = static_cast<std::uint32_t>(m_texts.size() - 1);
-        m_ids.emplace(std::string_view(m_texts.back()), id);
+        if (it != m_ids.end()) {
+            id = it->second;
+        } else {
+            m_texts.emplace_back(name);
+            id = static_cast<std::uint32_t>(m_texts.size() - 1);
+            m_ids.emplace(std::string_view(m_texts.back()), id);
+        }
+        if (slot) {
+            slot->key = key;
+            slot->id = id;
+        }
         return id;
     }
     // kNone when the name was never stored: then nothing can carry it.
@@ -63,12 +80,57 @@ public:
     void clear() {
         m_ids.clear();
         m_texts.clear();
+        m_cache.fill(Slot{});
     }
-    std::size_t bytes() const { return m_texts.size() * (sizeof(std::string) + 48); }
+    std::size_t bytes() const {
+        return m_texts.size() * (sizeof(std::string) + 48) + sizeof(m_cache);
+    }
 
 private:
+    struct Packed {
+        std::uint64_t lo = 0, hi = 0; // the name's bytes
+        std::uint64_t length = 0;
+        bool operator==(const Packed&) const = default;
+        std::uint64_t hash() const {
+            std::uint64_t h =
+                (lo ^ ((hi + length) * 0x9E3779B97F4A7C15ull)) * 0xFF51AFD7ED558CCDull;
+            return h ^ (h >> 29);
+        }
+    };
+    struct Slot {
+        Packed key;
+        std::uint32_t id = kNone;
+    };
+    static constexpr std::size_t kCacheSize = 256;
+
+    // Overlapping loads give every name of up to 15 bytes its own pair of words.
+    static bool pack(std::string_view name, Packed& out) {
+        const char* p = name.data();
+        std::size_t n = name.size();
+        if (n > 15)
+            return false;
+        auto load = [](const char* at, std::size_t bytes) {
+            std::uint64_t v = 0;
+            std::memcpy(&v, at, bytes);
+            return v;
+        };
+        if (n >= 8) {
+            out.lo = load(p, 8);
+            out.hi = load(p + n - 8, 8);
+        } else if (n >= 4) {
+            out.lo = load(p, 4) | load(p + n - 4, 4) << 32;
+            out.hi = 0;
+        } else {
+            out.lo = n ? (load(p, 1) | load(p + n / 2, 1) << 8 | load(p + n - 1, 1) << 16) : 0;
+            out.hi = 0;
+        }
+        out.length = n;
+        return true;
+    }
+
     std::deque<std::string> m_texts;
     std::unordered_map<std::string_view, std::uint32_t> m_ids;
+    std::array<Slot, kCacheSize> m_cache{};
 };
 
 // Value bytes, packed in large blocks. A deleted value's bytes are reclaimed only when
@@ -80,6 +142,12 @@ public:
     const char* copy(std::string_view text) {
         if (text.empty())
             return "";
+        if (text.size() <= m_left) {
+            char* at = m_blocks.back().get() + (kBlock - m_left);
+            std::memcpy(at, text.data(), text.size());
+            m_left -= text.size();
+            return at;
+        }
         if (text.size() > kBlock / 8) {
             m_large.push_back(std::make_unique<char[]>(text.size()));
             std::memcpy(m_large.back().get(), text.data(), text.size());
