@@ -1,0 +1,73 @@
+// Fuzzes the configuration file reader. Whatever the bytes, reading must not overrun or
+// crash, a malformed file must leave the store empty with a line and a reason, and a file
+// that reads must write back and read again to the same sections, keys and values.
+#include "cfg_file.h"
+#include "cfg_store.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Key = std::pair<std::string, std::string>;
+using Section = std::pair<std::string, std::vector<Key>>;
+
+std::vector<Section> contents(const CfgStore& store) {
+    std::vector<Section> out;
+    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
+        std::vector<Key> keys;
+        for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k))
+            keys.emplace_back(std::string(store.keyName(k)), std::string(store.keyValue(k)));
+        out.emplace_back(std::string(store.sectionName(s)), std::move(keys));
+    }
+    return out;
+}
+
+// The writer's promise holds for names and values within the limits and values that do
+// not end with a backslash (the reader would take that for a continuation).
+bool roundTripPromised(const std::vector<Section>& sections) {
+    for (const auto& [name, keys] : sections) {
+        if (name.size() > kCfgMaxName)
+            return false;
+        for (const auto& [key, value] : keys)
+            if (key.size() > kCfgMaxName || value.size() > kCfgMaxValue ||
+                (!value.empty() && value.back() == '\\'))
+                return false;
+    }
+    return true;
+}
+
+void check(bool condition) {
+    if (!condition)
+        __builtin_trap();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    CfgStore store;
+    CfgReadResult detail;
+    int result = cfgReadBuffer(store, reinterpret_cast<const char*>(data), size, &detail);
+    // From memory there is nothing to open or close: read, or malformed.
+    check(result == 0 || result == 2);
+    if (result == 2) {
+        check(store.empty());
+        check(detail.line >= 1 && detail.error != CfgParseError::None);
+        return 0;
+    }
+
+    std::vector<Section> read = contents(store);
+    std::string written = cfgWriteBuffer(store);
+    if (!roundTripPromised(read))
+        return 0;
+
+    CfgStore again;
+    check(cfgReadBuffer(again, written.data(), written.size()) == 0);
+    check(contents(again) == read);
+    // Writing what was read back gives the same bytes again.
+    check(cfgWriteBuffer(again) == written);
+    return 0;
+}
