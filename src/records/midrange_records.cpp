@@ -8,6 +8,8 @@
 #include "tela_environment.h"
 #include "validation.h"
 
+#include <climits>
+
 namespace {
 
 constexpr std::string_view kSystem = "NODEX_SYSTEM";
@@ -114,7 +116,8 @@ int midrangeMarkDefault(CfgStore& store, std::string_view hostName, std::string_
     if (s < 0)
         return 1;
     cfgDeleteKey(store, s, kSystem, 0, "DEFAULT");
-    return cfgInsertKey(store, s, kSystem, 0, "DEFAULT", value) == 1 ? 0 : 1;
+    // The new mark goes to the end of the section, after any further DEFAULT key.
+    return cfgInsertKey(store, s, kSystem, INT_MAX, "DEFAULT", value) == 1 ? 0 : 1;
 }
 
 int midrangeDeleteAll(CfgStore& store) {

@@ -134,9 +134,18 @@ TEST_F(MidrangeRecords, SetDefaultLeavesExactlyOneMark) {
     Sections before = snapshot(store);
     EXPECT_EQ(midrangeMarkDefault(store, "NONE", "1"), 1);
     EXPECT_EQ(snapshot(store), before);
+
     EXPECT_EQ(midrangeDeleteSystem(store, "SYS2"), 1);
     EXPECT_EQ(list().second, "");
     EXPECT_EQ(midrangeDeleteSystem(store, "SYS2"), 1);
+
+    // A hand-made section with two marks: the first is replaced, the new one goes last.
+    cfgClear(store);
+    fill(store,
+         {{"NODEX_SYSTEM", {{"HOST_NAME", "S"}, {"DEFAULT", "0"}, {"DEFAULT", "1"}, {"X", "y"}}}});
+    EXPECT_EQ(midrangeMarkDefault(store, "S", "1"), 1);
+    EXPECT_EQ(snapshot(store)[0].second,
+              (Keys{{"HOST_NAME", "S"}, {"DEFAULT", "1"}, {"X", "y"}, {"DEFAULT", "1"}}));
 }
 
 TEST_F(MidrangeRecords, CommonSettingsAreOneSectionChecksAndDeleteAll) {
