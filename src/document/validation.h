@@ -35,5 +35,5 @@ void appcCheck(const AppcRecord& record, int& failureFlag, int& errorCode);
 void luxCheckProfile(const LuxProfileRecord& record, int& failureFlag, int& errorCode);
 // sectionName is "NODEX_SYSTEM" (nameOrMode is the host name) or "NODEX_COMMON" (the mode).
 void midrangeCheck(std::string_view sectionName, std::string_view nameOrMode,
-                   std::string_view paddedUserId, std::string_view paddedPassword,
-                   int& failureFlag, int& errorCode);
+                   std::string_view paddedUserId, std::string_view paddedPassword, int& failureFlag,
+                   int& errorCode);

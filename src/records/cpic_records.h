@@ -14,7 +14,6 @@ int cpicListEntries(const CfgStore& store, std::vector<std::string>& list);
 // 1 read (or the values of a new entry when the name is empty); 0 no entry of that name.
 int cpicReadEntry(const CfgStore& store, CpicSideInfoRecord& record);
 // 1 written; 0 refused (flag 256 and the check's code) or a store failure (code 66).
-int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag,
-                   int& errorCode);
+int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag, int& errorCode);
 // 1 deleted; 0 no entry of that name.
 int cpicDeleteEntry(CfgStore& store, std::string_view symbName);

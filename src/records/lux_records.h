@@ -16,6 +16,5 @@ int luxReadProfile(const CfgStore& store, LuxProfileRecord& record);
 void luxParseSession(LuxProfileRecord& record, std::string_view value, int n);
 // The SESSION value the writer stores for a link.
 std::string luxFormatSession(const LuxLink& link);
-int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag,
-                    int& errorCode);
+int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag, int& errorCode);
 int luxDeleteProfile(CfgStore& store, std::string_view profileName); // always 1

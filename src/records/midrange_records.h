@@ -15,13 +15,13 @@ int midrangeListSystems(const CfgStore& store, std::vector<std::string>& list,
 int midrangeListOption(const CfgStore& store, std::vector<std::string>& list);
 int midrangeReadSystem(const CfgStore& store, MidrangeSystemRecord& record);
 int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userId,
-                        std::string password, std::string passwordVerify,
-                        std::string defaultFlag, int& validationResult, int& errorCode);
+                        std::string password, std::string passwordVerify, std::string defaultFlag,
+                        int& validationResult, int& errorCode);
 int midrangeDeleteSystem(CfgStore& store, std::string_view hostName);
 int midrangeSetDefault(CfgStore& store, std::string_view hostName);
 int midrangeMarkDefault(CfgStore& store, std::string_view hostName, std::string_view value);
 int midrangeDeleteAll(CfgStore& store);
 int midrangeReadCommon(const CfgStore& store, MidrangeCommonRecord& record);
-int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode,
-                        std::string userId, std::string password, std::string spare,
-                        int& validationResult, int& errorCode);
+int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode, std::string userId,
+                        std::string password, std::string spare, int& validationResult,
+                        int& errorCode);
