@@ -1,0 +1,98 @@
+// A document test: its own folder, an empty installation, a language library of known
+// texts, and every message the document shows recorded instead of shown.
+#pragma once
+
+#include "cfg_doc.h"
+#include "cfg_file.h"
+#include "installation.h"
+#include "messages.h"
+#include "tela_environment.h"
+#include "test_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+namespace fs = std::filesystem;
+
+struct Shown {
+    std::string text;
+    int style;
+    bool operator==(const Shown&) const = default;
+};
+
+inline std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void spit(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A configuration file as the client's platform writes it: CR LF line ends, header first.
+inline std::string cfgText(const std::vector<std::string>& lines) {
+    std::string text = std::string(kCfgHeader) + "\r\n";
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text + kCfgEnd;
+}
+
+// Every file below a folder with its bytes, by path relative to the folder.
+inline std::map<std::string, std::string> tree(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(folder))
+        files[fs::relative(e.path(), folder).string()] =
+            e.is_regular_file() ? slurp(e.path().string()) : std::string("<folder>");
+    return files;
+}
+
+class DocumentTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "apicfg-doc-XXXXXX").string();
+        dir = ::mkdtemp(pattern.data());
+        ::setenv(kInstallationFileVariable, (dir + "/no-installation.conf").c_str(), 1);
+        ASSERT_TRUE(TelaEnvironment::LoadLibraryText(
+            "57344\tAPI Configuration\n61206\tTCP/IP\n61207\tIPX/SPX\n"
+            "2477\tThe configuration could not be read or written.\n"
+            "2457\tMessage of codes 14 and 24.\n2469\tBad profile name.\n"
+            "2482\tBad server name.\n2478\tNo first link.\n"
+            "323\tCPI-C Side Information\n327\tGlobal Settings\n2433\tGlobal settings\n"
+            "2432\tAPPC servers\n2452\tMidrange systems\n",
+            "test"));
+        setMessagePresenter([this](const std::string&, const std::string& text, int style) {
+            shown.push_back({text, style});
+            return kIdOk;
+        });
+    }
+    void TearDown() override {
+        setMessagePresenter(nullptr);
+        ::unsetenv(kInstallationFileVariable);
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+
+    std::string at(const std::string& name) const { return dir + "/" + name; }
+
+    void installation(const std::string& settings) {
+        spit(at("installation.conf"), settings);
+        ::setenv(kInstallationFileVariable, at("installation.conf").c_str(), 1);
+    }
+
+    static Shown storeFailure() { return {"The configuration could not be read or written.", 0}; }
+
+    std::string dir;
+    std::vector<Shown> shown;
+    CCfgDoc doc;
+};
+
+} // namespace testing_support
