@@ -7,123 +7,73 @@
 
 namespace {
 
+bool typeA(const std::string& s) {
+    return isTypeAName(s, s.size());
+}
+bool appTp(const std::string& s) {
+    return isAppTpName(s, s.size());
+}
+bool mixed(const std::string& s) {
+    return isMixedCaseName(s, s.size());
+}
+
 TEST(PadRight, LengthensWithBlanksAndNeverCuts) {
     EXPECT_EQ(padRight("AB", 5), "AB   ");
-    EXPECT_EQ(padRight("", 3), "   ");
     EXPECT_EQ(padRight("ABCDEFGHIJ", 8), "ABCDEFGHIJ");
-    EXPECT_EQ(padRight("ABCD", 4), "ABCD");
 }
 
-TEST(LuAlias, OneWordOfLettersAndDigitsInTheFirstEightCharacters) {
+TEST(NameClasses, AliasesTypeANamesAndTpNames) {
     EXPECT_TRUE(isLuAlias("LUA1    "));
-    EXPECT_TRUE(isLuAlias("lu_alias"));
-    EXPECT_TRUE(isLuAlias("  LUA1  ")); // leading blanks are skipped
-    EXPECT_TRUE(isLuAlias("[]^`"));     // the six signs lie inside the letter range
-    EXPECT_FALSE(isLuAlias("LU A    "));
-    EXPECT_FALSE(isLuAlias("        "));
-    EXPECT_FALSE(isLuAlias(""));
-    EXPECT_FALSE(isLuAlias("LU-A    "));
-    EXPECT_FALSE(isLuAlias("LU@A    "));
-    // Only eight characters count: a ninth word is not seen.
-    EXPECT_TRUE(isLuAlias("ABCDEFGH IJ"));
-    EXPECT_TRUE(isLuAlias("ABCDEFG IJ"));
+    EXPECT_TRUE(isLuAlias("  lu_[1]"));   // leading blanks skipped; the signs are letters here
+    EXPECT_TRUE(isLuAlias("ABCDEFG IJ")); // only eight characters are looked at
     EXPECT_FALSE(isLuAlias("ABCDEF IJ"));
-}
+    EXPECT_FALSE(isLuAlias("        "));
+    EXPECT_FALSE(isLuAlias("LU@A    "));
 
-TEST(TypeAName, CapitalsDigitsAndNationalCharactersNotLeadingWithADigit) {
-    EXPECT_TRUE(isTypeAName("XLNKMOD", 7));
-    EXPECT_TRUE(isTypeAName("#INTER", 6));
-    EXPECT_TRUE(isTypeAName("@A$1", 4));
-    EXPECT_TRUE(isTypeAName("", 0));
-    EXPECT_FALSE(isTypeAName("1ABC", 4));
-    EXPECT_FALSE(isTypeAName("ABc", 3));
-    EXPECT_FALSE(isTypeAName("AB_C", 4));
-    EXPECT_FALSE(isTypeAName("AB C", 4));
-    // The length limits what is looked at.
+    EXPECT_TRUE(typeA("XLNKMOD") && typeA("#INTER") && typeA("@A$1") && typeA(""));
+    EXPECT_FALSE(typeA("1ABC") || typeA("ABc") || typeA("AB_C"));
     EXPECT_TRUE(isTypeAName("ABc", 2));
+
+    EXPECT_TRUE(mixed("Lu_01"));
+    EXPECT_FALSE(mixed("0Lu") || mixed("Lu.1") || mixed("Lu@1"));
+    EXPECT_TRUE(appTp("@Pay.Roll$#") && appTp("tp_`x"));
+    EXPECT_FALSE(appTp("9TP") || appTp("TP-1") || appTp("TP 1"));
 }
 
-TEST(MixedCaseAndApplicationTpNames, CharacterSetsDifferInTheirExtras) {
-    EXPECT_TRUE(isMixedCaseName("Lu_01", 5));
-    EXPECT_FALSE(isMixedCaseName("0Lu", 3));
-    EXPECT_FALSE(isMixedCaseName("Lu.1", 4));
-    EXPECT_FALSE(isMixedCaseName("Lu@1", 4));
-
-    EXPECT_TRUE(isAppTpName("@Pay.Roll$#", 11));
-    EXPECT_TRUE(isAppTpName("tp_`x", 5));
-    EXPECT_FALSE(isAppTpName("9TP", 3));
-    EXPECT_FALSE(isAppTpName("TP-1", 4));
-    EXPECT_FALSE(isAppTpName("TP 1", 4));
-    EXPECT_FALSE(isAppTpName("TP{", 3));
-}
-
-TEST(ServiceTpName, FirstTwoCharactersAreAnSnaServiceCode) {
+TEST(NameClasses, ServiceTpNames) {
     EXPECT_TRUE(isServiceTpName("06AB"));
     EXPECT_TRUE(isServiceTpName("3f"));
-    EXPECT_TRUE(isServiceTpName("21x.@"));
     EXPECT_TRUE(isServiceTpName("0e12")); // the refused beginnings are capitals only
-    EXPECT_FALSE(isServiceTpName("0E12"));
-    EXPECT_FALSE(isServiceTpName("0F"));
-    EXPECT_FALSE(isServiceTpName("41"));
-    EXPECT_FALSE(isServiceTpName("0G"));
-    EXPECT_FALSE(isServiceTpName("012345"));
-    EXPECT_FALSE(isServiceTpName("0"));
-    EXPECT_FALSE(isServiceTpName(""));
-    EXPECT_FALSE(isServiceTpName("01A-"));
-    EXPECT_FALSE(isServiceTpName("01A B"));
+    for (const char* bad : {"0E12", "0F", "41", "0G", "012345", "0", "", "01A-"})
+        EXPECT_FALSE(isServiceTpName(bad)) << bad;
 }
 
-TEST(QualifiedLuName, NetworkDotLuNameInSeventeenCharacters) {
+TEST(NameClasses, QualifiedLuNamesFillSeventeenCharacters) {
     EXPECT_TRUE(isQualifiedLuName(padRight("NETA.LU1", 17)));
     EXPECT_TRUE(isQualifiedLuName("NETWORK1.LUNAME01"));
-    EXPECT_TRUE(isQualifiedLuName(padRight("@NET.#LU", 17)));
-    EXPECT_FALSE(isQualifiedLuName(padRight("NET.A.LU1", 17)));
-    EXPECT_FALSE(isQualifiedLuName(padRight("NETALU1", 17)));
-    EXPECT_FALSE(isQualifiedLuName(padRight(".NETALU1", 17)));
-    EXPECT_FALSE(isQualifiedLuName(padRight("NETALU1.", 17)));
-    EXPECT_FALSE(isQualifiedLuName(padRight("NET..LU1", 17)));
-    EXPECT_FALSE(isQualifiedLuName(padRight("NE T.LU1", 17)));
-    EXPECT_FALSE(isQualifiedLuName(padRight("1NET.LU1", 17)));
-    EXPECT_FALSE(isQualifiedLuName(padRight("neta.lu1", 17)));
-    EXPECT_FALSE(isQualifiedLuName(padRight("NETWORK12.LU1", 17)));
-    EXPECT_FALSE(isQualifiedLuName(padRight("NETA.LU1 X", 17)));
-    EXPECT_FALSE(isQualifiedLuName(padRight("NETA.LUNAME012", 17)));
-    // Unpadded, the words do not fill the field.
-    EXPECT_FALSE(isQualifiedLuName("NETA.LU1"));
-    // Blanks before the LU name are skipped; an all-blank LU name is none.
     EXPECT_TRUE(isQualifiedLuName(padRight("NETA.  LU1", 17)));
-    EXPECT_FALSE(isQualifiedLuName(padRight("NETA.", 17) + "X"));
-    EXPECT_FALSE(isQualifiedLuName(padRight("", 17)));
+    for (const char* bad :
+         {"NET.A.LU1", "NETALU1", ".NETALU1", "NETALU1.", "NET..LU1", "NE T.LU1", "1NET.LU1",
+          "neta.lu1", "NETWORK12.LU1", "NETA.LU1 X", "NETA.LUNAME012", "", "NETA."})
+        EXPECT_FALSE(isQualifiedLuName(padRight(bad, 17))) << bad;
+    EXPECT_FALSE(isQualifiedLuName("NETA.LU1")); // unpadded, the words do not fill the field
 }
 
-TEST(SecurityTexts, ConversationAndHostSecurityRefuseDifferentSigns) {
+TEST(NameClasses, SecurityUserAndHostTexts) {
     EXPECT_TRUE(isCpicSecurityText("Secret 9\"x", 10));
-    EXPECT_FALSE(isCpicSecurityText("abc@def", 7));
-    EXPECT_FALSE(isCpicSecurityText("abc!def", 7)); // "!" lies below "%"
-    EXPECT_FALSE(isCpicSecurityText("abc{", 4));
-    // Only the first ten characters count.
-    EXPECT_TRUE(isCpicSecurityText("ABCDEFGHIJ@", 10));
+    EXPECT_TRUE(isCpicSecurityText("ABCDEFGHIJ@", 10)); // the eleventh is not looked at
+    EXPECT_FALSE(isCpicSecurityText("abc@", 4) || isCpicSecurityText("abc!", 4));
 
     EXPECT_TRUE(isHostSecurityText("user@host ", 10));
-    EXPECT_TRUE(isHostSecurityText("a\"#%&'()*+", 10));
-    EXPECT_FALSE(isHostSecurityText("pass!", 5));
-    EXPECT_FALSE(isHostSecurityText("pa^ss", 5));
-    EXPECT_FALSE(isHostSecurityText("pa\tss", 5));
-    EXPECT_FALSE(isHostSecurityText("pa~ss", 5));
-}
+    EXPECT_FALSE(isHostSecurityText("pass!", 5) || isHostSecurityText("pa^s", 4) ||
+                 isHostSecurityText("pa~s", 4));
 
-TEST(UserTextAndHostName, RefusedSignsAndHostCharacters) {
-    EXPECT_TRUE(isUserText("John Smith-1", 12));
-    EXPECT_TRUE(isUserText("", 0));
-    for (char c : std::string("/[:;=+*?<>|")) {
-        std::string name = std::string("ab") + c;
-        EXPECT_FALSE(isUserText(name, name.size())) << name;
-    }
-    EXPECT_TRUE(isUserText("a]b", 3)); // only the left bracket is refused
+    for (char c : std::string("/[:;=+*?<>|"))
+        EXPECT_FALSE(isUserText(std::string("ab") + c, 3)) << c;
+    EXPECT_TRUE(isUserText("John Smith-1]", 13));
 
     EXPECT_TRUE(isHostName("AS400 #1", 8));
-    EXPECT_FALSE(isHostName("as400", 5));
-    EXPECT_FALSE(isHostName("AS-400", 6));
+    EXPECT_FALSE(isHostName("as400", 5) || isHostName("AS-400", 6));
 }
 
 } // namespace
