@@ -1,0 +1,35 @@
+#include "cfg_doc.h"
+#include "commands.h"
+#include "file_steps.h"
+#include "kind_argument.h"
+#include "messages.h"
+#include "midrange_records.h"
+#include "tool_messages.h"
+#include "tool_text.h"
+
+#include <ostream>
+
+int runDelete(const Invocation& inv, std::ostream& /*out*/, std::ostream& err) {
+    const ToolKindInfo* info = kindArgument(inv, {ToolKind::Common}, err);
+    if (!info)
+        return kExitUsage;
+    CCfgDoc doc;
+    if (int code = openDocument(doc, inv.files.front(), false, err); code != kExitOk)
+        return code;
+    const std::string name = argumentBytes(inv.name);
+    int result = 0;
+    if (info->kind == ToolKind::System) {
+        // The midrange editor's Remove: one system, stored at once.
+        result = midrangeDeleteSystem(doc.store(), name);
+        if (result)
+            doc.SetModifiedFlag(true);
+    } else {
+        // The main window's Delete button, through the option dispatch.
+        result = doc.DeleteOptionRecord(info->optionKind, name);
+    }
+    if (!result) {
+        printError(err, kErrStore);
+        return kExitFailed;
+    }
+    return saveDocument(doc, err);
+}

@@ -1,0 +1,208 @@
+#include "appc_records.h"
+#include "cfg_doc.h"
+#include "commands.h"
+#include "cpic_records.h"
+#include "file_steps.h"
+#include "global_records.h"
+#include "kind_argument.h"
+#include "lux_records.h"
+#include "messages.h"
+#include "midrange_records.h"
+#include "record_json.h"
+#include "tool_messages.h"
+#include "tp_records.h"
+
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+namespace {
+
+// What a record writer answered: 1 written, or 0 with the code to report.
+struct WriteResult {
+    int result = 0;
+    int code = 0;
+};
+
+// Reads the record named `name` with read, or gives the values of a new record under that
+// name when there is none: the starting point whose fields the input leaves out.
+template <typename Record, typename Read, typename Name>
+Record startingRecord(const CfgStore& store, const std::string& name, Read read, Name field) {
+    Record r;
+    field(r) = name;
+    if (!name.empty() && read(store, r))
+        return r;
+    r = Record();
+    read(store, r); // the empty name gives the values of a new record
+    field(r) = name;
+    return r;
+}
+
+WriteResult writeRecord(CfgStore& store, ToolKind kind, const Json& input) {
+    WriteResult w;
+    int flag = 0;
+    std::string ignored;
+    switch (kind) {
+    case ToolKind::Global: {
+        GlobalRecord r;
+        globalRead(store, r);
+        applyJson(input, r, ignored);
+        w.result = globalWrite(store, r, flag, w.code);
+        break;
+    }
+    case ToolKind::Appc: {
+        AppcRecord r;
+        int missing = 0;
+        appcRead(store, r, missing);
+        applyJson(input, r, ignored);
+        w.result = appcWrite(store, r, flag, w.code);
+        break;
+    }
+    case ToolKind::Cpic: {
+        CpicSideInfoRecord probe;
+        applyJson(input, probe, ignored);
+        auto r = startingRecord<CpicSideInfoRecord>(
+            store, probe.symbName, cpicReadEntry,
+            [](CpicSideInfoRecord& x) -> std::string& { return x.symbName; });
+        applyJson(input, r, ignored);
+        w.result = cpicWriteEntry(store, r, flag, w.code);
+        break;
+    }
+    case ToolKind::Tp: {
+        AttachTpRecord probe;
+        applyJson(input, probe, ignored);
+        auto r = startingRecord<AttachTpRecord>(
+            store, probe.tpName, tpReadEntry,
+            [](AttachTpRecord& x) -> std::string& { return x.tpName; });
+        applyJson(input, r, ignored);
+        w.result = tpWriteEntry(store, r, flag, w.code);
+        break;
+    }
+    case ToolKind::Lux: {
+        LuxProfileRecord probe;
+        applyJson(input, probe, ignored);
+        auto r = startingRecord<LuxProfileRecord>(
+            store, probe.profileName, luxReadProfile,
+            [](LuxProfileRecord& x) -> std::string& { return x.profileName; });
+        applyJson(input, r, ignored);
+        w.result = luxWriteProfile(store, r, flag, w.code);
+        break;
+    }
+    case ToolKind::System: {
+        MidrangeSystemRecord probe;
+        applyJson(input, probe, ignored);
+        auto r = startingRecord<MidrangeSystemRecord>(
+            store, probe.hostName, midrangeReadSystem,
+            [](MidrangeSystemRecord& x) -> std::string& { return x.hostName; });
+        applyJson(input, r, ignored);
+        // The password is entered once here; it is its own verification.
+        w.result = midrangeWriteSystem(store, r.hostName, r.userId, r.password, r.password,
+                                       r.defaultFlag, flag, w.code);
+        // As the midrange editor does once the system is stored: make it the default.
+        auto d = input.find("DEFAULT");
+        if (w.result && d != input.end() && d->is_string() && d->get<std::string>() == "1" &&
+            !midrangeSetDefault(store, r.hostName)) {
+            w.result = 0;
+            w.code = kErrStore;
+        }
+        break;
+    }
+    case ToolKind::Common: {
+        MidrangeCommonRecord r;
+        midrangeReadCommon(store, r);
+        applyJson(input, r, ignored);
+        // The editor passes the user id as the spare fifth string.
+        w.result = midrangeWriteCommon(store, r.localLu, r.mode, r.userId, r.password, r.userId,
+                                       flag, w.code);
+        break;
+    }
+    case ToolKind::Midrange:
+        break;
+    }
+    if (!w.result && w.code == 0)
+        w.code = kErrStore;
+    return w;
+}
+
+// The record's JSON is checked against the kind's fields before FILE is touched.
+bool validInput(ToolKind kind, const Json& input, std::string& error) {
+    switch (kind) {
+    case ToolKind::Global: {
+        GlobalRecord r;
+        return applyJson(input, r, error);
+    }
+    case ToolKind::Appc: {
+        AppcRecord r;
+        return applyJson(input, r, error);
+    }
+    case ToolKind::Cpic: {
+        CpicSideInfoRecord r;
+        return applyJson(input, r, error);
+    }
+    case ToolKind::Tp: {
+        AttachTpRecord r;
+        return applyJson(input, r, error);
+    }
+    case ToolKind::Lux: {
+        LuxProfileRecord r;
+        return applyJson(input, r, error);
+    }
+    case ToolKind::System: {
+        MidrangeSystemRecord r;
+        return applyJson(input, r, error);
+    }
+    case ToolKind::Common: {
+        MidrangeCommonRecord r;
+        return applyJson(input, r, error);
+    }
+    case ToolKind::Midrange:
+        break;
+    }
+    return false;
+}
+
+bool readInput(const std::string& name, std::istream& in, std::string& text) {
+    std::ostringstream buffer;
+    if (name.empty() || name == "-") {
+        buffer << in.rdbuf();
+    } else {
+        std::ifstream file(name, std::ios::binary);
+        if (!file)
+            return false;
+        buffer << file.rdbuf();
+    }
+    text = buffer.str();
+    return true;
+}
+
+} // namespace
+
+int runPut(const Invocation& inv, std::istream& in, std::ostream& /*out*/, std::ostream& err) {
+    const ToolKindInfo* info = kindArgument(inv, {ToolKind::Midrange}, err);
+    if (!info)
+        return kExitUsage;
+    std::string text;
+    if (!readInput(inv.input, in, text))
+        return useError(err, inv.command, "cannot read the JSON file '" + inv.input + "'");
+    Json input;
+    try {
+        input = Json::parse(text);
+    } catch (const Json::parse_error& e) {
+        return useError(err, inv.command, std::string("the input is not JSON: ") + e.what());
+    }
+    std::string error;
+    if (!validInput(info->kind, input, error))
+        return useError(err, inv.command, std::string(info->name) + ": " + error);
+
+    CCfgDoc doc;
+    if (int code = openDocument(doc, inv.files.front(), true, err); code != kExitOk)
+        return code;
+    WriteResult w = writeRecord(doc.store(), info->kind, input);
+    if (!w.result) {
+        printError(err, w.code);
+        return kExitFailed;
+    }
+    doc.SetModifiedFlag(true);
+    return saveDocument(doc, err);
+}

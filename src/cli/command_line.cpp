@@ -1,0 +1,207 @@
+#include "command_line.h"
+
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+
+#ifndef APICFG_VERSION
+#define APICFG_VERSION "0"
+#endif
+
+namespace {
+
+constexpr const char* kToolName = "apicfg-tool";
+
+constexpr const char* kDescription =
+    "Checks and changes the configuration file of the SNA API client from scripts, with the "
+    "editor's own reader and writer, record operations, checks, conversion, save and "
+    "language library.";
+
+constexpr const char* kFooter = R"(KIND is one of:
+  global    the global settings (no NAME)
+  appc      the APPC server list (no NAME)
+  cpic      CPI-C side information, NAME = SYMB_NAME
+  tp        attach transaction programs, NAME = TP_NAME
+  lux       LUx profiles, NAME = PROFILE_NAME
+  midrange  every midrange system and the common settings (list and delete only)
+  system    one midrange system, NAME = HOST_NAME
+  common    the midrange common settings (no NAME)
+
+Options may stand anywhere after the command name. Run 'apicfg-tool COMMAND --help' for
+the arguments and an example of each command.
+
+Exit status: 0 success; 1 the file cannot be opened, or a record was refused, a listing or
+delete failed, or check found an error; 2 an error of use, or a file that is malformed.
+
+Examples:
+  apicfg-tool list lhntapi.ini cpic
+  apicfg-tool get lhntapi.ini cpic SIDE1 > side1.json
+  apicfg-tool put lhntapi.ini cpic side1.json
+  apicfg-tool check --json /srv/configs/*.ini)";
+
+constexpr const char* kLanguageHelp =
+    "Language library instead of the user's: LHCDEU, LHCDEU.DLL or a .lang file";
+
+struct CommandHelp {
+    const char* name;
+    const char* summary;
+    const char* details;
+    const char* example;
+};
+
+constexpr CommandHelp kCommands[] = {
+    {"dump", "Print the file's sections and keys as JSON",
+     R"(Reads FILE with the editor's reader (no conversion, nothing written) and prints
+{"sections":[{"name":...,"keys":[{"name":...,"value":...}]}]} in store order. Each byte
+is one JSON character: 0x80-0xFF are U+0080-U+00FF, control bytes are written as \u00XX.
+Exit status 1 when FILE cannot be opened, 2 when it is malformed (the first malformed
+line is named by its number).)",
+     "apicfg-tool dump lhntapi.ini"},
+    {"list", "List the entries the editor's records list shows",
+     R"(Prints, per kind in the order of the editor's options list (or for one KIND), the
+entries its records list shows: one line "KIND<TAB>ENTRY" each, or with --json one object
+with an array per kind. "system" lists the midrange host names. A record section without
+its name key ends that kind's listing: what was gathered is printed, "error 66: MESSAGE"
+goes to standard error and the exit status is 1.)",
+     "apicfg-tool list lhntapi.ini cpic"},
+    {"get", "Print one record as JSON",
+     R"(Reads one record with the record reader of KIND and prints it as JSON. A stored
+password is printed as the editor's placeholder (asterisks) unless --show-passwords is
+given, and as "" when none is stored. NAME missing for a kind that needs one, or no
+record of that name: "error 66: MESSAGE" and exit status 1.)",
+     "apicfg-tool get lhntapi.ini cpic SIDE1 > side1.json"},
+    {"put", "Write one record from JSON and save the file",
+     R"(Opens FILE as the editor does (converting entries of the older form), builds the
+record from the JSON (read from JSON-FILE, or from standard input for "-" or none) and
+writes it through the record writer of KIND with its check, then saves FILE as the
+editor's File Save does. Fields left out keep the record's current values; a password
+equal to the placeholder keeps the stored one. For "system", DEFAULT "1" makes that
+system the default. A refused record: "error CODE: MESSAGE", exit status 1, FILE
+untouched. A FILE that does not exist yet is created.)",
+     "echo '{\"TP_NAME\":\"PAYROLL\",\"PATH\":\"/opt/pay/run\"}' | apicfg-tool put lhntapi.ini tp"},
+    {"delete", "Delete a record as the editor's Delete button does and save the file",
+     R"(Opens FILE as the editor does, deletes as the editor's Delete button does for KIND
+("midrange" removes every system and the common settings; "system" removes one system)
+and saves FILE as the editor does. Exit status 1 when the delete operation reports
+failure; nothing is saved then.)",
+     "apicfg-tool delete lhntapi.ini cpic SIDE1"},
+    {"check", "Check every record of one or more files",
+     R"(Reads each FILE (no conversion, nothing written) and runs on every record the
+check its writer would run, and reports record sections without their name key, LUx
+profiles whose first link has no server, and entries of the older form (a warning). One
+line per finding: "FILE: KIND NAME: error CODE: MESSAGE" or "FILE: KIND NAME: warning:
+TEXT"; with --json an array of {"file","kind","name","code","message","severity"}.
+Exit status 0 when no error was found, 1 when one was, 2 when a file cannot be read or
+is malformed.)",
+     "apicfg-tool check lhntapi.ini /srv/configs/*.ini"},
+    {"convert", "Convert entries of the older form as opening in the editor does",
+     R"(Runs the conversion that opening in the editor runs: the unchanged configuration
+goes to FILE with the extension ".001", the converted one to FILE with the extension
+".ini". Prints the two paths written, or that there was nothing to convert. Exit status
+2 when FILE cannot be read or the conversion failed.)",
+     "apicfg-tool convert lhntapi.ini"},
+    {"save", "Open and save the file as the editor would",
+     R"(Opens and saves FILE as the editor's File Open and File Save would: entries of the
+older form are converted, missing GLOBAL and TRACE sections are added, and the file
+takes the editor's layout. Nothing else changes.)",
+     "apicfg-tool save lhntapi.ini"},
+    {"strings", "Print texts of the language library",
+     R"(Prints "ID<TAB>TEXT" for the ids named, or for every text of the language library
+in use. Line breaks, tabs and backslashes in a text are written as \n, \t and \\.)",
+     "apicfg-tool strings --language LHCDEU 2477 61206"},
+};
+
+CLI::App* addCommand(CLI::App& app, const CommandHelp& help, Invocation& inv) {
+    CLI::App* sub = app.add_subcommand(help.name, help.summary);
+    sub->footer(std::string(help.details) + "\n\nExample:\n  " + help.example);
+    sub->add_option("--language", inv.language, kLanguageHelp)->type_name("NAME");
+    return sub;
+}
+
+} // namespace
+
+int useError(std::ostream& err, const std::string& command, const std::string& message) {
+    err << kToolName << ": " << message << "\n";
+    err << "Run '" << kToolName << (command.empty() ? "" : " " + command)
+        << " --help' for more information.\n";
+    return kExitUsage;
+}
+
+int parseCommandLine(int argc, const char* const* argv, Invocation& inv, std::ostream& out,
+                     std::ostream& err) {
+    CLI::App app(kDescription, kToolName);
+    app.footer(kFooter);
+    app.require_subcommand(1);
+    app.set_version_flag("--version", std::string(kToolName) + " " + APICFG_VERSION);
+    app.add_option("--language", inv.language, kLanguageHelp)->type_name("NAME");
+    app.get_formatter()->column_width(24);
+    app.get_formatter()->label("REQUIRED", "");
+    app.get_formatter()->label("TEXT", "");
+
+    CLI::App* dump = addCommand(app, kCommands[0], inv);
+    dump->add_option("FILE", inv.file, "Configuration file")->required();
+    dump->add_flag("--json", inv.json, "Accepted for symmetry; the output is always JSON");
+
+    CLI::App* list = addCommand(app, kCommands[1], inv);
+    list->add_option("FILE", inv.file, "Configuration file")->required();
+    CLI::Option* listKind = list->add_option("KIND", inv.kind, "Only this kind");
+    list->add_flag("--json", inv.json, "One JSON object, an array of entries per kind");
+
+    CLI::App* get = addCommand(app, kCommands[2], inv);
+    get->add_option("FILE", inv.file, "Configuration file")->required();
+    CLI::Option* getKind = get->add_option("KIND", inv.kind, "Record kind")->required();
+    CLI::Option* getName = get->add_option("NAME", inv.name, "Record name");
+    get->add_flag("--show-passwords", inv.showPasswords, "Print passwords in plain text");
+    get->add_flag("--json", inv.json, "Accepted for symmetry; the output is always JSON");
+
+    CLI::App* put = addCommand(app, kCommands[3], inv);
+    put->add_option("FILE", inv.file, "Configuration file")->required();
+    CLI::Option* putKind = put->add_option("KIND", inv.kind, "Record kind")->required();
+    put->add_option("JSON-FILE", inv.input, "The record as JSON; '-' or none: standard input");
+
+    CLI::App* del = addCommand(app, kCommands[4], inv);
+    del->add_option("FILE", inv.file, "Configuration file")->required();
+    CLI::Option* delKind = del->add_option("KIND", inv.kind, "Record kind")->required();
+    CLI::Option* delName = del->add_option("NAME", inv.name, "Record name");
+
+    CLI::App* check = addCommand(app, kCommands[5], inv);
+    check->add_option("FILE", inv.files, "Configuration files")->required();
+    check->add_flag("--json", inv.json, "One JSON array of findings");
+
+    CLI::App* convert = addCommand(app, kCommands[6], inv);
+    convert->add_option("FILE", inv.file, "Configuration file")->required();
+
+    CLI::App* save = addCommand(app, kCommands[7], inv);
+    save->add_option("FILE", inv.file, "Configuration file")->required();
+
+    CLI::App* strings = addCommand(app, kCommands[8], inv);
+    strings->add_option("ID", inv.ids, "String ids");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success))
+            return app.exit(e, out, err);
+        std::string command;
+        for (const CLI::App* sub : app.get_subcommands())
+            command = sub->get_name();
+        if (command.empty()) {
+            // The first word that is neither an option nor its value names no command.
+            for (int i = 1; i < argc; ++i) {
+                std::string word = argv[i];
+                if (word == "--language") {
+                    ++i;
+                } else if (!word.empty() && word[0] != '-') {
+                    return useError(err, command, "unknown command '" + word + "'");
+                }
+            }
+        }
+        return useError(err, command, e.what());
+    }
+    inv.command = app.get_subcommands().front()->get_name();
+    if (inv.files.empty())
+        inv.files.push_back(inv.file);
+    inv.hasKind = listKind->count() + getKind->count() + putKind->count() + delKind->count() > 0;
+    inv.hasName = getName->count() + delName->count() > 0;
+    return kRunCommand;
+}

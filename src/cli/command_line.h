@@ -1,0 +1,36 @@
+// The tool's command line: the commands, their arguments and options, --help and --version.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+struct Invocation {
+    std::string command;            // "dump", "list", ...
+    std::string file;               // FILE of the one-file commands
+    std::vector<std::string> files; // FILE..., the one file included
+    std::string kind;
+    bool hasKind = false;
+    std::string name;
+    bool hasName = false;
+    std::string input; // put: the JSON file, "-" or empty for standard input
+    std::vector<std::string> ids;
+    bool json = false;
+    bool showPasswords = false;
+    std::string language;
+};
+
+// The exit codes every command shares.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+// parseCommandLine's answer when the command is to run.
+inline constexpr int kRunCommand = -1;
+
+// Fills inv from the arguments. Returns kRunCommand when a command is to run; otherwise
+// the exit code after help or the version went to out (0) or an error of use to err (2).
+int parseCommandLine(int argc, const char* const* argv, Invocation& inv, std::ostream& out,
+                     std::ostream& err);
+
+// Writes an error of use in the tool's form and returns kExitUsage.
+int useError(std::ostream& err, const std::string& command, const std::string& message);

@@ -1,0 +1,122 @@
+#include "file_steps.h"
+
+#include "cfg_doc.h"
+#include "cfg_file.h"
+#include "command_line.h"
+#include "messages.h"
+#include "tool_messages.h"
+
+#include <ostream>
+#include <sys/stat.h>
+
+namespace {
+
+bool exists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+void printWhere(const std::string& path, const CfgReadResult& detail, std::ostream& err) {
+    if (detail.result == 1) {
+        err << path << (exists(path) ? ": cannot be opened for reading\n" : ": no such file\n");
+    } else if (detail.result == 2) {
+        err << path;
+        if (detail.line > 0)
+            err << ": line " << detail.line;
+        err << ": " << cfgParseErrorText(detail.error) << '\n';
+    }
+}
+
+int exitCodeFor(const CfgReadResult& detail) {
+    return detail.result == 1 ? kExitFailed : kExitUsage;
+}
+
+bool sameStore(const CfgStore& a, const CfgStore& b) {
+    const CfgSection* s = a.firstSection();
+    const CfgSection* t = b.firstSection();
+    for (; s && t; s = a.nextSection(s), t = b.nextSection(t)) {
+        if (a.sectionName(s) != b.sectionName(t))
+            return false;
+        const CfgKey* k = a.firstKey(s);
+        const CfgKey* l = b.firstKey(t);
+        for (; k && l; k = a.nextKey(k), l = b.nextKey(l))
+            if (a.keyName(k) != b.keyName(l) || a.keyValue(k) != b.keyValue(l))
+                return false;
+        if (k || l)
+            return false;
+    }
+    return !s && !t;
+}
+
+} // namespace
+
+void printReadProblem(const std::string& path, std::ostream& err) {
+    CfgStore scratch;
+    CfgReadResult detail;
+    cfgReadFile(scratch, path, &detail);
+    printWhere(path, detail, err);
+}
+
+int readConfiguration(CfgStore& store, const std::string& path, std::ostream& err) {
+    cfgClear(store);
+    CfgReadResult detail;
+    if (cfgReadFile(store, path, &detail) == 0)
+        return kExitOk;
+    printError(err, kErrStore);
+    printWhere(path, detail, err);
+    return exitCodeFor(detail);
+}
+
+int openDocument(CCfgDoc& doc, const std::string& path, bool createMissing, std::ostream& err) {
+    if (createMissing && !exists(path)) {
+        doc.OnNewDocument();
+        // A document with a name is saved under it; one without would be proposed the
+        // default file in the configuration directory.
+        doc.SetPathName(path);
+        return kExitOk;
+    }
+    MessageCapture capture;
+    if (doc.OpenDocument(path))
+        return kExitOk;
+    capture.printFirst(err);
+    CfgStore scratch;
+    CfgReadResult detail;
+    cfgReadFile(scratch, path, &detail);
+    if (detail.result != 0) {
+        printWhere(path, detail, err);
+        return exitCodeFor(detail);
+    }
+    err << path << ": entries of the older form could not be converted\n";
+    return kExitUsage;
+}
+
+int saveDocument(CCfgDoc& doc, std::ostream& err) {
+    const std::string path = doc.GetPathName();
+    CfgStore readBack;
+    const std::string text = cfgWriteBuffer(doc.store());
+    if (cfgReadBuffer(readBack, text.data(), text.size()) != 0 ||
+        !sameStore(doc.store(), readBack)) {
+        printError(err, kErrStore);
+        err << path
+            << ": not saved: a value would not read back as written (too long, or "
+               "ending with a backslash)\n";
+        return kExitFailed;
+    }
+    bool changedOnDisk = false;
+    DocumentPrompts prompts;
+    prompts.overwriteChanged = [&changedOnDisk](const std::string&, const DiskState&,
+                                                const DiskState&) {
+        changedOnDisk = true;
+        return false;
+    };
+    doc.SetPrompts(prompts);
+    MessageCapture capture;
+    if (doc.DoFileSave())
+        return kExitOk;
+    capture.printFirst(err);
+    if (changedOnDisk)
+        err << path << ": not saved: the file changed on disk since it was opened\n";
+    else if (!capture.texts().empty())
+        printReadProblem(path, err);
+    return kExitFailed;
+}

@@ -1,0 +1,25 @@
+// Reading, opening and saving FILE the way each command needs, with the failure reported
+// once on the error stream. Each returns kExitOk, or the exit code to end with.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+class CCfgDoc;
+class CfgStore;
+
+// The editor's reader alone: no conversion, nothing written. 1 when the file cannot be
+// opened, 2 when it is malformed (the malformed line is named).
+int readConfiguration(CfgStore& store, const std::string& path, std::ostream& err);
+
+// Opens path as the editor's File Open does, converting entries of the older form. With
+// createMissing a path that does not exist gives a new, empty document of that name.
+int openDocument(CCfgDoc& doc, const std::string& path, bool createMissing, std::ostream& err);
+
+// Saves as the editor's File Save does (default sections, write, read back). Before
+// anything is written, the store must read back from its own file text as it stands, so
+// that a value the file cannot hold never replaces a good file.
+int saveDocument(CCfgDoc& doc, std::ostream& err);
+
+// Names what is wrong with the file at path when it could not be read: "PATH: line N: why".
+void printReadProblem(const std::string& path, std::ostream& err);

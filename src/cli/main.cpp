@@ -1,0 +1,35 @@
+// apicfg-tool: the editor's configuration file operations for scripts.
+#include "command_line.h"
+#include "commands.h"
+#include "tool_messages.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    Invocation inv;
+    int parsed = parseCommandLine(argc, argv, inv, std::cout, std::cerr);
+    if (parsed != kRunCommand)
+        return parsed;
+
+    std::string error;
+    if (!loadToolLanguage(inv.language, error))
+        return useError(std::cerr, inv.command, error);
+
+    if (inv.command == "dump")
+        return runDump(inv, std::cout, std::cerr);
+    if (inv.command == "list")
+        return runList(inv, std::cout, std::cerr);
+    if (inv.command == "get")
+        return runGet(inv, std::cout, std::cerr);
+    if (inv.command == "put")
+        return runPut(inv, std::cin, std::cout, std::cerr);
+    if (inv.command == "delete")
+        return runDelete(inv, std::cout, std::cerr);
+    if (inv.command == "check")
+        return runCheck(inv, std::cout, std::cerr);
+    if (inv.command == "convert")
+        return runConvert(inv, std::cout, std::cerr);
+    if (inv.command == "save")
+        return runSave(inv, std::cout, std::cerr);
+    return runStrings(inv, std::cout, std::cerr);
+}

@@ -1,0 +1,31 @@
+// Records as the tool prints and takes them: one JSON object per record, named by the
+// file's keys. A stored password is printed as the editor's placeholder unless asked for.
+#pragma once
+
+#include "json_text.h"
+#include "record_types.h"
+
+#include <string>
+#include <string_view>
+
+// Asterisks that stand for a stored password: the editor's placeholder of that length.
+std::string passwordPlaceholder(int length);
+
+Json recordJson(const CpicSideInfoRecord& r, bool showPasswords);
+Json recordJson(const AttachTpRecord& r);
+Json recordJson(const GlobalRecord& r, bool showPasswords);
+Json recordJson(const AppcRecord& r);
+Json recordJson(const LuxProfileRecord& r);
+Json recordJson(const MidrangeSystemRecord& r, bool showPasswords);
+Json recordJson(const MidrangeCommonRecord& r, bool showPasswords);
+
+// Sets the fields that input names and leaves the others as they are. A password equal to
+// the placeholder keeps what the record holds. False, with a message, when input is not an
+// object of the record's fields with values of the right types and storable characters.
+bool applyJson(const Json& input, CpicSideInfoRecord& r, std::string& error);
+bool applyJson(const Json& input, AttachTpRecord& r, std::string& error);
+bool applyJson(const Json& input, GlobalRecord& r, std::string& error);
+bool applyJson(const Json& input, AppcRecord& r, std::string& error);
+bool applyJson(const Json& input, LuxProfileRecord& r, std::string& error);
+bool applyJson(const Json& input, MidrangeSystemRecord& r, std::string& error);
+bool applyJson(const Json& input, MidrangeCommonRecord& r, std::string& error);
