@@ -113,6 +113,8 @@ void CCfgDoc::OnCloseDocument() {
 }
 
 bool CCfgDoc::DoSave(const std::string& path, bool replace) {
+    // Copies: the caller may pass the document's own name, which changes below.
+    const std::string requested = path;
     const std::string kept = GetPathName();
     if (kept.empty()) {
         std::string directory;
@@ -126,7 +128,7 @@ bool CCfgDoc::DoSave(const std::string& path, bool replace) {
             QueryClientType() == kClientTypeAlternate ? kAlternateFileName : kDefaultFileName;
         SetPathName(directory + kPathSeparator + name);
     }
-    bool saved = CDocument::DoSave(path, replace);
+    bool saved = CDocument::DoSave(requested, replace);
     if (!saved)
         SetPathName(kept);
     return saved;

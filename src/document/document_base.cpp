@@ -115,7 +115,9 @@ bool CDocument::OpenDocument(const std::string& path) {
 }
 
 bool CDocument::DoFileSave() {
-    return DoSave(m_pathName, true);
+    // A copy: DoSave may give the document a name, which must not change what it was asked.
+    const std::string path = m_pathName;
+    return DoSave(path, true);
 }
 
 bool CDocument::DoFileSaveAs() {
