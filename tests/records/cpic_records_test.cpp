@@ -17,7 +17,7 @@ protected:
         r.pluType = 1;
         r.mode = "#INTER";
         r.remoteTp = "PayTp";
-        r.secType = 2;
+        r.secType = 1;
         r.userId = "clerk";
         r.password = "secret";
         return r;
@@ -26,39 +26,30 @@ protected:
         flag = code = 0;
         return cpicWriteEntry(store, r, flag, code);
     }
+    std::vector<std::string> names() {
+        std::vector<std::string> list;
+        cpicListEntries(store, list);
+        return list;
+    }
     int flag = 0, code = 0;
 };
 
-TEST_F(CpicRecords, ListsNamesInDocumentOrderAndStopsAtANamelessEntry) {
+TEST_F(CpicRecords, ListingStopsAtANamelessEntryAndNewEntriesTakeDefaults) {
     fill(store, {{"CPIC_INFO", {{"SYMB_NAME", "B"}}},
-                 {"GLOBAL", {}},
                  {"CPIC_INFO", {{"SYMB_NAME", "LONGNAME9"}}},
-                 {"CPIC_INFO", {{"SYMB_NAME", "B"}}},
                  {"CPIC_INFO", {{"MODE", "X"}}},
                  {"CPIC_INFO", {{"SYMB_NAME", "LAST"}}}});
     std::vector<std::string> list;
     EXPECT_EQ(cpicListEntries(store, list), 0);
-    EXPECT_EQ(list, (std::vector<std::string>{"B", "LONGNAME", "B"}));
+    EXPECT_EQ(list, (std::vector<std::string>{"B", "LONGNAME"}));
 
-    CfgStore empty;
-    list.clear();
-    EXPECT_EQ(cpicListEntries(empty, list), 1);
-    EXPECT_TRUE(list.empty());
-}
-
-TEST_F(CpicRecords, NewEntryGetsDefaultsWithoutReadingTheStore) {
-    fill(store, {{"CPIC_INFO", {{"SYMB_NAME", ""}, {"MODE", "FROMFILE"}}}});
     CpicSideInfoRecord r;
     r.remoteTp = "kept";
-    r.localLu = "X";
     r.secType = 5;
     EXPECT_EQ(cpicReadEntry(store, r), 1);
     EXPECT_EQ(r.localLu, "*");
     EXPECT_EQ(r.mode, "BLANK");
-    EXPECT_EQ(r.partnerLu, "");
     EXPECT_EQ(r.secType, 0);
-    EXPECT_EQ(r.tpType, 0);
-    EXPECT_EQ(r.pluType, 0);
     EXPECT_EQ(r.remoteTp, "kept");
 }
 
@@ -69,11 +60,9 @@ TEST_F(CpicRecords, ReadingCutsValuesAndConvertsLeadingDigits) {
                    {"SYMB_NAME", "PAY"},
                    {"LOCAL_LU", "LOCALLU12"},
                    {"PART_LU", "NETWORK1.LUNAME01XYZ"},
-                   {"MODE", "#INTER"},
                    {"REMOTE_TP", tp65 + "extra"},
                    {"SEC_TYPE", "  2 and more"},
                    {"TP_TYPE", "12"},
-                   {"SEC_USERID", "user1234567"},
                    {"PLU_TYPE", "x1"}}}});
     CpicSideInfoRecord r;
     r.symbName = "PAY";
@@ -86,23 +75,20 @@ TEST_F(CpicRecords, ReadingCutsValuesAndConvertsLeadingDigits) {
     EXPECT_EQ(r.secType, 2);
     EXPECT_EQ(r.tpType, 1); // one character read
     EXPECT_EQ(r.pluType, 0);
-    EXPECT_EQ(r.userId, "user123456");
     EXPECT_EQ(r.password, "untouched"); // no SEC_PW key
 
     CpicSideInfoRecord wrongCase;
     wrongCase.symbName = "pay";
-    wrongCase.mode = "same";
     EXPECT_EQ(cpicReadEntry(store, wrongCase), 0);
-    EXPECT_EQ(wrongCase.mode, "same");
 }
 
-TEST_F(CpicRecords, PasswordIsScrambledUpToTenCharactersAndReadBackAsStored) {
+TEST_F(CpicRecords, PasswordIsScrambledUpToTenCharacters) {
     auto r = entry("PAY");
+    CpicSideInfoRecord back;
+    back.symbName = "PAY";
     r.password = "Pass_word1";
     ASSERT_EQ(write(r), 1);
     EXPECT_EQ(value("CPIC_INFO", 0, "SEC_PW"), scrambledHex("Pass_word1"));
-    CpicSideInfoRecord back;
-    back.symbName = "PAY";
     ASSERT_EQ(cpicReadEntry(store, back), 1);
     EXPECT_EQ(back.password, "Pass_word1");
 
@@ -110,103 +96,62 @@ TEST_F(CpicRecords, PasswordIsScrambledUpToTenCharactersAndReadBackAsStored) {
     ASSERT_EQ(write(r), 1);
     EXPECT_EQ(value("CPIC_INFO", 0, "SEC_PW"), "");
 
-    // Eleven characters cannot be scrambled: stored plain, and read back as they stand.
-    r.secType = 0;
-    r.password = "ElevenChars";
+    r.password = "ElevenChars"; // too long to scramble: stored plain, read back as it stands
     ASSERT_EQ(write(r), 1);
     EXPECT_EQ(value("CPIC_INFO", 0, "SEC_PW"), "ElevenChars");
     ASSERT_EQ(cpicReadEntry(store, back), 1);
     EXPECT_EQ(back.password, "ElevenChars");
-
-    cfgClear(store);
-    fill(store, {{"CPIC_INFO", {{"SYMB_NAME", "PAY"}, {"SEC_PW", "7b3e"}}}});
-    ASSERT_EQ(cpicReadEntry(store, back), 1);
-    EXPECT_EQ(back.password, "7b3e");
 }
 
-TEST_F(CpicRecords, WrittenEntryHasTenKeysInFileOrderUnpadded) {
-    auto r = entry("PAY");
-    r.tpType = 0;
-    r.secType = 1;
-    r.pluType = 1;
-    ASSERT_EQ(write(r), 1);
-    Sections expected = {{"CPIC_INFO",
-                          {{"SYMB_NAME", "PAY"},
-                           {"LOCAL_LU", "*"},
-                           {"PART_LU", "NETA.HOSTLU"},
-                           {"MODE", "#INTER"},
-                           {"REMOTE_TP", "PayTp"},
-                           {"SEC_TYPE", "1"},
-                           {"TP_TYPE", "0"},
-                           {"SEC_PW", scrambledHex("secret")},
-                           {"SEC_USERID", "clerk"},
-                           {"PLU_TYPE", "1"}}}};
-    EXPECT_EQ(snapshot(store), expected);
-}
-
-TEST_F(CpicRecords, WrittenEntryGoesBeforeTheFirstRemainingEntryOrToTheEnd) {
-    fill(store, {{"GLOBAL", {}}, {"TRACE", {}}});
-    ASSERT_EQ(write(entry("A")), 1);
-    EXPECT_EQ(order(store), (std::vector<std::string>{"GLOBAL", "TRACE", "CPIC_INFO"}));
-
-    cfgClear(store);
+TEST_F(CpicRecords, WrittenEntryReplacesEverySameNamedEntryAndStandsFirst) {
     fill(store, {{"CPIC_INFO", {{"SYMB_NAME", "A"}}},
                  {"GLOBAL", {}},
                  {"CPIC_INFO", {{"SYMB_NAME", "B"}}},
-                 {"CPIC_INFO", {{"SYMB_NAME", "A"}}},
-                 {"TRACE", {}}});
-    // Both sections named A go; the new A stands first, before B.
+                 {"CPIC_INFO", {{"SYMB_NAME", "A"}}}});
     ASSERT_EQ(write(entry("A")), 1);
-    std::vector<std::string> list;
-    cpicListEntries(store, list);
-    EXPECT_EQ(list, (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(order(store),
-              (std::vector<std::string>{"GLOBAL", "CPIC_INFO", "CPIC_INFO", "TRACE"}));
+    EXPECT_EQ(names(), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(order(store), (std::vector<std::string>{"GLOBAL", "CPIC_INFO", "CPIC_INFO"}));
+    EXPECT_EQ(snapshot(store)[1].second, (Keys{{"SYMB_NAME", "A"},
+                                               {"LOCAL_LU", "*"},
+                                               {"PART_LU", "NETA.HOSTLU"},
+                                               {"MODE", "#INTER"},
+                                               {"REMOTE_TP", "PayTp"},
+                                               {"SEC_TYPE", "1"},
+                                               {"TP_TYPE", "0"},
+                                               {"SEC_PW", scrambledHex("secret")},
+                                               {"SEC_USERID", "clerk"},
+                                               {"PLU_TYPE", "1"}}));
+    // A changed name (letter case included) is a new entry; the old one stays.
+    ASSERT_EQ(write(entry("a")), 1);
+    EXPECT_EQ(names(), (std::vector<std::string>{"a", "A", "B"}));
 
-    // A changed name is a new entry: the old one stays.
-    ASSERT_EQ(write(entry("C")), 1);
-    list.clear();
-    cpicListEntries(store, list);
-    EXPECT_EQ(list, (std::vector<std::string>{"C", "A", "B"}));
-    // Names are compared exactly.
-    ASSERT_EQ(write(entry("c")), 1);
-    list.clear();
-    cpicListEntries(store, list);
-    EXPECT_EQ(list, (std::vector<std::string>{"c", "C", "A", "B"}));
+    cfgClear(store);
+    fill(store, {{"GLOBAL", {}}, {"TRACE", {}}});
+    ASSERT_EQ(write(entry("A")), 1);
+    EXPECT_EQ(order(store), (std::vector<std::string>{"GLOBAL", "TRACE", "CPIC_INFO"}));
 }
 
-TEST_F(CpicRecords, RefusedEntryLeavesTheStoreAsItWas) {
-    fill(store, {{"CPIC_INFO", {{"SYMB_NAME", "PAY"}, {"MODE", "OLD"}}}});
+TEST_F(CpicRecords, FailuresLeaveTheStoreAndDeleteReportsWhatItDid) {
+    fill(store, {{"CPIC_INFO", {{"SYMB_NAME", "PAY"}, {"MODE", "1"}}},
+                 {"CPIC_INFO", {{"SYMB_NAME", "PAYROLL12"}}},
+                 {"CPIC_INFO", {{"SYMB_NAME", "PAY"}, {"MODE", "2"}}}});
     Sections before = snapshot(store);
     auto r = entry("PAY");
     r.mode = "bad mode";
     EXPECT_EQ(write(r), 0);
     EXPECT_EQ(flag, 256);
     EXPECT_EQ(code, 56);
-    EXPECT_EQ(snapshot(store), before);
-}
-
-TEST_F(CpicRecords, NameCutOnListingIsNotTakenForTheLongerNameInTheFile) {
-    // The list shows SYMB_NAME cut to eight characters; writing that name finds no
-    // section holding it exactly, so the write fails as a store failure and keeps the file.
-    fill(store, {{"CPIC_INFO", {{"SYMB_NAME", "PAYROLL12"}}}});
-    Sections before = snapshot(store);
+    // The list shows PAYROLL12 cut to eight characters; no section holds the cut name, so
+    // writing it cannot replace anything: a store failure, with the file kept as it was.
     EXPECT_EQ(write(entry("PAYROLL1")), 0);
     EXPECT_EQ(flag, 0);
     EXPECT_EQ(code, 66);
+    EXPECT_EQ(cpicDeleteEntry(store, "pay"), 0);
     EXPECT_EQ(snapshot(store), before);
-}
 
-TEST_F(CpicRecords, DeleteReportsWhetherAnEntryWasRemoved) {
-    fill(store, {{"CPIC_INFO", {{"SYMB_NAME", "A"}, {"MODE", "1"}}},
-                 {"CPIC_INFO", {{"SYMB_NAME", "A"}, {"MODE", "2"}}}});
-    Sections before = snapshot(store);
-    EXPECT_EQ(cpicDeleteEntry(store, "a"), 0);
-    EXPECT_EQ(cpicDeleteEntry(store, "B"), 0);
-    EXPECT_EQ(snapshot(store), before);
-    EXPECT_EQ(cpicDeleteEntry(store, "A"), 1);
-    EXPECT_EQ(value("CPIC_INFO", 0, "MODE"), "2");
-    EXPECT_EQ(store.sectionCount(), 1u);
+    EXPECT_EQ(cpicDeleteEntry(store, "PAY"), 1);
+    EXPECT_EQ(value("CPIC_INFO", 1, "MODE"), "2");
+    EXPECT_EQ(store.sectionCount(), 2u);
 }
 
 } // namespace

@@ -9,121 +9,17 @@ using namespace testing_support;
 
 namespace {
 
-class GlobalRecords : public RecordTest {
+class GlobalAndAppc : public RecordTest {
 protected:
     int write(const GlobalRecord& r) {
         flag = code = 0;
         return globalWrite(store, r, flag, code);
     }
-    int flag = 0, code = 0;
-};
-
-TEST_F(GlobalRecords, ListEntryAndReadFollowTheFirstSection) {
-    std::vector<std::string> list;
-    GlobalRecord r;
-    r.userName = "kept";
-    EXPECT_EQ(globalListOption(store, list), 1);
-    EXPECT_TRUE(list.empty());
-    EXPECT_EQ(globalRead(store, r), 1);
-    EXPECT_EQ(r.userName, "kept");
-
-    fill(store, {{"GLOBAL",
-                  {{"USER_NAME", std::string(25, 'u')},
-                   {"PASSWORD", scrambledHex("fourteenchars!")},
-                   {"DEF_LU_ALIAS", "LOCALLU12"}}},
-                 {"GLOBAL", {{"TRANSLATE_TABLE", "second"}}}});
-    EXPECT_EQ(globalListOption(store, list), 1);
-    EXPECT_EQ(list, (std::vector<std::string>{"Global settings"}));
-    r.translateTable = "kept";
-    EXPECT_EQ(globalRead(store, r), 1);
-    EXPECT_EQ(r.userName, std::string(20, 'u'));
-    EXPECT_EQ(r.password, "fourteenchars!");
-    EXPECT_EQ(r.defLuAlias, "LOCALLU1");
-    EXPECT_EQ(r.translateTable, "kept");
-}
-
-TEST_F(GlobalRecords, WriteKeepsLoadBalancingAndMovesTheSectionToTheEnd) {
-    fill(store, {{"GLOBAL", {{"LU62_LB", "1"}, {"USER_NAME", "old"}}},
-                 {"APPC", {{"SELECT", "SERVER"}}},
-                 {"TRACE", {}}});
-    GlobalRecord r;
-    r.userName = "Admin";
-    r.password = "fourteenchars!";
-    r.translateTable = "C:\\SNA\\COMTBLG.DAT";
-    r.defLuAlias = "*";
-    r.defPluAlias = "HOSTPLU";
-    ASSERT_EQ(write(r), 1);
-    Sections expected = {{"APPC", {{"SELECT", "SERVER"}}},
-                         {"TRACE", {}},
-                         {"GLOBAL",
-                          {{"USER_NAME", "Admin"},
-                           {"PASSWORD", scrambledHex("fourteenchars!")},
-                           {"TRANSLATE_TABLE", "C:\\SNA\\COMTBLG.DAT"},
-                           {"DEF_LU_ALIAS", "*"},
-                           {"DEF_PLU_ALIAS", "HOSTPLU"},
-                           {"LU62_LB", "1"}}}};
-    EXPECT_EQ(snapshot(store), expected);
-
-    // No LU62_LB before: none after. A password too long to scramble is stored plain.
-    cfgClear(store);
-    fill(store, {{"GLOBAL", {{"USER_NAME", "old"}}}});
-    r.password = "fifteen chars!!";
-    ASSERT_EQ(write(r), 1);
-    EXPECT_EQ(value("GLOBAL", 0, "LU62_LB"), "<missing>");
-    EXPECT_EQ(value("GLOBAL", 0, "PASSWORD"), "fifteen chars!!");
-}
-
-TEST_F(GlobalRecords, EmptyRecordWritesFiveEmptyKeys) {
-    fill(store, {{"CPIC_INFO", {}}});
-    ASSERT_EQ(write(GlobalRecord{}), 1);
-    Sections expected = {{"CPIC_INFO", {}},
-                         {"GLOBAL",
-                          {{"USER_NAME", ""},
-                           {"PASSWORD", ""},
-                           {"TRANSLATE_TABLE", ""},
-                           {"DEF_LU_ALIAS", ""},
-                           {"DEF_PLU_ALIAS", ""}}}};
-    EXPECT_EQ(snapshot(store), expected);
-}
-
-TEST_F(GlobalRecords, SecondGlobalSectionTakesTheKeys) {
-    fill(store, {{"GLOBAL", {{"LU62_LB", "0"}}}, {"TRACE", {}}, {"GLOBAL", {{"X", "y"}}}});
-    GlobalRecord r;
-    r.userName = "u";
-    ASSERT_EQ(write(r), 1);
-    EXPECT_EQ(order(store), (std::vector<std::string>{"TRACE", "GLOBAL"}));
-    EXPECT_EQ(value("GLOBAL", 0, "X"), "y");
-    EXPECT_EQ(value("GLOBAL", 0, "USER_NAME"), "u");
-    EXPECT_EQ(value("GLOBAL", 0, "LU62_LB"), "0");
-}
-
-TEST_F(GlobalRecords, RefusalsAndDelete) {
-    fill(store, {{"GLOBAL", {{"USER_NAME", "old"}, {"LU62_LB", "1"}}}});
-    Sections before = snapshot(store);
-    GlobalRecord r;
-    r.userName = "a:b";
-    EXPECT_EQ(write(r), 0);
-    EXPECT_EQ(code, 62);
-    r.userName = "ab";
-    r.defPluAlias = "TWO WORDS";
-    EXPECT_EQ(write(r), 0);
-    EXPECT_EQ(code, 42);
-    EXPECT_EQ(flag, 256);
-    EXPECT_EQ(snapshot(store), before);
-
-    EXPECT_EQ(globalDelete(store, "ignored"), 1);
-    EXPECT_TRUE(store.empty());
-    EXPECT_EQ(globalDelete(store, "ignored"), 1);
-}
-
-class AppcRecords : public RecordTest {
-protected:
     int write(const AppcRecord& r) {
         flag = code = 0;
         return appcWrite(store, r, flag, code);
     }
-    AppcRecord read() {
-        AppcRecord r;
+    AppcRecord read(AppcRecord r = {}) {
         missing = -1;
         EXPECT_EQ(appcRead(store, r, missing), 1);
         return r;
@@ -141,7 +37,59 @@ protected:
     int flag = 0, code = 0, missing = 0;
 };
 
-TEST_F(AppcRecords, WriteStoresTheLayoutAtTheEndAndSetsLoadBalancing) {
+TEST_F(GlobalAndAppc, GlobalWriteKeepsLoadBalancingAndMovesTheSectionToTheEnd) {
+    fill(store, {{"GLOBAL", {{"LU62_LB", "1"}, {"USER_NAME", "old"}}}, {"TRACE", {}}});
+    GlobalRecord r{"Admin", "fourteenchars!", "C:\\SNA\\COMTBLG.DAT", "*", "HOSTPLU"};
+    ASSERT_EQ(write(r), 1);
+    Sections expected = {{"TRACE", {}},
+                         {"GLOBAL",
+                          {{"USER_NAME", "Admin"},
+                           {"PASSWORD", scrambledHex("fourteenchars!")},
+                           {"TRANSLATE_TABLE", "C:\\SNA\\COMTBLG.DAT"},
+                           {"DEF_LU_ALIAS", "*"},
+                           {"DEF_PLU_ALIAS", "HOSTPLU"},
+                           {"LU62_LB", "1"}}}};
+    EXPECT_EQ(snapshot(store), expected);
+    GlobalRecord back;
+    EXPECT_EQ(globalRead(store, back), 1);
+    EXPECT_EQ(back.password, "fourteenchars!");
+    std::vector<std::string> list;
+    EXPECT_EQ(globalListOption(store, list), 1);
+    EXPECT_EQ(list, (std::vector<std::string>{"Global settings"}));
+
+    // Without LU62_LB before, none after; the empty record of a save writes five empty keys.
+    cfgClear(store);
+    fill(store, {{"GLOBAL", {{"USER_NAME", std::string(25, 'u')}}}});
+    ASSERT_EQ(globalRead(store, back), 1);
+    EXPECT_EQ(back.userName, std::string(20, 'u'));
+    ASSERT_EQ(write(GlobalRecord{}), 1);
+    EXPECT_EQ(snapshot(store)[0].second, (Keys{{"USER_NAME", ""},
+                                               {"PASSWORD", ""},
+                                               {"TRANSLATE_TABLE", ""},
+                                               {"DEF_LU_ALIAS", ""},
+                                               {"DEF_PLU_ALIAS", ""}}));
+}
+
+TEST_F(GlobalAndAppc, GlobalRefusalSecondSectionAndDelete) {
+    fill(store, {{"GLOBAL", {{"LU62_LB", "0"}}}, {"TRACE", {}}, {"GLOBAL", {{"X", "y"}}}});
+    Sections before = snapshot(store);
+    EXPECT_EQ(write(GlobalRecord{"a:b", "", "", "", ""}), 0);
+    EXPECT_EQ(code, 62);
+    EXPECT_EQ(snapshot(store), before);
+
+    // A second GLOBAL section takes the keys; no section is added.
+    ASSERT_EQ(write(GlobalRecord{"u", "", "", "", ""}), 1);
+    EXPECT_EQ(order(store), (std::vector<std::string>{"TRACE", "GLOBAL"}));
+    EXPECT_EQ(value("GLOBAL", 0, "X"), "y");
+    EXPECT_EQ(value("GLOBAL", 0, "USER_NAME"), "u");
+    EXPECT_EQ(value("GLOBAL", 0, "LU62_LB"), "0");
+
+    EXPECT_EQ(globalDelete(store, "ignored"), 1);
+    EXPECT_EQ(globalDelete(store, "ignored"), 1);
+    EXPECT_EQ(order(store), (std::vector<std::string>{"TRACE"}));
+}
+
+TEST_F(GlobalAndAppc, AppcWriteStoresTheLayoutAtTheEndAndReplacesLoadBalancing) {
     fill(store, {{"APPC", {{"SELECT", "SCOPE"}}},
                  {"GLOBAL", {{"USER_NAME", "u"}, {"LU62_LB", "0"}, {"PASSWORD", ""}}},
                  {"TRACE", {}}});
@@ -159,16 +107,14 @@ TEST_F(AppcRecords, WriteStoresTheLayoutAtTheEndAndSetsLoadBalancing) {
 
     AppcRecord back = read();
     EXPECT_EQ(missing, 0);
-    EXPECT_EQ(back.selection, 0);
     EXPECT_EQ(back.loadBalancing, 1);
     EXPECT_EQ(back.serverName, (std::array<std::string, 4>{"HOSTA", "HOSTB", "", ""}));
     EXPECT_EQ(back.transport, (std::array<std::string, 4>{kT1, kT2, "", ""}));
-    EXPECT_EQ(back.encryption, (std::array<std::string, 4>{"ENC_OFF", "ENC_ON", "", ""}));
+    EXPECT_EQ(back.encryption[1], "ENC_ON");
     EXPECT_EQ(back.scopeName, "*");
-    EXPECT_EQ(back.scopeEncryption, "ENC_OFF");
-}
 
-TEST_F(AppcRecords, WriteCreatesGlobalWhenMissingAndHonoursScopeSelection) {
+    // Scope selected, empty scope name, no GLOBAL: GLOBAL is created after APPC.
+    cfgClear(store);
     fill(store, {{"CPIC_INFO", {}}});
     AppcRecord r = twoServers();
     r.selection = 1;
@@ -177,18 +123,11 @@ TEST_F(AppcRecords, WriteCreatesGlobalWhenMissingAndHonoursScopeSelection) {
     ASSERT_EQ(write(r), 1);
     EXPECT_EQ(order(store), (std::vector<std::string>{"CPIC_INFO", "APPC", "GLOBAL"}));
     EXPECT_EQ(value("GLOBAL", 0, "LU62_LB"), "0");
-    EXPECT_EQ(value("APPC", 0, "SELECT"), "SCOPE");
     EXPECT_EQ(value("APPC", 0, "SCOPE"), "");
-    AppcRecord back = read();
-    EXPECT_EQ(back.selection, 1);
-    EXPECT_EQ(back.serverName[1], "HOSTB");
-
-    r.selection = 7; // anything but 1 is the server list
-    ASSERT_EQ(write(r), 1);
-    EXPECT_EQ(value("APPC", 0, "SELECT"), "SERVER");
+    EXPECT_EQ(read().selection, 1);
 }
 
-TEST_F(AppcRecords, ReadingQuirksOfValuesAndLoadBalancing) {
+TEST_F(GlobalAndAppc, AppcReadingCutsValuesAndReadsOneCharacterOfLoadBalancing) {
     std::string name64(64, 'h');
     fill(store, {{"GLOBAL", {{"LU62_LB", "12"}}},
                  {"APPC",
@@ -201,81 +140,60 @@ TEST_F(AppcRecords, ReadingQuirksOfValuesAndLoadBalancing) {
     AppcRecord back = read();
     EXPECT_EQ(back.selection, 1);
     EXPECT_EQ(back.loadBalancing, 1);
-    EXPECT_EQ(back.serverName[0], name64);
     EXPECT_EQ(back.encryption[0], "ENC_"); // 76 characters read: the code is cut
     EXPECT_EQ(back.serverName[1], "HOSTB");
-    EXPECT_EQ(back.transport[1], kT2);
     EXPECT_EQ(back.encryption[1], "ENC_ON");
     EXPECT_EQ(back.serverName[2], "HOSTC");
     EXPECT_EQ(back.transport[2], "");
-    EXPECT_EQ(back.serverName[3], "");
     EXPECT_EQ(back.scopeName, "SCOPE1");
     EXPECT_EQ(back.scopeEncryption, "ENC_ON");
 
     cfgClear(store);
-    fill(store, {{"GLOBAL", {{"LU62_LB", "x"}}}, {"APPC", {}}});
-    AppcRecord r;
-    r.loadBalancing = 1;
-    ASSERT_EQ(appcRead(store, r, missing), 1);
-    EXPECT_EQ(r.loadBalancing, 0);
+    fill(store,
+         {{"GLOBAL", {{"LU62_LB", "x"}}},
+          {"APPC", {{"SELECT", "BOTH"}, {"SERVER", "H1,TCP/IP,ENC_OFF"}, {"SERVER", "H2"}}}});
+    AppcRecord start;
+    start.loadBalancing = 1;
+    start.selection = 1;
+    start.serverName[2] = "caller";
+    back = read(start);
+    EXPECT_EQ(back.loadBalancing, 0);
+    // An unknown SELECT is the server list, and no SERVER key is skipped or repeated.
+    EXPECT_EQ(back.selection, 0);
+    EXPECT_EQ(back.serverName, (std::array<std::string, 4>{"H1", "H2", "caller", ""}));
 }
 
-TEST_F(AppcRecords, HandMadeSectionsLoseNoServer) {
-    // An unknown SELECT leaves the server list in force and skips no SERVER key.
-    fill(
-        store,
-        {{"APPC",
-          {{"SELECT", "BOTH"}, {"SERVER", "H1,TCP/IP,ENC_OFF"}, {"SERVER", "H2,TCP/IP,ENC_OFF"}}}});
-    AppcRecord r;
-    r.selection = 1;
-    r.serverName[2] = "caller";
-    ASSERT_EQ(appcRead(store, r, missing), 1);
-    EXPECT_EQ(r.selection, 0);
-    // Fewer than four keys: later rows are not filled by repeating earlier servers.
-    EXPECT_EQ(r.serverName, (std::array<std::string, 4>{"H1", "H2", "caller", ""}));
-}
-
-TEST_F(AppcRecords, MissingSectionIsReportedAndTouchesNothing) {
+TEST_F(GlobalAndAppc, AppcMissingRefusedAndDeleted) {
     fill(store, {{"GLOBAL", {{"LU62_LB", "1"}}}});
     std::vector<std::string> list;
     EXPECT_EQ(appcListOption(store, list), 1);
     EXPECT_TRUE(list.empty());
-    AppcRecord r;
-    r.selection = 1;
-    r.serverName[0] = "kept";
-    ASSERT_EQ(appcRead(store, r, missing), 1);
+    AppcRecord start;
+    start.selection = 1;
+    start.serverName[0] = "kept";
+    AppcRecord back = read(start);
     EXPECT_EQ(missing, 1);
-    EXPECT_EQ(r.selection, 0);
-    EXPECT_EQ(r.serverName[0], "kept");
-    EXPECT_EQ(r.loadBalancing, 0); // LU62_LB is not consulted without APPC
-    Sections before = snapshot(store);
+    EXPECT_EQ(back.selection, 0);
+    EXPECT_EQ(back.serverName[0], "kept");
+    EXPECT_EQ(back.loadBalancing, 0); // LU62_LB is not consulted without APPC
     EXPECT_EQ(appcDelete(store), 1);
-    EXPECT_EQ(snapshot(store), before);
-}
 
-TEST_F(AppcRecords, RefusedServerNameAndDeleteKeepLoadBalancing) {
-    fill(store, {{"APPC", {{"SELECT", "SERVER"}}}, {"GLOBAL", {{"LU62_LB", "1"}}}});
+    fill(store, {{"APPC", {{"SELECT", "first"}}}, {"TRACE", {}}, {"APPC", {{"SELECT", "2nd"}}}});
     Sections before = snapshot(store);
     AppcRecord r = twoServers();
     r.serverName[1] = "host.b"; // a dot under the second transport
     EXPECT_EQ(write(r), 0);
-    EXPECT_EQ(flag, 256);
     EXPECT_EQ(code, 54);
     EXPECT_EQ(snapshot(store), before);
+    ASSERT_EQ(write(twoServers()), 1); // goes before the second APPC section
+    EXPECT_EQ(order(store), (std::vector<std::string>{"GLOBAL", "TRACE", "APPC", "APPC"}));
+    EXPECT_EQ(value("APPC", 1, "SELECT"), "2nd");
 
-    std::vector<std::string> list;
     appcListOption(store, list);
     EXPECT_EQ(list, (std::vector<std::string>{"APPC servers"}));
     EXPECT_EQ(appcDelete(store), 1);
-    EXPECT_EQ(order(store), (std::vector<std::string>{"GLOBAL"}));
+    EXPECT_EQ(value("APPC", 0, "SELECT"), "2nd");
     EXPECT_EQ(value("GLOBAL", 0, "LU62_LB"), "1");
-}
-
-TEST_F(AppcRecords, SecondSectionStaysAfterTheRewrittenOne) {
-    fill(store, {{"APPC", {{"SELECT", "first"}}}, {"TRACE", {}}, {"APPC", {{"SELECT", "second"}}}});
-    ASSERT_EQ(write(twoServers()), 1);
-    EXPECT_EQ(order(store), (std::vector<std::string>{"TRACE", "APPC", "APPC", "GLOBAL"}));
-    EXPECT_EQ(value("APPC", 1, "SELECT"), "second");
 }
 
 } // namespace
