@@ -11,7 +11,7 @@ packages=(
     libbenchmark-dev libinih-dev
     clang-14 libclang-rt-14-dev clang-format
     help2man
-    xvfb xauth x11-utils fonts-dejavu-core imagemagick gnuplot-nox
+    xvfb xauth x11-utils xdotool fonts-dejavu-core imagemagick gnuplot-nox
 )
 
 missing=()

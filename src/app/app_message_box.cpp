@@ -1,0 +1,45 @@
+#include "app_message_box.h"
+
+#include "messages.h"
+#include "prompts.h"
+
+MessageBoxLook messageBoxLook(int style) {
+    // The low nibble chooses the buttons, the next one the icon.
+    const QMessageBox::StandardButtons buttons =
+        (style & 0x0f) == 1 ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (style & 0xf0) {
+    case kMbIconStop:
+        icon = QMessageBox::Critical;
+        break;
+    case 0x20:
+        icon = QMessageBox::Question;
+        break;
+    case kMbExclamation:
+        icon = QMessageBox::Warning;
+        break;
+    case 0x40:
+        icon = QMessageBox::Information;
+        break;
+    default:
+        break;
+    }
+    return {icon, buttons, QMessageBox::Ok};
+}
+
+int messageBoxResult(QMessageBox::StandardButton button) {
+    return button == QMessageBox::Ok ? kIdOk : kIdCancel;
+}
+
+void installAppMessagePresenter() {
+    setMessagePresenter([](const std::string& title, const std::string& text, int style) {
+        const MessageBoxLook look = messageBoxLook(style);
+        const QMessageBox::StandardButton pressed =
+            prompts::message(prompts::messageOwner(), QString::fromUtf8(title),
+                             QString::fromUtf8(text), look.icon, look.buttons, look.defaultButton);
+        // Closing an OK-only box is its OK.
+        if (!(look.buttons & QMessageBox::Cancel))
+            return kIdOk;
+        return messageBoxResult(pressed);
+    });
+}

@@ -1,0 +1,257 @@
+#include "cfg_app.h"
+
+#include "about_dialog.h"
+#include "app_message_box.h"
+#include "cfg_frm_view.h"
+#include "command_line.h"
+#include "html_help.h"
+#include "installation.h"
+#include "language_path.h"
+#include "main_frame.h"
+#include "prompts.h"
+#include "single_instance.h"
+#include "string_ids.h"
+#include "tela_environment.h"
+
+#ifdef APICFG_HAVE_EDITORS
+#include "editor_dispatch.h"
+#include "option_kinds.h"
+#include "sheet_help.h"
+#endif
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+QString userString(int id) {
+    return QString::fromUtf8(TelaEnvironment::GetUserString(id));
+}
+
+std::string toPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+QString fromPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+} // namespace
+
+CCfgApp::CCfgApp() {
+    // The icons and layouts live in this library; a static library must pull them in.
+    Q_INIT_RESOURCE(apicfg);
+}
+
+CCfgApp::~CCfgApp() {
+    prompts::setMainWindow(nullptr);
+}
+
+QString CCfgApp::helpFilePath() const {
+    return QDir(m_programDir).filePath(QStringLiteral("apicfg.qch"));
+}
+
+CCfgApp::Start CCfgApp::InitInstance(const QStringList& arguments, const Options& options) {
+    m_programDir = options.programDir;
+
+    // Single instance: a second copy brings the first forward and ends without a word;
+    // without a socket this copy simply runs alone.
+    if (options.singleInstance) {
+        m_instance = std::make_unique<SingleInstance>(QStringLiteral("apicfg"));
+        switch (m_instance->start()) {
+        case SingleInstance::State::Secondary:
+            return Start::AnotherInstance;
+        case SingleInstance::State::Primary:
+            connect(m_instance.get(), &SingleInstance::activationRequested, this,
+                    [this] { bringToFront(m_frame.get()); });
+            break;
+        case SingleInstance::State::Failed:
+            break;
+        }
+    }
+
+    // A library that does not load leaves every text empty; the program goes on.
+    loadUserLanguage(toPath(m_programDir));
+    m_htmlHelp = 1;
+    installAppMessagePresenter();
+    m_recent.load();
+    createFrame();
+    installDocumentPrompts();
+
+    const QString path = filePathFromArguments(arguments);
+    if (path.isEmpty() || !OpenDocumentFile(path))
+        m_doc.OnNewDocument();
+
+    QGuiApplication::setApplicationDisplayName(userString(ids::kAppTitle));
+    documentReplaced();
+    m_frame->show();
+    prompts::setMainWindow(m_frame.get());
+    return Start::Running;
+}
+
+void CCfgApp::createFrame() {
+    m_frame = std::make_unique<CMainFrame>(m_doc);
+    CMainFrame* frame = m_frame.get();
+    connect(frame, &CMainFrame::fileNew, this, &CCfgApp::OnFileNew);
+    connect(frame, &CMainFrame::fileOpen, this, &CCfgApp::OnFileOpen);
+    connect(frame, &CMainFrame::fileSave, this, &CCfgApp::OnFileSave);
+    connect(frame, &CMainFrame::fileSaveAs, this, &CCfgApp::OnFileSaveAs);
+    connect(frame, &CMainFrame::recentFile, this, &CCfgApp::OnOpenRecentFile);
+    connect(frame, &CMainFrame::filesDropped, this, &CCfgApp::OnDropFiles);
+    connect(frame, &CMainFrame::about, this, &CCfgApp::OnAppAbout);
+    connect(frame, &CMainFrame::helpIndex, this, &CCfgApp::OnHelpIndex);
+    connect(frame, &CMainFrame::contextHelp, this,
+            [this] { WinHelp(kMainWindowHelpContext, kHelpRequestContext); });
+    connect(frame, &CMainFrame::closeRequested, this, [this](bool* allow) { *allow = CanExit(); });
+    frame->setRecentFiles(m_recent.entries());
+
+#ifdef APICFG_HAVE_EDITORS
+    setEditorRunner(runEditorSheet);
+    setSheetHelpHook([this](QWidget* owner, int command, int data) {
+        if (m_htmlHelp)
+            callHtmlHelp(owner, helpFilePath(), command, static_cast<quintptr>(data));
+    });
+#endif
+}
+
+void CCfgApp::installDocumentPrompts() {
+    DocumentPrompts hooks;
+    hooks.fileName = [this](const std::string& proposed) -> std::optional<std::string> {
+        const QString chosen =
+            prompts::saveFileName(m_frame.get(), QStringLiteral("Save As"), fromPath(proposed),
+                                  userString(ids::kFileOpenFilter));
+        if (chosen.isEmpty())
+            return std::nullopt;
+        return toPath(chosen);
+    };
+    hooks.saveChanges = [this](const std::string& title) {
+        const QString text = QStringLiteral("Save changes to %1?").arg(fromPath(title));
+        switch (prompts::message(
+            m_frame.get(), userString(ids::kAppTitle), text, QMessageBox::Warning,
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+        case QMessageBox::Yes:
+            return SaveChangesAnswer::Save;
+        case QMessageBox::No:
+            return SaveChangesAnswer::Discard;
+        default:
+            return SaveChangesAnswer::Cancel;
+        }
+    };
+    hooks.overwriteChanged = [this](const std::string& path, const DiskState&, const DiskState&) {
+        const QString text = QStringLiteral("%1\nThis file has been changed by another program "
+                                            "since it was opened or saved here.\nDo you want "
+                                            "to overwrite it?")
+                                 .arg(QDir::toNativeSeparators(fromPath(path)));
+        return prompts::message(m_frame.get(), userString(ids::kAppTitle), text,
+                                QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+    };
+    m_doc.SetPrompts(std::move(hooks));
+}
+
+bool CCfgApp::OpenDocumentFile(const QString& path) {
+    const std::string file = toPath(path);
+    if (!m_doc.OnOpenDocument(file)) {
+        m_doc.OnNewDocument();
+        return false;
+    }
+    m_doc.SetPathName(file);
+    rememberRecent(path);
+    return true;
+}
+
+void CCfgApp::documentReplaced() {
+    m_frame->view()->OnInitialUpdate();
+    m_frame->UpdateCaption();
+    m_frame->setRecentFiles(m_recent.entries());
+}
+
+void CCfgApp::rememberRecent(const QString& path) {
+    m_recent.add(path);
+    m_recent.save();
+    if (m_frame)
+        m_frame->setRecentFiles(m_recent.entries());
+}
+
+void CCfgApp::OnFileNew() {
+    if (m_doc.NewDocument())
+        documentReplaced();
+}
+
+void CCfgApp::OnFileOpen() {
+    std::string directory;
+    getConfigDirectory(directory);
+    const QString path =
+        prompts::openFileName(m_frame.get(), QStringLiteral("Open"), fromPath(directory),
+                              userString(ids::kFileOpenFilter));
+    if (path.isEmpty() || !m_doc.SaveModified())
+        return;
+    OpenDocumentFile(path);
+    documentReplaced();
+}
+
+void CCfgApp::OnFileSave() {
+    const bool saved = m_doc.DoFileSave();
+    if (saved)
+        rememberRecent(fromPath(m_doc.GetPathName()));
+    // The save reads the file back; the list shows what the store holds now.
+    m_frame->view()->RefreshRecords();
+    m_frame->UpdateCaption();
+}
+
+void CCfgApp::OnFileSaveAs() {
+    const bool saved = m_doc.DoFileSaveAs();
+    if (saved)
+        rememberRecent(fromPath(m_doc.GetPathName()));
+    m_frame->view()->RefreshRecords();
+    m_frame->UpdateCaption();
+}
+
+void CCfgApp::OnOpenRecentFile(int index) {
+    if (index < 0 || index >= m_recent.entries().size())
+        return;
+    const QString path = m_recent.entries().at(index);
+    if (!m_doc.SaveModified())
+        return;
+    if (!OpenDocumentFile(path)) {
+        m_recent.remove(index);
+        m_recent.save();
+    }
+    documentReplaced();
+}
+
+void CCfgApp::OnDropFiles(const QStringList& paths) {
+    // Each dropped file opens as the document in turn; the last one stays open.
+    for (const QString& path : paths) {
+        if (!m_doc.SaveModified())
+            return;
+        OpenDocumentFile(path);
+        documentReplaced();
+    }
+    bringToFront(m_frame.get());
+}
+
+void CCfgApp::OnAppAbout() {
+    CAboutDlg about(m_frame.get());
+    prompts::execDialog(about);
+}
+
+void CCfgApp::OnHelpIndex() {
+    callHtmlHelp(nullptr, helpFilePath(), kHtmlHelpDisplayTopic, 0);
+}
+
+void CCfgApp::WinHelp(quintptr data, int command) {
+    if (!m_htmlHelp)
+        return;
+    if (command == kHelpRequestContext)
+        callHtmlHelp(nullptr, helpFilePath(), kHtmlHelpContext, data);
+    else if (command == kHelpRequestFinder)
+        callHtmlHelp(nullptr, helpFilePath(), kHtmlHelpDisplayTopic, 0);
+}
+
+bool CCfgApp::CanExit() {
+    if (!m_doc.SaveModified())
+        return false;
+    m_doc.OnCloseDocument();
+    return true;
+}

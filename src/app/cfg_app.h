@@ -1,0 +1,72 @@
+// The application object: start-up (single instance, language, the one document with its
+// frame and form, the file on the command line) and the application-wide commands: File
+// New, Open, Save, Save As, the recent files, dropped files, About and help.
+#pragma once
+
+#include "cfg_doc.h"
+#include "recent_files.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+class SingleInstance;
+
+// The help context of the main window, for F1 there.
+inline constexpr int kMainWindowHelpContext = 128;
+// The platform's help requests that reach WinHelp.
+inline constexpr int kHelpRequestContext = 1;
+inline constexpr int kHelpRequestFinder = 11;
+
+class CCfgApp : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        bool singleInstance = true;
+        QString programDir; // where the language libraries and the help file are
+    };
+    enum class Start { Running, AnotherInstance };
+
+    CCfgApp();
+    ~CCfgApp() override;
+
+    // arguments: those after the program's name.
+    Start InitInstance(const QStringList& arguments, const Options& options);
+
+    CCfgDoc& document() { return m_doc; }
+    CMainFrame* mainFrame() const { return m_frame.get(); }
+    const RecentFileList& recentFiles() const { return m_recent; }
+    QString helpFilePath() const;
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnOpenRecentFile(int index);
+    void OnDropFiles(const QStringList& paths);
+    void OnAppAbout();
+    void OnHelpIndex();
+    // Every help request of the framework: a context number (1) or the help finder (11).
+    void WinHelp(quintptr data, int command);
+    // Asks about unsaved changes; false keeps the program running.
+    bool CanExit();
+
+private:
+    void createFrame();
+    void installDocumentPrompts();
+    // Opens a file as the document once unsaved changes were dealt with; a file that cannot
+    // be opened leaves a new, empty document.
+    bool OpenDocumentFile(const QString& path);
+    void documentReplaced();
+    void rememberRecent(const QString& path);
+
+    CCfgDoc m_doc;
+    RecentFileList m_recent;
+    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<SingleInstance> m_instance;
+    QString m_programDir;
+    int m_htmlHelp = 1; // help goes to the help file; never cleared
+};

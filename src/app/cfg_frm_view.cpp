@@ -1,0 +1,209 @@
+#include "cfg_frm_view.h"
+
+#include "ui_cfg_frm_view.h"
+
+#include "cfg_doc.h"
+#include "messages.h"
+#include "option_kinds.h"
+#include "string_ids.h"
+#include "tela_environment.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+constexpr int kFullListEntries = 9;   // entries the records list shows at full height
+constexpr int kDescriptionLines = 4;  // lines the description has room for
+constexpr int kFormWidthInChars = 64; // the form's width, in average characters
+
+QString userString(int id) {
+    return QString::fromUtf8(TelaEnvironment::GetUserString(id));
+}
+
+bool isOneRecordKind(int kind) {
+    const OptionKind* k = findOptionKind(kind);
+    return k && k->oneRecordOnly;
+}
+
+} // namespace
+
+CCfgFrmView::CCfgFrmView(CCfgDoc& doc, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_ui(std::make_unique<Ui::CCfgFrmView>()), m_records(this) {
+    m_ui->setupUi(this);
+    m_ui->recordsList->setModel(&m_records);
+
+    connect(m_ui->optionsList, &QListWidget::currentRowChanged, this, [this] { RefreshRecords(); });
+    connect(m_ui->newButton, &QPushButton::clicked, this, &CCfgFrmView::OnNew);
+    connect(m_ui->changeButton, &QPushButton::clicked, this, &CCfgFrmView::OnViewChange);
+    connect(m_ui->deleteButton, &QPushButton::clicked, this, &CCfgFrmView::OnDelete);
+    connect(m_ui->recordsList, &QListView::doubleClicked, this, &CCfgFrmView::OnViewChange);
+}
+
+CCfgFrmView::~CCfgFrmView() = default;
+
+void CCfgFrmView::OnInitialUpdate() {
+    if (m_fullHeight == 0) {
+        captureListSizes();
+        fitFrameToForm();
+    }
+    for (const OptionKind& k : optionKinds())
+        AddOption(k.labelId, k.kind);
+    // Selecting the first entry refreshes through the selection change; when it already was
+    // selected, the records of the new document are listed here.
+    QListWidget* options = m_ui->optionsList;
+    const QSignalBlocker quiet(options);
+    options->setCurrentRow(0);
+    RefreshRecords();
+}
+
+void CCfgFrmView::captureListSizes() {
+    QListView* list = m_ui->recordsList;
+    // The entry height as the list paints it, from one sample entry.
+    m_records.setRecords({"Xg"}, RecordsModel::Encoding::Latin1);
+    const int itemHeight = std::max(list->sizeHintForRow(0), list->fontMetrics().height());
+    m_records.clear();
+    const int frame = 2 * list->frameWidth();
+    m_fullHeight = itemHeight * kFullListEntries + frame;
+    m_shortHeight = static_cast<int>(itemHeight * 1.5);
+
+    QListWidget* options = m_ui->optionsList;
+    options->setFixedHeight(itemHeight * static_cast<int>(optionKinds().size()) +
+                            2 * options->frameWidth());
+    m_ui->description->setFixedHeight(m_ui->description->fontMetrics().lineSpacing() *
+                                      kDescriptionLines);
+    list->setFixedHeight(m_fullHeight);
+
+    // Wide enough for every option label and a readable description.
+    int width = fontMetrics().averageCharWidth() * kFormWidthInChars;
+    for (const OptionKind& k : optionKinds())
+        width = std::max(width, options->fontMetrics().horizontalAdvance(userString(k.labelId)) +
+                                    fontMetrics().averageCharWidth() * 8);
+    setMinimumWidth(width);
+}
+
+void CCfgFrmView::fitFrameToForm() {
+    // The frame has no sizing border: it takes exactly the size the form needs.
+    QWidget* frame = window();
+    if (frame == this)
+        return;
+    frame->setFixedSize(frame->sizeHint());
+}
+
+void CCfgFrmView::AddOption(int labelId, int kind) {
+    const QString text = userString(labelId);
+    QListWidget* options = m_ui->optionsList;
+    QListWidgetItem* item = nullptr;
+    const QList<QListWidgetItem*> found = options->findItems(text, Qt::MatchExactly);
+    if (!found.isEmpty()) {
+        item = found.front();
+    } else {
+        item = new QListWidgetItem(text);
+        options->addItem(item); // the list owns the item
+    }
+    item->setData(Qt::UserRole, kind);
+}
+
+void CCfgFrmView::RefreshRecords() {
+    const QListWidgetItem* selected = m_ui->optionsList->currentItem();
+    m_currentKind = selected ? selected->data(Qt::UserRole).toInt() : 0;
+
+    int descriptionId = 0;
+    int titleId = 0;
+    if (GetOptionStrings(m_currentKind, descriptionId, titleId)) {
+        m_description = userString(descriptionId);
+        m_ui->groupRecords->setTitle(userString(titleId));
+    }
+
+    m_records.clear();
+    std::vector<std::string> names;
+    if (!m_doc.ListOptionRecords(m_currentKind, names))
+        m_doc.ReportError(0, kErrStore);
+    m_records.setRecords(std::move(names), isOneRecordKind(m_currentKind)
+                                               ? RecordsModel::Encoding::Utf8
+                                               : RecordsModel::Encoding::Latin1);
+
+    // The first entry is selected after every refresh, never the one the user had.
+    QListView* list = m_ui->recordsList;
+    if (m_records.rowCount() > 0)
+        list->selectionModel()->setCurrentIndex(m_records.index(0, 0),
+                                                QItemSelectionModel::ClearAndSelect);
+    list->scrollToTop();
+    UpdateButtons();
+    m_ui->description->setText(m_description);
+}
+
+void CCfgFrmView::UpdateButtons() {
+    const int n = m_records.rowCount();
+    const bool oneRecord = isOneRecordKind(m_currentKind);
+    m_ui->newButton->setEnabled(!oneRecord || n == 0);
+    if (m_fullHeight != 0)
+        m_ui->recordsList->setFixedHeight(oneRecord ? m_shortHeight : m_fullHeight);
+    m_ui->changeButton->setEnabled(n > 0);
+    m_ui->deleteButton->setEnabled(n > 0);
+}
+
+bool CCfgFrmView::selectedRecord(std::string& name) const {
+    const QModelIndexList rows = m_ui->recordsList->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        AppMessageBox(TelaEnvironment::GetUserString(ids::kMsgNoSelection), kMbOk);
+        return false;
+    }
+    name = m_records.nameAt(rows.front().row());
+    return true;
+}
+
+void CCfgFrmView::makeDefault(QPushButton* button) {
+    for (QPushButton* b : {m_ui->newButton, m_ui->changeButton, m_ui->deleteButton})
+        b->setDefault(b == button);
+    button->setFocus(Qt::OtherFocusReason);
+}
+
+void CCfgFrmView::OnNew() {
+    if (!m_doc.EditOptionRecord(m_currentKind, std::string()))
+        return;
+    RefreshRecords();
+    if (!m_ui->newButton->isEnabled())
+        makeDefault(m_ui->changeButton);
+}
+
+void CCfgFrmView::OnViewChange() {
+    std::string name;
+    if (!selectedRecord(name))
+        return;
+    if (m_doc.EditOptionRecord(m_currentKind, name))
+        RefreshRecords();
+}
+
+void CCfgFrmView::OnDelete() {
+    std::string name;
+    if (!selectedRecord(name))
+        return;
+    // The question is a language text (UTF-8); the name is the file's bytes, or a language
+    // text for the one-record kinds.
+    const QString shownName = isOneRecordKind(m_currentKind)
+                                  ? QString::fromUtf8(name.data(), qsizetype(name.size()))
+                                  : QString::fromLatin1(name.data(), qsizetype(name.size()));
+    const QString question =
+        userString(ids::kMsgConfirmDelete).replace(QLatin1String("%1"), shownName);
+    if (AppMessageBox(question.toUtf8().toStdString(), kMbOkCancelQuestion) != kIdOk)
+        return;
+    if (!m_doc.DeleteOptionRecord(m_currentKind, name))
+        return;
+    RefreshRecords();
+    UpdateButtons();
+    if (m_records.rowCount() == 0)
+        makeDefault(m_ui->newButton);
+}
+
+void CCfgFrmView::keyPressEvent(QKeyEvent* event) {
+    // Enter anywhere on the form presses the default button, as in a dialog.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        for (QPushButton* b : {m_ui->newButton, m_ui->changeButton, m_ui->deleteButton}) {
+            if (b->isDefault() && b->isEnabled()) {
+                b->click();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,57 @@
+// The main window's form: the configuration options, the description of the selected one,
+// and the records of that kind with New, View/Change/Add and Delete. It never touches the
+// store; everything goes through the document's option dispatch.
+#pragma once
+
+#include "records_model.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+class CCfgDoc;
+class QPushButton;
+namespace Ui {
+class CCfgFrmView;
+}
+
+class CCfgFrmView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CCfgFrmView(CCfgDoc& doc, QWidget* parent = nullptr);
+    ~CCfgFrmView() override;
+
+    // First display of a document; runs again after every New and Open.
+    void OnInitialUpdate();
+    void AddOption(int labelId, int kind);
+    void RefreshRecords();
+    void UpdateButtons();
+
+    void OnNew();
+    void OnViewChange();
+    void OnDelete();
+
+    int currentKind() const { return m_currentKind; }
+    const Ui::CCfgFrmView& ui() const { return *m_ui; }
+    const RecordsModel& records() const { return m_records; }
+    int fullListHeight() const { return m_fullHeight; }
+    int shortListHeight() const { return m_shortHeight; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void captureListSizes();
+    void fitFrameToForm();
+    bool selectedRecord(std::string& name) const;
+    void makeDefault(QPushButton* button);
+
+    CCfgDoc& m_doc;
+    std::unique_ptr<Ui::CCfgFrmView> m_ui;
+    RecordsModel m_records;
+    int m_currentKind = 0;
+    QString m_description;
+    int m_fullHeight = 0; // 0 until captured at the first update
+    int m_shortHeight = 0;
+};

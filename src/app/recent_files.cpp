@@ -1,0 +1,46 @@
+#include "recent_files.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+const QString kGroup = QStringLiteral("Recent File List");
+QString key(int index) {
+    return QStringLiteral("File%1").arg(index + 1);
+}
+} // namespace
+
+void RecentFileList::load() {
+    QSettings settings;
+    settings.beginGroup(kGroup);
+    m_entries.clear();
+    for (int i = 0; i < kSize; ++i) {
+        const QString path = settings.value(key(i)).toString();
+        if (!path.isEmpty() && !m_entries.contains(path))
+            m_entries.append(path);
+    }
+}
+
+void RecentFileList::save() const {
+    QSettings settings;
+    settings.beginGroup(kGroup);
+    for (int i = 0; i < kSize; ++i) {
+        if (i < m_entries.size())
+            settings.setValue(key(i), m_entries[i]);
+        else
+            settings.remove(key(i));
+    }
+}
+
+void RecentFileList::add(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    m_entries.removeAll(absolute);
+    m_entries.prepend(absolute);
+    while (m_entries.size() > kSize)
+        m_entries.removeLast();
+}
+
+void RecentFileList::remove(int index) {
+    if (index >= 0 && index < m_entries.size())
+        m_entries.removeAt(index);
+}

@@ -1,0 +1,69 @@
+#include "help_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QHelpContentModel>
+#include <QHelpEngine>
+#include <QSplitter>
+#include <QToolBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+HelpBrowser::HelpBrowser(QHelpEngine& engine, QWidget* parent)
+    : QTextBrowser(parent), m_engine(engine) {}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+    if (name.scheme() == QLatin1String("qthelp"))
+        return m_engine.fileData(name);
+    return QTextBrowser::loadResource(type, name);
+}
+
+HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_engine(engine) {
+    setWindowTitle(QApplication::applicationDisplayName());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    auto* tools = new QToolBar(this);
+    m_browser = new HelpBrowser(engine, this);
+    m_browser->setOpenExternalLinks(true);
+    QAction* back = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"));
+    QAction* forward =
+        tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"));
+    QAction* home = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Home"));
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(back, &QAction::triggered, m_browser, &QTextBrowser::backward);
+    connect(forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
+    connect(home, &QAction::triggered, m_browser, &QTextBrowser::home);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+
+    // The contents come from the engine's model, so this window can be made again at will.
+    m_contents = new QTreeView(this);
+    m_contents->setModel(engine.contentModel());
+    m_contents->setHeaderHidden(true);
+    m_contents->setUniformRowHeights(true);
+    connect(m_contents, &QTreeView::activated, this, [this](const QModelIndex& index) {
+        if (QHelpContentItem* item = m_engine.contentModel()->contentItemAt(index))
+            m_browser->setSource(item->url());
+    });
+    connect(engine.contentModel(), &QHelpContentModel::contentsCreated, m_contents,
+            &QTreeView::expandAll);
+
+    auto* split = new QSplitter(this);
+    split->addWidget(m_contents);
+    split->addWidget(m_browser);
+    split->setStretchFactor(1, 3);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tools);
+    layout->addWidget(split);
+    resize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 32);
+}
+
+void HelpWindow::showTopic(const QUrl& url) {
+    m_browser->setSource(url);
+    m_contents->expandAll();
+}
