@@ -53,6 +53,8 @@ struct LuxLink {
     std::string transport;
     std::string scopeName;
     std::string encryption;
+
+    bool operator==(const LuxLink&) const = default;
 };
 
 struct LuxProfileRecord {

