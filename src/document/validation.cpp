@@ -52,10 +52,10 @@ std::vector<std::string_view> words(std::string_view text, char sep) {
     return out;
 }
 
-const std::string kAnyLu8 = "*       ";
-const std::string kBlankLu8 = "        ";
-const std::string kAnyLu17 = "*                ";
-const std::string kBlankLu17 = "                 ";
+constexpr std::string_view kAnyLu8 = "*       ";
+constexpr std::string_view kBlankLu8 = "        ";
+constexpr std::string_view kAnyLu17 = "*                ";
+constexpr std::string_view kBlankLu17 = "                 ";
 constexpr std::string_view kServiceTpTail =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz01234567890@$#.";
 

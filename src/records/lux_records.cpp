@@ -5,6 +5,8 @@
 #include "record_text.h"
 #include "validation.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::string_view kProfile = "LUX_PROFILE";

@@ -2,6 +2,7 @@
 // form of list values, and placing a record among the records of its kind.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
