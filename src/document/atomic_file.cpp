@@ -97,6 +97,12 @@ AtomicFile::~AtomicFile() {
 
 bool AtomicFile::open() {
     m_target = resolveLinks(m_requested);
+    // The rename could replace a file that the user may not write; opening it for writing
+    // in place would be refused, and so is this.
+    if (::access(m_target.c_str(), F_OK) == 0 && ::access(m_target.c_str(), W_OK) != 0) {
+        m_errno = errno;
+        return false;
+    }
     if (!openUnnamed(folderOf(m_target)) && !openNamed())
         return false;
     struct stat st {};

@@ -232,6 +232,12 @@ TEST(AtomicFile, RealReadOnlyFolderWhereTheUserIsNotAllowed) {
     ::chmod(dir.path().c_str(), 0755);
     EXPECT_EQ(slurp(path), kOriginal);
     EXPECT_EQ(dir.entries(), std::set<std::string>{"lhntapi.ini"});
+
+    // A read-only file in a writable folder is not replaced behind its mode's back.
+    ::chmod(path.c_str(), 0444);
+    EXPECT_EQ(cfgWriteFile(store, path), 1);
+    EXPECT_EQ(slurp(path), kOriginal);
+    EXPECT_EQ(dir.entries(), std::set<std::string>{"lhntapi.ini"});
 }
 
 TEST(AtomicFile, ProcessKilledInTheMiddleOfWritingLeavesOriginalAndNoTemporaryFile) {
