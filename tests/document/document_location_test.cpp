@@ -44,8 +44,10 @@ protected:
 
 TEST_F(DocumentLocation, DataUnderTheInstallationDirectory) {
     fs::create_directories(at("inst/PRIVATE"));
-    installation("[Install Summary]\nAppDataLocation=50\nInstallation Directory=" + at("inst") +
-                 "\n");
+    // A line that is not name=value is skipped; the rest of the file still counts.
+    installation("# written by the client's installer\n[Install Summary]\nnot a setting\n"
+                 "AppDataLocation = 50\nInstallation Directory=" +
+                 at("inst") + "\n");
     EXPECT_EQ(configDirectory(), at("inst/PRIVATE"));
     EXPECT_EQ(installationDirectory(), at("inst"));
 
