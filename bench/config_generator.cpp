@@ -21,7 +21,30 @@ std::string pad(std::size_t n, int width) {
            digits;
 }
 
+void cpicSection(std::string& out, std::size_t i) {
+    std::string n = pad(i, 6);
+    out += ";\r\n[CPIC_INFO]\r\n";
+    key(out, "SYMB_NAME", "SD" + n);
+    key(out, "LOCAL_LU", "*");
+    key(out, "PART_LU", "NETA.LU" + n);
+    key(out, "MODE", "#INTER");
+    key(out, "REMOTE_TP", "PAYROLL" + n);
+    key(out, "SEC_TYPE", i % 3 == 0 ? "2" : "0");
+    key(out, "TP_TYPE", "0");
+    key(out, "SEC_PW", i % 3 == 0 ? "693A51961E5D" : "");
+    key(out, "SEC_USERID", i % 3 == 0 ? "CLERK" : "");
+    key(out, "PLU_TYPE", "1");
+}
+
 } // namespace
+
+std::string generateCpicConfiguration(std::size_t sections) {
+    std::string out = "%Arvenco SNA Client Configuration File\r\n;\r\n";
+    for (std::size_t i = 0; i < sections; ++i)
+        cpicSection(out, i);
+    out += ";;  END";
+    return out;
+}
 
 std::string generateConfiguration(std::size_t sections) {
     std::string out = "%Arvenco SNA Client Configuration File\r\n;\r\n";
@@ -39,20 +62,10 @@ std::string generateConfiguration(std::size_t sections) {
             section("NODEX_SYSTEM");
             key(out, "HOST_NAME", "AS" + n);
             key(out, "USER_NAME", "QUSER" + n.substr(2));
-            key(out, "PASSWORD", "6B2E43F56A3897B2");
+            key(out, "PASSWORD", "6A3E41976A3BD5B5");
             key(out, "DEFAULT", i == 0 ? "1" : "0");
         } else if (i % 20 < 9) {
-            section("CPIC_INFO");
-            key(out, "SYMB_NAME", "SD" + n);
-            key(out, "LOCAL_LU", "*");
-            key(out, "PART_LU", "NETA.LU" + n);
-            key(out, "MODE", "#INTER");
-            key(out, "REMOTE_TP", "PAYROLL" + n);
-            key(out, "SEC_TYPE", i % 3 == 0 ? "2" : "0");
-            key(out, "TP_TYPE", "0");
-            key(out, "SEC_PW", i % 3 == 0 ? "4A2D5D974A5D" : "");
-            key(out, "SEC_USERID", i % 3 == 0 ? "CLERK" : "");
-            key(out, "PLU_TYPE", "1");
+            cpicSection(out, i);
         } else if (i % 20 < 14) {
             section("CLIENT_ATTACH");
             key(out, "TP_NAME", "ORDERTP" + n);
@@ -63,7 +76,7 @@ std::string generateConfiguration(std::size_t sections) {
             key(out, "TP_TYPE", "0");
         } else {
             section("LUX_PROFILE");
-            key(out, "PROFILE_NAME", "LUX" + n);
+            key(out, "PROFILE_NAME", "LX" + n);
             key(out, "SESSION", "HOST" + n + ",*,0,LU" + n + ",TCP/IP,,ENC_OFF");
             key(out, "SESSION", "*,*,1,,TCP/IP,SCOPE1,ENC_OPT");
             key(out, "SESSION", ",*,1,,TCP/IP,,ENC_OFF");

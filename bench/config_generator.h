@@ -10,5 +10,8 @@
 // the rest CPIC_INFO, CLIENT_ATTACH and LUX_PROFILE.
 std::string generateConfiguration(std::size_t sections);
 
+// The file text of `sections` CPIC_INFO sections and nothing else.
+std::string generateCpicConfiguration(std::size_t sections);
+
 // Writes the generated file to dir/name and returns its path.
 std::string writeGeneratedConfiguration(const std::string& dir, std::size_t sections);

@@ -180,10 +180,13 @@ private:
 
 // Finding a record by its identifying value walks every section of the kind. Readers that
 // look up many records in turn (opening a file reads each LUx profile by name) would make
-// that quadratic, so the second lookup of the same section and key name without a change
-// in between builds a map from value to first occurrence, used until the store changes.
+// that quadratic, so repeated lookups of the same section and key name without a change in
+// between build a map from value to first occurrence, used until the store changes. A few
+// lookups, as one record write makes, walk: building the map would cost more.
 class CfgStore::ValueIndex {
 public:
+    static constexpr int kIndexAfterLookups = 4;
+
     struct Entry {
         std::uint64_t generation = 0;
         int lookups = 0;
@@ -467,7 +470,7 @@ int cfgFindSectionByValue(const CfgStore& store, int& occurrence, std::string_vi
         return 2;
     CfgStore::ValueIndex::Entry& index =
         store.m_valueIndex->entry(sectionId, keyId, store.m_generation);
-    if (!index.built && ++index.lookups >= 2) {
+    if (!index.built && ++index.lookups >= CfgStore::ValueIndex::kIndexAfterLookups) {
         for (std::size_t i = list->size(); i-- > 0;) {
             for (std::uint32_t k = store.sec((*list)[i]).firstKey; k != CfgStore::kNone;
                  k = store.key(k).next) {
