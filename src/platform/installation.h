@@ -27,18 +27,20 @@ struct InstallationSettings {
     std::optional<int> clientType;                    // "Client Type"
 };
 
-// The settings file in use: the variable's value when set and not empty, else the default.
+// Where the settings come from: the settings file in use (the variable's value when set and
+// not empty, else the default), or on Windows the client's registry key.
 std::string installationSettingsPath();
 // Reads the installation's settings. False when there are none (no file, no
-// "Install Summary" section): the equivalent of a registry key that cannot be opened.
+// "Install Summary" section, or on Windows no registry key).
 bool readInstallationSettings(InstallationSettings& settings);
 
 // The client's installation directory, or the empty text when it is not known.
 std::string installationDirectory();
-// The folder shared by all users: ALLUSERSPROFILE where it is set, else /var/lib.
+// The folder shared by all users: ALLUSERSPROFILE where it is set, else /var/lib (on
+// Windows the empty text).
 std::string allUsersDataFolder();
-// The short (8.3) form of a path. Here paths have no short form, so it is the path itself,
-// or the empty text when the path does not exist (the platform would give none either).
+// The short (8.3) form of a path, or the empty text when the platform gives none (the path
+// does not exist). Outside Windows paths have no short form: an existing path is itself.
 std::string shortPathName(const std::string& path);
 
 // The default configuration directory, written into buffer. With "AppDataLocation" 50:

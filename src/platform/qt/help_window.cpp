@@ -1,7 +1,6 @@
 #include "help_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QHeaderView>
 #include <QHelpContentModel>
 #include <QHelpEngine>
@@ -21,8 +20,6 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 
 HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
     : QWidget(parent, Qt::Window), m_engine(engine) {
-    setWindowTitle(QApplication::applicationDisplayName());
-    setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto* tools = new QToolBar(this);
     m_browser = new HelpBrowser(engine, this);
@@ -38,6 +35,9 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
     connect(home, &QAction::triggered, m_browser, &QTextBrowser::home);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    // The window is named for the topic it shows.
+    connect(m_browser, &QTextBrowser::sourceChanged, this,
+            [this] { setWindowTitle(m_browser->documentTitle()); });
 
     // The contents come from the engine's model, so this window can be made again at will.
     m_contents = new QTreeView(this);

@@ -6,55 +6,13 @@
 #include <QFileInfo>
 #include <QHelpContentModel>
 #include <QHelpEngine>
-#include <QPointer>
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include <memory>
-
 namespace {
-
-enum class HelpState { NotTried, Ready, Failed };
 
 const QString kDefaultTopic = QStringLiteral("index.html");
 const QString kVirtualFolder = QStringLiteral("doc");
-
-struct HelpSystem {
-    HelpState state = HelpState::NotTried;
-    QString nameSpace;
-    // The engine needs a collection of its own; it is made fresh for each run, so that no
-    // stale registration from another build or folder can point elsewhere.
-    std::unique_ptr<QTemporaryDir> collectionDir;
-    QPointer<QHelpEngine> engine;
-    QPointer<HelpWindow> window;
-};
-
-HelpSystem& helpSystem() {
-    static HelpSystem system;
-    return system;
-}
-
-QUrl topicUrl(const HelpSystem& help, const QString& file) {
-    return QUrl(QStringLiteral("qthelp://%1/%2/%3").arg(help.nameSpace, kVirtualFolder, file));
-}
-
-bool loadHelp(HelpSystem& help, const QString& path) {
-    if (!qApp || !QFileInfo(path).isFile())
-        return false;
-    help.nameSpace = QHelpEngineCore::namespaceName(path);
-    if (help.nameSpace.isEmpty())
-        return false;
-    help.collectionDir = std::make_unique<QTemporaryDir>();
-    if (!help.collectionDir->isValid())
-        return false;
-    // Owned by the application, so that it goes before the application does.
-    help.engine = new QHelpEngine(help.collectionDir->filePath(QStringLiteral("help.qhc")), qApp);
-    if (!help.engine->setupData() || !help.engine->registerDocumentation(path) ||
-        !help.engine->findFile(topicUrl(help, kDefaultTopic)).isValid())
-        return false;
-    help.engine->contentModel()->createContents(QString());
-    return true;
-}
 
 } // namespace
 
@@ -62,45 +20,93 @@ QString helpTopicForContext(quintptr context) {
     return QStringLiteral("ctx-%1.html").arg(context);
 }
 
-bool htmlHelpFailed() {
-    return helpSystem().state == HelpState::Failed;
+int callHtmlHelp(QWidget* owner, const QString& path, int command, quintptr data) {
+    return HtmlHelp::instance().call(owner, path, command, data);
 }
 
-int callHtmlHelp(QWidget* owner, const QString& path, int command, quintptr data) {
-    HelpSystem& help = helpSystem();
-    if (help.state == HelpState::Failed)
+namespace {
+std::unique_ptr<HtmlHelp>& programHelp() {
+    static std::unique_ptr<HtmlHelp> help;
+    return help;
+}
+} // namespace
+
+HtmlHelp& HtmlHelp::instance() {
+    std::unique_ptr<HtmlHelp>& help = programHelp();
+    if (!help) {
+        help = std::make_unique<HtmlHelp>();
+        // Its window must go while the application still exists.
+        qAddPostRoutine([] { programHelp().reset(); });
+    }
+    return *help;
+}
+
+HtmlHelp::HtmlHelp() = default;
+
+HelpWindow* HtmlHelp::window() const { return m_window.data(); }
+
+HtmlHelp::~HtmlHelp() {
+    delete m_window.data();
+    delete m_engine.data();
+}
+
+bool HtmlHelp::load(const QString& path) {
+    if (!qApp || !QFileInfo(path).isFile())
+        return false;
+    m_nameSpace = QHelpEngineCore::namespaceName(path);
+    if (m_nameSpace.isEmpty())
+        return false;
+    m_collectionDir = std::make_unique<QTemporaryDir>();
+    if (!m_collectionDir->isValid())
+        return false;
+    // Owned by the application as well, so that it never outlives it.
+    m_engine = new QHelpEngine(m_collectionDir->filePath(QStringLiteral("help.qhc")), qApp);
+    const QUrl index(
+        QStringLiteral("qthelp://%1/%2/%3").arg(m_nameSpace, kVirtualFolder, kDefaultTopic));
+    m_engine->setReadOnly(false); // the collection is ours, and registering writes to it
+    if (!m_engine->setupData() || !m_engine->registerDocumentation(path) ||
+        m_engine->fileData(index).isEmpty())
+        return false;
+    m_engine->contentModel()->createContents(QString());
+    return true;
+}
+
+int HtmlHelp::call(QWidget* owner, const QString& path, int command, quintptr data) {
+    if (m_state == State::Failed)
         return 0;
     if (command != kHtmlHelpDisplayTopic && command != kHtmlHelpContext)
         return 0;
-    if (help.state == HelpState::NotTried) {
-        help.state = loadHelp(help, path) ? HelpState::Ready : HelpState::Failed;
-        if (help.state == HelpState::Failed) {
-            delete help.engine;
-            help.collectionDir.reset();
+    if (m_state == State::NotTried) {
+        m_state = load(path) ? State::Ready : State::Failed;
+        if (m_state == State::Failed) {
+            delete m_engine.data();
+            m_collectionDir.reset();
             return 0;
         }
     }
-    if (!help.engine)
+    if (!m_engine)
         return 0;
 
-    QUrl url =
-        topicUrl(help, command == kHtmlHelpContext ? helpTopicForContext(data) : kDefaultTopic);
-    if (!help.engine->findFile(url).isValid())
-        url = topicUrl(help, kDefaultTopic);
+    auto topic = [this](const QString& file) {
+        return QUrl(QStringLiteral("qthelp://%1/%2/%3").arg(m_nameSpace, kVirtualFolder, file));
+    };
+    QUrl url = topic(command == kHtmlHelpContext ? helpTopicForContext(data) : kDefaultTopic);
+    if (m_engine->fileData(url).isEmpty())
+        url = topic(kDefaultTopic);
 
     // The window sits over the one that asked, or over the open modal window, so that it
     // can be used while a sheet is open.
     QWidget* parent = owner ? owner->window() : QApplication::activeModalWidget();
-    if (!help.window) {
-        help.window = new HelpWindow(*help.engine, parent);
-    } else if (help.window->parentWidget() != parent) {
-        const QRect geometry = help.window->geometry();
-        help.window->setParent(parent, Qt::Window);
-        help.window->setGeometry(geometry);
+    if (!m_window) {
+        m_window = new HelpWindow(*m_engine, parent);
+    } else if (m_window->parentWidget() != parent) {
+        const QRect geometry = m_window->geometry();
+        m_window->setParent(parent, Qt::Window);
+        m_window->setGeometry(geometry);
     }
-    help.window->showTopic(url);
-    help.window->show();
-    help.window->raise();
-    help.window->activateWindow();
+    m_window->showTopic(url);
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
     return 1;
 }

@@ -3,10 +3,16 @@
 // help quietly does nothing, and the first failure is remembered for the program's life.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QtGlobal>
 
+#include <memory>
+
+class QHelpEngine;
+class QTemporaryDir;
 class QWidget;
+class HelpWindow;
 
 inline constexpr int kHtmlHelpDisplayTopic = 0; // show the file's default topic; data unused
 inline constexpr int kHtmlHelpContext = 15;     // show the topic of the context number in data
@@ -18,5 +24,29 @@ int callHtmlHelp(QWidget* owner, const QString& path, int command, quintptr data
 // The topic file that a context number shows ("ctx-<N>.html").
 QString helpTopicForContext(quintptr context);
 
-// Whether the help file failed to load; once true, it stays true.
-bool htmlHelpFailed();
+// The state behind callHtmlHelp: loaded once, on the first call; a failure is final.
+class HtmlHelp {
+public:
+    HtmlHelp();
+    ~HtmlHelp();
+    HtmlHelp(const HtmlHelp&) = delete;
+    HtmlHelp& operator=(const HtmlHelp&) = delete;
+
+    int call(QWidget* owner, const QString& path, int command, quintptr data);
+    bool failed() const { return m_state == State::Failed; }
+    HelpWindow* window() const;
+
+    static HtmlHelp& instance();
+
+private:
+    enum class State { NotTried, Ready, Failed };
+    bool load(const QString& path);
+
+    State m_state = State::NotTried;
+    QString m_nameSpace;
+    // The engine needs a collection of its own; it is made fresh for each run, so that no
+    // stale registration from another build or folder can point elsewhere.
+    std::unique_ptr<QTemporaryDir> m_collectionDir;
+    QPointer<QHelpEngine> m_engine;
+    QPointer<HelpWindow> m_window;
+};
