@@ -82,7 +82,6 @@ CCfgApp::Start CCfgApp::InitInstance(const QStringList& arguments, const Options
     if (path.isEmpty() || !OpenDocumentFile(path))
         m_doc.OnNewDocument();
 
-    QGuiApplication::setApplicationDisplayName(userString(ids::kAppTitle));
     documentReplaced();
     m_frame->show();
     prompts::setMainWindow(m_frame.get());

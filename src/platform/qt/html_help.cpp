@@ -43,7 +43,9 @@ HtmlHelp& HtmlHelp::instance() {
 
 HtmlHelp::HtmlHelp() = default;
 
-HelpWindow* HtmlHelp::window() const { return m_window.data(); }
+HelpWindow* HtmlHelp::window() const {
+    return m_window.data();
+}
 
 HtmlHelp::~HtmlHelp() {
     delete m_window.data();

@@ -1,0 +1,136 @@
+// Starts the editor's application object on a file, headless, with every message box and
+// file dialog answered by the test, and gives the tests the main window's parts.
+#pragma once
+
+#include "cfg_app.h"
+#include "cfg_file.h"
+#include "cfg_frm_view.h"
+#include "main_frame.h"
+#include "option_kinds.h"
+#include "prompts.h"
+#include "tela_environment.h"
+#include "test_helpers.h"
+#include "ui_cfg_frm_view.h"
+#include "ui_main_frame.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace gui_testing {
+
+using testing_support::Keys;
+using testing_support::Sections;
+
+inline QString text(int id) {
+    return QString::fromUtf8(TelaEnvironment::GetUserString(id));
+}
+
+inline Sections cpic(const std::string& name) {
+    return {{"CPIC_INFO",
+             {{"SYMB_NAME", name},
+              {"LOCAL_LU", "LOCLU01"},
+              {"PART_LU", "NETA.HOST"},
+              {"MODE", "#INTER"},
+              {"REMOTE_TP", "TP1"},
+              {"SEC_TYPE", "0"},
+              {"TP_TYPE", "0"},
+              {"SEC_USERID", ""},
+              {"PLU_TYPE", "0"}}}};
+}
+
+inline Sections join(std::initializer_list<Sections> parts) {
+    Sections all;
+    for (const Sections& p : parts)
+        all.insert(all.end(), p.begin(), p.end());
+    return all;
+}
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        QSettings().clear();
+        setEditorRunner({});
+    }
+    void TearDown() override {
+        m_app.reset();
+        setEditorRunner({});
+        QSettings().clear();
+    }
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QString writeConfig(const QString& name, const Sections& sections) {
+        CfgStore store;
+        testing_support::fill(store, sections);
+        const QString file = path(name);
+        EXPECT_EQ(cfgWriteFile(store, QFile::encodeName(file).toStdString()), 0);
+        return file;
+    }
+
+    // Starts the program as the command line would, on a file or on none.
+    void start(const QStringList& arguments = {}) {
+        m_app = std::make_unique<CCfgApp>();
+        CCfgApp::Options options;
+        options.singleInstance = false;
+        options.programDir = QStringLiteral(APICFG_RUNTIME_DIR);
+        ASSERT_EQ(m_app->InitInstance(arguments, options), CCfgApp::Start::Running);
+        QApplication::processEvents();
+    }
+
+    CCfgApp& app() { return *m_app; }
+    CCfgDoc& doc() { return m_app->document(); }
+    CMainFrame& frame() { return *m_app->mainFrame(); }
+    CCfgFrmView& view() { return *frame().view(); }
+    const Ui::CCfgFrmView& ui() { return view().ui(); }
+
+    void selectKind(int kind) {
+        QListWidget* options = ui().optionsList;
+        for (int row = 0; row < options->count(); ++row) {
+            if (options->item(row)->data(Qt::UserRole).toInt() == kind) {
+                options->setCurrentRow(row);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no option of kind " << kind;
+    }
+
+    QStringList listed() {
+        QStringList names;
+        const QAbstractItemModel* model = ui().recordsList->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            names << model->index(row, 0).data().toString();
+        return names;
+    }
+
+    int selectedRow() {
+        const QModelIndexList rows = ui().recordsList->selectionModel()->selectedRows();
+        return rows.isEmpty() ? -1 : rows.front().row();
+    }
+
+    void selectRow(int row) {
+        QListView* list = ui().recordsList;
+        list->selectionModel()->setCurrentIndex(list->model()->index(row, 0),
+                                                QItemSelectionModel::ClearAndSelect);
+    }
+
+    void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    PromptScript script;
+    QTemporaryDir m_dir;
+    std::unique_ptr<CCfgApp> m_app;
+};
+
+} // namespace gui_testing

@@ -1,0 +1,28 @@
+// The GUI tests share one application object. Settings go to a folder of this run, and the
+// single-instance socket to a runtime folder of this run, so that nothing of the user's is
+// touched and no running editor is reached.
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    // Each test process has settings of its own: ctest runs them side by side.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QApplication::setOrganizationName(QStringLiteral("apicfg-tests"));
+    QApplication::setApplicationName(QStringLiteral("apicfg-tests"));
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
