@@ -18,14 +18,21 @@ std::string piece(const std::vector<std::string>& pieces, std::size_t i) {
     return i < pieces.size() ? pieces[i] : std::string();
 }
 
+// A hand-made value without its category (empty, commas only, a server name alone) is
+// read as a link without LU name, so that the profile can be written back as it stands.
+void noCategory(LuxLink& link) {
+    link.category = 1;
+}
+
 // A value that names its server: the pieces are told apart by their count, since the
 // writer's empty LU name (category 1) and empty scope name leave no piece.
 void parseWithServer(LuxLink& link, std::string_view value) {
     std::vector<std::string> p = records::commaPieces(value);
     link.serverName = piece(p, 0);
-    // A hand-made value without its category keeps the rest of the link as it was.
-    if (p.size() < 3)
+    if (p.size() < 3) {
+        noCategory(link);
         return;
+    }
     link.category = records::decimalValue(p[2]);
     if (link.category == 1) {
         link.transport = piece(p, 3);
@@ -47,8 +54,10 @@ void parseWithServer(LuxLink& link, std::string_view value) {
 void parseWithoutServer(LuxLink& link, std::string_view value) {
     std::vector<std::string> q =
         records::commaPieces(value.substr(std::min<std::size_t>(2, value.size())));
-    if (q.empty())
-        return; // no category: the link keeps what it held
+    if (q.empty()) {
+        noCategory(link);
+        return;
+    }
     link.category = records::decimalValue(q[0]);
     if (q.size() < 2)
         return;

@@ -48,7 +48,7 @@ struct AppcRecord {
 
 struct LuxLink {
     std::string serverName; // "*" for a scope link, empty for an unused link
-    int category = 0;       // LU category 0, 1 or 3; 1 takes no LU name
+    int category = 1;       // LU category 0, 1 or 3; 1 takes no LU name, as an unused link has
     std::string luName;
     std::string transport;
     std::string scopeName;

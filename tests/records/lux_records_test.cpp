@@ -71,20 +71,28 @@ TEST_F(LuxRecords, ParsingUsesTheTransportTextsOfTheLastOpen) {
         EXPECT_EQ(link, (LuxLink{"", 1, "", kT1, "", ""}));
 }
 
-TEST_F(LuxRecords, HandMadeValuesWithoutCategoryKeepTheLink) {
+TEST_F(LuxRecords, HandMadeValuesWithoutCategoryReadAsLinksWithoutLuName) {
     LuxLink start{"old", 3, "LUX", kT2, "SC", "ENC_ON"};
-    for (const char* v : {"", ",", ",,,", ",*", "HOSTB,*"}) {
-        LuxLink l = parse(v, start);
-        l.serverName = start.serverName;
-        EXPECT_EQ(l, start) << v;
-    }
-    EXPECT_EQ(parse("HOSTB,*", start).serverName, "HOSTB");
+    for (const char* v : {",", ",,,", ",*"})
+        EXPECT_EQ(parse(v, start), (LuxLink{"old", 1, "LUX", kT2, "SC", "ENC_ON"})) << v;
+    EXPECT_EQ(parse("HOSTB,*", start), (LuxLink{"HOSTB", 1, "LUX", kT2, "SC", "ENC_ON"}));
     EXPECT_EQ(parse(",*,0", start), (LuxLink{"old", 0, "LUX", kT2, "SC", "ENC_ON"}));
     LuxProfileRecord r;
     luxParseSession(r, "HOSTA,*,0,LU01,TCP/IP,,ENC_OFF", 0);
     luxParseSession(r, "HOSTA,*,0,LU01,TCP/IP,,ENC_OFF", 5);
     EXPECT_EQ(r.links[0].serverName, "");
     EXPECT_EQ(r.links[3].serverName, "");
+
+    // Such a profile reads, and writes back without being refused.
+    fill(store,
+         {{"LUX_PROFILE",
+           {{"PROFILE_NAME", "P"}, {"SESSION", "HOSTA"}, {"SESSION", ""}, {"SESSION", ",,"}}}});
+    LuxProfileRecord p;
+    p.profileName = "P";
+    ASSERT_EQ(luxReadProfile(store, p), 1);
+    EXPECT_EQ(p.links[0].serverName, "HOSTA");
+    ASSERT_EQ(write(p), 1);
+    EXPECT_EQ(value("LUX_PROFILE", 0, "SESSION"), "HOSTA,*,1,,,,");
 }
 
 TEST_F(LuxRecords, WrittenProfileReadsBackStandsFirstAndReplacesItsNamesakes) {
