@@ -2,6 +2,8 @@
 #include "record_fixture.h"
 #include "tp_records.h"
 
+#include <climits>
+
 using namespace testing_support;
 
 namespace {
@@ -35,6 +37,17 @@ TEST_F(TpRecords, ReadingCutsNamesAndKeepsNumbersTheEditorDoesNotOffer) {
     r.tpName = "PAYTP";
     ASSERT_EQ(write(r), 1);
     EXPECT_EQ(value("CLIENT_ATTACH", 0, "TP_OP"), "7");
+
+    // Numbers as the client's runtime reads them: sign and blanks taken, never overflowing.
+    cfgClear(store);
+    fill(store, {{"CLIENT_ATTACH", {{"TP_NAME", "A"}, {"TP_OP", " -5x"}}},
+                 {"CLIENT_ATTACH", {{"TP_NAME", "B"}, {"TP_OP", std::string(400, '9')}}}});
+    r.tpName = "A";
+    ASSERT_EQ(tpReadEntry(store, r), 1);
+    EXPECT_EQ(r.tpOp, -5);
+    r.tpName = "B";
+    ASSERT_EQ(tpReadEntry(store, r), 1);
+    EXPECT_EQ(r.tpOp, INT_MAX);
 
     AttachTpRecord fresh;
     fresh.tpOp = 1;
