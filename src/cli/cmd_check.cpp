@@ -18,7 +18,7 @@ std::string messageOf(const Finding& f) {
 
 void printLine(std::ostream& out, const std::string& file, const Finding& f) {
     out << file << ": " << kindInfo(f.kind).name;
-    if (!kindInfo(f.kind).nameKey.empty())
+    if (!f.name.empty())
         out << ' ' << latin1ToUtf8(f.name);
     out << ": ";
     if (f.code)

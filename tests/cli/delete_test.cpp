@@ -1,0 +1,63 @@
+#include "tool_fixture.h"
+
+class DeleteCommand : public ToolTest {
+protected:
+    void SetUp() override {
+        ToolTest::SetUp();
+        write("a.ini", configFile({"[CPIC_INFO]", "SYMB_NAME=S1", "[CPIC_INFO]", "SYMB_NAME=S2",
+                                   "[NODEX_SYSTEM]", "HOST_NAME=SYS1", "[NODEX_SYSTEM]",
+                                   "HOST_NAME=SYS2", "[NODEX_COMMON]", "MODE=M", "[APPC]",
+                                   "SELECT=SERVER", "[GLOBAL]", "LU62_LB=1"}));
+    }
+    std::string listed(const std::string& kind) { return run({"list", "a.ini", kind}).out; }
+};
+
+TEST_F(DeleteCommand, DeletesAsTheDeleteButtonAndSavesWithTheDefaults) {
+    ToolResult r = run({"delete", "a.ini", "cpic", "S2"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(listed("cpic"), "cpic\tS1\n");
+    // Saved as the editor saves: TRACE added, layout the editor's.
+    EXPECT_NE(read("a.ini").find("[TRACE]\r\nFILE=\r\nFLAGS=0x0000\r\n"), std::string::npos);
+
+    EXPECT_EQ(run({"delete", "a.ini", "appc"}).exitCode, 0);
+    EXPECT_EQ(listed("appc"), "");
+    EXPECT_NE(read("a.ini").find("LU62_LB=1"), std::string::npos) << "left in GLOBAL";
+    EXPECT_EQ(run({"delete", "a.ini", "global"}).exitCode, 0);
+    // The save writes an empty GLOBAL section again, as the editor's save does.
+    EXPECT_NE(read("a.ini").find("[GLOBAL]\r\nUSER_NAME=\r\n"), std::string::npos);
+}
+
+TEST_F(DeleteCommand, SystemRemovesOneAndMidrangeRemovesAllWithTheCommonSettings) {
+    EXPECT_EQ(run({"delete", "a.ini", "system", "SYS1"}).exitCode, 0);
+    EXPECT_EQ(listed("system"), "system\tSYS2\n");
+    EXPECT_NE(read("a.ini").find("[NODEX_COMMON]"), std::string::npos);
+
+    EXPECT_EQ(run({"delete", "a.ini", "midrange"}).exitCode, 0);
+    EXPECT_EQ(listed("system"), "");
+    EXPECT_EQ(read("a.ini").find("NODEX"), std::string::npos);
+}
+
+TEST_F(DeleteCommand, AFailedDeleteSavesNothing) {
+    const std::string original = read("a.ini");
+    ToolResult r = run({"delete", "a.ini", "cpic", "NOPE"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, errorLine(66));
+    EXPECT_EQ(read("a.ini"), original);
+    EXPECT_EQ(run({"delete", "a.ini", "cpic", "s1"}).exitCode, 1) << "names are exact";
+    EXPECT_EQ(read("a.ini"), original);
+
+    // An attach TP that is not there is still a successful delete, as in the editor.
+    EXPECT_EQ(run({"delete", "a.ini", "tp", "NOPE"}).exitCode, 0);
+    EXPECT_NE(read("a.ini"), original);
+}
+
+TEST_F(DeleteCommand, ErrorsOfUseAndFilesThatCannotBeOpened) {
+    EXPECT_EQ(run({"delete", "a.ini", "common"}).exitCode, 2);
+    EXPECT_EQ(run({"delete", "a.ini", "midrange", "X"}).exitCode, 2);
+    EXPECT_EQ(run({"delete", "a.ini"}).exitCode, 2);
+    ToolResult missing = run({"delete", "none.ini", "cpic", "S1"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err.rfind(errorLine(66), 0), 0u) << "reported once: " << missing.err;
+    EXPECT_EQ(missing.err.find(errorLine(66), 1), std::string::npos);
+    EXPECT_FALSE(exists("none.ini"));
+}

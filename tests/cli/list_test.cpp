@@ -1,0 +1,69 @@
+#include "tool_fixture.h"
+
+#include "string_ids.h"
+
+class ListCommand : public ToolTest {
+protected:
+    void SetUp() override {
+        ToolTest::SetUp();
+        // Records of every kind, deliberately not in the options-list order.
+        write("all.ini", configFile({"[NODEX_SYSTEM]", "HOST_NAME=SYS1", "DEFAULT=1", "[CPIC_INFO]",
+                                     "SYMB_NAME=ZED", "[LUX_PROFILE]", "PROFILE_NAME=P1",
+                                     "[CPIC_INFO]", "SYMB_NAME=ALPHA", "[CLIENT_ATTACH]",
+                                     "TP_NAME=TP1", "[APPC]", "SELECT=SERVER", "[GLOBAL]",
+                                     "USER_NAME=", "[NODEX_SYSTEM]", "HOST_NAME=SYS2"}));
+    }
+};
+
+TEST_F(ListCommand, ListsWhatTheRecordsListShowsInTheOptionsListOrder) {
+    ToolResult r = run({"list", "all.ini"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "global\t" + text(ids::kEntryGlobal) + "\nappc\t" + text(ids::kEntryAppc) +
+                         "\ncpic\tZED\ncpic\tALPHA\ntp\tTP1\nlux\tP1\nmidrange\t" +
+                         text(ids::kEntryMidrange) + "\n");
+
+    ToolResult json = run({"list", "--json", "all.ini"});
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_EQ(json.out, "{\"global\":[\"" + text(ids::kEntryGlobal) + "\"],\"appc\":[\"" +
+                            text(ids::kEntryAppc) +
+                            "\"],\"cpic\":[\"ZED\",\"ALPHA\"],\"tp\":[\"TP1\"],\"lux\":[\"P1\"],"
+                            "\"midrange\":[\"" +
+                            text(ids::kEntryMidrange) + "\"]}\n");
+}
+
+TEST_F(ListCommand, OneKindAloneAndTheSystemsByHostName) {
+    ToolResult cpic = run({"list", "all.ini", "cpic"});
+    EXPECT_EQ(cpic.out, "cpic\tZED\ncpic\tALPHA\n");
+    ToolResult tp = run({"list", "all.ini", "tp", "--json"});
+    EXPECT_EQ(tp.out, "{\"tp\":[\"TP1\"]}\n");
+    ToolResult systems = run({"list", "all.ini", "system"});
+    EXPECT_EQ(systems.out, "system\tSYS1\nsystem\tSYS2\n");
+
+    write("empty.ini", "");
+    ToolResult none = run({"list", "empty.ini", "--json"});
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_EQ(none.out,
+              "{\"global\":[],\"appc\":[],\"cpic\":[],\"tp\":[],\"lux\":[],\"midrange\":[]}\n");
+}
+
+TEST_F(ListCommand, ASectionWithoutItsNameKeyKeepsWhatWasGatheredAndFails) {
+    write("broken.ini",
+          configFile({"[CPIC_INFO]", "SYMB_NAME=FIRST", "[CPIC_INFO]", "MODE=X", "[CPIC_INFO]",
+                      "SYMB_NAME=AFTER", "[CLIENT_ATTACH]", "TP_NAME=T"}));
+    ToolResult r = run({"list", "broken.ini"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "cpic\tFIRST\ntp\tT\n");
+    EXPECT_EQ(r.err, errorLine(66));
+
+    ToolResult json = run({"list", "broken.ini", "cpic", "--json"});
+    EXPECT_EQ(json.exitCode, 1);
+    EXPECT_EQ(json.out, "{\"cpic\":[\"FIRST\"]}\n");
+}
+
+TEST_F(ListCommand, ErrorsOfUseAndUnreadableFiles) {
+    EXPECT_EQ(run({"list", "all.ini", "servers"}).exitCode, 2);
+    EXPECT_EQ(run({"list", "all.ini", "common"}).exitCode, 2);
+    EXPECT_EQ(run({"list", "missing.ini"}).exitCode, 1);
+    write("bad.ini", configFile({"[A"}));
+    EXPECT_EQ(run({"list", "bad.ini"}).exitCode, 2);
+}

@@ -1,0 +1,165 @@
+// The tool's pieces that need no file: byte mapping, JSON text, record JSON, command line.
+#include "command_line.h"
+#include "json_text.h"
+#include "latin1.h"
+#include "record_json.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+TEST(Latin1Mapping, EveryByteSurvivesTheTripThroughUtf8) {
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    const std::string utf8 = latin1ToUtf8(all);
+    EXPECT_EQ(utf8.size(), 128u + 2u * 128u);
+    EXPECT_EQ(utf8.substr(utf8.size() - 2), "\xC3\xBF"); // 0xFF is U+00FF
+    std::string back;
+    ASSERT_TRUE(utf8ToLatin1(utf8, back));
+    EXPECT_EQ(back, all);
+}
+
+TEST(Latin1Mapping, RefusesCharactersAboveU00FFAndTextThatIsNotUtf8) {
+    std::string bytes;
+    char32_t bad = 0;
+    EXPECT_FALSE(utf8ToLatin1("A\xC4\x80", bytes, &bad)); // U+0100
+    EXPECT_EQ(bad, U'\u0100');
+    EXPECT_FALSE(utf8ToLatin1("\xE2\x82\xAC", bytes, &bad)); // the euro sign
+    EXPECT_EQ(bad, U'\u20AC');
+    EXPECT_FALSE(utf8ToLatin1("\xF0\x9F\x98\x80", bytes, &bad));
+    EXPECT_EQ(bad, U'\U0001F600');
+    // A lone continuation byte, a cut sequence, an overlong form: not UTF-8 at all.
+    for (const char* text : {"\x80", "\xC3", "\xC0\x81", "\xE2\x82"}) {
+        EXPECT_FALSE(utf8ToLatin1(text, bytes, &bad)) << text;
+        EXPECT_EQ(bad, 0u);
+    }
+}
+
+TEST(JsonText, ControlCharactersAreEscapedAsU00XXAndOtherBytesAreCharacters) {
+    Json j = Json::object();
+    j["v"] = jsonBytes(std::string("a\tb\nc\x01\x7F\"\\\xE9", 10));
+    EXPECT_EQ(jsonText(j), "{\"v\":\"a\\u0009b\\u000Ac\\u0001\\u007F\\\"\\\\\xC3\xA9\"}");
+    // Escapes inside keys and the order of fields are kept too.
+    Json k = Json::object();
+    k["z\r"] = 1;
+    k["a"] = Json::array({"x"});
+    EXPECT_EQ(jsonText(k), "{\"z\\u000D\":1,\"a\":[\"x\"]}");
+    EXPECT_EQ(Json::parse(jsonText(j))["v"], j["v"]);
+}
+
+TEST(RecordJson, PasswordsArePlaceholdersUnlessAskedForAndThePlaceholderKeepsThem) {
+    CpicSideInfoRecord cpic;
+    cpic.password = "SECRET";
+    EXPECT_EQ(recordJson(cpic, false)["SEC_PW"], "**********");
+    EXPECT_EQ(recordJson(cpic, true)["SEC_PW"], "SECRET");
+    cpic.password.clear();
+    EXPECT_EQ(recordJson(cpic, false)["SEC_PW"], "");
+
+    GlobalRecord global;
+    global.password = "X";
+    EXPECT_EQ(recordJson(global, false)["PASSWORD"], std::string(14, '*'));
+    std::string error;
+    ASSERT_TRUE(
+        applyJson(Json::parse(R"({"PASSWORD":"**************","USER_NAME":"B"})"), global, error));
+    EXPECT_EQ(global.password, "X");
+    EXPECT_EQ(global.userName, "B");
+    // The placeholder of another length is a password like any other.
+    ASSERT_TRUE(applyJson(Json::parse(R"({"PASSWORD":"**********"})"), global, error));
+    EXPECT_EQ(global.password, "**********");
+}
+
+TEST(RecordJson, InputOfTheWrongShapeIsRefusedWithTheFieldNamed) {
+    AttachTpRecord tp;
+    std::string error;
+    EXPECT_FALSE(applyJson(Json::parse("[]"), tp, error));
+    EXPECT_FALSE(applyJson(Json::parse(R"({"TP_NAME":1})"), tp, error));
+    EXPECT_NE(error.find("TP_NAME"), std::string::npos);
+    EXPECT_FALSE(applyJson(Json::parse(R"({"TP_OP":"1"})"), tp, error));
+    EXPECT_FALSE(applyJson(Json::parse(R"({"TP_OP":1.5})"), tp, error));
+    EXPECT_FALSE(applyJson(Json::parse(R"({"TP_OP":4294967296})"), tp, error));
+    EXPECT_FALSE(applyJson(Json::parse(R"({"PATHS":"x"})"), tp, error));
+    EXPECT_NE(error.find("PATHS"), std::string::npos);
+    EXPECT_FALSE(applyJson(Json::parse(R"({"PATH":"a\nb"})"), tp, error));
+    EXPECT_FALSE(applyJson(Json::parse(R"({"PATH":"\u00ff"})"), tp, error));
+    EXPECT_FALSE(applyJson(Json::parse(R"({"PATH":"\u0100"})"), tp, error));
+    EXPECT_NE(error.find("U+0100"), std::string::npos);
+    EXPECT_TRUE(tp.path.empty()) << "a refused input changes nothing it refused";
+
+    LuxProfileRecord lux;
+    EXPECT_FALSE(applyJson(Json::parse(R"({"SESSION":[{},{},{},{},{}]})"), lux, error));
+    EXPECT_FALSE(applyJson(Json::parse(R"({"SESSION":[{"srv":"A"}]})"), lux, error));
+    EXPECT_NE(error.find("SESSION[0].srv"), std::string::npos) << error;
+    ASSERT_TRUE(
+        applyJson(Json::parse(R"({"SESSION":[{},{"server":"\u00e9","category":3}]})"), lux, error));
+    EXPECT_EQ(lux.links[1].serverName, "\xE9");
+    EXPECT_EQ(lux.links[1].category, 3);
+
+    AppcRecord appc;
+    EXPECT_FALSE(applyJson(Json::parse(R"({"SCOPE":"x"})"), appc, error));
+    ASSERT_TRUE(applyJson(Json::parse(R"({"SCOPE":{"name":"S"},"SELECT":1})"), appc, error));
+    EXPECT_EQ(appc.scopeName, "S");
+    EXPECT_EQ(appc.selection, 1);
+}
+
+namespace {
+
+int parse(std::vector<const char*> args, Invocation& inv, std::string* err = nullptr) {
+    args.insert(args.begin(), "apicfg-tool");
+    std::ostringstream out, errors;
+    int r = parseCommandLine(static_cast<int>(args.size()), args.data(), inv, out, errors);
+    if (err)
+        *err = errors.str();
+    return r;
+}
+
+} // namespace
+
+TEST(CommandLine, OptionsMayStandAnywhereAfterTheCommand) {
+    Invocation a;
+    ASSERT_EQ(parse({"get", "--show-passwords", "f.ini", "--language", "LHCDEU", "cpic", "S1"}, a),
+              kRunCommand);
+    EXPECT_EQ(a.command, "get");
+    EXPECT_EQ(a.files, std::vector<std::string>{"f.ini"});
+    EXPECT_EQ(a.kind, "cpic");
+    EXPECT_TRUE(a.hasName);
+    EXPECT_EQ(a.name, "S1");
+    EXPECT_TRUE(a.showPasswords);
+    EXPECT_EQ(a.language, "LHCDEU");
+
+    Invocation b;
+    ASSERT_EQ(parse({"--language", "x.lang", "list", "f.ini", "--json"}, b), kRunCommand);
+    EXPECT_TRUE(b.json);
+    EXPECT_FALSE(b.hasKind);
+    EXPECT_EQ(b.language, "x.lang");
+
+    Invocation c;
+    ASSERT_EQ(parse({"put", "f.ini", "tp", "-"}, c), kRunCommand);
+    EXPECT_EQ(c.input, "-");
+
+    Invocation d;
+    ASSERT_EQ(parse({"check", "a.ini", "--json", "b.ini"}, d), kRunCommand);
+    EXPECT_EQ(d.files, (std::vector<std::string>{"a.ini", "b.ini"}));
+}
+
+TEST(CommandLine, ErrorsOfUseAreAMessageAndExitStatus2) {
+    std::string err;
+    Invocation inv;
+    EXPECT_EQ(parse({}, inv, &err), kExitUsage);
+    EXPECT_EQ(parse({"frobnicate", "f.ini"}, inv, &err), kExitUsage);
+    EXPECT_NE(err.find("frobnicate"), std::string::npos);
+    for (std::vector<const char*> bad : std::vector<std::vector<const char*>>{
+             {"get", "f.ini"},                      // KIND missing
+             {"dump"},                              // FILE missing
+             {"dump", "a.ini", "b.ini"},            // one FILE only
+             {"list", "f.ini", "--show-passwords"}, // not an option of list
+             {"get", "f.ini", "cpic", "A", "B"},
+             {"strings", "--bogus"}}) {
+        Invocation one;
+        EXPECT_EQ(parse(bad, one, &err), kExitUsage) << bad.front();
+        EXPECT_FALSE(err.empty());
+    }
+    Invocation help;
+    EXPECT_EQ(parse({"put", "--help"}, help), kExitOk);
+    EXPECT_EQ(parse({"--version"}, help), kExitOk);
+}

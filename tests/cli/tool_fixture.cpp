@@ -1,0 +1,121 @@
+#include "tool_fixture.h"
+
+#include "messages.h"
+#include "tela_environment.h"
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+} // namespace
+
+void ToolTest::SetUp() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "apicfg-cli-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    m_dir = pattern;
+    TelaEnvironment::SetSearchPath({APICFG_LANG_SOURCE_DIR});
+    ASSERT_TRUE(TelaEnvironment::LoadLibrary("LHCENU.DLL"));
+}
+
+void ToolTest::TearDown() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_dir, ignored);
+}
+
+void ToolTest::write(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(path(name), std::ios::binary);
+    out << bytes;
+}
+
+std::string ToolTest::read(const std::string& name) const {
+    return slurp(path(name));
+}
+
+bool ToolTest::exists(const std::string& name) const {
+    return std::filesystem::exists(path(name));
+}
+
+ToolResult ToolTest::run(const std::vector<std::string>& args, const std::string& input,
+                         const std::vector<std::string>& env) const {
+    const std::string in = m_dir + "/.stdin", out = m_dir + "/.stdout", err = m_dir + "/.stderr";
+    write(".stdin", input);
+    std::vector<std::string> argv{APICFG_TOOL};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::vector<std::string> envs{"LC_ALL=C",
+                                  std::string("APICFG_LANG_DIR=") + APICFG_LANG_SOURCE_DIR};
+    if (const char* p = std::getenv("PATH"))
+        envs.push_back(std::string("PATH=") + p);
+    for (const std::string& e : env) {
+        const std::string key = e.substr(0, e.find('=') + 1);
+        std::erase_if(envs, [&key](const std::string& old) { return old.rfind(key, 0) == 0; });
+        envs.push_back(e);
+    }
+    std::vector<char*> argp, envp;
+    for (std::string& a : argv)
+        argp.push_back(a.data());
+    argp.push_back(nullptr);
+    for (std::string& e : envs)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    // Relative paths in a test are relative to its folder.
+    const std::string here = std::filesystem::current_path().string();
+    std::filesystem::current_path(m_dir);
+    pid_t pid = 0;
+    int spawned = posix_spawn(&pid, argp[0], &actions, nullptr, argp.data(), envp.data());
+    std::filesystem::current_path(here);
+    posix_spawn_file_actions_destroy(&actions);
+    ToolResult r;
+    if (spawned != 0) {
+        ADD_FAILURE() << "cannot start " << APICFG_TOOL;
+        return r;
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    r.out = slurp(out);
+    r.err = slurp(err);
+    std::filesystem::remove(in);
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return r;
+}
+
+std::string ToolTest::errorLine(int code) {
+    return "error " + std::to_string(code) + ": " + text(errorMessageId(code)) + "\n";
+}
+
+std::string ToolTest::text(int id) {
+    return TelaEnvironment::GetUserString(id);
+}
+
+std::string configFile(const std::vector<std::string>& lines) {
+    std::string text = "%Arvenco SNA Client Configuration File\r\n;\r\n";
+    for (const std::string& line : lines) {
+        if (!line.empty() && line[0] == '[')
+            text += ";\r\n";
+        text += line + "\r\n";
+    }
+    return text + ";;  END";
+}

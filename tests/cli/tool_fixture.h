@@ -1,0 +1,40 @@
+// Runs the built apicfg-tool on files in a fresh folder and collects what it printed.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+struct ToolResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class ToolTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string path(const std::string& name) const { return m_dir + "/" + name; }
+    void write(const std::string& name, const std::string& bytes) const;
+    std::string read(const std::string& name) const;
+    bool exists(const std::string& name) const;
+
+    // Runs the tool in the test's folder with input on its standard input. The language
+    // is English unless env names another locale ("LC_ALL=de_DE.UTF-8").
+    ToolResult run(const std::vector<std::string>& args, const std::string& input = "",
+                   const std::vector<std::string>& env = {}) const;
+
+    // "error CODE: MESSAGE" with the English library's text, and a line end.
+    static std::string errorLine(int code);
+    // The English library's text of a string id.
+    static std::string text(int id);
+
+private:
+    std::string m_dir;
+};
+
+// A configuration file as the client writes it: header, sections, end line, CR LF.
+std::string configFile(const std::vector<std::string>& lines);
