@@ -82,11 +82,10 @@ void CCfgFrmView::captureListSizes() {
 }
 
 void CCfgFrmView::fitFrameToForm() {
-    // The frame has no sizing border: it takes exactly the size the form needs.
+    // The frame has no sizing border: it always takes exactly the size the form needs.
     QWidget* frame = window();
-    if (frame == this)
-        return;
-    frame->setFixedSize(frame->sizeHint());
+    if (frame != this && frame->layout())
+        frame->layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CCfgFrmView::AddOption(int labelId, int kind) {
@@ -136,8 +135,14 @@ void CCfgFrmView::UpdateButtons() {
     const int n = m_records.rowCount();
     const bool oneRecord = isOneRecordKind(m_currentKind);
     m_ui->newButton->setEnabled(!oneRecord || n == 0);
-    if (m_fullHeight != 0)
-        m_ui->recordsList->setFixedHeight(oneRecord ? m_shortHeight : m_fullHeight);
+    if (m_fullHeight != 0) {
+        // The space the list gives up stays below it, so that nothing else moves.
+        const int height = oneRecord ? m_shortHeight : m_fullHeight;
+        m_ui->recordsList->setFixedHeight(height);
+        m_ui->recordsListSpacer->changeSize(0, m_fullHeight - height, QSizePolicy::Minimum,
+                                            QSizePolicy::Fixed);
+        m_ui->recordsListColumn->invalidate();
+    }
     m_ui->changeButton->setEnabled(n > 0);
     m_ui->deleteButton->setEnabled(n > 0);
 }
