@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <ostream>
+#include <string_view>
 
 #ifndef APICFG_VERSION
 #define APICFG_VERSION "0"
@@ -127,6 +128,68 @@ int useError(std::ostream& err, const std::string& command, const std::string& m
     return kExitUsage;
 }
 
+namespace {
+
+// The options whose presence the commands look at.
+struct Presence {
+    CLI::Option* kind = nullptr;
+    CLI::Option* name = nullptr;
+};
+
+void defineArguments(CLI::App& sub, std::string_view command, Invocation& inv, Presence& p) {
+    if (command == "check") {
+        sub.add_option("FILE", inv.files, "Configuration files")->required();
+        sub.add_flag("--json", inv.json, "One JSON array of findings");
+        return;
+    }
+    if (command == "strings") {
+        sub.add_option("ID", inv.ids, "String ids");
+        return;
+    }
+    sub.add_option("FILE", inv.file, "Configuration file")->required();
+    if (command == "dump") {
+        sub.add_flag("--json", inv.json, "Accepted for symmetry; the output is always JSON");
+    } else if (command == "list") {
+        p.kind = sub.add_option("KIND", inv.kind, "Only this kind");
+        sub.add_flag("--json", inv.json, "One JSON object, an array of entries per kind");
+    } else if (command == "get") {
+        p.kind = sub.add_option("KIND", inv.kind, "Record kind")->required();
+        p.name = sub.add_option("NAME", inv.name, "Record name");
+        sub.add_flag("--show-passwords", inv.showPasswords, "Print passwords in plain text");
+        sub.add_flag("--json", inv.json, "Accepted for symmetry; the output is always JSON");
+    } else if (command == "put") {
+        p.kind = sub.add_option("KIND", inv.kind, "Record kind")->required();
+        sub.add_option("JSON-FILE", inv.input, "The record as JSON; '-' or none: standard input");
+    } else if (command == "delete") {
+        p.kind = sub.add_option("KIND", inv.kind, "Record kind")->required();
+        p.name = sub.add_option("NAME", inv.name, "Record name");
+    }
+}
+
+// The first word that is neither an option nor the value of --language: the command, when
+// the command line names one. Empty when a help or version request comes before it.
+std::string_view commandWord(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        std::string_view word = argv[i];
+        if (word == "--language")
+            ++i;
+        else if (word == "-h" || word == "--help" || word == "--version")
+            return {};
+        else if (!word.empty() && word[0] != '-')
+            return word;
+    }
+    return {};
+}
+
+bool isCommand(std::string_view word) {
+    for (const CommandHelp& c : kCommands)
+        if (word == c.name)
+            return true;
+    return false;
+}
+
+} // namespace
+
 int parseCommandLine(int argc, const char* const* argv, Invocation& inv, std::ostream& out,
                      std::ostream& err) {
     CLI::App app(kDescription, kToolName);
@@ -138,44 +201,14 @@ int parseCommandLine(int argc, const char* const* argv, Invocation& inv, std::os
     app.get_formatter()->label("REQUIRED", "");
     app.get_formatter()->label("TEXT", "");
 
-    CLI::App* dump = addCommand(app, kCommands[0], inv);
-    dump->add_option("FILE", inv.file, "Configuration file")->required();
-    dump->add_flag("--json", inv.json, "Accepted for symmetry; the output is always JSON");
-
-    CLI::App* list = addCommand(app, kCommands[1], inv);
-    list->add_option("FILE", inv.file, "Configuration file")->required();
-    CLI::Option* listKind = list->add_option("KIND", inv.kind, "Only this kind");
-    list->add_flag("--json", inv.json, "One JSON object, an array of entries per kind");
-
-    CLI::App* get = addCommand(app, kCommands[2], inv);
-    get->add_option("FILE", inv.file, "Configuration file")->required();
-    CLI::Option* getKind = get->add_option("KIND", inv.kind, "Record kind")->required();
-    CLI::Option* getName = get->add_option("NAME", inv.name, "Record name");
-    get->add_flag("--show-passwords", inv.showPasswords, "Print passwords in plain text");
-    get->add_flag("--json", inv.json, "Accepted for symmetry; the output is always JSON");
-
-    CLI::App* put = addCommand(app, kCommands[3], inv);
-    put->add_option("FILE", inv.file, "Configuration file")->required();
-    CLI::Option* putKind = put->add_option("KIND", inv.kind, "Record kind")->required();
-    put->add_option("JSON-FILE", inv.input, "The record as JSON; '-' or none: standard input");
-
-    CLI::App* del = addCommand(app, kCommands[4], inv);
-    del->add_option("FILE", inv.file, "Configuration file")->required();
-    CLI::Option* delKind = del->add_option("KIND", inv.kind, "Record kind")->required();
-    CLI::Option* delName = del->add_option("NAME", inv.name, "Record name");
-
-    CLI::App* check = addCommand(app, kCommands[5], inv);
-    check->add_option("FILE", inv.files, "Configuration files")->required();
-    check->add_flag("--json", inv.json, "One JSON array of findings");
-
-    CLI::App* convert = addCommand(app, kCommands[6], inv);
-    convert->add_option("FILE", inv.file, "Configuration file")->required();
-
-    CLI::App* save = addCommand(app, kCommands[7], inv);
-    save->add_option("FILE", inv.file, "Configuration file")->required();
-
-    CLI::App* strings = addCommand(app, kCommands[8], inv);
-    strings->add_option("ID", inv.ids, "String ids");
+    // Only the command asked for is set up, which is all a script's run needs; the tool's
+    // own help and an unknown command get every one.
+    const std::string_view word = commandWord(argc, argv);
+    const bool all = !isCommand(word);
+    Presence presence;
+    for (const CommandHelp& c : kCommands)
+        if (all || word == c.name)
+            defineArguments(*addCommand(app, c, inv), c.name, inv, presence);
 
     try {
         app.parse(argc, argv);
@@ -185,23 +218,14 @@ int parseCommandLine(int argc, const char* const* argv, Invocation& inv, std::os
         std::string command;
         for (const CLI::App* sub : app.get_subcommands())
             command = sub->get_name();
-        if (command.empty()) {
-            // The first word that is neither an option nor its value names no command.
-            for (int i = 1; i < argc; ++i) {
-                std::string word = argv[i];
-                if (word == "--language") {
-                    ++i;
-                } else if (!word.empty() && word[0] != '-') {
-                    return useError(err, command, "unknown command '" + word + "'");
-                }
-            }
-        }
+        if (command.empty() && !word.empty() && all)
+            return useError(err, command, "unknown command '" + std::string(word) + "'");
         return useError(err, command, e.what());
     }
     inv.command = app.get_subcommands().front()->get_name();
     if (inv.files.empty())
         inv.files.push_back(inv.file);
-    inv.hasKind = listKind->count() + getKind->count() + putKind->count() + delKind->count() > 0;
-    inv.hasName = getName->count() + delName->count() > 0;
+    inv.hasKind = presence.kind && presence.kind->count() > 0;
+    inv.hasName = presence.name && presence.name->count() > 0;
     return kRunCommand;
 }
