@@ -45,6 +45,9 @@ CCfgApp::CCfgApp() {
 
 CCfgApp::~CCfgApp() {
     prompts::setMainWindow(nullptr);
+#ifdef APICFG_HAVE_EDITORS
+    setSheetHelpHook({});
+#endif
 }
 
 QString CCfgApp::helpFilePath() const {

@@ -201,10 +201,13 @@ void CCfgFrmView::OnDelete() {
 }
 
 void CCfgFrmView::keyPressEvent(QKeyEvent* event) {
-    // Enter anywhere on the form presses the default button, as in a dialog.
+    // Enter works as in a dialog: it presses the button that has the focus, and anywhere
+    // else the default button. The buttons do not take the default on focus, so that the
+    // default stays where the form put it.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
         for (QPushButton* b : {m_ui->newButton, m_ui->changeButton, m_ui->deleteButton}) {
-            if (b->isDefault() && b->isEnabled()) {
+            if ((focused ? b == focused : b->isDefault()) && b->isEnabled()) {
                 b->click();
                 return;
             }

@@ -132,6 +132,19 @@ TEST_F(MainWindowTest, NewOnAOneRecordKindMovesFocusAndDefaultToViewChange) {
     QTest::keyClick(ui().recordsList, Qt::Key_Return);
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[1].name, TelaEnvironment::GetUserString(ids::kEntryMidrange));
+
+    // Enter presses the button that has the focus; the focus passing over the buttons
+    // leaves the default where it was.
+    ui().deleteButton->setFocus();
+    script.answerMessage(QMessageBox::Cancel);
+    QTest::keyClick(ui().deleteButton, Qt::Key_Return);
+    ASSERT_EQ(script.shown().size(), 1u);
+    EXPECT_EQ(script.shown()[0].icon, QMessageBox::Question);
+    ui().recordsList->setFocus();
+    QTest::keyClick(ui().recordsList, Qt::Key_Enter);
+    EXPECT_EQ(calls.size(), 3u);
+    EXPECT_TRUE(ui().changeButton->isDefault());
+    EXPECT_FALSE(ui().deleteButton->isDefault());
 }
 
 TEST_F(MainWindowTest, CancelledOrFailedNewChangesNothing) {

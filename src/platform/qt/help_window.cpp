@@ -20,6 +20,8 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 
 HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
     : QWidget(parent, Qt::Window), m_engine(engine) {
+    // Closing the main window ends the program, even with help still open.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     auto* tools = new QToolBar(this);
     m_browser = new HelpBrowser(engine, this);
