@@ -3,8 +3,46 @@
 #include "commands.h"
 #include "file_steps.h"
 #include "json_text.h"
+#include "record_json.h"
+#include "scramble.h"
 
 #include <ostream>
+
+namespace {
+
+// The keys that hold a password, with what their readers take of them.
+struct PasswordKey {
+    std::string_view section;
+    std::string_view key;
+    std::size_t readLength;
+    std::size_t maxPlain;
+    int placeholderLength;
+};
+
+constexpr PasswordKey kPasswordKeys[] = {
+    {"GLOBAL", "PASSWORD", 28, 14, 14},
+    {"CPIC_INFO", "SEC_PW", 20, 10, 10},
+    {"NODEX_SYSTEM", "PASSWORD", 20, 10, 10},
+    {"NODEX_COMMON", "PASSWORD", 20, 10, 10},
+};
+
+// A password that its reader takes as it stands (it is not scrambled text) is the password
+// itself: shown as the placeholder, like every password the tool prints.
+Json valueJson(std::string_view section, std::string_view key, std::string_view value,
+               bool showPasswords) {
+    if (showPasswords || value.empty())
+        return jsonBytes(value);
+    for (const PasswordKey& p : kPasswordKeys) {
+        if (p.section != section || p.key != key)
+            continue;
+        std::string_view read = value.substr(0, p.readLength);
+        if (unscramblePassword(read, p.maxPlain) == read)
+            return Json(passwordPlaceholder(p.placeholderLength));
+    }
+    return jsonBytes(value);
+}
+
+} // namespace
 
 int runDump(const Invocation& inv, std::ostream& out, std::ostream& err) {
     CfgStore store;
@@ -16,7 +54,8 @@ int runDump(const Invocation& inv, std::ostream& out, std::ostream& err) {
         for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k)) {
             Json key = Json::object();
             key["name"] = jsonBytes(store.keyName(k));
-            key["value"] = jsonBytes(store.keyValue(k));
+            key["value"] = valueJson(store.sectionName(s), store.keyName(k), store.keyValue(k),
+                                     inv.showPasswords);
             keys.push_back(std::move(key));
         }
         Json section = Json::object();

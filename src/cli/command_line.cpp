@@ -55,6 +55,9 @@ constexpr CommandHelp kCommands[] = {
      R"(Reads FILE with the editor's reader (no conversion, nothing written) and prints
 {"sections":[{"name":...,"keys":[{"name":...,"value":...}]}]} in store order. Each byte
 is one JSON character: 0x80-0xFF are U+0080-U+00FF, control bytes are written as \u00XX.
+Passwords are stored scrambled and shown so; one stored as plain text (which the writers
+do when a password cannot be scrambled) is shown as the placeholder unless
+--show-passwords is given.
 Exit status 1 when FILE cannot be opened, 2 when it is malformed (the first malformed
 line is named by its number).)",
      "apicfg-tool dump lhntapi.ini"},
@@ -148,6 +151,8 @@ void defineArguments(CLI::App& sub, std::string_view command, Invocation& inv, P
     }
     sub.add_option("FILE", inv.file, "Configuration file")->required();
     if (command == "dump") {
+        sub.add_flag("--show-passwords", inv.showPasswords,
+                     "Print passwords stored unscrambled as they stand");
         sub.add_flag("--json", inv.json, "Accepted for symmetry; the output is always JSON");
     } else if (command == "list") {
         p.kind = sub.add_option("KIND", inv.kind, "Only this kind");

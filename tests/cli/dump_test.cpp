@@ -1,5 +1,7 @@
 #include "tool_fixture.h"
 
+#include "scramble.h"
+
 class DumpCommand : public ToolTest {};
 
 TEST_F(DumpCommand, PrintsTheStoreInFileOrderWithEveryByteAsOneCharacter) {
@@ -41,4 +43,44 @@ TEST_F(DumpCommand, AFileThatCannotBeOpenedIs1AndAMalformedOne2WithItsLine) {
     ToolResult longName = run({"dump", "long.ini"});
     EXPECT_EQ(longName.exitCode, 2);
     EXPECT_NE(longName.err.find("long.ini: line 4:"), std::string::npos) << longName.err;
+}
+
+TEST_F(DumpCommand, APasswordStoredAsPlainTextIsShownOnlyWhenAsked) {
+    // An 11-character CPI-C password cannot be scrambled and stands in the file as typed.
+    const std::string scrambled = scramblePassword("SHORTPW", 20);
+    write("a.ini", configFile({"[CPIC_INFO]", "SYMB_NAME=S", "SEC_PW=ELEVENCHARS", "[GLOBAL]",
+                               "PASSWORD=" + scrambled, "USER_NAME=ELEVENCHARS"}));
+    ToolResult r = run({"dump", "a.ini"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find("{\"name\":\"SEC_PW\",\"value\":\"**********\"}"), std::string::npos);
+    EXPECT_NE(r.out.find("{\"name\":\"PASSWORD\",\"value\":\"" + scrambled + "\"}"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("{\"name\":\"USER_NAME\",\"value\":\"ELEVENCHARS\"}"), std::string::npos);
+
+    ToolResult shown = run({"dump", "--show-passwords", "a.ini"});
+    EXPECT_NE(shown.out.find("{\"name\":\"SEC_PW\",\"value\":\"ELEVENCHARS\"}"), std::string::npos);
+}
+
+TEST_F(DumpCommand, NoCommandShowsAStoredPasswordWithoutBeingAsked) {
+    write(
+        "a.ini",
+        configFile({"[GLOBAL]", "USER_NAME=U", "PASSWORD=" + scramblePassword("G1PASS", 28),
+                    "[CPIC_INFO]", "SYMB_NAME=S", "REMOTE_TP=T", "SEC_TYPE=2", "SEC_PW=C1PASSWORDX",
+                    "[NODEX_SYSTEM]", "HOST_NAME=H", "PASSWORD=" + scramblePassword("S1PASS", 20),
+                    "[NODEX_COMMON]", "PASSWORD=M1PASS"}));
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"dump", "a.ini"},
+                                               {"list", "a.ini"},
+                                               {"get", "a.ini", "global"},
+                                               {"get", "a.ini", "cpic", "S"},
+                                               {"get", "a.ini", "system", "H"},
+                                               {"get", "a.ini", "common"},
+                                               {"check", "a.ini"},
+                                               {"check", "--json", "a.ini"}}) {
+        ToolResult r = run(args);
+        for (const char* password : {"G1PASS", "C1PASSWORDX", "S1PASS", "M1PASS"}) {
+            EXPECT_EQ(r.out.find(password), std::string::npos) << args[0] << " " << password;
+            EXPECT_EQ(r.err.find(password), std::string::npos) << args[0] << " " << password;
+        }
+    }
 }
