@@ -1,0 +1,35 @@
+// A combo box with the platform's list operations: add (in sorted place when the box is
+// sorted), find by prefix, select by index. An editable box can take capitals only.
+#pragma once
+
+#include <QComboBox>
+#include <QPointer>
+
+class TelaInputRule;
+
+class TelaComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit TelaComboBox(QWidget* parent = nullptr);
+
+    void setSorted(bool on) { m_sorted = on; }
+    bool sorted() const { return m_sorted; }
+    // Editable boxes only; call after the box was made editable.
+    void setUpperCase(bool on);
+
+    // Adds a text and returns its index.
+    int AddString(const QString& text);
+    // The first entry after start (wrapping round; -1 searches from the top) that begins
+    // with prefix, letter case ignored; -1 when there is none.
+    int FindString(int start, const QString& prefix) const;
+    // Selects the entry FindString finds and returns its index; -1 selects nothing.
+    int SelectString(int start, const QString& prefix);
+    // Selects an entry by index; -1 selects none and empties an editable box's field.
+    void SetCurSel(int index);
+    int GetCurSel() const { return currentIndex(); }
+    void ResetContent() { clear(); }
+
+private:
+    bool m_sorted = false;
+    QPointer<TelaInputRule> m_rule; // on the field of an editable box
+};

@@ -1,0 +1,60 @@
+#include "tela_edit.h"
+
+#include "tela_input_rule.h"
+
+namespace {
+
+// Judging is on while a user's action is handled, whatever way the handler is left.
+class UserAction {
+public:
+    explicit UserAction(TelaInputRule& rule) : m_rule(rule) { m_rule.setJudging(true); }
+    ~UserAction() { m_rule.setJudging(false); }
+    UserAction(const UserAction&) = delete;
+    UserAction& operator=(const UserAction&) = delete;
+
+private:
+    TelaInputRule& m_rule;
+};
+
+} // namespace
+
+TelaEdit::TelaEdit(QWidget* parent) : QLineEdit(parent), m_rule(new TelaInputRule(this)) {
+    m_rule->setJudging(false);
+    setValidator(m_rule);
+}
+
+void TelaEdit::keyPressEvent(QKeyEvent* event) {
+    const UserAction user(*m_rule);
+    QLineEdit::keyPressEvent(event);
+}
+
+void TelaEdit::inputMethodEvent(QInputMethodEvent* event) {
+    const UserAction user(*m_rule);
+    QLineEdit::inputMethodEvent(event);
+}
+
+void TelaEdit::dropEvent(QDropEvent* event) {
+    const UserAction user(*m_rule);
+    QLineEdit::dropEvent(event);
+}
+
+void TelaEdit::contextMenuEvent(QContextMenuEvent* event) {
+    const UserAction user(*m_rule); // Paste from the menu
+    QLineEdit::contextMenuEvent(event);
+}
+
+void TelaEdit::setLimit(int limit) {
+    m_rule->setLimit(limit);
+}
+
+int TelaEdit::limit() const {
+    return m_rule->limit();
+}
+
+void TelaEdit::setUpperCase(bool on) {
+    m_rule->setUpperCase(on);
+}
+
+bool TelaEdit::upperCase() const {
+    return m_rule->upperCase();
+}
