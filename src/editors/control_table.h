@@ -1,0 +1,33 @@
+// A page describes its controls in one table: which widget of its layout each control id
+// is, which data member it exchanges, and its limit, style, legend and help topic. The
+// sheet base does the rest (styles, legends, data exchange both ways, limit checks, help).
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+enum ControlStyle : unsigned {
+    kStyleNone = 0,
+    kStyleUpperCase = 1, // every typed letter becomes a capital
+    kStylePassword = 2,  // input hidden
+    kStyleSorted = 4,    // list entries kept in letter order
+};
+
+// The data member a control exchanges: text for edit fields, editable combo boxes and list
+// boxes (the selected text); an integer for check boxes (0 or 1), drop-down lists and
+// radio groups (the selected index, -1 for none). A radio button with an integer starts a
+// group; the radio buttons after it in the table without a member belong to that group.
+using ControlValue = std::variant<std::monostate, std::string*, int*>;
+
+struct ControlSpec {
+    int id = 0;                  // the control id of the layout
+    const char* objectName = ""; // the widget's object name in the layout
+    ControlValue value{};        // the data member, if the control has one
+    int limit = 0;               // most characters the field takes; 0 for no limit
+    unsigned style = kStyleNone; // ControlStyle bits
+    int legend = 0;              // string id of the control's text; 0 for none
+    int helpTopic = 0;           // help context; 0 for the page's default topic
+};
+
+using ControlTable = std::vector<ControlSpec>;

@@ -1,0 +1,51 @@
+#include "cpic_basic_page.h"
+
+#include "sheet_text.h"
+#include "string_ids.h"
+#include "tela_combo_box.h"
+#include "ui_cpic_basic.h"
+
+CPgCpicBas::CPgCpicBas() : SheetPage(helpTopic(1)), m_ui(std::make_unique<Ui::CpicBasicPage>()) {
+    m_ui->setupUi(this);
+    CpicBasicValues& v = values;
+    setControls({
+        {kSymbNameLabel, "symbNameLabel", {}, 0, kStyleNone, ids::kCpicLegendSymbName, 0},
+        {kSymbName, "symbNameEdit", &v.symbName, 8, kStyleUpperCase, 0, 14},
+        {kLocalLuLabel, "localLuLabel", {}, 0, kStyleNone, ids::kCpicLegendLocalLu, 0},
+        {kLocalLu, "localLuEdit", &v.localLu, 8, kStyleNone, 0, 15},
+        {kModeLabel, "modeLabel", {}, 0, kStyleNone, ids::kCpicLegendMode, 0},
+        {kMode, "modeCombo", &v.mode, 0, kStyleUpperCase | kStyleSorted, 0, 16},
+        {kServiceTp, "serviceTpCheck", &v.serviceTp, 0, kStyleNone, ids::kCpicLegendServiceTp, 22},
+        {kRemoteTpLabel, "remoteTpLabel", {}, 0, kStyleNone, ids::kCpicLegendRemoteTp, 0},
+        {kRemoteTp, "remoteTpEdit", &v.remoteTp, 64, kStyleNone, 0, 21},
+        {kPartnerGroup, "partnerGroup", {}, 0, kStyleNone, ids::kCpicLegendPartnerGroup, 0},
+        {kQualifiedRadio, "qualifiedRadio", &v.partnerRadio, 0, kStyleNone,
+         ids::kCpicLegendQualified, 17},
+        {kAliasRadio, "aliasRadio", {}, 0, kStyleNone, ids::kCpicLegendAlias, 20},
+        {kNetworkId, "networkIdEdit", &v.networkId, 8, kStyleUpperCase, 0, 17},
+        {kLuName, "luNameEdit", &v.luName, 8, kStyleUpperCase, 0, 17},
+        {kPartnerAlias, "partnerAliasEdit", &v.partnerAlias, 8, kStyleNone, 0, 20},
+    });
+    connect(m_ui->qualifiedRadio, &QRadioButton::clicked, this,
+            [this] { applyPartnerRule(false); });
+    connect(m_ui->aliasRadio, &QRadioButton::clicked, this, [this] { applyPartnerRule(true); });
+}
+
+CPgCpicBas::~CPgCpicBas() = default;
+
+void CPgCpicBas::initPage() {
+    applyPartnerRule(values.partnerRadio == 1);
+    TelaComboBox& modes = *m_ui->modeCombo;
+    for (const std::string& name : values.modeNames)
+        modes.AddString(fromBytes(name));
+    values.modeNames.clear();
+    // The stored mode shows as the first offered name it begins; a mode that begins none
+    // leaves the field empty.
+    modes.SelectString(-1, fromBytes(values.mode));
+}
+
+void CPgCpicBas::applyPartnerRule(bool alias) {
+    enableControl(kNetworkId, !alias);
+    enableControl(kLuName, !alias);
+    enableControl(kPartnerAlias, alias);
+}

@@ -1,0 +1,104 @@
+#include "cpic_sheet.h"
+
+#include "cfg_doc.h"
+#include "cpic_records.h"
+#include "messages.h"
+#include "mode_names.h"
+#include "string_ids.h"
+
+namespace {
+
+constexpr std::size_t kModeLimit = 8;
+
+PropertySheet::Help cpicHelp() {
+    return {helpTopic(11), {helpTopic(12), helpTopic(13)}, helpTopic(1)};
+}
+
+} // namespace
+
+CPsCpic::CPsCpic(const std::string& title) : PropertySheet(title, cpicHelp(), kMbIconStop) {}
+
+CPsCpic::~CPsCpic() = default;
+
+int CPsCpic::Run(CCfgDoc& doc, const std::string& symbName) {
+    addPage(m_basic);
+    addPage(m_security);
+    setDocument(doc);
+    CpicSideInfoRecord record;
+    record.symbName = symbName;
+    if (!cpicReadEntry(doc.store(), record))
+        return reportUnreadable();
+    spreadRecord(record, !symbName.empty());
+    fillModeNameList(m_basic.values.modeNames);
+    return runModal();
+}
+
+void CPsCpic::spreadRecord(const CpicSideInfoRecord& record, bool existing) {
+    CpicBasicValues& basic = m_basic.values;
+    if (record.pluType == 0) {
+        basic.partnerAlias = record.partnerLu;
+        basic.partnerRadio = 1;
+    } else {
+        // A qualified name is split at its first period; without one both parts stay empty.
+        const auto period = record.partnerLu.find('.');
+        if (period != std::string::npos) {
+            basic.networkId = record.partnerLu.substr(0, period);
+            basic.luName = record.partnerLu.substr(period + 1);
+        }
+        basic.partnerRadio = 0;
+    }
+    basic.symbName = record.symbName;
+    basic.mode = record.mode;
+    basic.remoteTp = record.remoteTp;
+    basic.localLu = record.localLu;
+    basic.serviceTp = record.tpType;
+    CpicSecurityValues& security = m_security.values;
+    security.userId = record.userId;
+    security.password = existing ? m_password.hold(record.password) : record.password;
+    security.secTypeIndex = cpicIndexOfSecType(record.secType);
+    m_storedSecType = record.secType;
+}
+
+bool CPsCpic::checkValues() {
+    CpicBasicValues& basic = m_basic.values;
+    if (basic.mode.size() > kModeLimit) {
+        showCheckMessage(ids::kCpicMsgModeTooLong);
+        return false;
+    }
+    if (basic.partnerAlias.empty() && basic.partnerRadio != 0)
+        basic.partnerAlias.assign(1, '*');
+    const CpicSecurityValues& security = m_security.values;
+    if (security.secTypeIndex != 0 && security.userId.empty()) {
+        showCheckMessage(ids::kCpicMsgUserIdRequired);
+        return false;
+    }
+    return true;
+}
+
+CpicSideInfoRecord CPsCpic::gatherRecord() const {
+    const CpicBasicValues& basic = m_basic.values;
+    const CpicSecurityValues& security = m_security.values;
+    CpicSideInfoRecord record;
+    record.symbName = basic.symbName;
+    record.mode = basic.mode;
+    record.remoteTp = basic.remoteTp;
+    record.localLu = basic.localLu;
+    record.tpType = basic.serviceTp;
+    record.userId = security.userId;
+    if (basic.partnerRadio == 1) {
+        record.partnerLu = basic.partnerAlias;
+        record.pluType = 0;
+    } else {
+        record.partnerLu = basic.networkId;
+        record.partnerLu.append(1, '.').append(basic.luName);
+        record.pluType = 1;
+    }
+    record.password = m_password.resolve(security.password);
+    const int secType = cpicSecTypeOfIndex(security.secTypeIndex);
+    record.secType = secType >= 0 ? secType : m_storedSecType;
+    return record;
+}
+
+int CPsCpic::writeRecord(int& failureFlag, int& errorCode) {
+    return cpicWriteEntry(document().store(), gatherRecord(), failureFlag, errorCode);
+}

@@ -1,0 +1,42 @@
+// The CPI-C side information sheet: one entry of the configuration, spread over a basic
+// page and a security page, checked and written back on OK.
+#pragma once
+
+#include "cpic_basic_page.h"
+#include "cpic_security_page.h"
+#include "password_placeholder.h"
+#include "property_sheet.h"
+#include "record_types.h"
+
+#include <string>
+
+class CCfgDoc;
+
+class CPsCpic : public PropertySheet {
+    Q_OBJECT
+public:
+    explicit CPsCpic(const std::string& title);
+    ~CPsCpic() override;
+
+    // Opens the entry of that symbolic destination name (the empty name: a new entry).
+    // 1 when the user confirmed with OK and the entry was written; 0 otherwise, also when
+    // the entry could not be read (reported as code 66, no sheet shown).
+    int Run(CCfgDoc& doc, const std::string& symbName);
+
+    CPgCpicBas& basicPage() { return m_basic; }
+    CPgCpicSec& securityPage() { return m_security; }
+
+protected:
+    bool checkValues() override;
+    int writeRecord(int& failureFlag, int& errorCode) override;
+
+private:
+    void spreadRecord(const CpicSideInfoRecord& record, bool existing);
+    CpicSideInfoRecord gatherRecord() const;
+
+    CPgCpicBas m_basic;
+    CPgCpicSec m_security;
+    PasswordPlaceholder m_password{CPgCpicSec::kPasswordLimit};
+    // SEC_TYPE as read: written back when the list shows none of its entries.
+    int m_storedSecType = 0;
+};

@@ -1,0 +1,28 @@
+// The password placeholder: an existing record's password field shows a run of asterisks
+// as long as the field's limit, and the sheet keeps the stored password apart. On OK a
+// field that still holds exactly the placeholder stands for the stored password.
+#pragma once
+
+#include <string>
+
+class PasswordPlaceholder {
+public:
+    explicit PasswordPlaceholder(int fieldLimit)
+        : m_placeholder(static_cast<std::size_t>(fieldLimit), '*') {}
+
+    // An existing record: keeps its password and returns what the field shows.
+    const std::string& hold(const std::string& stored) {
+        m_stored = stored;
+        return m_placeholder;
+    }
+    // The password to write for what the field holds.
+    const std::string& resolve(const std::string& field) const {
+        return field == m_placeholder ? m_stored : field;
+    }
+    const std::string& text() const { return m_placeholder; }
+    const std::string& stored() const { return m_stored; }
+
+private:
+    std::string m_placeholder;
+    std::string m_stored; // empty for a new record
+};

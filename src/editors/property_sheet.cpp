@@ -1,0 +1,142 @@
+#include "property_sheet.h"
+
+#include "cfg_doc.h"
+#include "messages.h"
+#include "sheet_page.h"
+#include "tela_environment.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <utility>
+
+PropertySheet::PropertySheet(const std::string& title, Help help, int messageStyle)
+    : QDialog(nullptr), m_help(std::move(help)), m_messageStyle(messageStyle),
+      m_tabs(new QTabWidget(this)),
+      m_buttons(new QDialogButtonBox(
+          QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this)) {
+    setWindowTitle(QString::fromStdString(title));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addWidget(m_buttons);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &PropertySheet::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &PropertySheet::reject);
+    connect(m_buttons, &QDialogButtonBox::helpRequested, this, &PropertySheet::showButtonHelp);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &PropertySheet::onTabChanged);
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    f1->setContext(Qt::WindowShortcut);
+    connect(f1, &QShortcut::activated, this, &PropertySheet::helpRequest);
+}
+
+PropertySheet::~PropertySheet() {
+    // The pages, members of the derived sheet, are gone by now; their tabs follow with the
+    // widget tree and must not reach this sheet on the way.
+    disconnect(m_tabs, nullptr, this, nullptr);
+    m_pages.clear();
+}
+
+void PropertySheet::addPage(SheetPage& page) {
+    m_pages.push_back(&page);
+    // Each tab holds its page in a frame of its own: a page that goes away empties its
+    // frame and leaves the tabs as they are.
+    auto* frame = new QWidget;
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(&page);
+    const QSignalBlocker block(m_tabs);
+    m_tabs->addTab(frame, page.caption());
+}
+
+SheetPage* PropertySheet::activePage() const {
+    return m_current >= 0 && m_current < static_cast<int>(m_pages.size()) ? m_pages[m_current]
+                                                                          : nullptr;
+}
+
+int PropertySheet::activeIndex() const {
+    return m_current;
+}
+
+bool PropertySheet::setActivePage(int index) {
+    if (index == m_current || index < 0 || index >= static_cast<int>(m_pages.size()))
+        return index == m_current;
+    m_tabs->setCurrentIndex(index);
+    return m_current == index;
+}
+
+void PropertySheet::onTabChanged(int index) {
+    if (m_switching)
+        return;
+    m_switching = true;
+    // The page being left must give its values back first; while it refuses, it stays.
+    if (SheetPage* old = activePage()) {
+        m_tabs->setCurrentIndex(m_current);
+        if (!old->leave()) {
+            m_switching = false;
+            return;
+        }
+        m_tabs->setCurrentIndex(index);
+    }
+    m_current = index;
+    if (SheetPage* now = activePage())
+        now->ensureInitialised();
+    m_switching = false;
+}
+
+int PropertySheet::runModal() {
+    if (m_pages.empty())
+        return 0;
+    {
+        const QSignalBlocker block(m_tabs);
+        m_tabs->setCurrentIndex(0);
+    }
+    m_current = 0;
+    m_pages.front()->ensureInitialised();
+    return exec() == QDialog::Accepted ? 1 : 0;
+}
+
+void PropertySheet::accept() {
+    SheetPage* page = activePage();
+    if (page && !page->leave())
+        return;
+    if (!checkValues())
+        return;
+    int failureFlag = 0;
+    int errorCode = 0;
+    if (!writeRecord(failureFlag, errorCode)) {
+        if (m_doc)
+            m_doc->ReportError(failureFlag, errorCode);
+        return;
+    }
+    QDialog::accept();
+}
+
+void PropertySheet::showCheckMessage(int messageId) const {
+    AppMessageBox(TelaEnvironment::GetUserString(messageId), m_messageStyle);
+}
+
+int PropertySheet::reportUnreadable() {
+    if (m_doc)
+        m_doc->ReportError(0, kErrStore);
+    return 0;
+}
+
+void PropertySheet::showButtonHelp() {
+    showSheetHelp(this, m_help.button);
+}
+
+void PropertySheet::helpRequest() {
+    SheetPage* page = activePage();
+    QWidget* focus = focusWidget();
+    if (page && focus && page->isAncestorOf(focus)) {
+        showSheetHelp(page, page->helpFor(focus));
+        return;
+    }
+    const bool known = m_current >= 0 && m_current < static_cast<int>(m_help.pageHelp.size());
+    showSheetHelp(this, known ? m_help.pageHelp[m_current] : m_help.fallback);
+}

@@ -1,0 +1,183 @@
+#include "sheet_page.h"
+
+#include "messages.h"
+#include "sheet_text.h"
+#include "string_ids.h"
+#include "tela_combo_box.h"
+#include "tela_edit.h"
+#include "tela_environment.h"
+#include "tela_list_box.h"
+#include "tela_user_button.h"
+#include "tela_user_static.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <utility>
+
+SheetPage::SheetPage(HelpRef defaultHelp, QWidget* parent)
+    : QWidget(parent), m_defaultHelp(defaultHelp) {}
+
+void SheetPage::setControls(ControlTable table) {
+    m_table = std::move(table);
+    m_widgets.clear();
+    for (const ControlSpec& spec : m_table) {
+        QWidget* widget = findChild<QWidget*>(QString::fromLatin1(spec.objectName));
+        m_widgets.push_back(widget);
+        if (widget)
+            applyStyle(spec, widget);
+    }
+}
+
+void SheetPage::applyStyle(const ControlSpec& spec, QWidget* widget) {
+    const bool upper = spec.style & kStyleUpperCase;
+    if (auto* edit = qobject_cast<TelaEdit*>(widget)) {
+        edit->setLimit(spec.limit);
+        edit->setUpperCase(upper);
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && (spec.style & kStylePassword))
+        edit->setEchoMode(QLineEdit::Password);
+    if (auto* combo = qobject_cast<TelaComboBox*>(widget)) {
+        combo->setSorted(spec.style & kStyleSorted);
+        combo->setUpperCase(upper);
+    }
+    if (auto* list = qobject_cast<TelaListBox*>(widget))
+        list->setSorted(spec.style & kStyleSorted);
+}
+
+void SheetPage::applyLegend(const ControlSpec& spec, QWidget* widget) {
+    if (spec.legend == 0)
+        return;
+    if (auto* label = qobject_cast<TelaUserStatic*>(widget))
+        label->SetLegend(spec.legend);
+    else
+        TelaUserButton(widget).SetLegend(spec.legend);
+}
+
+void SheetPage::ensureInitialised() {
+    if (m_initialised)
+        return;
+    m_initialised = true;
+    exchange(false);
+    for (std::size_t i = 0; i < m_table.size(); ++i)
+        if (m_widgets[i])
+            applyLegend(m_table[i], m_widgets[i]);
+    initPage();
+}
+
+bool SheetPage::leave() {
+    return !m_initialised || exchange(true);
+}
+
+QWidget* SheetPage::control(int id) const {
+    for (std::size_t i = 0; i < m_table.size(); ++i)
+        if (m_table[i].id == id)
+            return m_widgets[i];
+    return nullptr;
+}
+
+void SheetPage::enableControl(int id, bool on) {
+    if (QWidget* widget = control(id))
+        widget->setEnabled(on);
+}
+
+HelpRef SheetPage::helpFor(const QWidget* widget) const {
+    for (std::size_t i = 0; widget && i < m_table.size(); ++i) {
+        const QWidget* own = m_widgets[i];
+        if (own && (own == widget || own->isAncestorOf(widget)))
+            return m_table[i].helpTopic ? helpTopic(m_table[i].helpTopic) : m_defaultHelp;
+    }
+    return m_defaultHelp;
+}
+
+std::vector<QRadioButton*> SheetPage::radioGroup(std::size_t index) const {
+    std::vector<QRadioButton*> group;
+    for (std::size_t i = index; i < m_table.size(); ++i) {
+        auto* radio = qobject_cast<QRadioButton*>(m_widgets[i]);
+        if (!radio || (i > index && !std::holds_alternative<std::monostate>(m_table[i].value)))
+            break;
+        group.push_back(radio);
+    }
+    return group;
+}
+
+bool SheetPage::exchange(bool save) {
+    for (std::size_t i = 0; i < m_table.size(); ++i) {
+        const ControlSpec& spec = m_table[i];
+        QWidget* widget = m_widgets[i];
+        if (!widget || std::holds_alternative<std::monostate>(spec.value))
+            continue;
+        if (auto* const* text = std::get_if<std::string*>(&spec.value)) {
+            if (save) {
+                if (!saveText(spec, widget))
+                    return false;
+            } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+                edit->setText(fromBytes(**text));
+            } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                combo->setEditText(fromBytes(**text));
+            } else if (auto* list = qobject_cast<TelaListBox*>(widget)) {
+                const auto found = list->findItems(fromBytes(**text), Qt::MatchFixedString);
+                list->setCurrentItem(found.isEmpty() ? nullptr : found.first());
+            }
+            continue;
+        }
+        int& number = *std::get<int*>(spec.value);
+        if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+            if (save)
+                number = check->isChecked() ? 1 : 0;
+            else
+                check->setChecked(number != 0);
+        } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            if (save)
+                number = combo->currentIndex();
+            else
+                combo->setCurrentIndex(number < combo->count() ? number : -1);
+        } else if (qobject_cast<QRadioButton*>(widget)) {
+            const auto group = radioGroup(i);
+            if (save) {
+                number = -1;
+                for (std::size_t r = 0; r < group.size(); ++r)
+                    if (group[r]->isChecked())
+                        number = static_cast<int>(r);
+            } else {
+                // Buttons of one group exclude each other; none checked needs them apart.
+                for (std::size_t r = 0; r < group.size(); ++r) {
+                    group[r]->setAutoExclusive(false);
+                    group[r]->setChecked(static_cast<int>(r) == number);
+                    group[r]->setAutoExclusive(true);
+                }
+            }
+        }
+    }
+    return true;
+}
+
+bool SheetPage::saveText(const ControlSpec& spec, QWidget* widget) {
+    QString text;
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        text = edit->text();
+    else if (auto* combo = qobject_cast<QComboBox*>(widget))
+        text = combo->currentText();
+    else if (auto* list = qobject_cast<TelaListBox*>(widget))
+        text = list->GetText(list->GetCurSel());
+    if (spec.limit > 0 && text.size() > spec.limit) {
+        refuseLength(spec, widget);
+        return false;
+    }
+    *std::get<std::string*>(spec.value) = toBytes(text);
+    return true;
+}
+
+void SheetPage::refuseLength(const ControlSpec& spec, QWidget* widget) {
+    // The framework's own text, when the language library does not hold one.
+    std::string pattern = TelaEnvironment::GetUserString(ids::kTooManyCharacters);
+    if (pattern.empty())
+        pattern = "Please enter no more than %1 characters.";
+    const QString message =
+        QString::fromStdString(pattern).replace(QLatin1String("%1"), QString::number(spec.limit));
+    AppMessageBox(message.toStdString(), kMbExclamation);
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->selectAll();
+}

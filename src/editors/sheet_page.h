@@ -1,0 +1,64 @@
+// One tab page of an editor sheet. A page builds its widgets from its layout, hands the
+// base its control table, and keeps its values in data members; the base moves them into
+// the controls when the page is first shown and back (with the limit checks) whenever the
+// page is left. A page never shown keeps the values the sheet put into its members.
+#pragma once
+
+#include "control_table.h"
+#include "sheet_help.h"
+
+#include <QWidget>
+
+class QRadioButton;
+
+class SheetPage : public QWidget {
+    Q_OBJECT
+public:
+    // The default help is what a request for a control without a topic shows.
+    explicit SheetPage(HelpRef defaultHelp, QWidget* parent = nullptr);
+
+    // The tab caption: the layout's own title.
+    QString caption() const { return windowTitle(); }
+
+    // First show: data members into the controls, legends, then the page's own set-up.
+    void ensureInitialised();
+    bool isInitialised() const { return m_initialised; }
+
+    // Leaving the page: the controls into the data members, checking the limits. On a
+    // field over its limit: the length message, the focus on the field, and false. A page
+    // never shown has nothing to leave.
+    bool leave();
+
+    // Re-reads the controls into the data members (after a Browse, say), with the checks.
+    bool refreshMembers() { return exchange(true); }
+
+    // The help of a control (or of a widget inside one); the page's default otherwise.
+    HelpRef helpFor(const QWidget* widget) const;
+    HelpRef defaultHelp() const { return m_defaultHelp; }
+
+    // The widget of a control id, or null when the table has no such id.
+    QWidget* control(int id) const;
+    template <typename W> W* controlAs(int id) const { return qobject_cast<W*>(control(id)); }
+    void enableControl(int id, bool on);
+
+protected:
+    // Called once, after the layout's widgets exist: applies limits and styles.
+    void setControls(ControlTable table);
+    // The page's own initialisation, after the base filled the controls and set the
+    // legends: fill lists, select entries, apply enable rules.
+    virtual void initPage() {}
+
+private:
+    bool exchange(bool save);
+    bool saveText(const ControlSpec& spec, QWidget* widget);
+    void applyStyle(const ControlSpec& spec, QWidget* widget);
+    void applyLegend(const ControlSpec& spec, QWidget* widget);
+    // The radio buttons of the group that the radio of the table row at index starts.
+    std::vector<QRadioButton*> radioGroup(std::size_t index) const;
+    void refuseLength(const ControlSpec& spec, QWidget* widget);
+
+    ControlTable m_table;
+    std::vector<QWidget*> m_widgets; // per row; children of this page
+    HelpRef m_defaultHelp;
+    bool m_initialised = false;
+};
