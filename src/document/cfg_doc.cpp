@@ -104,7 +104,8 @@ bool CCfgDoc::OnSaveDocument(const std::string& path) {
         cfgClear(m_store);
     }
     // Read back at once, so that the store is always what the file on disk reads as.
-    return OnOpenDocument(path);
+    m_readBackFailed = !OnOpenDocument(path);
+    return !m_readBackFailed;
 }
 
 void CCfgDoc::OnCloseDocument() {
@@ -128,9 +129,12 @@ bool CCfgDoc::DoSave(const std::string& path, bool replace) {
             QueryClientType() == kClientTypeAlternate ? kAlternateFileName : kDefaultFileName;
         SetPathName(directory + kPathSeparator + name);
     }
+    m_readBackFailed = false;
     bool saved = CDocument::DoSave(requested, replace);
+    // A save whose read-back failed has left the document empty, as a failed open does;
+    // under its old name a later save would put that empty document over the file.
     if (!saved)
-        SetPathName(kept);
+        SetPathName(m_readBackFailed ? std::string() : kept);
     return saved;
 }
 

@@ -60,4 +60,5 @@ private:
                         const std::vector<std::string>& profiles);
 
     CfgStore m_store;
+    bool m_readBackFailed = false; // the last save wrote the file but could not read it back
 };

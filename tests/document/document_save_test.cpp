@@ -114,6 +114,28 @@ TEST_F(DocumentSave, FailedWriteKeepsTheEditedDocumentAndTheFileOnDisk) {
     EXPECT_EQ(tree(dir).size(), 1u);
 }
 
+TEST_F(DocumentSave, FailedReadBackLeavesTheWrittenFileAndAnEmptyUnnamedDocument) {
+    spit(at("r.ini"), kSavedEmpty);
+    ASSERT_TRUE(doc.OpenDocument(at("r.ini")));
+    // A profile that reads back in the older form and whose rewrite its check refuses.
+    fill(doc.store(), {{"LUX_PROFILE",
+                        {{"PROFILE_NAME", "lower"},
+                         {"SESSION", "OLD%,*,1,,TCP/IP,,ENC_OFF"},
+                         {"SESSION", ",*,1,,TCP/IP,,ENC_OFF"},
+                         {"SESSION", ",*,1,,TCP/IP,,ENC_OFF"},
+                         {"SESSION", ",*,1,,TCP/IP,,ENC_OFF"}}}});
+    doc.SetModifiedFlag(true);
+    const std::string written = cfgWriteBuffer(doc.store());
+
+    EXPECT_FALSE(doc.DoFileSave());
+    EXPECT_EQ(shown, (std::vector<Shown>{{"Bad profile name.", 0}, storeFailure()}));
+    EXPECT_EQ(slurp(at("r.ini")), written); // the user's work is on disk
+    EXPECT_TRUE(doc.store().empty());
+    EXPECT_FALSE(doc.IsModified());
+    // Saving the empty document again must not go over that file unasked.
+    EXPECT_EQ(doc.GetPathName(), "");
+}
+
 TEST_F(DocumentSave, ReportErrorShowsTheMessageOfACodeOrNothing) {
     doc.ReportError(0, 66);
     doc.ReportError(1, 14);
