@@ -67,3 +67,21 @@ TEST_F(ListCommand, ErrorsOfUseAndUnreadableFiles) {
     write("bad.ini", configFile({"[A"}));
     EXPECT_EQ(run({"list", "bad.ini"}).exitCode, 2);
 }
+
+TEST_F(ListCommand, NamesWithBytesAboveAsciiAreListedAsUtf8AndFoundAgainByThatName) {
+    write("a.ini", configFile({"[CLIENT_ATTACH]",
+                               "TP_NAME=Z\xFC"
+                               "RICH",
+                               "PATH=p"}));
+    ToolResult r = run({"list", "a.ini", "tp"});
+    EXPECT_EQ(r.out, "tp\tZ\xC3\xBCRICH\n");
+    ToolResult get = run({"get", "a.ini", "tp", "Z\xC3\xBCRICH"});
+    EXPECT_EQ(get.exitCode, 0) << get.err;
+    EXPECT_NE(get.out.find("\"TP_NAME\":\"Z\xC3\xBCRICH\""), std::string::npos);
+    // An argument that is not UTF-8 is taken byte for byte.
+    EXPECT_EQ(run({"get", "a.ini", "tp",
+                   "Z\xFC"
+                   "RICH"})
+                  .exitCode,
+              0);
+}
