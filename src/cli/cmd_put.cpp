@@ -125,37 +125,28 @@ WriteResult writeRecord(CfgStore& store, ToolKind kind, const Json& input) {
     return w;
 }
 
+template <typename Record> bool fits(const Json& input, std::string& error) {
+    Record r;
+    return applyJson(input, r, error);
+}
+
 // The record's JSON is checked against the kind's fields before FILE is touched.
 bool validInput(ToolKind kind, const Json& input, std::string& error) {
     switch (kind) {
-    case ToolKind::Global: {
-        GlobalRecord r;
-        return applyJson(input, r, error);
-    }
-    case ToolKind::Appc: {
-        AppcRecord r;
-        return applyJson(input, r, error);
-    }
-    case ToolKind::Cpic: {
-        CpicSideInfoRecord r;
-        return applyJson(input, r, error);
-    }
-    case ToolKind::Tp: {
-        AttachTpRecord r;
-        return applyJson(input, r, error);
-    }
-    case ToolKind::Lux: {
-        LuxProfileRecord r;
-        return applyJson(input, r, error);
-    }
-    case ToolKind::System: {
-        MidrangeSystemRecord r;
-        return applyJson(input, r, error);
-    }
-    case ToolKind::Common: {
-        MidrangeCommonRecord r;
-        return applyJson(input, r, error);
-    }
+    case ToolKind::Global:
+        return fits<GlobalRecord>(input, error);
+    case ToolKind::Appc:
+        return fits<AppcRecord>(input, error);
+    case ToolKind::Cpic:
+        return fits<CpicSideInfoRecord>(input, error);
+    case ToolKind::Tp:
+        return fits<AttachTpRecord>(input, error);
+    case ToolKind::Lux:
+        return fits<LuxProfileRecord>(input, error);
+    case ToolKind::System:
+        return fits<MidrangeSystemRecord>(input, error);
+    case ToolKind::Common:
+        return fits<MidrangeCommonRecord>(input, error);
     case ToolKind::Midrange:
         break;
     }

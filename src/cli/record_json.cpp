@@ -2,6 +2,7 @@
 
 #include "latin1.h"
 
+#include <cstdio>
 #include <initializer_list>
 #include <limits>
 

@@ -5,14 +5,14 @@
 namespace {
 
 constexpr std::array<ToolKindInfo, 8> kKinds = {{
-    {ToolKind::Global, "global", 16, "", 14},
-    {ToolKind::Appc, "appc", 26, "", 0},
-    {ToolKind::Cpic, "cpic", 12, "SYMB_NAME", 10},
-    {ToolKind::Tp, "tp", 13, "TP_NAME", 0},
-    {ToolKind::Lux, "lux", 27, "PROFILE_NAME", 0},
-    {ToolKind::Midrange, "midrange", 28, "", 0},
-    {ToolKind::System, "system", 28, "HOST_NAME", 10},
-    {ToolKind::Common, "common", 28, "", 10},
+    {ToolKind::Global, "global", 16, ""},
+    {ToolKind::Appc, "appc", 26, ""},
+    {ToolKind::Cpic, "cpic", 12, "SYMB_NAME"},
+    {ToolKind::Tp, "tp", 13, "TP_NAME"},
+    {ToolKind::Lux, "lux", 27, "PROFILE_NAME"},
+    {ToolKind::Midrange, "midrange", 28, ""},
+    {ToolKind::System, "system", 28, "HOST_NAME"},
+    {ToolKind::Common, "common", 28, ""},
 }};
 
 constexpr std::array<ToolKind, 6> kOptionOrder = {ToolKind::Global, ToolKind::Appc,

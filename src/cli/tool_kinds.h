@@ -12,7 +12,6 @@ struct ToolKindInfo {
     std::string_view name;    // as typed: "global", "cpic", ...
     int optionKind;           // 16, 26, 12, 13, 27 or 28
     std::string_view nameKey; // the key that names a record; empty for one-record kinds
-    int placeholderLength;    // asterisks shown for a stored password; 0 without password
 };
 
 const ToolKindInfo& kindInfo(ToolKind kind);
