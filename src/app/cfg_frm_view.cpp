@@ -48,8 +48,7 @@ void CCfgFrmView::OnInitialUpdate() {
     }
     for (const OptionKind& k : optionKinds())
         AddOption(k.labelId, k.kind);
-    // Selecting the first entry refreshes through the selection change; when it already was
-    // selected, the records of the new document are listed here.
+    // One refresh, here, whether or not the first entry was selected already.
     QListWidget* options = m_ui->optionsList;
     const QSignalBlocker quiet(options);
     options->setCurrentRow(0);
@@ -89,17 +88,18 @@ void CCfgFrmView::fitFrameToForm() {
 }
 
 void CCfgFrmView::AddOption(int labelId, int kind) {
+    // An entry is reused when it has the text and the kind already, so that a new document
+    // does not add the options again; without a language library every label is empty, and
+    // the six kinds must still be six entries.
     const QString text = userString(labelId);
     QListWidget* options = m_ui->optionsList;
-    QListWidgetItem* item = nullptr;
-    const QList<QListWidgetItem*> found = options->findItems(text, Qt::MatchExactly);
-    if (!found.isEmpty()) {
-        item = found.front();
-    } else {
-        item = new QListWidgetItem(text);
-        options->addItem(item); // the list owns the item
+    for (QListWidgetItem* item : options->findItems(text, Qt::MatchExactly)) {
+        if (item->data(Qt::UserRole).toInt() == kind)
+            return;
     }
+    auto* item = new QListWidgetItem(text);
     item->setData(Qt::UserRole, kind);
+    options->addItem(item); // the list owns the item
 }
 
 void CCfgFrmView::RefreshRecords() {

@@ -288,3 +288,28 @@ TEST_F(MainWindowTest, ThousandsOfRecordsAreListedAsAModel) {
     EXPECT_EQ(ui().recordsList->model()->index(4999, 0).data().toString(), "E4999");
     EXPECT_EQ(selectedRow(), 0);
 }
+
+TEST_F(MainWindowTest, WithoutTheTextsEveryKindIsStillThere) {
+    // A library that holds none of the texts, found before any other.
+    QFile library(path("LHCENU.lang"));
+    ASSERT_TRUE(library.open(QIODevice::WriteOnly));
+    library.write("# no texts\n");
+    library.close();
+    const QByteArray kept = qgetenv("APICFG_LANG_DIR");
+    qputenv("APICFG_LANG_DIR", m_dir.path().toLocal8Bit());
+    m_app = std::make_unique<CCfgApp>();
+    CCfgApp::Options options;
+    options.singleInstance = false;
+    options.programDir = m_dir.path();
+    ASSERT_EQ(m_app->InitInstance({}, options), CCfgApp::Start::Running);
+    qputenv("APICFG_LANG_DIR", kept);
+
+    QListWidget* list = ui().optionsList;
+    ASSERT_EQ(list->count(), 6);
+    for (int row = 0; row < 6; ++row)
+        EXPECT_EQ(list->item(row)->text(), "");
+    EXPECT_EQ(list->item(5)->data(Qt::UserRole).toInt(), kKindMidrange);
+    frame().ui().actionFileNew->trigger();
+    EXPECT_EQ(list->count(), 6);
+    EXPECT_EQ(frame().windowTitle(), "Untitled");
+}
