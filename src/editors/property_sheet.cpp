@@ -96,7 +96,15 @@ int PropertySheet::runModal() {
         m_tabs->setCurrentIndex(0);
     }
     m_current = 0;
-    m_pages.front()->ensureInitialised();
+    SheetPage& first = *m_pages.front();
+    first.ensureInitialised();
+    // The sheet opens with the keyboard in the first page's first field, not on the tabs.
+    for (QWidget* w = first.nextInFocusChain(); w != &first; w = w->nextInFocusChain()) {
+        if (first.isAncestorOf(w) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
     return exec() == QDialog::Accepted ? 1 : 0;
 }
 

@@ -73,6 +73,7 @@ protected:
 TEST_F(CpicSheet, ANewEntryOpensWithTheDefaultsAndTheRulesApplied) {
     const int result = run("", [&](QDialog& shown) {
         EXPECT_EQ(shown.windowTitle(), "CPI-C");
+        EXPECT_EQ(shown.focusWidget(), &basic(Bas::kSymbName));
         EXPECT_EQ(basic(Bas::kSymbName).text(), "");
         EXPECT_EQ(basic(Bas::kLocalLu).text(), "*");
         auto& mode = basic<TelaComboBox>(Bas::kMode);
