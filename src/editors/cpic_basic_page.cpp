@@ -26,9 +26,15 @@ CPgCpicBas::CPgCpicBas() : SheetPage(helpTopic(1)), m_ui(std::make_unique<Ui::Cp
         {kLuName, "luNameEdit", &v.luName, 8, kStyleUpperCase, 0, 17},
         {kPartnerAlias, "partnerAliasEdit", &v.partnerAlias, 8, kStyleNone, 0, 20},
     });
-    connect(m_ui->qualifiedRadio, &QRadioButton::clicked, this,
-            [this] { applyPartnerRule(false); });
-    connect(m_ui->aliasRadio, &QRadioButton::clicked, this, [this] { applyPartnerRule(true); });
+    // Checked by a click or by the arrow keys alike.
+    connect(m_ui->qualifiedRadio, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            applyPartnerRule(false);
+    });
+    connect(m_ui->aliasRadio, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            applyPartnerRule(true);
+    });
 }
 
 CPgCpicBas::~CPgCpicBas() = default;

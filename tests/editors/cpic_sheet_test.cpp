@@ -125,9 +125,16 @@ TEST_F(CpicSheet, TheNameRadioWithEmptyFieldsIsRefusedByCode24AndNothingIsWritte
     const int result = run("", [&](QDialog&) {
         QTest::keyClicks(&basic(Bas::kSymbName), "DEST1");
         QTest::keyClicks(&basic(Bas::kRemoteTp), "APPTP");
-        basic<QRadioButton>(Bas::kQualifiedRadio).click();
+        auto& alias = basic<QRadioButton>(Bas::kAliasRadio);
+        alias.setFocus();
+        QTest::keyClick(&alias, Qt::Key_Up); // the arrow keys choose as a click does
+        EXPECT_TRUE(basic<QRadioButton>(Bas::kQualifiedRadio).isChecked());
         EXPECT_TRUE(basic(Bas::kNetworkId).isEnabled());
         EXPECT_FALSE(basic(Bas::kPartnerAlias).isEnabled());
+        alias.click();
+        EXPECT_FALSE(basic(Bas::kNetworkId).isEnabled());
+        EXPECT_TRUE(basic(Bas::kPartnerAlias).isEnabled());
+        basic<QRadioButton>(Bas::kQualifiedRadio).click();
         sheet.accept();
         EXPECT_TRUE(sheet.isVisible());
     });

@@ -223,7 +223,8 @@ TEST_F(SheetBase, BrowsePutsThePathIntoTheFieldAndChecksItsLengthAtOnce) {
     });
     whileOpen(
         [&](QDialog&) {
-            EXPECT_TRUE(browseForPath(sheet.names, 3, "(*.exe)|*.exe|(*.*)|*.*||", 2497));
+            EXPECT_TRUE(
+                browseForPath(sheet.names, 3, "(*.exe)|*.exe|(*.*)|*.*||", ids::kTpBrowseTitle));
             TelaEdit& path = edit(sheet.names, 3);
             EXPECT_EQ(path.text(), longPath);
             EXPECT_TRUE(path.hasFocus());

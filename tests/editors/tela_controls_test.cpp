@@ -1,4 +1,5 @@
 // The Tela controls: what typing each lets through, and the list operations.
+#include "string_ids.h"
 #include "tela_combo_box.h"
 #include "tela_edit.h"
 #include "tela_env_param.h"
@@ -106,22 +107,24 @@ TEST(TelaComboBox, KeepsSortedEntriesAndFindsByPrefixIgnoringCase) {
 
 TEST(TelaLegends, LabelsAndButtonLikeControlsTakeTheirTextsFromTheLibrary) {
     ASSERT_TRUE(TelaEnvironment::LoadLibrary(APICFG_SOURCE_DIR "/lang/LHCENU.lang"));
-    const QString expected = QString::fromStdString(TelaEnvironment::GetUserString(734));
+    const QString expected =
+        QString::fromStdString(TelaEnvironment::GetUserString(ids::kCpicLegendSymbName));
     ASSERT_FALSE(expected.isEmpty());
 
     TelaUserStatic label;
-    EXPECT_NE(label.SetLegend(734), 0);
+    EXPECT_NE(label.SetLegend(ids::kCpicLegendSymbName), 0);
     EXPECT_EQ(label.text(), expected);
 
     QCheckBox check;
     QGroupBox group;
-    EXPECT_NE(TelaUserButton(&check).SetLegend(734), 0);
-    EXPECT_NE(TelaUserButton(&group).SetLegend(734), 0);
+    EXPECT_NE(TelaUserButton(&check).SetLegend(ids::kCpicLegendSymbName), 0);
+    EXPECT_NE(TelaUserButton(&group).SetLegend(ids::kCpicLegendSymbName), 0);
     EXPECT_EQ(check.text(), expected);
     EXPECT_EQ(group.title(), expected);
     TelaUserStatic notAButton;
-    EXPECT_EQ(TelaUserButton(&notAButton).SetLegend(734), 0);
-    EXPECT_EQ(label.SetLegend(1), 0); // no such text: empty, and says so
+    EXPECT_EQ(TelaUserButton(&notAButton).SetLegend(ids::kCpicLegendSymbName), 0);
+    constexpr int kNoSuchText = 1;
+    EXPECT_EQ(label.SetLegend(kNoSuchText), 0); // an empty text, and says so
     EXPECT_EQ(label.text(), "");
 }
 
