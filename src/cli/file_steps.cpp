@@ -6,6 +6,7 @@
 #include "messages.h"
 #include "tool_messages.h"
 
+#include <optional>
 #include <ostream>
 #include <sys/stat.h>
 
@@ -68,6 +69,15 @@ int readConfiguration(CfgStore& store, const std::string& path, std::ostream& er
 }
 
 int openDocument(CCfgDoc& doc, const std::string& path, bool createMissing, std::ostream& err) {
+    // Nobody is there to ask: a save goes under the name it is given, unsaved changes are
+    // the tool's own to save, and a file changed by someone else is never overwritten.
+    DocumentPrompts prompts;
+    prompts.fileName = [](const std::string& proposed) { return std::optional(proposed); };
+    prompts.saveChanges = [](const std::string&) { return SaveChangesAnswer::Discard; };
+    prompts.overwriteChanged = [](const std::string&, const DiskState&, const DiskState&) {
+        return false;
+    };
+    doc.SetPrompts(prompts);
     if (createMissing && !exists(path)) {
         doc.OnNewDocument();
         // A document with a name is saved under it; one without would be proposed the
@@ -103,7 +113,7 @@ int saveDocument(CCfgDoc& doc, std::ostream& err) {
         return kExitFailed;
     }
     bool changedOnDisk = false;
-    DocumentPrompts prompts;
+    DocumentPrompts prompts = doc.prompts();
     prompts.overwriteChanged = [&changedOnDisk](const std::string&, const DiskState&,
                                                 const DiskState&) {
         changedOnDisk = true;

@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     if (parsed != kRunCommand)
         return parsed;
 
+    installErrorPresenter();
     std::string error;
     if (!loadToolLanguage(inv.language, error))
         return useError(std::cerr, inv.command, error);

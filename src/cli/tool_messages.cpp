@@ -4,7 +4,7 @@
 #include "messages.h"
 #include "tela_environment.h"
 
-#include <ostream>
+#include <iostream>
 #include <unistd.h>
 
 namespace {
@@ -54,7 +54,14 @@ MessageCapture::MessageCapture() {
 }
 
 MessageCapture::~MessageCapture() {
-    setMessagePresenter({});
+    installErrorPresenter();
+}
+
+void installErrorPresenter() {
+    setMessagePresenter([](const std::string&, const std::string& text, int) {
+        printError(std::cerr, codeOfMessage(text));
+        return kIdOk;
+    });
 }
 
 void MessageCapture::printFirst(std::ostream& err) const {

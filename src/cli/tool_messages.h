@@ -14,6 +14,9 @@ void printError(std::ostream& err, int code);
 // no code matches (the document shows nothing for codes without a message).
 int codeOfMessage(const std::string& text);
 
+// Messages the core shows outside a MessageCapture go to standard error as error lines.
+void installErrorPresenter();
+
 // While it lives, messages the core shows are kept here instead of being shown.
 class MessageCapture {
 public:
