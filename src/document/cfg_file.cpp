@@ -352,7 +352,8 @@ const char* cfgParseErrorText(CfgParseError error) {
     case CfgParseError::ValueTooLong:
         return "value longer than 282 characters";
     case CfgParseError::KeyBeforeSection:
-        return "key line before the first section line";
+        return "key line before the first section line (the first line of a file is its "
+               "header and is never read as a section)";
     case CfgParseError::LineTooLong:
         return "line longer than 64 MiB";
     case CfgParseError::CloseFailed:
