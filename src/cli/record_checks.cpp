@@ -46,12 +46,15 @@ public:
         m_findings.push_back({kind, name, code, {}});
     }
 
-    void oldForm(ToolKind kind, const std::string& name, const std::string& server) {
+    // A server name of the older form is reported, and checked as the conversion on open
+    // writes it back: without its marker.
+    void oldForm(ToolKind kind, const std::string& name, std::string& server) {
         if (server.empty() || server.back() != kOldFormMarker)
             return;
         m_findings.push_back({kind, name, 0,
                               "server name \"" + latin1ToUtf8(server) +
                                   "\" is of the older form; opening the file converts it"});
+        server.pop_back();
     }
 
 private:
@@ -70,7 +73,7 @@ void checkAppc(CfgStore& one, Checker& c) {
     AppcRecord r;
     int missing = 0;
     appcRead(one, r, missing);
-    for (const std::string& server : r.serverName)
+    for (std::string& server : r.serverName)
         c.oldForm(ToolKind::Appc, {}, server);
     int flag = 0, code = 0;
     int result = appcWrite(one, r, flag, code);
@@ -99,7 +102,7 @@ void checkLux(CfgStore& one, const std::string& name, Checker& c) {
     LuxProfileRecord r;
     r.profileName = name;
     luxReadProfile(one, r);
-    for (const LuxLink& link : r.links)
+    for (LuxLink& link : r.links)
         c.oldForm(ToolKind::Lux, name, link.serverName);
     int flag = 0, code = 0;
     int result = luxWriteProfile(one, r, flag, code);

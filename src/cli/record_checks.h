@@ -1,6 +1,7 @@
 // The checks of `check`: for each record of a store, what its writer's check would say,
 // plus what would stop the editor elsewhere (a section without its name key, a LUx profile
-// whose first link has no server) and entries of the older form.
+// whose first link has no server) and entries of the older form, which are checked as the
+// conversion on open writes them back.
 #pragma once
 
 #include "tool_kinds.h"

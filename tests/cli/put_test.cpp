@@ -211,3 +211,14 @@ TEST_F(PutCommand, OpeningConvertsEntriesOfTheOlderFormFirst) {
     EXPECT_EQ(read("old.001"), old);
     EXPECT_EQ(record("old.ini", "appc")["SERVER"][0]["name"], "HOSTA");
 }
+
+TEST_F(PutCommand, AMalformedFileIsNamedAndLeftAlone) {
+    const std::string bad = configFile({"[GLOBAL]", "USER_NAME=A", "junk"});
+    write("bad.ini", bad);
+    ToolResult r = run({"put", "bad.ini", "global"}, R"({"USER_NAME":"B"})");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err.rfind(errorLine(66), 0), 0u) << r.err;
+    EXPECT_EQ(r.err.find(errorLine(66), 1), std::string::npos) << "reported once: " << r.err;
+    EXPECT_NE(r.err.find("bad.ini: line 6"), std::string::npos) << r.err;
+    EXPECT_EQ(read("bad.ini"), bad);
+}
