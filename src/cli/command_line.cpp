@@ -143,17 +143,14 @@ void defineArguments(CLI::App& sub, std::string_view command, Invocation& inv, P
     if (command == "check") {
         sub.add_option("FILE", inv.files, "Configuration files")->required();
         sub.add_flag("--json", inv.json, "One JSON array of findings");
-        return;
-    }
-    if (command == "strings") {
+    } else if (command == "strings") {
         sub.add_option("ID", inv.ids, "String ids");
-        return;
+    } else {
+        sub.add_option("FILE", inv.file, "Configuration file")->required();
     }
-    sub.add_option("FILE", inv.file, "Configuration file")->required();
     if (command == "dump") {
         sub.add_flag("--show-passwords", inv.showPasswords,
                      "Print passwords stored unscrambled as they stand");
-        sub.add_flag("--json", inv.json, "Accepted for symmetry; the output is always JSON");
     } else if (command == "list") {
         p.kind = sub.add_option("KIND", inv.kind, "Only this kind");
         sub.add_flag("--json", inv.json, "One JSON object, an array of entries per kind");
@@ -161,7 +158,6 @@ void defineArguments(CLI::App& sub, std::string_view command, Invocation& inv, P
         p.kind = sub.add_option("KIND", inv.kind, "Record kind")->required();
         p.name = sub.add_option("NAME", inv.name, "Record name");
         sub.add_flag("--show-passwords", inv.showPasswords, "Print passwords in plain text");
-        sub.add_flag("--json", inv.json, "Accepted for symmetry; the output is always JSON");
     } else if (command == "put") {
         p.kind = sub.add_option("KIND", inv.kind, "Record kind")->required();
         sub.add_option("JSON-FILE", inv.input, "The record as JSON; '-' or none: standard input");
@@ -169,6 +165,12 @@ void defineArguments(CLI::App& sub, std::string_view command, Invocation& inv, P
         p.kind = sub.add_option("KIND", inv.kind, "Record kind")->required();
         p.name = sub.add_option("NAME", inv.name, "Record name");
     }
+    // The output options are accepted by every command, so that a script may pass them
+    // throughout; where a command has no use for one it does nothing and is not listed.
+    if (!sub.get_option_no_throw("--json"))
+        sub.add_flag("--json", inv.json)->group("");
+    if (!sub.get_option_no_throw("--show-passwords"))
+        sub.add_flag("--show-passwords", inv.showPasswords)->group("");
 }
 
 // The first word that is neither an option nor the value of --language: the command, when

@@ -134,7 +134,7 @@ TEST(CommandLine, OptionsMayStandAnywhereAfterTheCommand) {
     EXPECT_EQ(b.language, "x.lang");
 
     Invocation c;
-    ASSERT_EQ(parse({"put", "f.ini", "tp", "-"}, c), kRunCommand);
+    ASSERT_EQ(parse({"put", "f.ini", "--json", "tp", "-", "--show-passwords"}, c), kRunCommand);
     EXPECT_EQ(c.input, "-");
 
     Invocation d;
@@ -148,13 +148,13 @@ TEST(CommandLine, ErrorsOfUseAreAMessageAndExitStatus2) {
     EXPECT_EQ(parse({}, inv, &err), kExitUsage);
     EXPECT_EQ(parse({"frobnicate", "f.ini"}, inv, &err), kExitUsage);
     EXPECT_NE(err.find("frobnicate"), std::string::npos);
-    for (std::vector<const char*> bad : std::vector<std::vector<const char*>>{
-             {"get", "f.ini"},                      // KIND missing
-             {"dump"},                              // FILE missing
-             {"dump", "a.ini", "b.ini"},            // one FILE only
-             {"list", "f.ini", "--show-passwords"}, // not an option of list
-             {"get", "f.ini", "cpic", "A", "B"},
-             {"strings", "--bogus"}}) {
+    for (std::vector<const char*> bad :
+         std::vector<std::vector<const char*>>{{"get", "f.ini"},                 // KIND missing
+                                               {"dump"},                         // FILE missing
+                                               {"dump", "a.ini", "b.ini"},       // one FILE only
+                                               {"list", "f.ini", "--passwords"}, // no such option
+                                               {"get", "f.ini", "cpic", "A", "B"},
+                                               {"strings", "--bogus"}}) {
         Invocation one;
         EXPECT_EQ(parse(bad, one, &err), kExitUsage) << bad.front();
         EXPECT_FALSE(err.empty());
