@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 
 namespace {
 
@@ -56,6 +57,10 @@ QString CCfgApp::helpFilePath() const {
 
 CCfgApp::Start CCfgApp::InitInstance(const QStringList& arguments, const Options& options) {
     m_programDir = options.programDir;
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/apicfg-%1.png").arg(size));
+    QApplication::setWindowIcon(icon); // the sheets and message boxes have it too
 
     // Single instance: a second copy brings the first forward and ends without a word;
     // without a socket this copy simply runs alone.
@@ -81,9 +86,12 @@ CCfgApp::Start CCfgApp::InitInstance(const QStringList& arguments, const Options
     createFrame();
     installDocumentPrompts();
 
+    // A file that cannot be opened has been reported; the program goes on with a new one.
     const QString path = filePathFromArguments(arguments);
-    if (path.isEmpty() || !OpenDocumentFile(path))
+    if (path.isEmpty())
         m_doc.OnNewDocument();
+    else
+        OpenDocumentFile(path);
 
     documentReplaced();
     m_frame->show();
