@@ -32,23 +32,6 @@ int exitCodeFor(const CfgReadResult& detail) {
     return detail.result == 1 ? kExitFailed : kExitUsage;
 }
 
-bool sameStore(const CfgStore& a, const CfgStore& b) {
-    const CfgSection* s = a.firstSection();
-    const CfgSection* t = b.firstSection();
-    for (; s && t; s = a.nextSection(s), t = b.nextSection(t)) {
-        if (a.sectionName(s) != b.sectionName(t))
-            return false;
-        const CfgKey* k = a.firstKey(s);
-        const CfgKey* l = b.firstKey(t);
-        for (; k && l; k = a.nextKey(k), l = b.nextKey(l))
-            if (a.keyName(k) != b.keyName(l) || a.keyValue(k) != b.keyValue(l))
-                return false;
-        if (k || l)
-            return false;
-    }
-    return !s && !t;
-}
-
 } // namespace
 
 void printReadProblem(const std::string& path, std::ostream& err) {
@@ -102,14 +85,12 @@ int openDocument(CCfgDoc& doc, const std::string& path, bool createMissing, std:
 
 int saveDocument(CCfgDoc& doc, std::ostream& err) {
     const std::string path = doc.GetPathName();
-    CfgStore readBack;
-    const std::string text = cfgWriteBuffer(doc.store());
-    if (cfgReadBuffer(readBack, text.data(), text.size()) != 0 ||
-        !sameStore(doc.store(), readBack)) {
+    // The document refuses such a store too; the tool says where the value is.
+    CfgUnwritable where;
+    if (cfgFindUnwritable(doc.store(), where)) {
         printError(err, kErrStore);
-        err << path
-            << ": not saved: a value would not read back as written (too long, or "
-               "ending with a backslash)\n";
+        err << path << ": not saved: [" << where.section << "] #" << where.occurrence
+            << (where.key.empty() ? "" : " " + where.key) << ": " << where.reason << '\n';
         return kExitFailed;
     }
     bool changedOnDisk = false;

@@ -9,6 +9,7 @@
 #include "messages.h"
 #include "midrange_records.h"
 #include "option_kinds.h"
+#include "string_ids.h"
 #include "tela_environment.h"
 #include "tela_kit.h"
 #include "tp_records.h"
@@ -96,6 +97,16 @@ bool CCfgDoc::OnSaveDocument(const std::string& path) {
     if (!hasSection(m_store, "TRACE"))
         WriteTraceDefaults(failureFlag, errorCode);
     if (!m_store.empty()) {
+        // The store is freed after the write and the file read back: a value the file
+        // cannot carry would be lost, so such a store is not written at all.
+        CfgUnwritable where;
+        if (cfgFindUnwritable(m_store, where)) {
+            AppMessageBox(
+                formatMessage(TelaEnvironment::GetUserString(ids::kMsgUnwritableValue),
+                              {where.key.empty() ? where.section : where.key, where.section}),
+                kMbIconStop);
+            return false;
+        }
         if (cfgWriteFile(m_store, path) != 0) {
             ReportError(0, kErrStore);
             return false;

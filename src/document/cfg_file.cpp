@@ -9,6 +9,7 @@
 #include <functional>
 #include <string_view>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace {
 
@@ -335,6 +336,60 @@ int cfgWriteFile(const CfgStore& store, const std::string& path) {
     if (!writeStore(store, sink))
         return 2;
     return file.commit() ? 0 : 2;
+}
+
+namespace {
+
+// Bytes that end or cut a line for the reader wherever they stand.
+bool hasLineBreaker(std::string_view text) {
+    return text.find_first_of(std::string_view("\n\0\xFF", 3)) != std::string_view::npos;
+}
+
+const char* sectionNameFault(std::string_view name) {
+    if (name.size() > kCfgMaxName)
+        return "the section name is longer than 15 characters";
+    if (hasLineBreaker(name) || name.find(']') != std::string_view::npos)
+        return "the section name holds a line break, \"]\", a NUL or byte 255";
+    return nullptr;
+}
+
+const char* keyFault(std::string_view name, std::string_view value) {
+    if (name.size() > kCfgMaxName)
+        return "the key name is longer than 15 characters";
+    if (hasLineBreaker(name) || name.find('=') != std::string_view::npos)
+        return "the key name holds a line break, \"=\", a NUL or byte 255";
+    if (!name.empty() && (name[0] == ' ' || name[0] == ';' || name[0] == '['))
+        return "the key name begins with a blank, \";\" or \"[\"";
+    if (value.size() > kCfgMaxValue)
+        return "the value is longer than 282 characters";
+    if (hasLineBreaker(value))
+        return "the value holds a line break, a NUL or byte 255";
+    if (!value.empty() && value.back() == '\\')
+        return "the value ends with a backslash, which would join the next line";
+    return nullptr;
+}
+
+} // namespace
+
+bool cfgFindUnwritable(const CfgStore& store, CfgUnwritable& where) {
+    std::unordered_map<std::string_view, int> seen; // sections met so far, per name
+    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
+        std::string_view name = store.sectionName(s);
+        int occurrence = seen[name]++;
+        const char* fault = sectionNameFault(name);
+        const CfgKey* k = store.firstKey(s);
+        for (; !fault && k; k = store.nextKey(k))
+            if ((fault = keyFault(store.keyName(k), store.keyValue(k))))
+                break;
+        if (fault) {
+            where.section = std::string(name);
+            where.occurrence = occurrence;
+            where.key = k ? std::string(store.keyName(k)) : std::string();
+            where.reason = fault;
+            return true;
+        }
+    }
+    return false;
 }
 
 const char* cfgParseErrorText(CfgParseError error) {

@@ -54,3 +54,13 @@ int cfgWriteKey(std::string& out, const char* name, std::size_t nameLen, const c
                 std::size_t valueLen);
 
 const char* cfgParseErrorText(CfgParseError error);
+
+// A name or value that the file cannot carry: written, it would not read back as it stands.
+struct CfgUnwritable {
+    std::string section; // the section's name
+    int occurrence = 0;  // its index among the sections of that name
+    std::string key;     // the key's name; empty when the section name itself is at fault
+    const char* reason = "";
+};
+// The first such place in store order; false when the whole store reads back as written.
+bool cfgFindUnwritable(const CfgStore& store, CfgUnwritable& where);

@@ -43,6 +43,17 @@ int AppMessageBox(const std::string& text, int style) {
     return kIdOk;
 }
 
+std::string formatMessage(std::string text, std::initializer_list<std::string_view> args) {
+    int number = 1;
+    for (std::string_view arg : args) {
+        const std::string mark = "%" + std::to_string(number++);
+        for (std::size_t at = text.find(mark); at != std::string::npos;
+             at = text.find(mark, at + arg.size()))
+            text.replace(at, mark.size(), arg);
+    }
+    return text;
+}
+
 int errorMessageId(int code) {
     for (const CodeMessage& c : kCodes)
         if (c.code == code)

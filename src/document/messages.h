@@ -4,7 +4,9 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 // Message box styles, in the platform's numbering, and the buttons they return.
 inline constexpr int kMbOk = 0;                // OK only, no icon
@@ -19,6 +21,9 @@ using MessagePresenter =
     std::function<int(const std::string& title, const std::string& text, int style)>;
 void setMessagePresenter(MessagePresenter presenter); // empty: write to stderr
 int AppMessageBox(const std::string& text, int style);
+
+// text with "%1", "%2", ... replaced by the arguments in turn.
+std::string formatMessage(std::string text, std::initializer_list<std::string_view> args);
 
 // The message id of an error code, or 0 for a code that has none (nothing is shown).
 int errorMessageId(int code);

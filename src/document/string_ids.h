@@ -17,6 +17,8 @@ inline constexpr int kTooManyCharacters = 61716; // "Please enter no more than %
 // About box: two lines, the first takes the version as "%1"
 inline constexpr int kAboutProduct = 2498;
 inline constexpr int kAboutPurpose = 2499;
+// A save refused because a value cannot be carried by the file: %1 key, %2 section.
+inline constexpr int kMsgUnwritableValue = 2500;
 
 // Main window: option labels, descriptions, record group titles, entries, messages
 inline constexpr int kOptionGlobal = 310;
@@ -186,7 +188,7 @@ inline constexpr int kMidMsgModeInvalid = 2492;
 // Every distinct id above; the language tests walk this list.
 inline constexpr int kAllStringIds[] = {
     // Application and About
-    57344, 128, 305, 61206, 61207, 61716, 2498, 2499,
+    57344, 128, 305, 61206, 61207, 61716, 2498, 2499, 2500,
     // Main window
     310, 2409, 307, 308, 309, 2434, 2423, 2417, 317, 2424, 322, 2418, 319, 320, 321, 2435, 2432,
     2433, 2452, 328, 329,

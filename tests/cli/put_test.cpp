@@ -139,6 +139,20 @@ TEST_F(PutCommand, ARefusedRecordGivesItsCodeAndLeavesTheFileUntouched) {
     }
 }
 
+// A value the file cannot carry (a path ending in a backslash would swallow the next line on
+// reading) is refused before anything is written.
+TEST_F(PutCommand, AValueTheFileCannotCarryIsNotSaved) {
+    const std::string original = configFile({"[GLOBAL]", "USER_NAME=", "[TRACE]", "FILE="});
+    write("a.ini", original);
+    ToolResult r = run({"put", "a.ini", "tp"}, R"({"TP_NAME":"T","PATH":"C:\\TP\\"})");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find(errorLine(66)), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("[CLIENT_ATTACH] #0 PATH: the value ends with a backslash"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(read("a.ini"), original);
+}
+
 TEST_F(PutCommand, FieldsLeftOutKeepTheCurrentValuesAndThePlaceholderThePassword) {
     write("a.ini",
           configFile({"[CPIC_INFO]", "SYMB_NAME=S1", "LOCAL_LU=LU1", "PART_LU=", "MODE=M1",

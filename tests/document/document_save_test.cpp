@@ -99,7 +99,9 @@ TEST_F(DocumentSave, FailedWriteKeepsTheEditedDocumentAndTheFileOnDisk) {
     };
     setAtomicFileOpsForTesting(&ops);
     EXPECT_FALSE(doc.OnSaveDocument(at("kept.ini")));
+    setAtomicFileOpsForTesting(nullptr);
     ops = atomicFileOps();
+    setAtomicFileOpsForTesting(&ops);
     ops.rename = [](const char*, const char*) {
         errno = EBUSY;
         return -1;
@@ -112,6 +114,26 @@ TEST_F(DocumentSave, FailedWriteKeepsTheEditedDocumentAndTheFileOnDisk) {
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(slurp(at("kept.ini")), kSavedEmpty);
     EXPECT_EQ(tree(dir).size(), 1u);
+}
+
+// The store is freed after a write and the file read back, so a value the file cannot
+// carry would be lost: such a store is not written, and the edits stay.
+TEST_F(DocumentSave, AValueTheFileCannotCarryIsRefusedBeforeWriting) {
+    ASSERT_TRUE(TelaEnvironment::LoadLibraryText(
+        "2500\tNot saved: %1 in [%2].\n61206\tTCP/IP\n61207\tIPX/SPX\n", "test"));
+    spit(at("kept.ini"), kSavedEmpty);
+    for (const char* value : {"C:\\TP\\", "two\nlines"}) {
+        shown.clear();
+        cfgClear(doc.store());
+        fill(doc.store(), {{"GLOBAL", {}}, {"TRACE", {}}, {"CLIENT_ATTACH", {{"PATH", value}}}});
+        doc.SetModifiedFlag(true);
+        const Sections edited = snapshot(doc.store());
+        EXPECT_FALSE(doc.OnSaveDocument(at("kept.ini")));
+        EXPECT_EQ(shown, (std::vector<Shown>{{"Not saved: PATH in [CLIENT_ATTACH].", 16}}));
+        EXPECT_EQ(snapshot(doc.store()), edited);
+        EXPECT_TRUE(doc.IsModified());
+        EXPECT_EQ(slurp(at("kept.ini")), kSavedEmpty);
+    }
 }
 
 TEST_F(DocumentSave, FailedReadBackLeavesTheWrittenFileAndAnEmptyUnnamedDocument) {

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <random>
 
+using namespace std::string_literals;
+
 using namespace testing_support;
 
 TEST(Writer, ExactLayoutWithWindowsLineEnds) {
@@ -98,4 +100,38 @@ TEST(Writer, RoundTripOnGeneratedStores) {
             << cfgParseErrorText(detail.error);
         ASSERT_EQ(snapshot(back), snapshot(store)) << "round " << round;
     }
+}
+
+// The check that guards every save must agree with the reader exactly: a store it passes
+// reads back as written, and a store it refuses does not.
+TEST(Writer, UnwritableCheckAgreesWithTheRoundTrip) {
+    std::mt19937 rng(99);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    const std::string tricky = "\n\r\\=]; [\0\xFF"s;
+    auto text = [&](int max) {
+        std::string s(static_cast<std::size_t>(pick(0, max)), 'a');
+        for (char& c : s)
+            c = pick(0, 3) == 0 ? tricky[static_cast<std::size_t>(pick(0, 9))]
+                                : static_cast<char>(pick('A', 'Z'));
+        return s;
+    };
+    int refused = 0;
+    for (int round = 0; round < 2000; ++round) {
+        CfgStore store;
+        for (int i = pick(1, 3); i > 0; --i) {
+            store.appendSection(text(17));
+            for (int j = pick(0, 3); j > 0; --j)
+                store.appendKeyToLast(text(17), text(pick(0, 1) ? 290 : 6));
+        }
+        CfgUnwritable where;
+        bool unwritable = cfgFindUnwritable(store, where);
+        std::string bytes = cfgWriteBuffer(store);
+        CfgStore back;
+        bool same = cfgReadBuffer(back, bytes.data(), bytes.size()) == 0 &&
+                    snapshot(back) == snapshot(store);
+        ASSERT_EQ(unwritable, !same) << "round " << round << ": " << where.reason;
+        refused += unwritable;
+    }
+    EXPECT_GT(refused, 100); // both outcomes were met many times
+    EXPECT_LT(refused, 1900);
 }
