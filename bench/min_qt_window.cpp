@@ -7,7 +7,9 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTimer>
+
 #include <QVBoxLayout>
+#include <cstdlib>
 
 namespace {
 
@@ -19,7 +21,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !m_done) {
             m_done = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QTimer::singleShot(0, [] { std::_Exit(0); });
         }
         return QObject::eventFilter(watched, event);
     }

@@ -7,9 +7,11 @@
 #include "html_help.h"
 #include "installation.h"
 #include "language_path.h"
+#include "lazy_icon.h"
 #include "main_frame.h"
 #include "prompts.h"
 #include "single_instance.h"
+#include "startup_timing.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 
@@ -57,10 +59,7 @@ QString CCfgApp::helpFilePath() const {
 
 CCfgApp::Start CCfgApp::InitInstance(const QStringList& arguments, const Options& options) {
     m_programDir = options.programDir;
-    QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/apicfg-%1.png").arg(size));
-    QApplication::setWindowIcon(icon); // the sheets and message boxes have it too
+    QApplication::setWindowIcon(lazyProgramIcon()); // the sheets and message boxes too
 
     // Single instance: a second copy brings the first forward and ends without a word;
     // without a socket this copy simply runs alone.
@@ -94,6 +93,7 @@ CCfgApp::Start CCfgApp::InitInstance(const QStringList& arguments, const Options
         OpenDocumentFile(path);
 
     documentReplaced();
+    applyStartupTimingSwitches(*m_frame);
     m_frame->show();
     prompts::setMainWindow(m_frame.get());
     return Start::Running;

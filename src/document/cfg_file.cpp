@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <unistd.h>
 #include <unordered_map>
@@ -21,7 +22,9 @@ constexpr std::size_t kLineCap = 64u * 1024u * 1024u;
 // client's own reader takes it for the end of the file.
 class CfgLineSource {
 public:
-    explicit CfgLineSource(int fd) : m_fd(fd), m_buffer(kChunk) {}
+    // The buffer is not cleared: only what a read fills is ever looked at.
+    explicit CfgLineSource(int fd)
+        : m_fd(fd), m_buffer(std::make_unique_for_overwrite<char[]>(kChunk)) {}
     CfgLineSource(const char* data, std::size_t size) : m_cur(data), m_lim(data) {
         limitAtByte255(data, size);
     }
@@ -71,7 +74,7 @@ private:
             return false;
         ssize_t n;
         do {
-            n = ::read(m_fd, m_buffer.data(), m_buffer.size());
+            n = ::read(m_fd, m_buffer.get(), kChunk);
         } while (n < 0 && errno == EINTR);
         if (n < 0)
             m_readFailed = true;
@@ -79,13 +82,13 @@ private:
             m_done = true;
             return false;
         }
-        m_cur = m_buffer.data();
-        limitAtByte255(m_buffer.data(), static_cast<std::size_t>(n));
+        m_cur = m_buffer.get();
+        limitAtByte255(m_buffer.get(), static_cast<std::size_t>(n));
         return m_cur != m_lim;
     }
 
     int m_fd = -1;
-    std::vector<char> m_buffer;
+    std::unique_ptr<char[]> m_buffer;
     const char* m_cur = nullptr;
     const char* m_lim = nullptr;
     bool m_done = false;

@@ -20,7 +20,7 @@ public:
             return i;
         }
         if (m_used == m_chunks.size() * kChunk)
-            m_chunks.push_back(std::make_unique<Node[]>(kChunk));
+            m_chunks.push_back(std::make_unique_for_overwrite<Node[]>(kChunk));
         return m_used++;
     }
     void release(std::uint32_t i) {
@@ -149,13 +149,13 @@ public:
             return at;
         }
         if (text.size() > kBlock / 8) {
-            m_large.push_back(std::make_unique<char[]>(text.size()));
+            m_large.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
             std::memcpy(m_large.back().get(), text.data(), text.size());
             m_largeBytes += text.size();
             return m_large.back().get();
         }
         if (m_blocks.empty() || m_left < text.size()) {
-            m_blocks.push_back(std::make_unique<char[]>(kBlock));
+            m_blocks.push_back(std::make_unique_for_overwrite<char[]>(kBlock));
             m_left = kBlock;
         }
         char* at = m_blocks.back().get() + (kBlock - m_left);

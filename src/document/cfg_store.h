@@ -14,12 +14,12 @@
 class CfgStore;
 
 // Handles into the store. They stay valid until the section or key is deleted or the
-// store is cleared.
+// store is cleared. (No initialisers: node memory is only touched once it is used.)
 struct CfgSection {
-    std::uint32_t index = 0;
+    std::uint32_t index;
 };
 struct CfgKey {
-    std::uint32_t index = 0;
+    std::uint32_t index;
 };
 
 class CfgStore {

@@ -16,7 +16,7 @@ struct DiskState {
     bool exists = false;
     std::uint64_t size = 0;
     std::int64_t mtimeNs = 0; // modification time, nanoseconds since the epoch
-    std::uint64_t hash = 0;   // FNV-1a over the file's bytes
+    std::uint64_t hash = 0;   // over the file's bytes, chunk by chunk
 };
 DiskState readDiskState(const std::string& path);
 

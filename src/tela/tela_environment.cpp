@@ -32,7 +32,7 @@ bool readFile(const std::string& path, std::string& out) {
     return true;
 }
 
-std::string unescape(const std::string& s) {
+std::string unescape(std::string_view s) {
     std::string out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -76,8 +76,7 @@ std::string languageFileName(const std::string& libraryName) {
 
 bool parseLanguageText(const std::string& text, std::map<int, std::string>& out, int* badLine) {
     out.clear();
-    std::istringstream in(text);
-    std::string line;
+    std::string_view rest(text);
     int number = 0;
     auto refuse = [&] {
         if (badLine)
@@ -85,22 +84,26 @@ bool parseLanguageText(const std::string& text, std::map<int, std::string>& out,
         out.clear();
         return false;
     };
-    while (std::getline(in, line)) {
+    while (!rest.empty()) {
+        std::size_t lf = rest.find('\n');
+        std::string_view line = rest.substr(0, lf);
+        rest.remove_prefix(lf == std::string_view::npos ? rest.size() : lf + 1);
         ++number;
         if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0)
-            line.erase(0, 3);
+            line.remove_suffix(1);
+        if (number == 1 && line.substr(0, 3) == "\xEF\xBB\xBF")
+            line.remove_prefix(3);
         if (line.empty() || line[0] == '#')
             continue;
         std::size_t tab = line.find('\t');
+        int id = 0;
         std::size_t digits = 0;
-        while (digits < line.size() && std::isdigit(static_cast<unsigned char>(line[digits])))
-            ++digits;
-        if (tab == std::string::npos || digits == 0 || digits != tab || digits > 9)
+        for (; digits < line.size() && line[digits] >= '0' && line[digits] <= '9'; ++digits)
+            id = id * 10 + (line[digits] - '0');
+        if (tab == std::string_view::npos || digits == 0 || digits != tab || digits > 9)
             return refuse();
         // A number given twice is an editing mistake; refusing it shows where.
-        if (!out.emplace(std::stoi(line.substr(0, tab)), unescape(line.substr(tab + 1))).second)
+        if (!out.emplace(id, unescape(line.substr(tab + 1))).second)
             return refuse();
     }
     return true;

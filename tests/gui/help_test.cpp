@@ -2,8 +2,8 @@
 // own window, and a help file that cannot be had.
 #include "gui_fixture.h"
 
+#include "help_viewer.h"
 #include "help_window.h"
-#include "html_help.h"
 
 #include <QDir>
 #include <QTextBrowser>

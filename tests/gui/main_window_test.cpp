@@ -1,6 +1,7 @@
 // The main window as a user meets it: the options, the records of each kind, and New,
 // View/Change/Add, double click and Delete with their messages and focus moves.
 #include "gui_fixture.h"
+#include "lazy_icon.h"
 
 #include "messages.h"
 #include "string_ids.h"
@@ -312,4 +313,15 @@ TEST_F(MainWindowTest, WithoutTheTextsEveryKindIsStillThere) {
     frame().ui().actionFileNew->trigger();
     EXPECT_EQ(list->count(), 6);
     EXPECT_EQ(frame().windowTitle(), "Untitled");
+}
+
+// The program's icon reads its images only when asked, and then has every size.
+TEST(ProgramIcon, GivesEachSizeWhenAskedFor) {
+    const QIcon icon = lazyProgramIcon();
+    EXPECT_FALSE(icon.isNull());
+    for (int side : {16, 32, 48, 64}) {
+        const QPixmap pixmap = icon.pixmap(side, side);
+        EXPECT_EQ(pixmap.size(), QSize(side, side)) << side;
+        EXPECT_FALSE(pixmap.toImage().allGray()) << side; // a picture, not an empty square
+    }
 }

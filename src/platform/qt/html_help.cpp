@@ -1,114 +1,40 @@
 #include "html_help.h"
 
-#include "help_window.h"
-
-#include <QApplication>
-#include <QFileInfo>
-#include <QHelpContentModel>
-#include <QHelpEngine>
-#include <QTemporaryDir>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 
 namespace {
 
-const QString kDefaultTopic = QStringLiteral("index.html");
-const QString kVirtualFolder = QStringLiteral("doc");
+// The viewer's entry once loaded; loading is tried once, and a failure is final.
+struct HelpViewer {
+    bool tried = false;
+    HelpViewerEntry entry = nullptr;
+};
+
+HelpViewer& viewer() {
+    static HelpViewer v;
+    return v;
+}
+
+HelpViewerEntry loadViewer() {
+    const QStringList folders{QCoreApplication::applicationDirPath(),
+                              QStringLiteral(APICFG_HELP_VIEWER_DIR)};
+    for (const QString& folder : folders) {
+        QLibrary library(QDir(folder).filePath(QLatin1String(kHelpViewerLibrary)));
+        if (auto entry = reinterpret_cast<HelpViewerEntry>(library.resolve(kHelpViewerEntry)))
+            return entry; // the library stays loaded for the program's life
+    }
+    return nullptr;
+}
 
 } // namespace
-
-QString helpTopicForContext(quintptr context) {
-    return QStringLiteral("ctx-%1.html").arg(context);
-}
 
 int callHtmlHelp(QWidget* owner, const QString& path, int command, quintptr data) {
-    return HtmlHelp::instance().call(owner, path, command, data);
-}
-
-namespace {
-std::unique_ptr<HtmlHelp>& programHelp() {
-    static std::unique_ptr<HtmlHelp> help;
-    return help;
-}
-} // namespace
-
-HtmlHelp& HtmlHelp::instance() {
-    std::unique_ptr<HtmlHelp>& help = programHelp();
-    if (!help) {
-        help = std::make_unique<HtmlHelp>();
-        // Its window must go while the application still exists.
-        qAddPostRoutine([] { programHelp().reset(); });
+    HelpViewer& v = viewer();
+    if (!v.tried) {
+        v.tried = true;
+        v.entry = loadViewer();
     }
-    return *help;
-}
-
-HtmlHelp::HtmlHelp() = default;
-
-HelpWindow* HtmlHelp::window() const {
-    return m_window.data();
-}
-
-HtmlHelp::~HtmlHelp() {
-    delete m_window.data();
-    delete m_engine.data();
-}
-
-bool HtmlHelp::load(const QString& path) {
-    if (!qApp || !QFileInfo(path).isFile())
-        return false;
-    m_nameSpace = QHelpEngineCore::namespaceName(path);
-    if (m_nameSpace.isEmpty())
-        return false;
-    m_collectionDir = std::make_unique<QTemporaryDir>();
-    if (!m_collectionDir->isValid())
-        return false;
-    // Owned by the application as well, so that it never outlives it.
-    m_engine = new QHelpEngine(m_collectionDir->filePath(QStringLiteral("help.qhc")), qApp);
-    const QUrl index(
-        QStringLiteral("qthelp://%1/%2/%3").arg(m_nameSpace, kVirtualFolder, kDefaultTopic));
-    m_engine->setReadOnly(false); // the collection is ours, and registering writes to it
-    if (!m_engine->setupData() || !m_engine->registerDocumentation(path) ||
-        m_engine->fileData(index).isEmpty())
-        return false;
-    m_engine->contentModel()->createContents(QString());
-    return true;
-}
-
-int HtmlHelp::call(QWidget* owner, const QString& path, int command, quintptr data) {
-    if (m_state == State::Failed)
-        return 0;
-    if (command != kHtmlHelpDisplayTopic && command != kHtmlHelpContext)
-        return 0;
-    if (m_state == State::NotTried) {
-        m_state = load(path) ? State::Ready : State::Failed;
-        if (m_state == State::Failed) {
-            delete m_engine.data();
-            m_collectionDir.reset();
-            return 0;
-        }
-    }
-    if (!m_engine)
-        return 0;
-
-    auto topic = [this](const QString& file) {
-        return QUrl(QStringLiteral("qthelp://%1/%2/%3").arg(m_nameSpace, kVirtualFolder, file));
-    };
-    QUrl url = topic(command == kHtmlHelpContext ? helpTopicForContext(data) : kDefaultTopic);
-    if (m_engine->fileData(url).isEmpty())
-        url = topic(kDefaultTopic);
-
-    // The window sits over the one that asked, or over the open modal window, so that it
-    // can be used while a sheet is open.
-    QWidget* parent = owner ? owner->window() : QApplication::activeModalWidget();
-    if (!m_window) {
-        m_window = new HelpWindow(*m_engine, parent);
-    } else if (m_window->parentWidget() != parent) {
-        const QRect geometry = m_window->geometry();
-        m_window->setParent(parent, Qt::Window);
-        m_window->setGeometry(geometry);
-    }
-    m_window->showTopic(url);
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
-    return 1;
+    return v.entry ? v.entry(owner, path, command, data) : 0;
 }
