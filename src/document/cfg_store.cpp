@@ -71,10 +71,24 @@ public:
         }
         return id;
     }
-    // kNone when the name was never stored: then nothing can carry it.
+    // kNone when the name was never stored: then nothing can carry it. Lookups go through
+    // the same cache as interning: every record read asks for its key names again.
     std::uint32_t find(std::string_view name) const {
+        Packed key;
+        Slot* slot = nullptr;
+        if (pack(name, key)) {
+            slot = &m_cache[key.hash() & (kCacheSize - 1)];
+            if (slot->id != kNone && slot->key == key)
+                return slot->id;
+        }
         auto it = m_ids.find(name);
-        return it == m_ids.end() ? kNone : it->second;
+        if (it == m_ids.end())
+            return kNone;
+        if (slot) {
+            slot->key = key;
+            slot->id = it->second;
+        }
+        return it->second;
     }
     std::string_view text(std::uint32_t id) const { return m_texts[id]; }
     void clear() {
@@ -130,7 +144,7 @@ private:
 
     std::deque<std::string> m_texts;
     std::unordered_map<std::string_view, std::uint32_t> m_ids;
-    std::array<Slot, kCacheSize> m_cache{};
+    mutable std::array<Slot, kCacheSize> m_cache{};
 };
 
 // Value bytes, packed in large blocks. A deleted value's bytes are reclaimed only when
@@ -267,6 +281,11 @@ const std::vector<std::uint32_t>* CfgStore::occurrences(std::string_view name) c
     if (id == kNone || id >= m_byName.size())
         return nullptr;
     return &m_byName[id];
+}
+
+std::size_t CfgStore::countSections(std::string_view name) const {
+    const auto* list = occurrences(name);
+    return list ? list->size() : 0;
 }
 
 std::vector<std::uint32_t>& CfgStore::occurrencesOf(std::uint32_t nameId) {

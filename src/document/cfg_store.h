@@ -39,6 +39,8 @@ public:
     std::string_view keyValue(const CfgKey* k) const;
 
     bool empty() const { return m_first == kNone; }
+    // How many sections carry that name.
+    std::size_t countSections(std::string_view name) const;
     std::size_t sectionCount() const { return m_sectionCount; }
 
     // Set by the file reader at the end of its input; reset by cfgClear.

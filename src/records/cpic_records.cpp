@@ -14,13 +14,7 @@ constexpr std::size_t kPasswordMax = 10;
 } // namespace
 
 int cpicListEntries(const CfgStore& store, std::vector<std::string>& list) {
-    for (int s = -1; cfgNextSection(store, s, kCpic) == 0;) {
-        std::string name;
-        if (!records::readFirst(store, s, kCpic, "SYMB_NAME", name, 8))
-            return 0;
-        list.push_back(std::move(name));
-    }
-    return 1;
+    return records::listFirstValues(store, kCpic, "SYMB_NAME", 8, list);
 }
 
 int cpicReadEntry(const CfgStore& store, CpicSideInfoRecord& record) {

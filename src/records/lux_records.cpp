@@ -77,13 +77,7 @@ bool isDefaultProfile(const CfgStore& store, std::string_view name) {
 } // namespace
 
 int luxListProfiles(const CfgStore& store, std::vector<std::string>& list) {
-    for (int s = -1; cfgNextSection(store, s, kProfile) == 0;) {
-        std::string name;
-        if (!records::readFirst(store, s, kProfile, "PROFILE_NAME", name, 8))
-            return 0;
-        list.push_back(std::move(name));
-    }
-    return 1;
+    return records::listFirstValues(store, kProfile, "PROFILE_NAME", 8, list);
 }
 
 int luxReadProfile(const CfgStore& store, LuxProfileRecord& record) {

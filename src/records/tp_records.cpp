@@ -12,13 +12,7 @@ constexpr std::string_view kAttach = "CLIENT_ATTACH";
 } // namespace
 
 int tpListEntries(const CfgStore& store, std::vector<std::string>& list) {
-    for (int s = -1; cfgNextSection(store, s, kAttach) == 0;) {
-        std::string name;
-        if (!records::readFirst(store, s, kAttach, "TP_NAME", name, 65))
-            return 0;
-        list.push_back(std::move(name));
-    }
-    return 1;
+    return records::listFirstValues(store, kAttach, "TP_NAME", 65, list);
 }
 
 int tpReadEntry(const CfgStore& store, AttachTpRecord& record) {

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Measures everything in docs/performance.md in one run and rewrites that page and its plot:
+# the in-process benchmarks (Google Benchmark), peak memory, and the whole-process starts.
+# Usage: scripts/bench.sh [RUNS]   (RUNS: whole-process runs per measurement, default 21)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-21}
+out=build-bench/results
+./scripts/deps.sh
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DAPICFG_BUILD_BENCH=ON \
+    -DAPICFG_BUILD_TESTS=OFF >/dev/null
+cmake --build build-bench -j "$(nproc 2>/dev/null || echo 2)"
+mkdir -p "$out"
+
+./build-bench/bin/apicfg_bench --benchmark_min_time=0.3 --benchmark_out="$out/bench.json" \
+    --benchmark_out_format=json
+big=$(mktemp --suffix=.ini)
+trap 'rm -f "$big"' EXIT
+./build-bench/bin/apicfg_make_config 100000 >"$big"
+{
+    echo '{"read":'
+    ./build-bench/bin/apicfg_peak_memory "$big"
+    echo ',"open_save":'
+    ./build-bench/bin/apicfg_peak_memory "$big" open-save
+    echo '}'
+} >"$out/memory.json"
+python3 scripts/bench_startup.py build-bench "$runs" >"$out/startup.json"
+python3 scripts/bench_report.py "$out" docs
