@@ -133,7 +133,7 @@ def main():
     with open(data, "w") as f:
         plotted = ["BM_Read_Store", "BM_Inih_Parse", "BM_Floor_ReadBytes", "BM_List/cpic",
                    "BM_Record/cpic", "BM_Document/open_save"]
-        f.write("# sections " + " ".join(plotted) + "\n")
+        f.write("sections " + " ".join(p.removeprefix("BM_") for p in plotted) + "\n")
         for n in SIZES:
             f.write(f"{n} " + " ".join(f"{us(f'{p}/{n}'):.3f}" for p in plotted) + "\n")
     script = f"""
@@ -144,7 +144,8 @@ set xlabel 'sections'
 set ylabel 'microseconds (median)'
 set key left top
 set grid
-plot for [i=2:7] '{data}' using 1:i with linespoints title columnhead(i)
+set key autotitle columnhead noenhanced
+plot for [i=2:7] '{data}' using 1:i with linespoints
 """
     subprocess.run(["gnuplot"], input=script, text=True, check=True)
 
