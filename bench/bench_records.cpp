@@ -44,7 +44,12 @@ void openDocument(CCfgDoc& doc, std::size_t sections) {
 // A record of the kind from the middle of the list.
 std::string middleRecord(CCfgDoc& doc, int kind) {
     std::vector<std::string> list;
-    doc.ListOptionRecords(kind, list);
+    std::string defaultName;
+    // The midrange kind lists one entry for all systems; its records are the systems.
+    if (kind == kKindMidrange)
+        midrangeListSystems(doc.store(), list, defaultName);
+    else
+        doc.ListOptionRecords(kind, list);
     return list.empty() ? std::string() : list[list.size() / 2];
 }
 
@@ -65,100 +70,80 @@ BENCHMARK(BM_List<kKindLux>)->Name("BM_List/lux")->Apply(sizes);
 BENCHMARK(BM_List<kKindMidrange>)->Name("BM_List/midrange")->Apply(sizes);
 
 // One record of a kind read, a new one written (it goes first among its kind) and deleted
-// again, so that every iteration meets the same store.
-void BM_Record_Cpic(benchmark::State& state) {
-    CCfgDoc doc;
-    openDocument(doc, static_cast<std::size_t>(state.range(0)));
-    std::string name = middleRecord(doc, kKindCpic);
-    for (auto _ : state) {
-        CpicSideInfoRecord read;
-        read.symbName = name;
-        cpicReadEntry(doc.store(), read);
-        read.symbName = "NEWENTRY";
-        int flag = 0, code = 0;
-        if (!cpicWriteEntry(doc.store(), read, flag, code) ||
-            !cpicDeleteEntry(doc.store(), "NEWENTRY"))
-            state.SkipWithError("cpic write failed");
-    }
-}
-BENCHMARK(BM_Record_Cpic)->Name("BM_Record/cpic")->Apply(sizes);
+// again, so that every iteration meets the same store. The one-record kinds are read and
+// rewritten in place (each write moves the section to the end).
+using RecordCycle = bool (*)(CfgStore& store, const std::string& name);
 
-void BM_Record_Tp(benchmark::State& state) {
+void runCycle(benchmark::State& state, int kind, RecordCycle cycle) {
     CCfgDoc doc;
     openDocument(doc, static_cast<std::size_t>(state.range(0)));
-    std::string name = middleRecord(doc, kKindTp);
-    for (auto _ : state) {
-        AttachTpRecord read;
-        read.tpName = name;
-        tpReadEntry(doc.store(), read);
-        read.tpName = "NEWTP";
-        int flag = 0, code = 0;
-        if (!tpWriteEntry(doc.store(), read, flag, code))
-            state.SkipWithError("tp write failed");
-        tpDeleteEntry(doc.store(), "NEWTP");
-    }
+    const std::string name = middleRecord(doc, kind);
+    for (auto _ : state)
+        if (!cycle(doc.store(), name))
+            state.SkipWithError("record write failed");
 }
-BENCHMARK(BM_Record_Tp)->Name("BM_Record/tp")->Apply(sizes);
 
-void BM_Record_Lux(benchmark::State& state) {
-    CCfgDoc doc;
-    openDocument(doc, static_cast<std::size_t>(state.range(0)));
-    std::string name = middleRecord(doc, kKindLux);
-    for (auto _ : state) {
-        LuxProfileRecord read;
-        read.profileName = name;
-        luxReadProfile(doc.store(), read);
-        read.profileName = "NEWLUX";
-        int flag = 0, code = 0;
-        if (!luxWriteProfile(doc.store(), read, flag, code))
-            state.SkipWithError("lux write failed");
-        luxDeleteProfile(doc.store(), "NEWLUX");
-    }
+bool cpicCycle(CfgStore& store, const std::string& name) {
+    CpicSideInfoRecord record;
+    record.symbName = name;
+    cpicReadEntry(store, record);
+    record.symbName = "NEWENTRY";
+    int flag = 0, code = 0;
+    return cpicWriteEntry(store, record, flag, code) && cpicDeleteEntry(store, "NEWENTRY");
 }
-BENCHMARK(BM_Record_Lux)->Name("BM_Record/lux")->Apply(sizes);
 
-void BM_Record_Midrange(benchmark::State& state) {
-    CCfgDoc doc;
-    openDocument(doc, static_cast<std::size_t>(state.range(0)));
-    for (auto _ : state) {
-        MidrangeSystemRecord read;
-        read.hostName = "AS000000";
-        midrangeReadSystem(doc.store(), read);
-        int flag = 0, code = 0;
-        if (!midrangeWriteSystem(doc.store(), "NEWHOST", "USER", "", "", "", flag, code))
-            state.SkipWithError("midrange write failed");
-        midrangeDeleteSystem(doc.store(), "NEWHOST");
-    }
+bool tpCycle(CfgStore& store, const std::string& name) {
+    AttachTpRecord record;
+    record.tpName = name;
+    tpReadEntry(store, record);
+    record.tpName = "NEWTP";
+    int flag = 0, code = 0;
+    return tpWriteEntry(store, record, flag, code) && tpDeleteEntry(store, "NEWTP");
 }
-BENCHMARK(BM_Record_Midrange)->Name("BM_Record/midrange")->Apply(sizes);
 
-// The one-record kinds are rewritten in place: each write moves the section to the end.
-void BM_Record_Global(benchmark::State& state) {
-    CCfgDoc doc;
-    openDocument(doc, static_cast<std::size_t>(state.range(0)));
-    for (auto _ : state) {
-        GlobalRecord record;
-        globalRead(doc.store(), record);
-        int flag = 0, code = 0;
-        if (!globalWrite(doc.store(), record, flag, code))
-            state.SkipWithError("global write failed");
-    }
+bool luxCycle(CfgStore& store, const std::string& name) {
+    LuxProfileRecord record;
+    record.profileName = name;
+    luxReadProfile(store, record);
+    record.profileName = "NEWLUX";
+    int flag = 0, code = 0;
+    return luxWriteProfile(store, record, flag, code) && luxDeleteProfile(store, "NEWLUX");
 }
-BENCHMARK(BM_Record_Global)->Name("BM_Record/global")->Apply(sizes);
 
-void BM_Record_Appc(benchmark::State& state) {
-    CCfgDoc doc;
-    openDocument(doc, static_cast<std::size_t>(state.range(0)));
-    for (auto _ : state) {
-        AppcRecord record;
-        int missing = 0;
-        appcRead(doc.store(), record, missing);
-        int flag = 0, code = 0;
-        if (!appcWrite(doc.store(), record, flag, code))
-            state.SkipWithError("appc write failed");
-    }
+bool midrangeCycle(CfgStore& store, const std::string& name) {
+    MidrangeSystemRecord record;
+    record.hostName = name;
+    midrangeReadSystem(store, record);
+    int flag = 0, code = 0;
+    return midrangeWriteSystem(store, "NEWHOST", "USER", "", "", "", flag, code) &&
+           midrangeDeleteSystem(store, "NEWHOST");
 }
-BENCHMARK(BM_Record_Appc)->Name("BM_Record/appc")->Apply(sizes);
+
+bool globalCycle(CfgStore& store, const std::string&) {
+    GlobalRecord record;
+    globalRead(store, record);
+    int flag = 0, code = 0;
+    return globalWrite(store, record, flag, code);
+}
+
+bool appcCycle(CfgStore& store, const std::string&) {
+    AppcRecord record;
+    int missing = 0;
+    appcRead(store, record, missing);
+    int flag = 0, code = 0;
+    return appcWrite(store, record, flag, code);
+}
+
+BENCHMARK_CAPTURE(runCycle, cpic, kKindCpic, cpicCycle)->Name("BM_Record/cpic")->Apply(sizes);
+BENCHMARK_CAPTURE(runCycle, tp, kKindTp, tpCycle)->Name("BM_Record/tp")->Apply(sizes);
+BENCHMARK_CAPTURE(runCycle, lux, kKindLux, luxCycle)->Name("BM_Record/lux")->Apply(sizes);
+BENCHMARK_CAPTURE(runCycle, midrange, kKindMidrange, midrangeCycle)
+    ->Name("BM_Record/midrange")
+    ->Apply(sizes);
+BENCHMARK_CAPTURE(runCycle, global, kKindGlobal, globalCycle)
+    ->Name("BM_Record/global")
+    ->Apply(sizes);
+BENCHMARK_CAPTURE(runCycle, appc, kKindAppc, appcCycle)->Name("BM_Record/appc")->Apply(sizes);
 
 void BM_Document_OpenSave(benchmark::State& state) {
     loadTexts();
