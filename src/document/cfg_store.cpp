@@ -46,49 +46,20 @@ private:
 // Interned names: every section and key name is held once.
 class CfgStore::Names {
 public:
+    // Short names (every name a file can hold) go through a small direct-mapped cache
+    // first: a file repeats a handful of names a million times, and every record read asks
+    // for its key names again.
     std::uint32_t intern(std::string_view name) {
-        // Short names (every name a file can hold) are looked up in a small direct-mapped
-        // cache first: a file repeats a handful of names a million times.
-        Packed key;
-        Slot* slot = nullptr;
-        if (pack(name, key)) {
-            slot = &m_cache[key.hash() & (kCacheSize - 1)];
-            if (slot->id != kNone && slot->key == key)
-                return slot->id;
-        }
-        std::uint32_t id;
-        auto it = m_ids.find(name);
-        if (it != m_ids.end()) {
-            id = it->second;
-        } else {
+        return lookup(name, [this, name] {
             m_texts.emplace_back(name);
-            id = static_cast<std::uint32_t>(m_texts.size() - 1);
+            auto id = static_cast<std::uint32_t>(m_texts.size() - 1);
             m_ids.emplace(std::string_view(m_texts.back()), id);
-        }
-        if (slot) {
-            slot->key = key;
-            slot->id = id;
-        }
-        return id;
+            return id;
+        });
     }
-    // kNone when the name was never stored: then nothing can carry it. Lookups go through
-    // the same cache as interning: every record read asks for its key names again.
+    // kNone when the name was never stored: then nothing can carry it.
     std::uint32_t find(std::string_view name) const {
-        Packed key;
-        Slot* slot = nullptr;
-        if (pack(name, key)) {
-            slot = &m_cache[key.hash() & (kCacheSize - 1)];
-            if (slot->id != kNone && slot->key == key)
-                return slot->id;
-        }
-        auto it = m_ids.find(name);
-        if (it == m_ids.end())
-            return kNone;
-        if (slot) {
-            slot->key = key;
-            slot->id = it->second;
-        }
-        return it->second;
+        return lookup(name, [] { return kNone; });
     }
     std::string_view text(std::uint32_t id) const { return m_texts[id]; }
     void clear() {
@@ -101,6 +72,24 @@ public:
     }
 
 private:
+    // The id of name through the cache; `missing` gives the id of a name never stored.
+    template <typename Missing> std::uint32_t lookup(std::string_view name, Missing missing) const {
+        Packed key;
+        Slot* slot = nullptr;
+        if (pack(name, key)) {
+            slot = &m_cache[key.hash() & (kCacheSize - 1)];
+            if (slot->id != kNone && slot->key == key)
+                return slot->id;
+        }
+        auto it = m_ids.find(name);
+        std::uint32_t id = it != m_ids.end() ? it->second : missing();
+        if (slot && id != kNone) {
+            slot->key = key;
+            slot->id = id;
+        }
+        return id;
+    }
+
     struct Packed {
         std::uint64_t lo = 0, hi = 0; // the name's bytes
         std::uint64_t length = 0;
