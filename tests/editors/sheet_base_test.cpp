@@ -4,7 +4,6 @@
 #include "cfg_store.h"
 #include "password_placeholder.h"
 #include "property_sheet.h"
-#include "sheet_browse.h"
 #include "sheet_page.h"
 #include "sheet_test_support.h"
 #include "string_ids.h"
@@ -18,50 +17,28 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
 
 using testing_support::snapshot;
 
 namespace {
 
-constexpr int kNameLimit = 8;
-constexpr int kPathLimit = 20;
 constexpr int kPasswordLimit = 10;
 
-class NamePage : public SheetPage {
+class TestPage : public SheetPage {
 public:
-    NamePage() : SheetPage(HelpRef{}) {
-        setWindowTitle("Name");
+    TestPage(HelpRef topic, const char* title, ControlSpec control, std::string* field)
+        : SheetPage(topic) {
+        setWindowTitle(title);
         auto* form = new QFormLayout(this);
         auto* label = new TelaUserStatic(this);
-        label->setObjectName("nameLabel");
-        auto* name = new TelaEdit(this);
-        name->setObjectName("nameEdit");
-        auto* path = new TelaEdit(this);
-        path->setObjectName("pathEdit");
-        form->addRow(label, name);
-        form->addRow(QString(), path);
-        setControls({
-            {1, "nameLabel", {}, 0, kStyleNone, ids::kCpicLegendSymbName, 0},
-            {2, "nameEdit", &name_, kNameLimit, kStyleUpperCase, 0, 14},
-            {3, "pathEdit", &path_, kPathLimit, kStyleNone, 0, 0},
-        });
+        label->setObjectName("label");
+        auto* edit = new TelaEdit(this);
+        edit->setObjectName(control.objectName);
+        form->addRow(label, edit);
+        control.value = field;
+        setControls({{1, "label", {}, 0, kStyleNone, ids::kCpicLegendSymbName, 0}, control});
     }
-    std::string name_;
-    std::string path_;
-};
-
-class PasswordPage : public SheetPage {
-public:
-    PasswordPage() : SheetPage(helpTopic(1)) {
-        setWindowTitle("Password");
-        auto* form = new QFormLayout(this);
-        auto* password = new TelaEdit(this);
-        password->setObjectName("passwordEdit");
-        form->addRow(QString(), password);
-        setControls({{4, "passwordEdit", &password_, kPasswordLimit, kStylePassword, 0, 25}});
-    }
-    std::string password_;
+    TelaEdit& edit() { return *findChild<TelaEdit*>(QString(), Qt::FindDirectChildrenOnly); }
 };
 
 class TestSheet : public PropertySheet {
@@ -72,13 +49,17 @@ public:
         addPage(names);
         addPage(passwords);
         setDocument(doc);
-        names.name_ = name;
-        passwords.password_ = name.empty() ? "" : placeholder.hold(storedPassword);
+        name_ = name;
+        password_ = name.empty() ? "" : placeholder.hold(storedPassword);
         return runModal();
     }
 
-    NamePage names;
-    PasswordPage passwords;
+    std::string name_, password_;
+    TestPage names{HelpRef{}, "Name", {2, "nameEdit", {}, 8, kStyleUpperCase, 0, 14}, &name_};
+    TestPage passwords{helpTopic(1),
+                       "Password",
+                       {4, "passwordEdit", {}, kPasswordLimit, kStylePassword, 0, 25},
+                       &password_};
     PasswordPlaceholder placeholder{kPasswordLimit};
     int failWithCode = 0; // a write that refuses the record with this code
 
@@ -91,15 +72,11 @@ protected:
         }
         CfgStore& store = document().store();
         store.appendSection("TEST");
-        store.appendKeyToLast("NAME", names.name_);
-        store.appendKeyToLast("PASSWORD", placeholder.resolve(passwords.password_));
+        store.appendKeyToLast("NAME", name_);
+        store.appendKeyToLast("PASSWORD", placeholder.resolve(password_));
         return 1;
     }
 };
-
-TelaEdit& edit(SheetPage& page, int id) {
-    return *page.controlAs<TelaEdit>(id);
-}
 
 class SheetBase : public SheetTest {
 protected:
@@ -107,13 +84,12 @@ protected:
     TestSheet sheet;
 };
 
-TEST_F(SheetBase, AFieldOverItsLimitIsShownWholeAndRefusedOnLeavingWithTheFocusOnIt) {
+TEST_F(SheetBase, AFieldOverItsLimitIsRefusedAndAnUntouchedPlaceholderKeepsThePassword) {
     const int result = whileOpen(
         [&](QDialog&) {
-            TelaEdit& name = edit(sheet.names, 2);
+            TelaEdit& name = sheet.names.edit();
             EXPECT_EQ(name.text(), "TOOLONGNAME"); // from the record, shown whole
-
-            EXPECT_FALSE(sheet.setActivePage(1)); // the page may not be left
+            EXPECT_FALSE(sheet.setActivePage(1));  // the page may not be left
             EXPECT_EQ(sheet.activeIndex(), 0);
             sheet.accept(); // nor may the sheet close
             EXPECT_TRUE(sheet.isVisible());
@@ -122,120 +98,68 @@ TEST_F(SheetBase, AFieldOverItsLimitIsShownWholeAndRefusedOnLeavingWithTheFocusO
             EXPECT_EQ(messages[0].style, kMbExclamation);
             EXPECT_TRUE(name.hasFocus());
             EXPECT_EQ(name.selectedText(), "TOOLONGNAME");
-
-            name.setText("SHORT");
-            EXPECT_TRUE(sheet.setActivePage(1));
+            name.setText("SHORTER8");
+            ASSERT_TRUE(sheet.setActivePage(1));
+            EXPECT_EQ(sheet.passwords.edit().text(), "**********"); // the stored one, hidden
+            EXPECT_EQ(sheet.passwords.edit().echoMode(), QLineEdit::Password);
             sheet.accept();
         },
-        [&] { return sheet.Run(doc, "TOOLONGNAME", ""); });
+        [&] { return sheet.Run(doc, "TOOLONGNAME", "SECRET"); });
     EXPECT_EQ(result, 1);
     EXPECT_EQ(messages.size(), 2u);
-    ASSERT_EQ(snapshot(doc.store()).size(), 1u);
-    EXPECT_EQ(snapshot(doc.store())[0].second[0].second, "SHORT");
+    EXPECT_EQ(
+        snapshot(doc.store()),
+        (testing_support::Sections{{"TEST", {{"NAME", "SHORTER8"}, {"PASSWORD", "SECRET"}}}}));
 }
 
-TEST_F(SheetBase, ThePasswordPlaceholderKeepsTheStoredPasswordAndAnyOtherTextReplacesIt) {
-    PasswordPlaceholder rule(kPasswordLimit);
-    EXPECT_EQ(rule.hold("SECRET"), "**********");
-    EXPECT_EQ(rule.resolve("**********"), "SECRET");
-    EXPECT_EQ(rule.resolve("*********"), "*********");
-    EXPECT_EQ(rule.resolve(""), "");
-
-    whileOpen(
-        [&](QDialog&) {
-            ASSERT_TRUE(sheet.setActivePage(1));
-            EXPECT_EQ(edit(sheet.passwords, 4).text(), "**********");
-            EXPECT_EQ(edit(sheet.passwords, 4).echoMode(), QLineEdit::Password);
-            sheet.accept();
-        },
-        [&] { return sheet.Run(doc, "KEEP", "SECRET"); });
-    TestSheet second;
-    whileOpen(
-        [&](QDialog&) {
-            ASSERT_TRUE(second.setActivePage(1));
-            TelaEdit& password = edit(second.passwords, 4);
-            password.selectAll();
-            QTest::keyClicks(&password, "NEWPW");
-            second.accept();
-        },
-        [&] { return second.Run(doc, "CHANGE", "SECRET"); });
-    const auto sections = snapshot(doc.store());
-    ASSERT_EQ(sections.size(), 2u);
-    EXPECT_EQ(sections[0].second[1].second, "SECRET");
-    EXPECT_EQ(sections[1].second[1].second, "NEWPW");
-}
-
-TEST_F(SheetBase, AFailedWriteIsReportedByItsCodeAndKeepsTheSheetOpen) {
+TEST_F(SheetBase, AFailedWriteKeepsTheSheetOpenAndCancelLeavesStoreAndFlag) {
     sheet.failWithCode = 66;
     const int result = whileOpen(
         [&](QDialog&) {
+            ASSERT_TRUE(sheet.setActivePage(1));
+            sheet.passwords.edit().selectAll();
+            QTest::keyClicks(&sheet.passwords.edit(), "*********"); // one star short: new text
             sheet.accept();
             EXPECT_TRUE(sheet.isVisible());
             ASSERT_EQ(messages.size(), 1u);
             EXPECT_EQ(messages[0].text, text(ids::kErr66));
-            EXPECT_EQ(messages[0].style, kMbOk);
             sheet.failWithCode = 0; // the cause went away: OK now succeeds
             sheet.accept();
             EXPECT_FALSE(sheet.isVisible());
         },
-        [&] { return sheet.Run(doc, "NAME", ""); });
+        [&] { return sheet.Run(doc, "NAME", "SECRET"); });
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(snapshot(doc.store()).size(), 1u);
+    const auto before = snapshot(doc.store());
+    EXPECT_EQ(before,
+              (testing_support::Sections{{"TEST", {{"NAME", "NAME"}, {"PASSWORD", "*********"}}}}));
+
+    for (bool modified : {false, true}) {
+        doc.SetModifiedFlag(modified);
+        TestSheet cancelled;
+        const int cancel = whileOpen(
+            [&](QDialog&) {
+                QTest::keyClicks(&cancelled.names.edit(), "X");
+                cancelled.reject();
+            },
+            [&] { return cancelled.Run(doc, "OTHER", ""); });
+        EXPECT_EQ(cancel, 0);
+        EXPECT_EQ(snapshot(doc.store()), before);
+        EXPECT_EQ(doc.IsModified(), modified);
+    }
 }
 
-TEST_F(SheetBase, CancelWritesNothing) {
-    const int result = whileOpen(
-        [&](QDialog&) {
-            QTest::keyClicks(&edit(sheet.names, 2), "X");
-            sheet.reject();
-        },
-        [&] { return sheet.Run(doc, "NAME", ""); });
-    EXPECT_EQ(result, 0);
-    EXPECT_TRUE(doc.store().empty());
-}
-
-TEST_F(SheetBase, HelpGoesToTheControlThePageOrTheSheet) {
+TEST_F(SheetBase, HelpGoesToTheControlOrTheSheet) {
     whileOpen(
         [&](QDialog&) {
-            TelaEdit& name = edit(sheet.names, 2);
-            name.setFocus();
+            sheet.names.edit().setFocus();
             sheet.helpRequest(); // on a control with a topic
             sheet.findChild<QTabWidget*>()->tabBar()->setFocus();
-            sheet.helpRequest(); // reaching the sheet: the active page's topic
-            EXPECT_EQ(sheet.names.helpFor(sheet.names.control(1)), HelpRef{}); // a static
-            EXPECT_EQ(sheet.names.helpFor(sheet.names.control(3)), HelpRef{}); // no topic
-            ASSERT_TRUE(sheet.setActivePage(1));
-            edit(sheet.passwords, 4).setFocus();
-            QTest::keyClick(&edit(sheet.passwords, 4), Qt::Key_F1);
+            sheet.helpRequest();                 // reaching the sheet: the active page's topic
+            ASSERT_TRUE(sheet.setActivePage(1)); // a page without one: the sheet's
             sheet.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
         },
         [&] { return sheet.Run(doc, "NAME", ""); });
-    const std::vector<HelpRef> expected{helpTopic(14), helpTopic(12), helpTopic(25), helpTopic(11)};
-    EXPECT_EQ(help, expected);
-}
-
-TEST_F(SheetBase, BrowsePutsThePathIntoTheFieldAndChecksItsLengthAtOnce) {
-    const QString longPath = "/opt/client/programs/a-rather-long-name.exe";
-    QString askedFilter;
-    setFileDialogHook([&](QWidget*, const QString&, const QString& filter) {
-        askedFilter = filter;
-        return longPath;
-    });
-    whileOpen(
-        [&](QDialog&) {
-            EXPECT_TRUE(
-                browseForPath(sheet.names, 3, "(*.exe)|*.exe|(*.*)|*.*||", ids::kTpBrowseTitle));
-            TelaEdit& path = edit(sheet.names, 3);
-            EXPECT_EQ(path.text(), longPath);
-            EXPECT_TRUE(path.hasFocus());
-            EXPECT_EQ(path.selectedText(), longPath);
-            ASSERT_EQ(messages.size(), 1u);
-            EXPECT_EQ(messages[0].text, "Please enter no more than 20 characters.");
-        },
-        [&] { return sheet.Run(doc, "NAME", ""); });
-    setFileDialogHook({});
-    EXPECT_EQ(askedFilter, "(*.exe) (*.exe);;(*.*) (*.*)");
-    EXPECT_TRUE(doc.store().empty());
+    EXPECT_EQ(help, (std::vector<HelpRef>{helpTopic(14), helpTopic(12), helpTopic(11)}));
 }
 
 } // namespace

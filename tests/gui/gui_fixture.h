@@ -8,6 +8,7 @@
 #include "main_frame.h"
 #include "option_kinds.h"
 #include "prompts.h"
+#include "string_ids.h"
 #include "tela_environment.h"
 #include "test_helpers.h"
 #include "ui_cfg_frm_view.h"
@@ -26,34 +27,20 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace gui_testing {
 
-using testing_support::Keys;
 using testing_support::Sections;
 
 inline QString text(int id) {
     return QString::fromUtf8(TelaEnvironment::GetUserString(id));
 }
 
-inline Sections cpic(const std::string& name) {
-    return {{"CPIC_INFO",
-             {{"SYMB_NAME", name},
-              {"LOCAL_LU", "LOCLU01"},
-              {"PART_LU", "NETA.HOST"},
-              {"MODE", "#INTER"},
-              {"REMOTE_TP", "TP1"},
-              {"SEC_TYPE", "0"},
-              {"TP_TYPE", "0"},
-              {"SEC_USERID", ""},
-              {"PLU_TYPE", "0"}}}};
-}
-
-inline Sections join(std::initializer_list<Sections> parts) {
+// CPI-C entries of these names, in this order.
+inline Sections cpic(std::initializer_list<std::string> names) {
     Sections all;
-    for (const Sections& p : parts)
-        all.insert(all.end(), p.begin(), p.end());
+    for (const std::string& name : names)
+        all.push_back({"CPIC_INFO", {{"SYMB_NAME", name}, {"PART_LU", "NETA.HOST"}}});
     return all;
 }
 
@@ -75,13 +62,13 @@ protected:
     QString writeConfig(const QString& name, const Sections& sections) {
         CfgStore store;
         testing_support::fill(store, sections);
-        const QString file = path(name);
-        EXPECT_EQ(cfgWriteFile(store, QFile::encodeName(file).toStdString()), 0);
-        return file;
+        EXPECT_EQ(cfgWriteFile(store, QFile::encodeName(path(name)).toStdString()), 0);
+        return path(name);
     }
 
     // Starts the program as the command line would, on a file or on none.
     void start(const QStringList& arguments = {}) {
+        m_app.reset();
         m_app = std::make_unique<CCfgApp>();
         CCfgApp::Options options;
         options.singleInstance = false;
@@ -95,15 +82,16 @@ protected:
     CMainFrame& frame() { return *m_app->mainFrame(); }
     CCfgFrmView& view() { return *frame().view(); }
     const Ui::CCfgFrmView& ui() { return view().ui(); }
+    std::string pathName() { return doc().GetPathName(); }
+    static std::string encoded(const QString& file) {
+        return QFile::encodeName(file).toStdString();
+    }
 
     void selectKind(int kind) {
         QListWidget* options = ui().optionsList;
-        for (int row = 0; row < options->count(); ++row) {
-            if (options->item(row)->data(Qt::UserRole).toInt() == kind) {
-                options->setCurrentRow(row);
-                return;
-            }
-        }
+        for (int row = 0; row < options->count(); ++row)
+            if (options->item(row)->data(Qt::UserRole).toInt() == kind)
+                return options->setCurrentRow(row);
         ADD_FAILURE() << "no option of kind " << kind;
     }
 
@@ -127,6 +115,12 @@ protected:
     }
 
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // Deletes the selected entry, answering the question with OK.
+    void deleteSelected() {
+        script.answerMessage(QMessageBox::Ok);
+        click(ui().deleteButton);
+    }
 
     PromptScript script;
     QTemporaryDir m_dir;
