@@ -4,7 +4,6 @@
 // it saves the pages at the normal size as pictures (docs/screenshots).
 #include "cfg_doc.h"
 #include "cfg_frm_view.h"
-#include "cfg_store.h"
 #include "cpic_records.h"
 #include "cpic_sheet.h"
 #include "editor_dispatch.h"
@@ -13,7 +12,6 @@
 #include "sheet_test_support.h"
 #include "string_ids.h"
 #include "tela_combo_box.h"
-#include "tela_edit.h"
 #include "test_helpers.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,6 @@
 // The sheet base, on a small sheet of its own: a name page and a password page whose
 // record is a TEST section of the store.
 #include "cfg_doc.h"
-#include "cfg_store.h"
 #include "password_placeholder.h"
 #include "property_sheet.h"
 #include "sheet_page.h"

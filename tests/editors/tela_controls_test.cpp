@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -36,11 +35,8 @@ TEST(TelaEdit, RefusesTypingBeyondTheLimitAndTurnsTypedLettersIntoCapitals) {
 
 TEST(TelaTypeAEdit, TakesOnlyWhatATypeANameMayHoldAndMovesOnAtThePeriod) {
     QWidget form;
-    auto* layout = new QVBoxLayout(&form);
     auto* network = new TelaTypeAEdit(&form);
     auto* lu = new TelaTypeAEdit(&form);
-    layout->addWidget(network);
-    layout->addWidget(lu);
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));

@@ -93,10 +93,11 @@ TEST_F(MainWindowTest, EmptyDocumentNewAndDeleteOfTheMidrangeSystems) {
     EXPECT_EQ(QApplication::focusWidget(), ui().newButton);
 }
 
-TEST_F(MainWindowTest, OneRecordKindsShowOneShortEntryAndDisableNew) {
+TEST_F(MainWindowTest, RecordListsInFileOrderWithTheFirstSelectedAfterEveryChange) {
     const Sections global = {{"GLOBAL", {{"USER_NAME", "OPERATOR"}}}};
     const Sections appc = {{"APPC", {{"SELECT", "SERVER"}, {"SERVER", "srv1,TCP/IP,ENC_OFF"}}}};
-    start({writeConfig("one.ini", join({global, appc, cpic({"ZETA", "ALPHA", "MID"}), kNodex}))});
+    start({writeConfig("f.ini", join({global, appc, cpic({"ZETA", "CAF\xC9", "ALPHA"}), kNodex}))});
+    // One-record kinds: one short entry, New disabled.
     for (const auto& [kind, entry] : {std::pair{kKindGlobal, ids::kEntryGlobal},
                                       {kKindAppc, ids::kEntryAppc},
                                       {kKindMidrange, ids::kEntryMidrange}}) {
@@ -107,36 +108,20 @@ TEST_F(MainWindowTest, OneRecordKindsShowOneShortEntryAndDisableNew) {
         EXPECT_EQ(selectedRow(), 0) << kind;
     }
     EXPECT_GT(view().fullListHeight(), 3 * view().shortListHeight());
-    // Many-record kinds: the full height, New enabled, entries in file order.
+    // Many-record kinds: the full height, New enabled, entries in file order; a name with a
+    // byte above 127 shows as its Latin-1 character and goes back unchanged.
     selectKind(kKindCpic);
-    EXPECT_EQ(listed(), (QStringList{"ZETA", "ALPHA", "MID"}));
+    EXPECT_EQ(listed(), (QStringList{"ZETA", QString::fromLatin1("CAF\xC9"), "ALPHA"}));
     EXPECT_EQ(ui().recordsList->height(), view().fullListHeight());
     EXPECT_TRUE(ui().newButton->isEnabled());
-}
-
-TEST_F(MainWindowTest, CancelledDeleteOrNoSelectionLeavesTheDocumentAndItsModifiedFlag) {
-    start({writeConfig("d.ini", cpic({"ONE", "TWO"}))});
-    selectKind(kKindCpic);
     const Sections before = testing_support::snapshot(doc().store());
-    for (bool modified : {false, true}) {
+    for (bool modified : {false, true}) { // a cancelled delete leaves document and flag
         doc().SetModifiedFlag(modified);
         script.answerMessage(QMessageBox::Cancel);
         click(ui().deleteButton);
         EXPECT_EQ(testing_support::snapshot(doc().store()), before);
         EXPECT_EQ(doc().IsModified(), modified);
-        EXPECT_EQ(listed(), (QStringList{"ONE", "TWO"}));
     }
-    // With nothing selected, Delete only says so.
-    ui().recordsList->clearSelection();
-    click(ui().deleteButton);
-    EXPECT_EQ(script.shown().back().text, text(ids::kMsgNoSelection));
-    EXPECT_EQ(testing_support::snapshot(doc().store()), before);
-}
-
-TEST_F(MainWindowTest, FirstRecordIsSelectedAfterEveryChangeAndDelete) {
-    // A name with a byte above 127 shows as its Latin-1 character and goes back unchanged.
-    start({writeConfig("f.ini", cpic({"ONE", "CAF\xC9", "THREE"}))});
-    selectKind(kKindCpic);
     EXPECT_EQ(selectedRow(), 0);
     installEditor(1);
     selectRow(2);
@@ -146,13 +131,16 @@ TEST_F(MainWindowTest, FirstRecordIsSelectedAfterEveryChangeAndDelete) {
     const QRect second = ui().recordsList->visualRect(ui().recordsList->model()->index(1, 0));
     QTest::mouseClick(ui().recordsList->viewport(), Qt::LeftButton, {}, second.center());
     QTest::mouseDClick(ui().recordsList->viewport(), Qt::LeftButton, {}, second.center());
-    EXPECT_EQ(calls, (std::vector<std::string>{"THREE", "CAF\xC9"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"ALPHA", "CAF\xC9"}));
     EXPECT_EQ(selectedRow(), 0);
-
     selectRow(1);
     deleteSelected();
-    EXPECT_EQ(listed(), (QStringList{"ONE", "THREE"}));
+    EXPECT_EQ(listed(), (QStringList{"ZETA", "ALPHA"}));
     EXPECT_EQ(selectedRow(), 0);
+    ui().recordsList->clearSelection(); // with nothing selected, Delete only says so
+    click(ui().deleteButton);
+    EXPECT_EQ(script.shown().back().text, text(ids::kMsgNoSelection));
+    EXPECT_EQ(listed(), (QStringList{"ZETA", "ALPHA"}));
 }
 
 TEST(AppMessageBox, StylesBecomeIconsAndButtonsAndButtonsBecomeNumbers) {
