@@ -5,40 +5,20 @@
 class CheckCommand : public ToolTest {};
 
 TEST_F(CheckCommand, ReportsEveryRecordThatItsWriterWouldRefuseInFileOrder) {
-    write("a.ini", configFile({"[GLOBAL]",
-                               "USER_NAME=a:b",
-                               "[CPIC_INFO]",
-                               "SYMB_NAME=GOOD",
-                               "LOCAL_LU=*",
-                               "MODE=#INTER",
-                               "REMOTE_TP=TP",
-                               "[CPIC_INFO]",
-                               "SYMB_NAME=BAD",
-                               "LOCAL_LU=*",
-                               "MODE=#INTER",
-                               "REMOTE_TP=TP",
-                               "SEC_TYPE=1",
-                               "SEC_USERID=US@R", // the user id is checked in 10
-                               "[CPIC_INFO]",
-                               "SYMB_NAME=BAD",
-                               "LOCAL_LU=*",
-                               "MODE=lower",
-                               "REMOTE_TP=TP", // a second record of one name is checked too
-                               "[CLIENT_ATTACH]",
-                               "LU_NAME=*",
-                               "[LUX_PROFILE]",
-                               "PROFILE_NAME=P1",
-                               "SESSION=,*,1,,TCP/IP,,ENC_OFF",
-                               "SESSION=,*,1,,TCP/IP,,ENC_OFF",
-                               "SESSION=,*,1,,TCP/IP,,ENC_OFF",
-                               "SESSION=,*,1,,TCP/IP,,ENC_OFF",
-                               "[NODEX_SYSTEM]",
-                               "HOST_NAME=SYS1",
-                               "USER_NAME=U",
-                               "[NODEX_COMMON]",
-                               "MODE=9X",
-                               "[GLOBAL]",
-                               "USER_NAME=:only the first GLOBAL counts"}));
+    // The user id is checked in 10; a second record of one name is checked too; only the
+    // first GLOBAL counts.
+    write("a.ini",
+          configSections(
+              {{"[GLOBAL]", "USER_NAME=a:b"},
+               {"[CPIC_INFO]", "SYMB_NAME=GOOD", "LOCAL_LU=*", "MODE=#INTER", "REMOTE_TP=TP"},
+               {"[CPIC_INFO]", "SYMB_NAME=BAD", "LOCAL_LU=*", "MODE=#INTER", "REMOTE_TP=TP",
+                "SEC_TYPE=1", "SEC_USERID=US@R"},
+               {"[CPIC_INFO]", "SYMB_NAME=BAD", "LOCAL_LU=*", "MODE=lower", "REMOTE_TP=TP"},
+               {"[CLIENT_ATTACH]", "LU_NAME=*"},
+               {"[LUX_PROFILE]", "PROFILE_NAME=P1", "SESSION=,*,1,,TCP/IP,,ENC_OFF"},
+               {"[NODEX_SYSTEM]", "HOST_NAME=SYS1", "USER_NAME=U"},
+               {"[NODEX_COMMON]", "MODE=9X"},
+               {"[GLOBAL]", "USER_NAME=:x"}}));
     ToolResult r = run({"check", "a.ini"});
     EXPECT_EQ(r.exitCode, 1);
     auto line = [](const std::string& what, int code) {
@@ -51,10 +31,8 @@ TEST_F(CheckCommand, ReportsEveryRecordThatItsWriterWouldRefuseInFileOrder) {
 
 TEST_F(CheckCommand, EntriesOfTheOlderFormWarnAndAreCheckedAsTheConversionWritesThem) {
     write("old.ini",
-          configFile({"[APPC]", "SELECT=SERVER", "SERVER=HOSTA%,TCP/IP,ENC_OFF",
-                      "SERVER=", "SERVER=", "SERVER=", "SCOPE=", "[LUX_PROFILE]", "PROFILE_NAME=P1",
-                      "SESSION=HOSTB%,*,1,TCP/IP,,ENC_OFF", "SESSION=,*,1,,TCP/IP,,ENC_OFF",
-                      "SESSION=,*,1,,TCP/IP,,ENC_OFF", "SESSION=,*,1,,TCP/IP,,ENC_OFF"}));
+          configFile({"[APPC]", "SELECT=SERVER", "SERVER=HOSTA%,TCP/IP,ENC_OFF", "[LUX_PROFILE]",
+                      "PROFILE_NAME=P1", "SESSION=HOSTB%,*,1,TCP/IP,,ENC_OFF"}));
     ToolResult r = run({"check", "--json", "old.ini"});
     EXPECT_EQ(r.exitCode, 0) << r.out;
     Json findings = Json::parse(r.out);
@@ -73,8 +51,7 @@ TEST_F(CheckCommand, EntriesOfTheOlderFormWarnAndAreCheckedAsTheConversionWrites
     EXPECT_FALSE(exists("old.001"));
 
     // A name that the conversion could not write back is an error as well.
-    write("bad.ini", configFile({"[APPC]", "SELECT=SERVER", "SERVER=BAD NAME%,TCP/IP,ENC_OFF",
-                                 "SERVER=", "SERVER=", "SERVER=", "SCOPE="}));
+    write("bad.ini", configFile({"[APPC]", "SELECT=SERVER", "SERVER=BAD NAME%,TCP/IP,ENC_OFF"}));
     ToolResult bad = run({"check", "bad.ini"});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.out, "bad.ini: appc: warning: server name \"BAD NAME%\" is of the older "

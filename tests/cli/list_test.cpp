@@ -2,48 +2,37 @@
 
 #include "string_ids.h"
 
-class ListCommand : public ToolTest {
-protected:
-    void SetUp() override {
-        ToolTest::SetUp();
-        // Records of every kind, deliberately not in the options-list order.
-        write("all.ini", configFile({"[NODEX_SYSTEM]", "HOST_NAME=SYS1", "DEFAULT=1", "[CPIC_INFO]",
-                                     "SYMB_NAME=ZED", "[LUX_PROFILE]", "PROFILE_NAME=P1",
-                                     "[CPIC_INFO]", "SYMB_NAME=ALPHA", "[CLIENT_ATTACH]",
-                                     "TP_NAME=TP1", "[APPC]", "SELECT=SERVER", "[GLOBAL]",
-                                     "USER_NAME=", "[NODEX_SYSTEM]", "HOST_NAME=SYS2"}));
-    }
-};
+class ListCommand : public ToolTest {};
 
 TEST_F(ListCommand, ListsWhatTheRecordsListShowsInTheOptionsListOrder) {
+    // Records of every kind, deliberately not in the options-list order.
+    write("all.ini", configFile({"[NODEX_SYSTEM]", "HOST_NAME=SYS1", "[CPIC_INFO]", "SYMB_NAME=ZED",
+                                 "[LUX_PROFILE]", "PROFILE_NAME=P1", "[CPIC_INFO]",
+                                 "SYMB_NAME=ALPHA", "[CLIENT_ATTACH]", "TP_NAME=TP1", "[APPC]",
+                                 "[GLOBAL]", "[NODEX_SYSTEM]", "HOST_NAME=SYS2"}));
+    const std::string global = text(ids::kEntryGlobal), appc = text(ids::kEntryAppc),
+                      midrange = text(ids::kEntryMidrange);
     ToolResult r = run({"list", "all.ini"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "global\t" + text(ids::kEntryGlobal) + "\nappc\t" + text(ids::kEntryAppc) +
-                         "\ncpic\tZED\ncpic\tALPHA\ntp\tTP1\nlux\tP1\nmidrange\t" +
-                         text(ids::kEntryMidrange) + "\n");
-
-    ToolResult json = run({"list", "--json", "all.ini"});
-    EXPECT_EQ(json.exitCode, 0);
-    EXPECT_EQ(json.out, "{\"global\":[\"" + text(ids::kEntryGlobal) + "\"],\"appc\":[\"" +
-                            text(ids::kEntryAppc) +
-                            "\"],\"cpic\":[\"ZED\",\"ALPHA\"],\"tp\":[\"TP1\"],\"lux\":[\"P1\"],"
-                            "\"midrange\":[\"" +
-                            text(ids::kEntryMidrange) + "\"]}\n");
-}
-
-TEST_F(ListCommand, OneKindAloneAndTheSystemsByHostName) {
-    ToolResult cpic = run({"list", "all.ini", "cpic"});
-    EXPECT_EQ(cpic.out, "cpic\tZED\ncpic\tALPHA\n");
-    ToolResult tp = run({"list", "all.ini", "tp", "--json"});
-    EXPECT_EQ(tp.out, "{\"tp\":[\"TP1\"]}\n");
-    ToolResult systems = run({"list", "all.ini", "system"});
-    EXPECT_EQ(systems.out, "system\tSYS1\nsystem\tSYS2\n");
-
+    EXPECT_EQ(r.out, "global\t" + global + "\nappc\t" + appc +
+                         "\ncpic\tZED\ncpic\tALPHA\ntp\tTP1\nlux\tP1\nmidrange\t" + midrange +
+                         "\n");
+    EXPECT_EQ(run({"list", "--json", "all.ini"}).out,
+              "{\"global\":[\"" + global + "\"],\"appc\":[\"" + appc +
+                  "\"],\"cpic\":[\"ZED\",\"ALPHA\"],\"tp\":[\"TP1\"],\"lux\":[\"P1\"],"
+                  "\"midrange\":[\"" +
+                  midrange + "\"]}\n");
+    EXPECT_EQ(run({"list", "all.ini", "tp", "--json"}).out, "{\"tp\":[\"TP1\"]}\n");
+    EXPECT_EQ(run({"list", "all.ini", "system"}).out, "system\tSYS1\nsystem\tSYS2\n");
     write("empty.ini", "");
-    ToolResult none = run({"list", "empty.ini", "--json"});
-    EXPECT_EQ(none.exitCode, 0);
-    EXPECT_EQ(none.out,
+    EXPECT_EQ(run({"list", "empty.ini", "--json"}).out,
               "{\"global\":[],\"appc\":[],\"cpic\":[],\"tp\":[],\"lux\":[],\"midrange\":[]}\n");
+
+    EXPECT_EQ(run({"list", "all.ini", "servers"}).exitCode, 2);
+    EXPECT_EQ(run({"list", "all.ini", "common"}).exitCode, 2);
+    EXPECT_EQ(run({"list", "missing.ini"}).exitCode, 1);
+    write("bad.ini", configFile({"[A"}));
+    EXPECT_EQ(run({"list", "bad.ini"}).exitCode, 2);
 }
 
 TEST_F(ListCommand, ASectionWithoutItsNameKeyKeepsWhatWasGatheredAndFails) {
@@ -54,34 +43,17 @@ TEST_F(ListCommand, ASectionWithoutItsNameKeyKeepsWhatWasGatheredAndFails) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "cpic\tFIRST\ntp\tT\n");
     EXPECT_EQ(r.err, errorLine(66));
-
     ToolResult json = run({"list", "broken.ini", "cpic", "--json"});
     EXPECT_EQ(json.exitCode, 1);
     EXPECT_EQ(json.out, "{\"cpic\":[\"FIRST\"]}\n");
 }
 
-TEST_F(ListCommand, ErrorsOfUseAndUnreadableFiles) {
-    EXPECT_EQ(run({"list", "all.ini", "servers"}).exitCode, 2);
-    EXPECT_EQ(run({"list", "all.ini", "common"}).exitCode, 2);
-    EXPECT_EQ(run({"list", "missing.ini"}).exitCode, 1);
-    write("bad.ini", configFile({"[A"}));
-    EXPECT_EQ(run({"list", "bad.ini"}).exitCode, 2);
-}
-
 TEST_F(ListCommand, NamesWithBytesAboveAsciiAreListedAsUtf8AndFoundAgainByThatName) {
-    write("a.ini", configFile({"[CLIENT_ATTACH]",
-                               "TP_NAME=Z\xFC"
-                               "RICH",
-                               "PATH=p"}));
-    ToolResult r = run({"list", "a.ini", "tp"});
-    EXPECT_EQ(r.out, "tp\tZ\xC3\xBCRICH\n");
+    write("a.ini", configFile({"[CLIENT_ATTACH]", "TP_NAME=Z\xFCRICH", "PATH=p"}));
+    EXPECT_EQ(run({"list", "a.ini", "tp"}).out, "tp\tZ\xC3\xBCRICH\n");
     ToolResult get = run({"get", "a.ini", "tp", "Z\xC3\xBCRICH"});
     EXPECT_EQ(get.exitCode, 0) << get.err;
     EXPECT_NE(get.out.find("\"TP_NAME\":\"Z\xC3\xBCRICH\""), std::string::npos);
     // An argument that is not UTF-8 is taken byte for byte.
-    EXPECT_EQ(run({"get", "a.ini", "tp",
-                   "Z\xFC"
-                   "RICH"})
-                  .exitCode,
-              0);
+    EXPECT_EQ(run({"get", "a.ini", "tp", "Z\xFCRICH"}).exitCode, 0);
 }

@@ -7,18 +7,16 @@ TEST_F(SaveCommand, SavesAsFileOpenThenFileSaveWould) {
     ToolResult r = run({"save", "a.ini"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(read("a.ini"), configFile({"[CPIC_INFO]", "SYMB_NAME=S1", "[GLOBAL]", "USER_NAME=",
-                                         "PASSWORD=", "TRANSLATE_TABLE=", "DEF_LU_ALIAS=",
-                                         "DEF_PLU_ALIAS=", "[TRACE]", "FILE=", "FLAGS=0x0000"}));
-    // Saving again changes nothing more.
     const std::string once = read("a.ini");
+    EXPECT_EQ(once, configFile({"[CPIC_INFO]", "SYMB_NAME=S1", "[GLOBAL]",
+                                "USER_NAME=", "PASSWORD=", "TRANSLATE_TABLE=", "DEF_LU_ALIAS=",
+                                "DEF_PLU_ALIAS=", "[TRACE]", "FILE=", "FLAGS=0x0000"}));
     EXPECT_EQ(run({"save", "a.ini"}).exitCode, 0);
-    EXPECT_EQ(read("a.ini"), once);
+    EXPECT_EQ(read("a.ini"), once) << "saving again changes nothing more";
 }
 
-TEST_F(SaveCommand, AFileThatCannotBeOpenedOrIsMalformedIsLeftAlone) {
-    ToolResult missing = run({"save", "none.ini"});
-    EXPECT_EQ(missing.exitCode, 1);
+TEST_F(SaveCommand, FilesThatCannotBeOpenedReadOrWrittenBackAreLeftAlone) {
+    EXPECT_EQ(run({"save", "none.ini"}).exitCode, 1);
     EXPECT_FALSE(exists("none.ini"));
 
     const std::string bad = configFile({"[GLOBAL]", "not a key"});
@@ -28,15 +26,13 @@ TEST_F(SaveCommand, AFileThatCannotBeOpenedOrIsMalformedIsLeftAlone) {
     EXPECT_EQ(r.err.rfind(errorLine(66), 0), 0u) << r.err;
     EXPECT_NE(r.err.find("bad.ini: line 5"), std::string::npos) << r.err;
     EXPECT_EQ(read("bad.ini"), bad);
-}
 
-TEST_F(SaveCommand, AValueThatWouldNotReadBackIsNeverWritten) {
     // A value ending with a backslash on the file's last line reads as it stands, but written
     // back it would swallow the next line.
     const std::string text = configFile({"[GLOBAL]", "USER_NAME=A"}) + "\r\n[X]\r\nK=v\\";
     write("a.ini", text);
-    ToolResult r = run({"save", "a.ini"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err.rfind(errorLine(66), 0), 0u) << r.err;
+    ToolResult back = run({"save", "a.ini"});
+    EXPECT_EQ(back.exitCode, 1);
+    EXPECT_EQ(back.err.rfind(errorLine(66), 0), 0u) << back.err;
     EXPECT_EQ(read("a.ini"), text);
 }

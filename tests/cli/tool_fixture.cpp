@@ -1,6 +1,7 @@
 #include "tool_fixture.h"
 
 #include "messages.h"
+#include "scramble.h"
 #include "tela_environment.h"
 
 #include <cstdlib>
@@ -106,6 +107,10 @@ std::string ToolTest::errorLine(int code) {
     return "error " + std::to_string(code) + ": " + text(errorMessageId(code)) + "\n";
 }
 
+std::string ToolTest::hidden(const std::string& key, const std::string& plain, int length) {
+    return key + "=" + scramblePassword(plain, length);
+}
+
 std::string ToolTest::text(int id) {
     return TelaEnvironment::GetUserString(id);
 }
@@ -118,4 +123,11 @@ std::string configFile(const std::vector<std::string>& lines) {
         text += line + "\r\n";
     }
     return text + ";;  END";
+}
+
+std::string configSections(const std::vector<std::vector<std::string>>& sections) {
+    std::vector<std::string> lines;
+    for (const std::vector<std::string>& section : sections)
+        lines.insert(lines.end(), section.begin(), section.end());
+    return configFile(lines);
 }

@@ -29,6 +29,8 @@ protected:
 
     // "error CODE: MESSAGE" with the English library's text, and a line end.
     static std::string errorLine(int code);
+    // "KEY=" and the password scrambled to the field length, as the client stores it.
+    static std::string hidden(const std::string& key, const std::string& plain, int length);
     // The English library's text of a string id.
     static std::string text(int id);
 
@@ -38,3 +40,5 @@ private:
 
 // A configuration file as the client writes it: header, sections, end line, CR LF.
 std::string configFile(const std::vector<std::string>& lines);
+// The same from one list of lines per section, for files of many sections.
+std::string configSections(const std::vector<std::vector<std::string>>& sections);

@@ -31,6 +31,8 @@ TEST_F(ToolUsage, ErrorsOfUseAreAMessageAndStatus2AndTouchNothing) {
                                                {"get", "a.ini", "nokind"},
                                                {"delete", "a.ini", "cpic", "A", "B"},
                                                {"save"},
+                                               {"dump", "a.ini", "a.ini"},
+                                               {"strings", "--bogus"},
                                                {"list", "a.ini", "--bogus"}}) {
         ToolResult r = run(args);
         EXPECT_EQ(r.exitCode, 2);
