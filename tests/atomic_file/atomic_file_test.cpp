@@ -21,37 +21,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "apicfg-atomic-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path_, ec);
-    }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& path() const { return path_; }
-    std::set<std::string> entries() const {
-        std::set<std::string> names;
-        for (const auto& e : fs::directory_iterator(path_))
-            names.insert(e.path().filename().string());
-        return names;
-    }
-
-private:
-    std::string path_;
-};
-
 std::string slurp(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void spit(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 unsigned modeOf(const std::string& path) {
@@ -60,225 +32,149 @@ unsigned modeOf(const std::string& path) {
     return st.st_mode & 07777;
 }
 
-// Installs fault-injecting system calls for one test and restores the real ones after.
-class FaultyOps {
-public:
-    FaultyOps() : ops_(atomicFileOps()) {}
-    ~FaultyOps() { setAtomicFileOpsForTesting(nullptr); }
-    AtomicFileOps& ops() { return ops_; }
-    void install() { setAtomicFileOpsForTesting(&ops_); }
-    // Temporary files without a name are refused, so the named ones are exercised.
-    void refuseUnnamed() {
-        auto real = ops_.open;
-        ops_.open = [real](const char* path, int flags, unsigned mode) {
-            if ((flags & O_TMPFILE) == O_TMPFILE) {
-                errno = EOPNOTSUPP;
-                return -1;
-            }
-            return real(path, flags, mode);
-        };
+const std::string kOriginal = "%Arvenco SNA Client Configuration File\r\n[GLOBAL]\r\n;;  END";
+
+class AtomicWrite : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "apicfg-atomic-XXXXXX").string();
+        dir = ::mkdtemp(pattern.data());
+        std::ofstream(at("lhntapi.ini"), std::ios::binary) << kOriginal;
+        // A store whose file is large enough to need several writes.
+        for (int i = 0; i < 2000; ++i) {
+            store.appendSection("CPIC_INFO");
+            store.appendKeyToLast("PART_LU", std::string(200, 'P'));
+        }
+    }
+    void TearDown() override {
+        setAtomicFileOpsForTesting(nullptr);
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir);
+    }
+    std::string at(const std::string& name) const { return dir + "/" + name; }
+    std::set<std::string> entries() const {
+        std::set<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir))
+            names.insert(e.path().filename().string());
+        return names;
+    }
+    // The original is intact and alone in its folder.
+    void expectOriginalOnly() {
+        EXPECT_EQ(slurp(at("lhntapi.ini")), kOriginal);
+        EXPECT_EQ(entries(), std::set<std::string>{"lhntapi.ini"});
     }
 
-private:
-    AtomicFileOps ops_;
+    std::string dir;
+    CfgStore store;
 };
-
-const std::string kOriginal = "%Arvenco SNA Client Configuration File\r\n;\r\n;\r\n[GLOBAL]\r\n"
-                              "USER_NAME=ORIGINAL\r\n;;  END";
-
-// A store whose file is large enough to need several writes.
-void fillLarge(CfgStore& store) {
-    for (int i = 0; i < 2000; ++i) {
-        store.appendSection("CPIC_INFO");
-        store.appendKeyToLast("SYMB_NAME", "SIDE" + std::to_string(i));
-        store.appendKeyToLast("PART_LU", std::string(200, 'P'));
-    }
-}
-
-// Runs one failing save in both temporary file modes and checks what is left.
-struct FaultCase {
-    const char* what;
-    std::function<void(FaultyOps&)> inject;
-    int expected; // cfgWriteFile's result
-};
-
-class AtomicFileFaults : public ::testing::TestWithParam<bool> {};
 
 } // namespace
 
-TEST(AtomicFile, NewFileGetsUserDefaultModeAndReplacedFileKeepsItsMode) {
-    TempFolder dir;
-    mode_t old = ::umask(022);
-    ASSERT_EQ(writeFileAtomically(dir / "new.ini", "abc"), 0);
-    EXPECT_EQ(modeOf(dir / "new.ini"), 0644u); // readable by every user's client programs
-    ::umask(027);
-    ASSERT_EQ(writeFileAtomically(dir / "new2.ini", "abc"), 0);
-    EXPECT_EQ(modeOf(dir / "new2.ini"), 0640u);
+TEST_F(AtomicWrite, ModesAndSymbolicLinksAreKept) {
+    mode_t old = ::umask(027);
+    ASSERT_EQ(writeFileAtomically(at("new.ini"), "abc"), 0);
     ::umask(old);
+    EXPECT_EQ(modeOf(at("new.ini")), 0640u);
+    ::chmod(at("lhntapi.ini").c_str(), 0604);
+    ASSERT_EQ(writeFileAtomically(at("lhntapi.ini"), "new"), 0);
+    EXPECT_EQ(modeOf(at("lhntapi.ini")), 0604u);
+    EXPECT_EQ(slurp(at("lhntapi.ini")), "new");
 
-    spit(dir / "kept.ini", "old");
-    ::chmod((dir / "kept.ini").c_str(), 0604);
-    ASSERT_EQ(writeFileAtomically(dir / "kept.ini", "new contents"), 0);
-    EXPECT_EQ(modeOf(dir / "kept.ini"), 0604u);
-    EXPECT_EQ(slurp(dir / "kept.ini"), "new contents");
-    EXPECT_EQ(dir.entries(), (std::set<std::string>{"new.ini", "new2.ini", "kept.ini"}));
+    fs::create_directory(at("real"));
+    fs::create_symlink("../lhntapi.ini", at("real/link.ini")); // relative, from the link
+    fs::create_symlink(at("real/link.ini"), at("chain.ini"));
+    ASSERT_EQ(writeFileAtomically(at("chain.ini"), "through two links"), 0);
+    EXPECT_TRUE(fs::is_symlink(at("chain.ini")) && fs::is_symlink(at("real/link.ini")));
+    EXPECT_EQ(slurp(at("lhntapi.ini")), "through two links");
+    EXPECT_EQ(entries(), (std::set<std::string>{"new.ini", "lhntapi.ini", "real", "chain.ini"}));
+    EXPECT_EQ(fs::directory_iterator(at("real"))->path().filename(), "link.ini");
 }
 
-TEST(AtomicFile, SymbolicLinkIsWrittenThroughAndKept) {
-    TempFolder dir;
-    fs::create_directory(dir / "real");
-    spit(dir / "real/target.ini", "old");
-    fs::create_symlink("real/target.ini", dir / "link.ini"); // relative, resolved from the link
-    fs::create_symlink(dir / "link.ini", dir / "chain.ini"); // a link to a link
-
-    ASSERT_EQ(writeFileAtomically(dir / "chain.ini", "through two links"), 0);
-    EXPECT_TRUE(fs::is_symlink(dir / "chain.ini"));
-    EXPECT_TRUE(fs::is_symlink(dir / "link.ini"));
-    EXPECT_EQ(slurp(dir / "real/target.ini"), "through two links");
-    EXPECT_EQ(dir.entries(), (std::set<std::string>{"real", "link.ini", "chain.ini"}));
-    // The temporary file went beside the link's target, not beside the link.
-    EXPECT_EQ(fs::directory_iterator(dir / "real")->path().filename(), "target.ini");
-}
-
-TEST_P(AtomicFileFaults, OriginalSurvivesEveryFailedSave) {
-    const bool named = GetParam();
-    const std::vector<FaultCase> cases = {
-        {"read-only folder",
-         [](FaultyOps& f) {
-             f.ops().open = [](const char*, int, unsigned) {
-                 errno = EACCES;
-                 return -1;
-             };
-         },
-         1},
-        {"read-only file system",
-         [](FaultyOps& f) {
-             f.ops().open = [](const char*, int, unsigned) {
-                 errno = EROFS;
-                 return -1;
-             };
-         },
-         1},
-        {"file system full after a first part",
-         [](FaultyOps& f) {
-             auto real = f.ops().write;
-             auto calls = std::make_shared<int>(0);
-             f.ops().write = [real, calls](int fd, const void* data, std::size_t size) -> long {
-                 if ((*calls)++ == 0)
-                     return real(fd, data, size / 2);
-                 errno = ENOSPC;
-                 return -1;
-             };
-         },
-         2},
-        {"write makes no progress",
-         [](FaultyOps& f) { f.ops().write = [](int, const void*, std::size_t) { return 0L; }; }, 2},
-        {"flush to disk fails",
-         [](FaultyOps& f) {
-             f.ops().fsync = [](int) {
-                 errno = EIO;
-                 return -1;
-             };
-         },
-         2},
-        {"rename refused",
-         [](FaultyOps& f) {
-             f.ops().rename = [](const char*, const char*) {
-                 errno = EACCES;
-                 return -1;
-             };
-         },
-         2},
+TEST_F(AtomicWrite, OriginalSurvivesEveryFailedSaveWithEitherKindOfTemporaryFile) {
+    enum { kNone, kReadOnlyFolder, kFullAfterAPart, kNoProgress, kFlushFails, kRenameRefused };
+    const auto fail = [](int error) {
+        errno = error;
+        return -1;
     };
-    for (const FaultCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        TempFolder dir;
-        const std::string path = dir / "lhntapi.ini";
-        spit(path, kOriginal);
-        ::chmod(path.c_str(), 0640);
-        CfgStore store;
-        fillLarge(store);
-        {
-            FaultyOps faults;
-            if (named)
-                faults.refuseUnnamed();
-            c.inject(faults);
-            faults.install();
-            EXPECT_EQ(cfgWriteFile(store, path), c.expected);
+    const AtomicFileOps real = atomicFileOps();
+    AtomicFileOps ops = real;
+    int fault = kNone, writes = 0;
+    bool named = false; // temporary files without a name refused: the named ones are used
+    ops.open = [&](const char* path, int flags, unsigned mode) {
+        if (fault == kReadOnlyFolder || (named && (flags & O_TMPFILE) == O_TMPFILE))
+            return fail(fault == kReadOnlyFolder ? EACCES : EOPNOTSUPP);
+        return real.open(path, flags, mode);
+    };
+    ops.write = [&](int fd, const void* data, std::size_t size) -> long {
+        if (fault == kFullAfterAPart)
+            return writes++ == 0 ? real.write(fd, data, size / 2) : fail(ENOSPC);
+        return fault == kNoProgress ? 0 : real.write(fd, data, size);
+    };
+    ops.fsync = [&](int fd) { return fault == kFlushFails ? fail(EIO) : real.fsync(fd); };
+    ops.rename = [&](const char* from, const char* to) {
+        return fault == kRenameRefused ? fail(EACCES) : real.rename(from, to);
+    };
+    setAtomicFileOpsForTesting(&ops);
+    for (bool n : {false, true})
+        for (int f = kReadOnlyFolder; f <= kRenameRefused; ++f) {
+            SCOPED_TRACE(f + 10 * n);
+            named = n;
+            fault = f;
+            writes = 0;
+            ::chmod(at("lhntapi.ini").c_str(), 0640);
+            EXPECT_EQ(cfgWriteFile(store, at("lhntapi.ini")), f == kReadOnlyFolder ? 1 : 2);
+            expectOriginalOnly();
+            EXPECT_EQ(modeOf(at("lhntapi.ini")), 0640u);
         }
-        EXPECT_EQ(slurp(path), kOriginal);
-        EXPECT_EQ(modeOf(path), 0640u);
-        EXPECT_EQ(dir.entries(), std::set<std::string>{"lhntapi.ini"});
-        // The same save succeeds once the fault is gone.
-        EXPECT_EQ(cfgWriteFile(store, path), 0);
-        EXPECT_EQ(slurp(path), cfgWriteBuffer(store));
-        EXPECT_EQ(dir.entries(), std::set<std::string>{"lhntapi.ini"});
-    }
+    // The same save succeeds once the fault is gone.
+    fault = kNone;
+    EXPECT_EQ(cfgWriteFile(store, at("lhntapi.ini")), 0);
+    EXPECT_EQ(slurp(at("lhntapi.ini")), cfgWriteBuffer(store));
+    EXPECT_EQ(entries(), std::set<std::string>{"lhntapi.ini"});
 }
 
-INSTANTIATE_TEST_SUITE_P(TemporaryFile, AtomicFileFaults, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Named" : "Unnamed"; });
-
-TEST(AtomicFile, RealReadOnlyFolderWhereTheUserIsNotAllowed) {
+TEST_F(AtomicWrite, RealReadOnlyFolderOrFileIsNotReplaced) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "an administrator may write any folder; the injected cases cover it";
-    TempFolder dir;
-    const std::string path = dir / "lhntapi.ini";
-    spit(path, kOriginal);
-    ::chmod(dir.path().c_str(), 0555);
-    CfgStore store;
-    store.appendSection("GLOBAL");
-    EXPECT_EQ(cfgWriteFile(store, path), 1);
-    ::chmod(dir.path().c_str(), 0755);
-    EXPECT_EQ(slurp(path), kOriginal);
-    EXPECT_EQ(dir.entries(), std::set<std::string>{"lhntapi.ini"});
-
-    // A read-only file in a writable folder is not replaced behind its mode's back.
-    ::chmod(path.c_str(), 0444);
-    EXPECT_EQ(cfgWriteFile(store, path), 1);
-    EXPECT_EQ(slurp(path), kOriginal);
-    EXPECT_EQ(dir.entries(), std::set<std::string>{"lhntapi.ini"});
+    ::chmod(dir.c_str(), 0555);
+    EXPECT_EQ(cfgWriteFile(store, at("lhntapi.ini")), 1);
+    ::chmod(dir.c_str(), 0755);
+    expectOriginalOnly();
+    ::chmod(at("lhntapi.ini").c_str(), 0444);
+    EXPECT_EQ(cfgWriteFile(store, at("lhntapi.ini")), 1);
+    expectOriginalOnly();
 }
 
-TEST(AtomicFile, ProcessKilledInTheMiddleOfWritingLeavesOriginalAndNoTemporaryFile) {
-    TempFolder dir;
-    const std::string path = dir / "lhntapi.ini";
-    spit(path, kOriginal);
+TEST_F(AtomicWrite, KilledOrAbandonedWriterLeavesOriginalAndNoTemporaryFile) {
     ::fflush(nullptr);
     pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        CfgStore store;
-        fillLarge(store);
         AtomicFileOps ops = atomicFileOps();
-        auto real = ops.write;
-        ops.write = [real](int fd, const void* data, std::size_t size) -> long {
+        ops.write = [real = ops.write](int fd, const void* data, std::size_t size) -> long {
             real(fd, data, size / 2);
             ::raise(SIGKILL);
             return -1;
         };
         setAtomicFileOpsForTesting(&ops);
-        cfgWriteFile(store, path);
+        cfgWriteFile(store, at("lhntapi.ini"));
         ::_exit(0); // not reached: the write hook kills the process
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status));
-    EXPECT_EQ(WTERMSIG(status), SIGKILL);
-    EXPECT_EQ(slurp(path), kOriginal);
-    EXPECT_EQ(dir.entries(), std::set<std::string>{"lhntapi.ini"});
-}
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    expectOriginalOnly();
 
-TEST(AtomicFile, AbandonedWriteRemovesItsTemporaryFile) {
-    TempFolder dir;
-    FaultyOps faults;
-    faults.refuseUnnamed();
-    faults.install();
+    AtomicFileOps ops = atomicFileOps();
+    ops.open = [real = ops.open](const char* p, int flags, unsigned mode) {
+        return (flags & O_TMPFILE) == O_TMPFILE ? -1 : real(p, flags, mode);
+    };
+    setAtomicFileOpsForTesting(&ops);
     {
-        AtomicFile file(dir / "x.ini");
+        AtomicFile file(at("lhntapi.ini"));
         ASSERT_TRUE(file.open());
         ASSERT_TRUE(file.write("partial", 7));
-        EXPECT_EQ(dir.entries().size(), 1u); // the named temporary file, while it is written
-    }                                        // destroyed without commit
-    EXPECT_TRUE(dir.entries().empty());
+        EXPECT_EQ(entries().size(), 2u); // the named temporary file, while it is written
+    }                                    // destroyed without commit
+    expectOriginalOnly();
 }

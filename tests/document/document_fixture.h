@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -60,14 +59,11 @@ protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "apicfg-doc-XXXXXX").string();
         dir = ::mkdtemp(pattern.data());
-        ::setenv(kInstallationFileVariable, (dir + "/no-installation.conf").c_str(), 1);
+        ::setenv(kInstallationFileVariable, (dir + "/none.conf").c_str(), 1);
         ASSERT_TRUE(TelaEnvironment::LoadLibraryText(
-            "57344\tAPI Configuration\n61206\tTCP/IP\n61207\tIPX/SPX\n"
-            "2477\tThe configuration could not be read or written.\n"
-            "2457\tMessage of codes 14 and 24.\n2469\tBad profile name.\n"
-            "2482\tBad server name.\n2478\tNo first link.\n"
-            "323\tCPI-C Side Information\n327\tGlobal Settings\n2433\tGlobal settings\n"
-            "2432\tAPPC servers\n2452\tMidrange systems\n",
+            "57344\tAPI Configuration\n61206\tTCP/IP\n61207\tIPX/SPX\n2477\tStore failed.\n"
+            "2457\tCodes 14 and 24.\n2469\tBad profile name.\n2482\tBad server name.\n"
+            "2500\tNot saved: %1 in [%2].\n323\tCPI-C Side Information\n2433\tGlobal settings\n",
             "test"));
         setMessagePresenter([this](const std::string&, const std::string& text, int style) {
             shown.push_back({text, style});
@@ -77,8 +73,7 @@ protected:
     void TearDown() override {
         setMessagePresenter(nullptr);
         ::unsetenv(kInstallationFileVariable);
-        std::error_code ec;
-        fs::remove_all(dir, ec);
+        fs::remove_all(dir);
     }
 
     std::string at(const std::string& name) const { return dir + "/" + name; }
@@ -88,8 +83,7 @@ protected:
         ::setenv(kInstallationFileVariable, at("installation.conf").c_str(), 1);
     }
 
-    static Shown storeFailure() { return {"The configuration could not be read or written.", 0}; }
-
+    const Shown storeFailure{"Store failed.", 0};
     std::string dir;
     std::vector<Shown> shown;
     CCfgDoc doc;

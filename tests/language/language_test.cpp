@@ -1,0 +1,142 @@
+// The language libraries: choosing and loading one, the shipped texts, and the messages
+// of the error codes.
+#include "language_path.h"
+#include "messages.h"
+#include "string_ids.h"
+#include "tela_environment.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Library = std::map<int, std::string>;
+const std::string kLang = std::string(APICFG_SOURCE_DIR) + "/lang";
+
+std::map<std::string, Library> shippedLibraries() {
+    std::map<std::string, Library> libraries;
+    for (const char* name : {"LHCENU.lang", "LHCDEU.lang"}) {
+        std::ifstream in(kLang + "/" + name, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        int badLine = 0;
+        EXPECT_TRUE(parseLanguageText(text.str(), libraries[name], &badLine))
+            << name << " line " << badLine;
+    }
+    return libraries;
+}
+
+class Language : public ::testing::Test {
+protected:
+    void TearDown() override {
+        setMessagePresenter({});
+        TelaEnvironment::UnloadLibrary();
+        TelaEnvironment::SetSearchPath({});
+        reloadTransportTexts();
+    }
+};
+
+} // namespace
+
+TEST_F(Language, SetLanguageMapsGermanToItsLibraryAndEverythingElseToEnglish) {
+    for (int primary : {0x07, 0x09, 0x0C, 0})
+        for (int sub : {1, 3}) {
+            std::string name = "LHCENU.DLL";
+            bool changed = TelaEnvironment::SetLanguage(primary, sub, name, nullptr, 0, 128) != 0;
+            EXPECT_EQ(name, primary == 0x07 ? "LHCDEU.DLL" : "LHCENU.DLL") << primary << sub;
+            EXPECT_EQ(changed, primary == 0x07) << primary << sub; // whether the name changed
+        }
+    EXPECT_EQ(languageIdFromLocale("de_AT.UTF-8@euro"), 0x0C07);
+    EXPECT_EQ(languageIdFromLocale("C.UTF-8"), 0x0409);
+}
+
+TEST_F(Language, LoadingFollowsTheUserAndAFailedLoadLeavesEveryTextEmpty) {
+    ::setenv("LC_ALL", "de_DE.UTF-8", 1);
+    ASSERT_TRUE(loadUserLanguage("", kLang + "/LHCDEU.lang"));
+    EXPECT_EQ(TelaEnvironment::GetUserString(ids::kAppTitle), "API-Konfiguration");
+    EXPECT_EQ(transportTexts().first, TelaEnvironment::GetUserString(ids::kTransportFirst));
+    ASSERT_TRUE(loadUserLanguage("", kLang + "/LHCENU.lang"));
+    EXPECT_EQ(TelaEnvironment::GetUserString(ids::kAppTitle), "API Configuration");
+
+    // A folder without libraries (the data folder may hold installed ones).
+    fs::path empty = fs::temp_directory_path() / "apicfg_no_languages";
+    fs::create_directories(empty);
+    TelaEnvironment::SetSearchPath({empty.string()});
+    EXPECT_FALSE(TelaEnvironment::LoadLibrary("LHCDEU.DLL"));
+    EXPECT_FALSE(loadUserLanguage("", empty.string() + "/LHCXXX.lang"));
+    ::unsetenv("LC_ALL");
+    fs::remove(empty);
+    EXPECT_EQ(TelaEnvironment::GetUserString(ids::kAppTitle), "");
+    EXPECT_EQ(TelaEnvironment::GetUserString(ids::kMode6), "");
+    EXPECT_TRUE(TelaEnvironment::LoadedLibraryName().empty());
+    EXPECT_TRUE(transportTexts().first.empty());
+    EXPECT_TRUE(transportTexts().second.empty());
+
+    // Malformed text is refused whole.
+    std::map<int, std::string> strings;
+    int badLine = 0;
+    EXPECT_FALSE(parseLanguageText("1\tone\n\n1\tagain\n", strings, &badLine));
+    EXPECT_EQ(badLine, 3);
+    EXPECT_TRUE(strings.empty());
+}
+
+TEST_F(Language, EveryLibraryHoldsEveryTextWithTheSameFileTextsAndPlaceholders) {
+    auto libraries = shippedLibraries();
+    ASSERT_EQ(libraries.size(), 2u);
+    EXPECT_EQ(languageFileName("LHCDEU.DLL"), "LHCDEU.lang");
+    const std::set<int> wanted(std::begin(kAllStringIds), std::end(kAllStringIds));
+    EXPECT_EQ(wanted.size(), std::size(kAllStringIds)) << "an id is listed twice";
+    const Library& english = libraries.at("LHCENU.lang");
+    EXPECT_NE(english.at(ids::kTransportFirst), english.at(ids::kTransportSecond));
+    EXPECT_EQ(english.at(ids::kMode6), "BLANK");
+    for (const auto& [name, strings] : libraries) {
+        for (int id : wanted)
+            EXPECT_FALSE(strings.count(id) == 0 || strings.at(id).empty()) << name << " " << id;
+        for (const auto& [id, text] : strings) {
+            EXPECT_TRUE(wanted.count(id)) << name << " has a text for unknown id " << id;
+            const std::string& model = english.count(id) ? english.at(id) : text;
+            EXPECT_EQ(text.find("%1") == std::string::npos, model.find("%1") == std::string::npos)
+                << name << " " << id;
+        }
+        // The texts that go into the file do not depend on the language.
+        for (int id : {ids::kTransportFirst, ids::kTransportSecond, ids::kMode1, ids::kMode2,
+                       ids::kMode3, ids::kMode4, ids::kMode5, ids::kMode6})
+            EXPECT_EQ(strings.at(id), english.at(id)) << name << " " << id;
+    }
+}
+
+TEST_F(Language, ErrorCodesShowTheirMessagesUnderTheApplicationTitle) {
+    EXPECT_EQ(errorMessageId(66), 2477);
+    EXPECT_EQ(errorMessageId(14), 2457);
+    EXPECT_EQ(errorMessageId(24), 2457);
+    EXPECT_EQ(errorMessageId(68), 2478);
+    for (int none : {0, 18, 15, 65, 67, 70, 256, -66})
+        EXPECT_EQ(errorMessageId(none), 0) << none;
+
+    ASSERT_TRUE(TelaEnvironment::LoadLibrary(kLang + "/LHCENU.lang"));
+    int codes = 0;
+    for (int code = 0; code <= 100; ++code)
+        if (int id = errorMessageId(code); id != 0) {
+            ++codes;
+            EXPECT_FALSE(TelaEnvironment::GetUserString(id).empty()) << code;
+        }
+    EXPECT_EQ(codes, 24);
+
+    std::vector<std::string> titles;
+    setMessagePresenter([&](const std::string& title, const std::string&, int) {
+        titles.push_back(title);
+        return kIdCancel;
+    });
+    EXPECT_EQ(AppMessageBox("Delete it?", kMbOkCancelQuestion), kIdCancel);
+    TelaEnvironment::UnloadLibrary();
+    AppMessageBox("x", kMbOk);
+    EXPECT_EQ(titles, (std::vector<std::string>{"API Configuration", ""}));
+}
