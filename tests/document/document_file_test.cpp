@@ -14,29 +14,23 @@ namespace {
 const std::vector<std::string> kLinks = {"SESSION=,*,1,,TCP/IP,,ENC_OFF",
                                          "SESSION=,*,1,,TCP/IP,,ENC_OFF"};
 
+// An APPC section whose first server has the given value.
+std::vector<std::string> appc(const std::string& server) {
+    return {
+        "[APPC]", "SELECT=SERVER", "SERVER=" + server, "SERVER=", "SERVER=", "SERVER=", "SCOPE="};
+}
+
 // A configuration; with `old`, its first APPC server and a LUx link are in the older form.
 std::vector<std::string> config(bool old) {
-    std::vector<std::string> lines = {
-        "[GLOBAL]",
-        "USER_NAME=clerk",
-        "[APPC]",
-        "SELECT=SERVER",
-        old ? "SERVER=HOSTA%,TCP/IP,ENC_OFF" : "SERVER=HOSTA,TCP/IP,ENC_OFF",
-        "SERVER=HOSTB,IPX/SPX,ENC_ON",
-        "SERVER=",
-        "SERVER=",
-        "SCOPE=",
-        "[LUX_PROFILE]",
-        "PROFILE_NAME=FIRST",
-        "SESSION=SRV1,*,0,LU01,TCP/IP,,ENC_OFF",
-        "SESSION=,*,1,,TCP/IP,,ENC_OFF",
-        "SESSION=,*,1,,TCP/IP,,ENC_OFF",
-        "SESSION=,*,1,,TCP/IP,,ENC_OFF",
-        "[LUX_PROFILE]",
-        "PROFILE_NAME=SECOND",
-        "SESSION=SRV2,*,0,LU02,TCP/IP,,ENC_OFF",
-        old ? "SESSION=OLD%,*,1,,IPX/SPX,,ENC_ON" : "SESSION=OLD,*,1,,IPX/SPX,,ENC_ON"};
-    lines.insert(lines.end(), kLinks.begin(), kLinks.end());
+    const std::string m = old ? "%" : "";
+    std::vector<std::string> lines = appc("HOSTA" + m + ",TCP/IP,ENC_OFF");
+    for (std::string name : {"FIRST", "SECOND"}) {
+        lines.insert(lines.end(),
+                     {"[LUX_PROFILE]", "PROFILE_NAME=" + name,
+                      "SESSION=SRV,*,0,LU01,TCP/IP,,ENC_OFF",
+                      "SESSION=OLD" + (name == "SECOND" ? m : "") + ",*,1,,IPX/SPX,,ENC_ON"});
+        lines.insert(lines.end(), kLinks.begin(), kLinks.end());
+    }
     lines.insert(lines.end(), {"[DEF_LUX_PROF]", "DEF_PROF_NAME=SECOND"});
     return lines;
 }
@@ -126,8 +120,7 @@ TEST_F(DocumentFile, BackupAndConvertedNamesComeFromTheFileNameOnly) {
 
 TEST_F(DocumentFile, FailedOpenLeavesAnEmptyUnnamedDocumentAndTheFilesAsTheyWere) {
     spit(at("malformed.ini"), cfgText({"[GLOBAL]", "this line has no equals"}));
-    spit(at("badserver.ini"), cfgText({"[APPC]", "SELECT=SERVER", "SERVER=BAD NAME%,TCP/IP,ENC_OFF",
-                                       "SERVER=", "SERVER=", "SERVER=", "SCOPE="}));
+    spit(at("badserver.ini"), cfgText(appc("BAD NAME%,TCP/IP,ENC_OFF")));
     std::vector<std::string> badProfile = {"[LUX_PROFILE]", "PROFILE_NAME=lower",
                                            "SESSION=SRV%,*,1,,TCP/IP,,ENC_OFF", kLinks[0]};
     badProfile.insert(badProfile.end(), kLinks.begin(), kLinks.end());
@@ -180,13 +173,7 @@ TEST_F(DocumentFile, SaveAddsTheDefaultsOnceAtTheEndAndReadsTheFileBack) {
 
     // The read-back does what opening does, the conversion included.
     cfgClear(doc.store());
-    fill(doc.store(), {{"APPC",
-                        {{"SELECT", "SERVER"},
-                         {"SERVER", "OLD%,TCP/IP,ENC_OFF"},
-                         {"SERVER", ""},
-                         {"SERVER", ""},
-                         {"SERVER", ""},
-                         {"SCOPE", ""}}}});
+    readText(doc.store(), cfgText(appc("OLD%,TCP/IP,ENC_OFF")));
     ASSERT_TRUE(doc.OnSaveDocument(at("saved.ini")));
     EXPECT_TRUE(fs::exists(at("saved.001")));
     EXPECT_EQ(keysOf(doc.store(), "APPC")[1].second, "OLD,TCP/IP,ENC_OFF");

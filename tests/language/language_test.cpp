@@ -59,11 +59,13 @@ TEST_F(Language, SetLanguageMapsGermanToItsLibraryAndEverythingElseToEnglish) {
 }
 
 TEST_F(Language, LoadingFollowsTheUserAndAFailedLoadLeavesEveryTextEmpty) {
+    ::setenv("APICFG_LANG_DIR", kLang.c_str(), 1);
     ::setenv("LC_ALL", "de_DE.UTF-8", 1);
-    ASSERT_TRUE(loadUserLanguage("", kLang + "/LHCDEU.lang"));
+    ASSERT_TRUE(loadUserLanguage(""));
+    EXPECT_EQ(TelaEnvironment::LoadedLibraryName(), "LHCDEU.DLL");
     EXPECT_EQ(TelaEnvironment::GetUserString(ids::kAppTitle), "API-Konfiguration");
     EXPECT_EQ(transportTexts().first, TelaEnvironment::GetUserString(ids::kTransportFirst));
-    ASSERT_TRUE(loadUserLanguage("", kLang + "/LHCENU.lang"));
+    ASSERT_TRUE(loadUserLanguage("", "LHCENU")); // a name given by the user wins
     EXPECT_EQ(TelaEnvironment::GetUserString(ids::kAppTitle), "API Configuration");
 
     // A folder without libraries (the data folder may hold installed ones).
@@ -73,6 +75,7 @@ TEST_F(Language, LoadingFollowsTheUserAndAFailedLoadLeavesEveryTextEmpty) {
     EXPECT_FALSE(TelaEnvironment::LoadLibrary("LHCDEU.DLL"));
     EXPECT_FALSE(loadUserLanguage("", empty.string() + "/LHCXXX.lang"));
     ::unsetenv("LC_ALL");
+    ::unsetenv("APICFG_LANG_DIR");
     fs::remove(empty);
     EXPECT_EQ(TelaEnvironment::GetUserString(ids::kAppTitle), "");
     EXPECT_EQ(TelaEnvironment::GetUserString(ids::kMode6), "");
