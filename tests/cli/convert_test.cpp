@@ -35,10 +35,7 @@ TEST_F(ConvertCommand, WritesTheBackupAndTheConvertedFileAndNamesBoth) {
     EXPECT_EQ(read("a.b/x.y.ini").find("%,"), std::string::npos);
 }
 
-TEST_F(ConvertCommand, FailuresAre2) {
-    EXPECT_EQ(run({"convert", "missing.ini"}).exitCode, 2);
-    write("bad.ini", configFile({"[APPC"}));
-    EXPECT_EQ(run({"convert", "bad.ini"}).exitCode, 2);
+TEST_F(ConvertCommand, ANameThatCannotBeWrittenBackFailsWith2) {
     // The converted name fails its writer's check: the code is reported once, then 2.
     write("fail.ini", configFile({"[APPC]", "SELECT=SERVER", "SERVER=BAD NAME%,TCP/IP,ENC_OFF"}));
     ToolResult failed = run({"convert", "fail.ini"});

@@ -22,25 +22,6 @@ TEST_F(DumpCommand, PrintsTheStoreInFileOrderWithEveryByteAsOneCharacter) {
     EXPECT_EQ(run({"dump", "empty.ini"}).out, "{\"sections\":[]}\n");
 }
 
-TEST_F(DumpCommand, AFileThatCannotBeOpenedIs1AndAMalformedOne2WithItsLine) {
-    ToolResult missing = run({"dump", "nothing.ini"});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err.rfind(errorLine(66), 0), 0u) << missing.err;
-
-    // Lines: header, ";", ";", "[A]", the key continued over lines 5 and 6, the bad line 7;
-    // a section name of sixteen characters is too long.
-    write("bad.ini", configFile({"[A]", "K=a\\", "b", "no equals sign here"}));
-    write("long.ini", configFile({"[SIXTEEN_CHARS_AB]"}));
-    for (const auto& [file, where] : std::vector<std::pair<std::string, std::string>>{
-             {"bad.ini", "bad.ini: line 7:"}, {"long.ini", "long.ini: line 4:"}}) {
-        ToolResult bad = run({"dump", file});
-        EXPECT_EQ(bad.exitCode, 2);
-        EXPECT_EQ(bad.out, "");
-        EXPECT_NE(bad.err.find(where), std::string::npos) << bad.err;
-    }
-}
-
 TEST_F(DumpCommand, NoCommandShowsAPasswordUnlessAsked) {
     // An 11-character CPI-C password cannot be scrambled and stands in the file as typed.
     const std::string scrambled = scramblePassword("G1PASS", 28);

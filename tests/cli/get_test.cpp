@@ -63,21 +63,3 @@ TEST_F(GetCommand, AppcAndLuxRecordsAsTheirReadersParseThem) {
                           R"("transport":"TCP/IP","scope":"","encryption":"ENC_OFF"})"));
     EXPECT_EQ(j["SESSION"][1]["scope"], "S1");
 }
-
-TEST_F(GetCommand, NoSuchRecordOrNoNameIsError66AndUseErrorsAre2) {
-    write("a.ini", configFile({"[CLIENT_ATTACH]", "TP_NAME=PAY", "PATH=x"}));
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"get", "a.ini", "tp"},
-                                               {"get", "a.ini", "tp", "pay"}, // names are exact
-                                               {"get", "a.ini", "cpic", "PAY"},
-                                               {"get", "a.ini", "system", "PAY"},
-                                               {"get", "none.ini", "tp", "PAY"}}) {
-        ToolResult r = run(args);
-        EXPECT_EQ(r.exitCode, 1) << args.back();
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err.rfind(errorLine(66), 0), 0u);
-    }
-    for (const char* kind : {"midrange", "servers"})
-        EXPECT_EQ(run({"get", "a.ini", kind}).exitCode, 2);
-    EXPECT_EQ(run({"get", "a.ini", "global", "NAME"}).exitCode, 2);
-}

@@ -27,12 +27,6 @@ TEST_F(ListCommand, ListsWhatTheRecordsListShowsInTheOptionsListOrder) {
     write("empty.ini", "");
     EXPECT_EQ(run({"list", "empty.ini", "--json"}).out,
               "{\"global\":[],\"appc\":[],\"cpic\":[],\"tp\":[],\"lux\":[],\"midrange\":[]}\n");
-
-    EXPECT_EQ(run({"list", "all.ini", "servers"}).exitCode, 2);
-    EXPECT_EQ(run({"list", "all.ini", "common"}).exitCode, 2);
-    EXPECT_EQ(run({"list", "missing.ini"}).exitCode, 1);
-    write("bad.ini", configFile({"[A"}));
-    EXPECT_EQ(run({"list", "bad.ini"}).exitCode, 2);
 }
 
 TEST_F(ListCommand, ASectionWithoutItsNameKeyKeepsWhatWasGatheredAndFails) {

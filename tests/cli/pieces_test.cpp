@@ -1,12 +1,9 @@
-// The tool's pieces that need no file: byte mapping, JSON text, record JSON, command line.
-#include "command_line.h"
+// The tool's pieces that need no file: byte mapping, JSON text, record JSON.
 #include "json_text.h"
 #include "latin1.h"
 #include "record_json.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 TEST(Latin1Mapping, EveryByteSurvivesTheTripThroughUtf8) {
     std::string all;
@@ -101,44 +98,4 @@ TEST(RecordJson, InputOfTheWrongShapeIsRefusedWithTheFieldNamed) {
     ASSERT_TRUE(applyJson(Json::parse(R"({"SCOPE":{"name":"S"},"SELECT":1})"), appc, error));
     EXPECT_EQ(appc.scopeName, "S");
     EXPECT_EQ(appc.selection, 1);
-}
-
-namespace {
-
-int parse(std::vector<const char*> args, Invocation& inv, std::string* err = nullptr) {
-    args.insert(args.begin(), "apicfg-tool");
-    std::ostringstream out, errors;
-    int r = parseCommandLine(static_cast<int>(args.size()), args.data(), inv, out, errors);
-    if (err)
-        *err = errors.str();
-    return r;
-}
-
-} // namespace
-
-TEST(CommandLine, OptionsMayStandAnywhereAfterTheCommand) {
-    Invocation a;
-    ASSERT_EQ(parse({"get", "--show-passwords", "f.ini", "--language", "LHCDEU", "cpic", "S1"}, a),
-              kRunCommand);
-    EXPECT_EQ(a.command, "get");
-    EXPECT_EQ(a.files, std::vector<std::string>{"f.ini"});
-    EXPECT_EQ(a.kind, "cpic");
-    EXPECT_TRUE(a.hasName);
-    EXPECT_EQ(a.name, "S1");
-    EXPECT_TRUE(a.showPasswords);
-    EXPECT_EQ(a.language, "LHCDEU");
-
-    Invocation b;
-    ASSERT_EQ(parse({"--language", "x.lang", "list", "f.ini", "--json"}, b), kRunCommand);
-    EXPECT_TRUE(b.json);
-    EXPECT_FALSE(b.hasKind);
-    EXPECT_EQ(b.language, "x.lang");
-
-    Invocation c;
-    ASSERT_EQ(parse({"put", "f.ini", "--json", "tp", "-", "--show-passwords"}, c), kRunCommand);
-    EXPECT_EQ(c.input, "-");
-
-    Invocation d;
-    ASSERT_EQ(parse({"check", "a.ini", "--json", "b.ini"}, d), kRunCommand);
-    EXPECT_EQ(d.files, (std::vector<std::string>{"a.ini", "b.ini"}));
 }

@@ -20,24 +20,3 @@ TEST_F(ToolUsage, HelpForTheToolAndEveryCommandWithAnExample) {
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.rfind("apicfg-tool ", 0), 0u);
 }
-
-TEST_F(ToolUsage, ErrorsOfUseAreAMessageAndStatus2AndTouchNothing) {
-    write("a.ini", configFile({"[GLOBAL]", "USER_NAME=A"}));
-    const std::string original = read("a.ini");
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{},
-                                               {"frob"},
-                                               {"get", "a.ini"},
-                                               {"get", "a.ini", "nokind"},
-                                               {"delete", "a.ini", "cpic", "A", "B"},
-                                               {"save"},
-                                               {"dump", "a.ini", "a.ini"},
-                                               {"strings", "--bogus"},
-                                               {"list", "a.ini", "--bogus"}}) {
-        ToolResult r = run(args);
-        EXPECT_EQ(r.exitCode, 2);
-        EXPECT_EQ(r.out, "");
-        EXPECT_NE(r.err, "");
-        EXPECT_EQ(read("a.ini"), original);
-    }
-}

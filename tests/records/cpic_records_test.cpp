@@ -3,8 +3,6 @@
 #include "cpic_records.h"
 #include "record_fixture.h"
 
-using namespace testing_support;
-
 namespace {
 
 class CpicRecords : public RecordTest {
@@ -34,15 +32,13 @@ protected:
     int flag = 0, code = 0;
 };
 
-TEST_F(CpicRecords, ListingStopsAtANamelessEntryAndNewEntriesTakeDefaults) {
-    fill(store, {{"CPIC_INFO", {{"SYMB_NAME", "B"}}},
-                 {"CPIC_INFO", {{"SYMB_NAME", "LONGNAME9"}}},
-                 {"CPIC_INFO", {{"MODE", "X"}}},
-                 {"CPIC_INFO", {{"SYMB_NAME", "LAST"}}}});
+TEST_F(CpicRecords, ListingStopsAtANamelessEntryAndReadingCutsAndConverts) {
+    load("[CPIC_INFO]|SYMB_NAME=B|[CPIC_INFO]|SYMB_NAME=LONGNAME9|[CPIC_INFO]|MODE=X|"
+         "[CPIC_INFO]|SYMB_NAME=LAST");
     std::vector<std::string> list;
     EXPECT_EQ(cpicListEntries(store, list), 0);
     EXPECT_EQ(list, (std::vector<std::string>{"B", "LONGNAME"}));
-
+    // A record without a name takes the defaults of a new entry.
     CpicSideInfoRecord r;
     r.remoteTp = "kept";
     r.secType = 5;
@@ -51,20 +47,12 @@ TEST_F(CpicRecords, ListingStopsAtANamelessEntryAndNewEntriesTakeDefaults) {
     EXPECT_EQ(r.mode, "BLANK");
     EXPECT_EQ(r.secType, 0);
     EXPECT_EQ(r.remoteTp, "kept");
-}
 
-TEST_F(CpicRecords, ReadingCutsValuesAndConvertsLeadingDigits) {
-    std::string tp65(65, 't');
-    fill(store, {{"CPIC_INFO",
-                  {{"SYMB_NAME", "OTHER"},
-                   {"SYMB_NAME", "PAY"},
-                   {"LOCAL_LU", "LOCALLU12"},
-                   {"PART_LU", "NETWORK1.LUNAME01XYZ"},
-                   {"REMOTE_TP", tp65 + "extra"},
-                   {"SEC_TYPE", "  2 and more"},
-                   {"TP_TYPE", "12"},
-                   {"PLU_TYPE", "x1"}}}});
-    CpicSideInfoRecord r;
+    const std::string tp65(65, 't');
+    load("[CPIC_INFO]|SYMB_NAME=OTHER|SYMB_NAME=PAY|LOCAL_LU=LOCALLU12|"
+         "PART_LU=NETWORK1.LUNAME01XYZ|REMOTE_TP=" +
+         tp65 + "extra|SEC_TYPE=  2 and more|TP_TYPE=12|PLU_TYPE=x1");
+    r = CpicSideInfoRecord{};
     r.symbName = "PAY";
     r.password = "untouched";
     EXPECT_EQ(cpicReadEntry(store, r), 1);
@@ -76,66 +64,48 @@ TEST_F(CpicRecords, ReadingCutsValuesAndConvertsLeadingDigits) {
     EXPECT_EQ(r.tpType, 1); // one character read
     EXPECT_EQ(r.pluType, 0);
     EXPECT_EQ(r.password, "untouched"); // no SEC_PW key
-
-    CpicSideInfoRecord wrongCase;
-    wrongCase.symbName = "pay";
-    EXPECT_EQ(cpicReadEntry(store, wrongCase), 0);
+    r.symbName = "pay";
+    EXPECT_EQ(cpicReadEntry(store, r), 0);
 }
 
 TEST_F(CpicRecords, PasswordIsScrambledUpToTenCharacters) {
     auto r = entry("PAY");
     CpicSideInfoRecord back;
     back.symbName = "PAY";
-    r.password = "Pass_word1";
-    ASSERT_EQ(write(r), 1);
-    EXPECT_EQ(value("CPIC_INFO", 0, "SEC_PW"), scrambledHex("Pass_word1"));
-    ASSERT_EQ(cpicReadEntry(store, back), 1);
-    EXPECT_EQ(back.password, "Pass_word1");
-
-    r.password = "";
-    ASSERT_EQ(write(r), 1);
-    EXPECT_EQ(value("CPIC_INFO", 0, "SEC_PW"), "");
-
-    r.password = "ElevenChars"; // too long to scramble: stored plain, read back as it stands
-    ASSERT_EQ(write(r), 1);
-    EXPECT_EQ(value("CPIC_INFO", 0, "SEC_PW"), "ElevenChars");
-    ASSERT_EQ(cpicReadEntry(store, back), 1);
-    EXPECT_EQ(back.password, "ElevenChars");
+    // Too long to scramble: stored plain, read back as it stands.
+    for (const auto& [password, stored] : std::vector<std::pair<std::string, std::string>>{
+             {"Pass_word1", scrambledHex("Pass_word1")},
+             {"", ""},
+             {"ElevenChars", "ElevenChars"}}) {
+        r.password = password;
+        ASSERT_EQ(write(r), 1);
+        EXPECT_EQ(value("CPIC_INFO", 0, "SEC_PW"), stored);
+        ASSERT_EQ(cpicReadEntry(store, back), 1);
+        EXPECT_EQ(back.password, password);
+    }
 }
 
 TEST_F(CpicRecords, WrittenEntryReplacesEverySameNamedEntryAndStandsFirst) {
-    fill(store, {{"CPIC_INFO", {{"SYMB_NAME", "A"}}},
-                 {"GLOBAL", {}},
-                 {"CPIC_INFO", {{"SYMB_NAME", "B"}}},
-                 {"CPIC_INFO", {{"SYMB_NAME", "A"}}}});
+    load("[CPIC_INFO]|SYMB_NAME=A|[GLOBAL]|[CPIC_INFO]|SYMB_NAME=B|[CPIC_INFO]|SYMB_NAME=A");
     ASSERT_EQ(write(entry("A")), 1);
     EXPECT_EQ(names(), (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(order(store), (std::vector<std::string>{"GLOBAL", "CPIC_INFO", "CPIC_INFO"}));
-    EXPECT_EQ(snapshot(store)[1].second, (Keys{{"SYMB_NAME", "A"},
-                                               {"LOCAL_LU", "*"},
-                                               {"PART_LU", "NETA.HOSTLU"},
-                                               {"MODE", "#INTER"},
-                                               {"REMOTE_TP", "PayTp"},
-                                               {"SEC_TYPE", "1"},
-                                               {"TP_TYPE", "0"},
-                                               {"SEC_PW", scrambledHex("secret")},
-                                               {"SEC_USERID", "clerk"},
-                                               {"PLU_TYPE", "1"}}));
+    EXPECT_EQ(layout(), "GLOBAL CPIC_INFO CPIC_INFO");
+    EXPECT_EQ(keys(1), "SYMB_NAME=A|LOCAL_LU=*|PART_LU=NETA.HOSTLU|MODE=#INTER|REMOTE_TP=PayTp|"
+                       "SEC_TYPE=1|TP_TYPE=0|SEC_PW=" +
+                           scrambledHex("secret") + "|SEC_USERID=clerk|PLU_TYPE=1");
     // A changed name (letter case included) is a new entry; the old one stays.
     ASSERT_EQ(write(entry("a")), 1);
     EXPECT_EQ(names(), (std::vector<std::string>{"a", "A", "B"}));
 
-    cfgClear(store);
-    fill(store, {{"GLOBAL", {}}, {"TRACE", {}}});
+    load("[GLOBAL]|[TRACE]");
     ASSERT_EQ(write(entry("A")), 1);
-    EXPECT_EQ(order(store), (std::vector<std::string>{"GLOBAL", "TRACE", "CPIC_INFO"}));
+    EXPECT_EQ(layout(), "GLOBAL TRACE CPIC_INFO");
 }
 
 TEST_F(CpicRecords, FailuresLeaveTheStoreAndDeleteReportsWhatItDid) {
-    fill(store, {{"CPIC_INFO", {{"SYMB_NAME", "PAY"}, {"MODE", "1"}}},
-                 {"CPIC_INFO", {{"SYMB_NAME", "PAYROLL12"}}},
-                 {"CPIC_INFO", {{"SYMB_NAME", "PAY"}, {"MODE", "2"}}}});
-    Sections before = snapshot(store);
+    load("[CPIC_INFO]|SYMB_NAME=PAY|MODE=1|[CPIC_INFO]|SYMB_NAME=PAYROLL12|"
+         "[CPIC_INFO]|SYMB_NAME=PAY|MODE=2");
+    const auto before = testing_support::snapshot(store);
     auto r = entry("PAY");
     r.mode = "bad mode";
     EXPECT_EQ(write(r), 0);
@@ -147,7 +117,7 @@ TEST_F(CpicRecords, FailuresLeaveTheStoreAndDeleteReportsWhatItDid) {
     EXPECT_EQ(flag, 0);
     EXPECT_EQ(code, 66);
     EXPECT_EQ(cpicDeleteEntry(store, "pay"), 0);
-    EXPECT_EQ(snapshot(store), before);
+    EXPECT_EQ(testing_support::snapshot(store), before);
 
     EXPECT_EQ(cpicDeleteEntry(store, "PAY"), 1);
     EXPECT_EQ(value("CPIC_INFO", 1, "MODE"), "2");

@@ -3,8 +3,6 @@
 #include "lux_records.h"
 #include "record_fixture.h"
 
-using namespace testing_support;
-
 // Failure messages show the link as its SESSION value.
 void PrintTo(const LuxLink& l, std::ostream* os) {
     *os << luxFormatSession(l);
@@ -43,22 +41,26 @@ protected:
 };
 
 TEST_F(LuxRecords, ParsingTellsFieldsApartByPieceCount) {
-    EXPECT_EQ(parse("HOSTA,*,0,LU01,TCP/IP,,ENC_OFF"),
-              (LuxLink{"HOSTA", 0, "LU01", kT1, "", "ENC_OFF"}));
-    // Category 1 leaves the LU name alone.
-    EXPECT_EQ(parse("*,*,1,,TCP/IP,SCOPE1,ENC_OPT", LuxLink{"", 0, "old", "", "", ""}),
-              (LuxLink{"*", 1, "old", kT1, "SCOPE1", "ENC_OPT"}));
-    EXPECT_EQ(parse("SRV,*,3,Lu3,IPX/SPX,SC,ENC_ON"),
-              (LuxLink{"SRV", 3, "Lu3", kT2, "SC", "ENC_ON"}));
-    // Category 1 holding an LU name reads shifted by one piece.
-    EXPECT_EQ(parse("HOSTA,*,1,LU01,TCP/IP,,ENC_OFF"),
-              (LuxLink{"HOSTA", 1, "", "LU01", kT1, "ENC_OFF"}));
-    // Without a server name: category, LU name and transport only.
-    LuxLink start{"", 0, "kept", "", "KEEPSC", "ENC_ON"};
-    EXPECT_EQ(parse(",*,3,LU9,IPX/SPX,,ENC_OFF", start),
-              (LuxLink{"", 3, "LU9", kT2, "KEEPSC", "ENC_ON"}));
-    EXPECT_EQ(parse(",*,1,,TCP/IP,,ENC_OFF", start),
-              (LuxLink{"", 1, "kept", kT1, "KEEPSC", "ENC_ON"}));
+    const LuxLink none{}, oldLu{"", 0, "old", "", "", ""},
+        kept{"", 0, "kept", "", "KEEPSC", "ENC_ON"}, hand{"old", 3, "LUX", kT2, "SC", "ENC_ON"};
+    const std::vector<std::tuple<std::string, LuxLink, LuxLink>> cases{
+        {"HOSTA,*,0,LU01,TCP/IP,,ENC_OFF", none, {"HOSTA", 0, "LU01", kT1, "", "ENC_OFF"}},
+        // Category 1 leaves the LU name alone.
+        {"*,*,1,,TCP/IP,SCOPE1,ENC_OPT", oldLu, {"*", 1, "old", kT1, "SCOPE1", "ENC_OPT"}},
+        {"SRV,*,3,Lu3,IPX/SPX,SC,ENC_ON", none, {"SRV", 3, "Lu3", kT2, "SC", "ENC_ON"}},
+        // Category 1 holding an LU name reads shifted by one piece.
+        {"HOSTA,*,1,LU01,TCP/IP,,ENC_OFF", none, {"HOSTA", 1, "", "LU01", kT1, "ENC_OFF"}},
+        // Without a server name: category, LU name and transport only.
+        {",*,3,LU9,IPX/SPX,,ENC_OFF", kept, {"", 3, "LU9", kT2, "KEEPSC", "ENC_ON"}},
+        {",*,1,,TCP/IP,,ENC_OFF", kept, {"", 1, "kept", kT1, "KEEPSC", "ENC_ON"}},
+        // Hand-made values without a category read as links without an LU name.
+        {",", hand, {"old", 1, "LUX", kT2, "SC", "ENC_ON"}},
+        {",,,", hand, {"old", 1, "LUX", kT2, "SC", "ENC_ON"}},
+        {",*", hand, {"old", 1, "LUX", kT2, "SC", "ENC_ON"}},
+        {"HOSTB,*", hand, {"HOSTB", 1, "LUX", kT2, "SC", "ENC_ON"}},
+        {",*,0", hand, {"old", 0, "LUX", kT2, "SC", "ENC_ON"}}};
+    for (const auto& [value, start, expected] : cases)
+        EXPECT_EQ(parse(value, start), expected) << value;
 }
 
 TEST_F(LuxRecords, ParsingUsesTheTransportTextsOfTheLastOpen) {
@@ -71,12 +73,7 @@ TEST_F(LuxRecords, ParsingUsesTheTransportTextsOfTheLastOpen) {
         EXPECT_EQ(link, (LuxLink{"", 1, "", kT1, "", ""}));
 }
 
-TEST_F(LuxRecords, HandMadeValuesWithoutCategoryReadAsLinksWithoutLuName) {
-    LuxLink start{"old", 3, "LUX", kT2, "SC", "ENC_ON"};
-    for (const char* v : {",", ",,,", ",*"})
-        EXPECT_EQ(parse(v, start), (LuxLink{"old", 1, "LUX", kT2, "SC", "ENC_ON"})) << v;
-    EXPECT_EQ(parse("HOSTB,*", start), (LuxLink{"HOSTB", 1, "LUX", kT2, "SC", "ENC_ON"}));
-    EXPECT_EQ(parse(",*,0", start), (LuxLink{"old", 0, "LUX", kT2, "SC", "ENC_ON"}));
+TEST_F(LuxRecords, LinksOutsideTheProfileAndHandMadeProfiles) {
     LuxProfileRecord r;
     luxParseSession(r, "HOSTA,*,0,LU01,TCP/IP,,ENC_OFF", 0);
     luxParseSession(r, "HOSTA,*,0,LU01,TCP/IP,,ENC_OFF", 5);
@@ -84,9 +81,7 @@ TEST_F(LuxRecords, HandMadeValuesWithoutCategoryReadAsLinksWithoutLuName) {
     EXPECT_EQ(r.links[3].serverName, "");
 
     // Such a profile reads, and writes back without being refused.
-    fill(store,
-         {{"LUX_PROFILE",
-           {{"PROFILE_NAME", "P"}, {"SESSION", "HOSTA"}, {"SESSION", ""}, {"SESSION", ",,"}}}});
+    load("[LUX_PROFILE]|PROFILE_NAME=P|SESSION=HOSTA|SESSION=|SESSION=,,");
     LuxProfileRecord p;
     p.profileName = "P";
     ASSERT_EQ(luxReadProfile(store, p), 1);
@@ -96,21 +91,17 @@ TEST_F(LuxRecords, HandMadeValuesWithoutCategoryReadAsLinksWithoutLuName) {
 }
 
 TEST_F(LuxRecords, WrittenProfileReadsBackStandsFirstAndReplacesItsNamesakes) {
-    fill(store, {{"LUX_PROFILE", {{"PROFILE_NAME", "A"}}},
-                 {"TRACE", {}},
-                 {"LUX_PROFILE", {{"PROFILE_NAME", "B"}}},
-                 {"LUX_PROFILE", {{"PROFILE_NAME", "A"}}}});
+    load("[LUX_PROFILE]|PROFILE_NAME=A|[TRACE]|[LUX_PROFILE]|PROFILE_NAME=B|"
+         "[LUX_PROFILE]|PROFILE_NAME=A");
     auto a = profile("A", 1);
     a.links[1] = LuxLink{"*", 1, "", kT1, "SCOPE1", "ENC_OPT"};
     a.links[2] = LuxLink{"srv-b", 3, "Lu_3", kT2, "", "ENC_ON"};
     ASSERT_EQ(write(a), 1);
-    EXPECT_EQ(order(store),
-              (std::vector<std::string>{"TRACE", "LUX_PROFILE", "LUX_PROFILE", "DEF_LUX_PROF"}));
-    EXPECT_EQ(snapshot(store)[1].second, (Keys{{"PROFILE_NAME", "A"},
-                                               {"SESSION", "HOSTA,*,0,LU01,TCP/IP,,ENC_OFF"},
-                                               {"SESSION", "*,*,1,,TCP/IP,SCOPE1,ENC_OPT"},
-                                               {"SESSION", "srv-b,*,3,Lu_3,IPX/SPX,,ENC_ON"},
-                                               {"SESSION", ",*,1,,TCP/IP,,ENC_OFF"}}));
+    EXPECT_EQ(layout(), "TRACE LUX_PROFILE LUX_PROFILE DEF_LUX_PROF");
+    EXPECT_EQ(keys(1),
+              "PROFILE_NAME=A|SESSION=HOSTA,*,0,LU01,TCP/IP,,ENC_OFF|"
+              "SESSION=*,*,1,,TCP/IP,SCOPE1,ENC_OPT|SESSION=srv-b,*,3,Lu_3,IPX/SPX,,ENC_ON|"
+              "SESSION=,*,1,,TCP/IP,,ENC_OFF");
     LuxProfileRecord back;
     back.profileName = "A";
     ASSERT_EQ(luxReadProfile(store, back), 1);
@@ -126,7 +117,7 @@ TEST_F(LuxRecords, WrittenProfileReadsBackStandsFirstAndReplacesItsNamesakes) {
 }
 
 TEST_F(LuxRecords, DefaultFlagMovesDefLuxProf) {
-    fill(store, {{"DEF_LUX_PROF", {{"DEF_PROF_NAME", "OLD"}}}});
+    load("[DEF_LUX_PROF]|DEF_PROF_NAME=OLD");
     ASSERT_EQ(write(profile("A")), 1);
     EXPECT_EQ(defaultName(), "OLD"); // unmarking A leaves a mark on another profile
     ASSERT_EQ(write(profile("A", 1)), 1);
@@ -141,8 +132,8 @@ TEST_F(LuxRecords, DefaultFlagMovesDefLuxProf) {
 }
 
 TEST_F(LuxRecords, RefusedProfilesLeaveTheStore) {
-    fill(store, {{"LUX_PROFILE", {{"PROFILE_NAME", "A"}}}});
-    Sections before = snapshot(store);
+    load("[LUX_PROFILE]|PROFILE_NAME=A");
+    const auto before = testing_support::snapshot(store);
     EXPECT_EQ(write(profile("a")), 0);
     EXPECT_EQ(flag, 256);
     EXPECT_EQ(code, 48);
@@ -151,15 +142,12 @@ TEST_F(LuxRecords, RefusedProfilesLeaveTheStore) {
     EXPECT_EQ(write(r), 0);
     EXPECT_EQ(flag, 0);
     EXPECT_EQ(code, 68);
-    EXPECT_EQ(snapshot(store), before);
+    EXPECT_EQ(testing_support::snapshot(store), before);
 }
 
 TEST_F(LuxRecords, ReadingQuirks) {
-    fill(store, {{"LUX_PROFILE",
-                  {{"PROFILE_NAME", "NINECHARS"},
-                   {"SESSION", "H1,*,0,LU1,TCP/IP,,ENC_OFF"},
-                   {"SESSION", "H2,*,0,LU2,TCP/IP,,ENC_OFF"}}},
-                 {"DEF_LUX_PROF", {{"DEF_PROF_NAME", "ninechars"}}}});
+    load("[LUX_PROFILE]|PROFILE_NAME=NINECHARS|SESSION=H1,*,0,LU1,TCP/IP,,ENC_OFF|"
+         "SESSION=H2,*,0,LU2,TCP/IP,,ENC_OFF|[DEF_LUX_PROF]|DEF_PROF_NAME=ninechars");
     EXPECT_EQ(names(), (std::vector<std::string>{"NINECHAR"}));
     LuxProfileRecord cut;
     cut.profileName = "NINECHAR";
@@ -180,12 +168,10 @@ TEST_F(LuxRecords, ReadingQuirks) {
 }
 
 TEST_F(LuxRecords, DeletingTheLastProfileRemovesTheDefault) {
-    fill(store, {{"LUX_PROFILE", {{"PROFILE_NAME", "A"}}},
-                 {"LUX_PROFILE", {{"PROFILE_NAME", "B"}}},
-                 {"DEF_LUX_PROF", {{"DEF_PROF_NAME", "A"}}}});
-    Sections before = snapshot(store);
+    load("[LUX_PROFILE]|PROFILE_NAME=A|[LUX_PROFILE]|PROFILE_NAME=B|[DEF_LUX_PROF]|"
+         "DEF_PROF_NAME=A");
     EXPECT_EQ(luxDeleteProfile(store, "NONE"), 1);
-    EXPECT_EQ(snapshot(store), before);
+    EXPECT_EQ(layout(), "LUX_PROFILE LUX_PROFILE DEF_LUX_PROF");
     EXPECT_EQ(luxDeleteProfile(store, "A"), 1);
     EXPECT_EQ(defaultName(), "A"); // B remains
     EXPECT_EQ(luxDeleteProfile(store, "B"), 1);

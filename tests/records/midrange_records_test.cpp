@@ -3,8 +3,6 @@
 #include "midrange_records.h"
 #include "record_fixture.h"
 
-using namespace testing_support;
-
 namespace {
 
 class MidrangeRecords : public RecordTest {
@@ -31,11 +29,9 @@ TEST_F(MidrangeRecords, ListingAndTheDefaultMark) {
     std::string def;
     EXPECT_EQ(midrangeListOption(store, option), 1);
     EXPECT_TRUE(option.empty());
-    fill(store, {{"NODEX_SYSTEM", {{"HOST_NAME", "SYS1"}, {"DEFAULT", "10"}}},
-                 {"NODEX_SYSTEM", {{"HOST_NAME", "SYS2"}, {"DEFAULT", " 1"}}},
-                 {"NODEX_SYSTEM", {{"HOST_NAME", "SYS3LONGX"}, {"DEFAULT", "1"}}},
-                 {"NODEX_SYSTEM", {{"USER_NAME", "nameless"}}},
-                 {"NODEX_SYSTEM", {{"HOST_NAME", "SYS5"}, {"DEFAULT", "1"}}}});
+    load("[NODEX_SYSTEM]|HOST_NAME=SYS1|DEFAULT=10|[NODEX_SYSTEM]|HOST_NAME=SYS2|DEFAULT= 1|"
+         "[NODEX_SYSTEM]|HOST_NAME=SYS3LONGX|DEFAULT=1|[NODEX_SYSTEM]|USER_NAME=nameless|"
+         "[NODEX_SYSTEM]|HOST_NAME=SYS5|DEFAULT=1");
     EXPECT_EQ(midrangeListSystems(store, names, def), 0);
     EXPECT_EQ(names, (std::vector<std::string>{"SYS1", "SYS2", "SYS3LONG"}));
     EXPECT_EQ(def, "SYS3LONG"); // "10" marks, " 1" does not, the later mark wins
@@ -44,20 +40,17 @@ TEST_F(MidrangeRecords, ListingAndTheDefaultMark) {
 }
 
 TEST_F(MidrangeRecords, WrittenSystemStandsFirstAndKeepsItsMark) {
-    fill(store, {{"NODEX_SYSTEM", {{"HOST_NAME", "OTHER"}, {"DEFAULT", "0"}}},
-                 {"NODEX_SYSTEM", {{"HOST_NAME", "AS400"}, {"DEFAULT", "1"}}},
-                 {"TRACE", {}}});
-    Sections before = snapshot(store);
+    load("[NODEX_SYSTEM]|HOST_NAME=OTHER|DEFAULT=0|[NODEX_SYSTEM]|HOST_NAME=AS400|DEFAULT=1|"
+         "[TRACE]");
+    const auto before = testing_support::snapshot(store);
     EXPECT_EQ(writeSystem("AS400", "Pass!0wrd9"), 0);
     EXPECT_EQ(code, 60);
-    EXPECT_EQ(snapshot(store), before);
+    EXPECT_EQ(testing_support::snapshot(store), before);
 
     ASSERT_EQ(writeSystem("AS400", "Pass_0wrd9"), 1);
-    EXPECT_EQ(order(store), (std::vector<std::string>{"NODEX_SYSTEM", "NODEX_SYSTEM", "TRACE"}));
-    EXPECT_EQ(snapshot(store)[0].second, (Keys{{"HOST_NAME", "AS400"},
-                                               {"USER_NAME", "clerk"},
-                                               {"PASSWORD", scrambledHex("Pass_0wrd9")},
-                                               {"DEFAULT", "1"}}));
+    EXPECT_EQ(layout(), "NODEX_SYSTEM NODEX_SYSTEM TRACE");
+    EXPECT_EQ(keys(0), "HOST_NAME=AS400|USER_NAME=clerk|PASSWORD=" + scrambledHex("Pass_0wrd9") +
+                           "|DEFAULT=1");
     MidrangeSystemRecord r;
     r.hostName = "AS400";
     r.passwordVerify = "kept";
@@ -67,11 +60,10 @@ TEST_F(MidrangeRecords, WrittenSystemStandsFirstAndKeepsItsMark) {
     EXPECT_EQ(r.passwordVerify, "kept");
 
     ASSERT_EQ(writeSystem("NEW", ""), 1);
-    EXPECT_EQ(snapshot(store)[0].second[2], (std::pair<std::string, std::string>{"PASSWORD", ""}));
-    EXPECT_EQ(value("NODEX_SYSTEM", 0, "DEFAULT"), "0");
+    EXPECT_EQ(keys(0), "HOST_NAME=NEW|USER_NAME=clerk|PASSWORD=|DEFAULT=0");
 
     // An unscramblable password is read as stored; an unknown name is not found.
-    fill(store, {{"NODEX_SYSTEM", {{"HOST_NAME", "PLAIN"}, {"PASSWORD", "plainpass"}}}});
+    load("[NODEX_SYSTEM]|HOST_NAME=PLAIN|PASSWORD=plainpass");
     r.hostName = "PLAIN";
     ASSERT_EQ(midrangeReadSystem(store, r), 1);
     EXPECT_EQ(r.password, "plainpass");
@@ -87,52 +79,47 @@ TEST_F(MidrangeRecords, SetDefaultLeavesExactlyOneMark) {
     EXPECT_EQ(midrangeSetDefault(store, "SYS2"), 1);
     EXPECT_EQ(defaultName(), "SYS2");
     EXPECT_EQ(value("NODEX_SYSTEM", 1, "DEFAULT"), "0");
-    Sections before = snapshot(store);
+    const auto before = testing_support::snapshot(store);
     EXPECT_EQ(midrangeMarkDefault(store, "NONE", "1"), 1);
-    EXPECT_EQ(snapshot(store), before);
+    EXPECT_EQ(testing_support::snapshot(store), before);
     EXPECT_EQ(midrangeDeleteSystem(store, "SYS2"), 1);
     EXPECT_EQ(defaultName(), "");
     EXPECT_EQ(midrangeDeleteSystem(store, "SYS2"), 1);
 
     // The new mark replaces the first DEFAULT key and goes to the end of the section.
-    cfgClear(store);
-    fill(store,
-         {{"NODEX_SYSTEM", {{"HOST_NAME", "S"}, {"DEFAULT", "0"}, {"DEFAULT", "1"}, {"X", "y"}}}});
+    load("[NODEX_SYSTEM]|HOST_NAME=S|DEFAULT=0|DEFAULT=1|X=y");
     EXPECT_EQ(midrangeMarkDefault(store, "S", "1"), 1);
-    EXPECT_EQ(snapshot(store)[0].second,
-              (Keys{{"HOST_NAME", "S"}, {"DEFAULT", "1"}, {"X", "y"}, {"DEFAULT", "1"}}));
+    EXPECT_EQ(keys(0), "HOST_NAME=S|DEFAULT=1|X=y|DEFAULT=1");
 }
 
 TEST_F(MidrangeRecords, CommonSettingsAreOneSectionAndDeleteAllClears) {
     MidrangeCommonRecord c;
     ASSERT_EQ(midrangeReadCommon(store, c), 1);
     EXPECT_EQ(c.mode, "XLNKMOD");
-    fill(store, {{"NODEX_COMMON", {{"USER_NAME", "u"}}}, {"TRACE", {}}});
+    load("[NODEX_COMMON]|USER_NAME=u|[TRACE]");
     c.mode = "kept";
     ASSERT_EQ(midrangeReadCommon(store, c), 1);
     EXPECT_EQ(c.mode, "kept"); // a present section without MODE gets no standard mode
 
-    Sections before = snapshot(store);
+    const auto before = testing_support::snapshot(store);
     EXPECT_EQ(writeCommon("1MODE", "us]er"), 0);
     EXPECT_EQ(code, 56);
     EXPECT_EQ(writeCommon("XLNKMOD", "us]er"), 0);
     EXPECT_EQ(code, 58);
-    EXPECT_EQ(snapshot(store), before);
+    EXPECT_EQ(testing_support::snapshot(store), before);
 
     ASSERT_EQ(writeCommon("XLNKMOD", "clerk"), 1);
     ASSERT_EQ(writeCommon("#INTER", "clerk"), 1);
-    EXPECT_EQ(order(store), (std::vector<std::string>{"TRACE", "NODEX_COMMON"}));
-    EXPECT_EQ(snapshot(store)[1].second, (Keys{{"USER_NAME", "clerk"},
-                                               {"PASSWORD", scrambledHex("secret")},
-                                               {"LOCAL_LU", "LOCALLU"},
-                                               {"MODE", "#INTER"}}));
+    EXPECT_EQ(layout(), "TRACE NODEX_COMMON");
+    EXPECT_EQ(keys(1), "USER_NAME=clerk|PASSWORD=" + scrambledHex("secret") +
+                           "|LOCAL_LU=LOCALLU|MODE=#INTER");
     ASSERT_EQ(midrangeReadCommon(store, c), 1);
     EXPECT_EQ(c.password, "secret");
 
     ASSERT_EQ(writeSystem("SYS1"), 1);
     ASSERT_EQ(writeSystem("SYS2"), 1);
     EXPECT_EQ(midrangeDeleteAll(store), 1);
-    EXPECT_EQ(order(store), (std::vector<std::string>{"TRACE"}));
+    EXPECT_EQ(layout(), "TRACE");
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -36,6 +37,28 @@ protected:
         if (cfgGetValue(store, section, sectionName, k, key, v, 100000) != 0)
             return "<missing>";
         return v;
+    }
+
+    // Replaces the store with sections written as "[NAME]|KEY=value|..." ('|' ends a line).
+    void load(const std::string& lines) {
+        std::string text = "header\n" + lines + "\n";
+        std::replace(text.begin(), text.end(), '|', '\n');
+        ASSERT_EQ(testing_support::readText(store, text), 0) << lines;
+    }
+    // The keys of section i in store order, as load takes them: "KEY=value|KEY=value".
+    std::string keys(std::size_t i) {
+        std::string out;
+        const testing_support::Sections sections = testing_support::snapshot(store);
+        for (const auto& [k, v] : sections.at(i).second)
+            out += (out.empty() ? "" : "|") + k + "=" + v;
+        return out;
+    }
+    // The section names in store order, separated by blanks.
+    std::string layout() {
+        std::string out;
+        for (const std::string& name : testing_support::order(store))
+            out += (out.empty() ? "" : " ") + name;
+        return out;
     }
 
     CfgStore store;

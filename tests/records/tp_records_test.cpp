@@ -4,8 +4,6 @@
 
 #include <climits>
 
-using namespace testing_support;
-
 namespace {
 
 class TpRecords : public RecordTest {
@@ -19,9 +17,8 @@ protected:
 
 TEST_F(TpRecords, ReadingCutsNamesAndKeepsNumbersTheEditorDoesNotOffer) {
     std::string name(70, 'T');
-    fill(store, {{"CLIENT_ATTACH",
-                  {{"TP_NAME", name}, {"LU_NAME", "LOCALLU12"}, {"TP_OP", "7"}, {"TP_TYPE", "0x"}}},
-                 {"CLIENT_ATTACH", {{"PATH", "x"}}}});
+    load("[CLIENT_ATTACH]|TP_NAME=" + name + "|LU_NAME=LOCALLU12|TP_OP=7|TP_TYPE=0x|" +
+         "[CLIENT_ATTACH]|PATH=x");
     std::vector<std::string> list;
     EXPECT_EQ(tpListEntries(store, list), 0);
     EXPECT_EQ(list, (std::vector<std::string>{name.substr(0, 65)}));
@@ -39,9 +36,8 @@ TEST_F(TpRecords, ReadingCutsNamesAndKeepsNumbersTheEditorDoesNotOffer) {
     EXPECT_EQ(value("CLIENT_ATTACH", 0, "TP_OP"), "7");
 
     // Numbers as the client's runtime reads them: sign and blanks taken, never overflowing.
-    cfgClear(store);
-    fill(store, {{"CLIENT_ATTACH", {{"TP_NAME", "A"}, {"TP_OP", " -5x"}}},
-                 {"CLIENT_ATTACH", {{"TP_NAME", "B"}, {"TP_OP", std::string(400, '9')}}}});
+    load("[CLIENT_ATTACH]|TP_NAME=A|TP_OP= -5x|[CLIENT_ATTACH]|TP_NAME=B|TP_OP=" +
+         std::string(100, '9'));
     r.tpName = "A";
     ASSERT_EQ(tpReadEntry(store, r), 1);
     EXPECT_EQ(r.tpOp, -5);
@@ -57,28 +53,21 @@ TEST_F(TpRecords, ReadingCutsNamesAndKeepsNumbersTheEditorDoesNotOffer) {
 }
 
 TEST_F(TpRecords, WrittenProgramHasSixKeysStandsFirstAndDeleteAlwaysSucceeds) {
-    fill(store, {{"CLIENT_ATTACH", {{"TP_NAME", "OTHER"}}},
-                 {"GLOBAL", {}},
-                 {"CLIENT_ATTACH", {{"TP_NAME", "PAY"}}}});
+    load("[CLIENT_ATTACH]|TP_NAME=OTHER|[GLOBAL]|[CLIENT_ATTACH]|TP_NAME=PAY");
     AttachTpRecord r{"PAY", "*", "", "-q", 0, 0};
-    Sections before = snapshot(store);
+    const auto before = testing_support::snapshot(store);
     EXPECT_EQ(write(r), 0); // dynamically loaded without a path
     EXPECT_EQ(code, 46);
-    EXPECT_EQ(snapshot(store), before);
+    EXPECT_EQ(testing_support::snapshot(store), before);
 
     r.tpOp = 1;
     ASSERT_EQ(write(r), 1);
-    EXPECT_EQ(order(store), (std::vector<std::string>{"CLIENT_ATTACH", "CLIENT_ATTACH", "GLOBAL"}));
-    EXPECT_EQ(snapshot(store)[0].second, (Keys{{"TP_NAME", "PAY"},
-                                               {"LU_NAME", "*"},
-                                               {"PATH", ""},
-                                               {"PARM_STRING", "-q"},
-                                               {"TP_OP", "1"},
-                                               {"TP_TYPE", "0"}}));
+    EXPECT_EQ(layout(), "CLIENT_ATTACH CLIENT_ATTACH GLOBAL");
+    EXPECT_EQ(keys(0), "TP_NAME=PAY|LU_NAME=*|PATH=|PARM_STRING=-q|TP_OP=1|TP_TYPE=0");
     EXPECT_EQ(tpDeleteEntry(store, "NONE"), 1);
     EXPECT_EQ(store.sectionCount(), 3u);
     EXPECT_EQ(tpDeleteEntry(store, "PAY"), 1);
-    EXPECT_EQ(order(store), (std::vector<std::string>{"CLIENT_ATTACH", "GLOBAL"}));
+    EXPECT_EQ(layout(), "CLIENT_ATTACH GLOBAL");
 }
 
 } // namespace

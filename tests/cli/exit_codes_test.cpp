@@ -1,0 +1,88 @@
+// Every command's failures: the exit status, nothing on standard output, the error line once
+// where there is one, and no file touched or created.
+#include "tool_fixture.h"
+
+class ToolFailures : public ToolTest {};
+
+TEST_F(ToolFailures, EachCommandsErrorsOfUseMissingRecordsAndUnreadableFiles) {
+    const std::string good = configFile({"[CLIENT_ATTACH]", "TP_NAME=PAY", "PATH=x", "[CPIC_INFO]",
+                                         "SYMB_NAME=S1", "[NODEX_COMMON]"});
+    const std::string bad = configFile({"[GLOBAL]", "USER_NAME=A", "junk"});
+    // Lines: header, ";", ";", "[A]", the key continued over lines 5 and 6, the bad line 7.
+    const std::string continued = configFile({"[A]", "K=a\\", "b", "no equals sign here"});
+    const std::string longName = configFile({"[SIXTEEN_CHARS_AB]"});
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        int errorCode; // the error line the message starts with, once; 0: any message
+        std::string mentions;
+        std::string input = "";
+    };
+    const std::vector<Case> cases{
+        {{}, 2, 0, ""},
+        {{"frobnicate", "a.ini"}, 2, 0, "frobnicate"},
+        {{"get", "a.ini"}, 2, 0, ""},
+        {{"get", "a.ini", "nokind"}, 2, 0, ""},
+        {{"get", "a.ini", "servers"}, 2, 0, ""},
+        {{"get", "a.ini", "midrange"}, 2, 0, ""},
+        {{"get", "a.ini", "global", "NAME"}, 2, 0, ""},
+        {{"get", "a.ini", "cpic", "A", "B"}, 2, 0, ""},
+        {{"get", "a.ini", "tp"}, 1, 66, ""},
+        {{"get", "a.ini", "tp", "pay"}, 1, 66, ""}, // names are exact
+        {{"get", "a.ini", "cpic", "PAY"}, 1, 66, ""},
+        {{"get", "a.ini", "system", "PAY"}, 1, 66, ""},
+        {{"get", "none.ini", "tp", "PAY"}, 1, 66, ""},
+        {{"dump"}, 2, 0, ""},
+        {{"dump", "a.ini", "a.ini"}, 2, 0, ""},
+        {{"dump", "none.ini"}, 1, 66, ""},
+        {{"dump", "cont.ini"}, 2, 0, "cont.ini: line 7:"},
+        {{"dump", "long.ini"}, 2, 0, "long.ini: line 4:"},
+        {{"list", "a.ini", "--passwords"}, 2, 0, ""},
+        {{"list", "a.ini", "servers"}, 2, 0, ""},
+        {{"list", "a.ini", "common"}, 2, 0, ""},
+        {{"list", "none.ini"}, 1, 66, ""},
+        {{"list", "bad.ini"}, 2, 0, "bad.ini: line 6"},
+        {{"delete", "a.ini"}, 2, 0, ""},
+        {{"delete", "a.ini", "common"}, 2, 0, ""},
+        {{"delete", "a.ini", "midrange", "X"}, 2, 0, ""},
+        {{"delete", "a.ini", "cpic", "NOPE"}, 1, 66, ""},
+        {{"delete", "a.ini", "cpic", "s1"}, 1, 66, ""},
+        {{"delete", "none.ini", "cpic", "S1"}, 1, 66, ""},
+        {{"save"}, 2, 0, ""},
+        {{"save", "none.ini"}, 1, 66, ""},
+        {{"save", "bad.ini"}, 2, 66, "bad.ini: line 6"},
+        {{"put", "bad.ini", "global"}, 2, 66, "bad.ini: line 6", R"({"USER_NAME":"B"})"},
+        {{"put", "a.ini", "midrange"}, 2, 0, "", "{}"},
+        {{"put", "a.ini", "global", "no-such.json"}, 2, 0, ""},
+        {{"put", "none.ini", "global"}, 2, 0, "", R"({"USER_NAME":1})"},
+        {{"check"}, 2, 0, ""},
+        {{"check", "bad.ini", "none.ini"}, 2, 0, "bad.ini: line 6"},
+        {{"check", "none.ini"}, 2, 0, "none.ini"},
+        {{"convert", "none.ini"}, 2, 0, ""},
+        {{"convert", "bad.ini"}, 2, 0, ""},
+        {{"strings", "12a"}, 2, 0, ""},
+        {{"strings", "-5"}, 2, 0, ""},
+        {{"strings", "--bogus"}, 2, 0, ""},
+        {{"strings", "--language", "LHCXYZ", "1"}, 2, 0, "LHCXYZ"},
+    };
+    for (const Case& c : cases) {
+        write("a.ini", good);
+        write("bad.ini", bad);
+        write("cont.ini", continued);
+        write("long.ini", longName);
+        const std::string what = c.args.empty() ? "(none)" : c.args[0] + " " + c.args.back();
+        ToolResult r = run(c.args, c.input);
+        EXPECT_EQ(r.exitCode, c.exitCode) << what << ": " << r.err;
+        EXPECT_EQ(r.out, "") << what;
+        EXPECT_NE(r.err, "") << what;
+        if (c.errorCode != 0) {
+            EXPECT_EQ(r.err.rfind(errorLine(c.errorCode), 0), 0u) << what << ": " << r.err;
+            EXPECT_EQ(r.err.find(errorLine(c.errorCode), 1), std::string::npos) << what;
+        }
+        EXPECT_NE(r.err.find(c.mentions), std::string::npos) << what << ": " << r.err;
+        EXPECT_EQ(read("a.ini"), good) << what;
+        EXPECT_EQ(read("bad.ini"), bad) << what;
+        EXPECT_FALSE(exists("none.ini")) << what;
+        EXPECT_FALSE(exists("bad.001")) << what;
+    }
+}
