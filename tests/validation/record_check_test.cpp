@@ -30,60 +30,41 @@ TEST(RecordChecks, CpicFieldOrderAndConditions) {
     r.password = padRight("p@ss", 10);
     auto code = [&] { return codeOf(r, cpicCheckEntry); };
     EXPECT_EQ(code(), 26);
-    r.symbName = padRight("PAYROLL", 8);
-    EXPECT_EQ(code(), 42);
-    r.localLu = padRight("*", 8);
-    EXPECT_EQ(code(), 56);
-    r.mode = "#INTER";
-    EXPECT_EQ(code(), 24);
-    r.partnerLu = padRight("NETA.HOSTLU", 17);
-    EXPECT_EQ(code(), 40);
-    r.remoteTp = "PayTp";
-    EXPECT_EQ(code(), 34);
-    r.userId = padRight("clerk", 10);
-    EXPECT_EQ(code(), 12);
-    r.password = padRight("secret", 10);
-    EXPECT_EQ(code(), 0);
+    EXPECT_EQ((r.symbName = padRight("PAYROLL", 8), code()), 42);
+    EXPECT_EQ((r.localLu = padRight("*", 8), code()), 56);
+    EXPECT_EQ((r.mode = "#INTER", code()), 24);
+    EXPECT_EQ((r.partnerLu = padRight("NETA.HOSTLU", 17), code()), 40);
+    EXPECT_EQ((r.remoteTp = "PayTp", code()), 34);
+    EXPECT_EQ((r.userId = padRight("clerk", 10), code()), 12);
+    EXPECT_EQ((r.password = padRight("secret", 10), code()), 0);
 
     int flag = 7, untouched = 99; // a passing record leaves flag and code alone
     cpicCheckEntry(r, flag, untouched);
     EXPECT_EQ(flag, 7);
     EXPECT_EQ(untouched, 99);
 
-    r.pluType = 0; // an alias is wanted now: "*" and blank pass, a qualified name does not
-    EXPECT_EQ(code(), 42);
-    r.partnerLu = padRight("*", 17);
-    EXPECT_EQ(code(), 0);
-    r.partnerLu = padRight("", 17);
-    EXPECT_EQ(code(), 0);
-    r.tpType = 1;
-    EXPECT_EQ(code(), 38);
-    r.remoteTp = "06F2";
-    EXPECT_EQ(code(), 0);
-    r.userId = "ABCDEFGHIJ@"; // the eleventh character is not looked at
-    EXPECT_EQ(code(), 0);
+    // An alias is wanted now: "*" and blank pass, a qualified name does not.
+    EXPECT_EQ((r.pluType = 0, code()), 42);
+    EXPECT_EQ((r.partnerLu = padRight("*", 17), code()), 0);
+    EXPECT_EQ((r.partnerLu = padRight("", 17), code()), 0);
+    EXPECT_EQ((r.tpType = 1, code()), 38);
+    EXPECT_EQ((r.remoteTp = "06F2", code()), 0);
+    EXPECT_EQ((r.userId = "ABCDEFGHIJ@", code()), 0); // the eleventh character is not looked at
     r.password = "@";
-    r.secType = 1; // same: the password is not looked at
-    EXPECT_EQ(code(), 0);
-    r.userId = "@";
-    EXPECT_EQ(code(), 34);
-    r.secType = 5; // program-strong looks at neither
-    EXPECT_EQ(code(), 0);
+    EXPECT_EQ((r.secType = 1, code()), 0); // same: the password is not looked at
+    EXPECT_EQ((r.userId = "@", code()), 34);
+    EXPECT_EQ((r.secType = 5, code()), 0); // program-strong looks at neither
 }
 
 TEST(RecordChecks, TpAndGlobal) {
     AttachTpRecord tp;
     auto tpCode = [&] { return codeOf(tp, tpCheckEntry); };
     EXPECT_EQ(tpCode(), 40); // empty name before empty path
-    tp.tpName = "PAYTP";
-    EXPECT_EQ(tpCode(), 46);
-    tp.tpOp = 1; // not dynamically loaded: no path needed
-    EXPECT_EQ(tpCode(), 0);
-    tp.tpType = 1;
-    EXPECT_EQ(tpCode(), 38);
+    EXPECT_EQ((tp.tpName = "PAYTP", tpCode()), 46);
+    EXPECT_EQ((tp.tpOp = 1, tpCode()), 0); // not dynamically loaded: no path needed
+    EXPECT_EQ((tp.tpType = 1, tpCode()), 38);
     tp.tpType = 2; // other types skip the name
-    tp.tpName = "";
-    EXPECT_EQ(tpCode(), 0);
+    EXPECT_EQ((tp.tpName = "", tpCode()), 0);
 
     GlobalRecord g;
     g.userName = "dom:u";
@@ -92,14 +73,10 @@ TEST(RecordChecks, TpAndGlobal) {
     g.defPluAlias = "TWO WORDS";
     auto globalCode = [&] { return codeOf(g, globalCheck); };
     EXPECT_EQ(globalCode(), 62);
-    g.userName = "Dom User";
-    EXPECT_EQ(globalCode(), 64);
-    g.password = "";
-    EXPECT_EQ(globalCode(), 42);
-    g.defLuAlias = padRight("*", 8);
-    EXPECT_EQ(globalCode(), 42);
-    g.defPluAlias = padRight("", 8);
-    EXPECT_EQ(globalCode(), 0);
+    EXPECT_EQ((g.userName = "Dom User", globalCode()), 64);
+    EXPECT_EQ((g.password = "", globalCode()), 42);
+    EXPECT_EQ((g.defLuAlias = padRight("*", 8), globalCode()), 42);
+    EXPECT_EQ((g.defPluAlias = padRight("", 8), globalCode()), 0);
 }
 
 TEST(RecordChecks, MidrangeFirstFieldDependsOnTheSection) {
