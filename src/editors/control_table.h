@@ -20,7 +20,7 @@ enum ControlStyle : unsigned {
 // group; the radio buttons after it in the table without a member belong to that group.
 using ControlValue = std::variant<std::monostate, std::string*, int*>;
 
-struct ControlSpec {
+struct ControlRow {
     int id = 0;                  // the control id of the layout
     const char* objectName = ""; // the widget's object name in the layout
     ControlValue value{};        // the data member, if the control has one
@@ -30,4 +30,4 @@ struct ControlSpec {
     int helpTopic = 0;           // help context; 0 for the page's default topic
 };
 
-using ControlTable = std::vector<ControlSpec>;
+using ControlTable = std::vector<ControlRow>;

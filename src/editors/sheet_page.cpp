@@ -22,37 +22,37 @@ SheetPage::SheetPage(HelpRef defaultHelp, QWidget* parent)
 void SheetPage::setControls(ControlTable table) {
     m_table = std::move(table);
     m_widgets.clear();
-    for (const ControlSpec& spec : m_table) {
-        QWidget* widget = findChild<QWidget*>(QString::fromLatin1(spec.objectName));
+    for (const ControlRow& row : m_table) {
+        QWidget* widget = findChild<QWidget*>(QString::fromLatin1(row.objectName));
         m_widgets.push_back(widget);
         if (widget)
-            applyStyle(spec, widget);
+            applyStyle(row, widget);
     }
 }
 
-void SheetPage::applyStyle(const ControlSpec& spec, QWidget* widget) {
-    const bool upper = spec.style & kStyleUpperCase;
+void SheetPage::applyStyle(const ControlRow& row, QWidget* widget) {
+    const bool upper = row.style & kStyleUpperCase;
     if (auto* edit = qobject_cast<TelaEdit*>(widget)) {
-        edit->setLimit(spec.limit);
+        edit->setLimit(row.limit);
         edit->setUpperCase(upper);
     }
-    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && (spec.style & kStylePassword))
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && (row.style & kStylePassword))
         edit->setEchoMode(QLineEdit::Password);
     if (auto* combo = qobject_cast<TelaComboBox*>(widget)) {
-        combo->setSorted(spec.style & kStyleSorted);
+        combo->setSorted(row.style & kStyleSorted);
         combo->setUpperCase(upper);
     }
     if (auto* list = qobject_cast<TelaListBox*>(widget))
-        list->setSorted(spec.style & kStyleSorted);
+        list->setSorted(row.style & kStyleSorted);
 }
 
-void SheetPage::applyLegend(const ControlSpec& spec, QWidget* widget) {
-    if (spec.legend == 0)
+void SheetPage::applyLegend(const ControlRow& row, QWidget* widget) {
+    if (row.legend == 0)
         return;
     if (auto* label = qobject_cast<TelaUserStatic*>(widget))
-        label->SetLegend(spec.legend);
+        label->SetLegend(row.legend);
     else
-        TelaUserButton(widget).SetLegend(spec.legend);
+        TelaUserButton(widget).SetLegend(row.legend);
 }
 
 void SheetPage::ensureInitialised() {
@@ -104,13 +104,13 @@ std::vector<QRadioButton*> SheetPage::radioGroup(std::size_t index) const {
 
 bool SheetPage::exchange(bool save) {
     for (std::size_t i = 0; i < m_table.size(); ++i) {
-        const ControlSpec& spec = m_table[i];
+        const ControlRow& row = m_table[i];
         QWidget* widget = m_widgets[i];
-        if (!widget || std::holds_alternative<std::monostate>(spec.value))
+        if (!widget || std::holds_alternative<std::monostate>(row.value))
             continue;
-        if (auto* const* text = std::get_if<std::string*>(&spec.value)) {
+        if (auto* const* text = std::get_if<std::string*>(&row.value)) {
             if (save) {
-                if (!saveText(spec, widget))
+                if (!saveText(row, widget))
                     return false;
             } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
                 edit->setText(fromBytes(**text));
@@ -122,7 +122,7 @@ bool SheetPage::exchange(bool save) {
             }
             continue;
         }
-        int& number = *std::get<int*>(spec.value);
+        int& number = *std::get<int*>(row.value);
         if (auto* check = qobject_cast<QCheckBox*>(widget)) {
             if (save)
                 number = check->isChecked() ? 1 : 0;
@@ -153,7 +153,7 @@ bool SheetPage::exchange(bool save) {
     return true;
 }
 
-bool SheetPage::saveText(const ControlSpec& spec, QWidget* widget) {
+bool SheetPage::saveText(const ControlRow& row, QWidget* widget) {
     QString text;
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         text = edit->text();
@@ -161,21 +161,21 @@ bool SheetPage::saveText(const ControlSpec& spec, QWidget* widget) {
         text = combo->currentText();
     else if (auto* list = qobject_cast<TelaListBox*>(widget))
         text = list->GetText(list->GetCurSel());
-    if (spec.limit > 0 && text.size() > spec.limit) {
-        refuseLength(spec, widget);
+    if (row.limit > 0 && text.size() > row.limit) {
+        refuseLength(row, widget);
         return false;
     }
-    *std::get<std::string*>(spec.value) = toBytes(text);
+    *std::get<std::string*>(row.value) = toBytes(text);
     return true;
 }
 
-void SheetPage::refuseLength(const ControlSpec& spec, QWidget* widget) {
+void SheetPage::refuseLength(const ControlRow& row, QWidget* widget) {
     // The framework's own text, when the language library does not hold one.
     std::string pattern = TelaEnvironment::GetUserString(ids::kTooManyCharacters);
     if (pattern.empty())
         pattern = "Please enter no more than %1 characters.";
     const QString message =
-        QString::fromStdString(pattern).replace(QLatin1String("%1"), QString::number(spec.limit));
+        QString::fromStdString(pattern).replace(QLatin1String("%1"), QString::number(row.limit));
     AppMessageBox(message.toStdString(), kMbExclamation);
     widget->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))

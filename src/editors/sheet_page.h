@@ -50,12 +50,12 @@ protected:
 
 private:
     bool exchange(bool save);
-    bool saveText(const ControlSpec& spec, QWidget* widget);
-    void applyStyle(const ControlSpec& spec, QWidget* widget);
-    void applyLegend(const ControlSpec& spec, QWidget* widget);
+    bool saveText(const ControlRow& row, QWidget* widget);
+    void applyStyle(const ControlRow& row, QWidget* widget);
+    void applyLegend(const ControlRow& row, QWidget* widget);
     // The radio buttons of the group that the radio of the table row at index starts.
     std::vector<QRadioButton*> radioGroup(std::size_t index) const;
-    void refuseLength(const ControlSpec& spec, QWidget* widget);
+    void refuseLength(const ControlRow& row, QWidget* widget);
 
     ControlTable m_table;
     std::vector<QWidget*> m_widgets; // per row; children of this page

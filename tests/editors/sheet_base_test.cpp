@@ -25,7 +25,7 @@ constexpr int kPasswordLimit = 10;
 
 class TestPage : public SheetPage {
 public:
-    TestPage(HelpRef topic, const char* title, ControlSpec control, std::string* field)
+    TestPage(HelpRef topic, const char* title, ControlRow control, std::string* field)
         : SheetPage(topic) {
         setWindowTitle(title);
         auto* form = new QFormLayout(this);
