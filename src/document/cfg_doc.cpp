@@ -33,11 +33,6 @@ void dropMarker(std::string& name) {
         name.pop_back();
 }
 
-bool hasSection(const CfgStore& store, const char* name) {
-    int occurrence = -1;
-    return cfgNextSection(store, occurrence, name) == 0;
-}
-
 // The code a failed record writer gave, or the store failure code when it gave none.
 int codeOr66(int code) {
     return code != 0 ? code : kErrStore;
@@ -92,9 +87,9 @@ bool CCfgDoc::OnOpenDocument(const std::string& path) {
 bool CCfgDoc::OnSaveDocument(const std::string& path) {
     int failureFlag = 0;
     int errorCode = 0;
-    if (!hasSection(m_store, "GLOBAL"))
+    if (!m_store.hasSection("GLOBAL"))
         globalWrite(m_store, GlobalRecord{}, failureFlag, errorCode);
-    if (!hasSection(m_store, "TRACE"))
+    if (!m_store.hasSection("TRACE"))
         WriteTraceDefaults(failureFlag, errorCode);
     if (!m_store.empty()) {
         // The store is freed after the write and the file read back: a value the file
@@ -227,11 +222,11 @@ bool CCfgDoc::ConvertOldForm(const std::string& path, const AppcRecord* appc,
 }
 
 int CCfgDoc::WriteTraceDefaults(int& /*failureFlag*/, int& errorCode) {
-    if (hasSection(m_store, "TRACE") && cfgDeleteSection(m_store, 0, "TRACE") != 0) {
+    if (m_store.hasSection("TRACE") && cfgDeleteSection(m_store, 0, "TRACE") != 0) {
         errorCode = kErrStore;
         return 0;
     }
-    if (!hasSection(m_store, "TRACE") && cfgAddSection(m_store, 0, "TRACE") != 0) {
+    if (!m_store.hasSection("TRACE") && cfgAddSection(m_store, 0, "TRACE") != 0) {
         errorCode = kErrStore;
         return 0;
     }

@@ -39,8 +39,9 @@ public:
     std::string_view keyValue(const CfgKey* k) const;
 
     bool empty() const { return m_first == kNone; }
-    // How many sections carry that name.
+    // How many sections carry that name; whether any does (cfgNextSection from -1).
     std::size_t countSections(std::string_view name) const;
+    bool hasSection(std::string_view name) const { return countSections(name) > 0; }
     std::size_t sectionCount() const { return m_sectionCount; }
 
     // Set by the file reader at the end of its input; reset by cfgClear.

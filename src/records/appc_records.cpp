@@ -13,11 +13,6 @@ constexpr std::string_view kAppc = "APPC";
 constexpr std::string_view kGlobal = "GLOBAL";
 constexpr std::size_t kValueMax = 76;
 
-bool hasSection(const CfgStore& store, std::string_view name) {
-    int occurrence = -1;
-    return cfgNextSection(store, occurrence, name) == 0;
-}
-
 std::string piece(const std::vector<std::string>& pieces, std::size_t i) {
     return i < pieces.size() ? pieces[i] : std::string();
 }
@@ -31,14 +26,14 @@ std::string serverValue(const AppcRecord& r, std::size_t row) {
 } // namespace
 
 int appcListOption(const CfgStore& store, std::vector<std::string>& list) {
-    if (hasSection(store, kAppc))
+    if (store.hasSection(kAppc))
         list.push_back(TelaEnvironment::GetUserString(ids::kEntryAppc));
     return 1;
 }
 
 int appcRead(const CfgStore& store, AppcRecord& record, int& missing) {
     record.selection = 0;
-    if (!hasSection(store, kAppc)) {
+    if (!store.hasSection(kAppc)) {
         missing = 1;
         return 1;
     }
@@ -84,7 +79,7 @@ int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, int& errorCo
         return 0;
     }
 
-    if (hasSection(store, kAppc) && cfgDeleteSection(store, 0, kAppc) != 0) {
+    if (store.hasSection(kAppc) && cfgDeleteSection(store, 0, kAppc) != 0) {
         errorCode = kErrStore;
         return 0;
     }
@@ -111,7 +106,7 @@ int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, int& errorCo
     }
 
     std::string loadBalancing = std::to_string(record.loadBalancing);
-    if (!hasSection(store, kGlobal) && cfgAddSection(store, 0, kGlobal) != 0) {
+    if (!store.hasSection(kGlobal) && cfgAddSection(store, 0, kGlobal) != 0) {
         errorCode = kErrStore;
         return 0;
     }
@@ -121,7 +116,7 @@ int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, int& errorCo
 }
 
 int appcDelete(CfgStore& store) {
-    if (hasSection(store, kAppc))
+    if (store.hasSection(kAppc))
         cfgDeleteSection(store, 0, kAppc);
     return 1;
 }

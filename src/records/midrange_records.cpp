@@ -16,11 +16,6 @@ constexpr std::string_view kSystem = "NODEX_SYSTEM";
 constexpr std::string_view kCommon = "NODEX_COMMON";
 constexpr std::size_t kPasswordMax = 10;
 
-bool hasSection(const CfgStore& store, std::string_view name) {
-    int occurrence = -1;
-    return cfgNextSection(store, occurrence, name) == 0;
-}
-
 } // namespace
 
 int midrangeListSystems(const CfgStore& store, std::vector<std::string>& list,
@@ -39,7 +34,7 @@ int midrangeListSystems(const CfgStore& store, std::vector<std::string>& list,
 }
 
 int midrangeListOption(const CfgStore& store, std::vector<std::string>& list) {
-    if (hasSection(store, kSystem))
+    if (store.hasSection(kSystem))
         list.push_back(TelaEnvironment::GetUserString(ids::kEntryMidrange));
     return 1;
 }
@@ -121,15 +116,15 @@ int midrangeMarkDefault(CfgStore& store, std::string_view hostName, std::string_
 }
 
 int midrangeDeleteAll(CfgStore& store) {
-    while (hasSection(store, kSystem))
+    while (store.hasSection(kSystem))
         cfgDeleteSection(store, 0, kSystem);
-    if (hasSection(store, kCommon))
+    if (store.hasSection(kCommon))
         cfgDeleteSection(store, 0, kCommon);
     return 1;
 }
 
 int midrangeReadCommon(const CfgStore& store, MidrangeCommonRecord& record) {
-    if (!hasSection(store, kCommon)) {
+    if (!store.hasSection(kCommon)) {
         record.mode = "XLNKMOD";
         return 1;
     }
@@ -152,7 +147,7 @@ int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode, 
         errorCode = code;
         return 0;
     }
-    if (hasSection(store, kCommon))
+    if (store.hasSection(kCommon))
         cfgDeleteSection(store, 0, kCommon);
     if (!records::addFirstSection(store, kCommon)) {
         errorCode = kErrStore;
