@@ -2,6 +2,7 @@
 // test on the socket.
 #include "instance_message.h"
 #include "single_instance.h"
+#include "unique_fd.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,6 +14,47 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+
+namespace {
+
+// Another program of the same user on the socket.
+UniqueFd connectTo(const QString& path) {
+    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+    if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+        return {};
+    return fd;
+}
+
+void sendBytes(const UniqueFd& fd, const QByteArray& bytes) {
+    ASSERT_EQ(::send(fd.get(), bytes.constData(), static_cast<size_t>(bytes.size()), MSG_NOSIGNAL),
+              bytes.size());
+}
+
+// Everything the other side sends until it closes, the event loop running meanwhile.
+QByteArray receiveUntilClosed(const UniqueFd& fd) {
+    QByteArray received;
+    for (int i = 0; i < 500; ++i) {
+        char chunk[64];
+        const ssize_t n = ::recv(fd.get(), chunk, sizeof chunk, MSG_DONTWAIT);
+        if (n == 0)
+            return received;
+        if (n > 0)
+            received.append(chunk, n);
+        else
+            QTest::qWait(10);
+    }
+    ADD_FAILURE() << "the instance kept the connection open";
+    return received;
+}
+
+} // namespace
 
 TEST(InstanceMessage, OnlyACompleteWellFormedMessageIsAccepted) {
     const QByteArray activate = encodeInstanceMessage(InstanceMessageType::Activate);
@@ -63,6 +105,24 @@ TEST(SingleInstance, ASecondEditorEndsAtOnceAndTheFirstComesForward) {
     ASSERT_TRUE(QFileInfo::exists(socket));
     SingleInstance self(QStringLiteral("apicfg"));
     ASSERT_EQ(self.start(), SingleInstance::State::Primary);
+    int activations = 0;
+    QObject::connect(&self, &SingleInstance::activationRequested, [&] { ++activations; });
+
+    // Garbage is refused at its first wrong byte; a message that comes in pieces is taken
+    // once whole and answered.
+    const UniqueFd garbage = connectTo(socket);
+    ASSERT_TRUE(garbage.valid());
+    sendBytes(garbage, "APCX");
+    EXPECT_EQ(receiveUntilClosed(garbage), QByteArray());
+    const QByteArray activate = encodeInstanceMessage(InstanceMessageType::Activate);
+    const UniqueFd peer = connectTo(socket);
+    ASSERT_TRUE(peer.valid());
+    sendBytes(peer, activate.left(3));
+    QTest::qWait(20);
+    sendBytes(peer, activate.mid(3));
+    EXPECT_EQ(receiveUntilClosed(peer), encodeInstanceMessage(InstanceMessageType::Ack));
+    EXPECT_EQ(activations, 1);
+
     QWidget window;
     window.showMinimized();
     QWidget sheet(&window, Qt::Dialog);
@@ -77,6 +137,7 @@ TEST(SingleInstance, ASecondEditorEndsAtOnceAndTheFirstComesForward) {
     while (third.state() != QProcess::NotRunning && timer.elapsed() < 10000)
         QTest::qWait(20);
     EXPECT_EQ(third.exitCode(), 0);
+    EXPECT_EQ(activations, 2);
     EXPECT_FALSE(window.isMinimized());
     EXPECT_EQ(QApplication::activeModalWidget(), &sheet);
 }

@@ -2,14 +2,20 @@
 // user can reach; a later one finds it there, asks it to come to the front and ends.
 // The socket's name is a hash of the program and the user, and it lives in the user's
 // runtime folder, so no other user can see, guess or take it.
+// Plain AF_UNIX sockets watched by QSocketNotifier: Qt Network would bring ten more shared
+// libraries into every start for this one socket.
 #pragma once
+
+#include "unique_fd.h"
 
 #include <QObject>
 #include <QString>
 
+#include <sys/types.h>
+
 #include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
 class SingleInstance : public QObject {
     Q_OBJECT
@@ -39,7 +45,11 @@ private:
 
     QString m_programKey;
     State m_state = State::Failed;
-    std::unique_ptr<QLocalServer> m_server;
+    UniqueFd m_listener;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    QByteArray m_socketPath; // removed on the way out, if it is still this instance's
+    dev_t m_socketDevice = 0;
+    ino_t m_socketInode = 0;
 };
 
 class QWidget;
