@@ -23,10 +23,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QIcon>
 
 namespace {
+
+// Changes to the recent-file list within this time go to disk in one write.
+constexpr int kRecentSaveDelayMs = 250;
 
 QString userString(int id) {
     return QString::fromUtf8(TelaEnvironment::GetUserString(id));
@@ -44,9 +48,13 @@ QString fromPath(const std::string& path) {
 CCfgApp::CCfgApp() {
     // The icons and layouts live in this library; a static library must pull them in.
     Q_INIT_RESOURCE(apicfg);
+    m_recentSave.setSingleShot(true);
+    m_recentSave.setInterval(kRecentSaveDelayMs);
+    connect(&m_recentSave, &QTimer::timeout, this, &CCfgApp::saveRecent);
 }
 
 CCfgApp::~CCfgApp() {
+    saveRecent();
     prompts::setMainWindow(nullptr);
 #ifdef APICFG_HAVE_EDITORS
     setSheetHelpHook({});
@@ -94,6 +102,7 @@ CCfgApp::Start CCfgApp::InitInstance(const QStringList& arguments, const Options
 
     documentReplaced();
     applyStartupTimingSwitches(*m_frame);
+    m_frame->installEventFilter(this); // for the first paint
     m_frame->show();
     prompts::setMainWindow(m_frame.get());
     return Start::Running;
@@ -178,9 +187,35 @@ void CCfgApp::documentReplaced() {
 
 void CCfgApp::rememberRecent(const QString& path) {
     m_recent.add(path);
-    m_recent.save();
+    recentChanged();
     if (m_frame)
         m_frame->setRecentFiles(m_recent.entries());
+}
+
+void CCfgApp::recentChanged() {
+    // Writing the settings takes a lock file, a temporary file and two syncs: not before
+    // the window is there.
+    m_recentDirty = true;
+    if (m_painted)
+        m_recentSave.start();
+}
+
+void CCfgApp::saveRecent() {
+    m_recentSave.stop();
+    if (!m_recentDirty)
+        return;
+    m_recentDirty = false;
+    m_recent.save();
+}
+
+bool CCfgApp::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched == m_frame.get() && !m_painted) {
+        m_painted = true;
+        watched->removeEventFilter(this);
+        if (m_recentDirty)
+            m_recentSave.start();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void CCfgApp::OnFileNew() {
@@ -225,7 +260,7 @@ void CCfgApp::OnOpenRecentFile(int index) {
         return;
     if (!OpenDocumentFile(path)) {
         m_recent.remove(index);
-        m_recent.save();
+        recentChanged();
     }
     documentReplaced();
 }
@@ -263,5 +298,6 @@ bool CCfgApp::CanExit() {
     if (!m_doc.SaveModified())
         return false;
     m_doc.OnCloseDocument();
+    saveRecent();
     return true;
 }

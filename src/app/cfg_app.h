@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 
@@ -62,11 +63,19 @@ private:
     bool OpenDocumentFile(const QString& path);
     void documentReplaced();
     void rememberRecent(const QString& path);
+    // The recent-file list goes to the settings once the window has painted, several changes
+    // in one write, and at the latest when the program ends.
+    void recentChanged();
+    void saveRecent();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     CCfgDoc m_doc;
     RecentFileList m_recent;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<SingleInstance> m_instance;
     QString m_programDir;
+    QTimer m_recentSave;
+    bool m_recentDirty = false;
+    bool m_painted = false;
     int m_htmlHelp = 1; // help goes to the help file; never cleared
 };

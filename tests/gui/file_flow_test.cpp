@@ -20,6 +20,21 @@ std::string fileText(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
+// The recent files as the settings file on disk holds them, not as a settings object caches.
+QStringList recentOnDisk() {
+    QStringList paths;
+    for (const QString& line : QString::fromStdString(fileText(QSettings().fileName())).split('\n'))
+        if (line.startsWith(QStringLiteral("File")))
+            paths << line.section(QLatin1Char('='), 1);
+    return paths;
+}
+
+bool waitForRecentOnDisk(const QStringList& expected) {
+    for (int i = 0; i < 200 && recentOnDisk() != expected; ++i)
+        QTest::qWait(25);
+    return recentOnDisk() == expected;
+}
+
 } // namespace
 
 class FileFlowTest : public AppTest {
@@ -127,6 +142,7 @@ TEST_F(FileFlowTest, OpenReopensAFileAndARecentEntryWhoseFileVanishedIsRemoved) 
     }
     EXPECT_EQ(frame().windowTitle(), text(ids::kAppTitle) + " - second.ini");
     ASSERT_EQ(app().recentFiles().entries(), (QStringList{second, first}));
+    EXPECT_TRUE(waitForRecentOnDisk({second, first})); // written once the window is up
 
     app().OnOpenRecentFile(1);
     EXPECT_EQ(pathName(), encoded(first));
@@ -140,12 +156,25 @@ TEST_F(FileFlowTest, OpenReopensAFileAndARecentEntryWhoseFileVanishedIsRemoved) 
     EXPECT_EQ(storeFailures(), 2); // the load and the open say it
     EXPECT_EQ(app().recentFiles().entries(), QStringList{first});
     EXPECT_EQ(pathName(), "");
-    RecentFileList reread; // kept in the settings: the next start sees the same
+    EXPECT_TRUE(waitForRecentOnDisk({first}));
+    RecentFileList reread; // the next start sees the same
     reread.load();
     EXPECT_EQ(reread.entries(), QStringList{first});
     for (const char* name : {"1", "2", "3", "4", "3"})
         reread.add(path(name));
     EXPECT_EQ(reread.entries(), (QStringList{path("3"), path("4"), path("2"), path("1")}));
+
+    // What was not written yet is written when the window closes or the program ends,
+    // without waiting for the event loop.
+    script.answerFile(writeConfig("second.ini", cpic({"AGAIN"})));
+    frame().ui().actionFileOpen->trigger();
+    frame().ui().actionAppExit->trigger();
+    EXPECT_FALSE(frame().isVisible());
+    EXPECT_EQ(recentOnDisk(), (QStringList{second, first}));
+    const QString third = writeConfig("third.ini", cpic({"THIRD"}));
+    start({third});
+    m_app.reset();
+    EXPECT_EQ(recentOnDisk(), (QStringList{third, second, first}));
 }
 
 TEST_F(FileFlowTest, TheCommandLineIsOnePathWithOrWithoutQuotes) {
