@@ -4,13 +4,18 @@
 #include "cfg_store.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -24,10 +29,19 @@ class CfgLineSource {
 public:
     // The buffer is not cleared: only what a read fills is ever looked at.
     explicit CfgLineSource(int fd)
-        : m_fd(fd), m_buffer(std::make_unique_for_overwrite<char[]>(kChunk)) {}
-    CfgLineSource(const char* data, std::size_t size) : m_cur(data), m_lim(data) {
+        : m_fd(fd), m_buffer(std::make_unique_for_overwrite<char[]>(kChunk + kScanWidth)),
+          m_safe(m_buffer.get() + kChunk + kScanWidth) {
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && st.st_size > 0)
+            m_sizeHint = static_cast<std::size_t>(st.st_size);
+    }
+    CfgLineSource(const char* data, std::size_t size)
+        : m_cur(data), m_lim(data), m_safe(data + size), m_sizeHint(size) {
         limitAtByte255(data, size);
     }
+
+    // About how many bytes there are to read (0 when unknown).
+    std::size_t sizeHint() const { return m_sizeHint; }
 
     // Next run of bytes, or false at the end of the input.
     bool next(const char*& begin, const char*& end) {
@@ -42,11 +56,15 @@ public:
 
     // The next physical line when it lies whole in the current run, holds no NUL byte and is
     // not continued: [begin, end) without its line end. Otherwise false, and the general
-    // line reader takes the line. Nearly every line of a file takes this way.
-    bool nextPlainLine(const char*& begin, const char*& end) {
+    // line reader takes the line. Nearly every line of a file takes this way. equals is the
+    // offset of the line's first "=" when that lies within its first sixteen bytes,
+    // otherwise npos (then nothing is said about it).
+    bool nextPlainLine(const char*& begin, const char*& end, std::size_t& equals) {
+        equals = std::string_view::npos;
         if (m_hasNul || m_cur == m_lim)
             return false;
-        const char* lf = static_cast<const char*>(std::memchr(m_cur, '\n', m_lim - m_cur));
+        std::size_t equalsAt = std::string_view::npos;
+        const char* lf = findLineEnd(equalsAt);
         if (!lf)
             return false;
         const char* e = lf;
@@ -56,8 +74,53 @@ public:
             return false;
         begin = m_cur;
         end = e;
+        equals = equalsAt;
         m_cur = lf + 1;
         return true;
+    }
+
+    // What the line scan may read past the end of the run (the buffer holds that much more).
+    static constexpr std::size_t kScanWidth = 32;
+
+private:
+    // The line feed ending the line at m_cur, or nullptr when the run has none. Lines are
+    // short, so sixteen bytes are compared at once where the memory allows, and the "=" of
+    // a key line comes with the first comparison.
+    const char* findLineEnd(std::size_t& equals) const {
+        const char* p = m_cur;
+#ifdef __SSE2__
+        // Two sixteen-byte comparisons at once: most lines end within the first 32 bytes,
+        // so the loop is rarely taken twice.
+        constexpr std::ptrdiff_t kWidth = 32;
+        const __m128i lineFeed = _mm_set1_epi8('\n');
+        const __m128i equalSign = _mm_set1_epi8('=');
+        auto matches = [](__m128i bytes, __m128i what) {
+            return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, what)));
+        };
+        for (; p < m_lim && m_safe - p >= kWidth; p += kWidth) {
+            const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
+            const std::ptrdiff_t left = m_lim - p;
+            const std::uint32_t inRun = left < kWidth ? (1u << left) - 1 : ~0u;
+            const std::uint32_t feeds =
+                (matches(low, lineFeed) | matches(high, lineFeed) << 16) & inRun;
+            if (p == m_cur) {
+                // Only an "=" before the line feed belongs to the line; a key name and its
+                // "=" always lie in the first sixteen bytes.
+                std::uint32_t equalSigns = matches(low, equalSign) & inRun;
+                if (feeds)
+                    equalSigns &= (feeds & (0u - feeds)) - 1;
+                if (equalSigns)
+                    equals = static_cast<std::size_t>(__builtin_ctz(equalSigns));
+            }
+            if (feeds)
+                return p + __builtin_ctz(feeds);
+        }
+        if (p >= m_lim)
+            return nullptr;
+#endif
+        // The last bytes of a caller's buffer, where nothing may be read past the end.
+        return static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(m_lim - p)));
     }
 
 private:
@@ -91,9 +154,11 @@ private:
     std::unique_ptr<char[]> m_buffer;
     const char* m_cur = nullptr;
     const char* m_lim = nullptr;
+    const char* m_safe = nullptr; // what may be read at most, past m_lim too
     bool m_done = false;
     bool m_readFailed = false;
     bool m_hasNul = false;
+    std::size_t m_sizeHint = 0;
 };
 
 struct LineState {
@@ -151,6 +216,7 @@ int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
     std::string line;
     line.reserve(512);
     LineState state;
+    CfgStore::Loader loader(store, source.sizeHint());
 
     auto malformed = [&](long at, CfgParseError why) {
         cfgClear(store);
@@ -168,7 +234,8 @@ int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
         char first;
         const char* begin;
         const char* end;
-        if (!store.endOfInput && source.nextPlainLine(begin, end)) {
+        std::size_t equalsHint = std::string_view::npos;
+        if (!store.endOfInput && source.nextPlainLine(begin, end, equalsHint)) {
             ++state.physical;
             state.tooLong = false;
             text = std::string_view(begin, static_cast<std::size_t>(end - begin));
@@ -190,19 +257,22 @@ int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
                 return malformed(firstLine, CfgParseError::NoClosingBracket);
             if (close - 1 > kCfgMaxName)
                 return malformed(firstLine, CfgParseError::SectionNameTooLong);
-            store.appendSection(text.substr(1, close - 1));
+            loader.section(text.substr(1, close - 1));
             haveSection = true;
             continue;
         }
         if (state.tooLong)
             return malformed(firstLine, CfgParseError::LineTooLong);
         // Every valid key name is short: look for "=" within its reach first.
-        std::size_t eq = 0;
-        std::size_t reach = std::min(text.size(), kCfgMaxName + 1);
-        while (eq < reach && text[eq] != '=')
-            ++eq;
-        if (eq == reach)
-            eq = text.find('=');
+        std::size_t eq = equalsHint;
+        if (eq == std::string_view::npos) {
+            eq = 0;
+            std::size_t reach = std::min(text.size(), kCfgMaxName + 1);
+            while (eq < reach && text[eq] != '=')
+                ++eq;
+            if (eq == reach)
+                eq = text.find('=');
+        }
         if (eq == std::string_view::npos)
             return malformed(firstLine, CfgParseError::NoEquals);
         if (eq > kCfgMaxName)
@@ -211,7 +281,7 @@ int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
             return malformed(firstLine, CfgParseError::ValueTooLong);
         if (!haveSection)
             return malformed(firstLine, CfgParseError::KeyBeforeSection);
-        store.appendKeyToLast(text.substr(0, eq), text.substr(eq + 1));
+        loader.key(text.substr(0, eq), text.substr(eq + 1));
     }
     if (source.readFailed())
         return malformed(state.physical + 1, CfgParseError::CloseFailed);

@@ -6,43 +6,6 @@
 #include <deque>
 #include <unordered_map>
 
-// Nodes live in fixed-size chunks so that their addresses never move and growth never
-// copies; a large file costs little more than its own size.
-template <typename Node> class CfgStore::Pool {
-public:
-    static constexpr std::uint32_t kChunkBits = 12;
-    static constexpr std::uint32_t kChunk = 1u << kChunkBits;
-
-    std::uint32_t allocate() {
-        if (m_free != kNone) {
-            std::uint32_t i = m_free;
-            m_free = at(i).handle.index;
-            return i;
-        }
-        if (m_used == m_chunks.size() * kChunk)
-            m_chunks.push_back(std::make_unique_for_overwrite<Node[]>(kChunk));
-        return m_used++;
-    }
-    void release(std::uint32_t i) {
-        // A freed node keeps the free list's link in its handle field.
-        at(i).handle.index = m_free;
-        m_free = i;
-    }
-    Node& at(std::uint32_t i) { return m_chunks[i >> kChunkBits][i & (kChunk - 1)]; }
-    const Node& at(std::uint32_t i) const { return m_chunks[i >> kChunkBits][i & (kChunk - 1)]; }
-    void clear() {
-        m_chunks.clear();
-        m_used = 0;
-        m_free = kNone;
-    }
-    std::size_t bytes() const { return m_chunks.size() * kChunk * sizeof(Node); }
-
-private:
-    std::vector<std::unique_ptr<Node[]>> m_chunks;
-    std::uint32_t m_used = 0;
-    std::uint32_t m_free = kNone;
-};
-
 // Interned names: every section and key name is held once.
 class CfgStore::Names {
 public:
@@ -74,9 +37,9 @@ public:
 private:
     // The id of name through the cache; `missing` gives the id of a name never stored.
     template <typename Missing> std::uint32_t lookup(std::string_view name, Missing missing) const {
-        Packed key;
+        PackedName key;
         Slot* slot = nullptr;
-        if (pack(name, key)) {
+        if (PackedName::pack(name, key)) {
             slot = &m_cache[key.hash() & (kCacheSize - 1)];
             if (slot->id != kNone && slot->key == key)
                 return slot->id;
@@ -90,95 +53,15 @@ private:
         return id;
     }
 
-    struct Packed {
-        std::uint64_t lo = 0, hi = 0; // the name's bytes
-        std::uint64_t length = 0;
-        bool operator==(const Packed&) const = default;
-        std::uint64_t hash() const {
-            std::uint64_t h =
-                (lo ^ ((hi + length) * 0x9E3779B97F4A7C15ull)) * 0xFF51AFD7ED558CCDull;
-            return h ^ (h >> 29);
-        }
-    };
     struct Slot {
-        Packed key;
+        PackedName key;
         std::uint32_t id = kNone;
     };
     static constexpr std::size_t kCacheSize = 256;
 
-    // Overlapping loads give every name of up to 15 bytes its own pair of words.
-    static bool pack(std::string_view name, Packed& out) {
-        const char* p = name.data();
-        std::size_t n = name.size();
-        if (n > 15)
-            return false;
-        auto load = [](const char* at, std::size_t bytes) {
-            std::uint64_t v = 0;
-            std::memcpy(&v, at, bytes);
-            return v;
-        };
-        if (n >= 8) {
-            out.lo = load(p, 8);
-            out.hi = load(p + n - 8, 8);
-        } else if (n >= 4) {
-            out.lo = load(p, 4) | load(p + n - 4, 4) << 32;
-            out.hi = 0;
-        } else {
-            out.lo = n ? (load(p, 1) | load(p + n / 2, 1) << 8 | load(p + n - 1, 1) << 16) : 0;
-            out.hi = 0;
-        }
-        out.length = n;
-        return true;
-    }
-
     std::deque<std::string> m_texts;
     std::unordered_map<std::string_view, std::uint32_t> m_ids;
     mutable std::array<Slot, kCacheSize> m_cache{};
-};
-
-// Value bytes, packed in large blocks. A deleted value's bytes are reclaimed only when
-// the store is cleared; edits are few next to what a file holds.
-class CfgStore::Arena {
-public:
-    static constexpr std::size_t kBlock = 256 * 1024;
-
-    const char* copy(std::string_view text) {
-        if (text.empty())
-            return "";
-        if (text.size() <= m_left) {
-            char* at = m_blocks.back().get() + (kBlock - m_left);
-            std::memcpy(at, text.data(), text.size());
-            m_left -= text.size();
-            return at;
-        }
-        if (text.size() > kBlock / 8) {
-            m_large.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
-            std::memcpy(m_large.back().get(), text.data(), text.size());
-            m_largeBytes += text.size();
-            return m_large.back().get();
-        }
-        if (m_blocks.empty() || m_left < text.size()) {
-            m_blocks.push_back(std::make_unique_for_overwrite<char[]>(kBlock));
-            m_left = kBlock;
-        }
-        char* at = m_blocks.back().get() + (kBlock - m_left);
-        std::memcpy(at, text.data(), text.size());
-        m_left -= text.size();
-        return at;
-    }
-    void clear() {
-        m_blocks.clear();
-        m_large.clear();
-        m_left = 0;
-        m_largeBytes = 0;
-    }
-    std::size_t bytes() const { return m_blocks.size() * kBlock + m_largeBytes; }
-
-private:
-    std::vector<std::unique_ptr<char[]>> m_blocks;
-    std::vector<std::unique_ptr<char[]>> m_large;
-    std::size_t m_left = 0;
-    std::size_t m_largeBytes = 0;
 };
 
 // Finding a record by its identifying value walks every section of the kind. Readers that
@@ -213,24 +96,9 @@ private:
 };
 
 CfgStore::CfgStore()
-    : m_sections(std::make_unique<Pool<SectionNode>>()), m_keys(std::make_unique<Pool<KeyNode>>()),
-      m_names(std::make_unique<Names>()), m_arena(std::make_unique<Arena>()),
-      m_valueIndex(std::make_unique<ValueIndex>()) {}
+    : m_names(std::make_unique<Names>()), m_valueIndex(std::make_unique<ValueIndex>()) {}
 
 CfgStore::~CfgStore() = default;
-
-CfgStore::SectionNode& CfgStore::sec(std::uint32_t i) {
-    return m_sections->at(i);
-}
-const CfgStore::SectionNode& CfgStore::sec(std::uint32_t i) const {
-    return m_sections->at(i);
-}
-CfgStore::KeyNode& CfgStore::key(std::uint32_t i) {
-    return m_keys->at(i);
-}
-const CfgStore::KeyNode& CfgStore::key(std::uint32_t i) const {
-    return m_keys->at(i);
-}
 
 const CfgSection* CfgStore::firstSection() const {
     return m_first == kNone ? nullptr : &sec(m_first).handle;
@@ -254,15 +122,14 @@ std::string_view CfgStore::keyName(const CfgKey* k) const {
     return m_names->text(key(k->index).name);
 }
 std::string_view CfgStore::keyValue(const CfgKey* k) const {
-    const KeyNode& n = key(k->index);
-    return {n.value, n.valueLen};
+    return key(k->index).text();
 }
 
 std::size_t CfgStore::bytesReserved() const {
     std::size_t index = 0;
     for (const auto& v : m_byName)
         index += v.capacity() * sizeof(std::uint32_t) + sizeof(v);
-    return m_sections->bytes() + m_keys->bytes() + m_names->bytes() + m_arena->bytes() + index;
+    return m_blocks.bytes() + m_names->bytes() + index;
 }
 
 const std::vector<std::uint32_t>* CfgStore::occurrences(std::string_view name) const {
@@ -285,7 +152,7 @@ std::vector<std::uint32_t>& CfgStore::occurrencesOf(std::uint32_t nameId) {
 
 std::uint32_t CfgStore::newSection(std::uint32_t nameId) {
     ++m_generation;
-    std::uint32_t i = m_sections->allocate();
+    std::uint32_t i = m_sections.allocate();
     SectionNode& s = sec(i);
     s.handle.index = i;
     s.next = s.prev = kNone;
@@ -296,15 +163,7 @@ std::uint32_t CfgStore::newSection(std::uint32_t nameId) {
 }
 
 std::uint32_t CfgStore::newKey(std::string_view name, std::string_view value) {
-    ++m_generation;
-    std::uint32_t i = m_keys->allocate();
-    KeyNode& k = key(i);
-    k.handle.index = i;
-    k.next = kNone;
-    k.name = m_names->intern(name);
-    k.valueLen = static_cast<std::uint32_t>(value.size());
-    k.value = m_arena->copy(value);
-    return i;
+    return newKey(m_names->intern(name), value);
 }
 
 // Links section s before `before`, or at the end of the store when before is kNone.
@@ -333,7 +192,7 @@ void CfgStore::linkSectionBefore(std::uint32_t s, std::uint32_t before) {
 void CfgStore::freeSectionKeys(SectionNode& s) {
     for (std::uint32_t k = s.firstKey; k != kNone;) {
         std::uint32_t next = key(k).next;
-        m_keys->release(k);
+        m_keys.release(k);
         k = next;
     }
     s.firstKey = s.lastKey = kNone;
@@ -378,11 +237,83 @@ void CfgStore::appendKeyToLast(std::string_view name, std::string_view value) {
     s.lastKey = k;
 }
 
+CfgStore::Loader::Loader(CfgStore& store, std::size_t fileBytes) : m_store(store) {
+    store.m_blocks.expect(fileBytes);
+    if (store.m_last != kNone) {
+        m_section = &store.sec(store.m_last);
+        if (m_section->lastKey != kNone)
+            m_lastKey = &store.key(m_section->lastKey);
+        m_keyOrder.resize(m_section->name + 1);
+        m_order = &m_keyOrder[m_section->name];
+    }
+}
+
+void CfgStore::Loader::section(std::string_view name) {
+    m_store.appendSection(name);
+    m_section = &m_store.sec(m_store.m_last);
+    m_lastKey = nullptr;
+    if (m_section->name >= m_keyOrder.size())
+        m_keyOrder.resize(m_section->name + 1);
+    m_order = &m_keyOrder[m_section->name];
+    m_position = 0;
+}
+
+std::uint32_t CfgStore::internName(std::string_view name) {
+    return m_names->intern(name);
+}
+
+// Calls visit(position, section node) for the listed sections in order until it returns
+// true; gives the position where it stopped, or the list's size. The sections of one kind
+// lie apart in memory, so the nodes a few steps ahead are asked for while one is visited:
+// the walk then waits on memory about once, not once per record.
+template <int KeyLines, typename Visit>
+std::size_t CfgStore::walk(const std::vector<std::uint32_t>& sections, Visit visit) const {
+    constexpr std::size_t kAhead = 16;
+    const std::size_t n = sections.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i + 2 * kAhead < n)
+            __builtin_prefetch(&sec(sections[i + 2 * kAhead]));
+        if (i + kAhead < n) {
+            // A section's keys were mostly made one after the other: ask for the lines that
+            // the visit is going to read.
+            std::uint32_t first = sec(sections[i + kAhead]).firstKey;
+            if (first != kNone) {
+                const char* at = reinterpret_cast<const char*>(&key(first));
+                for (int line = 0; line < KeyLines; ++line)
+                    __builtin_prefetch(at + 64 * line);
+            }
+        }
+        if (visit(i, sec(sections[i])))
+            return i;
+    }
+    return n;
+}
+
+bool CfgStore::firstValues(std::string_view section, std::string_view key, std::size_t maxLength,
+                           std::vector<std::string>& out) const {
+    const auto* list = occurrences(section);
+    if (!list)
+        return true;
+    const std::uint32_t keyId = m_names->find(key);
+    out.reserve(out.size() + list->size());
+    bool missing = false;
+    // The listed key usually comes first or close to it.
+    walk<1>(*list, [&](std::size_t, const SectionNode& s) {
+        std::uint32_t k = keyAt(s, keyId, 0, nullptr);
+        if (k == kNone)
+            return missing = true;
+        out.emplace_back(this->key(k).text().substr(0, maxLength));
+        return false;
+    });
+    return !missing;
+}
+
 void CfgStore::clear() {
-    m_sections->clear();
-    m_keys->clear();
+    m_sections.clear();
+    m_keys.clear();
+    m_arena.clear();
+    m_blocks.clear();
     m_names->clear();
-    m_arena->clear();
     m_byName.clear();
     m_valueIndex->clear();
     m_first = m_last = kNone;
@@ -461,7 +392,7 @@ int cfgDeleteSection(CfgStore& store, int occurrence, std::string_view name) {
     else
         store.m_last = n.prev;
     store.freeSectionKeys(n);
-    store.m_sections->release(s);
+    store.m_sections.release(s);
     --store.m_sectionCount;
     return 0;
 }
@@ -484,8 +415,7 @@ int cfgFindSectionByValue(const CfgStore& store, int& occurrence, std::string_vi
                  k = store.key(k).next) {
                 const CfgStore::KeyNode& n = store.key(k);
                 if (n.name == keyId)
-                    index.firstOccurrence[std::string_view(n.value, n.valueLen)] =
-                        static_cast<int>(i);
+                    index.firstOccurrence[n.text()] = static_cast<int>(i);
             }
         }
         index.built = true;
@@ -497,17 +427,19 @@ int cfgFindSectionByValue(const CfgStore& store, int& occurrence, std::string_vi
         occurrence = it->second;
         return 0;
     }
-    for (std::size_t i = 0; i < list->size(); ++i) {
-        for (std::uint32_t k = store.sec((*list)[i]).firstKey; k != CfgStore::kNone;
-             k = store.key(k).next) {
+    // Every key of a section is looked at: a record's keys take a few lines.
+    std::size_t found = store.walk<4>(*list, [&](std::size_t, const CfgStore::SectionNode& s) {
+        for (std::uint32_t k = s.firstKey; k != CfgStore::kNone; k = store.key(k).next) {
             const CfgStore::KeyNode& n = store.key(k);
-            if (n.name == keyId && std::string_view(n.value, n.valueLen) == value) {
-                occurrence = static_cast<int>(i);
-                return 0;
-            }
+            if (n.name == keyId && n.text() == value)
+                return true;
         }
-    }
-    return 2;
+        return false;
+    });
+    if (found == list->size())
+        return 2;
+    occurrence = static_cast<int>(found);
+    return 0;
 }
 
 int cfgGetValue(const CfgStore& store, int sectionOccurrence, std::string_view section,
@@ -525,7 +457,7 @@ int cfgGetValue(const CfgStore& store, int sectionOccurrence, std::string_view s
     if (k == CfgStore::kNone)
         return 2;
     const CfgStore::KeyNode& n = store.key(k);
-    destination.assign(n.value, std::min<std::size_t>(n.valueLen, maxLength));
+    destination.assign(n.text().substr(0, maxLength));
     keyOccurrence = static_cast<int>(target);
     return 0;
 }
@@ -573,7 +505,7 @@ int cfgDeleteKey(CfgStore& store, int sectionOccurrence, std::string_view sectio
         store.key(prev).next = next;
     if (s.lastKey == k)
         s.lastKey = prev;
-    store.m_keys->release(k);
+    store.m_keys.release(k);
     return 0;
 }
 

@@ -4,8 +4,12 @@
 // (0 success, 1 or 2 for the failures each names).
 #pragma once
 
+#include "packed_name.h"
+#include "store_memory.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,6 +27,9 @@ struct CfgKey {
 };
 
 class CfgStore {
+    struct SectionNode;
+    struct KeyNode;
+
 public:
     CfgStore();
     ~CfgStore();
@@ -47,10 +54,71 @@ public:
     // Set by the file reader at the end of its input; reset by cfgClear.
     bool endOfInput = false;
 
-    // Appends used by the file reader: a section at the very end, a key at the end of the
-    // last section. Both are what cfgAddSection / cfgInsertKey do in those positions.
+    // Appends: a section at the very end, a key at the end of the last section. Both are
+    // what cfgAddSection / cfgInsertKey do in those positions.
     void appendSection(std::string_view name);
     void appendKeyToLast(std::string_view name, std::string_view value);
+
+    // The file reader's appends, which keep the last section and key at hand instead of
+    // finding them again for every line. Nothing else may change the store meanwhile.
+    class Loader {
+    public:
+        // fileBytes: what the reader is about to read, so that a large file's memory is
+        // laid out for its size from the start.
+        Loader(CfgStore& store, std::size_t fileBytes);
+        void section(std::string_view name);
+        // Ignored while the store has no section.
+        void key(std::string_view name, std::string_view value) {
+            if (!m_section)
+                return;
+            std::uint32_t k = m_store.newKey(nameId(name), value);
+            if (m_lastKey)
+                m_lastKey->next = k;
+            else
+                m_section->firstKey = k;
+            m_section->lastKey = k;
+            m_lastKey = &m_store.key(k);
+        }
+
+    private:
+        // A key name already met at this place in a section of the same name.
+        struct Guess {
+            PackedName name;
+            std::uint32_t id;
+        };
+
+        // Sections of one name mostly list the same keys in the same order, so the name at
+        // this place last time is compared first; only a new name is looked up.
+        [[gnu::always_inline]] std::uint32_t nameId(std::string_view name) {
+            PackedName packed;
+            if (!PackedName::pack(name, packed))
+                packed = PackedName{};
+            if (m_position < m_order->size()) {
+                Guess& guess = (*m_order)[m_position++];
+                if (guess.name == packed && packed.length != PackedName{}.length)
+                    return guess.id;
+                guess = {packed, m_store.internName(name)};
+                return guess.id;
+            }
+            ++m_position;
+            m_order->push_back({packed, m_store.internName(name)});
+            return m_order->back().id;
+        }
+
+        CfgStore& m_store;
+        SectionNode* m_section = nullptr; // nodes never move while the store grows
+        KeyNode* m_lastKey = nullptr;
+        // By section name: the key names of the last section of that name, in order.
+        std::vector<std::vector<Guess>> m_keyOrder;
+        std::vector<Guess>* m_order = nullptr;
+        std::size_t m_position = 0;
+    };
+
+    // The first value of `key` in every section named `section`, in document order, each cut
+    // to maxLength, appended to out: what cfgNextSection and cfgGetValue give one by one.
+    // Stops at the first such section without the key and returns false there.
+    bool firstValues(std::string_view section, std::string_view key, std::size_t maxLength,
+                     std::vector<std::string>& out) const;
 
     // Bytes held for names, values and nodes; for memory measurements.
     std::size_t bytesReserved() const;
@@ -78,23 +146,31 @@ private:
         std::uint32_t firstKey, lastKey;
         std::uint32_t name;
     };
+    // Values as short as most are (names, numbers, flags) sit in the node itself, so that
+    // listing names touches one node per record and nothing else.
+    static constexpr std::uint32_t kInlineValue = 8;
     struct KeyNode {
         CfgKey handle;
         std::uint32_t next;
         std::uint32_t name;
         std::uint32_t valueLen;
-        const char* value;
+        union {
+            const char* far;
+            char near[kInlineValue];
+        } value;
+        std::string_view text() const {
+            return {valueLen <= kInlineValue ? value.near : value.far, valueLen};
+        }
     };
 
-    template <typename Node> class Pool;
     class Names;
-    class Arena;
+    class ValueIndex;
     class ValueIndex;
 
-    SectionNode& sec(std::uint32_t i);
-    const SectionNode& sec(std::uint32_t i) const;
-    KeyNode& key(std::uint32_t i);
-    const KeyNode& key(std::uint32_t i) const;
+    SectionNode& sec(std::uint32_t i) { return m_sections.at(i); }
+    const SectionNode& sec(std::uint32_t i) const { return m_sections.at(i); }
+    KeyNode& key(std::uint32_t i) { return m_keys.at(i); }
+    const KeyNode& key(std::uint32_t i) const { return m_keys.at(i); }
 
     // Sections of one name in document order, by interned name; this is what makes
     // occurrence lookups constant time instead of a walk from the first section.
@@ -103,16 +179,49 @@ private:
 
     std::uint32_t newSection(std::uint32_t nameId);
     std::uint32_t newKey(std::string_view name, std::string_view value);
+    [[gnu::always_inline]] std::uint32_t newKey(std::uint32_t nameId, std::string_view value) {
+        ++m_generation;
+        std::uint32_t i = m_keys.allocate();
+        KeyNode& k = key(i);
+        k.handle.index = i;
+        k.next = kNone;
+        k.name = nameId;
+        k.valueLen = static_cast<std::uint32_t>(value.size());
+        if (value.size() <= kInlineValue)
+            copyShort(k.value.near, value.data(), value.size());
+        else
+            k.value.far = m_arena.copy(value.data(), value.size());
+        return i;
+    }
+    // Copies up to eight bytes without a call: two overlapping moves cover every length.
+    static void copyShort(char* to, const char* from, std::size_t n) {
+        if (n >= 4) {
+            std::uint32_t head, tail;
+            std::memcpy(&head, from, 4);
+            std::memcpy(&tail, from + n - 4, 4);
+            std::memcpy(to, &head, 4);
+            std::memcpy(to + n - 4, &tail, 4);
+        } else if (n > 0) {
+            to[0] = from[0];
+            to[n / 2] = from[n / 2];
+            to[n - 1] = from[n - 1];
+        }
+    }
+    std::uint32_t internName(std::string_view name);
     void linkSectionBefore(std::uint32_t s, std::uint32_t before);
     void freeSectionKeys(SectionNode& s);
     std::uint32_t keyAt(const SectionNode& s, std::uint32_t nameId, int occurrence,
                         std::uint32_t* prevOut) const;
+    template <int KeyLines, typename Visit>
+    std::size_t walk(const std::vector<std::uint32_t>& sections, Visit visit) const;
     void clear();
 
-    std::unique_ptr<Pool<SectionNode>> m_sections;
-    std::unique_ptr<Pool<KeyNode>> m_keys;
+    static constexpr unsigned kChunkBits = 12;
+    StoreBlocks m_blocks;
+    StorePool<SectionNode, kChunkBits> m_sections{m_blocks};
+    StorePool<KeyNode, kChunkBits> m_keys{m_blocks};
+    StoreArena m_arena{m_blocks};
     std::unique_ptr<Names> m_names;
-    std::unique_ptr<Arena> m_arena;
     std::vector<std::vector<std::uint32_t>> m_byName;
     std::uint32_t m_first = kNone;
     std::uint32_t m_last = kNone;

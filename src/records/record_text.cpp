@@ -53,14 +53,7 @@ bool readFirst(const CfgStore& store, int section, std::string_view sectionName,
 
 int listFirstValues(const CfgStore& store, std::string_view sectionName, std::string_view key,
                     std::size_t maxLength, std::vector<std::string>& list) {
-    list.reserve(list.size() + store.countSections(sectionName));
-    for (int s = -1; cfgNextSection(store, s, sectionName) == 0;) {
-        std::string name;
-        if (!readFirst(store, s, sectionName, key, name, maxLength))
-            return 0;
-        list.push_back(std::move(name));
-    }
-    return 1;
+    return store.firstValues(sectionName, key, maxLength, list) ? 1 : 0;
 }
 
 int findByValue(const CfgStore& store, std::string_view sectionName, std::string_view key,

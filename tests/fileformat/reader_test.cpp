@@ -3,6 +3,7 @@
 #include "test_helpers.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace testing_support;
 
@@ -127,28 +128,57 @@ TEST(Reader, MalformedLinesNameTheLineAndEmptyTheStore) {
               (Sections{{"A", {{"K", "V"}}}}));
 }
 
+// A file large enough to cross many of the reader's blocks and to be laid out as a large
+// store: sections of a few kinds whose keys mostly come in the same order (as the reader
+// expects) but now and then differ, names of every length, values around every boundary.
 TEST(Reader, FilesOnDisk) {
     CfgStore store;
     CfgReadResult detail;
     EXPECT_EQ(cfgReadFile(store, "/nonexistent/dir/lhntapi.ini", &detail), 1);
     EXPECT_EQ(detail.result, 1);
+
+    std::mt19937 rng(42);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    const std::vector<std::string> kinds{"CPIC_INFO", "CLIENT_ATTACH", "S"};
+    const std::vector<std::string> names{"SYMB_NAME", "K",  "MODE",  "FIFTEEN_CHARS_X",
+                                         "PART_LU",   "AB", "SEC_PW"};
+    Sections expected;
+    std::string text = kHead;
+    while (text.size() < 4'500'000) {
+        const std::string& kind = kinds[static_cast<std::size_t>(pick(0, 2))];
+        Keys keys;
+        int count = pick(0, 9);
+        for (int j = 0; j < count; ++j) {
+            // Usually the name this place had before; sometimes another one.
+            std::size_t at = pick(0, 9) ? static_cast<std::size_t>(j) % names.size()
+                                        : static_cast<std::size_t>(pick(0, 6));
+            std::string value(static_cast<std::size_t>(pick(0, 3) ? pick(0, 12) : pick(0, 282)),
+                              ' ');
+            for (char& c : value)
+                c = static_cast<char>(pick('0', 'z'));
+            if (!value.empty() && value.back() == '\\')
+                value.back() = 'x';
+            keys.emplace_back(names[at], value);
+        }
+        text += ";\r\n[" + kind + "]\r\n";
+        for (const auto& [k, v] : keys)
+            text += k + "=" + v + (pick(0, 4) ? "\r\n" : "\n");
+        expected.emplace_back(kind, std::move(keys));
+    }
     std::string path = testing::TempDir() + "reader_disk.ini";
     {
         std::FILE* f = std::fopen(path.c_str(), "wb");
         ASSERT_TRUE(f);
-        // Lines longer than the reader's chunk size and CR LF split across chunks.
-        std::string text = kHead;
-        for (int i = 0; i < 40000; ++i)
-            text +=
-                ";\r\n[S" + std::to_string(i) + "]\r\nKEY=" + std::string(i % 200, 'x') + "\r\n";
         std::fwrite(text.data(), 1, text.size(), f);
         std::fclose(f);
     }
-    EXPECT_EQ(cfgReadFile(store, path, &detail), 0);
-    EXPECT_EQ(store.sectionCount(), 40000u);
-    int k = -1;
-    std::string v;
-    EXPECT_EQ(cfgGetValue(store, 0, "S39999", k, "KEY", v, 300), 0);
-    EXPECT_EQ(v, std::string(39999 % 200, 'x'));
+    // Twice from disk (the second read reuses the memory the first one left), then from memory.
+    for (int round = 0; round < 2; ++round) {
+        cfgClear(store);
+        ASSERT_EQ(cfgReadFile(store, path, &detail), 0);
+        ASSERT_TRUE(snapshot(store) == expected) << "round " << round;
+    }
+    ASSERT_EQ(readText(store, text), 0);
+    ASSERT_TRUE(snapshot(store) == expected);
     std::remove(path.c_str());
 }

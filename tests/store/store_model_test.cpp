@@ -114,7 +114,8 @@ TEST(StoreModel, RandomOperationSequencesMatchThePlainWalk) {
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     const std::vector<std::string> sections{"CPIC_INFO", "LUX_PROFILE", "GLOBAL", "cpic_info"};
     const std::vector<std::string> keys{"SYMB_NAME", "SESSION", "MODE"};
-    const std::vector<std::string> values{"A", "B", "C", ""};
+    // Values on both sides of the length a key node holds itself.
+    const std::vector<std::string> values{"A", "EIGHT__8", "NINE____9", ""};
     for (int run = 0; run < 40; ++run) {
         CfgStore store;
         PlainStore plain;
@@ -124,7 +125,7 @@ TEST(StoreModel, RandomOperationSequencesMatchThePlainWalk) {
             const std::string& v = values[static_cast<std::size_t>(pick(0, 3))];
             int occ = pick(-2, 5);
             int ko = pick(-2, 4);
-            switch (pick(0, 7)) {
+            switch (pick(0, 8)) {
             case 0:
             case 1:
                 ASSERT_EQ(cfgAddSection(store, occ, s), plain.add(occ, s));
@@ -165,6 +166,24 @@ TEST(StoreModel, RandomOperationSequencesMatchThePlainWalk) {
             case 7:
                 ASSERT_EQ(cfgDeleteKey(store, occ, s, ko, k), plain.delKey(occ, s, ko, k));
                 break;
+            case 8: {
+                // The records list: what cfgNextSection and cfgGetValue give one by one.
+                std::size_t max = static_cast<std::size_t>(pick(0, 9));
+                std::vector<std::string> listed{"kept"}, walked{"kept"};
+                bool complete = true;
+                for (int a = -1; plain.next(a, s) == 0;) {
+                    int first = -1;
+                    std::string value;
+                    if (plain.get(a, s, first, k, value, max) != 0) {
+                        complete = false;
+                        break;
+                    }
+                    walked.push_back(value);
+                }
+                ASSERT_EQ(store.firstValues(s, k, max, listed), complete);
+                ASSERT_EQ(listed, walked);
+                break;
+            }
             }
             ASSERT_EQ(snapshot(store), plain.sections) << "run " << run << " step " << step;
         }
