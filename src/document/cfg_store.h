@@ -68,7 +68,7 @@ public:
         Loader(CfgStore& store, std::size_t fileBytes);
         void section(std::string_view name);
         // Ignored while the store has no section.
-        void key(std::string_view name, std::string_view value) {
+        [[gnu::always_inline]] void key(std::string_view name, std::string_view value) {
             if (!m_section)
                 return;
             std::uint32_t k = m_store.newKey(nameId(name), value);

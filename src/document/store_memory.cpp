@@ -74,9 +74,11 @@ char* StoreBlocks::take(std::size_t bytes) {
 }
 
 void StoreBlocks::clear() {
-    for (StoreBlock& block : m_blocks)
-        if (block.mappedSize() == kRegion)
-            m_spareRegions.push_back(std::move(block));
+    // Kept so that the next fill takes them in the order this one did: the pages it touched
+    // are then the ones already there.
+    for (auto it = m_blocks.rbegin(); it != m_blocks.rend(); ++it)
+        if (it->mappedSize() == kRegion)
+            m_spareRegions.push_back(std::move(*it));
     m_blocks.clear();
     m_taken = 0;
     m_expected = 0;
