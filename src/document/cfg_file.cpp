@@ -281,7 +281,8 @@ int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
             return malformed(firstLine, CfgParseError::ValueTooLong);
         if (!haveSection)
             return malformed(firstLine, CfgParseError::KeyBeforeSection);
-        loader.key(text.substr(0, eq), text.substr(eq + 1));
+        loader.key(std::string_view(text.data(), eq),
+                   std::string_view(text.data() + eq + 1, text.size() - eq - 1));
     }
     if (source.readFailed())
         return malformed(state.physical + 1, CfgParseError::CloseFailed);

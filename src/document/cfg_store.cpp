@@ -248,9 +248,30 @@ CfgStore::Loader::Loader(CfgStore& store, std::size_t fileBytes) : m_store(store
     }
 }
 
+CfgStore::Loader::~Loader() {
+    if (m_runLeft)
+        m_store.m_keys.returnRun(m_runIndex + m_runLeft, m_runLeft);
+}
+
 void CfgStore::Loader::section(std::string_view name) {
-    m_store.appendSection(name);
-    m_section = &m_store.sec(m_store.m_last);
+    // A file has a handful of kinds of section, in runs and turns: the last few names
+    // answer nearly every section without a lookup.
+    PackedName packed;
+    std::uint32_t id = kNone;
+    if (PackedName::pack(name, packed)) {
+        for (const RecentName& recent : m_recentSections)
+            if (recent.name == packed)
+                id = recent.id;
+    }
+    if (id == kNone) {
+        id = m_store.m_names->intern(name);
+        if (packed.length != PackedName{}.length)
+            m_recentSections[m_nextRecent++ % m_recentSections.size()] = {packed, id};
+    }
+    std::uint32_t s = m_store.newSection(id);
+    m_store.linkSectionBefore(s, kNone);
+    m_store.occurrencesOf(id).push_back(s);
+    m_section = &m_store.sec(s);
     m_lastKey = nullptr;
     if (m_section->name >= m_keyOrder.size())
         m_keyOrder.resize(m_section->name + 1);

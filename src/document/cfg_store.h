@@ -7,6 +7,7 @@
 #include "packed_name.h"
 #include "store_memory.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -66,18 +67,30 @@ public:
         // fileBytes: what the reader is about to read, so that a large file's memory is
         // laid out for its size from the start.
         Loader(CfgStore& store, std::size_t fileBytes);
+        ~Loader();
+        Loader(const Loader&) = delete;
+        Loader& operator=(const Loader&) = delete;
         void section(std::string_view name);
         // Ignored while the store has no section.
         [[gnu::always_inline]] void key(std::string_view name, std::string_view value) {
             if (!m_section)
                 return;
-            std::uint32_t k = m_store.newKey(nameId(name), value);
+            // Keys take fresh nodes one after the other from a run of the pool. (Taking a
+            // run counts as the change, for whatever was found in the store before.)
+            if (m_runLeft == 0) {
+                m_run = m_store.m_keys.takeRun(m_runIndex, m_runLeft);
+                ++m_store.m_generation;
+            }
+            KeyNode& node = *m_run++;
+            const std::uint32_t k = m_runIndex++;
+            --m_runLeft;
+            m_store.fillKey(node, k, nameId(name), value);
             if (m_lastKey)
                 m_lastKey->next = k;
             else
                 m_section->firstKey = k;
             m_section->lastKey = k;
-            m_lastKey = &m_store.key(k);
+            m_lastKey = &node;
         }
 
     private:
@@ -108,10 +121,19 @@ public:
         CfgStore& m_store;
         SectionNode* m_section = nullptr; // nodes never move while the store grows
         KeyNode* m_lastKey = nullptr;
+        KeyNode* m_run = nullptr;
+        std::uint32_t m_runIndex = 0;
+        std::uint32_t m_runLeft = 0;
         // By section name: the key names of the last section of that name, in order.
         std::vector<std::vector<Guess>> m_keyOrder;
         std::vector<Guess>* m_order = nullptr;
         std::size_t m_position = 0;
+        struct RecentName {
+            PackedName name;
+            std::uint32_t id = kNone;
+        };
+        std::array<RecentName, 4> m_recentSections{};
+        std::size_t m_nextRecent = 0;
     };
 
     // The first value of `key` in every section named `section`, in document order, each cut
@@ -179,10 +201,14 @@ private:
 
     std::uint32_t newSection(std::uint32_t nameId);
     std::uint32_t newKey(std::string_view name, std::string_view value);
-    [[gnu::always_inline]] std::uint32_t newKey(std::uint32_t nameId, std::string_view value) {
+    std::uint32_t newKey(std::uint32_t nameId, std::string_view value) {
         ++m_generation;
         std::uint32_t i = m_keys.allocate();
-        KeyNode& k = key(i);
+        fillKey(key(i), i, nameId, value);
+        return i;
+    }
+    [[gnu::always_inline]] void fillKey(KeyNode& k, std::uint32_t i, std::uint32_t nameId,
+                                        std::string_view value) {
         k.handle.index = i;
         k.next = kNone;
         k.name = nameId;
@@ -191,7 +217,6 @@ private:
             copyShort(k.value.near, value.data(), value.size());
         else
             k.value.far = m_arena.copy(value.data(), value.size());
-        return i;
     }
     // Copies up to eight bytes without a call: two overlapping moves cover every length.
     static void copyShort(char* to, const char* from, std::size_t n) {

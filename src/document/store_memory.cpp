@@ -86,7 +86,7 @@ void StoreBlocks::clear() {
     m_regionLeft = 0;
 }
 
-const char* StoreArena::copy(const char* text, std::size_t size) {
+const char* StoreArena::copySlow(const char* text, std::size_t size) {
     if (size == 0)
         return "";
     if (size > kSmallBlock / 8) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 // One block of memory, either from the heap or mapped with huge pages; owns what it holds.
@@ -76,6 +77,21 @@ public:
             m_chunks.push_back(reinterpret_cast<Node*>(m_blocks.take(kChunk * sizeof(Node))));
         return m_used++;
     }
+    // The fresh nodes left in the current chunk (a new chunk when none is left), taken all
+    // at once for a caller that fills them one after the other: first index and count.
+    Node* takeRun(std::uint32_t& first, std::uint32_t& count) {
+        if (m_used == m_chunks.size() * kChunk)
+            m_chunks.push_back(reinterpret_cast<Node*>(m_blocks.take(kChunk * sizeof(Node))));
+        first = m_used;
+        count = kChunk - (m_used & (kChunk - 1));
+        m_used += count;
+        return &at(first);
+    }
+    // Gives back the unused end of the last run, unless the pool changed since.
+    void returnRun(std::uint32_t end, std::uint32_t unused) {
+        if (m_used == end)
+            m_used -= unused;
+    }
     void release(std::uint32_t i) {
         at(i).handle.index = m_free;
         m_free = i;
@@ -103,7 +119,14 @@ private:
 class StoreArena {
 public:
     explicit StoreArena(StoreBlocks& blocks) : m_blocks(blocks) {}
-    const char* copy(const char* text, std::size_t size);
+    const char* copy(const char* text, std::size_t size) {
+        if (size == 0 || static_cast<std::size_t>(m_end - m_next) < size)
+            return copySlow(text, size);
+        char* at = m_next;
+        std::memcpy(at, text, size);
+        m_next += size;
+        return at;
+    }
     void clear() {
         m_next = m_end = nullptr;
         m_bytes = 0;
@@ -112,6 +135,8 @@ public:
 
 private:
     static constexpr std::size_t kSmallBlock = 256u << 10;
+
+    const char* copySlow(const char* text, std::size_t size);
 
     StoreBlocks& m_blocks;
     char* m_next = nullptr;
