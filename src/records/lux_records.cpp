@@ -14,8 +14,8 @@ constexpr std::string_view kDefault = "DEF_LUX_PROF";
 constexpr std::string_view kDefaultName = "DEF_PROF_NAME";
 constexpr int kErrNoFirstLink = 68;
 
-std::string piece(const std::vector<std::string>& pieces, std::size_t i) {
-    return i < pieces.size() ? pieces[i] : std::string();
+std::string piece(const std::vector<std::string_view>& pieces, std::size_t i) {
+    return i < pieces.size() ? std::string(pieces[i]) : std::string();
 }
 
 // A hand-made value without its category (empty, commas only, a server name alone) is
@@ -27,7 +27,7 @@ void noCategory(LuxLink& link) {
 // A value that names its server: the pieces are told apart by their count, since the
 // writer's empty LU name (category 1) and empty scope name leave no piece.
 void parseWithServer(LuxLink& link, std::string_view value) {
-    std::vector<std::string> p = records::commaPieces(value);
+    std::vector<std::string_view> p = records::commaPieces(value);
     link.serverName = piece(p, 0);
     if (p.size() < 3) {
         noCategory(link);
@@ -52,7 +52,7 @@ void parseWithServer(LuxLink& link, std::string_view value) {
 // A value without a server name: the category, then the LU name when the next piece is
 // not a transport text, then the transport. Scope name and encryption are not read.
 void parseWithoutServer(LuxLink& link, std::string_view value) {
-    std::vector<std::string> q =
+    std::vector<std::string_view> q =
         records::commaPieces(value.substr(std::min<std::size_t>(2, value.size())));
     if (q.empty()) {
         noCategory(link);

@@ -26,8 +26,9 @@ int decimalValue(std::string_view text) {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
-std::vector<std::string> commaPieces(std::string_view text) {
-    std::vector<std::string> out;
+std::vector<std::string_view> commaPieces(std::string_view text) {
+    std::vector<std::string_view> out;
+    out.reserve(8); // every value the records write has at most seven pieces
     std::size_t i = 0;
     while (i < text.size()) {
         while (i < text.size() && text[i] == ',')

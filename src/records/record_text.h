@@ -18,7 +18,7 @@ int decimalValue(std::string_view text);
 
 // The pieces of text between commas; a run of commas counts as one separator, so empty
 // pieces vanish (",a,,b," gives "a" and "b").
-std::vector<std::string> commaPieces(std::string_view text);
+std::vector<std::string_view> commaPieces(std::string_view text);
 
 // The first occurrence of key in section occurrence `section`, at most maxLength
 // characters; false (destination untouched) when the section or the key is missing.
