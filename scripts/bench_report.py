@@ -21,8 +21,10 @@ def main():
     bench = load(results, "bench.json")
     memory = load(results, "memory.json")
     start = load(results, "startup.json")
-    t = {b["name"]: b["real_time"] for b in bench["benchmarks"] if "error_occurred" not in b}
-    unit = {b["name"]: b["time_unit"] for b in bench["benchmarks"]}
+    medians = [b for b in bench["benchmarks"]
+               if b.get("aggregate_name", "median") == "median" and "error_occurred" not in b]
+    t = {b["run_name"]: b["real_time"] for b in medians}
+    unit = {b["run_name"]: b["time_unit"] for b in medians}
 
     def us(name):
         value = t[name]
