@@ -89,32 +89,39 @@ private:
     const char* findLineEnd(std::size_t& equals) const {
         const char* p = m_cur;
 #ifdef __SSE2__
-        // Two sixteen-byte comparisons at once: most lines end within the first 32 bytes,
-        // so the loop is rarely taken twice.
+        // Two sixteen-byte comparisons at once: most lines end within their first 32 bytes,
+        // and a key name with its "=" always lies in the first sixteen.
         constexpr std::ptrdiff_t kWidth = 32;
         const __m128i lineFeed = _mm_set1_epi8('\n');
-        const __m128i equalSign = _mm_set1_epi8('=');
-        auto matches = [](__m128i bytes, __m128i what) {
+        auto matches = [](const char* at, __m128i what) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
             return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, what)));
         };
-        for (; p < m_lim && m_safe - p >= kWidth; p += kWidth) {
-            const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-            const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
-            const std::ptrdiff_t left = m_lim - p;
-            const std::uint32_t inRun = left < kWidth ? (1u << left) - 1 : ~0u;
-            const std::uint32_t feeds =
-                (matches(low, lineFeed) | matches(high, lineFeed) << 16) & inRun;
-            if (p == m_cur) {
-                // Only an "=" before the line feed belongs to the line; a key name and its
-                // "=" always lie in the first sixteen bytes.
-                std::uint32_t equalSigns = matches(low, equalSign) & inRun;
-                if (feeds)
-                    equalSigns &= (feeds & (0u - feeds)) - 1;
-                if (equalSigns)
-                    equals = static_cast<std::size_t>(__builtin_ctz(equalSigns));
+        auto feedsAt = [&](const char* at) {
+            return matches(at, lineFeed) | matches(at + 16, lineFeed) << 16;
+        };
+        if (m_safe - p >= kWidth) {
+            std::uint32_t feeds = feedsAt(p);
+            std::uint32_t equalSigns = matches(p, _mm_set1_epi8('='));
+            std::ptrdiff_t left = m_lim - p;
+            if (left < kWidth) {
+                feeds &= (1u << left) - 1;
+                equalSigns &= (1u << left) - 1;
             }
             if (feeds)
+                equalSigns &= (feeds & (0u - feeds)) - 1; // only an "=" before the line end
+            if (equalSigns)
+                equals = static_cast<std::size_t>(__builtin_ctz(equalSigns));
+            if (feeds)
                 return p + __builtin_ctz(feeds);
+            for (p += kWidth; p < m_lim && m_safe - p >= kWidth; p += kWidth) {
+                feeds = feedsAt(p);
+                left = m_lim - p;
+                if (left < kWidth)
+                    feeds &= (1u << left) - 1;
+                if (feeds)
+                    return p + __builtin_ctz(feeds);
+            }
         }
         if (p >= m_lim)
             return nullptr;
