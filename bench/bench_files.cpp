@@ -23,8 +23,18 @@ const std::string& benchScratchDir() {
 const std::string& benchFile(std::size_t sections) {
     static std::map<std::size_t, std::string> files;
     auto it = files.find(sections);
-    if (it == files.end())
-        it =
-            files.emplace(sections, writeGeneratedConfiguration(benchScratchDir(), sections)).first;
+    if (it == files.end()) {
+        // Files of one's own in APICFG_BENCH_INPUT (input-N.ini for N sections) take the generated
+        // ones' place.
+        const char* input = std::getenv("APICFG_BENCH_INPUT");
+        std::string own = input && *input
+                              ? std::string(input) + "/input-" + std::to_string(sections) + ".ini"
+                              : std::string();
+        it = files
+                 .emplace(sections, !own.empty() && std::filesystem::is_regular_file(own)
+                                        ? own
+                                        : writeGeneratedConfiguration(benchScratchDir(), sections))
+                 .first;
+    }
     return it->second;
 }

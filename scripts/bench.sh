@@ -2,6 +2,8 @@
 # Measures everything in docs/performance.md in one run and rewrites that page and its plot:
 # the in-process benchmarks (Google Benchmark), peak memory, and the whole-process starts.
 # Usage: scripts/bench.sh [RUNS]   (RUNS: whole-process runs per measurement, default 21)
+# APICFG_BENCH_INPUT=DIR measures DIR/input-100.ini ... input-100000.ini instead of the
+# generated files (the whole-process starts still use generated ones).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-21}
@@ -19,7 +21,11 @@ mkdir -p "$out"
     --benchmark_out="$out/bench.json" --benchmark_out_format=json
 big=$(mktemp --suffix=.ini)
 trap 'rm -f "$big"' EXIT
-./build-bench/bin/apicfg_make_config 100000 >"$big"
+if [ -n "${APICFG_BENCH_INPUT:-}" ] && [ -f "$APICFG_BENCH_INPUT/input-100000.ini" ]; then
+    cp "$APICFG_BENCH_INPUT/input-100000.ini" "$big"
+else
+    ./build-bench/bin/apicfg_make_config 100000 >"$big"
+fi
 {
     echo '{"read":'
     ./build-bench/bin/apicfg_peak_memory "$big"

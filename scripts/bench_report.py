@@ -55,8 +55,10 @@ def main():
     add("|---:|---:|---:|---:|---:|---:|---:|")
     for n in SIZES:
         f, i, r = us(f"BM_Floor_ReadBytes/{n}"), us(f"BM_Inih_Parse/{n}"), us(f"BM_Read_Store/{n}")
-        size = os.path.getsize(f"/dev/shm/apicfg-bench/generated-{n}.ini") if os.path.exists(
-            f"/dev/shm/apicfg-bench/generated-{n}.ini") else 0
+        own = os.path.join(os.environ.get("APICFG_BENCH_INPUT", ""), f"input-{n}.ini")
+        path = own if os.environ.get("APICFG_BENCH_INPUT") and os.path.exists(own) else \
+            f"/dev/shm/apicfg-bench/generated-{n}.ini"
+        size = os.path.getsize(path) if os.path.exists(path) else 0
         add(f"| {n:,} | {size / 1e6:.2f} MB | {f:,.0f} | {i:,.0f} | {r:,.0f} | "
             f"{r / i:.2f}× | {r / f:.1f}× |")
     add("")
