@@ -165,15 +165,14 @@ bool CCfgDoc::LoadConfiguration(const std::string& path) {
     // looked at, and the file still opens.
     std::vector<std::string> profiles;
     luxListProfiles(m_store, profiles);
+    std::array<std::string, 4> servers;
     for (const std::string& name : profiles) {
-        LuxProfileRecord profile;
-        profile.profileName = name;
-        if (!luxReadProfile(m_store, profile)) {
+        if (!luxReadServerNames(m_store, name, servers)) {
             ReportError(0, kErrStore);
             return false;
         }
-        for (const LuxLink& link : profile.links)
-            oldForm = oldForm || endsWithMarker(link.serverName);
+        for (const std::string& server : servers)
+            oldForm = oldForm || endsWithMarker(server);
     }
     if (!oldForm)
         return true;

@@ -24,11 +24,17 @@ void noCategory(LuxLink& link) {
     link.category = 1;
 }
 
+// The server name of a value that names one: its first piece.
+std::string_view serverOf(std::string_view value) {
+    return value.substr(0, value.find(','));
+}
+
 // A value that names its server: the pieces are told apart by their count, since the
 // writer's empty LU name (category 1) and empty scope name leave no piece.
+
 void parseWithServer(LuxLink& link, std::string_view value) {
     std::vector<std::string_view> p = records::commaPieces(value);
-    link.serverName = piece(p, 0);
+    link.serverName = serverOf(value);
     if (p.size() < 3) {
         noCategory(link);
         return;
@@ -104,6 +110,25 @@ int luxReadProfile(const CfgStore& store, LuxProfileRecord& record) {
             luxParseSession(record, value, n);
     }
     record.isDefault = isDefaultProfile(store, record.profileName) ? 1 : 0;
+    return 1;
+}
+
+int luxReadServerNames(const CfgStore& store, std::string_view profileName,
+                       std::array<std::string, 4>& names) {
+    for (std::string& name : names)
+        name.clear();
+    if (profileName.empty())
+        return 1;
+    int s = records::findByValue(store, kProfile, "PROFILE_NAME", profileName);
+    if (s < 0)
+        return 0;
+    int keyOccurrence = -1;
+    std::string value;
+    for (std::string& name : names) {
+        // A value without a server (it starts with a comma) has an empty first piece.
+        if (cfgGetValue(store, s, kProfile, keyOccurrence, "SESSION", value, 154) == 0)
+            name = serverOf(value);
+    }
     return 1;
 }
 

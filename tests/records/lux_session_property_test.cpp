@@ -31,4 +31,34 @@ TEST_F(RecordTest, EditorLuxLinksRoundTripThroughTheirSessionValue) {
     }
 }
 
+// The quick read of the server names that opening a file does gives what the whole read
+// gives, for hand-made values too, and fails where it fails.
+TEST_F(RecordTest, ServerNamesReadAsTheWholeProfileReadsThem) {
+    std::mt19937 rng{7};
+    auto pick = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+    const char* values[] = {
+        "",        ",", ",,1", "SRV", "SRV#,*,1,,TCP/IP", "A,*,2,LU1", ",*,2,LU", "S,,3,LU,IPX/SPX",
+        "X,Y,Z,W", "#"};
+    for (int round = 0; round < 200; ++round) {
+        cfgClear(store);
+        std::vector<std::string> names;
+        for (int p = pick(4); p >= 0; --p) {
+            store.appendSection("LUX_PROFILE");
+            names.push_back(pick(5) ? "P" + std::to_string(pick(4)) : "");
+            store.appendKeyToLast("PROFILE_NAME", names.back());
+            for (int n = pick(6); n > 0; --n)
+                store.appendKeyToLast(pick(4) ? "SESSION" : "OTHER", values[pick(10)]);
+        }
+        names.push_back("ABSENT");
+        for (const std::string& name : names) {
+            LuxProfileRecord whole;
+            whole.profileName = name;
+            std::array<std::string, 4> quick{"x", "x", "x", "x"};
+            ASSERT_EQ(luxReadServerNames(store, name, quick), luxReadProfile(store, whole));
+            for (std::size_t i = 0; i < 4; ++i)
+                ASSERT_EQ(quick[i], whole.links[i].serverName) << name << " link " << i;
+        }
+    }
+}
+
 } // namespace
