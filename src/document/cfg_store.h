@@ -187,7 +187,6 @@ private:
 
     class Names;
     class ValueIndex;
-    class ValueIndex;
 
     SectionNode& sec(std::uint32_t i) { return m_sections.at(i); }
     const SectionNode& sec(std::uint32_t i) const { return m_sections.at(i); }
