@@ -129,7 +129,7 @@ std::size_t CfgStore::bytesReserved() const {
     std::size_t index = 0;
     for (const auto& v : m_byName)
         index += v.capacity() * sizeof(std::uint32_t) + sizeof(v);
-    return m_blocks.bytes() + m_names->bytes() + index;
+    return m_blocks.held() + m_names->bytes() + index;
 }
 
 const std::vector<std::uint32_t>* CfgStore::occurrences(std::string_view name) const {

@@ -73,7 +73,16 @@ char* StoreBlocks::take(std::size_t bytes) {
     return at;
 }
 
+std::size_t StoreBlocks::held() const {
+    std::size_t spare = 0;
+    for (const StoreBlock& region : m_spareRegions)
+        spare += region.mappedSize();
+    return m_taken + spare;
+}
+
 void StoreBlocks::clear() {
+    // Regions this fill did not need go now: a store keeps at most what its last fill used.
+    m_spareRegions.clear();
     // Kept so that the next fill takes them in the order this one did: the pages it touched
     // are then the ones already there.
     for (auto it = m_blocks.rbegin(); it != m_blocks.rend(); ++it)

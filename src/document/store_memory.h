@@ -42,9 +42,12 @@ public:
     char* take(std::size_t bytes);
     // Gives back everything taken. The huge-page regions are kept for the next fill, as a
     // vector keeps its capacity: reading a large file again (a save reads it back) then
-    // finds its memory ready instead of asking the system for it page by page.
+    // finds its memory ready instead of asking the system for it page by page. Regions the
+    // next fill does not take are released at the clear after it.
     void clear();
     std::size_t bytes() const { return m_taken; }
+    // What is held from the system, regions kept for the next fill included.
+    std::size_t held() const;
 
 private:
     // A store takes about twice its file's size.

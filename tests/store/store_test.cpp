@@ -1,6 +1,8 @@
 #include "cfg_store.h"
 #include "test_helpers.h"
 
+#include <cstdint>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -124,4 +126,31 @@ TEST(Store, FindSectionByValueAndFindSectionRules) {
     cfgClear(store);
     EXPECT_TRUE(store.empty());
     EXPECT_FALSE(store.endOfInput);
+}
+
+// A large store's regions: kept across a clear and taken again in their order, released
+// at the clear after a fill that did not need them.
+TEST(StoreMemory, LargeRegionsAreKeptForOneFill) {
+    StoreBlocks blocks;
+    blocks.expect(StoreBlocks::kLargeFrom); // a file that large makes a large store
+    char* first = blocks.take(1000);
+    char* second = blocks.take(StoreBlocks::kRegion); // does not fit: a second region
+    std::memset(first, 'a', 1000);
+    std::memset(second, 'b', StoreBlocks::kRegion);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(first) % StoreBlocks::kHugePage, 0u);
+    blocks.clear();
+    EXPECT_EQ(blocks.bytes(), 0u);
+    EXPECT_EQ(blocks.held(), 2 * StoreBlocks::kRegion);
+
+    blocks.expect(StoreBlocks::kLargeFrom);
+    EXPECT_EQ(blocks.take(1000), first);
+    EXPECT_EQ(blocks.take(StoreBlocks::kRegion), second);
+    blocks.clear();
+    EXPECT_EQ(blocks.held(), 2 * StoreBlocks::kRegion);
+
+    char* small = blocks.take(64); // a small fill: from the heap, the regions stay unused
+    EXPECT_NE(small, first);
+    std::memset(small, 'c', 64);
+    blocks.clear();
+    EXPECT_EQ(blocks.held(), 0u);
 }
