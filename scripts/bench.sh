@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Measures everything in docs/performance.md in one run and rewrites that page and its plot:
 # the in-process benchmarks (Google Benchmark), peak memory, and the whole-process starts.
-# Usage: scripts/bench.sh [RUNS]   (RUNS: whole-process runs per measurement, default 21)
+# Usage: scripts/bench.sh [RUNS]   (RUNS: whole-process runs per measurement, default 31)
 # APICFG_BENCH_INPUT=DIR measures DIR/input-100.ini ... input-100000.ini instead of the
 # generated files (the whole-process starts still use generated ones).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-21}
+runs=${1:-31}
 out=build-bench/results
 ./scripts/deps.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DAPICFG_BUILD_BENCH=ON \
@@ -14,9 +14,9 @@ cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DAPICFG_BUILD_BEN
 cmake --build build-bench -j "$(nproc 2>/dev/null || echo 2)"
 mkdir -p "$out"
 
-# Five repetitions of every benchmark, taken in random order so that a slow spell of the
+# Nine repetitions of every benchmark, taken in random order so that a slow spell of the
 # machine falls on all of them alike; the report uses each one's median.
-./build-bench/bin/apicfg_bench --benchmark_min_time=0.2 --benchmark_repetitions=5 \
+./build-bench/bin/apicfg_bench --benchmark_min_time=0.2 --benchmark_repetitions=9 \
     --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
     --benchmark_out="$out/bench.json" --benchmark_out_format=json
 big=$(mktemp --suffix=.ini)

@@ -49,7 +49,8 @@ def main():
     add("The floor reads the file's bytes into memory (open, size, one buffer, read). inih "
         "parses the same file with a handler that copies every section, key and value into "
         "memory. Ours reads the file into the configuration store (`cfgReadFile`). Median "
-        "times in microseconds.")
+        "times in microseconds, of nine repetitions taken in random order with every other "
+        "benchmark.")
     add("")
     add("| sections | file | floor | inih | ours | ours / inih | ours / floor |")
     add("|---:|---:|---:|---:|---:|---:|---:|")

@@ -285,8 +285,9 @@ std::uint32_t CfgStore::internName(std::string_view name) {
 
 // Calls visit(position, section node) for the listed sections in order until it returns
 // true; gives the position where it stopped, or the list's size. The sections of one kind
-// lie apart in memory, so the nodes a few steps ahead are asked for while one is visited:
-// the walk then waits on memory about once, not once per record.
+// lie apart in memory, so the nodes a few steps ahead (and then the value of their first
+// key) are asked for while one is visited: the walk then waits on memory about once, not
+// once per record.
 template <int KeyLines, typename Visit>
 std::size_t CfgStore::walk(const std::vector<std::uint32_t>& sections, Visit visit) const {
     constexpr std::size_t kAhead = 16;
@@ -294,6 +295,12 @@ std::size_t CfgStore::walk(const std::vector<std::uint32_t>& sections, Visit vis
     for (std::size_t i = 0; i < n; ++i) {
         if (i + 2 * kAhead < n)
             __builtin_prefetch(&sec(sections[i + 2 * kAhead]));
+        // A first key asked for earlier is at hand by now: its value, when it lies apart.
+        if (i + kAhead / 4 < n) {
+            std::uint32_t first = sec(sections[i + kAhead / 4]).firstKey;
+            if (first != kNone && key(first).valueLen > kInlineValue)
+                __builtin_prefetch(key(first).value.far);
+        }
         if (i + kAhead < n) {
             // A section's keys were mostly made one after the other: ask for the lines that
             // the visit is going to read.
