@@ -21,10 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing_support::slurp;
 
 unsigned modeOf(const std::string& path) {
     struct stat st {};

@@ -3,28 +3,19 @@
 #include "messages.h"
 #include "scramble.h"
 #include "tela_environment.h"
+#include "test_helpers.h"
 
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <spawn.h>
-#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
 extern char** environ;
 
-namespace {
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-} // namespace
+using testing_support::slurp;
 
 void ToolTest::SetUp() {
     std::string pattern = (std::filesystem::temp_directory_path() / "apicfg-cli-XXXXXX").string();

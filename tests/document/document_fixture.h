@@ -28,11 +28,6 @@ struct Shown {
     bool operator==(const Shown&) const = default;
 };
 
-inline std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 inline void spit(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }

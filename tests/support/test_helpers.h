@@ -4,11 +4,19 @@
 #include "cfg_file.h"
 #include "cfg_store.h"
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace testing_support {
+
+// A file's bytes, or nothing when it cannot be read.
+inline std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 using Keys = std::vector<std::pair<std::string, std::string>>;
 using Sections = std::vector<std::pair<std::string, Keys>>;
