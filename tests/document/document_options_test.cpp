@@ -39,10 +39,6 @@ TEST_F(DocumentOptions, ListEditAndDeleteRecordsOfEachKind) {
     EXPECT_EQ(list(kKindGlobal), std::vector<std::string>{"Global settings"});
     EXPECT_EQ(list(kKindCpic), (std::vector<std::string>{"SIDE2", "SIDE1"}));
     EXPECT_TRUE(list(14, 0).empty());
-    std::vector<int> kinds;
-    for (const OptionKind& k : optionKinds())
-        kinds.push_back(k.kind);
-    EXPECT_EQ(kinds, (std::vector<int>{16, 26, 12, 13, 27, 28}));
 
     EXPECT_EQ(doc.EditOptionRecord(kKindCpic, "SIDE1"), 0); // no editor installed
     std::vector<std::string> titles;
