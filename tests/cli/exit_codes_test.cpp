@@ -23,7 +23,6 @@ TEST_F(ToolFailures, EachCommandsErrorsOfUseMissingRecordsAndUnreadableFiles) {
         {{"frobnicate", "a.ini"}, 2, 0, "frobnicate"},
         {{"get", "a.ini"}, 2, 0, ""},
         {{"get", "a.ini", "nokind"}, 2, 0, ""},
-        {{"get", "a.ini", "servers"}, 2, 0, ""},
         {{"get", "a.ini", "midrange"}, 2, 0, ""},
         {{"get", "a.ini", "global", "NAME"}, 2, 0, ""},
         {{"get", "a.ini", "cpic", "A", "B"}, 2, 0, ""},

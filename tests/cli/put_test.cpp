@@ -70,9 +70,7 @@ TEST_F(PutCommand, ARefusedRecordOrValueGivesItsCodeAndLeavesTheFileUntouched) {
     const std::string original = configFile({"[GLOBAL]", "USER_NAME=", "[TRACE]", "; a comment"});
     const std::vector<std::tuple<std::string, std::string, int>> refused{
         {"cpic", R"({"SYMB_NAME":"TWO WORDS","REMOTE_TP":"T"})", 26},
-        {"cpic", R"({"SYMB_NAME":"S","REMOTE_TP":"T","MODE":"lower"})", 56},
         {"tp", R"({"TP_NAME":"9X","TP_TYPE":1,"PATH":"p"})", 38},
-        {"tp", R"({"TP_NAME":"OK","TP_OP":0})", 46},
         {"global", R"({"USER_NAME":"a:b"})", 62},
         {"appc", R"({"SERVER":[{"name":"bad name","transport":"TCP/IP","encryption":"ENC_ON"}]})",
          54},
