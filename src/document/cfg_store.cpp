@@ -219,10 +219,14 @@ std::uint32_t CfgStore::keyAt(const SectionNode& s, std::uint32_t nameId, int oc
 }
 
 void CfgStore::appendSection(std::string_view name) {
-    std::uint32_t id = m_names->intern(name);
-    std::uint32_t s = newSection(id);
+    appendSection(m_names->intern(name));
+}
+
+std::uint32_t CfgStore::appendSection(std::uint32_t nameId) {
+    std::uint32_t s = newSection(nameId);
     linkSectionBefore(s, kNone);
-    occurrencesOf(id).push_back(s);
+    occurrencesOf(nameId).push_back(s);
+    return s;
 }
 
 void CfgStore::appendKeyToLast(std::string_view name, std::string_view value) {
@@ -268,9 +272,7 @@ void CfgStore::Loader::section(std::string_view name) {
         if (packed.length != PackedName{}.length)
             m_recentSections[m_nextRecent++ % m_recentSections.size()] = {packed, id};
     }
-    std::uint32_t s = m_store.newSection(id);
-    m_store.linkSectionBefore(s, kNone);
-    m_store.occurrencesOf(id).push_back(s);
+    std::uint32_t s = m_store.appendSection(id);
     m_section = &m_store.sec(s);
     m_lastKey = nullptr;
     if (m_section->name >= m_keyOrder.size())

@@ -199,6 +199,7 @@ private:
     std::vector<std::uint32_t>& occurrencesOf(std::uint32_t nameId);
 
     std::uint32_t newSection(std::uint32_t nameId);
+    std::uint32_t appendSection(std::uint32_t nameId); // the new section's index
     std::uint32_t newKey(std::string_view name, std::string_view value);
     std::uint32_t newKey(std::uint32_t nameId, std::string_view value) {
         ++m_generation;

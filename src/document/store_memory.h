@@ -77,14 +77,14 @@ public:
             return i;
         }
         if (m_used == m_chunks.size() * kChunk)
-            m_chunks.push_back(reinterpret_cast<Node*>(m_blocks.take(kChunk * sizeof(Node))));
+            addChunk();
         return m_used++;
     }
     // The fresh nodes left in the current chunk (a new chunk when none is left), taken all
     // at once for a caller that fills them one after the other: first index and count.
     Node* takeRun(std::uint32_t& first, std::uint32_t& count) {
         if (m_used == m_chunks.size() * kChunk)
-            m_chunks.push_back(reinterpret_cast<Node*>(m_blocks.take(kChunk * sizeof(Node))));
+            addChunk();
         first = m_used;
         count = kChunk - (m_used & (kChunk - 1));
         m_used += count;
@@ -110,6 +110,10 @@ public:
     std::size_t bytes() const { return std::size_t(m_used) * sizeof(Node); }
 
 private:
+    void addChunk() {
+        m_chunks.push_back(reinterpret_cast<Node*>(m_blocks.take(kChunk * sizeof(Node))));
+    }
+
     StoreBlocks& m_blocks;
     std::vector<Node*> m_chunks;
     std::uint32_t m_used = 0;
