@@ -268,8 +268,11 @@ int CCfgDoc::EditOptionRecord(int kind, const std::string& name) {
     const EditorRunner& run = editorRunner();
     if (!k || !run)
         return 0;
+    const std::uint64_t before = m_store.changeCount();
     int result = run(*this, kind, TelaEnvironment::GetUserString(k->sheetTitleId), name);
-    if (result != 0)
+    // A sheet may write before its OK (the midrange systems are stored as they are added),
+    // so a sheet that ended otherwise can still have changed the configuration.
+    if (result != 0 || m_store.changeCount() != before)
         SetModifiedFlag(true);
     return result;
 }

@@ -51,6 +51,8 @@ public:
 
     // Option dispatch: the main window and the tool reach the records only through these.
     int ListOptionRecords(int kind, std::vector<std::string>& list);
+    // Non-zero when the sheet was confirmed and its record stored. The modified flag is set
+    // then, and also whenever the sheet changed the store however it ended.
     int EditOptionRecord(int kind, const std::string& name);
     int DeleteOptionRecord(int kind, const std::string& name);
 

@@ -145,6 +145,10 @@ public:
     // Bytes held for names, values and nodes; for memory measurements.
     std::size_t bytesReserved() const;
 
+    // Grows with every change to the store and never goes back: two equal counts mean that
+    // nothing was changed in between (a change may still have put back the same content).
+    std::uint64_t changeCount() const { return m_generation; }
+
 private:
     friend const CfgSection* cfgFindSection(const CfgStore&, int, int, std::string_view);
     friend const CfgKey* cfgFindKey(const CfgStore&, const CfgSection*, int, int, std::string_view);

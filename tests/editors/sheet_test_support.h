@@ -6,8 +6,11 @@
 #include "sheet_help.h"
 #include "tela_environment.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -16,6 +19,38 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+// Every visible widget of a page has the room it asks for: a text (label, button) its full
+// size hint, any other widget its minimum size hint. Nothing is clipped.
+inline void expectRoomForEveryControl(QWidget& page) {
+    for (QWidget* w : page.findChildren<QWidget*>()) {
+        if (!w->isVisible() || qobject_cast<QComboBox*>(w->parentWidget()))
+            continue;
+        const bool text = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w);
+        const QSize need = text ? w->sizeHint() : w->minimumSizeHint();
+        EXPECT_GE(w->width(), need.width()) << w->objectName().toStdString();
+        EXPECT_GE(w->height(), need.height()) << w->objectName().toStdString();
+    }
+}
+
+// With APICFG_SCREENSHOT_DIR set, saves a picture of the widget there as NAME.png
+// (docs/screenshots).
+inline void saveScreenshot(QWidget& widget, const QString& name) {
+    const QString dir = qEnvironmentVariable("APICFG_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        EXPECT_TRUE(widget.grab().save(QString("%1/%2.png").arg(dir, name)));
+    }
+}
+
+// Runs body with the application font at that point size, and puts the font back.
+template <typename Body> void withFontSize(int pointSize, Body body) {
+    const QFont saved = QApplication::font();
+    QFont font = saved;
+    font.setPointSize(pointSize);
+    QApplication::setFont(font);
+    body();
+    QApplication::setFont(saved);
+}
 
 struct ShownMessage {
     std::string text;
