@@ -1,16 +1,16 @@
-#include "record_checks.h"
+#include "record_problems.h"
 
 #include "appc_records.h"
 #include "cfg_doc.h"
 #include "cfg_store.h"
 #include "cpic_records.h"
 #include "global_records.h"
-#include "latin1.h"
 #include "lux_records.h"
 #include "messages.h"
 #include "midrange_records.h"
 #include "tp_records.h"
 
+#include <iterator>
 #include <string_view>
 
 namespace {
@@ -34,31 +34,33 @@ const CfgKey* firstKeyNamed(const CfgStore& store, const CfgSection* s, std::str
 
 class Checker {
 public:
-    explicit Checker(std::vector<Finding>& findings) : m_findings(findings) {}
+    explicit Checker(std::vector<RecordProblem>& problems) : m_problems(problems) {}
+
+    // The section being looked at: where the problems found now are.
+    void at(int occurrence) { m_occurrence = occurrence; }
 
     // A writer that refused gives its code; 68 is the LUx writer's own rule, after its check.
-    void writerSaid(ToolKind kind, const std::string& name, int result, int code) {
+    void writerSaid(RecordFamily family, const std::string& name, int result, int code) {
         if (!result)
-            error(kind, name, code ? code : kErrStore);
+            error(family, name, code ? code : kErrStore);
     }
 
-    void error(ToolKind kind, const std::string& name, int code) {
-        m_findings.push_back({kind, name, code, {}});
+    void error(RecordFamily family, const std::string& name, int code) {
+        m_problems.push_back({family, name, m_occurrence, code, {}});
     }
 
     // A server name of the older form is reported, and checked as the conversion on open
     // writes it back: without its marker.
-    void oldForm(ToolKind kind, const std::string& name, std::string& server) {
+    void oldForm(RecordFamily family, const std::string& name, std::string& server) {
         if (server.empty() || server.back() != kOldFormMarker)
             return;
-        m_findings.push_back({kind, name, 0,
-                              "server name \"" + latin1ToUtf8(server) +
-                                  "\" is of the older form; opening the file converts it"});
+        m_problems.push_back({family, name, m_occurrence, 0, server});
         server.pop_back();
     }
 
 private:
-    std::vector<Finding>& m_findings;
+    std::vector<RecordProblem>& m_problems;
+    int m_occurrence = 0;
 };
 
 void checkGlobal(CfgStore& one, Checker& c) {
@@ -66,7 +68,7 @@ void checkGlobal(CfgStore& one, Checker& c) {
     globalRead(one, r);
     int flag = 0, code = 0;
     int result = globalWrite(one, r, flag, code);
-    c.writerSaid(ToolKind::Global, {}, result, code);
+    c.writerSaid(RecordFamily::Global, {}, result, code);
 }
 
 void checkAppc(CfgStore& one, Checker& c) {
@@ -74,10 +76,10 @@ void checkAppc(CfgStore& one, Checker& c) {
     int missing = 0;
     appcRead(one, r, missing);
     for (std::string& server : r.serverName)
-        c.oldForm(ToolKind::Appc, {}, server);
+        c.oldForm(RecordFamily::Appc, {}, server);
     int flag = 0, code = 0;
     int result = appcWrite(one, r, flag, code);
-    c.writerSaid(ToolKind::Appc, {}, result, code);
+    c.writerSaid(RecordFamily::Appc, {}, result, code);
 }
 
 void checkCpic(CfgStore& one, const std::string& name, Checker& c) {
@@ -86,7 +88,7 @@ void checkCpic(CfgStore& one, const std::string& name, Checker& c) {
     cpicReadEntry(one, r);
     int flag = 0, code = 0;
     int result = cpicWriteEntry(one, r, flag, code);
-    c.writerSaid(ToolKind::Cpic, name, result, code);
+    c.writerSaid(RecordFamily::Cpic, name, result, code);
 }
 
 void checkTp(CfgStore& one, const std::string& name, Checker& c) {
@@ -95,7 +97,7 @@ void checkTp(CfgStore& one, const std::string& name, Checker& c) {
     tpReadEntry(one, r);
     int flag = 0, code = 0;
     int result = tpWriteEntry(one, r, flag, code);
-    c.writerSaid(ToolKind::Tp, name, result, code);
+    c.writerSaid(RecordFamily::Tp, name, result, code);
 }
 
 void checkLux(CfgStore& one, const std::string& name, Checker& c) {
@@ -103,13 +105,13 @@ void checkLux(CfgStore& one, const std::string& name, Checker& c) {
     r.profileName = name;
     luxReadProfile(one, r);
     for (LuxLink& link : r.links)
-        c.oldForm(ToolKind::Lux, name, link.serverName);
+        c.oldForm(RecordFamily::Lux, name, link.serverName);
     int flag = 0, code = 0;
     int result = luxWriteProfile(one, r, flag, code);
-    c.writerSaid(ToolKind::Lux, name, result, code);
+    c.writerSaid(RecordFamily::Lux, name, result, code);
     // The writer looks for the first link only once the check has passed.
     if (!result && code != 68 && r.links[0].serverName.empty())
-        c.error(ToolKind::Lux, name, 68);
+        c.error(RecordFamily::Lux, name, 68);
 }
 
 void checkSystem(CfgStore& one, const std::string& name, Checker& c) {
@@ -119,7 +121,7 @@ void checkSystem(CfgStore& one, const std::string& name, Checker& c) {
     int flag = 0, code = 0;
     int result = midrangeWriteSystem(one, r.hostName, r.userId, r.password, r.password,
                                      r.defaultFlag, flag, code);
-    c.writerSaid(ToolKind::System, name, result, code);
+    c.writerSaid(RecordFamily::MidrangeSystem, name, result, code);
 }
 
 void checkCommon(CfgStore& one, Checker& c) {
@@ -128,33 +130,55 @@ void checkCommon(CfgStore& one, Checker& c) {
     int flag = 0, code = 0;
     int result =
         midrangeWriteCommon(one, r.localLu, r.mode, r.userId, r.password, r.userId, flag, code);
-    c.writerSaid(ToolKind::Common, {}, result, code);
+    c.writerSaid(RecordFamily::MidrangeCommon, {}, result, code);
 }
 
 struct NamedKind {
     std::string_view section;
-    ToolKind kind;
+    RecordFamily family;
     std::string_view key;
     void (*check)(CfgStore&, const std::string&, Checker&);
 };
 
 constexpr NamedKind kNamedKinds[] = {
-    {"CPIC_INFO", ToolKind::Cpic, "SYMB_NAME", checkCpic},
-    {"CLIENT_ATTACH", ToolKind::Tp, "TP_NAME", checkTp},
-    {"LUX_PROFILE", ToolKind::Lux, "PROFILE_NAME", checkLux},
-    {"NODEX_SYSTEM", ToolKind::System, "HOST_NAME", checkSystem},
+    {"CPIC_INFO", RecordFamily::Cpic, "SYMB_NAME", checkCpic},
+    {"CLIENT_ATTACH", RecordFamily::Tp, "TP_NAME", checkTp},
+    {"LUX_PROFILE", RecordFamily::Lux, "PROFILE_NAME", checkLux},
+    {"NODEX_SYSTEM", RecordFamily::MidrangeSystem, "HOST_NAME", checkSystem},
 };
 
 } // namespace
 
-std::vector<Finding> checkRecords(const CfgStore& store) {
-    std::vector<Finding> findings;
-    Checker c(findings);
+int optionKindOf(RecordFamily family) {
+    switch (family) {
+    case RecordFamily::Global:
+        return 16;
+    case RecordFamily::Appc:
+        return 26;
+    case RecordFamily::Cpic:
+        return 12;
+    case RecordFamily::Tp:
+        return 13;
+    case RecordFamily::Lux:
+        return 27;
+    case RecordFamily::MidrangeSystem:
+    case RecordFamily::MidrangeCommon:
+        break;
+    }
+    return 28;
+}
+
+std::vector<RecordProblem> findRecordProblems(const CfgStore& store) {
+    std::vector<RecordProblem> problems;
+    Checker c(problems);
     CfgStore one;
     // The one-record kinds are the first section of their name; later ones are never read.
     bool seenGlobal = false, seenAppc = false, seenCommon = false;
+    // Each named kind's sections are counted as they come, for the records list's order.
+    int seen[std::size(kNamedKinds)] = {};
     for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
         std::string_view section = store.sectionName(s);
+        c.at(0);
         if (section == "GLOBAL" && !seenGlobal) {
             seenGlobal = true;
             isolate(store, s, one);
@@ -168,13 +192,15 @@ std::vector<Finding> checkRecords(const CfgStore& store) {
             isolate(store, s, one);
             checkCommon(one, c);
         }
-        for (const NamedKind& k : kNamedKinds) {
+        for (std::size_t i = 0; i < std::size(kNamedKinds); ++i) {
+            const NamedKind& k = kNamedKinds[i];
             if (section != k.section)
                 continue;
+            c.at(seen[i]++);
             const CfgKey* key = firstKeyNamed(store, s, k.key);
             if (!key) {
                 // The records list fails on it, and no record operation can reach it.
-                c.error(k.kind, {}, kErrStore);
+                c.error(k.family, {}, kErrStore);
                 continue;
             }
             std::string name(store.keyValue(key));
@@ -182,5 +208,5 @@ std::vector<Finding> checkRecords(const CfgStore& store) {
             k.check(one, name, c);
         }
     }
-    return findings;
+    return problems;
 }
