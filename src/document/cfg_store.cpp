@@ -542,3 +542,16 @@ int cfgDeleteKey(CfgStore& store, int sectionOccurrence, std::string_view sectio
 void cfgClear(CfgStore& store) {
     store.clear();
 }
+
+void cfgCopy(const CfgStore& from, CfgStore& to) {
+    if (&from == &to)
+        return;
+    cfgClear(to);
+    CfgStore::Loader load(to, from.bytesReserved());
+    for (const CfgSection* s = from.firstSection(); s; s = from.nextSection(s)) {
+        load.section(from.sectionName(s));
+        for (const CfgKey* k = from.firstKey(s); k; k = from.nextKey(k))
+            load.key(from.keyName(k), from.keyValue(k));
+    }
+    to.endOfInput = from.endOfInput;
+}

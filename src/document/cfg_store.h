@@ -286,3 +286,6 @@ int cfgInsertKey(CfgStore& store, int sectionOccurrence, std::string_view sectio
 int cfgDeleteKey(CfgStore& store, int sectionOccurrence, std::string_view section,
                  int keyOccurrence, std::string_view key);
 void cfgClear(CfgStore& store);
+// Makes `to` hold what `from` holds, section for section and key for key (a snapshot to
+// restore later, or a scratch copy to change without touching the original).
+void cfgCopy(const CfgStore& from, CfgStore& to);
