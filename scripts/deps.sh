@@ -10,7 +10,7 @@ packages=(
     libcli11-dev nlohmann-json3-dev libdtl-dev
     libbenchmark-dev libinih-dev
     clang-14 libclang-rt-14-dev clang-format
-    help2man
+    help2man patch
     xvfb xauth x11-utils xdotool fonts-dejavu-core imagemagick gnuplot-nox
 )
 

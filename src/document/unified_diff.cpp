@@ -9,25 +9,18 @@ namespace {
 
 constexpr std::size_t kContext = 3;
 
-struct Lines {
-    std::vector<std::string_view> lines; // without their final line feed
-    bool lastHasNewline = true;
-};
-
-Lines splitLines(std::string_view text) {
-    Lines out;
+// The lines of a text, each with its line feed: a last line without one differs from the
+// same text with one.
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            out.lines.push_back(text.substr(start));
-            out.lastHasNewline = false;
-            break;
-        }
-        out.lines.push_back(text.substr(start, end - start));
-        start = end + 1;
+        std::size_t end = text.find('\n', start);
+        end = end == std::string_view::npos ? text.size() : end + 1;
+        lines.push_back(text.substr(start, end - start));
+        start = end;
     }
-    return out;
+    return lines;
 }
 
 // One line of the edit script: kept, removed from before, or added from after.
@@ -43,12 +36,11 @@ std::string range(std::size_t first, std::size_t count) {
     return std::to_string(count == 0 ? first : first + 1) + ',' + std::to_string(count);
 }
 
-void appendLine(std::string& out, char mark, std::string_view line, bool noNewline) {
+void appendLine(std::string& out, char mark, std::string_view line) {
     out += mark;
     out.append(line);
-    out += '\n';
-    if (noNewline)
-        out += "\\ No newline at end of file\n";
+    if (line.empty() || line.back() != '\n')
+        out += "\n\\ No newline at end of file\n";
 }
 
 } // namespace
@@ -57,11 +49,11 @@ std::string unifiedDiff(std::string_view before, std::string_view after,
                         std::string_view beforeLabel, std::string_view afterLabel) {
     if (before == after)
         return {};
-    const Lines a = splitLines(before);
-    const Lines b = splitLines(after);
+    const std::vector<std::string_view> a = splitLines(before);
+    const std::vector<std::string_view> b = splitLines(after);
 
     // Removals before additions within each change, as diff shows them.
-    dtl::Diff<std::string_view, std::vector<std::string_view>> diff(a.lines, b.lines, true);
+    dtl::Diff<std::string_view, std::vector<std::string_view>> diff(a, b, true);
     diff.compose();
     std::vector<Edit> edits;
     std::size_t i = 0, j = 0;
@@ -73,14 +65,6 @@ std::string unifiedDiff(std::string_view before, std::string_view after,
         else
             edits.push_back({'+', i, j++});
     }
-    // Two texts that differ only in the final line feed have the same lines; the last one
-    // is then removed and added again.
-    if (a.lastHasNewline != b.lastHasNewline && !edits.empty() && edits.back().mark == ' ') {
-        const Edit last = edits.back();
-        edits.back() = {'-', last.before, last.after};
-        edits.push_back({'+', last.before + 1, last.after});
-    }
-
     std::string out;
     out.append("--- ").append(beforeLabel).append("\n+++ ").append(afterLabel).append("\n");
     std::size_t at = 0;
@@ -112,12 +96,7 @@ std::string unifiedDiff(std::string_view before, std::string_view after,
             .append(" @@\n");
         for (std::size_t k = start; k < end; ++k) {
             const Edit& e = edits[k];
-            const bool fromAfter = e.mark == '+';
-            const Lines& side = fromAfter ? b : a;
-            const std::size_t index = fromAfter ? e.after : e.before;
-            const bool last = index + 1 == side.lines.size();
-            // A kept line that lacks its line feed lacks it on both sides.
-            appendLine(out, e.mark, side.lines[index], last && !side.lastHasNewline);
+            appendLine(out, e.mark, e.mark == '+' ? b[e.after] : a[e.before]);
         }
         at = end;
     }
