@@ -9,21 +9,13 @@
 #include "messages.h"
 #include "midrange_records.h"
 #include "tp_records.h"
+#include "validation.h"
 
 #include <iterator>
 #include <string_view>
+#include <utility>
 
 namespace {
-
-// A store holding only one section of another: each record is read and written back on
-// its own, so that records of the same name do not hide each other and the writes that
-// run the checks never touch the store being checked.
-void isolate(const CfgStore& from, const CfgSection* s, CfgStore& to) {
-    cfgClear(to);
-    to.appendSection(from.sectionName(s));
-    for (const CfgKey* k = from.firstKey(s); k; k = from.nextKey(k))
-        to.appendKeyToLast(from.keyName(k), from.keyValue(k));
-}
 
 const CfgKey* firstKeyNamed(const CfgStore& store, const CfgSection* s, std::string_view key) {
     for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k))
@@ -63,81 +55,77 @@ private:
     int m_occurrence = 0;
 };
 
-void checkGlobal(CfgStore& one, Checker& c) {
+// Each record is read from its own section, so that records of the same name do not hide
+// each other, and given to the check its writer runs before it touches the store.
+void checkGlobal(const CfgStore& store, Checker& c) {
     GlobalRecord r;
-    globalRead(one, r);
+    globalRead(store, r);
     int flag = 0, code = 0;
-    int result = globalWrite(one, r, flag, code);
+    const int result = globalCheckWrite(std::move(r), flag, code);
     c.writerSaid(RecordFamily::Global, {}, result, code);
 }
 
-void checkAppc(CfgStore& one, Checker& c) {
+void checkAppc(const CfgStore& store, Checker& c) {
     AppcRecord r;
     int missing = 0;
-    appcRead(one, r, missing);
+    appcRead(store, r, missing);
     for (std::string& server : r.serverName)
         c.oldForm(RecordFamily::Appc, {}, server);
     int flag = 0, code = 0;
-    int result = appcWrite(one, r, flag, code);
-    c.writerSaid(RecordFamily::Appc, {}, result, code);
+    appcCheck(r, flag, code);
+    c.writerSaid(RecordFamily::Appc, {}, flag == 0 ? 1 : 0, code);
 }
 
-void checkCpic(CfgStore& one, const std::string& name, Checker& c) {
-    CpicSideInfoRecord r;
-    r.symbName = name;
-    cpicReadEntry(one, r);
+void checkCommon(const CfgStore& store, Checker& c) {
+    MidrangeCommonRecord r;
+    midrangeReadCommon(store, r);
     int flag = 0, code = 0;
-    int result = cpicWriteEntry(one, r, flag, code);
+    const int result = midrangeCheckCommon(r.mode, r.userId, r.password, flag, code);
+    c.writerSaid(RecordFamily::MidrangeCommon, {}, result, code);
+}
+
+void checkCpic(const CfgStore& store, int s, const std::string& name, Checker& c) {
+    CpicSideInfoRecord r;
+    cpicReadSection(store, s, r);
+    int flag = 0, code = 0;
+    const int result = cpicCheckWrite(std::move(r), flag, code);
     c.writerSaid(RecordFamily::Cpic, name, result, code);
 }
 
-void checkTp(CfgStore& one, const std::string& name, Checker& c) {
+void checkTp(const CfgStore& store, int s, const std::string& name, Checker& c) {
     AttachTpRecord r;
-    r.tpName = name;
-    tpReadEntry(one, r);
+    tpReadSection(store, s, r);
     int flag = 0, code = 0;
-    int result = tpWriteEntry(one, r, flag, code);
+    const int result = tpCheckWrite(std::move(r), flag, code);
     c.writerSaid(RecordFamily::Tp, name, result, code);
 }
 
-void checkLux(CfgStore& one, const std::string& name, Checker& c) {
+void checkLux(const CfgStore& store, int s, const std::string& name, Checker& c) {
     LuxProfileRecord r;
-    r.profileName = name;
-    luxReadProfile(one, r);
+    luxReadSection(store, s, r);
     for (LuxLink& link : r.links)
         c.oldForm(RecordFamily::Lux, name, link.serverName);
     int flag = 0, code = 0;
-    int result = luxWriteProfile(one, r, flag, code);
+    int result = luxCheckWrite(r, flag, code);
     c.writerSaid(RecordFamily::Lux, name, result, code);
     // The writer looks for the first link only once the check has passed.
     if (!result && code != 68 && r.links[0].serverName.empty())
         c.error(RecordFamily::Lux, name, 68);
 }
 
-void checkSystem(CfgStore& one, const std::string& name, Checker& c) {
+void checkSystem(const CfgStore& store, int s, const std::string& name, Checker& c) {
     MidrangeSystemRecord r;
-    r.hostName = name;
-    midrangeReadSystem(one, r);
+    midrangeReadSystemSection(store, s, r);
     int flag = 0, code = 0;
-    int result = midrangeWriteSystem(one, r.hostName, r.userId, r.password, r.password,
-                                     r.defaultFlag, flag, code);
+    const int result = midrangeCheckSystem(r.hostName, r.userId, r.password, flag, code);
     c.writerSaid(RecordFamily::MidrangeSystem, name, result, code);
-}
-
-void checkCommon(CfgStore& one, Checker& c) {
-    MidrangeCommonRecord r;
-    midrangeReadCommon(one, r);
-    int flag = 0, code = 0;
-    int result =
-        midrangeWriteCommon(one, r.localLu, r.mode, r.userId, r.password, r.userId, flag, code);
-    c.writerSaid(RecordFamily::MidrangeCommon, {}, result, code);
 }
 
 struct NamedKind {
     std::string_view section;
     RecordFamily family;
     std::string_view key;
-    void (*check)(CfgStore&, const std::string&, Checker&);
+    void (*check)(const CfgStore&, int, const std::string&, Checker&);
 };
 
 constexpr NamedKind kNamedKinds[] = {
@@ -171,7 +159,6 @@ int optionKindOf(RecordFamily family) {
 std::vector<RecordProblem> findRecordProblems(const CfgStore& store) {
     std::vector<RecordProblem> problems;
     Checker c(problems);
-    CfgStore one;
     // The one-record kinds are the first section of their name; later ones are never read.
     bool seenGlobal = false, seenAppc = false, seenCommon = false;
     // Each named kind's sections are counted as they come, for the records list's order.
@@ -181,22 +168,20 @@ std::vector<RecordProblem> findRecordProblems(const CfgStore& store) {
         c.at(0);
         if (section == "GLOBAL" && !seenGlobal) {
             seenGlobal = true;
-            isolate(store, s, one);
-            checkGlobal(one, c);
+            checkGlobal(store, c);
         } else if (section == "APPC" && !seenAppc) {
             seenAppc = true;
-            isolate(store, s, one);
-            checkAppc(one, c);
+            checkAppc(store, c);
         } else if (section == "NODEX_COMMON" && !seenCommon) {
             seenCommon = true;
-            isolate(store, s, one);
-            checkCommon(one, c);
+            checkCommon(store, c);
         }
         for (std::size_t i = 0; i < std::size(kNamedKinds); ++i) {
             const NamedKind& k = kNamedKinds[i];
             if (section != k.section)
                 continue;
-            c.at(seen[i]++);
+            const int occurrence = seen[i]++;
+            c.at(occurrence);
             const CfgKey* key = firstKeyNamed(store, s, k.key);
             if (!key) {
                 // The records list fails on it, and no record operation can reach it.
@@ -204,8 +189,7 @@ std::vector<RecordProblem> findRecordProblems(const CfgStore& store) {
                 continue;
             }
             std::string name(store.keyValue(key));
-            isolate(store, s, one);
-            k.check(one, name, c);
+            k.check(store, occurrence, name, c);
         }
     }
     return problems;
