@@ -36,6 +36,13 @@ inline QString text(int id) {
     return QString::fromUtf8(TelaEnvironment::GetUserString(id));
 }
 
+// The caption as the window shows it: "[*]" stands for the modified mark.
+inline QString shownCaption(const QWidget& window) {
+    QString caption = window.windowTitle();
+    return caption.replace(QLatin1String("[*]"),
+                           window.isWindowModified() ? QLatin1String("*") : QLatin1String(""));
+}
+
 // CPI-C entries of these names, in this order.
 inline Sections cpic(std::initializer_list<std::string> names) {
     Sections all;
