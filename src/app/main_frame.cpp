@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
+#include <QUndoStack>
 
 namespace {
 
@@ -117,6 +118,8 @@ CMainFrame::CMainFrame(CCfgDoc& doc, QWidget* parent)
         afterChange();
     });
     connect(m_view, &CCfgFrmView::documentChanged, this, &CMainFrame::afterChange);
+    // Undo and redo set the modified flag once the step is done.
+    connect(&m_history->stack(), &QUndoStack::cleanChanged, this, &CMainFrame::UpdateCaption);
 
     // The indicators follow the keys as they are pressed and when the window comes back.
     qApp->installEventFilter(this);

@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 
 QString userString(int id) {
@@ -33,6 +35,10 @@ int entryTextOf(RecordFamily family) {
     }
 }
 
+constexpr int kMessageChars = 60;
+constexpr int kMostWidth = 1100; // pixels; a longer message shows in full as a tooltip
+constexpr int kRowsShown = 8;
+
 bool opensASheet(const RecordProblem& p) {
     return entryTextOf(p.family) != 0 || !p.name.empty();
 }
@@ -54,6 +60,7 @@ ProblemsPanel::ProblemsPanel(QWidget* parent)
     m_list->header()->setStretchLastSection(true);
     m_list->setAccessibleName(userString(ids::kProblemsTitle));
     setWidget(m_list);
+    m_list->setMinimumHeight(m_list->fontMetrics().height() * (kRowsShown + 2));
     connect(m_list, &QTreeWidget::itemActivated, this, &ProblemsPanel::activate);
 }
 
@@ -82,8 +89,15 @@ void ProblemsPanel::setProblems(const std::vector<RecordProblem>& problems) {
         items.append(item);
     }
     m_list->addTopLevelItems(items); // the list owns them
-    for (int c = 0; c < 3; ++c)
+    int width = 0;
+    for (int c = 0; c < 3; ++c) {
         m_list->resizeColumnToContents(c);
+        width += m_list->columnWidth(c);
+    }
+    // Room for the messages beside the other columns: the window widens while the panel
+    // is docked in it, rather than hiding them.
+    const int messageWidth = m_list->fontMetrics().averageCharWidth() * kMessageChars;
+    m_list->setMinimumWidth(std::min(width + messageWidth, kMostWidth));
     m_list->setUpdatesEnabled(true);
 }
 

@@ -28,6 +28,11 @@
 #include <memory>
 #include <string>
 
+// Texts in failure messages as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace gui_testing {
 
 using testing_support::Sections;
