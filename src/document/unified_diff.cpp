@@ -52,11 +52,27 @@ std::string unifiedDiff(std::string_view before, std::string_view after,
     const std::vector<std::string_view> a = splitLines(before);
     const std::vector<std::string_view> b = splitLines(after);
 
-    // Removals before additions within each change, as diff shows them.
-    dtl::Diff<std::string_view, std::vector<std::string_view>> diff(a, b, true);
-    diff.compose();
+    // The lines both share at the start and the end need no search; only the last few of
+    // them are kept, as the context of the first and last change.
+    std::size_t head = 0;
+    while (head < a.size() && head < b.size() && a[head] == b[head])
+        ++head;
+    std::size_t tail = 0;
+    while (tail < a.size() - head && tail < b.size() - head &&
+           a[a.size() - 1 - tail] == b[b.size() - 1 - tail])
+        ++tail;
     std::vector<Edit> edits;
-    std::size_t i = 0, j = 0;
+    for (std::size_t i = head > kContext ? head - kContext : 0; i < head; ++i)
+        edits.push_back({' ', i, i});
+
+    // Removals before additions within each change, as diff shows them.
+    const std::vector<std::string_view> middleA(a.begin() + static_cast<long>(head),
+                                                a.end() - static_cast<long>(tail));
+    const std::vector<std::string_view> middleB(b.begin() + static_cast<long>(head),
+                                                b.end() - static_cast<long>(tail));
+    dtl::Diff<std::string_view, std::vector<std::string_view>> diff(middleA, middleB, true);
+    diff.compose();
+    std::size_t i = head, j = head;
     for (const auto& [line, info] : diff.getSes().getSequence()) {
         if (info.type == dtl::SES_COMMON)
             edits.push_back({' ', i++, j++});
@@ -65,6 +81,9 @@ std::string unifiedDiff(std::string_view before, std::string_view after,
         else
             edits.push_back({'+', i, j++});
     }
+    for (std::size_t k = 0; k < std::min(tail, kContext); ++k, ++i, ++j)
+        edits.push_back({' ', i, j});
+
     std::string out;
     out.append("--- ").append(beforeLabel).append("\n+++ ").append(afterLabel).append("\n");
     std::size_t at = 0;
