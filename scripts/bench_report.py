@@ -83,6 +83,29 @@ def main():
     add("")
     add("![Growth](performance-growth.png)")
     add("")
+    add("## Problems, review and undo")
+    add("")
+    add("What the editor does beyond the records, against opening the same file "
+        "(`Document/open`: `CCfgDoc::OnOpenDocument`, with its check for entries of the older "
+        "form and the file's state for the changed-on-disk check). `Problems/all` finds every "
+        "record's problems, which the problems panel shows after every change; "
+        "`Review/delete_one` computes what a save would write after one CPI-C entry was "
+        "deleted and its unified difference to the file; `Store/copy` is one undo step's copy "
+        "of the store. Median times in microseconds.")
+    add("")
+    add("| sections | open | problems | problems / open | review | store copy | store size |")
+    add("|---:|---:|---:|---:|---:|---:|---:|")
+    sizes = {b["run_name"]: b for b in medians}
+    for n in (1000, 10000, 100000):
+        names = [f"BM_Document/open/{n}", f"BM_Problems/all/{n}", f"BM_Review/delete_one/{n}",
+                 f"BM_Store/copy/{n}"]
+        if not all(k in t for k in names):
+            continue
+        o, p, r, c = (us(k) for k in names)
+        mb = sizes[f"BM_Store/copy/{n}"].get("store_MB", 0.0)
+        add(f"| {n:,} | {o:,.0f} | {p:,.0f} | {p / o:.2f}× | {r:,.0f} | {c:,.0f} | "
+            f"{mb:.1f} MB |")
+    add("")
     add("## Memory")
     add("")
     rd, os_ = memory["read"], memory["open_save"]
