@@ -21,6 +21,8 @@ def main():
     bench = load(results, "bench.json")
     memory = load(results, "memory.json")
     start = load(results, "startup.json")
+    if os.path.exists(os.path.join(results, "bench-gui.json")):
+        bench["benchmarks"] += load(results, "bench-gui.json")["benchmarks"]
     medians = [b for b in bench["benchmarks"]
                if b.get("aggregate_name", "median") == "median" and "error_occurred" not in b]
     t = {b["run_name"]: b["real_time"] for b in medians}
@@ -105,6 +107,20 @@ def main():
         mb = sizes[f"BM_Store/copy/{n}"].get("store_MB", 0.0)
         add(f"| {n:,} | {o:,.0f} | {p:,.0f} | {p / o:.2f}× | {r:,.0f} | {c:,.0f} | "
             f"{mb:.1f} MB |")
+    add("")
+    add("The problems panel itself, in the editor (offscreen, `bench/gui/bench_problems_panel.cpp`): "
+        "finding the problems, giving them to the panel and letting it lay out and paint, "
+        "against opening the same file; on the generated file (no problems) and on the same "
+        "file with a fault in every record, so that every record is a row.")
+    add("")
+    add("| sections | file | open | panel filled | filled / open |")
+    add("|---:|---|---:|---:|---:|")
+    for n in (1000, 10000):
+        for faulty, label in ((0, "generated"), (1, "a fault in every record")):
+            o = f"BM_Panel/open/sections:{n}/faulty:{faulty}"
+            f = f"BM_Panel/fill/sections:{n}/faulty:{faulty}"
+            if o in t and f in t:
+                add(f"| {n:,} | {label} | {us(o):,.0f} | {us(f):,.0f} | {us(f) / us(o):.2f}× |")
     add("")
     add("## Memory")
     add("")

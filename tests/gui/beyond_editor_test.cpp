@@ -13,7 +13,7 @@
 
 #include <QAction>
 #include <QPlainTextEdit>
-#include <QTreeWidget>
+#include <QTableView>
 
 using namespace gui_testing;
 
@@ -59,11 +59,11 @@ struct Listed {
 
 class BeyondEditorTest : public AppTest {
 protected:
-    QTreeWidget& problemsList() { return frame().problemsPanel()->list(); }
+    const ProblemsModel& problems() { return frame().problemsPanel()->model(); }
     QStringList row(int i) {
         QStringList texts;
         for (int c = 0; c < 4; ++c)
-            texts << problemsList().topLevelItem(i)->text(c);
+            texts << problems().index(i, c).data().toString();
         return texts;
     }
 };
@@ -83,7 +83,7 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
         {28, "bad host", 50},
         {28, text(ids::kEntryMidrange), 56},
     };
-    ASSERT_EQ(problemsList().topLevelItemCount(), static_cast<int>(std::size(expected)));
+    ASSERT_EQ(problems().rowCount(), static_cast<int>(std::size(expected)));
     for (int i = 0; i < static_cast<int>(std::size(expected)); ++i) {
         const Listed& e = expected[i];
         EXPECT_EQ(row(i), (QStringList{text(findOptionKind(e.kind)->labelId), e.name,
@@ -108,14 +108,14 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
         int flag = 0, code = 0;
         return cpicWriteEntry(d.store(), r, flag, code);
     });
-    QTreeWidgetItem* lowMode = problemsList().topLevelItem(2);
-    emit problemsList().itemActivated(lowMode, 0);
+    frame().problemsPanel()->list().setCurrentIndex(problems().index(2, 0));
+    QTest::keyClick(&frame().problemsPanel()->list(), Qt::Key_Return);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], (std::pair<int, std::string>{12, "LOWMODE"}));
     EXPECT_EQ(view().currentKind(), 12);
-    EXPECT_EQ(problemsList().topLevelItemCount(), 8) << "the mended entry is gone";
+    EXPECT_EQ(problems().rowCount(), 8) << "the mended entry is gone";
     // A section that no record operation reaches selects its kind and opens nothing.
-    emit problemsList().itemActivated(problemsList().topLevelItem(4), 0);
+    frame().problemsPanel()->activate(4);
     EXPECT_EQ(view().currentKind(), 13);
     EXPECT_EQ(opened.size(), 1u);
     EXPECT_TRUE(doc().IsModified());
