@@ -19,6 +19,12 @@ mkdir -p "$out"
 ./build-bench/bin/apicfg_bench --benchmark_min_time=0.2 --benchmark_repetitions=9 \
     --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
     --benchmark_out="$out/bench.json" --benchmark_out_format=json
+if [ -x ./build-bench/bin/apicfg_bench_gui ]; then
+    QT_QPA_PLATFORM=offscreen ./build-bench/bin/apicfg_bench_gui --benchmark_min_time=0.2 \
+        --benchmark_repetitions=9 --benchmark_enable_random_interleaving=true \
+        --benchmark_report_aggregates_only=true \
+        --benchmark_out="$out/bench-gui.json" --benchmark_out_format=json 2>/dev/null
+fi
 big=$(mktemp --suffix=.ini)
 trap 'rm -f "$big"' EXIT
 if [ -n "${APICFG_BENCH_INPUT:-}" ] && [ -f "$APICFG_BENCH_INPUT/input-100000.ini" ]; then

@@ -21,6 +21,8 @@ def main():
     bench = load(results, "bench.json")
     memory = load(results, "memory.json")
     start = load(results, "startup.json")
+    if os.path.exists(os.path.join(results, "bench-gui.json")):
+        bench["benchmarks"] += load(results, "bench-gui.json")["benchmarks"]
     medians = [b for b in bench["benchmarks"]
                if b.get("aggregate_name", "median") == "median" and "error_occurred" not in b]
     t = {b["run_name"]: b["real_time"] for b in medians}
@@ -82,6 +84,43 @@ def main():
             f" | {v[2] / v[1]:.1f}× | {v[3] / v[2]:.1f}× |")
     add("")
     add("![Growth](performance-growth.png)")
+    add("")
+    add("## Problems, review and undo")
+    add("")
+    add("What the editor does beyond the records, against opening the same file "
+        "(`Document/open`: `CCfgDoc::OnOpenDocument`, with its check for entries of the older "
+        "form and the file's state for the changed-on-disk check). `Problems/all` finds every "
+        "record's problems, which the problems panel shows after every change; "
+        "`Review/delete_one` computes what a save would write after one CPI-C entry was "
+        "deleted and its unified difference to the file; `Store/copy` is one undo step's copy "
+        "of the store. Median times in microseconds.")
+    add("")
+    add("| sections | open | problems | problems / open | review | store copy | store size |")
+    add("|---:|---:|---:|---:|---:|---:|---:|")
+    sizes = {b["run_name"]: b for b in medians}
+    for n in (1000, 10000, 100000):
+        names = [f"BM_Document/open/{n}", f"BM_Problems/all/{n}", f"BM_Review/delete_one/{n}",
+                 f"BM_Store/copy/{n}"]
+        if not all(k in t for k in names):
+            continue
+        o, p, r, c = (us(k) for k in names)
+        mb = sizes[f"BM_Store/copy/{n}"].get("store_MB", 0.0)
+        add(f"| {n:,} | {o:,.0f} | {p:,.0f} | {p / o:.2f}× | {r:,.0f} | {c:,.0f} | "
+            f"{mb:.1f} MB |")
+    add("")
+    add("The problems panel itself, in the editor (offscreen, `bench/gui/bench_problems_panel.cpp`): "
+        "finding the problems, giving them to the panel and letting it lay out and paint, "
+        "against opening the same file; on the generated file (no problems) and on the same "
+        "file with a fault in every record, so that every record is a row.")
+    add("")
+    add("| sections | file | open | panel filled | filled / open |")
+    add("|---:|---|---:|---:|---:|")
+    for n in (1000, 10000):
+        for faulty, label in ((0, "generated"), (1, "a fault in every record")):
+            o = f"BM_Panel/open/sections:{n}/faulty:{faulty}"
+            f = f"BM_Panel/fill/sections:{n}/faulty:{faulty}"
+            if o in t and f in t:
+                add(f"| {n:,} | {label} | {us(o):,.0f} | {us(f):,.0f} | {us(f) / us(o):.2f}× |")
     add("")
     add("## Memory")
     add("")

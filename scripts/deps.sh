@@ -7,10 +7,10 @@ packages=(
     cmake ninja-build g++ pkgconf
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libgl-dev
     libgtest-dev libgmock-dev
-    libcli11-dev nlohmann-json3-dev
+    libcli11-dev nlohmann-json3-dev libdtl-dev
     libbenchmark-dev libinih-dev
     clang-14 libclang-rt-14-dev clang-format
-    help2man
+    help2man patch
     xvfb xauth x11-utils xdotool fonts-dejavu-core imagemagick gnuplot-nox
 )
 

@@ -4,16 +4,20 @@
 #include "app_message_box.h"
 #include "cfg_frm_view.h"
 #include "command_line.h"
+#include "document_history.h"
 #include "html_help.h"
 #include "installation.h"
 #include "language_path.h"
 #include "lazy_icon.h"
 #include "main_frame.h"
 #include "prompts.h"
+#include "review_dialog.h"
+#include "save_content.h"
 #include "single_instance.h"
 #include "startup_timing.h"
 #include "string_ids.h"
 #include "tela_environment.h"
+#include "ui_main_frame.h"
 
 #ifdef APICFG_HAVE_EDITORS
 #include "editor_dispatch.h"
@@ -26,11 +30,14 @@
 #include <QEvent>
 #include <QFile>
 #include <QIcon>
+#include <QSettings>
 
 namespace {
 
 // Changes to the recent-file list within this time go to disk in one write.
 constexpr int kRecentSaveDelayMs = 250;
+// The user setting that puts the review of changes before every save.
+constexpr const char* kReviewBeforeSaveKey = "review/beforeSave";
 
 QString userString(int id) {
     return QString::fromUtf8(TelaEnvironment::GetUserString(id));
@@ -122,6 +129,9 @@ void CCfgApp::createFrame() {
     connect(frame, &CMainFrame::contextHelp, this,
             [this] { WinHelp(kMainWindowHelpContext, kHelpRequestContext); });
     connect(frame, &CMainFrame::closeRequested, this, [this](bool* allow) { *allow = CanExit(); });
+    connect(frame, &CMainFrame::fileReview, this, &CCfgApp::OnFileReview);
+    frame->ui().actionFileReviewBeforeSave->setChecked(reviewBeforeSave());
+    connect(frame, &CMainFrame::reviewBeforeSaveToggled, this, &CCfgApp::setReviewBeforeSave);
     frame->setRecentFiles(m_recent.entries());
 
 #ifdef APICFG_HAVE_EDITORS
@@ -181,8 +191,34 @@ bool CCfgApp::OpenDocumentFile(const QString& path) {
 
 void CCfgApp::documentReplaced() {
     m_frame->view()->OnInitialUpdate();
+    m_frame->documentReplaced();
     m_frame->UpdateCaption();
     m_frame->setRecentFiles(m_recent.entries());
+}
+
+void CCfgApp::documentSaved(bool saved) {
+    if (saved) {
+        rememberRecent(fromPath(m_doc.GetPathName()));
+        m_frame->history().saved();
+    }
+    // The save reads the file back; the list shows what the store holds now.
+    m_frame->view()->RefreshRecords();
+    m_frame->refreshProblems();
+    m_frame->UpdateCaption();
+}
+
+bool CCfgApp::reviewBeforeSave() const {
+    return QSettings().value(QLatin1String(kReviewBeforeSaveKey), false).toBool();
+}
+
+void CCfgApp::setReviewBeforeSave(bool on) {
+    QSettings().setValue(QLatin1String(kReviewBeforeSaveKey), on);
+}
+
+void CCfgApp::OnFileReview() {
+    ReviewDialog dialog(reviewChanges(m_doc.GetPathName(), savedBytes(m_doc.store())), false,
+                        m_frame.get());
+    prompts::execDialog(dialog);
 }
 
 void CCfgApp::rememberRecent(const QString& path) {
@@ -236,20 +272,17 @@ void CCfgApp::OnFileOpen() {
 }
 
 void CCfgApp::OnFileSave() {
-    const bool saved = m_doc.DoFileSave();
-    if (saved)
-        rememberRecent(fromPath(m_doc.GetPathName()));
-    // The save reads the file back; the list shows what the store holds now.
-    m_frame->view()->RefreshRecords();
-    m_frame->UpdateCaption();
+    if (reviewBeforeSave() && !m_doc.GetPathName().empty()) {
+        ReviewDialog dialog(reviewChanges(m_doc.GetPathName(), savedBytes(m_doc.store())), true,
+                            m_frame.get());
+        if (prompts::execDialog(dialog) != QDialog::Accepted)
+            return;
+    }
+    documentSaved(m_doc.DoFileSave());
 }
 
 void CCfgApp::OnFileSaveAs() {
-    const bool saved = m_doc.DoFileSaveAs();
-    if (saved)
-        rememberRecent(fromPath(m_doc.GetPathName()));
-    m_frame->view()->RefreshRecords();
-    m_frame->UpdateCaption();
+    documentSaved(m_doc.DoFileSaveAs());
 }
 
 void CCfgApp::OnOpenRecentFile(int index) {

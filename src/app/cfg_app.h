@@ -46,6 +46,11 @@ public:
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
+    // File > Review Changes: what a save would change in the file on disk.
+    void OnFileReview();
+    // Whether every File Save first shows the review and asks; a user setting.
+    bool reviewBeforeSave() const;
+    void setReviewBeforeSave(bool on);
     void OnOpenRecentFile(int index);
     void OnDropFiles(const QStringList& paths);
     void OnAppAbout();
@@ -62,6 +67,7 @@ private:
     // be opened leaves a new, empty document.
     bool OpenDocumentFile(const QString& path);
     void documentReplaced();
+    void documentSaved(bool saved);
     void rememberRecent(const QString& path);
     // The recent-file list goes to the settings once the window has painted, several changes
     // in one write, and at the latest when the program ends.

@@ -3,6 +3,7 @@
 #include "ui_cfg_frm_view.h"
 
 #include "cfg_doc.h"
+#include "document_history.h"
 #include "messages.h"
 #include "option_kinds.h"
 #include "string_ids.h"
@@ -23,6 +24,13 @@ QString userString(int id) {
 bool isOneRecordKind(int kind) {
     const OptionKind* k = findOptionKind(kind);
     return k && k->oneRecordOnly;
+}
+
+// A record's name for a message: the file's bytes, or a language text for the one-record
+// kinds, whose entry is the text of the language library.
+QString shownName(int kind, const std::string& name) {
+    return isOneRecordKind(kind) ? QString::fromUtf8(name.data(), qsizetype(name.size()))
+                                 : QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
 } // namespace
@@ -163,41 +171,80 @@ void CCfgFrmView::makeDefault(QPushButton* button) {
     button->setFocus(Qt::OtherFocusReason);
 }
 
+int CCfgFrmView::change(const QString& step, const std::function<int()>& run, bool& changed) {
+    if (m_history) {
+        const int result = m_history->record(step, run);
+        changed = m_history->lastChanged();
+        return result;
+    }
+    const std::uint64_t before = m_doc.store().changeCount();
+    const int result = run();
+    changed = m_doc.store().changeCount() != before;
+    return result;
+}
+
 void CCfgFrmView::OnNew() {
-    if (!m_doc.EditOptionRecord(m_currentKind, std::string()))
-        return;
-    RefreshRecords();
-    if (!m_ui->newButton->isEnabled())
+    const int kind = m_currentKind;
+    bool changed = false;
+    const int result = change(
+        userString(ids::kStepNew), [&] { return m_doc.EditOptionRecord(kind, std::string()); },
+        changed);
+    // A sheet that wrote before it was cancelled (the midrange systems) changed the list too.
+    if (result || changed)
+        RefreshRecords();
+    if (result && !m_ui->newButton->isEnabled())
         makeDefault(m_ui->changeButton);
+    emit documentChanged();
 }
 
 void CCfgFrmView::OnViewChange() {
     std::string name;
-    if (!selectedRecord(name))
-        return;
-    if (m_doc.EditOptionRecord(m_currentKind, name))
+    if (selectedRecord(name))
+        editRecord(name);
+}
+
+void CCfgFrmView::editRecord(const std::string& name) {
+    const int kind = m_currentKind;
+    bool changed = false;
+    const int result = change(
+        userString(ids::kStepChange).replace(QLatin1String("%1"), shownName(kind, name)),
+        [&] { return m_doc.EditOptionRecord(kind, name); }, changed);
+    if (result || changed)
         RefreshRecords();
+    emit documentChanged();
 }
 
 void CCfgFrmView::OnDelete() {
     std::string name;
     if (!selectedRecord(name))
         return;
-    // The question is a language text (UTF-8); the name is the file's bytes, or a language
-    // text for the one-record kinds.
-    const QString shownName = isOneRecordKind(m_currentKind)
-                                  ? QString::fromUtf8(name.data(), qsizetype(name.size()))
-                                  : QString::fromLatin1(name.data(), qsizetype(name.size()));
+    const int kind = m_currentKind;
     const QString question =
-        userString(ids::kMsgConfirmDelete).replace(QLatin1String("%1"), shownName);
+        userString(ids::kMsgConfirmDelete).replace(QLatin1String("%1"), shownName(kind, name));
     if (AppMessageBox(question.toUtf8().toStdString(), kMbOkCancelQuestion) != kIdOk)
         return;
-    if (!m_doc.DeleteOptionRecord(m_currentKind, name))
+    bool changed = false;
+    const int result = change(
+        userString(ids::kStepDelete).replace(QLatin1String("%1"), shownName(kind, name)),
+        [&] { return m_doc.DeleteOptionRecord(kind, name); }, changed);
+    if (!result && !changed)
         return;
     RefreshRecords();
     UpdateButtons();
     if (m_records.rowCount() == 0)
         makeDefault(m_ui->newButton);
+    emit documentChanged();
+}
+
+void CCfgFrmView::selectRecord(int kind, int row) {
+    QListWidget* options = m_ui->optionsList;
+    for (int i = 0; i < options->count(); ++i) {
+        if (options->item(i)->data(Qt::UserRole).toInt() == kind && options->currentRow() != i)
+            options->setCurrentRow(i); // refreshes the records
+    }
+    if (row >= 0 && row < m_records.rowCount())
+        m_ui->recordsList->selectionModel()->setCurrentIndex(m_records.index(row, 0),
+                                                             QItemSelectionModel::ClearAndSelect);
 }
 
 void CCfgFrmView::keyPressEvent(QKeyEvent* event) {

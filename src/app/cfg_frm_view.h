@@ -7,10 +7,13 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include <memory>
 #include <string>
 
 class CCfgDoc;
+class DocumentHistory;
 class QPushButton;
 namespace Ui {
 class CCfgFrmView;
@@ -32,11 +35,22 @@ public:
     void OnViewChange();
     void OnDelete();
 
+    // Record changes become steps of this history (none: they are made directly).
+    void setHistory(DocumentHistory* history) { m_history = history; }
+    // Selects the option kind and the record in that row of its list, as a click would.
+    void selectRecord(int kind, int row);
+    // View/Change/Add on the record of that name of the current kind.
+    void editRecord(const std::string& name);
+
     int currentKind() const { return m_currentKind; }
     const Ui::CCfgFrmView& ui() const { return *m_ui; }
     const RecordsModel& records() const { return m_records; }
     int fullListHeight() const { return m_fullHeight; }
     int shortListHeight() const { return m_shortHeight; }
+
+signals:
+    // A command of the form may have changed the document.
+    void documentChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -45,9 +59,13 @@ private:
     void captureListSizes();
     void fitFrameToForm();
     bool selectedRecord(std::string& name) const;
+    // Runs a change of the document, as a step of the history when there is one; true in
+    // changed when the store changed.
+    int change(const QString& step, const std::function<int()>& run, bool& changed);
     void makeDefault(QPushButton* button);
 
     CCfgDoc& m_doc;
+    DocumentHistory* m_history = nullptr;
     std::unique_ptr<Ui::CCfgFrmView> m_ui;
     RecordsModel m_records;
     int m_currentKind = 0;

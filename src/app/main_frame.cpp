@@ -4,15 +4,19 @@
 
 #include "cfg_doc.h"
 #include "cfg_frm_view.h"
+#include "document_history.h"
 #include "lock_keys.h"
+#include "problems_panel.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
+#include <QUndoStack>
 
 namespace {
 
@@ -50,9 +54,11 @@ CMainFrame::CMainFrame(CCfgDoc& doc, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      m_doc(doc), m_ui(std::make_unique<Ui::CMainFrame>()) {
+      m_doc(doc), m_history(std::make_unique<DocumentHistory>(doc)),
+      m_ui(std::make_unique<Ui::CMainFrame>()) {
     m_ui->setupUi(this);
     m_view = new CCfgFrmView(doc, this);
+    m_view->setHistory(m_history.get());
     setCentralWidget(m_view);
     setAcceptDrops(true);
     // F1 is no menu item, but works wherever the focus is in the window.
@@ -60,6 +66,13 @@ CMainFrame::CMainFrame(CCfgDoc& doc, QWidget* parent)
 
     QStatusBar* status = m_ui->statusBar;
     status->addWidget(new QLabel(tr("Ready"), status), 1);
+    // The count of problems, shown only when there are any; a click shows the panel.
+    m_problemsCount = new QLabel(status);
+    m_problemsCount->setObjectName(QStringLiteral("problemsCount"));
+    m_problemsCount->setTextFormat(Qt::RichText);
+    m_problemsCount->hide();
+    connect(m_problemsCount, &QLabel::linkActivated, this, [this] { showProblems(true); });
+    status->addPermanentWidget(m_problemsCount);
     m_capsIndicator = makeIndicator(QStringLiteral("CAP"), status);
     m_numIndicator = makeIndicator(QStringLiteral("NUM"), status);
     m_scrollIndicator = makeIndicator(QStringLiteral("SCRL"), status);
@@ -86,6 +99,27 @@ CMainFrame::CMainFrame(CCfgDoc& doc, QWidget* parent)
     connect(u.actionHelpIndex, &QAction::triggered, this, &CMainFrame::helpIndex);
     connect(u.actionContextHelp, &QAction::triggered, this, &CMainFrame::contextHelp);
     connect(u.actionAppAbout, &QAction::triggered, this, &CMainFrame::about);
+    connect(u.actionFileReview, &QAction::triggered, this, &CMainFrame::fileReview);
+    connect(u.actionFileReviewBeforeSave, &QAction::toggled, this,
+            &CMainFrame::reviewBeforeSaveToggled);
+    connect(u.actionViewProblems, &QAction::triggered, this, &CMainFrame::showProblems);
+
+    QAction* undo = m_history->stack().createUndoAction(this, tr("&Undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = m_history->stack().createRedoAction(this, tr("&Redo"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    undo->setObjectName(QStringLiteral("actionEditUndo"));
+    redo->setObjectName(QStringLiteral("actionEditRedo"));
+    u.menuEdit->addAction(undo);
+    u.menuEdit->addAction(redo);
+    connect(m_history.get(), &DocumentHistory::storeRestored, this, [this] {
+        m_view->RefreshRecords();
+        afterChange();
+    });
+    connect(m_view, &CCfgFrmView::documentChanged, this, &CMainFrame::afterChange);
+    // Undo and redo set the modified flag once the step is done.
+    connect(&m_history->stack(), &QUndoStack::cleanChanged, this, &CMainFrame::UpdateCaption);
 
     // The indicators follow the keys as they are pressed and when the window comes back.
     qApp->installEventFilter(this);
@@ -96,8 +130,68 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::UpdateCaption() {
     const QString title = QString::fromUtf8(TelaEnvironment::GetUserString(ids::kAppTitle));
-    const QString name = QFile::decodeName(QByteArray::fromStdString(m_doc.GetTitle()));
+    const QString name =
+        QFile::decodeName(QByteArray::fromStdString(m_doc.GetTitle())) + QStringLiteral("[*]");
     setWindowTitle(title.isEmpty() ? name : title + QStringLiteral(" - ") + name);
+    setWindowModified(m_doc.IsModified());
+}
+
+void CMainFrame::documentReplaced() {
+    m_history->reset();
+    refreshProblems();
+    if (!m_problems.empty())
+        showProblems(true);
+}
+
+void CMainFrame::afterChange() {
+    UpdateCaption();
+    refreshProblems();
+}
+
+void CMainFrame::refreshProblems() {
+    const std::uint64_t now = m_doc.store().changeCount();
+    if (now == m_problemsAt)
+        return;
+    m_problemsAt = now;
+    m_problems = findRecordProblems(m_doc.store());
+    const auto n = static_cast<qsizetype>(m_problems.size());
+    const QString count =
+        n == 1 ? QString::fromUtf8(TelaEnvironment::GetUserString(ids::kProblemsOne))
+               : QString::fromUtf8(TelaEnvironment::GetUserString(ids::kProblemsMany))
+                     .replace(QLatin1String("%1"), QString::number(n));
+    m_problemsCount->setText(
+        QStringLiteral("<a href=\"problems\">%1</a>").arg(count.toHtmlEscaped()));
+    m_problemsCount->setVisible(n > 0);
+    if (m_problemsPanel)
+        m_problemsPanel->setProblems(m_problems);
+}
+
+void CMainFrame::ensureProblemsPanel() {
+    if (m_problemsPanel)
+        return;
+    // Made on first use: most files have no problems, and the start stays as fast.
+    m_problemsPanel = new ProblemsPanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_problemsPanel);
+    m_problemsPanel->setProblems(m_problems);
+    connect(m_problemsPanel, &ProblemsPanel::problemActivated, this, &CMainFrame::openProblem);
+    connect(m_problemsPanel, &QDockWidget::visibilityChanged, m_ui->actionViewProblems,
+            &QAction::setChecked);
+}
+
+void CMainFrame::showProblems(bool on) {
+    if (!on && !m_problemsPanel)
+        return;
+    ensureProblemsPanel();
+    m_problemsPanel->setVisible(on);
+    m_ui->actionViewProblems->setChecked(on);
+    if (on)
+        m_problemsPanel->raise();
+}
+
+void CMainFrame::openProblem(int kind, int row, const std::string& name) {
+    m_view->selectRecord(kind, row);
+    if (!name.empty())
+        m_view->editRecord(name);
 }
 
 void CMainFrame::setRecentFiles(const QStringList& paths) {

@@ -2,13 +2,19 @@
 // client. It has no sizing border and no maximize box; its size is the form's.
 #pragma once
 
+#include "record_problems.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class CCfgDoc;
 class CCfgFrmView;
+class DocumentHistory;
+class ProblemsPanel;
 class QLabel;
 namespace Ui {
 class CMainFrame;
@@ -22,9 +28,18 @@ public:
 
     CCfgFrmView* view() const { return m_view; }
     const Ui::CMainFrame& ui() const { return *m_ui; }
+    DocumentHistory& history() const { return *m_history; }
+    // The problems panel; null until it was first needed.
+    ProblemsPanel* problemsPanel() const { return m_problemsPanel; }
+    const std::vector<RecordProblem>& problems() const { return m_problems; }
 
-    // "<application title> - <document name>".
+    // "<application title> - <document name>", marked while the document is modified.
     void UpdateCaption();
+    // A new or opened document: no undo steps; its problems are looked for and the panel
+    // shows itself when there are any.
+    void documentReplaced();
+    // Looks for the document's problems again when the store changed since the last look.
+    void refreshProblems();
     // The recent-file entries of the File menu, most recent first.
     void setRecentFiles(const QStringList& paths);
     void updateLockIndicators();
@@ -41,6 +56,8 @@ signals:
     void filesDropped(const QStringList& paths);
     // The frame is asked to close; set *allow to false to keep it open.
     void closeRequested(bool* allow);
+    void fileReview();
+    void reviewBeforeSaveToggled(bool on);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,7 +66,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showProblems(bool on);
+    void ensureProblemsPanel();
+    void openProblem(int kind, int row, const std::string& name);
+    void afterChange();
+
     CCfgDoc& m_doc;
+    std::unique_ptr<DocumentHistory> m_history;
+    ProblemsPanel* m_problemsPanel = nullptr; // child of the frame
+    QLabel* m_problemsCount;
+    std::vector<RecordProblem> m_problems;
+    std::uint64_t m_problemsAt = ~std::uint64_t{0}; // the store's change count they are of
     std::unique_ptr<Ui::CMainFrame> m_ui;
     CCfgFrmView* m_view;
     QList<QAction*> m_recentActions;

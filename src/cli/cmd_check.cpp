@@ -3,38 +3,66 @@
 #include "file_steps.h"
 #include "json_text.h"
 #include "latin1.h"
-#include "record_checks.h"
+#include "record_problems.h"
+#include "tool_kinds.h"
 #include "tool_messages.h"
 
 #include <ostream>
 
 namespace {
 
-std::string messageOf(const Finding& f) {
+ToolKind toolKindOf(RecordFamily family) {
+    switch (family) {
+    case RecordFamily::Global:
+        return ToolKind::Global;
+    case RecordFamily::Appc:
+        return ToolKind::Appc;
+    case RecordFamily::Cpic:
+        return ToolKind::Cpic;
+    case RecordFamily::Tp:
+        return ToolKind::Tp;
+    case RecordFamily::Lux:
+        return ToolKind::Lux;
+    case RecordFamily::MidrangeSystem:
+        return ToolKind::System;
+    case RecordFamily::MidrangeCommon:
+        break;
+    }
+    return ToolKind::Common;
+}
+
+std::string warningOf(const RecordProblem& p) {
+    return "server name \"" + latin1ToUtf8(p.oldServer) +
+           "\" is of the older form; opening the file converts it";
+}
+
+std::string messageOf(const RecordProblem& p) {
+    if (!p.code)
+        return warningOf(p);
     // "error CODE: MESSAGE" without its "error CODE: " is the message alone.
-    std::string line = errorLine(f.code);
+    std::string line = errorLine(p.code);
     return line.substr(line.find(": ") + 2);
 }
 
-void printLine(std::ostream& out, const std::string& file, const Finding& f) {
-    out << file << ": " << kindInfo(f.kind).name;
-    if (!f.name.empty())
-        out << ' ' << latin1ToUtf8(f.name);
+void printLine(std::ostream& out, const std::string& file, const RecordProblem& p) {
+    out << file << ": " << kindInfo(toolKindOf(p.family)).name;
+    if (!p.name.empty())
+        out << ' ' << latin1ToUtf8(p.name);
     out << ": ";
-    if (f.code)
-        out << errorLine(f.code) << '\n';
+    if (p.code)
+        out << errorLine(p.code) << '\n';
     else
-        out << "warning: " << f.warning << '\n';
+        out << "warning: " << warningOf(p) << '\n';
 }
 
-Json findingJson(const std::string& file, const Finding& f) {
+Json problemJson(const std::string& file, const RecordProblem& p) {
     Json j = Json::object();
     j["file"] = file;
-    j["kind"] = std::string(kindInfo(f.kind).name);
-    j["name"] = jsonBytes(f.name);
-    j["code"] = f.code;
-    j["message"] = f.code ? messageOf(f) : f.warning;
-    j["severity"] = f.code ? "error" : "warning";
+    j["kind"] = std::string(kindInfo(toolKindOf(p.family)).name);
+    j["name"] = jsonBytes(p.name);
+    j["code"] = p.code;
+    j["message"] = messageOf(p);
+    j["severity"] = p.code ? "error" : "warning";
     return j;
 }
 
@@ -50,12 +78,12 @@ int runCheck(const Invocation& inv, std::ostream& out, std::ostream& err) {
             unreadable = true;
             continue;
         }
-        for (const Finding& f : checkRecords(store)) {
-            foundError = foundError || f.code != 0;
+        for (const RecordProblem& p : findRecordProblems(store)) {
+            foundError = foundError || p.code != 0;
             if (inv.json)
-                all.push_back(findingJson(file, f));
+                all.push_back(problemJson(file, p));
             else
-                printLine(out, file, f);
+                printLine(out, file, p);
         }
     }
     if (inv.json)

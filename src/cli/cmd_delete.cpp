@@ -9,12 +9,13 @@
 
 #include <ostream>
 
-int runDelete(const Invocation& inv, std::ostream& /*out*/, std::ostream& err) {
+int runDelete(const Invocation& inv, std::ostream& out, std::ostream& err) {
     const ToolKindInfo* info = kindArgument(inv, {ToolKind::Common}, err);
     if (!info)
         return kExitUsage;
     CCfgDoc doc;
-    if (int code = openDocument(doc, inv.files.front(), false, err); code != kExitOk)
+    FileBefore before;
+    if (int code = openForChange(doc, inv, false, before, err); code != kExitOk)
         return code;
     const std::string name = argumentBytes(inv.name);
     int result = 0;
@@ -31,5 +32,5 @@ int runDelete(const Invocation& inv, std::ostream& /*out*/, std::ostream& err) {
         printError(err, kErrStore);
         return kExitFailed;
     }
-    return saveDocument(doc, err);
+    return finishChange(doc, inv, before, out, err);
 }

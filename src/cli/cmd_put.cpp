@@ -1,5 +1,6 @@
 #include "appc_records.h"
 #include "cfg_doc.h"
+#include "cfg_store.h"
 #include "commands.h"
 #include "cpic_records.h"
 #include "file_steps.h"
@@ -19,24 +20,35 @@
 
 namespace {
 
-// What a record writer answered: 1 written, or 0 with the code to report.
+// What a record writer answered: 1 written (or already held), or 0 with the code to report.
 struct WriteResult {
     int result = 0;
     int code = 0;
 };
 
 // Reads the record named `name` with read, or gives the values of a new record under that
-// name when there is none: the starting point whose fields the input leaves out.
+// name when there is none: the starting point whose fields the input leaves out. existed
+// tells which.
 template <typename Record, typename Read, typename Name>
-Record startingRecord(const CfgStore& store, const std::string& name, Read read, Name field) {
+Record startingRecord(const CfgStore& store, const std::string& name, Read read, Name field,
+                      bool& existed) {
     Record r;
     field(r) = name;
-    if (!name.empty() && read(store, r))
+    existed = !name.empty() && read(store, r);
+    if (existed)
         return r;
     r = Record();
     read(store, r); // the empty name gives the values of a new record
     field(r) = name;
     return r;
+}
+
+// A record that already holds the given values is not written again: a write moves it to
+// the first place of its kind and drops keys it does not know, which would change the file
+// for nothing.
+template <typename Record, typename Write>
+int writeChanged(const Record& stored, bool existed, const Record& wanted, Write write) {
+    return existed && stored == wanted ? 1 : write();
 }
 
 WriteResult writeRecord(CfgStore& store, ToolKind kind, const Json& input) {
@@ -47,58 +59,75 @@ WriteResult writeRecord(CfgStore& store, ToolKind kind, const Json& input) {
     case ToolKind::Global: {
         GlobalRecord r;
         globalRead(store, r);
+        const GlobalRecord stored = r;
         applyJson(input, r, ignored);
-        w.result = globalWrite(store, r, flag, w.code);
+        w.result = writeChanged(stored, store.hasSection("GLOBAL"), r,
+                                [&] { return globalWrite(store, r, flag, w.code); });
         break;
     }
     case ToolKind::Appc: {
         AppcRecord r;
         int missing = 0;
         appcRead(store, r, missing);
+        const AppcRecord stored = r;
         applyJson(input, r, ignored);
-        w.result = appcWrite(store, r, flag, w.code);
+        w.result = writeChanged(stored, missing == 0, r,
+                                [&] { return appcWrite(store, r, flag, w.code); });
         break;
     }
     case ToolKind::Cpic: {
         CpicSideInfoRecord probe;
         applyJson(input, probe, ignored);
+        bool existed = false;
         auto r = startingRecord<CpicSideInfoRecord>(
             store, probe.symbName, cpicReadEntry,
-            [](CpicSideInfoRecord& x) -> std::string& { return x.symbName; });
+            [](CpicSideInfoRecord& x) -> std::string& { return x.symbName; }, existed);
+        const CpicSideInfoRecord stored = r;
         applyJson(input, r, ignored);
-        w.result = cpicWriteEntry(store, r, flag, w.code);
+        w.result = writeChanged(stored, existed, r,
+                                [&] { return cpicWriteEntry(store, r, flag, w.code); });
         break;
     }
     case ToolKind::Tp: {
         AttachTpRecord probe;
         applyJson(input, probe, ignored);
+        bool existed = false;
         auto r = startingRecord<AttachTpRecord>(
             store, probe.tpName, tpReadEntry,
-            [](AttachTpRecord& x) -> std::string& { return x.tpName; });
+            [](AttachTpRecord& x) -> std::string& { return x.tpName; }, existed);
+        const AttachTpRecord stored = r;
         applyJson(input, r, ignored);
-        w.result = tpWriteEntry(store, r, flag, w.code);
+        w.result =
+            writeChanged(stored, existed, r, [&] { return tpWriteEntry(store, r, flag, w.code); });
         break;
     }
     case ToolKind::Lux: {
         LuxProfileRecord probe;
         applyJson(input, probe, ignored);
+        bool existed = false;
         auto r = startingRecord<LuxProfileRecord>(
             store, probe.profileName, luxReadProfile,
-            [](LuxProfileRecord& x) -> std::string& { return x.profileName; });
+            [](LuxProfileRecord& x) -> std::string& { return x.profileName; }, existed);
+        const LuxProfileRecord stored = r;
         applyJson(input, r, ignored);
-        w.result = luxWriteProfile(store, r, flag, w.code);
+        w.result = writeChanged(stored, existed, r,
+                                [&] { return luxWriteProfile(store, r, flag, w.code); });
         break;
     }
     case ToolKind::System: {
         MidrangeSystemRecord probe;
         applyJson(input, probe, ignored);
+        bool existed = false;
         auto r = startingRecord<MidrangeSystemRecord>(
             store, probe.hostName, midrangeReadSystem,
-            [](MidrangeSystemRecord& x) -> std::string& { return x.hostName; });
+            [](MidrangeSystemRecord& x) -> std::string& { return x.hostName; }, existed);
+        const MidrangeSystemRecord stored = r;
         applyJson(input, r, ignored);
         // The password is entered once here; it is its own verification.
-        w.result = midrangeWriteSystem(store, r.hostName, r.userId, r.password, r.password,
+        w.result = writeChanged(stored, existed, r, [&] {
+            return midrangeWriteSystem(store, r.hostName, r.userId, r.password, r.password,
                                        r.defaultFlag, flag, w.code);
+        });
         // As the midrange editor does once the system is stored: make it the default.
         auto d = input.find("DEFAULT");
         if (w.result && d != input.end() && d->is_string() && d->get<std::string>() == "1" &&
@@ -111,10 +140,13 @@ WriteResult writeRecord(CfgStore& store, ToolKind kind, const Json& input) {
     case ToolKind::Common: {
         MidrangeCommonRecord r;
         midrangeReadCommon(store, r);
+        const MidrangeCommonRecord stored = r;
         applyJson(input, r, ignored);
         // The editor passes the user id as the spare fifth string.
-        w.result = midrangeWriteCommon(store, r.localLu, r.mode, r.userId, r.password, r.userId,
+        w.result = writeChanged(stored, store.hasSection("NODEX_COMMON"), r, [&] {
+            return midrangeWriteCommon(store, r.localLu, r.mode, r.userId, r.password, r.userId,
                                        flag, w.code);
+        });
         break;
     }
     case ToolKind::Midrange:
@@ -169,7 +201,7 @@ bool readInput(const std::string& name, std::istream& in, std::string& text) {
 
 } // namespace
 
-int runPut(const Invocation& inv, std::istream& in, std::ostream& /*out*/, std::ostream& err) {
+int runPut(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err) {
     const ToolKindInfo* info = kindArgument(inv, {ToolKind::Midrange}, err);
     if (!info)
         return kExitUsage;
@@ -187,7 +219,8 @@ int runPut(const Invocation& inv, std::istream& in, std::ostream& /*out*/, std::
         return useError(err, inv.command, std::string(info->name) + ": " + error);
 
     CCfgDoc doc;
-    if (int code = openDocument(doc, inv.files.front(), true, err); code != kExitOk)
+    FileBefore before;
+    if (int code = openForChange(doc, inv, true, before, err); code != kExitOk)
         return code;
     WriteResult w = writeRecord(doc.store(), info->kind, input);
     if (!w.result) {
@@ -195,5 +228,5 @@ int runPut(const Invocation& inv, std::istream& in, std::ostream& /*out*/, std::
         return kExitFailed;
     }
     doc.SetModifiedFlag(true);
-    return saveDocument(doc, err);
+    return finishChange(doc, inv, before, out, err);
 }

@@ -2,9 +2,10 @@
 #include "commands.h"
 #include "file_steps.h"
 
-int runSave(const Invocation& inv, std::ostream& /*out*/, std::ostream& err) {
+int runSave(const Invocation& inv, std::ostream& out, std::ostream& err) {
     CCfgDoc doc;
-    if (int code = openDocument(doc, inv.files.front(), false, err); code != kExitOk)
+    FileBefore before;
+    if (int code = openForChange(doc, inv, false, before, err); code != kExitOk)
         return code;
-    return saveDocument(doc, err);
+    return finishChange(doc, inv, before, out, err);
 }

@@ -31,13 +31,20 @@ constexpr const char* kFooter = R"(KIND is one of:
 Options may stand anywhere after the command name. Run 'apicfg-tool COMMAND --help' for
 the arguments and an example of each command.
 
+put, delete and save leave FILE untouched, byte for byte, when it already holds what
+they would write, and print "FILE: unchanged". With --diff they print the difference
+they make to FILE (unified form) and write; with --check they print it and write
+nothing at all.
+
 Exit status: 0 success; 1 the file cannot be opened, or a record was refused, a listing or
-delete failed, or check found an error; 2 an error of use, or a file that is malformed.
+delete failed, or check found an error; 2 an error of use, or a file that is malformed;
+3 with --check, FILE would change.
 
 Examples:
   apicfg-tool list lhntapi.ini cpic
   apicfg-tool get lhntapi.ini cpic SIDE1 > side1.json
   apicfg-tool put lhntapi.ini cpic side1.json
+  apicfg-tool put --check lhntapi.ini cpic side1.json
   apicfg-tool check --json /srv/configs/*.ini)";
 
 constexpr const char* kLanguageHelp =
@@ -81,13 +88,19 @@ writes it through the record writer of KIND with its check, then saves FILE as t
 editor's File Save does. Fields left out keep the record's current values; a password
 equal to the placeholder keeps the stored one. For "system", DEFAULT "1" makes that
 system the default. A refused record: "error CODE: MESSAGE", exit status 1, FILE
-untouched. A FILE that does not exist yet is created.)",
+untouched. A FILE that does not exist yet is created.
+When FILE already holds what the save would write, it is left untouched and
+"FILE: unchanged" is printed. --diff prints the difference the save makes; --check
+prints it, writes nothing (not even a conversion) and exits 3 when FILE would change.)",
      "echo '{\"TP_NAME\":\"PAYROLL\",\"PATH\":\"/opt/pay/run\"}' | apicfg-tool put lhntapi.ini tp"},
     {"delete", "Delete a record as the editor's Delete button does and save the file",
      R"(Opens FILE as the editor does, deletes as the editor's Delete button does for KIND
 ("midrange" removes every system and the common settings; "system" removes one system)
 and saves FILE as the editor does. Exit status 1 when the delete operation reports
-failure; nothing is saved then.)",
+failure; nothing is saved then.
+When FILE already holds what the save would write, it is left untouched and
+"FILE: unchanged" is printed. --diff prints the difference the save makes; --check
+prints it, writes nothing (not even a conversion) and exits 3 when FILE would change.)",
      "apicfg-tool delete lhntapi.ini cpic SIDE1"},
     {"check", "Check every record of one or more files",
      R"(Reads each FILE (no conversion, nothing written) and runs on every record the
@@ -107,7 +120,10 @@ goes to FILE with the extension ".001", the converted one to FILE with the exten
     {"save", "Open and save the file as the editor would",
      R"(Opens and saves FILE as the editor's File Open and File Save would: entries of the
 older form are converted, missing GLOBAL and TRACE sections are added, and the file
-takes the editor's layout. Nothing else changes.)",
+takes the editor's layout. Nothing else changes.
+When FILE already holds what the save would write, it is left untouched and
+"FILE: unchanged" is printed. --diff prints the difference the save makes; --check
+prints it, writes nothing (not even a conversion) and exits 3 when FILE would change.)",
      "apicfg-tool save lhntapi.ini"},
     {"strings", "Print texts of the language library",
      R"(Prints "ID<TAB>TEXT" for the ids named, or for every text of the language library
@@ -164,6 +180,13 @@ void defineArguments(CLI::App& sub, std::string_view command, Invocation& inv, P
     } else if (command == "delete") {
         p.kind = sub.add_option("KIND", inv.kind, "Record kind")->required();
         p.name = sub.add_option("NAME", inv.name, "Record name");
+    }
+    if (command == "put" || command == "delete" || command == "save") {
+        sub.add_flag("--diff", inv.diff, "Print the difference the save makes to FILE, and save");
+        sub.add_flag("--check", inv.check,
+                     "Print the difference and write nothing; exit status 3 when FILE would "
+                     "change, 0 when not")
+            ->excludes("--diff");
     }
     // The output options are accepted by every command, so that a script may pass them
     // throughout; where a command has no use for one it does nothing and is not listed.

@@ -17,6 +17,8 @@ struct Invocation {
     std::vector<std::string> ids;
     bool json = false;
     bool showPasswords = false;
+    bool diff = false;  // put, delete, save: print the difference the save makes
+    bool check = false; // the same, but write nothing
     std::string language;
 };
 
@@ -24,6 +26,8 @@ struct Invocation {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
+// --check: the file would change.
+inline constexpr int kExitWouldChange = 3;
 // parseCommandLine's answer when the command is to run.
 inline constexpr int kRunCommand = -1;
 

@@ -4,8 +4,12 @@
 #include "cfg_file.h"
 #include "command_line.h"
 #include "messages.h"
+#include "save_content.h"
 #include "tool_messages.h"
+#include "unified_diff.h"
 
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <ostream>
 #include <sys/stat.h>
@@ -26,6 +30,26 @@ void printWhere(const std::string& path, const CfgReadResult& detail, std::ostre
             err << ": line " << detail.line;
         err << ": " << cfgParseErrorText(detail.error) << '\n';
     }
+}
+
+// The file's bytes; false when it cannot be read (a file that does not exist yet).
+bool readBytes(const std::string& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// A save of this store would be refused: the tool says where the value is.
+bool refuseUnwritable(const CfgStore& store, const std::string& path, std::ostream& err) {
+    CfgUnwritable where;
+    if (!cfgFindUnwritable(store, where))
+        return false;
+    printError(err, kErrStore);
+    err << path << ": not saved: [" << where.section << "] #" << where.occurrence
+        << (where.key.empty() ? "" : " " + where.key) << ": " << where.reason << '\n';
+    return true;
 }
 
 int exitCodeFor(const CfgReadResult& detail) {
@@ -86,13 +110,8 @@ int openDocument(CCfgDoc& doc, const std::string& path, bool createMissing, std:
 int saveDocument(CCfgDoc& doc, std::ostream& err) {
     const std::string path = doc.GetPathName();
     // The document refuses such a store too; the tool says where the value is.
-    CfgUnwritable where;
-    if (cfgFindUnwritable(doc.store(), where)) {
-        printError(err, kErrStore);
-        err << path << ": not saved: [" << where.section << "] #" << where.occurrence
-            << (where.key.empty() ? "" : " " + where.key) << ": " << where.reason << '\n';
+    if (refuseUnwritable(doc.store(), path, err))
         return kExitFailed;
-    }
     bool changedOnDisk = false;
     DocumentPrompts prompts = doc.prompts();
     prompts.overwriteChanged = [&changedOnDisk](const std::string&, const DiskState&,
@@ -110,4 +129,30 @@ int saveDocument(CCfgDoc& doc, std::ostream& err) {
     else if (!capture.texts().empty())
         printReadProblem(path, err);
     return kExitFailed;
+}
+
+int openForChange(CCfgDoc& doc, const Invocation& inv, bool createMissing, FileBefore& before,
+                  std::ostream& err) {
+    // Read before the open: a conversion of older entries rewrites the file as it opens.
+    before.existed = readBytes(inv.files.front(), before.bytes);
+    doc.SetDryRun(inv.check);
+    return openDocument(doc, inv.files.front(), createMissing, err);
+}
+
+int finishChange(CCfgDoc& doc, const Invocation& inv, const FileBefore& before, std::ostream& out,
+                 std::ostream& err) {
+    const std::string path = doc.GetPathName();
+    if (refuseUnwritable(doc.store(), path, err))
+        return kExitFailed;
+    const std::string after = savedBytes(doc.store());
+    if (inv.diff || inv.check)
+        out << unifiedDiff(before.bytes, after, before.existed ? path : "/dev/null", path);
+    const bool same = before.existed && before.bytes == after;
+    if (inv.check)
+        return same ? kExitOk : kExitWouldChange;
+    if (same) {
+        out << path << ": unchanged\n";
+        return kExitOk;
+    }
+    return saveDocument(doc, err);
 }

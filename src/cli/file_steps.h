@@ -7,6 +7,7 @@
 
 class CCfgDoc;
 class CfgStore;
+struct Invocation;
 
 // The editor's reader alone: no conversion, nothing written. 1 when the file cannot be
 // opened, 2 when it is malformed (the malformed line is named).
@@ -23,3 +24,22 @@ int saveDocument(CCfgDoc& doc, std::ostream& err);
 
 // Names what is wrong with the file at path when it could not be read: "PATH: line N: why".
 void printReadProblem(const std::string& path, std::ostream& err);
+
+// FILE as it was before a change: what put, delete and save compare their result with.
+struct FileBefore {
+    bool existed = false;
+    std::string bytes;
+};
+
+// Opens FILE for put, delete and save, keeping its bytes in before first. With --check the
+// open is a dry run, so that nothing at all is written (the conversion of older entries
+// happens in memory only).
+int openForChange(CCfgDoc& doc, const Invocation& inv, bool createMissing, FileBefore& before,
+                  std::ostream& err);
+
+// Ends put, delete and save. The bytes the save would write are compared with FILE as it
+// was: with --diff or --check the difference goes to out; --check stops there
+// (kExitWouldChange when FILE would change). When FILE held those bytes already it is left
+// untouched and "FILE: unchanged" is printed; otherwise the document is saved.
+int finishChange(CCfgDoc& doc, const Invocation& inv, const FileBefore& before, std::ostream& out,
+                 std::ostream& err);

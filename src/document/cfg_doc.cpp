@@ -9,6 +9,7 @@
 #include "messages.h"
 #include "midrange_records.h"
 #include "option_kinds.h"
+#include "save_content.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "tela_kit.h"
@@ -85,12 +86,7 @@ bool CCfgDoc::OnOpenDocument(const std::string& path) {
 }
 
 bool CCfgDoc::OnSaveDocument(const std::string& path) {
-    int failureFlag = 0;
-    int errorCode = 0;
-    if (!m_store.hasSection("GLOBAL"))
-        globalWrite(m_store, GlobalRecord{}, failureFlag, errorCode);
-    if (!m_store.hasSection("TRACE"))
-        WriteTraceDefaults(failureFlag, errorCode);
+    addSaveDefaults(m_store);
     if (!m_store.empty()) {
         // The store is freed after the write and the file read back: a value the file
         // cannot carry would be lost, so such a store is not written at all.
@@ -182,7 +178,7 @@ bool CCfgDoc::LoadConfiguration(const std::string& path) {
 bool CCfgDoc::ConvertOldForm(const std::string& path, const AppcRecord* appc,
                              const std::vector<std::string>& profiles) {
     const std::string base = pathWithoutExtension(path);
-    if (cfgWriteFile(m_store, base + kBackupSuffix) != 0) {
+    if (!m_dryRun && cfgWriteFile(m_store, base + kBackupSuffix) != 0) {
         ReportError(0, kErrStore);
         return false;
     }
@@ -213,7 +209,7 @@ bool CCfgDoc::ConvertOldForm(const std::string& path, const AppcRecord* appc,
             return false;
         }
     }
-    if (cfgWriteFile(m_store, base + kConfigExtension) != 0) {
+    if (!m_dryRun && cfgWriteFile(m_store, base + kConfigExtension) != 0) {
         ReportError(0, kErrStore);
         return false;
     }
@@ -221,20 +217,7 @@ bool CCfgDoc::ConvertOldForm(const std::string& path, const AppcRecord* appc,
 }
 
 int CCfgDoc::WriteTraceDefaults(int& /*failureFlag*/, int& errorCode) {
-    if (m_store.hasSection("TRACE") && cfgDeleteSection(m_store, 0, "TRACE") != 0) {
-        errorCode = kErrStore;
-        return 0;
-    }
-    if (!m_store.hasSection("TRACE") && cfgAddSection(m_store, 0, "TRACE") != 0) {
-        errorCode = kErrStore;
-        return 0;
-    }
-    if (cfgInsertKey(m_store, 0, "TRACE", 0, "FILE", "") == 1 ||
-        cfgInsertKey(m_store, 0, "TRACE", 0, "FLAGS", "0x0000") == 1) {
-        errorCode = kErrStore;
-        return 0;
-    }
-    return 1;
+    return writeTraceDefaults(m_store, errorCode);
 }
 
 void CCfgDoc::ReportError(int /*result*/, int code) {

@@ -42,6 +42,10 @@ public:
     // name yet, then saves; a failed or cancelled save keeps the old name.
     bool DoSave(const std::string& path, bool replace = true) override;
 
+    // A dry run converts entries of the older form on open in the store only: no backup
+    // and no converted file are written. For looking at what a change would do.
+    void SetDryRun(bool dryRun) { m_dryRun = dryRun; }
+
     // Reads the file and converts entries of the older form; false after it reported why.
     bool LoadConfiguration(const std::string& path);
     // Writes the default TRACE section; 1, or 0 with error code 66.
@@ -63,4 +67,5 @@ private:
 
     CfgStore m_store;
     bool m_readBackFailed = false; // the last save wrote the file but could not read it back
+    bool m_dryRun = false;
 };

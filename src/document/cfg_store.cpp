@@ -542,3 +542,55 @@ int cfgDeleteKey(CfgStore& store, int sectionOccurrence, std::string_view sectio
 void cfgClear(CfgStore& store) {
     store.clear();
 }
+
+void cfgCopy(const CfgStore& from, CfgStore& to) {
+    if (&from == &to)
+        return;
+    cfgClear(to);
+    CfgStore::Loader load(to, from.bytesReserved());
+    for (const CfgSection* s = from.firstSection(); s; s = from.nextSection(s)) {
+        load.section(from.sectionName(s));
+        for (const CfgKey* k = from.firstKey(s); k; k = from.nextKey(k))
+            load.key(from.keyName(k), from.keyValue(k));
+    }
+    to.endOfInput = from.endOfInput;
+}
+
+CfgSectionKeys::CfgSectionKeys(const CfgStore& store, const CfgSection* section)
+    : m_store(store), m_section(section),
+      m_cursor(section ? store.sec(section->index).firstKey : CfgStore::kNone) {}
+
+bool CfgSectionKeys::answered(std::uint32_t nameId) const {
+    for (std::size_t i = 0; i < m_answerCount; ++i)
+        if (m_answered[i] == nameId)
+            return true;
+    return false;
+}
+
+const CfgKey* CfgSectionKeys::find(std::string_view name, int after) {
+    if (!m_section || after < -1 || after == 0x7FFFFFFF)
+        return nullptr;
+    const std::uint32_t id = m_store.m_names->find(name);
+    if (id == CfgStore::kNone)
+        return nullptr;
+    if (m_inOrder && m_cursor != CfgStore::kNone && m_store.key(m_cursor).name == id) {
+        // The cursor's key is the first of its name when no answer had the name, and the
+        // next one when the last answer was the occurrence asked after.
+        const bool lastHadIt = m_answerCount > 0 && m_answered[m_answerCount - 1] == id;
+        const bool first = after == -1 && !answered(id);
+        const bool next = lastHadIt && after == m_lastOccurrence;
+        if ((first || next) && (lastHadIt || m_answerCount < kMostAnswers)) {
+            const std::uint32_t k = m_cursor;
+            m_cursor = m_store.key(k).next;
+            if (!lastHadIt)
+                m_answered[m_answerCount++] = id;
+            m_lastOccurrence = after + 1;
+            return &m_store.key(k).handle;
+        }
+    }
+    const std::uint32_t k = m_store.keyAt(m_store.sec(m_section->index), id, after + 1, nullptr);
+    if (k == CfgStore::kNone)
+        return nullptr; // nothing answered: the keys before the cursor are as they were
+    m_inOrder = false;
+    return &m_store.key(k).handle;
+}

@@ -150,6 +150,7 @@ public:
     std::uint64_t changeCount() const { return m_generation; }
 
 private:
+    friend class CfgSectionKeys;
     friend const CfgSection* cfgFindSection(const CfgStore&, int, int, std::string_view);
     friend const CfgKey* cfgFindKey(const CfgStore&, const CfgSection*, int, int, std::string_view);
     friend int cfgNextSection(const CfgStore&, int&, std::string_view);
@@ -260,6 +261,31 @@ private:
     std::unique_ptr<ValueIndex> m_valueIndex;
 };
 
+// The keys of one section, for a record reader that asks for them one after the other.
+// Readers mostly ask in the order the writer stored them, each name once: then the next
+// key answers without a walk. Any other order falls back to the walk cfgFindKey makes.
+class CfgSectionKeys {
+public:
+    CfgSectionKeys(const CfgStore& store, const CfgSection* section);
+    // As cfgFindKey(store, section, 1, after + 1, name): the key of that name after its
+    // occurrence `after` (-1 for the first), or nullptr.
+    const CfgKey* find(std::string_view name, int after);
+
+private:
+    bool answered(std::uint32_t nameId) const;
+
+    static constexpr std::size_t kMostAnswers = 16;
+    const CfgStore& m_store;
+    const CfgSection* m_section;
+    // While every answer so far was the key after the one before, from the first key on,
+    // the keys before the cursor are exactly the answers.
+    bool m_inOrder = true;
+    std::uint32_t m_cursor;
+    std::array<std::uint32_t, kMostAnswers> m_answered{};
+    std::size_t m_answerCount = 0;
+    int m_lastOccurrence = -1; // of the last answer's name
+};
+
 // cfgFindSection: with exact non-zero the section whose index equals occurrence,
 // otherwise the one at occurrence + 1. nullptr when there is none.
 const CfgSection* cfgFindSection(const CfgStore& store, int exact, int occurrence,
@@ -286,3 +312,6 @@ int cfgInsertKey(CfgStore& store, int sectionOccurrence, std::string_view sectio
 int cfgDeleteKey(CfgStore& store, int sectionOccurrence, std::string_view section,
                  int keyOccurrence, std::string_view key);
 void cfgClear(CfgStore& store);
+// Makes `to` hold what `from` holds, section for section and key for key (a snapshot to
+// restore later, or a scratch copy to change without touching the original).
+void cfgCopy(const CfgStore& from, CfgStore& to);

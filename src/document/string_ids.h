@@ -183,6 +183,26 @@ inline constexpr int kMidMsgDefaultUnknown = 2483;
 inline constexpr int kMidMsgNoSystem = 2485;
 inline constexpr int kMidMsgModeInvalid = 2492;
 
+// Problems panel, review of changes, undo steps
+inline constexpr int kProblemsTitle = 2600;
+inline constexpr int kProblemsKind = 2601;
+inline constexpr int kProblemsName = 2602;
+inline constexpr int kProblemsCode = 2603;
+inline constexpr int kProblemsMessage = 2604;
+inline constexpr int kProblemsOne = 2605;   // the status bar's count of one
+inline constexpr int kProblemsMany = 2606;  // "%1" is the count
+inline constexpr int kProblemOldForm = 2607; // "%1" is the server name
+inline constexpr int kProblemNoName = 2608;  // a section without its name key
+inline constexpr int kProblemWarning = 2609; // the code column of a warning
+inline constexpr int kReviewTitle = 2610;    // "%1" is the file's name
+inline constexpr int kReviewNothing = 2611;
+inline constexpr int kReviewNewFile = 2612;
+inline constexpr int kReviewLineEnds = 2613;
+inline constexpr int kReviewSave = 2614;
+inline constexpr int kStepNew = 2615;
+inline constexpr int kStepChange = 2616; // "%1" is the record's name
+inline constexpr int kStepDelete = 2617; // "%1" is the record's name
+
 } // namespace ids
 
 // Every distinct id above; the language tests walk this list.
@@ -213,4 +233,7 @@ inline constexpr int kAllStringIds[] = {
     2430, 61216, 61215, 2428, 2429, 2442, 61209, 61210, 61211, 2326, 2324, 2327,
     // Midrange systems
     2443, 2447, 2437, 913, 2438, 2448, 2445, 2484, 694, 2449, 2444, 2450, 2439, 2440, 2302, 2483,
-    2485};
+    2485,
+    // Problems, review, undo
+    2600, 2601, 2602, 2603, 2604, 2605, 2606, 2607, 2608, 2609, 2610, 2611, 2612, 2613, 2614, 2615,
+    2616, 2617};

@@ -1,5 +1,7 @@
 #include "validation.h"
 
+#include "text_pieces.h"
+
 #include "messages.h"
 
 #include <algorithm>
@@ -37,21 +39,6 @@ template <typename Pred> bool allOf(std::string_view text, Pred pred) {
 }
 
 // Words of text split at sep; empty words (leading, trailing, doubled separators) vanish.
-std::vector<std::string_view> words(std::string_view text, char sep) {
-    std::vector<std::string_view> out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && text[i] == sep)
-            ++i;
-        std::size_t start = i;
-        while (i < text.size() && text[i] != sep)
-            ++i;
-        if (i > start)
-            out.push_back(text.substr(start, i - start));
-    }
-    return out;
-}
-
 constexpr std::string_view kAnyLu8 = "*       ";
 constexpr std::string_view kBlankLu8 = "        ";
 constexpr std::string_view kAnyLu17 = "*                ";
@@ -83,7 +70,7 @@ bool isAliasText(std::string_view text, std::size_t length) {
 }
 
 bool isLuAlias(std::string_view text) {
-    std::vector<std::string_view> parts = words(head(text, 8), ' ');
+    const TextPieces parts(head(text, 8), ' ');
     return parts.size() == 1 && isAliasText(parts[0], parts[0].size());
 }
 
@@ -118,13 +105,13 @@ bool isServiceTpName(std::string_view text) {
 }
 
 bool isQualifiedLuName(std::string_view text) {
-    std::vector<std::string_view> parts = words(head(text, 17), '.');
+    const TextPieces parts(head(text, 17), '.');
     if (parts.size() != 2 || parts[0].size() + parts[1].size() != 16)
         return false;
     std::string_view network = parts[0];
     std::string_view lu = parts[1];
     if (lu.find(' ') != std::string_view::npos) {
-        std::vector<std::string_view> luWords = words(lu, ' ');
+        const TextPieces luWords(lu, ' ');
         if (luWords.size() != 1)
             return false;
         lu = luWords[0];

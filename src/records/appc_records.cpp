@@ -13,10 +13,6 @@ constexpr std::string_view kAppc = "APPC";
 constexpr std::string_view kGlobal = "GLOBAL";
 constexpr std::size_t kValueMax = 76;
 
-std::string piece(const std::vector<std::string_view>& pieces, std::size_t i) {
-    return i < pieces.size() ? std::string(pieces[i]) : std::string();
-}
-
 std::string serverValue(const AppcRecord& r, std::size_t row) {
     if (r.serverName[row].empty())
         return {};
@@ -50,17 +46,17 @@ int appcRead(const CfgStore& store, AppcRecord& record, int& missing) {
     for (std::size_t row = 0; row < 4; ++row) {
         if (cfgGetValue(store, 0, kAppc, keyOccurrence, "SERVER", value, kValueMax) != 0)
             break;
-        std::vector<std::string_view> pieces = records::commaPieces(value);
-        record.serverName[row] = piece(pieces, 0);
-        record.transport[row] = piece(pieces, 1);
-        record.encryption[row] = piece(pieces, 2);
+        const TextPieces pieces = records::commaPieces(value);
+        record.serverName[row] = pieces.text(0);
+        record.transport[row] = pieces.text(1);
+        record.encryption[row] = pieces.text(2);
     }
 
     keyOccurrence = -1;
     if (cfgGetValue(store, 0, kAppc, keyOccurrence, "SCOPE", value, kValueMax) == 0) {
-        std::vector<std::string_view> pieces = records::commaPieces(value);
-        record.scopeName = piece(pieces, 0); // the second piece is the fixed "TCP"
-        record.scopeEncryption = piece(pieces, 2);
+        const TextPieces pieces = records::commaPieces(value);
+        record.scopeName = pieces.text(0); // the second piece is the fixed "TCP"
+        record.scopeEncryption = pieces.text(2);
     }
 
     missing = 0;

@@ -30,38 +30,47 @@ int cpicReadEntry(const CfgStore& store, CpicSideInfoRecord& record) {
     int s = records::findByValue(store, kCpic, "SYMB_NAME", record.symbName);
     if (s < 0)
         return 0;
-    std::string value;
-    records::readFirst(store, s, kCpic, "SYMB_NAME", record.symbName, 8);
-    records::readFirst(store, s, kCpic, "LOCAL_LU", record.localLu, 8);
-    records::readFirst(store, s, kCpic, "PART_LU", record.partnerLu, 17);
-    records::readFirst(store, s, kCpic, "MODE", record.mode, 8);
-    records::readFirst(store, s, kCpic, "REMOTE_TP", record.remoteTp, 65);
-    if (records::readFirst(store, s, kCpic, "SEC_TYPE", value, 15))
-        record.secType = records::decimalValue(value);
-    if (records::readFirst(store, s, kCpic, "TP_TYPE", value, 1))
-        record.tpType = records::decimalValue(value);
-    if (records::readFirst(store, s, kCpic, "SEC_PW", value, 2 * kPasswordMax))
-        record.password = unscramblePassword(value, kPasswordMax);
-    records::readFirst(store, s, kCpic, "SEC_USERID", record.userId, 10);
-    if (records::readFirst(store, s, kCpic, "PLU_TYPE", value, 1))
-        record.pluType = records::decimalValue(value);
+    cpicReadSection(store, s, record);
     return 1;
 }
 
-int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag, int& errorCode) {
-    CpicSideInfoRecord padded = record;
-    padded.symbName = padRight(record.symbName, 8);
-    padded.localLu = padRight(record.localLu, 8);
-    padded.password = padRight(record.password, 10);
-    padded.userId = padRight(record.userId, 10);
-    padded.partnerLu = padRight(record.partnerLu, 17);
+void cpicReadSection(const CfgStore& store, int s, CpicSideInfoRecord& record) {
+    records::SectionKeys keys(store, s, kCpic);
+    std::string value;
+    keys.readFirst("SYMB_NAME", record.symbName, 8);
+    keys.readFirst("LOCAL_LU", record.localLu, 8);
+    keys.readFirst("PART_LU", record.partnerLu, 17);
+    keys.readFirst("MODE", record.mode, 8);
+    keys.readFirst("REMOTE_TP", record.remoteTp, 65);
+    if (keys.readFirst("SEC_TYPE", value, 15))
+        record.secType = records::decimalValue(value);
+    if (keys.readFirst("TP_TYPE", value, 1))
+        record.tpType = records::decimalValue(value);
+    if (keys.readFirst("SEC_PW", value, 2 * kPasswordMax))
+        record.password = unscramblePassword(value, kPasswordMax);
+    keys.readFirst("SEC_USERID", record.userId, 10);
+    if (keys.readFirst("PLU_TYPE", value, 1))
+        record.pluType = records::decimalValue(value);
+}
+
+int cpicCheckWrite(CpicSideInfoRecord padded, int& failureFlag, int& errorCode) {
+    padded.symbName = padRight(padded.symbName, 8);
+    padded.localLu = padRight(padded.localLu, 8);
+    padded.password = padRight(padded.password, 10);
+    padded.userId = padRight(padded.userId, 10);
+    padded.partnerLu = padRight(padded.partnerLu, 17);
     int flag = 0, code = 0;
     cpicCheckEntry(padded, flag, code);
-    if (flag != 0) {
-        failureFlag = flag;
-        errorCode = code;
+    if (flag == 0)
+        return 1;
+    failureFlag = flag;
+    errorCode = code;
+    return 0;
+}
+
+int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag, int& errorCode) {
+    if (!cpicCheckWrite(record, failureFlag, errorCode))
         return 0;
-    }
 
     std::vector<std::string> listed;
     cpicListEntries(store, listed);

@@ -13,6 +13,10 @@ class CfgStore;
 int cpicListEntries(const CfgStore& store, std::vector<std::string>& list);
 // 1 read (or the values of a new entry when the name is empty); 0 no entry of that name.
 int cpicReadEntry(const CfgStore& store, CpicSideInfoRecord& record);
+// The entry in section occurrence s of CPIC_INFO, whatever its name.
+void cpicReadSection(const CfgStore& store, int s, CpicSideInfoRecord& record);
+// What cpicWriteEntry refuses before it touches the store: 1 passes; 0 with flag and code.
+int cpicCheckWrite(CpicSideInfoRecord record, int& failureFlag, int& errorCode);
 // 1 written; 0 refused (flag 256 and the check's code) or a store failure (code 66).
 int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag, int& errorCode);
 // 1 deleted; 0 no entry of that name.

@@ -38,17 +38,21 @@ int globalRead(const CfgStore& store, GlobalRecord& record) {
     return 1;
 }
 
-int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, int& errorCode) {
-    GlobalRecord padded = record;
-    padded.defLuAlias = padRight(record.defLuAlias, 8);
-    padded.defPluAlias = padRight(record.defPluAlias, 8);
+int globalCheckWrite(GlobalRecord padded, int& failureFlag, int& errorCode) {
+    padded.defLuAlias = padRight(padded.defLuAlias, 8);
+    padded.defPluAlias = padRight(padded.defPluAlias, 8);
     int flag = 0, code = 0;
     globalCheck(padded, flag, code);
-    if (flag != 0) {
-        failureFlag = flag;
-        errorCode = code;
+    if (flag == 0)
+        return 1;
+    failureFlag = flag;
+    errorCode = code;
+    return 0;
+}
+
+int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, int& errorCode) {
+    if (!globalCheckWrite(record, failureFlag, errorCode))
         return 0;
-    }
 
     // LU62_LB belongs to the APPC settings; it survives the rewrite of the section.
     std::string loadBalancing;

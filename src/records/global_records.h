@@ -11,5 +11,7 @@ class CfgStore;
 
 int globalListOption(const CfgStore& store, std::vector<std::string>& list); // always 1
 int globalRead(const CfgStore& store, GlobalRecord& record);                 // always 1
+// What globalWrite refuses before it touches the store: 1 passes; 0 with flag and code.
+int globalCheckWrite(GlobalRecord record, int& failureFlag, int& errorCode);
 int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, int& errorCode);
 int globalDelete(CfgStore& store, std::string_view unusedName); // always 1

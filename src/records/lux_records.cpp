@@ -14,10 +14,6 @@ constexpr std::string_view kDefault = "DEF_LUX_PROF";
 constexpr std::string_view kDefaultName = "DEF_PROF_NAME";
 constexpr int kErrNoFirstLink = 68;
 
-std::string piece(const std::vector<std::string_view>& pieces, std::size_t i) {
-    return i < pieces.size() ? std::string(pieces[i]) : std::string();
-}
-
 // A hand-made value without its category (empty, commas only, a server name alone) is
 // read as a link without LU name, so that the profile can be written back as it stands.
 void noCategory(LuxLink& link) {
@@ -33,7 +29,7 @@ std::string_view serverOf(std::string_view value) {
 // writer's empty LU name (category 1) and empty scope name leave no piece.
 
 void parseWithServer(LuxLink& link, std::string_view value) {
-    std::vector<std::string_view> p = records::commaPieces(value);
+    const TextPieces p = records::commaPieces(value);
     link.serverName = serverOf(value);
     if (p.size() < 3) {
         noCategory(link);
@@ -41,25 +37,24 @@ void parseWithServer(LuxLink& link, std::string_view value) {
     }
     link.category = records::decimalValue(p[2]);
     if (link.category == 1) {
-        link.transport = piece(p, 3);
+        link.transport = p.text(3);
         bool hasScope = p.size() >= 6;
-        link.scopeName = hasScope ? piece(p, 4) : std::string();
-        link.encryption = hasScope ? piece(p, 5) : piece(p, 4);
+        link.scopeName = hasScope ? p.text(4) : std::string();
+        link.encryption = hasScope ? p.text(5) : p.text(4);
     } else {
         if (p.size() >= 4)
             link.luName = p[3];
-        link.transport = piece(p, 4);
+        link.transport = p.text(4);
         bool hasScope = p.size() >= 7;
-        link.scopeName = hasScope ? piece(p, 5) : std::string();
-        link.encryption = hasScope ? piece(p, 6) : piece(p, 5);
+        link.scopeName = hasScope ? p.text(5) : std::string();
+        link.encryption = hasScope ? p.text(6) : p.text(5);
     }
 }
 
 // A value without a server name: the category, then the LU name when the next piece is
 // not a transport text, then the transport. Scope name and encryption are not read.
 void parseWithoutServer(LuxLink& link, std::string_view value) {
-    std::vector<std::string_view> q =
-        records::commaPieces(value.substr(std::min<std::size_t>(2, value.size())));
+    const TextPieces q = records::commaPieces(value.substr(std::min<std::size_t>(2, value.size())));
     if (q.empty()) {
         noCategory(link);
         return;
@@ -70,7 +65,7 @@ void parseWithoutServer(LuxLink& link, std::string_view value) {
     const TransportTexts& texts = transportTexts();
     if (q[1] != texts.first && q[1] != texts.second) {
         link.luName = q[1];
-        link.transport = piece(q, 2);
+        link.transport = q.text(2);
     } else {
         link.transport = q[1];
     }
@@ -101,16 +96,21 @@ int luxReadProfile(const CfgStore& store, LuxProfileRecord& record) {
     int s = records::findByValue(store, kProfile, "PROFILE_NAME", record.profileName);
     if (s < 0)
         return 0;
-    records::readFirst(store, s, kProfile, "PROFILE_NAME", record.profileName, 9);
+    luxReadSection(store, s, record);
+    record.isDefault = isDefaultProfile(store, record.profileName) ? 1 : 0;
+    return 1;
+}
+
+void luxReadSection(const CfgStore& store, int s, LuxProfileRecord& record) {
+    records::SectionKeys keys(store, s, kProfile);
+    keys.readFirst("PROFILE_NAME", record.profileName, 9);
     // One counter for the four reads: once a SESSION key is missing the later reads miss too.
     int keyOccurrence = -1;
     std::string value;
     for (int n = 1; n <= 4; ++n) {
-        if (cfgGetValue(store, s, kProfile, keyOccurrence, "SESSION", value, 154) == 0)
+        if (keys.next("SESSION", keyOccurrence, value, 154))
             luxParseSession(record, value, n);
     }
-    record.isDefault = isDefaultProfile(store, record.profileName) ? 1 : 0;
-    return 1;
 }
 
 int luxReadServerNames(const CfgStore& store, std::string_view profileName,
@@ -147,9 +147,7 @@ std::string luxFormatSession(const LuxLink& link) {
            link.transport + "," + link.scopeName + "," + link.encryption;
 }
 
-int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag, int& errorCode) {
-    std::vector<std::string> listed;
-    luxListProfiles(store, listed);
+int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, int& errorCode) {
     int flag = 0, code = 0;
     luxCheckProfile(record, flag, code);
     if (flag != 0) {
@@ -161,6 +159,14 @@ int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag, 
         errorCode = kErrNoFirstLink;
         return 0;
     }
+    return 1;
+}
+
+int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag, int& errorCode) {
+    std::vector<std::string> listed;
+    luxListProfiles(store, listed);
+    if (!luxCheckWrite(record, failureFlag, errorCode))
+        return 0;
 
     if (!records::deleteListed(store, kProfile, "PROFILE_NAME", listed, record.profileName) ||
         !records::addFirstSection(store, kProfile) ||

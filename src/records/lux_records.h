@@ -21,5 +21,11 @@ int luxReadServerNames(const CfgStore& store, std::string_view profileName,
 void luxParseSession(LuxProfileRecord& record, std::string_view value, int n);
 // The SESSION value the writer stores for a link.
 std::string luxFormatSession(const LuxLink& link);
+// The name and links of the profile in section occurrence s of LUX_PROFILE, whatever its
+// name (into a record that starts empty); not whether it is the default.
+void luxReadSection(const CfgStore& store, int s, LuxProfileRecord& record);
+// What luxWriteProfile refuses before it touches the store: its check, then code 68 for a
+// first link without server. 1 passes; 0 with flag and code.
+int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, int& errorCode);
 int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag, int& errorCode);
 int luxDeleteProfile(CfgStore& store, std::string_view profileName); // always 1

@@ -45,25 +45,47 @@ int midrangeReadSystem(const CfgStore& store, MidrangeSystemRecord& record) {
     int s = records::findByValue(store, kSystem, "HOST_NAME", record.hostName);
     if (s < 0)
         return 0;
-    std::string value;
-    records::readFirst(store, s, kSystem, "HOST_NAME", record.hostName, 8);
-    records::readFirst(store, s, kSystem, "USER_NAME", record.userId, 10);
-    if (records::readFirst(store, s, kSystem, "PASSWORD", value, 2 * kPasswordMax))
-        record.password = unscramblePassword(value, kPasswordMax);
-    records::readFirst(store, s, kSystem, "DEFAULT", record.defaultFlag, 1);
+    midrangeReadSystemSection(store, s, record);
     return 1;
+}
+
+void midrangeReadSystemSection(const CfgStore& store, int s, MidrangeSystemRecord& record) {
+    records::SectionKeys keys(store, s, kSystem);
+    std::string value;
+    keys.readFirst("HOST_NAME", record.hostName, 8);
+    keys.readFirst("USER_NAME", record.userId, 10);
+    if (keys.readFirst("PASSWORD", value, 2 * kPasswordMax))
+        record.password = unscramblePassword(value, kPasswordMax);
+    keys.readFirst("DEFAULT", record.defaultFlag, 1);
+}
+
+int midrangeCheckSystem(std::string_view hostName, std::string_view userId,
+                        std::string_view password, int& validationResult, int& errorCode) {
+    int flag = 0, code = 0;
+    midrangeCheck(kSystem, hostName, padRight(userId, 10), padRight(password, 10), flag, code);
+    if (flag == 0)
+        return 1;
+    validationResult = flag;
+    errorCode = code;
+    return 0;
+}
+
+int midrangeCheckCommon(std::string_view mode, std::string_view userId, std::string_view password,
+                        int& validationResult, int& errorCode) {
+    int flag = 0, code = 0;
+    midrangeCheck(kCommon, mode, padRight(userId, 10), padRight(password, 10), flag, code);
+    if (flag == 0)
+        return 1;
+    validationResult = flag;
+    errorCode = code;
+    return 0;
 }
 
 int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userId,
                         std::string password, std::string /*passwordVerify*/,
                         std::string /*defaultFlag*/, int& validationResult, int& errorCode) {
-    int flag = 0, code = 0;
-    midrangeCheck(kSystem, hostName, padRight(userId, 10), padRight(password, 10), flag, code);
-    if (flag != 0) {
-        validationResult = flag;
-        errorCode = code;
+    if (!midrangeCheckSystem(hostName, userId, password, validationResult, errorCode))
         return 0;
-    }
 
     // The default mark stays with the host name across a rewrite.
     std::vector<std::string> listed;
@@ -140,13 +162,8 @@ int midrangeReadCommon(const CfgStore& store, MidrangeCommonRecord& record) {
 int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode, std::string userId,
                         std::string password, std::string /*spare*/, int& validationResult,
                         int& errorCode) {
-    int flag = 0, code = 0;
-    midrangeCheck(kCommon, mode, padRight(userId, 10), padRight(password, 10), flag, code);
-    if (flag != 0) {
-        validationResult = flag;
-        errorCode = code;
+    if (!midrangeCheckCommon(mode, userId, password, validationResult, errorCode))
         return 0;
-    }
     if (store.hasSection(kCommon))
         cfgDeleteSection(store, 0, kCommon);
     if (!records::addFirstSection(store, kCommon)) {

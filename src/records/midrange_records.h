@@ -14,6 +14,13 @@ int midrangeListSystems(const CfgStore& store, std::vector<std::string>& list,
                         std::string& defaultName);
 int midrangeListOption(const CfgStore& store, std::vector<std::string>& list);
 int midrangeReadSystem(const CfgStore& store, MidrangeSystemRecord& record);
+// The system in section occurrence s of NODEX_SYSTEM, whatever its name.
+void midrangeReadSystemSection(const CfgStore& store, int s, MidrangeSystemRecord& record);
+// What the two writes refuse before they touch the store.
+int midrangeCheckSystem(std::string_view hostName, std::string_view userId,
+                        std::string_view password, int& validationResult, int& errorCode);
+int midrangeCheckCommon(std::string_view mode, std::string_view userId, std::string_view password,
+                        int& validationResult, int& errorCode);
 int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userId,
                         std::string password, std::string passwordVerify, std::string defaultFlag,
                         int& validationResult, int& errorCode);

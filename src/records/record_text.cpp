@@ -26,20 +26,27 @@ int decimalValue(std::string_view text) {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
-std::vector<std::string_view> commaPieces(std::string_view text) {
-    std::vector<std::string_view> out;
-    out.reserve(8); // every value the records write has at most seven pieces
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && text[i] == ',')
-            ++i;
-        std::size_t start = i;
-        while (i < text.size() && text[i] != ',')
-            ++i;
-        if (i > start)
-            out.emplace_back(text.substr(start, i - start));
-    }
-    return out;
+SectionKeys::SectionKeys(const CfgStore& store, int section, std::string_view sectionName)
+    : m_store(store), m_keys(store, cfgFindSection(store, 1, section, sectionName)) {}
+
+bool SectionKeys::next(std::string_view key, int& keyOccurrence, std::string& destination,
+                       std::size_t maxLength) {
+    destination.clear();
+    const CfgKey* k = m_keys.find(key, keyOccurrence);
+    if (!k)
+        return false;
+    destination.assign(m_store.keyValue(k).substr(0, maxLength));
+    ++keyOccurrence;
+    return true;
+}
+
+bool SectionKeys::readFirst(std::string_view key, std::string& destination, std::size_t maxLength) {
+    // The destination keeps its value when the key is missing.
+    const CfgKey* k = m_keys.find(key, -1);
+    if (!k)
+        return false;
+    destination.assign(m_store.keyValue(k).substr(0, maxLength));
+    return true;
 }
 
 bool readFirst(const CfgStore& store, int section, std::string_view sectionName,

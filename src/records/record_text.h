@@ -2,12 +2,13 @@
 // form of list values, and placing a record among the records of its kind.
 #pragma once
 
+#include "cfg_store.h"
+#include "text_pieces.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
-
-class CfgStore;
 
 namespace records {
 
@@ -18,7 +19,27 @@ int decimalValue(std::string_view text);
 
 // The pieces of text between commas; a run of commas counts as one separator, so empty
 // pieces vanish (",a,,b," gives "a" and "b").
-std::vector<std::string_view> commaPieces(std::string_view text);
+inline TextPieces commaPieces(std::string_view text) {
+    return TextPieces(text, ',');
+}
+
+// One section, for reading a whole record key by key: the section is looked up once, and
+// each key among its own keys, mostly without a walk (CfgSectionKeys).
+class SectionKeys {
+public:
+    SectionKeys(const CfgStore& store, int section, std::string_view sectionName);
+
+    // As cfgGetValue: the key named key after occurrence keyOccurrence (-1 for the first),
+    // at most maxLength characters, keyOccurrence advanced; false when there is none.
+    bool next(std::string_view key, int& keyOccurrence, std::string& destination,
+              std::size_t maxLength);
+    // As readFirst below: destination untouched when the key is missing.
+    bool readFirst(std::string_view key, std::string& destination, std::size_t maxLength);
+
+private:
+    const CfgStore& m_store;
+    CfgSectionKeys m_keys;
+};
 
 // The first occurrence of key in section occurrence `section`, at most maxLength
 // characters; false (destination untouched) when the section or the key is missing.

@@ -16,6 +16,8 @@ struct CpicSideInfoRecord {
     std::string password;  // SEC_PW, plain here, scrambled in the store
     std::string userId;    // SEC_USERID
     int pluType = 0;       // PLU_TYPE: 0 alias, 1 fully qualified name
+
+    bool operator==(const CpicSideInfoRecord&) const = default;
 };
 
 struct AttachTpRecord {
@@ -25,6 +27,8 @@ struct AttachTpRecord {
     std::string parmString; // PARM_STRING
     int tpType = 0;         // TP_TYPE
     int tpOp = 0;           // TP_OP: 0 dynamically loaded, 1 not
+
+    bool operator==(const AttachTpRecord&) const = default;
 };
 
 struct GlobalRecord {
@@ -33,6 +37,8 @@ struct GlobalRecord {
     std::string translateTable; // TRANSLATE_TABLE
     std::string defLuAlias;     // DEF_LU_ALIAS
     std::string defPluAlias;    // DEF_PLU_ALIAS
+
+    bool operator==(const GlobalRecord&) const = default;
 };
 
 struct AppcRecord {
@@ -44,6 +50,8 @@ struct AppcRecord {
     std::array<std::string, 4> encryption;
     std::string scopeName;
     std::string scopeEncryption;
+
+    bool operator==(const AppcRecord&) const = default;
 };
 
 struct LuxLink {
@@ -61,6 +69,8 @@ struct LuxProfileRecord {
     std::string profileName; // PROFILE_NAME
     std::array<LuxLink, 4> links;
     int isDefault = 0; // named in DEF_LUX_PROF
+
+    bool operator==(const LuxProfileRecord&) const = default;
 };
 
 struct MidrangeSystemRecord {
@@ -69,6 +79,8 @@ struct MidrangeSystemRecord {
     std::string password;       // PASSWORD, plain here
     std::string passwordVerify; // the editor's second entry; not stored
     std::string defaultFlag;    // DEFAULT as stored
+
+    bool operator==(const MidrangeSystemRecord&) const = default;
 };
 
 struct MidrangeCommonRecord {
@@ -77,6 +89,8 @@ struct MidrangeCommonRecord {
     std::string userId;   // USER_NAME
     std::string password; // PASSWORD, plain here
     std::string spare;    // read by no operation
+
+    bool operator==(const MidrangeCommonRecord&) const = default;
 };
 
 // Encryption codes of APPC servers and LUx links.

@@ -25,28 +25,37 @@ int tpReadEntry(const CfgStore& store, AttachTpRecord& record) {
     int s = records::findByValue(store, kAttach, "TP_NAME", record.tpName);
     if (s < 0)
         return 0;
-    std::string value;
-    records::readFirst(store, s, kAttach, "TP_NAME", record.tpName, 65);
-    records::readFirst(store, s, kAttach, "LU_NAME", record.luName, 8);
-    records::readFirst(store, s, kAttach, "PATH", record.path, 260);
-    records::readFirst(store, s, kAttach, "PARM_STRING", record.parmString, 128);
-    if (records::readFirst(store, s, kAttach, "TP_OP", value, 25))
-        record.tpOp = records::decimalValue(value);
-    if (records::readFirst(store, s, kAttach, "TP_TYPE", value, 1))
-        record.tpType = records::decimalValue(value);
+    tpReadSection(store, s, record);
     return 1;
 }
 
-int tpWriteEntry(CfgStore& store, AttachTpRecord record, int& failureFlag, int& errorCode) {
-    AttachTpRecord padded = record;
-    padded.luName = padRight(record.luName, 8);
+void tpReadSection(const CfgStore& store, int s, AttachTpRecord& record) {
+    records::SectionKeys keys(store, s, kAttach);
+    std::string value;
+    keys.readFirst("TP_NAME", record.tpName, 65);
+    keys.readFirst("LU_NAME", record.luName, 8);
+    keys.readFirst("PATH", record.path, 260);
+    keys.readFirst("PARM_STRING", record.parmString, 128);
+    if (keys.readFirst("TP_OP", value, 25))
+        record.tpOp = records::decimalValue(value);
+    if (keys.readFirst("TP_TYPE", value, 1))
+        record.tpType = records::decimalValue(value);
+}
+
+int tpCheckWrite(AttachTpRecord padded, int& failureFlag, int& errorCode) {
+    padded.luName = padRight(padded.luName, 8);
     int flag = 0, code = 0;
     tpCheckEntry(padded, flag, code);
-    if (flag != 0) {
-        failureFlag = flag;
-        errorCode = code;
+    if (flag == 0)
+        return 1;
+    failureFlag = flag;
+    errorCode = code;
+    return 0;
+}
+
+int tpWriteEntry(CfgStore& store, AttachTpRecord record, int& failureFlag, int& errorCode) {
+    if (!tpCheckWrite(record, failureFlag, errorCode))
         return 0;
-    }
 
     std::vector<std::string> listed;
     tpListEntries(store, listed);

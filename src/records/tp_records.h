@@ -11,6 +11,10 @@ class CfgStore;
 
 int tpListEntries(const CfgStore& store, std::vector<std::string>& list);
 int tpReadEntry(const CfgStore& store, AttachTpRecord& record);
+// The entry in section occurrence s of CLIENT_ATTACH, whatever its name.
+void tpReadSection(const CfgStore& store, int s, AttachTpRecord& record);
+// What tpWriteEntry refuses before it touches the store: 1 passes; 0 with flag and code.
+int tpCheckWrite(AttachTpRecord record, int& failureFlag, int& errorCode);
 int tpWriteEntry(CfgStore& store, AttachTpRecord record, int& failureFlag, int& errorCode);
 // Always 1, also for a name that does not exist.
 int tpDeleteEntry(CfgStore& store, std::string_view tpName);

@@ -95,7 +95,7 @@ TEST_F(FileFlowTest, UnsavedChangesAreAskedAboutBeforeNewAndExit) {
     trigger(frame().ui().actionFileNew, QMessageBox::Yes);
     EXPECT_FALSE(doc().IsModified());
     EXPECT_EQ(pathName(), "");
-    EXPECT_EQ(frame().windowTitle(), text(ids::kAppTitle) + " - Untitled");
+    EXPECT_EQ(shownCaption(frame()), text(ids::kAppTitle) + " - Untitled");
     EXPECT_EQ(fileText(file).find("SYMB_NAME=ONE"), std::string::npos);
     EXPECT_NE(fileText(file).find("SYMB_NAME=THEIRS"), std::string::npos);
     EXPECT_EQ(ui().optionsList->count(), 6); // reused, not duplicated
@@ -112,7 +112,7 @@ TEST_F(FileFlowTest, SavingANewDocumentProposesTheDefaultFileAndAddsTheDefaults)
     EXPECT_EQ(script.shown()[0].text, target); // the proposed name
     EXPECT_NE(fileText(target).find("[TRACE]\r\nFILE=\r\nFLAGS=0x0000"), std::string::npos);
     EXPECT_EQ(pathName(), encoded(target));
-    EXPECT_EQ(frame().windowTitle(), text(ids::kAppTitle) + " - lhntapi.ini");
+    EXPECT_EQ(shownCaption(frame()), text(ids::kAppTitle) + " - lhntapi.ini");
     EXPECT_EQ(listed(), QStringList{text(ids::kEntryGlobal)}); // the file read back
 
     // Saving again asks nothing and adds nothing twice.
@@ -140,7 +140,7 @@ TEST_F(FileFlowTest, OpenReopensAFileAndARecentEntryWhoseFileVanishedIsRemoved) 
         script.answerFile(file);
         frame().ui().actionFileOpen->trigger();
     }
-    EXPECT_EQ(frame().windowTitle(), text(ids::kAppTitle) + " - second.ini");
+    EXPECT_EQ(shownCaption(frame()), text(ids::kAppTitle) + " - second.ini");
     ASSERT_EQ(app().recentFiles().entries(), (QStringList{second, first}));
     EXPECT_TRUE(waitForRecentOnDisk({second, first})); // written once the window is up
 

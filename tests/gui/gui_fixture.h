@@ -28,12 +28,24 @@
 #include <memory>
 #include <string>
 
+// Texts in failure messages as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace gui_testing {
 
 using testing_support::Sections;
 
 inline QString text(int id) {
     return QString::fromUtf8(TelaEnvironment::GetUserString(id));
+}
+
+// The caption as the window shows it: "[*]" stands for the modified mark.
+inline QString shownCaption(const QWidget& window) {
+    QString caption = window.windowTitle();
+    return caption.replace(QLatin1String("[*]"),
+                           window.isWindowModified() ? QLatin1String("*") : QLatin1String(""));
 }
 
 // CPI-C entries of these names, in this order.

@@ -125,7 +125,7 @@ TEST(StoreModel, RandomOperationSequencesMatchThePlainWalk) {
             const std::string& v = values[static_cast<std::size_t>(pick(0, 3))];
             int occ = pick(-2, 5);
             int ko = pick(-2, 4);
-            switch (pick(0, 8)) {
+            switch (pick(0, 9)) {
             case 0:
             case 1:
                 ASSERT_EQ(cfgAddSection(store, occ, s), plain.add(occ, s));
@@ -184,8 +184,26 @@ TEST(StoreModel, RandomOperationSequencesMatchThePlainWalk) {
                 ASSERT_EQ(listed, walked);
                 break;
             }
+            case 9: {
+                // A record read key by key, in the stored order or any other.
+                const CfgSection* section = cfgFindSection(store, 1, occ, s);
+                CfgSectionKeys reader(store, section);
+                int after = -1;
+                for (int read = 0; read < 6; ++read) {
+                    const std::string& name = keys[static_cast<std::size_t>(pick(0, 2))];
+                    after = pick(0, 2) ? -1 : after;
+                    const CfgKey* expected = cfgFindKey(store, section, 1, after + 1, name);
+                    ASSERT_EQ(reader.find(name, after), expected) << run << ' ' << step;
+                    after = expected ? after + 1 : -1;
+                }
+                break;
+            }
             }
             ASSERT_EQ(snapshot(store), plain.sections) << "run " << run << " step " << step;
         }
+        CfgStore copy;
+        copy.appendSection("OLD");
+        cfgCopy(store, copy);
+        ASSERT_EQ(snapshot(copy), plain.sections);
     }
 }

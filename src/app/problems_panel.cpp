@@ -1,0 +1,157 @@
+#include "problems_panel.h"
+
+#include "messages.h"
+#include "option_kinds.h"
+#include "string_ids.h"
+#include "tela_environment.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int kColumns = 4;
+constexpr int kMessageChars = 60; // room the message column asks for, in characters
+constexpr int kMostWidth = 1100;  // pixels; a longer message shows in full as a tooltip
+constexpr int kRowsShown = 8;
+
+QString userString(int id) {
+    return QString::fromUtf8(TelaEnvironment::GetUserString(id));
+}
+
+QString latin1(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+// The entry a one-record kind shows in its records list; 0 for the kinds of many records.
+int entryTextOf(RecordFamily family) {
+    switch (family) {
+    case RecordFamily::Global:
+        return ids::kEntryGlobal;
+    case RecordFamily::Appc:
+        return ids::kEntryAppc;
+    case RecordFamily::MidrangeCommon:
+    case RecordFamily::MidrangeSystem:
+        return ids::kEntryMidrange;
+    default:
+        return 0;
+    }
+}
+
+// A record section without its name key: no record operation reaches it.
+bool nameless(const RecordProblem& p) {
+    return p.name.empty() && entryTextOf(p.family) == 0;
+}
+
+} // namespace
+
+void ProblemsModel::setProblems(std::vector<RecordProblem> problems) {
+    beginResetModel();
+    m_problems = std::move(problems);
+    endResetModel();
+}
+
+int ProblemsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_problems.size());
+}
+
+int ProblemsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QString ProblemsModel::text(const RecordProblem& p, int column) {
+    switch (column) {
+    case 0: {
+        const OptionKind* kind = findOptionKind(optionKindOf(p.family));
+        return kind ? userString(kind->labelId) : QString();
+    }
+    case 1:
+        if (nameless(p))
+            return userString(ids::kProblemNoName);
+        // A midrange system is named by its host; the common settings by the kind's entry.
+        return p.name.empty() ? userString(entryTextOf(p.family)) : latin1(p.name);
+    case 2:
+        return p.code ? QString::number(p.code) : userString(ids::kProblemWarning);
+    case 3:
+        return p.code ? userString(errorMessageId(p.code))
+                      : userString(ids::kProblemOldForm)
+                            .replace(QLatin1String("%1"), latin1(p.oldServer));
+    default:
+        return QString();
+    }
+}
+
+QVariant ProblemsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && index.column() == 3))
+        return text(m_problems[static_cast<std::size_t>(index.row())], index.column());
+    return {};
+}
+
+QVariant ProblemsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    static constexpr int kHeaders[kColumns] = {ids::kProblemsKind, ids::kProblemsName,
+                                               ids::kProblemsCode, ids::kProblemsMessage};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= kColumns)
+        return {};
+    return userString(kHeaders[section]);
+}
+
+ProblemsPanel::ProblemsPanel(QWidget* parent)
+    : QDockWidget(userString(ids::kProblemsTitle), parent), m_model(this),
+      m_list(new QTableView(this)) {
+    setObjectName(QStringLiteral("problemsPanel"));
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                QDockWidget::DockWidgetFloatable);
+    setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+    m_list->setObjectName(QStringLiteral("problemsList"));
+    m_list->setModel(&m_model);
+    // A flat list of uniform rows: a table view lays out ten thousand of them at no cost.
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setShowGrid(false);
+    m_list->setWordWrap(false);
+    m_list->setAlternatingRowColors(true);
+    m_list->verticalHeader()->hide();
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 4);
+    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Columns fit the rows in view and a few more, not a thousand of them.
+    m_list->horizontalHeader()->setResizeContentsPrecision(kRowsShown * 4);
+    m_list->setAccessibleName(userString(ids::kProblemsTitle));
+    m_list->setMinimumHeight(m_list->fontMetrics().height() * (kRowsShown + 2));
+    setWidget(m_list);
+    connect(m_list, &QTableView::activated, this,
+            [this](const QModelIndex& index) { activate(index.row()); });
+}
+
+void ProblemsPanel::setProblems(std::vector<RecordProblem> problems) {
+    m_model.setProblems(std::move(problems));
+    // The columns fit what the first rows hold, and the window widens for the messages
+    // while the panel is docked in it.
+    int width = 0;
+    for (int c = 0; c < kColumns - 1; ++c) {
+        m_list->resizeColumnToContents(c);
+        width += m_list->columnWidth(c);
+    }
+    const int messageWidth = m_list->fontMetrics().averageCharWidth() * kMessageChars;
+    m_list->setMinimumWidth(std::min(width + messageWidth, kMostWidth));
+}
+
+void ProblemsPanel::activate(int row) {
+    const auto& all = m_model.problems();
+    if (row < 0 || row >= static_cast<int>(all.size()))
+        return;
+    const RecordProblem& p = all[static_cast<std::size_t>(row)];
+    // A one-record kind's list shows its one entry, and its sheet opens on that entry.
+    const int entry = entryTextOf(p.family);
+    const std::string name = entry ? TelaEnvironment::GetUserString(entry) : p.name;
+    emit problemActivated(optionKindOf(p.family), entry ? 0 : p.occurrence,
+                          nameless(p) ? std::string() : name);
+}

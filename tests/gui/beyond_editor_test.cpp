@@ -1,0 +1,209 @@
+// The problems panel, the review of changes and undo, as a user meets them on a
+// hand-edited file. With APICFG_SCREENSHOT_DIR set, the panel and the review window are
+// saved as pictures (docs/screenshots).
+#include "gui_fixture.h"
+
+#include "cpic_records.h"
+#include "document_history.h"
+#include "messages.h"
+#include "problems_panel.h"
+#include "review_dialog.h"
+#include "save_content.h"
+#include "unified_diff.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QTableView>
+
+using namespace gui_testing;
+
+namespace {
+
+void saveScreenshot(QWidget& widget, const QString& name) {
+    const QString dir = qEnvironmentVariable("APICFG_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        EXPECT_TRUE(widget.grab().save(QString("%1/%2.png").arg(dir, name)));
+    }
+}
+
+// One fault of each family, several of the CPI-C writer's check, in the order the panel
+// lists them: the kind, the name the panel shows and the code.
+const Sections kFaults = {
+    {"GLOBAL", {{"USER_NAME", "a:b"}}},
+    {"APPC", {{"SELECT", "SERVER"}, {"SERVER", "BAD NAME,TCP/IP,ENC_OFF"}}},
+    {"CPIC_INFO",
+     {{"SYMB_NAME", "GOOD"}, {"LOCAL_LU", "*"}, {"MODE", "#INTER"}, {"REMOTE_TP", "TP"}}},
+    {"CPIC_INFO",
+     {{"SYMB_NAME", "LOWMODE"}, {"LOCAL_LU", "*"}, {"MODE", "inter"}, {"REMOTE_TP", "TP"}}},
+    {"CPIC_INFO",
+     {{"SYMB_NAME", "NOUSER"},
+      {"LOCAL_LU", "*"},
+      {"MODE", "#INTER"},
+      {"REMOTE_TP", "TP"},
+      {"SEC_TYPE", "1"},
+      {"SEC_USERID", "US@R"}}},
+    {"CLIENT_ATTACH", {{"TP_NAME", "PAYROLL"}, {"LU_NAME", "*"}, {"TP_OP", "0"}}},
+    {"CLIENT_ATTACH", {{"LU_NAME", "*"}}},
+    {"LUX_PROFILE", {{"PROFILE_NAME", "P1"}, {"SESSION", ",*,1,,TCP/IP,,ENC_OFF"}}},
+    {"NODEX_SYSTEM", {{"HOST_NAME", "bad host"}}},
+    {"NODEX_COMMON", {{"MODE", "9X"}}},
+};
+
+struct Listed {
+    int kind;
+    QString name;
+    int code;
+};
+
+} // namespace
+
+class BeyondEditorTest : public AppTest {
+protected:
+    const ProblemsModel& problems() { return frame().problemsPanel()->model(); }
+    QStringList row(int i) {
+        QStringList texts;
+        for (int c = 0; c < 4; ++c)
+            texts << problems().index(i, c).data().toString();
+        return texts;
+    }
+};
+
+TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilItIsFixed) {
+    start({writeConfig("faults.ini", kFaults)});
+    ASSERT_NE(frame().problemsPanel(), nullptr) << "shown by itself on opening";
+    EXPECT_TRUE(frame().ui().actionViewProblems->isChecked());
+    const Listed expected[] = {
+        {16, text(ids::kEntryGlobal), 62},
+        {26, text(ids::kEntryAppc), 54},
+        {12, "LOWMODE", 56},
+        {12, "NOUSER", 34},
+        {13, "PAYROLL", 46},
+        {13, text(ids::kProblemNoName), 66},
+        {27, "P1", 68},
+        {28, "bad host", 50},
+        {28, text(ids::kEntryMidrange), 56},
+    };
+    ASSERT_EQ(problems().rowCount(), static_cast<int>(std::size(expected)));
+    for (int i = 0; i < static_cast<int>(std::size(expected)); ++i) {
+        const Listed& e = expected[i];
+        EXPECT_EQ(row(i), (QStringList{text(findOptionKind(e.kind)->labelId), e.name,
+                                       QString::number(e.code), text(errorMessageId(e.code))}))
+            << i;
+    }
+    const QLabel* count = frame().findChild<QLabel*>("problemsCount");
+    EXPECT_TRUE(count->isVisible());
+    EXPECT_TRUE(count->text().contains(text(ids::kProblemsMany).replace("%1", "9")));
+    frame().resize(frame().sizeHint());
+    saveScreenshot(frame(), "main-problems-panel");
+
+    // Activating a problem selects its kind and record and opens the sheet on it; the sheet
+    // here mends the entry as a user would.
+    std::vector<std::pair<int, std::string>> opened;
+    setEditorRunner([&](CCfgDoc& d, int kind, const std::string&, const std::string& name) {
+        opened.emplace_back(kind, name);
+        CpicSideInfoRecord r;
+        r.symbName = name;
+        cpicReadEntry(d.store(), r);
+        r.mode = "#INTER";
+        int flag = 0, code = 0;
+        return cpicWriteEntry(d.store(), r, flag, code);
+    });
+    frame().problemsPanel()->list().setCurrentIndex(problems().index(2, 0));
+    QTest::keyClick(&frame().problemsPanel()->list(), Qt::Key_Return);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], (std::pair<int, std::string>{12, "LOWMODE"}));
+    EXPECT_EQ(view().currentKind(), 12);
+    EXPECT_EQ(problems().rowCount(), 8) << "the mended entry is gone";
+    // A section that no record operation reaches selects its kind and opens nothing.
+    frame().problemsPanel()->activate(4);
+    EXPECT_EQ(view().currentKind(), 13);
+    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(doc().IsModified());
+
+    // The panel hides and comes back from the View menu; a file without faults opens
+    // without it.
+    frame().ui().actionViewProblems->trigger();
+    EXPECT_FALSE(frame().problemsPanel()->isVisible());
+    start({writeConfig("clean.ini", {kFaults[2]})});
+    EXPECT_EQ(frame().problemsPanel(), nullptr);
+    EXPECT_FALSE(frame().findChild<QLabel*>("problemsCount")->isVisible());
+}
+
+TEST_F(BeyondEditorTest, ReviewShowsExactlyWhatTheSaveThenWrites) {
+    const QString file = writeConfig("a.ini", cpic({"ONE", "TWO"}));
+    start({file});
+    app().OnFileSave(); // now in the editor's layout, with its default sections
+    const std::string saved = encoded(file);
+    selectKind(kKindCpic);
+    selectRow(1);
+    deleteSelected();
+
+    const ChangeReview review = reviewChanges(saved, savedBytes(doc().store()));
+    const QString expected = QString("--- %1\n+++ %1\n"
+                                     "@@ -5,10 +5,6 @@\n"
+                                     " SYMB_NAME=ONE\n"
+                                     " PART_LU=NETA.HOST\n"
+                                     " ;\n"
+                                     "-[CPIC_INFO]\n"
+                                     "-SYMB_NAME=TWO\n"
+                                     "-PART_LU=NETA.HOST\n"
+                                     "-;\n"
+                                     " [GLOBAL]\n"
+                                     " USER_NAME=\n"
+                                     " PASSWORD=\n")
+                                 .arg(file);
+    EXPECT_TRUE(review.changes);
+    EXPECT_EQ(review.diff, expected);
+    EXPECT_EQ(review.note, "");
+    ReviewDialog shown(review, false);
+    shown.resize(shown.sizeHint());
+    saveScreenshot(shown, "review-changes");
+    EXPECT_EQ(shown.view().toPlainText(), expected);
+
+    // With the setting on, Save shows the review first; what it then writes is that change.
+    const std::string before = testing_support::slurp(saved);
+    app().setReviewBeforeSave(true);
+    script.clearShown();
+    app().OnFileSave();
+    ASSERT_EQ(script.shown().size(), 1u);
+    EXPECT_EQ(script.shown()[0].kind, PromptScript::Shown::Dialog);
+    EXPECT_EQ(script.shown()[0].title, review.title);
+    QString written = QString::fromLatin1(
+        unifiedDiff(before, testing_support::slurp(saved), saved, saved).c_str());
+    EXPECT_EQ(written.remove('\r'), expected);
+    EXPECT_FALSE(reviewChanges(saved, savedBytes(doc().store())).changes);
+}
+
+TEST_F(BeyondEditorTest, UndoOfADeleteRestoresTheRecordInItsPlaceAndTheCleanState) {
+    start({writeConfig("a.ini", cpic({"ONE", "TWO", "THREE"}))});
+    QAction* undo = frame().findChild<QAction*>("actionEditUndo");
+    QAction* redo = frame().findChild<QAction*>("actionEditRedo");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+    selectKind(kKindCpic);
+    selectRow(1);
+    deleteSelected();
+    EXPECT_EQ(listed(), (QStringList{"ONE", "THREE"}));
+    EXPECT_TRUE(shownCaption(frame()).endsWith("a.ini*"));
+
+    undo->trigger();
+    EXPECT_EQ(listed(), (QStringList{"ONE", "TWO", "THREE"}));
+    EXPECT_FALSE(doc().IsModified());
+    EXPECT_TRUE(shownCaption(frame()).endsWith("a.ini"));
+    redo->trigger();
+    EXPECT_EQ(listed(), (QStringList{"ONE", "THREE"}));
+    EXPECT_TRUE(doc().IsModified());
+
+    // Saving keeps the steps; going back from the saved state is a change again.
+    app().OnFileSave();
+    EXPECT_FALSE(doc().IsModified());
+    undo->trigger();
+    EXPECT_EQ(listed(), (QStringList{"ONE", "TWO", "THREE"}));
+    EXPECT_TRUE(doc().IsModified());
+    redo->trigger();
+    EXPECT_FALSE(doc().IsModified());
+    // A cancelled sheet that changed nothing is no step.
+    setEditorRunner([](CCfgDoc&, int, const std::string&, const std::string&) { return 0; });
+    click(ui().newButton);
+    EXPECT_EQ(frame().history().stack().count(), 1);
+}
