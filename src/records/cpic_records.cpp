@@ -61,11 +61,7 @@ int cpicCheckWrite(CpicSideInfoRecord padded, int& failureFlag, int& errorCode) 
     padded.partnerLu = padRight(padded.partnerLu, 17);
     int flag = 0, code = 0;
     cpicCheckEntry(padded, flag, code);
-    if (flag == 0)
-        return 1;
-    failureFlag = flag;
-    errorCode = code;
-    return 0;
+    return records::checkPassed(flag, code, failureFlag, errorCode);
 }
 
 int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag, int& errorCode) {

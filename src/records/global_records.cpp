@@ -43,11 +43,7 @@ int globalCheckWrite(GlobalRecord padded, int& failureFlag, int& errorCode) {
     padded.defPluAlias = padRight(padded.defPluAlias, 8);
     int flag = 0, code = 0;
     globalCheck(padded, flag, code);
-    if (flag == 0)
-        return 1;
-    failureFlag = flag;
-    errorCode = code;
-    return 0;
+    return records::checkPassed(flag, code, failureFlag, errorCode);
 }
 
 int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, int& errorCode) {

@@ -63,22 +63,14 @@ int midrangeCheckSystem(std::string_view hostName, std::string_view userId,
                         std::string_view password, int& validationResult, int& errorCode) {
     int flag = 0, code = 0;
     midrangeCheck(kSystem, hostName, padRight(userId, 10), padRight(password, 10), flag, code);
-    if (flag == 0)
-        return 1;
-    validationResult = flag;
-    errorCode = code;
-    return 0;
+    return records::checkPassed(flag, code, validationResult, errorCode);
 }
 
 int midrangeCheckCommon(std::string_view mode, std::string_view userId, std::string_view password,
                         int& validationResult, int& errorCode) {
     int flag = 0, code = 0;
     midrangeCheck(kCommon, mode, padRight(userId, 10), padRight(password, 10), flag, code);
-    if (flag == 0)
-        return 1;
-    validationResult = flag;
-    errorCode = code;
-    return 0;
+    return records::checkPassed(flag, code, validationResult, errorCode);
 }
 
 int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userId,

@@ -23,6 +23,16 @@ inline TextPieces commaPieces(std::string_view text) {
     return TextPieces(text, ',');
 }
 
+// What a record check said, handed on as a writer hands it on: 1 when it passed (flag 0);
+// otherwise the flag and code go to the caller's and the result is 0.
+inline int checkPassed(int flag, int code, int& failureFlag, int& errorCode) {
+    if (flag == 0)
+        return 1;
+    failureFlag = flag;
+    errorCode = code;
+    return 0;
+}
+
 // One section, for reading a whole record key by key: the section is looked up once, and
 // each key among its own keys, mostly without a walk (CfgSectionKeys).
 class SectionKeys {

@@ -46,11 +46,7 @@ int tpCheckWrite(AttachTpRecord padded, int& failureFlag, int& errorCode) {
     padded.luName = padRight(padded.luName, 8);
     int flag = 0, code = 0;
     tpCheckEntry(padded, flag, code);
-    if (flag == 0)
-        return 1;
-    failureFlag = flag;
-    errorCode = code;
-    return 0;
+    return records::checkPassed(flag, code, failureFlag, errorCode);
 }
 
 int tpWriteEntry(CfgStore& store, AttachTpRecord record, int& failureFlag, int& errorCode) {
