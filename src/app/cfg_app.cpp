@@ -9,6 +9,7 @@
 #include "language_path.h"
 #include "lazy_icon.h"
 #include "main_frame.h"
+#include "program_data.h"
 #include "prompts.h"
 #include "single_instance.h"
 #include "startup_timing.h"
@@ -62,7 +63,7 @@ CCfgApp::~CCfgApp() {
 }
 
 QString CCfgApp::helpFilePath() const {
-    return QDir(m_programDir).filePath(QStringLiteral("apicfg.qch"));
+    return fromPath(programDataFile(toPath(m_programDir), "apicfg.qch"));
 }
 
 CCfgApp::Start CCfgApp::InitInstance(const QStringList& arguments, const Options& options) {
