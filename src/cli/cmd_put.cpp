@@ -1,5 +1,6 @@
 #include "appc_records.h"
 #include "cfg_doc.h"
+#include "cfg_file.h"
 #include "commands.h"
 #include "cpic_records.h"
 #include "file_steps.h"
@@ -12,10 +13,13 @@
 #include "tool_messages.h"
 #include "tp_records.h"
 
+#include <algorithm>
 #include <fstream>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -153,6 +157,34 @@ bool validInput(ToolKind kind, const Json& input, std::string& error) {
     return false;
 }
 
+// The file's bytes as they are before anything opens it, when it exists.
+std::optional<std::string> fileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::ostringstream buffer;
+    buffer << file.rdbuf();
+    return buffer.str();
+}
+
+// The store's sections, each as its name and keys, in an order of their own: a record
+// writer puts the record it writes first among its kind, so writing a record that is
+// already there moves it without changing what the file holds.
+std::vector<std::string> sectionsInAnyOrder(const CfgStore& store) {
+    std::vector<std::string> sections;
+    sections.reserve(store.sectionCount());
+    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
+        std::string text(store.sectionName(s));
+        for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k)) {
+            text.append(1, '\n').append(store.keyName(k)).append(1, '=');
+            text.append(store.keyValue(k));
+        }
+        sections.push_back(std::move(text));
+    }
+    std::sort(sections.begin(), sections.end());
+    return sections;
+}
+
 bool readInput(const std::string& name, std::istream& in, std::string& text) {
     std::ostringstream buffer;
     if (name.empty() || name == "-") {
@@ -169,7 +201,7 @@ bool readInput(const std::string& name, std::istream& in, std::string& text) {
 
 } // namespace
 
-int runPut(const Invocation& inv, std::istream& in, std::ostream& /*out*/, std::ostream& err) {
+int runPut(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err) {
     const ToolKindInfo* info = kindArgument(inv, {ToolKind::Midrange}, err);
     if (!info)
         return kExitUsage;
@@ -186,13 +218,25 @@ int runPut(const Invocation& inv, std::istream& in, std::ostream& /*out*/, std::
     if (!validInput(info->kind, input, error))
         return useError(err, inv.command, std::string(info->name) + ": " + error);
 
+    // Read before the open: opening converts entries of the older form on disk.
+    const std::optional<std::string> before = fileBytes(inv.files.front());
     CCfgDoc doc;
     if (int code = openDocument(doc, inv.files.front(), true, err); code != kExitOk)
         return code;
+    const std::vector<std::string> held = sectionsInAnyOrder(doc.store());
     WriteResult w = writeRecord(doc.store(), info->kind, input);
     if (!w.result) {
         printError(err, w.code);
         return kExitFailed;
+    }
+    // A file that already holds the record is not written at all, so that scripts and
+    // configuration management can tell a change from none. The open must not have
+    // converted anything, and the save must have no default section to add.
+    const CfgStore& store = doc.store();
+    if (before && store.hasSection("GLOBAL") && store.hasSection("TRACE") &&
+        sectionsInAnyOrder(store) == held && fileBytes(inv.files.front()) == before) {
+        out << inv.files.front() << ": unchanged\n";
+        return kExitOk;
     }
     doc.SetModifiedFlag(true);
     return saveDocument(doc, err);

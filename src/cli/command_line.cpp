@@ -81,7 +81,9 @@ writes it through the record writer of KIND with its check, then saves FILE as t
 editor's File Save does. Fields left out keep the record's current values; a password
 equal to the placeholder keeps the stored one. For "system", DEFAULT "1" makes that
 system the default. A refused record: "error CODE: MESSAGE", exit status 1, FILE
-untouched. A FILE that does not exist yet is created.)",
+untouched. A FILE that does not exist yet is created. A FILE that already holds the
+record, with its default sections, is not written: "FILE: unchanged" on standard
+output.)",
      "echo '{\"TP_NAME\":\"PAYROLL\",\"PATH\":\"/opt/pay/run\"}' | apicfg-tool put lhntapi.ini tp"},
     {"delete", "Delete a record as the editor's Delete button does and save the file",
      R"(Opens FILE as the editor does, deletes as the editor's Delete button does for KIND

@@ -3,6 +3,9 @@
 #include "json_text.h"
 #include "scramble.h"
 
+#include <cstdio>
+#include <sys/stat.h>
+
 class PutCommand : public ToolTest {
 protected:
     // What `get` prints, passwords included: the record as its reader sees it.
@@ -64,6 +67,60 @@ TEST_F(PutCommand, WhatGetPrintsFedBackRewritesTheSameRecord) {
     const std::string file = read("a.ini");
     EXPECT_EQ(run({"put", "a.ini", "cpic"}, run({"get", "a.ini", "cpic", "S1"}).out).exitCode, 0);
     EXPECT_EQ(read("a.ini"), file);
+}
+
+TEST_F(PutCommand, AFileThatAlreadyHoldsTheRecordIsNotWrittenAndSaysSo) {
+    const std::string s1 = R"({"SYMB_NAME":"S1","REMOTE_TP":"TPA"})";
+    const std::string s2 = R"({"SYMB_NAME":"S2","REMOTE_TP":"TPB"})";
+    // Everything the put would write is there, but the server name is of the older form.
+    const std::string oldForm =
+        configFile({"[APPC]", "SELECT=SERVER", "SERVER=HOSTA%,TCP/IP,ENC_OFF",
+                    "SERVER=", "SERVER=", "SERVER=", "SCOPE=", "[GLOBAL]", "LU62_LB=0", "[TRACE]",
+                    "FILE=", "FLAGS=0x0000"});
+    struct Case {
+        std::vector<std::string> setUp; // puts of cpic records into a new file, or none
+        std::string start;              // else the file as it stands
+        std::string json;
+        bool unchanged;
+    };
+    const std::vector<Case> cases{
+        {{s1, s2}, "", s1, true},                      // the second of two: not moved
+        {{s1, s2}, "", R"({"SYMB_NAME":"S2"})", true}, // fields left out are the same
+        {{s1}, "", R"({"SYMB_NAME":"S1","MODE":"#INTER"})", false},
+        {{s1}, "", s2, false}, // a new record
+        {{},
+         configFile({"[CPIC_INFO]", "SYMB_NAME=S1", "LOCAL_LU=*", "PART_LU=", "MODE=BLANK",
+                     "REMOTE_TP=TPA", "SEC_TYPE=0", "TP_TYPE=0",
+                     "SEC_PW=", "SEC_USERID=", "PLU_TYPE=0", "[GLOBAL]", "USER_NAME=", "PASSWORD=",
+                     "TRANSLATE_TABLE=", "DEF_LU_ALIAS=", "DEF_PLU_ALIAS="}),
+         s1,
+         false}, // the save adds TRACE
+        {{},
+         oldForm,
+         R"({"SERVER":[{"name":"HOSTA","transport":"TCP/IP","encryption":"ENC_OFF"}]})",
+         false}, // opening converts
+    };
+    for (const Case& c : cases) {
+        std::remove(path("a.ini").c_str());
+        if (c.setUp.empty())
+            write("a.ini", c.start);
+        for (const std::string& json : c.setUp)
+            ASSERT_EQ(run({"put", "a.ini", "cpic"}, json).exitCode, 0);
+        const std::string before = read("a.ini");
+        struct stat was {};
+        ::stat(path("a.ini").c_str(), &was);
+        const std::string kind = c.json.find("SERVER") == std::string::npos ? "cpic" : "appc";
+        ToolResult r = run({"put", "a.ini", kind}, c.json);
+        EXPECT_EQ(r.exitCode, 0) << c.json << r.err;
+        struct stat now {};
+        ::stat(path("a.ini").c_str(), &now);
+        EXPECT_EQ(r.out, c.unchanged ? "a.ini: unchanged\n" : "") << c.json;
+        // Saving replaces the file by a new one; a file left alone keeps its inode and time.
+        const bool kept = now.st_ino == was.st_ino && now.st_mtim.tv_sec == was.st_mtim.tv_sec &&
+                          now.st_mtim.tv_nsec == was.st_mtim.tv_nsec;
+        EXPECT_EQ(kept, c.unchanged) << c.json;
+        EXPECT_EQ(read("a.ini") == before, c.unchanged) << c.json;
+    }
 }
 
 TEST_F(PutCommand, ARefusedRecordOrValueGivesItsCodeAndLeavesTheFileUntouched) {
