@@ -10,7 +10,8 @@ packages=(
     libcli11-dev nlohmann-json3-dev libdtl-dev
     libbenchmark-dev libinih-dev
     clang-14 libclang-rt-14-dev clang-format
-    help2man patch
+    help2man patch desktop-file-utils appstream dpkg-dev file man-db
+    ansible-core
     xvfb xauth x11-utils xdotool fonts-dejavu-core imagemagick gnuplot-nox
 )
 

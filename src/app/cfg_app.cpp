@@ -10,6 +10,7 @@
 #include "language_path.h"
 #include "lazy_icon.h"
 #include "main_frame.h"
+#include "program_data.h"
 #include "prompts.h"
 #include "review_dialog.h"
 #include "save_content.h"
@@ -69,7 +70,7 @@ CCfgApp::~CCfgApp() {
 }
 
 QString CCfgApp::helpFilePath() const {
-    return QDir(m_programDir).filePath(QStringLiteral("apicfg.qch"));
+    return fromPath(programDataFile(toPath(m_programDir), "apicfg.qch"));
 }
 
 CCfgApp::Start CCfgApp::InitInstance(const QStringList& arguments, const Options& options) {

@@ -27,7 +27,7 @@ class CCfgApp : public QObject {
 public:
     struct Options {
         bool singleInstance = true;
-        QString programDir; // where the language libraries and the help file are
+        QString programDir; // the program's folder: its data files are found from there
     };
     enum class Start { Running, AnotherInstance };
 

@@ -1,13 +1,10 @@
 #include "language_path.h"
 
 #include "messages.h"
+#include "program_data.h"
 #include "tela_environment.h"
 
 #include <cstdlib>
-
-#ifndef APICFG_DATA_DIR
-#define APICFG_DATA_DIR ""
-#endif
 
 namespace {
 
@@ -22,10 +19,8 @@ std::vector<std::string> defaultLanguageSearchPath(const std::string& programDir
     std::vector<std::string> folders;
     if (const char* dir = std::getenv("APICFG_LANG_DIR"); dir && *dir)
         folders.emplace_back(dir);
-    if (!programDir.empty())
-        folders.push_back(programDir);
-    if (*APICFG_DATA_DIR)
-        folders.emplace_back(APICFG_DATA_DIR);
+    for (std::string& folder : programDataFolders(programDir))
+        folders.push_back(std::move(folder));
     return folders;
 }
 

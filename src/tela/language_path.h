@@ -5,8 +5,8 @@
 #include <vector>
 
 // Folders searched for language libraries, in order: the folder named by the environment
-// variable APICFG_LANG_DIR when it is set, the program's own folder, then the installed
-// data folder. Empty entries are left out.
+// variable APICFG_LANG_DIR when it is set, the program's own folder, then the data folder
+// of the prefix the program is installed in (program_data.h). Empty entries are left out.
 std::vector<std::string> defaultLanguageSearchPath(const std::string& programDir);
 
 // The start-up step: sets the search path, lets TelaEnvironment::SetLanguage pick the

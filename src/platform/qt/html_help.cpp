@@ -18,8 +18,11 @@ HelpViewer& viewer() {
 }
 
 HelpViewerEntry loadViewer() {
-    const QStringList folders{QCoreApplication::applicationDirPath(),
-                              QStringLiteral(APICFG_HELP_VIEWER_DIR)};
+    // Beside the program in a build folder; in the prefix's private library folder once
+    // installed.
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QStringList folders{program.path(),
+                              program.filePath(QStringLiteral(APICFG_HELP_VIEWER_FROM_BIN))};
     for (const QString& folder : folders) {
         QLibrary library(QDir(folder).filePath(QLatin1String(kHelpViewerLibrary)));
         if (auto entry = reinterpret_cast<HelpViewerEntry>(library.resolve(kHelpViewerEntry)))

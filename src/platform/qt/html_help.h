@@ -1,4 +1,4 @@
-// The one way to the help file. The help file is a Qt Help file beside the program; its
+// The one way to the help file. The help file is a Qt Help file of the program's data; its
 // topics show in the program's own help window, a viewer library that is loaded on the
 // first call only (so that the help engine costs nothing at start-up). When the file or the
 // viewer cannot be had, help quietly does nothing, and the failure is remembered for the
