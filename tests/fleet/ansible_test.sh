@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The fleet role as an administrator runs it, twice, on two workstations of an inventory
 # that are both this machine (-c local), each with its own scratch configuration file:
-# the first run puts the records and reports changes, the second changes nothing.
+# a dry run (--check) reports changes and writes nothing, the first run puts the records
+# and reports changes, the second changes nothing.
 #   ansible_test.sh TOOL ANSIBLE_DIR
 set -euo pipefail
 tool=$1
@@ -54,6 +55,13 @@ fail() {
 }
 # The PLAY RECAP's count of changed tasks for a host.
 changed() { sed -n "s/^$1 *: .*changed=\([0-9]*\).*/\1/p" "$2"; }
+
+# A dry run first: it reports what would change and writes nothing.
+ansible-playbook -i inventory.yml "$playbook" --check >dry.log || { cat dry.log; fail "dry run"; }
+for host in ws001 ws002; do
+    [ "$(changed $host dry.log)" -gt 0 ] || fail "the dry run reported no change for $host"
+    [ ! -e "$host.ini" ] || fail "the dry run wrote $host.ini"
+done
 
 ansible-playbook -i inventory.yml "$playbook" >first.log || { cat first.log; fail "first run"; }
 cat first.log
