@@ -28,6 +28,7 @@ struct ControlRow {
     unsigned style = kStyleNone; // ControlStyle bits
     int legend = 0;              // string id of the control's text; 0 for none
     int helpTopic = 0;           // help context; 0 for the page's default topic
+    int spokenName = 0;          // string id a screen reader names a field by that has no label
 };
 
 using ControlTable = std::vector<ControlRow>;

@@ -22,9 +22,11 @@ CPgCpicBas::CPgCpicBas() : SheetPage(helpTopic(1)), m_ui(std::make_unique<Ui::Cp
         {kQualifiedRadio, "qualifiedRadio", &v.partnerRadio, 0, kStyleNone,
          ids::kCpicLegendQualified, 17},
         {kAliasRadio, "aliasRadio", {}, 0, kStyleNone, ids::kCpicLegendAlias, 20},
-        {kNetworkId, "networkIdEdit", &v.networkId, 8, kStyleUpperCase, 0, 17},
-        {kLuName, "luNameEdit", &v.luName, 8, kStyleUpperCase, 0, 17},
-        {kPartnerAlias, "partnerAliasEdit", &v.partnerAlias, 8, kStyleNone, 0, 20},
+        {kNetworkId, "networkIdEdit", &v.networkId, 8, kStyleUpperCase, 0, 17,
+         ids::kCpicLegendQualified},
+        {kLuName, "luNameEdit", &v.luName, 8, kStyleUpperCase, 0, 17, ids::kCpicLegendQualified},
+        {kPartnerAlias, "partnerAliasEdit", &v.partnerAlias, 8, kStyleNone, 0, 20,
+         ids::kCpicLegendAlias},
     });
     // Checked by a click or by the arrow keys alike.
     connect(m_ui->qualifiedRadio, &QRadioButton::toggled, this, [this](bool on) {

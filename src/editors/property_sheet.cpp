@@ -46,11 +46,16 @@ void PropertySheet::addPage(SheetPage& page) {
     // Each tab holds its page in a frame of its own: a page that goes away empties its
     // frame and leaves the tabs as they are.
     auto* frame = new QWidget;
-    auto* layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(&page);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(0, 0, 0, 0);
+    frameLayout->addWidget(&page);
     const QSignalBlocker block(m_tabs);
     m_tabs->addTab(frame, page.caption());
+    // Tab follows the order in which widgets joined the sheet: the buttons, made first,
+    // join again at the end so that the fields come before OK, Cancel and Help.
+    m_buttons->setParent(nullptr);
+    m_buttons->setParent(this);
+    layout()->addWidget(m_buttons);
 }
 
 SheetPage* PropertySheet::activePage() const {

@@ -47,6 +47,13 @@ void SheetPage::applyStyle(const ControlRow& row, QWidget* widget) {
 }
 
 void SheetPage::applyLegend(const ControlRow& row, QWidget* widget) {
+    if (row.spokenName != 0) {
+        QString name = QString::fromStdString(TelaEnvironment::GetUserString(row.spokenName))
+                           .remove(QLatin1Char('&'));
+        if (name.endsWith(QLatin1Char(':')))
+            name.chop(1);
+        widget->setAccessibleName(name);
+    }
     if (row.legend == 0)
         return;
     if (auto* label = qobject_cast<TelaUserStatic*>(widget))
