@@ -121,6 +121,8 @@ inline constexpr int kTpLegendParameters = 722;
 inline constexpr int kTpLegendServiceTp = 735;
 inline constexpr int kTpLegendDynamicLoad = 2426;
 inline constexpr int kTpBrowseTitle = 2497;
+// Its Browse filter: programs first (also files this system may execute), then all files.
+inline constexpr int kTpBrowseFilter = 2618;
 
 // Global settings sheet
 inline constexpr int kGlobalLegendTranslate = 2431; // also the title of its Browse dialog
@@ -224,7 +226,7 @@ inline constexpr int kAllStringIds[] = {
     // CPI-C side information
     2459, 734, 695, 700, 735, 720, 2490, 680, 2487, 805, 806, 807, 400, 401, 402, 437,
     // Transaction program
-    721, 722, 2426, 2497,
+    721, 722, 2426, 2497, 2618,
     // Global settings
     2431, 61221, 61222, 804, 803, 800, 801,
     // Server list

@@ -4,7 +4,9 @@
 #include "tela_environment.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
+#include <QSortFilterProxyModel>
 #include <QStringList>
 
 #include <utility>
@@ -16,8 +18,57 @@ FileDialogHook& hook() {
     return installed;
 }
 
-QString platformDialog(QWidget* owner, const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(owner, title, QString(), filter);
+// Lets the dialog's first filter entry also show executable files. The file model keeps
+// the files its name filter does not match, disabled, so that they can be shown here.
+class ProgramFilesProxy : public QSortFilterProxyModel {
+public:
+    explicit ProgramFilesProxy(QFileDialog& dialog)
+        : QSortFilterProxyModel(&dialog), m_dialog(dialog) {}
+
+    bool programsShown() const {
+        return m_dialog.selectedNameFilter() == m_dialog.nameFilters().value(0);
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
+        const QModelIndex index = sourceModel()->index(row, 0, parent);
+        if (!files || files->isDir(index))
+            return true;
+        return (sourceModel()->flags(index) & Qt::ItemIsEnabled) || executable(index);
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        Qt::ItemFlags f = QSortFilterProxyModel::flags(index);
+        if (executable(mapToSource(index)))
+            f |= Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        return f;
+    }
+
+private:
+    bool executable(const QModelIndex& sourceIndex) const {
+        auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
+        return files && programsShown() && !files->isDir(sourceIndex) &&
+               files->fileInfo(sourceIndex).isExecutable();
+    }
+
+    QFileDialog& m_dialog;
+};
+
+QString platformDialog(QWidget* owner, const QString& title, const QString& filter,
+                       BrowseFor kind) {
+    if (kind == BrowseFor::File)
+        return QFileDialog::getOpenFileName(owner, title, QString(), filter);
+    QFileDialog dialog(owner, title, QString(), filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // The platform's own dialog cannot be given a model.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* proxy = new ProgramFilesProxy(dialog);
+    dialog.setProxyModel(proxy);
+    if (auto* files = qobject_cast<QFileSystemModel*>(proxy->sourceModel()))
+        files->setNameFilterDisables(true);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, proxy,
+                     &QSortFilterProxyModel::invalidate);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 } // namespace
@@ -41,13 +92,14 @@ QString qtFileFilter(const QString& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
-bool browseForPath(SheetPage& page, int fieldId, const QString& filter, int titleId) {
+bool browseForPath(SheetPage& page, int fieldId, const QString& filter, int titleId,
+                   BrowseFor kind) {
     auto* field = page.controlAs<QLineEdit>(fieldId);
     if (!field)
         return false;
     const QString title = QString::fromStdString(TelaEnvironment::GetUserString(titleId));
     const QString path = hook() ? hook()(&page, title, qtFileFilter(filter))
-                                : platformDialog(&page, title, qtFileFilter(filter));
+                                : platformDialog(&page, title, qtFileFilter(filter), kind);
     if (path.isEmpty())
         return false;
     field->setText(path);

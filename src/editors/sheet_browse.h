@@ -23,4 +23,8 @@ QString qtFileFilter(const QString& filter);
 // the field, the page's members are refreshed from the controls (so a path over the
 // field's limit brings the length message at once), and the focus moves to the field with
 // its whole text selected. True when a path was chosen.
-bool browseForPath(SheetPage& page, int fieldId, const QString& filter, int titleId);
+// BrowseFor::Program: the first filter entry also shows files this system may execute,
+// whatever their name, since programs here rarely end in ".exe".
+enum class BrowseFor { File, Program };
+bool browseForPath(SheetPage& page, int fieldId, const QString& filter, int titleId,
+                   BrowseFor kind = BrowseFor::File);

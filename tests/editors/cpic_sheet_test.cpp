@@ -184,7 +184,7 @@ TEST_F(CpicSheet, AnEntryThatIsGoneIsReportedAsCode66WithoutASheet) {
     EXPECT_FALSE(sheetWasShown);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, text(ids::kErr66));
-    EXPECT_EQ(runEditorSheet(doc, kKindTp, "TP", ""), 0); // no sheet for that kind here
+    EXPECT_EQ(runEditorSheet(doc, 99, "None", ""), 0); // no option kind, no sheet
 }
 
 class CpicLayout : public CpicSheet, public ::testing::WithParamInterface<int> {};

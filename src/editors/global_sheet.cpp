@@ -1,0 +1,69 @@
+#include "global_sheet.h"
+
+#include "cfg_doc.h"
+#include "global_records.h"
+#include "messages.h"
+#include "string_ids.h"
+#include "tela_env_param.h"
+#include "tela_environment.h"
+
+namespace {
+
+PropertySheet::Help globalHelp() {
+    return {helpTopic(2), {helpTopic(3)}, HelpRef{}};
+}
+
+} // namespace
+
+std::string defaultTranslateTable() {
+    std::string folder;
+    TelaEnvironment::GetEnvParam("SOFTWARE\\Arvenco\\Arvenco Linkhold for NT SNA "
+                                 "Client\\CurrentVersion\\Installation Directory",
+                                 "", folder, 0, kHkeyLocalMachine, 1);
+    if (folder.empty() || folder.back() != '\\')
+        folder += '\\';
+    return folder + "COMTBLG.DAT";
+}
+
+CPsUIPW::CPsUIPW(const std::string& title) : PropertySheet(title, globalHelp(), kMbIconStop) {}
+
+CPsUIPW::~CPsUIPW() = default;
+
+int CPsUIPW::Run(CCfgDoc& doc, const std::string& /*recordName*/) {
+    addPage(m_basic);
+    setDocument(doc);
+    GlobalRecord record;
+    if (!globalRead(doc.store(), record))
+        return reportUnreadable();
+    GlobalBasicValues& v = m_basic.values;
+    v.translateTable =
+        record.translateTable.empty() ? defaultTranslateTable() : record.translateTable;
+    v.userName = record.userName;
+    if (!record.password.empty()) {
+        v.password = m_password.hold(record.password);
+        v.verification = v.password;
+    }
+    v.defLuAlias = record.defLuAlias;
+    v.defPluAlias = record.defPluAlias;
+    return runModal();
+}
+
+bool CPsUIPW::checkValues() {
+    const GlobalBasicValues& v = m_basic.values;
+    if (v.password != v.verification) {
+        showCheckMessage(ids::kMsgPasswordMismatch);
+        return false;
+    }
+    return true;
+}
+
+int CPsUIPW::writeRecord(int& failureFlag, int& errorCode) {
+    const GlobalBasicValues& v = m_basic.values;
+    GlobalRecord record;
+    record.translateTable = v.translateTable.empty() ? defaultTranslateTable() : v.translateTable;
+    record.userName = v.userName;
+    record.password = m_password.resolve(v.password);
+    record.defLuAlias = v.defLuAlias;
+    record.defPluAlias = v.defPluAlias;
+    return globalWrite(document().store(), std::move(record), failureFlag, errorCode);
+}
