@@ -187,33 +187,4 @@ TEST_F(CpicSheet, AnEntryThatIsGoneIsReportedAsCode66WithoutASheet) {
     EXPECT_EQ(runEditorSheet(doc, 99, "None", ""), 0); // no option kind, no sheet
 }
 
-class CpicLayout : public CpicSheet, public ::testing::WithParamInterface<int> {};
-
-TEST_P(CpicLayout, BothPagesGiveEveryControlRoomForNewAndExistingEntries) {
-    withFontSize(GetParam(), [&] {
-        for (const char* picture : {"new", "existing"}) {
-            CPsCpic shown("CPI-C Side Information");
-            whileOpen(
-                [&](QDialog&) {
-                    for (int page = 0; page < 2; ++page) {
-                        ASSERT_TRUE(shown.setActivePage(page));
-                        QApplication::processEvents();
-                        QWidget& widget = page ? static_cast<QWidget&>(shown.securityPage())
-                                               : static_cast<QWidget&>(shown.basicPage());
-                        expectRoomForEveryControl(widget);
-                        if (GetParam() == 10)
-                            saveScreenshot(
-                                shown,
-                                QString("cpic-%1-%2").arg(page ? "security" : "basic", picture));
-                    }
-                },
-                [&] { return shown.Run(doc, doc.store().empty() ? "" : "PAYROLL"); });
-            EXPECT_TRUE(sheetWasShown);
-            storeSample();
-        }
-    });
-}
-
-INSTANTIATE_TEST_SUITE_P(FontSizes, CpicLayout, ::testing::Values(10, 18));
-
 } // namespace

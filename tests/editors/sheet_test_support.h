@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -26,6 +27,14 @@ inline void expectRoomForEveryControl(QWidget& page) {
     for (QWidget* w : page.findChildren<QWidget*>()) {
         if (!w->isVisible() || qobject_cast<QComboBox*>(w->parentWidget()))
             continue;
+        // A tab bar is as wide as its tabs; each tab must show its whole caption.
+        if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                EXPECT_GT(tabs->tabRect(i).width(),
+                          tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)))
+                    << i;
+            continue;
+        }
         const bool text = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w);
         const QSize need = text ? w->sizeHint() : w->minimumSizeHint();
         EXPECT_GE(w->width(), need.width()) << w->objectName().toStdString();

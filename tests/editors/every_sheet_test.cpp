@@ -1,0 +1,113 @@
+// What holds for every sheet the option dispatch opens, page by page: room for every text
+// at two font sizes, the keyboard reaching every control, and a help topic for every help
+// context handed out. With APICFG_SCREENSHOT_DIR set, each page is saved as a picture
+// (docs/screenshots).
+#include "cfg_doc.h"
+#include "editor_dispatch.h"
+#include "option_kinds.h"
+#include "property_sheet.h"
+#include "sheet_test_support.h"
+#include "window_checks.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <set>
+
+namespace {
+
+struct Kind {
+    int kind;
+    const char* picture; // the start of its pictures' names
+};
+constexpr Kind kKinds[] = {{kKindGlobal, "global"}, {kKindAppc, "servers"},
+                           {kKindCpic, "cpic"},     {kKindTp, "tp"},
+                           {kKindLux, "lux"},       {kKindMidrange, "midrange"}};
+
+class EverySheet : public SheetTest {
+protected:
+    // Runs act on each page of the sheet of every kind, on a new record, then on the first
+    // record of the kind in the sample configuration. Kinds without a sheet open nothing.
+    void forEveryPage(const std::function<void(PropertySheet&, int page, const QString&)>& act) {
+        for (const Kind& k : kKinds) {
+            for (const bool existing : {false, true}) {
+                CCfgDoc doc;
+                std::string name;
+                if (existing) {
+                    ASSERT_TRUE(doc.OnOpenDocument(APICFG_SOURCE_DIR "/docs/samples/sample.ini"));
+                    std::vector<std::string> names;
+                    doc.ListOptionRecords(k.kind, names);
+                    name = names.empty() ? "" : names.front();
+                }
+                int pages = 0;
+                whileOpen(
+                    [&](QDialog& shown) {
+                        auto& sheet = static_cast<PropertySheet&>(shown);
+                        auto* tabs = sheet.findChild<QTabWidget*>();
+                        for (int i = 0; i < tabs->count(); ++i) {
+                            SCOPED_TRACE(std::string(k.picture) + " page " + std::to_string(i) +
+                                         (existing ? " existing" : " new"));
+                            ASSERT_TRUE(sheet.setActivePage(i));
+                            QApplication::processEvents();
+                            ++pages;
+                            act(sheet, i,
+                                QString("%1-%2-%3")
+                                    .arg(k.picture, tabs->tabText(i).toLower(),
+                                         existing ? "existing" : "new"));
+                        }
+                    },
+                    [&] { return runEditorSheet(doc, k.kind, "Sheet", name); });
+                if (sheetWasShown) {
+                    EXPECT_GT(pages, 0) << k.picture;
+                }
+            }
+        }
+    }
+};
+
+TEST_F(EverySheet, EveryPageHasRoomForItsTextsAtTwoFontSizes) {
+    for (int points : {10, 18}) {
+        withFontSize(points, [&] {
+            forEveryPage([&](PropertySheet& sheet, int, const QString& picture) {
+                expectRoomForEveryControl(sheet);
+                if (points == 10)
+                    saveScreenshot(sheet, picture);
+            });
+        });
+    }
+}
+
+TEST_F(EverySheet, EveryPageIsReachedWithTabAndMnemonics) {
+    forEveryPage([&](PropertySheet& sheet, int, const QString&) {
+        // Reading order starts at the tabs, above the page.
+        expectKeyboardAccess(sheet, sheet.findChild<QTabWidget*>()->tabBar());
+    });
+}
+
+TEST_F(EverySheet, EveryHelpContextHandedOutHasItsTopic) {
+    std::set<int> contexts;
+    forEveryPage([&](PropertySheet& sheet, int page, const QString&) {
+        QWidget* shown = sheet.findChild<QTabWidget*>()->widget(page);
+        for (QWidget* w : shown->findChildren<QWidget*>()) {
+            if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
+                w->setFocus();
+                sheet.helpRequest();
+            }
+        }
+        sheet.findChild<QTabWidget*>()->tabBar()->setFocus();
+        sheet.helpRequest();
+        sheet.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
+    });
+    for (const HelpRef& ref : help)
+        if (ref.command == kHelpContext)
+            contexts.insert(ref.data);
+    EXPECT_FALSE(contexts.empty());
+    for (int context : contexts)
+        EXPECT_TRUE(
+            QFile::exists(QString(APICFG_SOURCE_DIR "/help/topics/ctx-%1.html").arg(context)))
+            << "no topic for help context " << context;
+}
+
+} // namespace
