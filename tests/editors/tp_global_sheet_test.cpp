@@ -16,6 +16,7 @@
 
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 
@@ -154,6 +155,8 @@ QLineEdit& at(Gl& page, int id) {
 
 TEST_F(GlobalSheet, TheDefaultTableThePlaceholderAndThePasswordPair) {
     EXPECT_EQ(defaultTranslateTable(), "/opt/sna\\COMTBLG.DAT");
+    // The load-balancing switch of the server list lives in the same section.
+    testing_support::fill(doc.store(), {{"GLOBAL", {{"LU62_LB", "1"}}}});
     const std::string kDefault = defaultTranslateTable();
     struct Case {
         const char* what;
@@ -215,6 +218,10 @@ TEST_F(GlobalSheet, TheDefaultTableThePlaceholderAndThePasswordPair) {
                 EXPECT_EQ(messages[0].style, kMbIconStop);
             }
         }
+        const testing_support::Keys global = snapshot(doc.store())[0].second;
+        EXPECT_NE(std::find(global.begin(), global.end(),
+                            std::pair<std::string, std::string>{"LU62_LB", "1"}),
+                  global.end());
         EXPECT_EQ(stored().translateTable, c.table);
         EXPECT_EQ(stored().password, c.password);
         EXPECT_EQ(tableField.isEmpty(), c.tableEmpty);
