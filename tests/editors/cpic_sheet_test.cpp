@@ -39,11 +39,6 @@ protected:
     template <typename W = QLineEdit> W& security(int id) {
         return *open->securityPage().controlAs<W>(id);
     }
-    static void retype(QLineEdit& field, const char* value) {
-        field.selectAll();
-        field.del();
-        QTest::keyClicks(&field, value);
-    }
     int run(const std::string& name, const std::function<void(QDialog&)>& act) {
         return whileOpen(act, [&] { return sheet.Run(doc, name); });
     }

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -59,6 +60,13 @@ template <typename Body> void withFontSize(int pointSize, Body body) {
     QApplication::setFont(font);
     body();
     QApplication::setFont(saved);
+}
+
+// Replaces a field's text as a user does: select all, delete, type.
+inline void retype(QLineEdit& field, const QString& value) {
+    field.selectAll();
+    field.del();
+    QTest::keyClicks(&field, value);
 }
 
 struct ShownMessage {

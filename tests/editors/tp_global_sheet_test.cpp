@@ -24,12 +24,6 @@ using testing_support::snapshot;
 
 namespace {
 
-void retype(QLineEdit& field, const QString& value) {
-    field.selectAll();
-    field.del();
-    QTest::keyClicks(&field, value);
-}
-
 class TpSheet : public SheetTest {
 protected:
     CCfgDoc doc;
