@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <utility>
 
 SheetPage::SheetPage(HelpRef defaultHelp, QWidget* parent)
@@ -38,6 +39,14 @@ void SheetPage::applyStyle(const ControlRow& row, QWidget* widget) {
     }
     if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && (row.style & kStylePassword))
         edit->setEchoMode(QLineEdit::Password);
+    // A short field shows its whole value at any font size: names of up to 20 characters
+    // get room for that many capitals, however the layout squeezes the row.
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && row.limit > 0 && row.limit <= 20) {
+        const int text =
+            edit->fontMetrics().horizontalAdvance(QString(row.limit, QLatin1Char('N')));
+        constexpr int kFrameAndMargins = 12;
+        edit->setMinimumWidth(std::max(edit->minimumWidth(), text + kFrameAndMargins));
+    }
     if (auto* combo = qobject_cast<TelaComboBox*>(widget)) {
         combo->setSorted(row.style & kStyleSorted);
         combo->setUpperCase(upper);

@@ -36,6 +36,12 @@ inline void expectRoomForEveryControl(QWidget& page) {
                     << i;
             continue;
         }
+        // A field shows its whole value.
+        if (auto* edit = qobject_cast<QLineEdit*>(w);
+            edit && edit->echoMode() == QLineEdit::Normal) {
+            EXPECT_GE(edit->width(), edit->fontMetrics().horizontalAdvance(edit->text()) + 8)
+                << w->objectName().toStdString() << " cuts " << edit->text().toStdString();
+        }
         const bool text = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w);
         const QSize need = text ? w->sizeHint() : w->minimumSizeHint();
         EXPECT_GE(w->width(), need.width()) << w->objectName().toStdString();
