@@ -2,6 +2,7 @@
 
 #include "cpic_sheet.h"
 #include "global_sheet.h"
+#include "midrange_sheet.h"
 #include "option_kinds.h"
 #include "tp_sheet.h"
 
@@ -17,6 +18,10 @@ int runEditorSheet(CCfgDoc& doc, int kind, const std::string& title, const std::
     }
     case kKindGlobal: {
         CPsUIPW sheet(title);
+        return sheet.Run(doc, name);
+    }
+    case kKindMidrange: {
+        CPsNODEX sheet(title);
         return sheet.Run(doc, name);
     }
     default:

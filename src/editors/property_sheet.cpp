@@ -2,6 +2,7 @@
 
 #include "cfg_doc.h"
 #include "messages.h"
+#include "sheet_confirm.h"
 #include "sheet_page.h"
 #include "tela_environment.h"
 
@@ -88,8 +89,10 @@ void PropertySheet::onTabChanged(int index) {
         m_tabs->setCurrentIndex(index);
     }
     m_current = index;
-    if (SheetPage* now = activePage())
+    if (SheetPage* now = activePage()) {
         now->ensureInitialised();
+        now->activated();
+    }
     m_switching = false;
 }
 
@@ -103,6 +106,7 @@ int PropertySheet::runModal() {
     m_current = 0;
     SheetPage& first = *m_pages.front();
     first.ensureInitialised();
+    first.activated();
     // The sheet opens with the keyboard in the first page's first field, not on the tabs.
     for (QWidget* w = first.nextInFocusChain(); w != &first; w = w->nextInFocusChain()) {
         if (first.isAncestorOf(w) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
@@ -114,19 +118,12 @@ int PropertySheet::runModal() {
 }
 
 void PropertySheet::accept() {
-    SheetPage* page = activePage();
-    if (page && !page->leave())
-        return;
-    if (!checkValues())
-        return;
-    int failureFlag = 0;
-    int errorCode = 0;
-    if (!writeRecord(failureFlag, errorCode)) {
-        if (m_doc)
-            m_doc->ReportError(failureFlag, errorCode);
-        return;
-    }
-    QDialog::accept();
+    if (confirmRecord(
+            activePage(), m_doc, [this] { return checkValues(); },
+            [this](int& failureFlag, int& errorCode) {
+                return writeRecord(failureFlag, errorCode);
+            }))
+        QDialog::accept();
 }
 
 void PropertySheet::showCheckMessage(int messageId) const {

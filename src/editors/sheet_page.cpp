@@ -11,6 +11,7 @@
 #include "tela_user_static.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -79,11 +80,24 @@ void SheetPage::ensureInitialised() {
     for (std::size_t i = 0; i < m_table.size(); ++i)
         if (m_widgets[i])
             applyLegend(m_table[i], m_widgets[i]);
+    fitWrappedTexts();
     initPage();
 }
 
+void SheetPage::fitWrappedTexts() {
+    // A tab page or dialog is sized from its controls' minimum sizes, which for a text that
+    // wraps say nothing of its height: give such a text the room of fifty characters a line.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (!label->wordWrap())
+            continue;
+        const int width =
+            std::max(label->minimumWidth(), 50 * label->fontMetrics().averageCharWidth());
+        label->setMinimumSize(width, label->heightForWidth(width));
+    }
+}
+
 bool SheetPage::leave() {
-    return !m_initialised || exchange(true);
+    return !m_initialised || (exchange(true) && leaving());
 }
 
 QWidget* SheetPage::control(int id) const {

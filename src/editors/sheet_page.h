@@ -48,11 +48,22 @@ protected:
     // legends: fill lists, select entries, apply enable rules.
     virtual void initPage() {}
 
+public:
+    // Every time the page becomes the active one, after its first initialisation: a page
+    // that shows what the store holds rebuilds itself here.
+    virtual void activated() {}
+
+protected:
+    // Leaving the page, after its controls went back into the members: a page with a rule
+    // of its own refuses here (it shows its message and returns false).
+    virtual bool leaving() { return true; }
+
 private:
     bool exchange(bool save);
     bool saveText(const ControlRow& row, QWidget* widget);
     void applyStyle(const ControlRow& row, QWidget* widget);
     void applyLegend(const ControlRow& row, QWidget* widget);
+    void fitWrappedTexts();
     // The radio buttons of the group that the radio of the table row at index starts.
     std::vector<QRadioButton*> radioGroup(std::size_t index) const;
     void refuseLength(const ControlRow& row, QWidget* widget);

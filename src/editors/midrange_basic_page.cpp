@@ -1,0 +1,115 @@
+#include "midrange_basic_page.h"
+
+#include "cfg_doc.h"
+#include "messages.h"
+#include "midrange_records.h"
+#include "midrange_system_dialog.h"
+#include "sheet_text.h"
+#include "string_ids.h"
+#include "tela_combo_box.h"
+#include "tela_environment.h"
+#include "tela_list_box.h"
+#include "ui_midrange_basic.h"
+
+#include <string>
+#include <vector>
+
+CPgNODEXBas::CPgNODEXBas() : SheetPage(HelpRef{}), m_ui(std::make_unique<Ui::MidrangeBasicPage>()) {
+    m_ui->setupUi(this);
+    setControls({
+        {kSystemsLabel, "systemsLabel", {}, 0, kStyleNone, ids::kMidHeadList, 0},
+        {kHostColumn, "hostColumnLabel", {}, 0, kStyleNone, ids::kMidHostName, 0},
+        {kSystems, "systemsList", {}, 0, kStyleSorted, 0, 42},
+        {kAdd, "addButton", {}, 0, kStyleNone, ids::kMidAdd, 43},
+        {kRemove, "removeButton", {}, 0, kStyleNone, ids::kMidRemove, 44},
+        {kProperties, "propertiesButton", {}, 0, kStyleNone, ids::kMidProperties, 45},
+        {kDefaultGroup, "defaultGroup", {}, 0, kStyleNone, 0, 0},
+        {kDefaultLabel, "defaultLabel", {}, 0, kStyleNone, ids::kMidDefault, 0},
+        {kDefault, "defaultCombo", {}, 0, kStyleSorted | kStyleUpperCase, 0, 46},
+    });
+    connect(m_ui->addButton, &QPushButton::clicked, this, &CPgNODEXBas::add);
+    connect(m_ui->propertiesButton, &QPushButton::clicked, this, &CPgNODEXBas::properties);
+    connect(m_ui->removeButton, &QPushButton::clicked, this, &CPgNODEXBas::remove);
+    connect(m_ui->systemsList, &QListWidget::itemDoubleClicked, this, &CPgNODEXBas::properties);
+}
+
+CPgNODEXBas::~CPgNODEXBas() = default;
+
+TelaListBox& CPgNODEXBas::systems() const {
+    return *m_ui->systemsList;
+}
+
+TelaComboBox& CPgNODEXBas::defaultChoice() const {
+    return *m_ui->defaultCombo;
+}
+
+void CPgNODEXBas::activated() {
+    TelaListBox& list = systems();
+    TelaComboBox& choice = defaultChoice();
+    list.ResetContent();
+    choice.ResetContent();
+    std::vector<std::string> names;
+    std::string defaultName;
+    if (m_doc && !midrangeListSystems(m_doc->store(), names, defaultName)) {
+        names.clear();
+        m_doc->ReportError(0, kErrStore);
+    }
+    for (const std::string& name : names) {
+        list.AddString(fromBytes(name));
+        choice.AddString(fromBytes(name));
+    }
+    list.SetCurSel(0);
+    // The default is searched for after the first entry, as the list box's own search does.
+    choice.SelectString(0, fromBytes(defaultName));
+}
+
+bool CPgNODEXBas::applyDefaultChoice() {
+    const QString text = defaultChoice().currentText();
+    if (text.isEmpty())
+        return true;
+    if (defaultChoice().findText(text, Qt::MatchFixedString) < 0) {
+        AppMessageBox(TelaEnvironment::GetUserString(ids::kMidMsgDefaultUnknown), kMbIconStop);
+        return false;
+    }
+    if (!m_doc || !midrangeSetDefault(m_doc->store(), toBytes(text))) {
+        if (m_doc)
+            m_doc->ReportError(0, kErrStore);
+        return false;
+    }
+    return true;
+}
+
+bool CPgNODEXBas::leaving() {
+    return applyDefaultChoice();
+}
+
+QString CPgNODEXBas::selected() const {
+    const int row = systems().GetCurSel();
+    return row >= 0 ? systems().GetText(row) : QString();
+}
+
+void CPgNODEXBas::add() {
+    applyDefaultChoice(); // a refused choice does not keep the user from adding
+    if (m_doc) {
+        CDlgNODEXSystem dialog(this);
+        dialog.ShowSystem(*m_doc, std::string());
+    }
+    activated();
+}
+
+void CPgNODEXBas::properties() {
+    applyDefaultChoice();
+    const QString name = selected();
+    if (m_doc && !name.isEmpty()) {
+        CDlgNODEXSystem dialog(this);
+        dialog.ShowSystem(*m_doc, toBytes(name));
+    }
+    activated();
+}
+
+void CPgNODEXBas::remove() {
+    const QString name = selected();
+    if (m_doc && !name.isEmpty() && !midrangeDeleteSystem(m_doc->store(), toBytes(name)))
+        m_doc->ReportError(0, kErrStore);
+    activated();
+}

@@ -1,0 +1,89 @@
+#include "midrange_system_dialog.h"
+
+#include "cfg_doc.h"
+#include "messages.h"
+#include "midrange_records.h"
+#include "string_ids.h"
+#include "ui_midrange_system.h"
+
+#include <QLineEdit>
+
+MidrangeSystemForm::MidrangeSystemForm()
+    : SheetPage(HelpRef{}), m_ui(std::make_unique<Ui::MidrangeSystemForm>()) {
+    m_ui->setupUi(this);
+    MidrangeSystemValues& v = values;
+    constexpr unsigned kSecret = kStyleUpperCase | kStylePassword;
+    setControls({
+        {kHostLabel, "hostLabel", {}, 0, kStyleNone, ids::kMidHostName, 0},
+        {kHost, "hostEdit", &v.hostName, 8, kStyleUpperCase, 0, 54},
+        {kSecurityGroup, "securityGroup", {}, 0, kStyleNone, ids::kMidGroupSecurity, 0},
+        {kSecurityText, "securityText", {}, 0, kStyleNone, ids::kMidSecurityIntro, 0},
+        {kUserIdLabel, "userIdLabel", {}, 0, kStyleNone, ids::kMidUserId, 0},
+        {kUserId, "userIdEdit", &v.userId, 10, kStyleUpperCase, 0, 50},
+        {kPasswordLabel, "passwordLabel", {}, 0, kStyleNone, ids::kMidPassword, 0},
+        {kPassword, "passwordEdit", &v.password, kPasswordLimit, kSecret, 0, 51},
+        {kVerifyLabel, "verifyLabel", {}, 0, kStyleNone, ids::kMidVerify, 0},
+        {kVerify, "verifyEdit", &v.verification, kPasswordLimit, kSecret, 0, 52},
+    });
+}
+
+MidrangeSystemForm::~MidrangeSystemForm() = default;
+
+void MidrangeSystemForm::initPage() {
+    // An existing system keeps its host name: a new name is a new system.
+    if (!values.hostName.empty()) {
+        m_ui->hostEdit->setReadOnly(true);
+        m_ui->hostEdit->setEnabled(false);
+    }
+}
+
+CDlgNODEXSystem::CDlgNODEXSystem(QWidget* parent)
+    : SheetDialog(helpTopic(53), kMbIconStop, {ids::kMidOk, ids::kMidCancel, ids::kMidHelp},
+                  parent) {
+    setForm(m_form);
+}
+
+CDlgNODEXSystem::~CDlgNODEXSystem() = default;
+
+int CDlgNODEXSystem::ShowSystem(CCfgDoc& doc, const std::string& hostName) {
+    setDocument(doc);
+    if (!hostName.empty()) {
+        MidrangeSystemRecord record;
+        record.hostName = hostName;
+        if (!midrangeReadSystem(doc.store(), record)) {
+            doc.ReportError(0, kErrStore);
+            return 0;
+        }
+        MidrangeSystemValues& v = m_form.values;
+        v.hostName = record.hostName;
+        v.userId = record.userId;
+        // The placeholder stands for the stored password whenever there is a user ID,
+        // even an empty one.
+        if (!record.userId.empty()) {
+            v.password = m_password.hold(record.password);
+            v.verification = v.password;
+        }
+    }
+    runModal();
+    return 1;
+}
+
+bool CDlgNODEXSystem::checkValues() {
+    MidrangeSystemValues& v = m_form.values;
+    if (v.password != v.verification) {
+        showCheckMessage(ids::kMsgPasswordMismatch);
+        return false;
+    }
+    const auto first = v.hostName.find_first_not_of(' ');
+    const auto last = v.hostName.find_last_not_of(' ');
+    v.hostName =
+        first == std::string::npos ? std::string() : v.hostName.substr(first, last - first + 1);
+    return true;
+}
+
+int CDlgNODEXSystem::writeRecord(int& failureFlag, int& errorCode) {
+    const MidrangeSystemValues& v = m_form.values;
+    return midrangeWriteSystem(document().store(), v.hostName, v.userId,
+                               m_password.resolve(v.password), v.verification, std::string(),
+                               failureFlag, errorCode);
+}

@@ -1,0 +1,20 @@
+#include "sheet_confirm.h"
+
+#include "cfg_doc.h"
+#include "sheet_page.h"
+
+bool confirmRecord(SheetPage* page, CCfgDoc* doc, const std::function<bool()>& checks,
+                   const std::function<int(int& failureFlag, int& errorCode)>& write) {
+    if (page && !page->leave())
+        return false;
+    if (!checks())
+        return false;
+    int failureFlag = 0;
+    int errorCode = 0;
+    if (!write(failureFlag, errorCode)) {
+        if (doc)
+            doc->ReportError(failureFlag, errorCode);
+        return false;
+    }
+    return true;
+}
