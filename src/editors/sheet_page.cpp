@@ -85,8 +85,12 @@ void SheetPage::enableControl(int id, bool on) {
 HelpRef SheetPage::helpFor(const QWidget* widget) const {
     for (std::size_t i = 0; widget && i < m_table.size(); ++i) {
         const QWidget* own = m_widgets[i];
-        if (own && (own == widget || own->isAncestorOf(widget)))
-            return m_table[i].helpTopic ? helpTopic(m_table[i].helpTopic) : m_defaultHelp;
+        if (own && (own == widget || own->isAncestorOf(widget))) {
+            const int topic = m_table[i].helpTopic;
+            if (topic == kNoHelpTopic)
+                return HelpRef{kHelpNone, 0};
+            return topic ? helpTopic(topic) : m_defaultHelp;
+        }
     }
     return m_defaultHelp;
 }
