@@ -25,6 +25,7 @@ constexpr std::array<RowNames, 4> kRowNames{{
 constexpr int kServerNameTopic = 55;
 constexpr int kTransportTopic = 56;
 constexpr int kEncryptionTopic = 59;
+constexpr int kNameWidthChars = 26;
 
 } // namespace
 
@@ -62,6 +63,11 @@ CPgServerList::CPgServerList()
                          kStyleNone, 0, kEncryptionTopic});
     }
     setControls(std::move(table));
+    // Room for a full host name, whatever the font.
+    const int nameWidth = fontMetrics().averageCharWidth() * kNameWidthChars;
+    for (const RowIds& row : kRows)
+        control(row.name)->setMinimumWidth(nameWidth);
+    m_ui->scopeNameEdit->setMinimumWidth(nameWidth);
     // Checked by a click or by the arrow keys alike.
     connect(m_ui->serverListRadio, &QRadioButton::toggled, this, [this](bool on) {
         if (on)

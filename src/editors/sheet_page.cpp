@@ -118,6 +118,7 @@ bool SheetPage::exchange(bool save) {
                     return false;
             } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
                 edit->setText(fromBytes(**text));
+                edit->setCursorPosition(0); // a long value shows its start
             } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
                 combo->setEditText(fromBytes(**text));
             } else if (auto* list = qobject_cast<TelaListBox*>(widget)) {
