@@ -28,6 +28,7 @@ constexpr int kCategoryLegends[] = {ids::kLuxCategory0, ids::kLuxCategory1, ids:
 
 constexpr int kServerLimit = 64;
 constexpr int kNameLimit = 8;
+constexpr int kServerWidthChars = 26;
 
 } // namespace
 
@@ -56,6 +57,9 @@ CPgLux1Bas::CPgLux1Bas() : SheetPage(helpTopic(1)), m_ui(std::make_unique<Ui::Lu
         table.push_back({id.name, name.name, &row.name, kNameLimit, kStyleUpperCase, 0, 38});
     }
     setControls(std::move(table));
+    // Room for a full host name, whatever the font.
+    for (const RowIds& row : kRows)
+        control(row.server)->setMinimumWidth(fontMetrics().averageCharWidth() * kServerWidthChars);
     for (std::size_t r = 0; r < kRows.size(); ++r)
         connect(controlAs<TelaComboBox>(kRows[r].category), &QComboBox::currentIndexChanged, this,
                 [this, r] { OnCategoryChanged(r); });

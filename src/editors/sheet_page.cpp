@@ -11,6 +11,7 @@
 #include "tela_user_static.h"
 
 #include <QCheckBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -64,6 +65,22 @@ void SheetPage::ensureInitialised() {
         if (m_widgets[i])
             applyLegend(m_table[i], m_widgets[i]);
     initPage();
+    fitListsToEntries();
+}
+
+void SheetPage::fitListsToEntries() {
+    // The lists are filled before the page is first shown, and a widget not yet shown does
+    // not tell the layouts round it that it grew: so the room is asked for here, once.
+    for (QComboBox* list : findChildren<QComboBox*>())
+        if (!list->isEditable()) {
+            list->setSizeAdjustPolicy(QComboBox::AdjustToContents); // a size hint of its entries
+            list->setMinimumWidth(list->sizeHint().width());
+        }
+    for (QLayout* layout : findChildren<QLayout*>())
+        layout->invalidate();
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (QLayout* layout = w->layout())
+            layout->invalidate();
 }
 
 bool SheetPage::leave() {
