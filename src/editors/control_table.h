@@ -27,8 +27,11 @@ struct ControlRow {
     int limit = 0;               // most characters the field takes; 0 for no limit
     unsigned style = kStyleNone; // ControlStyle bits
     int legend = 0;              // string id of the control's text; 0 for none
-    int helpTopic = 0;           // help context; 0 for the page's default topic
+    int helpTopic = 0;           // help context; 0 the page's default, kNoHelpTopic none
     int spokenName = 0;          // string id a screen reader names a field by that has no label
 };
+
+// A control on which a help request shows nothing at all.
+inline constexpr int kNoHelpTopic = -1;
 
 using ControlTable = std::vector<ControlRow>;

@@ -16,6 +16,6 @@ void setSheetHelpHook(SheetHelpHook h) {
 }
 
 void showSheetHelp(QWidget* owner, HelpRef ref) {
-    if (hook())
+    if (ref.command != kHelpNone && hook())
         hook()(owner, ref.command, ref.data);
 }

@@ -8,6 +8,7 @@ class QWidget;
 
 inline constexpr int kHelpDefaultTopic = 0; // show the help file's default topic
 inline constexpr int kHelpContext = 15;     // show the topic of a context number
+inline constexpr int kHelpNone = -1;        // show nothing (a control that has no help)
 
 struct HelpRef {
     int command = kHelpDefaultTopic;

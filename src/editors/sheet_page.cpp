@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -82,6 +83,22 @@ void SheetPage::ensureInitialised() {
             applyLegend(m_table[i], m_widgets[i]);
     fitWrappedTexts();
     initPage();
+    fitListsToEntries();
+}
+
+void SheetPage::fitListsToEntries() {
+    // The lists are filled before the page is first shown, and a widget not yet shown does
+    // not tell the layouts round it that it grew: so the room is asked for here, once.
+    for (QComboBox* list : findChildren<QComboBox*>())
+        if (!list->isEditable()) {
+            list->setSizeAdjustPolicy(QComboBox::AdjustToContents); // a size hint of its entries
+            list->setMinimumWidth(list->sizeHint().width());
+        }
+    for (QLayout* layout : findChildren<QLayout*>())
+        layout->invalidate();
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (QLayout* layout = w->layout())
+            layout->invalidate();
 }
 
 void SheetPage::fitWrappedTexts() {
@@ -115,8 +132,12 @@ void SheetPage::enableControl(int id, bool on) {
 HelpRef SheetPage::helpFor(const QWidget* widget) const {
     for (std::size_t i = 0; widget && i < m_table.size(); ++i) {
         const QWidget* own = m_widgets[i];
-        if (own && (own == widget || own->isAncestorOf(widget)))
-            return m_table[i].helpTopic ? helpTopic(m_table[i].helpTopic) : m_defaultHelp;
+        if (own && (own == widget || own->isAncestorOf(widget))) {
+            const int topic = m_table[i].helpTopic;
+            if (topic == kNoHelpTopic)
+                return HelpRef{kHelpNone, 0};
+            return topic ? helpTopic(topic) : m_defaultHelp;
+        }
     }
     return m_defaultHelp;
 }
@@ -144,6 +165,7 @@ bool SheetPage::exchange(bool save) {
                     return false;
             } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
                 edit->setText(fromBytes(**text));
+                edit->setCursorPosition(0); // a long value shows its start
             } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
                 combo->setEditText(fromBytes(**text));
             } else if (auto* list = qobject_cast<TelaListBox*>(widget)) {

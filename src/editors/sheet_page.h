@@ -60,6 +60,8 @@ protected:
 
 private:
     bool exchange(bool save);
+    // Every drop-down list at least as wide as its longest entry.
+    void fitListsToEntries();
     bool saveText(const ControlRow& row, QWidget* widget);
     void applyStyle(const ControlRow& row, QWidget* widget);
     void applyLegend(const ControlRow& row, QWidget* widget);

@@ -1,0 +1,318 @@
+// The LUx profile sheet as a user meets it: a new profile from the main window, links of
+// each kind stored and shown again, the refusals of OK, an existing profile renamed and
+// made the default; help; and the layout at two font sizes (with APICFG_SCREENSHOT_DIR
+// set, pictures for docs/screenshots).
+#include "cfg_doc.h"
+#include "cfg_frm_view.h"
+#include "editor_dispatch.h"
+#include "lux_records.h"
+#include "lux_sheet.h"
+#include "main_frame.h"
+#include "option_kinds.h"
+#include "sheet_test_support.h"
+#include "string_ids.h"
+#include "tela_combo_box.h"
+#include "tela_edit.h"
+#include "test_helpers.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+using testing_support::Keys;
+using testing_support::readText;
+using testing_support::Sections;
+using testing_support::snapshot;
+
+namespace {
+
+using Page = CPgLux1Bas;
+
+// What one link row shows, or is given.
+struct Link {
+    std::string server;
+    int transport = -1;
+    int encryption = 0;
+    int category = 1;
+    std::string name;
+    bool operator==(const Link&) const = default;
+};
+using Links = std::array<Link, 4>;
+
+void PrintTo(const Link& l, std::ostream* os) {
+    *os << "{" << l.server << ", " << l.transport << ", " << l.encryption << ", " << l.category
+        << ", " << l.name << "}";
+}
+
+class LuxSheet : public SheetTest {
+protected:
+    CCfgDoc doc;
+    CPsLux* open = nullptr; // the sheet the controls are taken from
+
+    template <typename W = TelaEdit> W& control(int id) {
+        return *open->linksPage().controlAs<W>(id);
+    }
+    TelaComboBox& list(int id) { return control<TelaComboBox>(id); }
+    Links shownLinks() {
+        Links links;
+        for (std::size_t r = 0; r < links.size(); ++r) {
+            const auto& ids = Page::kRows[r];
+            links[r] = {control(ids.server).text().toStdString(),
+                        list(ids.transport).currentIndex(), list(ids.encryption).currentIndex(),
+                        list(ids.category).currentIndex(), control(ids.name).text().toStdString()};
+        }
+        return links;
+    }
+    std::array<bool, 4> namesEnabled() {
+        std::array<bool, 4> on{};
+        for (std::size_t r = 0; r < on.size(); ++r)
+            on[r] = control(Page::kRows[r].name).isEnabled();
+        return on;
+    }
+    // Fills the rows as a user does: the category first, so that its name field takes input.
+    void fillLinks(const Links& links) {
+        for (std::size_t r = 0; r < links.size(); ++r) {
+            const auto& ids = Page::kRows[r];
+            QTest::keyClicks(&control(ids.server), QString::fromStdString(links[r].server));
+            list(ids.transport).setCurrentIndex(links[r].transport);
+            list(ids.encryption).setCurrentIndex(links[r].encryption);
+            list(ids.category).setCurrentIndex(links[r].category);
+            QTest::keyClicks(&control(ids.name), QString::fromStdString(links[r].name));
+        }
+    }
+    int run(const std::string& profile, const std::function<void(QDialog&)>& act) {
+        CPsLux sheet(text(ids::kTitleLux));
+        open = &sheet;
+        return whileOpen(act, [&] { return sheet.Run(doc, profile); });
+    }
+    void load(const std::string& sections) {
+        CfgReadResult detail;
+        ASSERT_EQ(readText(doc.store(), std::string(kCfgHeader) + "\n" + sections, &detail), 0)
+            << "line " << detail.line;
+    }
+    // The keys of every section of that name, in store order.
+    std::vector<Keys> sections(const std::string& name) const {
+        std::vector<Keys> found;
+        for (const auto& [section, keys] : snapshot(doc.store()))
+            if (section == name)
+                found.push_back(keys);
+        return found;
+    }
+    static Keys profile(const std::string& name, const std::array<std::string, 4>& sessions) {
+        Keys keys{{"PROFILE_NAME", name}};
+        for (const std::string& session : sessions)
+            keys.emplace_back("SESSION", session);
+        return keys;
+    }
+    std::string t1() const { return text(ids::kTransportFirst); }
+    std::string t2() const { return text(ids::kTransportSecond); }
+    std::string unused() const { return ",*,1,," + t1() + ",,ENC_OFF"; }
+};
+
+TEST_F(LuxSheet, ANewProfileFromTheMainWindowOpensWithTheDefaultsAndStoresLinkOneAndThreeUnused) {
+    setEditorRunner(runEditorSheet);
+    CMainFrame frame(doc);
+    frame.show();
+    frame.view()->OnInitialUpdate();
+    auto* options = frame.findChild<QListWidget*>("optionsList");
+    for (int i = 0; i < options->count(); ++i)
+        if (options->item(i)->data(Qt::UserRole).toInt() == kKindLux)
+            options->setCurrentRow(i);
+    ASSERT_EQ(frame.view()->currentKind(), kKindLux);
+    whileOpen(
+        [&](QDialog& shown) {
+            open = qobject_cast<CPsLux*>(&shown);
+            ASSERT_NE(open, nullptr);
+            EXPECT_EQ(shown.windowTitle().toStdString(), text(ids::kTitleLux));
+            EXPECT_EQ(open->findChild<QTabWidget*>()->tabText(0), "Links");
+            EXPECT_EQ(shownLinks(), Links{});
+            EXPECT_EQ(namesEnabled(), (std::array<bool, 4>{}));
+            EXPECT_FALSE(control<QCheckBox>(Page::kDefault).isChecked());
+            EXPECT_EQ(list(Page::kRows[0].transport).itemText(2).toStdString(),
+                      text(ids::kLuxScope)); // the list's own texts, not the stored ones
+            QTest::keyClicks(&control(Page::kSessionName), "sess1");
+            fillLinks({Link{"hosta", 0, 0, 0, "lu01"}});
+            open->accept();
+        },
+        [&] {
+            QTest::mouseClick(frame.findChild<QPushButton*>("newButton"), Qt::LeftButton);
+            return 0;
+        });
+    setEditorRunner({});
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(sections("LUX_PROFILE"),
+              (std::vector<Keys>{profile("SESS1", {"hosta,*,0,LU01," + t1() + ",,ENC_OFF", unused(),
+                                                   unused(), unused()})}));
+    EXPECT_TRUE(sections("DEF_LUX_PROF").empty());
+}
+
+TEST_F(LuxSheet, LinksOfEachKindAreStoredAsTheirRecordAndShownAgainAsTyped) {
+    const int result = run("", [&](QDialog&) {
+        QTest::keyClicks(&control(Page::kSessionName), "MIXED");
+        // Link 1 a scope left without a name: that is enough for the first link.
+        fillLinks({Link{"", 2, 1, 1, ""},
+                   {"hosta", 0, 2, 0, "LU2"},
+                   {"nw-b", 1, 0, 2, "pool1"},
+                   {"Branch1", 2, 1, 0, "lu4"}});
+        list(Page::kRows[1].category).setCurrentIndex(1); // drops the name typed before
+        EXPECT_EQ(namesEnabled(), (std::array<bool, 4>{false, false, true, true}));
+        open->accept();
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_TRUE(messages.empty());
+    const std::string T1 = t1(), T2 = t2();
+    EXPECT_EQ(sections("LUX_PROFILE"),
+              (std::vector<Keys>{
+                  profile("MIXED", {"*,*,1,," + T1 + ",*,ENC_ON", "hosta,*,1,," + T1 + ",,ENC_OPT",
+                                    "NW-B,*,3,POOL1," + T2 + ",,ENC_OFF",
+                                    "*,*,0,LU4," + T1 + ",Branch1,ENC_ON"})}));
+    run("MIXED", [&](QDialog&) {
+        EXPECT_EQ(shownLinks(), (Links{Link{"", 2, 1, 1, ""},
+                                       {"hosta", 0, 2, 1, ""},
+                                       {"NW-B", 1, 0, 2, "POOL1"},
+                                       {"Branch1", 2, 1, 0, "LU4"}}));
+    });
+}
+
+struct Refusal {
+    const char* what;
+    const char* session;
+    Links links;
+    int message;
+};
+
+TEST_F(LuxSheet, OkRefusesInItsOrderAndWritesNothing) {
+    const Refusal cases[] = {
+        {"a server without a transport",
+         "S1",
+         {Link{"hosta", 0, 0, 1, ""}, {"hostb", -1, 0, 1, ""}},
+         ids::kMsgTransportMissing},
+        {"a dot breaks the second transport's rule",
+         "",
+         {Link{"host.a", 1, 0, 1, ""}},
+         ids::kErr54},
+        {"no session name", "", {Link{"hosta", 0, 0, 1, ""}}, ids::kErr48},
+        {"a session name starting with a digit", "1S", {Link{"hosta", 0, 0, 1, ""}}, ids::kErr48},
+        {"a category with a name, but none, on a link without server",
+         "S1",
+         {Link{"hosta", 0, 0, 1, ""}, {"", -1, 0, 2, ""}},
+         ids::kErr16},
+        {"no server or scope on link 1", "S1", {Link{}, {"hostb", 0, 0, 1, ""}}, ids::kErr68},
+    };
+    load("[LUX_PROFILE]\nPROFILE_NAME=S1\nSESSION=old,*,1,," + t1() + ",,ENC_OFF\n");
+    const auto before = snapshot(doc.store());
+    for (const Refusal& c : cases) {
+        SCOPED_TRACE(c.what);
+        messages.clear();
+        const int result = run("", [&](QDialog&) {
+            QTest::keyClicks(&control(Page::kSessionName), c.session);
+            fillLinks(c.links);
+            open->accept();
+            EXPECT_TRUE(open->isVisible());
+        });
+        EXPECT_EQ(result, 0);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, text(c.message));
+        EXPECT_EQ(messages[0].style, kMbOk);
+        EXPECT_EQ(snapshot(doc.store()), before);
+    }
+    messages.clear();
+    EXPECT_EQ(run("GONE", [&](QDialog&) { ADD_FAILURE() << "no sheet expected"; }), 0);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, text(ids::kErr66));
+}
+
+TEST_F(LuxSheet, ARenamedProfileIsASecondOneAndTheDefaultBoxMovesTheDefault) {
+    // Link 2 holds a category the list does not offer: left alone, it is kept as it was.
+    load("[LUX_PROFILE]\nPROFILE_NAME=OLD\nSESSION=hosta,*,0,LU1," + t1() +
+         ",,ENC_ON\nSESSION=hostx,*,2,LUX," + t1() + ",,ENC_OFF\nSESSION=" + unused() +
+         "\nSESSION=" + unused() + "\n[LUX_PROFILE]\nPROFILE_NAME=OTHER\nSESSION=hostb,*,1,," +
+         t1() + ",,ENC_OFF\n[DEF_LUX_PROF]\nDEF_PROF_NAME=OTHER\n");
+    const Keys old = sections("LUX_PROFILE")[0], other = sections("LUX_PROFILE")[1];
+    const int result = run("OLD", [&](QDialog&) {
+        EXPECT_EQ(
+            shownLinks(),
+            (Links{Link{"hosta", 0, 1, 0, "LU1"}, {"hostx", 0, 0, -1, "LUX"}, Link{}, Link{}}));
+        EXPECT_EQ(namesEnabled(), (std::array<bool, 4>{true, true, false, false}));
+        EXPECT_FALSE(control<QCheckBox>(Page::kDefault).isChecked());
+        control(Page::kSessionName).clear();
+        QTest::keyClicks(&control(Page::kSessionName), "new");
+        control<QCheckBox>(Page::kDefault).click();
+        open->accept();
+    });
+    EXPECT_EQ(result, 1);
+    Keys renamed = old;
+    renamed[0].second = "NEW";
+    EXPECT_EQ(sections("LUX_PROFILE"), (std::vector<Keys>{renamed, old, other}));
+    EXPECT_EQ(sections("DEF_LUX_PROF"), (std::vector<Keys>{{{"DEF_PROF_NAME", "NEW"}}}));
+}
+
+TEST_F(LuxSheet, HelpShowsTheTopicOfEachControlAndNoneForTheDefaultBox) {
+    const std::pair<int, int> topics[] = {
+        {Page::kRows[0].server, 55},
+        {Page::kRows[1].name, 38},
+        {Page::kSessionName, 33},
+        {Page::kRows[2].category, 66},
+        {Page::kRows[3].transport, 63},
+        {Page::kRows[0].encryption, 59},
+        {Page::kDefault, 0}, // 0: nothing shown
+    };
+    std::vector<HelpRef> expected;
+    load("[LUX_PROFILE]\nPROFILE_NAME=P\nSESSION=h,*,0,LU1," + t1() + ",,ENC_OFF\n" +
+         "SESSION=h,*,0,LU2," + t1() + ",,ENC_OFF\n");
+    run("P", [&](QDialog&) {
+        for (const auto& [id, topic] : topics) {
+            control<QWidget>(id).setFocus();
+            open->helpRequest();
+            if (topic)
+                expected.push_back(helpTopic(topic));
+        }
+        open->findChild<QTabWidget*>()->tabBar()->setFocus();
+        open->helpRequest();
+        open->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
+        expected.insert(expected.end(), {helpTopic(31), helpTopic(31)});
+    });
+    EXPECT_EQ(help, expected);
+}
+
+class LuxLayout : public LuxSheet, public ::testing::WithParamInterface<int> {};
+
+TEST_P(LuxLayout, EveryControlHasRoomAndTheLinksLineUpUnderTheirHeadings) {
+    withFontSize(GetParam(), [&] {
+        for (const char* picture : {"new", "existing"}) {
+            const bool existing = std::string(picture) == "existing";
+            if (existing)
+                load("[LUX_PROFILE]\nPROFILE_NAME=BRANCH\nSESSION=lux-host1.example.com,*,0,"
+                     "LU01," +
+                     t1() + ",,ENC_ON\nSESSION=NWHOST2,*,3,POOLA," + t2() +
+                     ",,ENC_OPT\nSESSION=*,*,1,," + t1() + ",Branch1,ENC_OFF\nSESSION=" + unused() +
+                     "\n[DEF_LUX_PROF]\nDEF_PROF_NAME=BRANCH\n");
+            run(existing ? "BRANCH" : "", [&](QDialog& shown) {
+                QApplication::processEvents();
+                expectRoomForEveryControl(open->linksPage());
+                for (const auto& ids : Page::kRows) {
+                    const std::pair<int, int> columns[] = {
+                        {ids.server, Page::kServerHeading},
+                        {ids.transport, Page::kTransportHeading},
+                        {ids.encryption, Page::kEncryptionHeading},
+                        {ids.category, Page::kCategoryHeading},
+                        {ids.name, Page::kNameHeading},
+                    };
+                    for (const auto& [field, heading] : columns)
+                        EXPECT_EQ(control<QWidget>(field).x(), control<QWidget>(heading).x());
+                }
+                if (GetParam() == 10)
+                    saveScreenshot(shown, QString("lux-links-%1").arg(picture));
+            });
+            EXPECT_TRUE(sheetWasShown);
+        }
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(FontSizes, LuxLayout, ::testing::Values(10, 18));
+
+} // namespace

@@ -1,0 +1,334 @@
+// The APPC server list sheet as a user meets it: New from the main window, the rows filled
+// and OK pressed, the settings found in the store and shown again on reopening; the checks
+// of OK; settings read from a file; help; and the layout at two font sizes (with
+// APICFG_SCREENSHOT_DIR set, pictures for docs/screenshots).
+#include "cfg_doc.h"
+#include "cfg_frm_view.h"
+#include "editor_dispatch.h"
+#include "main_frame.h"
+#include "option_kinds.h"
+#include "server_sheet.h"
+#include "sheet_test_support.h"
+#include "string_ids.h"
+#include "tela_combo_box.h"
+#include "tela_edit.h"
+#include "test_helpers.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+using testing_support::Keys;
+using testing_support::readText;
+using testing_support::snapshot;
+
+namespace {
+
+using Page = CPgServerList;
+
+// What one server row shows, or is given.
+struct Row {
+    std::string name;
+    int transport = -1;
+    int encryption = 0;
+    bool operator==(const Row&) const = default;
+};
+using Rows = std::array<Row, 4>;
+
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << "{" << row.name << ", " << row.transport << ", " << row.encryption << "}";
+}
+
+class ServerSheet : public SheetTest {
+protected:
+    CCfgDoc doc;
+    CPsServ* open = nullptr; // the sheet the controls are taken from
+
+    template <typename W = TelaEdit> W& control(int id) {
+        return *open->serverListPage().controlAs<W>(id);
+    }
+    Rows shownRows() {
+        Rows rows;
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            rows[r] = {control(Page::kRows[r].name).text().toStdString(),
+                       control<TelaComboBox>(Page::kRows[r].transport).currentIndex(),
+                       control<TelaComboBox>(Page::kRows[r].encryption).currentIndex()};
+        return rows;
+    }
+    void fillRows(const Rows& rows) {
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            QTest::keyClicks(&control(Page::kRows[r].name), QString::fromStdString(rows[r].name));
+            control<TelaComboBox>(Page::kRows[r].transport).setCurrentIndex(rows[r].transport);
+            control<TelaComboBox>(Page::kRows[r].encryption).setCurrentIndex(rows[r].encryption);
+        }
+    }
+    bool rowsEnabled() {
+        bool all = true;
+        for (const auto& ids : Page::kRows)
+            for (int id : {ids.name, ids.transport, ids.encryption})
+                all = all && control<QWidget>(id).isEnabled();
+        return all;
+    }
+    int run(const std::function<void(QDialog&)>& act, const std::string& entry = "") {
+        CPsServ sheet(text(ids::kTitleServers));
+        open = &sheet;
+        return whileOpen(act, [&] { return sheet.Run(doc, entry); });
+    }
+    // A configuration file's sections (the file's first line, its header, is supplied).
+    void load(const std::string& sections) {
+        CfgReadResult detail;
+        ASSERT_EQ(readText(doc.store(), std::string(kCfgHeader) + "\n" + sections, &detail), 0)
+            << "line " << detail.line;
+    }
+    Keys section(const std::string& name) const {
+        for (const auto& [section, keys] : snapshot(doc.store()))
+            if (section == name)
+                return keys;
+        return {};
+    }
+    // The APPC section as the sheet writes it: SELECT, four SERVER keys and SCOPE.
+    static Keys appc(const char* select, const std::array<std::string, 4>& servers,
+                     const std::string& scope) {
+        Keys keys{{"SELECT", select}};
+        for (const std::string& server : servers)
+            keys.emplace_back("SERVER", server);
+        keys.emplace_back("SCOPE", scope);
+        return keys;
+    }
+    std::string t1() const { return text(ids::kTransportFirst); }
+    std::string t2() const { return text(ids::kTransportSecond); }
+};
+
+TEST_F(ServerSheet, NewFromTheMainWindowStoresRowsTwoAndFourAsOneAndTwoAndReopensThem) {
+    load("[GLOBAL]\nLU62_LB=1\n"); // not read while there is no APPC section
+    setEditorRunner(runEditorSheet);
+    CMainFrame frame(doc);
+    frame.show();
+    frame.view()->OnInitialUpdate();
+    auto* options = frame.findChild<QListWidget*>("optionsList");
+    for (int i = 0; i < options->count(); ++i)
+        if (options->item(i)->data(Qt::UserRole).toInt() == kKindAppc)
+            options->setCurrentRow(i);
+    ASSERT_EQ(frame.view()->currentKind(), kKindAppc);
+    auto* newButton = frame.findChild<QPushButton*>("newButton");
+    auto* changeButton = frame.findChild<QPushButton*>("changeButton");
+    whileOpen(
+        [&](QDialog& shown) {
+            open = qobject_cast<CPsServ*>(&shown);
+            ASSERT_NE(open, nullptr);
+            EXPECT_EQ(shown.windowTitle().toStdString(), text(ids::kTitleServers));
+            EXPECT_EQ(shownRows(), Rows{});
+            EXPECT_TRUE(control<QRadioButton>(Page::kServerListRadio).isChecked());
+            EXPECT_FALSE(control<QCheckBox>(Page::kLoadBalancing).isChecked());
+            EXPECT_FALSE(control(Page::kScopeName).isEnabled());
+            EXPECT_EQ(control<TelaComboBox>(Page::kRows[0].transport).itemText(1).toStdString(),
+                      t2()); // the list shows the stored texts themselves
+            fillRows({Row{}, {"hostb", 0, 1}, Row{}, {"nw4", 1, 2}});
+            control<QCheckBox>(Page::kLoadBalancing).click();
+            open->accept();
+        },
+        [&] {
+            QTest::mouseClick(newButton, Qt::LeftButton);
+            return 0;
+        });
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(section("APPC"),
+              appc("SERVER", {"hostb," + t1() + ",ENC_ON", "NW4," + t2() + ",ENC_OPT", "", ""},
+                   "*,TCP,ENC_OFF"));
+    EXPECT_EQ(section("GLOBAL"), (Keys{{"LU62_LB", "1"}}));
+    // The one record exists: New is off, and the keyboard and Enter go to View/Change/Add.
+    EXPECT_FALSE(newButton->isEnabled());
+    EXPECT_EQ(frame.focusWidget(), changeButton);
+    EXPECT_TRUE(changeButton->isDefault());
+    whileOpen(
+        [&](QDialog& shown) {
+            open = qobject_cast<CPsServ*>(&shown);
+            ASSERT_NE(open, nullptr);
+            EXPECT_EQ(shownRows(), (Rows{Row{"hostb", 0, 1}, {"NW4", 1, 2}, Row{}, Row{}}));
+            EXPECT_EQ(control(Page::kScopeName).text(), "");
+            EXPECT_TRUE(control<QCheckBox>(Page::kLoadBalancing).isChecked());
+        },
+        [&] {
+            QTest::mouseClick(changeButton, Qt::LeftButton);
+            return 0;
+        });
+    setEditorRunner({});
+}
+
+struct OkCase {
+    const char* what;
+    Rows rows;
+    int selection;
+    const char* scopeName;
+    int scopeEncryption;
+    int message; // the message shown, 0 none (then the settings are stored)
+    std::array<std::string, 4> servers;
+    std::string scope;
+};
+
+TEST_F(ServerSheet, OkChecksTheRowsAndStoresThemClosedUpWithTheirOwnTransports) {
+    const std::string T1 = t1(), T2 = t2();
+    const OkCase cases[] = {
+        {"server list without a server", {}, 0, "", 0, ids::kServMsgNoServer, {}, ""},
+        {"a name without a transport",
+         {Row{"hosta", 0, 0}, Row{}, Row{"hostc", -1, 0}},
+         0,
+         "",
+         0,
+         ids::kMsgTransportMissing,
+         {},
+         ""},
+        {"a dot breaks the second transport's rule",
+         {Row{"host.a", 1, 0}},
+         0,
+         "",
+         0,
+         ids::kErr54,
+         {},
+         ""},
+        {"a transport on a row without a name is not stored",
+         {Row{"", 1, 2}, Row{"hosta", 0, 1}},
+         0,
+         "",
+         0,
+         0,
+         {"hosta," + T1 + ",ENC_ON", "", "", ""},
+         "*,TCP,ENC_OFF"},
+        {"capitals under the second transport only",
+         {Row{"host.a", 0, 0}, Row{}, Row{}, Row{"nw-b", 1, 1}},
+         0,
+         "",
+         0,
+         0,
+         {"host.a," + T1 + ",ENC_OFF", "NW-B," + T2 + ",ENC_ON", "", ""},
+         "*,TCP,ENC_OFF"},
+        {"the scope with no server and no name", {}, 1, "", 1, 0, {"", "", "", ""}, "*,TCP,ENC_ON"},
+        {"the scope stores the disabled rows too",
+         {Row{}, Row{"hosta", 0, 2}},
+         1,
+         "Scope1",
+         2,
+         0,
+         {"hosta," + T1 + ",ENC_OPT", "", "", ""},
+         "Scope1,TCP,ENC_OPT"},
+    };
+    for (const OkCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        cfgClear(doc.store());
+        messages.clear();
+        const int result = run([&](QDialog&) {
+            fillRows(c.rows);
+            if (c.selection == 1) {
+                control<QRadioButton>(Page::kScopeRadio).click();
+                EXPECT_FALSE(rowsEnabled());
+            }
+            QTest::keyClicks(&control(Page::kScopeName), c.scopeName);
+            control<TelaComboBox>(Page::kScopeEncryption).setCurrentIndex(c.scopeEncryption);
+            open->accept();
+            EXPECT_EQ(open->isVisible(), c.message != 0);
+        });
+        if (c.message) {
+            EXPECT_EQ(result, 0);
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_EQ(messages[0].text, text(c.message));
+            EXPECT_EQ(messages[0].style, kMbOk);
+            EXPECT_TRUE(doc.store().empty());
+        } else {
+            EXPECT_EQ(result, 1);
+            EXPECT_TRUE(messages.empty());
+            EXPECT_EQ(section("APPC"), appc(c.selection ? "SCOPE" : "SERVER", c.servers, c.scope));
+        }
+    }
+}
+
+TEST_F(ServerSheet, StoredSettingsAreShownAsTheirRowsAndTheScopeKeepsTheServerRows) {
+    // A transport text of neither kind (another language's) shows as the first; a row
+    // without a name has no transport; "*" is the scope left without a name.
+    load("[APPC]\nSELECT=SCOPE\nSERVER=HOSTA," + t1() + ",ENC_ON\nSERVER=NW1," + t2() +
+         ",ENC_OPT\nSERVER=HOSTC,TCP-IP-FR,ENC_XX\nSERVER=\nSCOPE=*,TCP,ENC_ON\n"
+         "[GLOBAL]\nLU62_LB=0\n");
+    const Rows shownAsStored{Row{"HOSTA", 0, 1}, {"NW1", 1, 2}, {"HOSTC", 0, 0}, Row{}};
+    EXPECT_EQ(run([&](QDialog&) {
+                  EXPECT_EQ(shownRows(), shownAsStored);
+                  EXPECT_TRUE(control<QRadioButton>(Page::kScopeRadio).isChecked());
+                  EXPECT_FALSE(rowsEnabled());
+                  EXPECT_TRUE(control(Page::kScopeName).isEnabled());
+                  EXPECT_EQ(control(Page::kScopeName).text(), "");
+                  EXPECT_EQ(control<TelaComboBox>(Page::kScopeEncryption).currentIndex(), 1);
+                  EXPECT_TRUE(control<QCheckBox>(Page::kLoadBalancing).isEnabled());
+                  control<QRadioButton>(Page::kServerListRadio).click();
+                  EXPECT_TRUE(rowsEnabled());
+                  EXPECT_FALSE(control(Page::kScopeName).isEnabled());
+                  EXPECT_EQ(shownRows(), shownAsStored);
+                  control<QRadioButton>(Page::kScopeRadio).click();
+                  open->accept();
+              }),
+              1);
+    EXPECT_EQ(section("APPC"), appc("SCOPE",
+                                    {"HOSTA," + t1() + ",ENC_ON", "NW1," + t2() + ",ENC_OPT",
+                                     "HOSTC," + t1() + ",ENC_OFF", ""},
+                                    "*,TCP,ENC_ON"));
+}
+
+TEST_F(ServerSheet, HelpShowsTheTopicOfEachControlAndOfTheSheet) {
+    const std::pair<int, int> topics[] = {
+        {Page::kRows[0].name, 55},    {Page::kRows[3].transport, 56},  {Page::kLoadBalancing, 57},
+        {Page::kServerListRadio, 58}, {Page::kRows[2].encryption, 59}, {Page::kScopeRadio, 60},
+        {Page::kScopeName, 61},       {Page::kScopeEncryption, 59},
+    };
+    std::vector<HelpRef> expected;
+    run([&](QDialog&) {
+        for (const auto& [id, topic] : topics) {
+            if (id == Page::kScopeRadio)
+                control<QRadioButton>(id).click(); // the scope controls take the focus now
+            control<QWidget>(id).setFocus();
+            open->helpRequest();
+            expected.push_back(helpTopic(topic));
+        }
+        open->findChild<QTabWidget*>()->tabBar()->setFocus();
+        open->helpRequest();
+        expected.push_back(helpTopic(10));
+        open->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
+        expected.push_back(helpTopic(9));
+    });
+    EXPECT_EQ(help, expected);
+}
+
+class ServerLayout : public ServerSheet, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ServerLayout, EveryControlHasRoomForNewExistingAndScopeSettings) {
+    withFontSize(GetParam(), [&] {
+        for (const char* picture : {"new", "existing", "scope"}) {
+            if (std::string(picture) != "new")
+                load("[APPC]\nSELECT=SERVER\nSERVER=appc-host1.example.com," + t1() +
+                     ",ENC_OPT\nSERVER=NWSERVER2," + t2() +
+                     ",ENC_ON\nSERVER=\nSERVER=\nSCOPE=Branch1,TCP,ENC_OFF\n[GLOBAL]\nLU62_LB=1\n");
+            run([&](QDialog& shown) {
+                if (std::string(picture) == "scope")
+                    control<QRadioButton>(Page::kScopeRadio).click();
+                QApplication::processEvents();
+                expectRoomForEveryControl(open->serverListPage());
+                // The rows line up under their headings.
+                for (const auto& ids : Page::kRows) {
+                    EXPECT_EQ(control(ids.name).x(), control<QWidget>(Page::kNameHeading).x());
+                    EXPECT_EQ(control<QWidget>(ids.transport).x(),
+                              control<QWidget>(Page::kTransportHeading).x());
+                    EXPECT_EQ(control<QWidget>(ids.encryption).x(),
+                              control<QWidget>(Page::kEncryptionHeading).x());
+                }
+                if (GetParam() == 10)
+                    saveScreenshot(shown, QString("servers-%1").arg(picture));
+            });
+            EXPECT_TRUE(sheetWasShown);
+        }
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(FontSizes, ServerLayout, ::testing::Values(10, 18));
+
+} // namespace
