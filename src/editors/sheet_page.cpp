@@ -103,12 +103,12 @@ void SheetPage::fitListsToEntries() {
 
 void SheetPage::fitWrappedTexts() {
     // A tab page or dialog is sized from its controls' minimum sizes, which for a text that
-    // wraps say nothing of its height: give such a text the room of fifty characters a line.
+    // wraps say nothing of its height: give such a text the room of forty characters a line.
     for (QLabel* label : findChildren<QLabel*>()) {
         if (!label->wordWrap())
             continue;
         const int width =
-            std::max(label->minimumWidth(), 50 * label->fontMetrics().averageCharWidth());
+            std::max(label->minimumWidth(), 40 * label->fontMetrics().averageCharWidth());
         label->setMinimumSize(width, label->heightForWidth(width));
     }
 }

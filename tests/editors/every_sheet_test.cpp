@@ -50,7 +50,10 @@ protected:
                             SCOPED_TRACE(std::string(k.picture) + " page " + std::to_string(i) +
                                          (existing ? " existing" : " new"));
                             ASSERT_TRUE(sheet.setActivePage(i));
-                            QApplication::processEvents();
+                            // A page shown for the first time grows the sheet: the layouts
+                            // settle over a few rounds of events.
+                            for (int round = 0; round < 3; ++round)
+                                QApplication::processEvents();
                             ++pages;
                             act(sheet, i,
                                 QString("%1-%2-%3")
@@ -72,7 +75,8 @@ TEST_F(EverySheet, EveryPageHasRoomForItsTextsAtTwoFontSizes) {
         withFontSize(points, [&] {
             forEveryPage([&](PropertySheet& sheet, int, const QString& picture) {
                 expectRoomForEveryControl(sheet);
-                if (points == 10)
+                // The server list's own test pictures its rows with and without the scope.
+                if (points == 10 && !picture.startsWith("servers"))
                     saveScreenshot(sheet, picture);
             });
         });
