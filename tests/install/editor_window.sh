@@ -8,13 +8,16 @@ set -euo pipefail
 editor=$!
 trap 'kill $editor 2>/dev/null || true' EXIT
 
-# Waits (at most ten seconds) for a visible window whose title matches; prints its id.
+# Waits (at most thirty seconds: the suite runs beside it) for a visible window whose
+# title matches; prints its id.
 window() {
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return 0
+    for _ in $(seq 150); do
+        # The whole list first: head would cut xdotool short and fail the pipeline.
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)
+        [ -n "$found" ] && head -1 <<<"$found" && return 0
         sleep 0.2
     done
-    echo "no window titled '$1'"
+    echo "no window titled '$1'; shown: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|')" >&2
     return 1
 }
 main=$(window "^API Configuration - $(basename "$2" | sed 's/\./\\./g')$")

@@ -34,7 +34,8 @@ installed=(
 for file in "${installed[@]}"; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
-libdir=$(dirname "$(find "$prefix" -name 'libapicfg_scramble.so' | head -1)")
+library=$(find "$prefix" -name 'libapicfg_scramble.so')
+libdir=$(dirname "$(head -1 <<<"$library")")
 [ -f "$libdir/pkgconfig/apicfg_scramble.pc" ] || fail "no pkg-config file beside the library"
 [ -f "$libdir/apicfg/apicfg_help_viewer.so" ] || fail "no help viewer beside the library"
 
@@ -80,8 +81,8 @@ LD_LIBRARY_PATH=$libdir ./scramble || fail "the scrambling library"
 desktop-file-validate "$prefix/share/applications/org.apicfg.apicfg.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.apicfg.apicfg.metainfo.xml"
 for page in apicfg apicfg-tool; do
-    MANPATH=$prefix/share/man MANPAGER=cat MANWIDTH=80 man "$page" 2>&1 | grep -q "^ *$page - " ||
-        fail "man $page"
+    shown=$(MANPATH=$prefix/share/man MANPAGER=cat MANWIDTH=80 man "$page" 2>&1)
+    grep -q "^ *$page - " <<<"$shown" || fail "man $page"
 done
 
 # The editor headless, to its first paint and out.

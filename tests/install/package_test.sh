@@ -51,7 +51,10 @@ fields=(
 )
 for entry in "${fields[@]}"; do
     IFS='|' read -r field want <<<"$entry"
-    dpkg-deb -f "$deb" "$field" | grep -qF "$want" || fail "$field lacks $want"
+    # Read in full first: grep -q stops at the first match, and a writer cut short would
+    # fail the pipeline.
+    value=$(dpkg-deb -f "$deb" "$field")
+    grep -qF "$want" <<<"$value" || fail "$field lacks $want"
 done
 
 dpkg-deb -x "$deb" "$scratch/root"
