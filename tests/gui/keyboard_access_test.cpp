@@ -1,7 +1,8 @@
-// The main window, with its problems panel, and the review window worked from the keyboard
-// alone; the sheets have their own pass in the editors' tests.
+// The main window, with its problems panel, the review window and the About box worked
+// from the keyboard alone; the sheets have their own pass in the editors' tests.
 #include "gui_fixture.h"
 
+#include "about_dialog.h"
 #include "problems_panel.h"
 #include "review_dialog.h"
 #include "save_content.h"
@@ -13,7 +14,8 @@ using namespace gui_testing;
 
 class KeyboardAccessTest : public AppTest {};
 
-TEST_F(KeyboardAccessTest, TheMainWindowAndTheReviewWindowAreReachedWithTabAndMnemonics) {
+TEST_F(KeyboardAccessTest,
+       TheMainWindowTheReviewWindowAndTheAboutBoxAreReachedWithTabAndMnemonics) {
     const QString file =
         writeConfig("a.ini", {{"CPIC_INFO", {{"SYMB_NAME", "ONE"}, {"MODE", "bad mode"}}},
                               {"CPIC_INFO", {{"SYMB_NAME", "TWO"}, {"PART_LU", "NETA.HOST"}}}});
@@ -29,4 +31,10 @@ TEST_F(KeyboardAccessTest, TheMainWindowAndTheReviewWindowAreReachedWithTabAndMn
     review.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&review));
     expectKeyboardAccess(review, &review.view());
+
+    CAboutDlg about;
+    about.show();
+    about.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    expectKeyboardAccess(about, about.focusWidget() ? about.focusWidget() : &about);
 }
