@@ -130,9 +130,11 @@ void SheetPage::enableControl(int id, bool on) {
 }
 
 HelpRef SheetPage::helpFor(const QWidget* widget) const {
-    for (std::size_t i = 0; widget && i < m_table.size(); ++i) {
-        const QWidget* own = m_widgets[i];
-        if (own && (own == widget || own->isAncestorOf(widget))) {
+    // The innermost control holding the widget: a field inside a group box has its own.
+    for (const QWidget* w = widget; w && w != this; w = w->parentWidget()) {
+        for (std::size_t i = 0; i < m_table.size(); ++i) {
+            if (m_widgets[i] != w)
+                continue;
             const int topic = m_table[i].helpTopic;
             if (topic == kNoHelpTopic)
                 return HelpRef{kHelpNone, 0};
