@@ -16,8 +16,8 @@ using namespace gui_testing;
 namespace {
 
 const Sections kNodex = {
-    {"NODEX_SYSTEM", {{"HOST_NAME", "AS400A"}, {"USER_NAME", "QUSER"}, {"DEFAULT", "1"}}},
-    {"NODEX_SYSTEM", {{"HOST_NAME", "AS400B"}, {"USER_NAME", "QUSER"}, {"DEFAULT", "0"}}},
+    {"NODEX_SYSTEM", {{"HOST_NAME", "HOSTA"}, {"USER_NAME", "QUSER"}, {"DEFAULT", "1"}}},
+    {"NODEX_SYSTEM", {{"HOST_NAME", "HOSTB"}, {"USER_NAME", "QUSER"}, {"DEFAULT", "0"}}},
     {"NODEX_COMMON", {{"USER_NAME", "QUSER"}, {"LOCAL_LU", "LOCLU01"}, {"MODE", "QPCSUPP"}}},
 };
 

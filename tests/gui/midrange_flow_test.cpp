@@ -37,7 +37,7 @@ TEST_F(MidrangeFlowTest, ASystemAddedBeforeCancelIsListedMarksTheDocumentAndUndo
         whenModal([&](QWidget& dialog) {
             auto& system = static_cast<CDlgNODEXSystem&>(dialog);
             QTest::keyClicks(system.form().controlAs<QLineEdit>(MidrangeSystemForm::kHost),
-                             "as400a");
+                             "hosta");
             system.accept();
             added = true;
         });

@@ -40,19 +40,19 @@ TEST_F(MidrangeRecords, ListingAndTheDefaultMark) {
 }
 
 TEST_F(MidrangeRecords, WrittenSystemStandsFirstAndKeepsItsMark) {
-    load("[NODEX_SYSTEM]|HOST_NAME=OTHER|DEFAULT=0|[NODEX_SYSTEM]|HOST_NAME=AS400|DEFAULT=1|"
+    load("[NODEX_SYSTEM]|HOST_NAME=OTHER|DEFAULT=0|[NODEX_SYSTEM]|HOST_NAME=HOSTX|DEFAULT=1|"
          "[TRACE]");
     const auto before = testing_support::snapshot(store);
-    EXPECT_EQ(writeSystem("AS400", "Pass!0wrd9"), 0);
+    EXPECT_EQ(writeSystem("HOSTX", "Pass!0wrd9"), 0);
     EXPECT_EQ(code, 60);
     EXPECT_EQ(testing_support::snapshot(store), before);
 
-    ASSERT_EQ(writeSystem("AS400", "Pass_0wrd9"), 1);
+    ASSERT_EQ(writeSystem("HOSTX", "Pass_0wrd9"), 1);
     EXPECT_EQ(layout(), "NODEX_SYSTEM NODEX_SYSTEM TRACE");
-    EXPECT_EQ(keys(0), "HOST_NAME=AS400|USER_NAME=clerk|PASSWORD=" + scrambledHex("Pass_0wrd9") +
+    EXPECT_EQ(keys(0), "HOST_NAME=HOSTX|USER_NAME=clerk|PASSWORD=" + scrambledHex("Pass_0wrd9") +
                            "|DEFAULT=1");
     MidrangeSystemRecord r;
-    r.hostName = "AS400";
+    r.hostName = "HOSTX";
     r.passwordVerify = "kept";
     ASSERT_EQ(midrangeReadSystem(store, r), 1);
     EXPECT_EQ(r.password, "Pass_0wrd9");

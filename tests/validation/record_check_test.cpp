@@ -87,10 +87,10 @@ TEST(RecordChecks, MidrangeFirstFieldDependsOnTheSection) {
     };
     EXPECT_EQ(run("NODEX_COMMON", "XLNKMOD", "", ""), 0);
     EXPECT_EQ(run("NODEX_COMMON", "1MODE", "u!", ""), 56);
-    EXPECT_EQ(run("NODEX_SYSTEM", "AS400 B", "user", "pw"), 0);
-    EXPECT_EQ(run("NODEX_SYSTEM", "as400", "u!", ""), 50);
-    EXPECT_EQ(run("NODEX_SYSTEM", "AS400", "us[er", "p!"), 58);
-    EXPECT_EQ(run("NODEX_SYSTEM", "AS400", "user", "p!"), 60);
+    EXPECT_EQ(run("NODEX_SYSTEM", "HOSTX B", "user", "pw"), 0);
+    EXPECT_EQ(run("NODEX_SYSTEM", "hostx", "u!", ""), 50);
+    EXPECT_EQ(run("NODEX_SYSTEM", "HOSTX", "us[er", "p!"), 58);
+    EXPECT_EQ(run("NODEX_SYSTEM", "HOSTX", "user", "p!"), 60);
 }
 
 TEST(RecordChecks, ServerListsAndLuxProfiles) {
