@@ -16,7 +16,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -69,10 +68,7 @@ protected:
 TEST_F(CpicSheet, NewOpensWithTheDefaultsRefusesCode24AndStoresAStarForAnUntouchedPartnerLu) {
     setEditorRunner(runEditorSheet);
     CMainFrame frame(doc);
-    frame.show();
-    frame.view()->OnInitialUpdate();
-    frame.findChild<QListWidget*>("optionsList")->setCurrentRow(2);
-    ASSERT_EQ(frame.view()->currentKind(), kKindCpic);
+    showOnKind(frame, kKindCpic);
     whileOpen(
         [&](QDialog& shown) {
             open = qobject_cast<CPsCpic*>(&shown);

@@ -17,14 +17,11 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 
 using testing_support::Keys;
-using testing_support::readText;
-using testing_support::Sections;
 using testing_support::snapshot;
 
 namespace {
@@ -88,18 +85,9 @@ protected:
         open = &sheet;
         return whileOpen(act, [&] { return sheet.Run(doc, profile); });
     }
-    void load(const std::string& sections) {
-        CfgReadResult detail;
-        ASSERT_EQ(readText(doc.store(), std::string(kCfgHeader) + "\n" + sections, &detail), 0)
-            << "line " << detail.line;
-    }
-    // The keys of every section of that name, in store order.
+    void load(const std::string& sections) { loadSections(doc.store(), sections); }
     std::vector<Keys> sections(const std::string& name) const {
-        std::vector<Keys> found;
-        for (const auto& [section, keys] : snapshot(doc.store()))
-            if (section == name)
-                found.push_back(keys);
-        return found;
+        return sectionsNamed(doc.store(), name);
     }
     static Keys profile(const std::string& name, const std::array<std::string, 4>& sessions) {
         Keys keys{{"PROFILE_NAME", name}};
@@ -115,13 +103,7 @@ protected:
 TEST_F(LuxSheet, ANewProfileFromTheMainWindowOpensWithTheDefaultsAndStoresLinkOneAndThreeUnused) {
     setEditorRunner(runEditorSheet);
     CMainFrame frame(doc);
-    frame.show();
-    frame.view()->OnInitialUpdate();
-    auto* options = frame.findChild<QListWidget*>("optionsList");
-    for (int i = 0; i < options->count(); ++i)
-        if (options->item(i)->data(Qt::UserRole).toInt() == kKindLux)
-            options->setCurrentRow(i);
-    ASSERT_EQ(frame.view()->currentKind(), kKindLux);
+    showOnKind(frame, kKindLux);
     whileOpen(
         [&](QDialog& shown) {
             open = qobject_cast<CPsLux*>(&shown);

@@ -16,15 +16,12 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 
 using testing_support::Keys;
-using testing_support::readText;
-using testing_support::snapshot;
 
 namespace {
 
@@ -78,17 +75,10 @@ protected:
         open = &sheet;
         return whileOpen(act, [&] { return sheet.Run(doc, entry); });
     }
-    // A configuration file's sections (the file's first line, its header, is supplied).
-    void load(const std::string& sections) {
-        CfgReadResult detail;
-        ASSERT_EQ(readText(doc.store(), std::string(kCfgHeader) + "\n" + sections, &detail), 0)
-            << "line " << detail.line;
-    }
+    void load(const std::string& sections) { loadSections(doc.store(), sections); }
     Keys section(const std::string& name) const {
-        for (const auto& [section, keys] : snapshot(doc.store()))
-            if (section == name)
-                return keys;
-        return {};
+        const std::vector<Keys> found = sectionsNamed(doc.store(), name);
+        return found.empty() ? Keys{} : found.front();
     }
     // The APPC section as the sheet writes it: SELECT, four SERVER keys and SCOPE.
     static Keys appc(const char* select, const std::array<std::string, 4>& servers,
@@ -107,13 +97,7 @@ TEST_F(ServerSheet, NewFromTheMainWindowStoresRowsTwoAndFourAsOneAndTwoAndReopen
     load("[GLOBAL]\nLU62_LB=1\n"); // not read while there is no APPC section
     setEditorRunner(runEditorSheet);
     CMainFrame frame(doc);
-    frame.show();
-    frame.view()->OnInitialUpdate();
-    auto* options = frame.findChild<QListWidget*>("optionsList");
-    for (int i = 0; i < options->count(); ++i)
-        if (options->item(i)->data(Qt::UserRole).toInt() == kKindAppc)
-            options->setCurrentRow(i);
-    ASSERT_EQ(frame.view()->currentKind(), kKindAppc);
+    showOnKind(frame, kKindAppc);
     auto* newButton = frame.findChild<QPushButton*>("newButton");
     auto* changeButton = frame.findChild<QPushButton*>("changeButton");
     whileOpen(

@@ -2,9 +2,12 @@
 // instead of shown, and a way to act on a modal sheet while it runs.
 #pragma once
 
+#include "cfg_frm_view.h"
+#include "main_frame.h"
 #include "messages.h"
 #include "sheet_help.h"
 #include "tela_environment.h"
+#include "test_helpers.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +15,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -76,6 +80,35 @@ inline void retype(QLineEdit& field, const QString& value) {
     field.selectAll();
     field.del();
     QTest::keyClicks(&field, value);
+}
+
+// Reads a configuration file's sections into the store (the file's header is supplied).
+inline void loadSections(CfgStore& store, const std::string& sections) {
+    CfgReadResult detail;
+    ASSERT_EQ(testing_support::readText(store, std::string(kCfgHeader) + "\n" + sections, &detail),
+              0)
+        << "line " << detail.line;
+}
+
+// The keys of every section of that name, in store order.
+inline std::vector<testing_support::Keys> sectionsNamed(const CfgStore& store,
+                                                        const std::string& name) {
+    std::vector<testing_support::Keys> found;
+    for (const auto& [section, keys] : testing_support::snapshot(store))
+        if (section == name)
+            found.push_back(keys);
+    return found;
+}
+
+// Shows the main window on the document with that option kind chosen.
+inline void showOnKind(CMainFrame& frame, int kind) {
+    frame.show();
+    frame.view()->OnInitialUpdate();
+    auto* options = frame.findChild<QListWidget*>("optionsList");
+    for (int i = 0; i < options->count(); ++i)
+        if (options->item(i)->data(Qt::UserRole).toInt() == kind)
+            options->setCurrentRow(i);
+    ASSERT_EQ(frame.view()->currentKind(), kind);
 }
 
 struct ShownMessage {

@@ -20,8 +20,6 @@
 #include <cstdlib>
 #include <fstream>
 
-using testing_support::snapshot;
-
 namespace {
 
 class TpSheet : public SheetTest {
@@ -212,7 +210,7 @@ TEST_F(GlobalSheet, TheDefaultTableThePlaceholderAndThePasswordPair) {
                 EXPECT_EQ(messages[0].style, kMbIconStop);
             }
         }
-        const testing_support::Keys global = snapshot(doc.store())[0].second;
+        const testing_support::Keys global = sectionsNamed(doc.store(), "GLOBAL").front();
         EXPECT_NE(std::find(global.begin(), global.end(),
                             std::pair<std::string, std::string>{"LU62_LB", "1"}),
                   global.end());
