@@ -207,13 +207,19 @@ SingleInstance::State SingleInstance::start() {
     // Nobody answers: whatever is left at the path is a stale socket of a crashed run.
     ::unlink(path.constData());
     UniqueFd listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-    if (!listener.valid() ||
-        ::bind(listener.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+    if (!listener.valid())
         return m_state = State::Failed;
-    // The runtime folder is the user's alone already; the socket itself is made so too.
+    // The runtime folder is the user's alone already; the socket is made so too, from the
+    // moment it exists (a chmod after the bind would leave a moment when it is not). This
+    // runs at start-up, before any other thread creates files.
+    const mode_t mask = ::umask(S_IRWXG | S_IRWXO | S_IXUSR);
+    const int bound =
+        ::bind(listener.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    ::umask(mask);
+    if (bound != 0)
+        return m_state = State::Failed;
     struct stat st {};
-    if (::chmod(path.constData(), S_IRUSR | S_IWUSR) != 0 || ::lstat(path.constData(), &st) != 0 ||
-        ::listen(listener.get(), kBacklog) != 0) {
+    if (::lstat(path.constData(), &st) != 0 || ::listen(listener.get(), kBacklog) != 0) {
         ::unlink(path.constData());
         return m_state = State::Failed;
     }
