@@ -22,12 +22,18 @@ struct Invocation {
     std::string language;
 };
 
-// The exit codes every command shares.
+// The exit codes every command shares, one per condition.
 inline constexpr int kExitOk = 0;
+// A record refused or not found, check's findings, diff's differences.
 inline constexpr int kExitFailed = 1;
+// Called wrongly: unknown command or option, bad arguments, input that is not the kind's JSON.
 inline constexpr int kExitUsage = 2;
 // --check: the file would change.
 inline constexpr int kExitWouldChange = 3;
+// FILE cannot be read: missing, not a regular file, too large, malformed.
+inline constexpr int kExitUnreadable = 4;
+// FILE cannot be saved: the write failed, another program holds it, or it changed on disk.
+inline constexpr int kExitNotSaved = 5;
 // parseCommandLine's answer when the command is to run.
 inline constexpr int kRunCommand = -1;
 
