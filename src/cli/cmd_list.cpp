@@ -16,6 +16,7 @@ namespace {
 struct KindEntries {
     std::string_view kind;
     std::vector<std::string> entries; // UTF-8
+    bool label = false;               // a one-record kind's text of the language library
 };
 
 const ToolKindInfo* kindOfOption(int optionKind) {
@@ -69,7 +70,7 @@ int runList(const Invocation& inv, std::ostream& out, std::ostream& err) {
                 printError(err, kErrStore);
                 exitCode = kExitFailed;
             }
-            KindEntries k{info->name, {}};
+            KindEntries k{info->name, {}, option.oneRecordOnly};
             // One-record kinds show a text of the language library; the others, names
             // from the file.
             for (const std::string& e : entries)
@@ -82,8 +83,10 @@ int runList(const Invocation& inv, std::ostream& out, std::ostream& err) {
         Json j = Json::object();
         for (const KindEntries& k : listed) {
             Json entries = Json::array();
+            // Scripts read the JSON in every language: a one-record kind's entry is its
+            // kind name there, not the translated text.
             for (const std::string& e : k.entries)
-                entries.push_back(e);
+                entries.push_back(k.label ? std::string(k.kind) : e);
             j[std::string(k.kind)] = std::move(entries);
         }
         out << jsonText(j) << '\n';
