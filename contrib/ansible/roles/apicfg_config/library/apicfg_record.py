@@ -213,21 +213,35 @@ def argument_spec():
 
 
 class Tool:
-    """apicfg-tool, its messages naming the file the user gave instead of the working copy."""
+    """apicfg-tool on the working copy, its messages naming the file the user gave."""
 
-    def __init__(self, module, program):
+    def __init__(self, module, program, work, path):
         self.module = module
         self.program = program
+        self.work = work
+        self.path = path
 
     def run(self, args, data=None):
         return self.module.run_command(
             [self.program] + args, data=data, binary_data=True, environ_update={"LC_ALL": "C.UTF-8"}
         )
 
+    def fail(self, what, rc, out, err):
+        reason = EXIT_REASONS.get(rc, "apicfg-tool ended with status %d" % rc)
+        message = (err or out).replace(self.work, self.path).strip()
+        self.module.fail_json(
+            msg="%s: %s (%s unchanged): %s" % (what, reason, self.path, message),
+            rc=rc,
+            stderr=err.replace(self.work, self.path),
+        )
+
     def names(self, path, kind):
-        """The entries of kind that `list` shows for the file; [] when there are none."""
-        rc, out, _ = self.run(["list", path, kind])
-        return [line.split("\t", 1)[1] for line in out.splitlines() if "\t" in line] if rc == 0 else []
+        """The entries of kind that `list` shows for the file. A section without its name
+        key ends the list (status 1), as in the editor; a file that cannot be read fails."""
+        rc, out, err = self.run(["list", path, kind])
+        if rc > 1:
+            self.fail(kind, rc, out, err)
+        return [line.split("\t", 1)[1] for line in out.splitlines() if "\t" in line]
 
     def exists(self, path, item):
         if not os.path.exists(path):
@@ -296,24 +310,18 @@ def item_problem(item):
     return None
 
 
-def apply_item(module, tool, work, shown_path, item):
+def apply_item(tool, item):
     """Puts or deletes the record in the working copy; fails the module if refused."""
     name = [item["name"]] if item["name"] is not None else []
     if item["state"] == "absent":
-        if not tool.exists(work, item):
+        if not tool.exists(tool.work, item):
             return False
-        rc, out, err = tool.run(["delete", work, item["kind"]] + name)
+        rc, out, err = tool.run(["delete", tool.work, item["kind"]] + name)
     else:
         data = json.dumps(item["record"]).encode("utf-8")
-        rc, out, err = tool.run(["put", work, item["kind"], "-"], data=data)
+        rc, out, err = tool.run(["put", tool.work, item["kind"], "-"], data=data)
     if rc != 0:
-        reason = EXIT_REASONS.get(rc, "apicfg-tool ended with status %d" % rc)
-        message = (err or out).replace(work, shown_path).strip()
-        module.fail_json(
-            msg="%s: %s (%s unchanged): %s" % (label(item), reason, shown_path, message),
-            rc=rc,
-            stderr=err.replace(work, shown_path),
-        )
+        tool.fail(label(item), rc, out, err)
     return not out.strip().endswith(": unchanged")
 
 
@@ -376,13 +384,14 @@ def write_back(module, work, path, result):
     module.atomic_move(work, path)
 
 
-def run(module, tool, path, work, items):
+def run(module, tool, items):
+    path, work = tool.path, tool.work
     result = dict(changed=False, path=path, records=[])
     if os.path.exists(path):
         shutil.copyfile(path, work)
     before = [tool.get(work, item) for item in items] if module._diff else []
     for item in items:
-        changed = apply_item(module, tool, work, path, item)
+        changed = apply_item(tool, item)
         result["records"].append(dict(kind=item["kind"], name=item["name"], state=item["state"],
                                       changed=changed))
     old, new = read_text(path), read_text(work)
@@ -412,11 +421,12 @@ def main():
     path = module.params["path"]
     check_path(module, path)
     program = module.params["tool"]
-    tool = Tool(module, program if "/" in program else module.get_bin_path(program, required=True))
+    program = program if "/" in program else module.get_bin_path(program, required=True)
     items = normalised_items(module)
     scratch = tempfile.mkdtemp(dir=module.tmpdir)
     try:
-        result = run(module, tool, path, os.path.join(scratch, os.path.basename(path)), items)
+        work = os.path.join(scratch, os.path.basename(path))
+        result = run(module, Tool(module, program, work, path), items)
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
     module.exit_json(**result)
