@@ -26,6 +26,26 @@ const ToolKindInfo* kindOfOption(int optionKind) {
     return nullptr;
 }
 
+// One line per entry, KIND<TAB>ENTRY, or with json one object of an array per kind.
+void printEntries(const std::vector<KindEntries>& listed, bool json, std::ostream& out) {
+    if (!json) {
+        for (const KindEntries& k : listed)
+            for (const std::string& e : k.entries)
+                out << k.kind << '\t' << e << '\n';
+        return;
+    }
+    Json j = Json::object();
+    for (const KindEntries& k : listed) {
+        Json entries = Json::array();
+        // Scripts read the JSON in every language: a one-record kind's entry is its kind
+        // name there, not the translated text.
+        for (const std::string& e : k.entries)
+            entries.push_back(k.label ? std::string(k.kind) : e);
+        j[std::string(k.kind)] = std::move(entries);
+    }
+    out << jsonText(j) << '\n';
+}
+
 } // namespace
 
 int runList(const Invocation& inv, std::ostream& out, std::ostream& err) {
@@ -79,21 +99,6 @@ int runList(const Invocation& inv, std::ostream& out, std::ostream& err) {
         }
     }
 
-    if (inv.json) {
-        Json j = Json::object();
-        for (const KindEntries& k : listed) {
-            Json entries = Json::array();
-            // Scripts read the JSON in every language: a one-record kind's entry is its
-            // kind name there, not the translated text.
-            for (const std::string& e : k.entries)
-                entries.push_back(k.label ? std::string(k.kind) : e);
-            j[std::string(k.kind)] = std::move(entries);
-        }
-        out << jsonText(j) << '\n';
-    } else {
-        for (const KindEntries& k : listed)
-            for (const std::string& e : k.entries)
-                out << k.kind << '\t' << e << '\n';
-    }
+    printEntries(listed, inv.json, out);
     return exitCode;
 }
