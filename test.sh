@@ -9,11 +9,11 @@ jobs=$(nproc 2>/dev/null || echo 2)
 fuzz_seconds=${APICFG_FUZZ_SECONDS:-60}
 export QT_QPA_PLATFORM=offscreen
 
-./scripts/deps.sh
+./scripts/deps.sh test
 
 echo "== Sanitizer build (core, records, document, tool) =="
 cmake -S . -B build-asan -G Ninja -DAPICFG_SANITIZE=ON -DAPICFG_BUILD_GUI=OFF \
-    -DCMAKE_BUILD_TYPE=Debug >/dev/null
+    -DAPICFG_BUILD_TESTS=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
@@ -24,6 +24,6 @@ if [ -x fuzz/run.sh ] && [ "$fuzz_seconds" -gt 0 ]; then
 fi
 
 echo "== Build and test =="
-cmake -S . -B build -G Ninja >/dev/null
+cmake -S . -B build -G Ninja -DAPICFG_BUILD_TESTS=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-31}
 out=build-bench/results
-./scripts/deps.sh
+./scripts/deps.sh bench
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DAPICFG_BUILD_BENCH=ON \
     -DAPICFG_BUILD_TESTS=OFF >/dev/null
 cmake --build build-bench -j "$(nproc 2>/dev/null || echo 2)"

@@ -155,6 +155,9 @@ def main():
             f"{o['median_ms'] / f['median_ms']:.2f}× | {o['peak_kib'] / f['peak_kib']:.2f}× |")
 
     row("`apicfg-tool list`, 100 sections", "tool_list_100", "floor_inih_100")
+    if "tool_static_runtime_list_100" in start:
+        row("`apicfg-tool list`, 100 sections, against the tool with the C++ runtime linked "
+            "in and no PIE", "tool_list_100", "tool_static_runtime_list_100")
     for tag in ("xvfb", "offscreen"):
         if f"floor_qt_{tag}" in start:
             row(f"editor, 1,000-section file, {tag}", f"editor_1000_{tag}", f"floor_qt_{tag}")

@@ -14,7 +14,7 @@ if [ ! -x "$program" ]; then
     exit 1
 fi
 for tool in xvfb-run xdotool import; do
-    command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/deps.sh" >&2; exit 1; }
+    command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/deps.sh screenshots" >&2; exit 1; }
 done
 
 if [ -z "${APICFG_SCREENSHOTS_DISPLAY:-}" ]; then

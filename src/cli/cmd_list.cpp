@@ -16,6 +16,7 @@ namespace {
 struct KindEntries {
     std::string_view kind;
     std::vector<std::string> entries; // UTF-8
+    bool label = false;               // a one-record kind's text of the language library
 };
 
 const ToolKindInfo* kindOfOption(int optionKind) {
@@ -23,6 +24,26 @@ const ToolKindInfo* kindOfOption(int optionKind) {
         if (kindInfo(k).optionKind == optionKind)
             return &kindInfo(k);
     return nullptr;
+}
+
+// One line per entry, KIND<TAB>ENTRY, or with json one object of an array per kind.
+void printEntries(const std::vector<KindEntries>& listed, bool json, std::ostream& out) {
+    if (!json) {
+        for (const KindEntries& k : listed)
+            for (const std::string& e : k.entries)
+                out << k.kind << '\t' << e << '\n';
+        return;
+    }
+    Json j = Json::object();
+    for (const KindEntries& k : listed) {
+        Json entries = Json::array();
+        // Scripts read the JSON in every language: a one-record kind's entry is its kind
+        // name there, not the translated text.
+        for (const std::string& e : k.entries)
+            entries.push_back(k.label ? std::string(k.kind) : e);
+        j[std::string(k.kind)] = std::move(entries);
+    }
+    out << jsonText(j) << '\n';
 }
 
 } // namespace
@@ -69,7 +90,7 @@ int runList(const Invocation& inv, std::ostream& out, std::ostream& err) {
                 printError(err, kErrStore);
                 exitCode = kExitFailed;
             }
-            KindEntries k{info->name, {}};
+            KindEntries k{info->name, {}, option.oneRecordOnly};
             // One-record kinds show a text of the language library; the others, names
             // from the file.
             for (const std::string& e : entries)
@@ -78,19 +99,6 @@ int runList(const Invocation& inv, std::ostream& out, std::ostream& err) {
         }
     }
 
-    if (inv.json) {
-        Json j = Json::object();
-        for (const KindEntries& k : listed) {
-            Json entries = Json::array();
-            for (const std::string& e : k.entries)
-                entries.push_back(e);
-            j[std::string(k.kind)] = std::move(entries);
-        }
-        out << jsonText(j) << '\n';
-    } else {
-        for (const KindEntries& k : listed)
-            for (const std::string& e : k.entries)
-                out << k.kind << '\t' << e << '\n';
-    }
+    printEntries(listed, inv.json, out);
     return exitCode;
 }

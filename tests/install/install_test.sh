@@ -24,7 +24,8 @@ cd "$scratch"
 installed=(
     bin/apicfg bin/apicfg-tool
     share/apicfg/LHCENU.lang share/apicfg/LHCDEU.lang share/apicfg/apicfg.qch
-    share/man/man1/apicfg.1 share/man/man1/apicfg-tool.1
+    share/man/man1/apicfg.1.gz share/man/man1/apicfg-tool.1.gz
+    share/bash-completion/completions/apicfg-tool share/doc/apicfg/copyright
     share/applications/org.apicfg.apicfg.desktop share/metainfo/org.apicfg.apicfg.metainfo.xml
     share/mime/packages/apicfg.xml share/icons/hicolor/scalable/apps/apicfg.svg
     share/icons/hicolor/16x16/apps/apicfg.png share/icons/hicolor/32x32/apps/apicfg.png
@@ -83,7 +84,12 @@ appstreamcli validate --no-net "$prefix/share/metainfo/org.apicfg.apicfg.metainf
 for page in apicfg apicfg-tool; do
     shown=$(MANPATH=$prefix/share/man MANPAGER=cat MANWIDTH=80 man "$page" 2>&1)
     grep -q "^ *$page - " <<<"$shown" || fail "man $page"
+    for section in NAME SYNOPSIS DESCRIPTION OPTIONS "EXIT STATUS" FILES EXAMPLES; do
+        grep -qx "$section" <<<"$shown" || fail "man $page has no $section section"
+    done
 done
+
+bash "$here/completion_test.sh" "$prefix" || fail "the bash completion"
 
 # The editor headless, to its first paint and out.
 export XDG_RUNTIME_DIR=$scratch/run XDG_CONFIG_HOME=$scratch/config

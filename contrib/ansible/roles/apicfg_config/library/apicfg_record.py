@@ -1,0 +1,436 @@
+#!/usr/bin/python
+# Copyright: (c) 2026 apicfg maintainers
+# MIT License (see LICENSE in the apicfg sources or https://opensource.org/licenses/MIT)
+"""Ansible module apicfg_record: records of the SNA API client configuration, through
+apicfg-tool."""
+
+from __future__ import absolute_import, division, print_function
+
+__metaclass__ = type
+
+DOCUMENTATION = r"""
+module: apicfg_record
+short_description: Put records into the SNA API client configuration file, or take them out
+description:
+  - Puts records into the configuration file of the Arvenco SNA API client, or deletes them,
+    with C(apicfg-tool), which checks every record exactly as the apicfg editor does.
+  - A list of records is applied all or nothing. The module works on a copy of the file and
+    moves the copy into place only when every record was accepted; a refused record fails
+    the task with the tool's reason and leaves the file as it was.
+  - A record that the file already holds with the same values changes nothing; the file is
+    then not written at all, so that a second run reports no change and the file keeps its
+    bytes, inode and time.
+  - Needs apicfg (C(apicfg-tool)) on the managed host.
+version_added: "0.1.0"
+author: apicfg maintainers
+options:
+  path:
+    description:
+      - The configuration file, for instance C(/var/lib/Arvenco/SNA/lhntapi.ini). It is
+        created when it does not exist yet (unless every record is absent).
+      - A symbolic link or anything but a regular file is refused.
+    type: path
+    required: true
+    aliases: [dest]
+  kind:
+    description:
+      - The kind of the one record, when C(records) is not given.
+      - C(midrange) (every midrange system and the common settings) only with C(state=absent);
+        C(common) only with C(state=present).
+    type: str
+    choices: [global, appc, cpic, tp, lux, midrange, system, common]
+  record:
+    description:
+      - The record's fields as C(apicfg-tool get) prints them (docs/cli.md of apicfg, "Record
+        JSON"). Fields left out keep their current values, or a new record's.
+      - Passwords do not go here but into C(password), which Ansible keeps out of its output.
+    type: dict
+    default: {}
+  name:
+    description:
+      - The record's name (C(SYMB_NAME), C(TP_NAME), C(PROFILE_NAME) or C(HOST_NAME)) for the
+        kinds that have one; may be left out when C(record) holds it.
+    type: str
+  password:
+    description:
+      - The password of a C(cpic) entry (C(SEC_PW)), of the C(global) settings, a midrange
+        C(system) or the C(common) settings (C(PASSWORD)), in clear; it is stored scrambled.
+        Left out, the stored password stays.
+    type: str
+  state:
+    description:
+      - C(present) puts the record; C(absent) deletes it when the file holds it.
+      - With C(records), the default state of every item.
+    type: str
+    choices: [present, absent]
+    default: present
+  records:
+    description:
+      - Several records, applied in order, all or nothing. Each item takes C(kind), C(record),
+        C(name), C(password) and C(state) as above.
+    type: list
+    elements: dict
+    suboptions:
+      kind:
+        type: str
+        required: true
+        choices: [global, appc, cpic, tp, lux, midrange, system, common]
+        description: The record's kind.
+      record:
+        type: dict
+        default: {}
+        description: The record's fields.
+      name:
+        type: str
+        description: The record's name.
+      password:
+        type: str
+        description: The record's password, in clear.
+      state:
+        type: str
+        choices: [present, absent]
+        description: Whether the record is there; C(state) when left out.
+  backup:
+    description:
+      - Keep a copy of the file, named with the time, before it is changed.
+    type: bool
+    default: false
+  tool:
+    description:
+      - The tool, by name on the PATH or by its full path.
+    type: str
+    default: apicfg-tool
+extends_documentation_fragment:
+  - files
+attributes:
+  check_mode:
+    support: full
+    description: Nothing is written; the result and the diff say what would change.
+  diff_mode:
+    support: full
+    description: Each record before and after, and the file's difference; passwords masked.
+notes:
+  - C(mode), C(owner) and C(group) apply to the file in every run, changed or not.
+  - The tool's exit status decides the outcome; docs/cli.md of apicfg lists them.
+"""
+
+EXAMPLES = r"""
+- name: The site's CPI-C entry, with its password from the vault
+  apicfg_record:
+    path: /var/lib/Arvenco/SNA/lhntapi.ini
+    kind: cpic
+    record: {SYMB_NAME: PAYROLL, PART_LU: NETA.HOSTLU1, MODE: "#INTER", REMOTE_TP: PAYTP,
+             SEC_TYPE: 2, SEC_USERID: PAYUSER}
+    password: "{{ vault_payroll_password }}"
+    backup: true
+    mode: "0640"
+    group: sna
+
+- name: Servers, a LUx profile and one entry less, all or nothing
+  apicfg_record:
+    path: /var/lib/Arvenco/SNA/lhntapi.ini
+    records:
+      - kind: appc
+        record:
+          SELECT: 0
+          SERVER: [{name: snasrv1.example.org, transport: TCP/IP, encryption: ENC_OFF}]
+      - kind: lux
+        record:
+          PROFILE_NAME: WS042
+          SESSION:
+            - {server: snasrv1.example.org, transport: TCP/IP, category: 0, lu_name: WS042LU}
+            - {server: snasrv2.example.org, transport: TCP/IP, category: 1}
+      - {kind: cpic, name: OLDSIDE, state: absent}
+"""
+
+RETURN = r"""
+path:
+  description: The configuration file.
+  returned: always
+  type: str
+records:
+  description: What each record needed, in order; C(changed) tells whether it was written.
+  returned: success
+  type: list
+  elements: dict
+  sample: [{kind: cpic, name: PAYROLL, state: present, changed: true}]
+backup_file:
+  description: The copy made before the change.
+  returned: when C(backup=true) and the file changed
+  type: str
+  sample: /var/lib/Arvenco/SNA/lhntapi.ini.2734.2026-12-07@21:03:05~
+rc:
+  description: The tool's exit status when it refused.
+  returned: failure
+  type: int
+"""
+
+import json
+import os
+import re
+import shutil
+import tempfile
+
+from ansible.module_utils.basic import AnsibleModule
+
+KINDS = ["global", "appc", "cpic", "tp", "lux", "midrange", "system", "common"]
+# The field that names a record of each kind, and the one that holds its password.
+NAME_KEYS = {"cpic": "SYMB_NAME", "tp": "TP_NAME", "lux": "PROFILE_NAME", "system": "HOST_NAME"}
+PASSWORD_KEYS = {"cpic": "SEC_PW", "global": "PASSWORD", "system": "PASSWORD", "common": "PASSWORD"}
+# apicfg-tool's exit statuses.
+EXIT_REASONS = {
+    1: "refused",
+    2: "apicfg-tool was called wrongly",
+    4: "the file cannot be read",
+    5: "the file cannot be saved",
+}
+# Password keys of the file; their values (scrambled, but easily unscrambled) are masked.
+PASSWORD_LINE = re.compile(r"^(SEC_PW|PASSWORD)=(.*?)(\r?\n)?$")
+MASK = "********"
+
+ITEM_OPTIONS = dict(
+    kind=dict(type="str", required=True, choices=KINDS),
+    record=dict(type="dict", default={}),
+    name=dict(type="str"),
+    password=dict(type="str", no_log=True),
+    state=dict(type="str", choices=["present", "absent"]),
+)
+
+
+def argument_spec():
+    spec = dict(
+        path=dict(type="path", required=True, aliases=["dest"]),
+        kind=dict(type="str", choices=KINDS),
+        record=dict(type="dict", default={}),
+        name=dict(type="str"),
+        password=dict(type="str", no_log=True),
+        state=dict(type="str", choices=["present", "absent"], default="present"),
+        records=dict(type="list", elements="dict", options=ITEM_OPTIONS),
+        backup=dict(type="bool", default=False),
+        tool=dict(type="str", default="apicfg-tool"),
+    )
+    return spec
+
+
+class Tool:
+    """apicfg-tool on the working copy, its messages naming the file the user gave."""
+
+    def __init__(self, module, program, work, path):
+        self.module = module
+        self.program = program
+        self.work = work
+        self.path = path
+
+    def run(self, args, data=None):
+        return self.module.run_command(
+            [self.program] + args, data=data, binary_data=True, environ_update={"LC_ALL": "C.UTF-8"}
+        )
+
+    def fail(self, what, rc, out, err):
+        reason = EXIT_REASONS.get(rc, "apicfg-tool ended with status %d" % rc)
+        message = (err or out).replace(self.work, self.path).strip()
+        self.module.fail_json(
+            msg="%s: %s (%s unchanged): %s" % (what, reason, self.path, message),
+            rc=rc,
+            stderr=err.replace(self.work, self.path),
+        )
+
+    def names(self, path, kind):
+        """The entries of kind that `list` shows for the file. A section without its name
+        key ends the list (status 1), as in the editor; a file that cannot be read fails."""
+        rc, out, err = self.run(["list", path, kind])
+        if rc > 1:
+            self.fail(kind, rc, out, err)
+        return [line.split("\t", 1)[1] for line in out.splitlines() if "\t" in line]
+
+    def exists(self, path, item):
+        if not os.path.exists(path):
+            return False
+        if item["kind"] == "common":
+            return bool(self.names(path, "midrange"))
+        listed = self.names(path, item["kind"])
+        return item["name"] in listed if item["name"] is not None else bool(listed)
+
+    def get(self, path, item):
+        """The record as the file holds it, passwords as the placeholder; None when absent."""
+        if not self.exists(path, item):
+            return None
+        if item["kind"] == "midrange":
+            return "systems: %s\n" % ", ".join(self.names(path, "system"))
+        name = [item["name"]] if item["name"] is not None else []
+        rc, out, _ = self.run(["get", path, item["kind"]] + name)
+        return json.dumps(json.loads(out), indent=2) + "\n" if rc == 0 else None
+
+
+def label(item):
+    return item["kind"] + (" " + item["name"] if item["name"] is not None else "")
+
+
+def normalised_items(module):
+    """The records to apply, each with its kind, name, record, password and state."""
+    p = module.params
+    if p["records"] is None:
+        given = [dict(kind=p["kind"], record=p["record"], name=p["name"], password=p["password"])]
+    else:
+        given = p["records"]
+    items = []
+    for number, g in enumerate(given, 1):
+        item = dict(g, record=dict(g.get("record") or {}), state=g.get("state") or p["state"])
+        where = "record %d (%s)" % (number, item["kind"]) if p["records"] is not None else item["kind"]
+        problem = item_problem(item)
+        if problem:
+            module.fail_json(msg="%s: %s" % (where, problem))
+        items.append(item)
+    return items
+
+
+def item_problem(item):
+    """Completes item's name from its record; the reason it cannot be applied, or None."""
+    kind, record = item["kind"], item["record"]
+    name_key = NAME_KEYS.get(kind)
+    if name_key:
+        if item["name"] is not None and record.get(name_key, item["name"]) != item["name"]:
+            return "name %s and %s %s differ" % (item["name"], name_key, record[name_key])
+        item["name"] = item["name"] if item["name"] is not None else record.get(name_key)
+        if item["name"] is None:
+            return "a %s record needs its name (name, or %s in record)" % (kind, name_key)
+        record[name_key] = item["name"]
+    elif item["name"] is not None:
+        return "a %s record has no name" % kind
+    if PASSWORD_KEYS.get(kind) in record:
+        return "the password goes into the password option, which Ansible keeps out of its output"
+    if item["password"] is not None:
+        if kind not in PASSWORD_KEYS:
+            return "a %s record has no password" % kind
+        record[PASSWORD_KEYS[kind]] = item["password"]
+    if item["state"] == "absent" and kind == "common":
+        return "the common settings cannot be deleted on their own; delete kind midrange"
+    if item["state"] == "present" and kind == "midrange":
+        return "midrange is only for state absent; put kind system or common"
+    return None
+
+
+def apply_item(tool, item):
+    """Puts or deletes the record in the working copy; fails the module if refused."""
+    name = [item["name"]] if item["name"] is not None else []
+    if item["state"] == "absent":
+        if not tool.exists(tool.work, item):
+            return False
+        rc, out, err = tool.run(["delete", tool.work, item["kind"]] + name)
+    else:
+        data = json.dumps(item["record"]).encode("utf-8")
+        rc, out, err = tool.run(["put", tool.work, item["kind"], "-"], data=data)
+    if rc != 0:
+        tool.fail(label(item), rc, out, err)
+    return not out.strip().endswith(": unchanged")
+
+
+def password_values(text):
+    return set(m.group(2) for m in map(PASSWORD_LINE.match, text.splitlines(True)) if m)
+
+
+def masked(text, before=None):
+    """The file's text with every password value masked; one that before does not hold is
+    marked as changed, so that a new password still shows in the diff."""
+    known = password_values(before) if before is not None else None
+    lines = []
+    continued = False
+    for line in text.splitlines(True):
+        if continued:
+            continued = line.rstrip("\r\n").endswith("\\")
+            continue
+        m = PASSWORD_LINE.match(line)
+        if m and m.group(2):
+            mark = " (changed)" if known is not None and m.group(2) not in known else ""
+            lines.append("%s=%s%s%s" % (m.group(1), MASK, mark, m.group(3) or ""))
+            continued = m.group(2).endswith("\\")
+        else:
+            lines.append(line)
+    return "".join(lines)
+
+
+def read_text(path):
+    if not os.path.exists(path):
+        return ""
+    with open(path, "rb") as f:
+        return f.read().decode("latin-1")
+
+
+def file_diff(path, before, after):
+    return dict(
+        before_header=path,
+        after_header=path,
+        before=masked(before),
+        after=masked(after, before),
+    )
+
+
+def check_path(module, path):
+    if os.path.islink(path):
+        module.fail_json(msg="%s is a symbolic link; name the file it points to" % path)
+    if os.path.exists(path) and not os.path.isfile(path):
+        module.fail_json(msg="%s is not a regular file" % path)
+
+
+def write_back(module, work, path, result):
+    """Moves the working copy into place, after a backup, with what a conversion wrote."""
+    if module.params["backup"] and os.path.exists(path):
+        result["backup_file"] = module.backup_local(path)
+    folder = os.path.dirname(work)
+    for extra in sorted(os.listdir(folder)):
+        # A conversion of entries of the older form keeps the file as it was beside it.
+        if extra != os.path.basename(work):
+            module.atomic_move(os.path.join(folder, extra), os.path.join(os.path.dirname(path), extra))
+    module.atomic_move(work, path)
+
+
+def run(module, tool, items):
+    path, work = tool.path, tool.work
+    result = dict(changed=False, path=path, records=[])
+    if os.path.exists(path):
+        shutil.copyfile(path, work)
+    before = [tool.get(work, item) for item in items] if module._diff else []
+    for item in items:
+        changed = apply_item(tool, item)
+        result["records"].append(dict(kind=item["kind"], name=item["name"], state=item["state"],
+                                      changed=changed))
+    old, new = read_text(path), read_text(work)
+    result["changed"] = old != new or os.path.exists(path) != os.path.exists(work)
+    if module._diff:
+        result["diff"] = [
+            dict(before_header=label(i), after_header=label(i), before=b or "",
+                 after=tool.get(work, i) or "")
+            for i, b in zip(items, before)
+        ] + [file_diff(path, old, new)]
+    if result["changed"] and not module.check_mode:
+        write_back(module, work, path, result)
+    if os.path.exists(path):
+        file_args = module.load_file_common_arguments(module.params)
+        result["changed"] = module.set_fs_attributes_if_different(file_args, result["changed"])
+    return result
+
+
+def main():
+    module = AnsibleModule(
+        argument_spec=argument_spec(),
+        add_file_common_args=True,
+        supports_check_mode=True,
+        mutually_exclusive=[("kind", "records")],
+        required_one_of=[("kind", "records")],
+    )
+    path = module.params["path"]
+    check_path(module, path)
+    program = module.params["tool"]
+    program = program if "/" in program else module.get_bin_path(program, required=True)
+    items = normalised_items(module)
+    scratch = tempfile.mkdtemp(dir=module.tmpdir)
+    try:
+        work = os.path.join(scratch, os.path.basename(path))
+        result = run(module, Tool(module, program, work, path), items)
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+    module.exit_json(**result)
+
+
+if __name__ == "__main__":
+    main()
