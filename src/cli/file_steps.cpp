@@ -4,6 +4,7 @@
 #include "cfg_file.h"
 #include "command_line.h"
 #include "messages.h"
+#include "record_changes_text.h"
 #include "save_content.h"
 #include "tool_messages.h"
 #include "unified_diff.h"
@@ -145,6 +146,8 @@ int finishChange(CCfgDoc& doc, const Invocation& inv, const FileBefore& before, 
     if (refuseUnwritable(doc.store(), path, err))
         return kExitFailed;
     const std::string after = savedBytes(doc.store());
+    if (inv.diff || inv.check)
+        printRecordSummary(out, before.bytes, after);
     if (inv.diff || inv.check)
         out << unifiedDiff(before.bytes, after, before.existed ? path : "/dev/null", path);
     const bool same = before.existed && before.bytes == after;
