@@ -83,7 +83,7 @@ int openDocument(CCfgDoc& doc, const std::string& path, bool createMissing, std:
     prompts.fileName = [](const std::string& proposed) { return std::optional(proposed); };
     prompts.saveChanges = [](const std::string&) { return SaveChangesAnswer::Discard; };
     prompts.overwriteChanged = [](const std::string&, const DiskState&, const DiskState&) {
-        return false;
+        return ChangedFileAnswer::Keep;
     };
     doc.SetPrompts(prompts);
     if (createMissing && !exists(path)) {
@@ -118,7 +118,7 @@ int saveDocument(CCfgDoc& doc, std::ostream& err) {
     prompts.overwriteChanged = [&changedOnDisk](const std::string&, const DiskState&,
                                                 const DiskState&) {
         changedOnDisk = true;
-        return false;
+        return ChangedFileAnswer::Keep;
     };
     doc.SetPrompts(prompts);
     MessageCapture capture;
