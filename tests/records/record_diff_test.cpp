@@ -121,6 +121,7 @@ TEST_F(RecordMerge, BringsTheEditorsChangesIntoTheChangedFile) {
         std::string mine, theirs;
         std::size_t conflicts;
         std::string mineWins, theirsWin; // the merge as the diff from theirs
+        std::string base = {};           // base3 when empty
     } cases[] = {
         {"each side changed its own record",
          "[CPIC_INFO]|SYMB_NAME=A|MODE=M2|[GLOBAL]|USER_NAME=u|LU62_LB=0|[CPIC_INFO]|SYMB_NAME=B|"
@@ -140,6 +141,15 @@ TEST_F(RecordMerge, BringsTheEditorsChangesIntoTheChangedFile) {
          "[GLOBAL]|USER_NAME=same|LU62_LB=0|[CPIC_INFO]|SYMB_NAME=A|MODE=DISK|[CPIC_INFO]|"
          "SYMB_NAME=B|MODE=M1|[LUX_PROFILE]|PROFILE_NAME=P1",
          1, "cpic A: MODE DISK>MINE\n", ""},
+        {"each side made another system the default: the one made here is the only one",
+         "[NODEX_SYSTEM]|HOST_NAME=A|DEFAULT=1|[NODEX_SYSTEM]|HOST_NAME=B|DEFAULT=0|"
+         "[NODEX_SYSTEM]|HOST_NAME=C|DEFAULT=0",
+         "[NODEX_SYSTEM]|HOST_NAME=A|DEFAULT=0|[NODEX_SYSTEM]|HOST_NAME=B|DEFAULT=0|"
+         "[NODEX_SYSTEM]|HOST_NAME=C|DEFAULT=1",
+         0, "system A: DEFAULT 0>1\nsystem C: DEFAULT 1>0\n",
+         "system A: DEFAULT 0>1\nsystem C: DEFAULT 1>0\n",
+         "[NODEX_SYSTEM]|HOST_NAME=A|DEFAULT=0|[NODEX_SYSTEM]|HOST_NAME=B|DEFAULT=1|"
+         "[NODEX_SYSTEM]|HOST_NAME=C|DEFAULT=0"},
         {"removed here, changed on disk",
          "[GLOBAL]|USER_NAME=u|LU62_LB=0|[CPIC_INFO]|SYMB_NAME=B|MODE=M1|[LUX_PROFILE]|"
          "PROFILE_NAME=P1",
@@ -148,7 +158,7 @@ TEST_F(RecordMerge, BringsTheEditorsChangesIntoTheChangedFile) {
          1, "cpic A: removed\n", ""},
     };
     for (const Case& c : cases) {
-        loadInto(base, base3);
+        loadInto(base, c.base.empty() ? base3 : c.base);
         loadInto(mine, c.mine);
         loadInto(theirs, c.theirs);
         MergePlan plan = planMerge(base, mine, theirs);
