@@ -93,17 +93,17 @@ ChangeReview reviewChanges(const std::string& path, const std::string& after) {
 }
 
 ReviewDialog::ReviewDialog(const ChangeReview& review, bool askToSave, QWidget* parent)
-    : QDialog(parent), m_note(new QLabel(this)), m_records(new RecordChangesView(this)),
-      m_view(new QPlainTextEdit(this)) {
+    : QDialog(parent), m_note(new QLabel(this)),
+      m_byRecord(new QLabel(userString(ids::kReviewByRecord), this)),
+      m_records(new RecordChangesView(this)), m_view(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("reviewDialog"));
     setWindowTitle(review.title);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* layout = new QVBoxLayout(this);
     m_note->setWordWrap(true);
     layout->addWidget(m_note);
-    auto* byRecord = new QLabel(userString(ids::kReviewByRecord), this);
-    byRecord->setBuddy(m_records);
-    layout->addWidget(byRecord);
+    m_byRecord->setBuddy(m_records);
+    layout->addWidget(m_byRecord);
     layout->addWidget(m_records);
     connect(m_records, &RecordChangesView::recordActivated, this,
             [this](int kind, int row, const std::string& name) {
@@ -151,6 +151,7 @@ void ReviewDialog::showConflicts(std::vector<MergeConflict>& conflicts,
                                  std::function<ChangeReview()> again) {
     // A merged configuration is not the document yet: there is no sheet to open.
     disconnect(m_records, &RecordChangesView::recordActivated, this, nullptr);
+    m_byRecord->setText(userString(ids::kMergeByRecord));
     if (conflicts.empty())
         return;
     auto* layout = static_cast<QVBoxLayout*>(this->layout());

@@ -54,6 +54,7 @@ private:
     void showReview(const ChangeReview& review);
 
     QLabel* m_note;
+    QLabel* m_byRecord;
     RecordChangesView* m_records;
     QPlainTextEdit* m_view;
     std::optional<RecordToOpen> m_open;

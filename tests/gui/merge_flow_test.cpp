@@ -1,6 +1,7 @@
 // Changes by record in the editor: the review names the record and the field, and Save on a
 // file another program changed meanwhile merges instead of overwriting, with the records
-// changed on both sides to choose in.
+// changed on both sides to choose in. With APICFG_SCREENSHOT_DIR set, both windows are
+// saved as pictures (docs/screenshots).
 #include "gui_fixture.h"
 
 #include "cpic_records.h"
@@ -20,6 +21,14 @@ Sections entries(const std::string& modeA, const std::string& modeB) {
             {"CPIC_INFO",
              {{"SYMB_NAME", name}, {"LOCAL_LU", "*"}, {"MODE", mode}, {"REMOTE_TP", "TP1"}}});
     return all;
+}
+
+void saveScreenshot(QWidget& window, const QString& name) {
+    const QString dir = qEnvironmentVariable("APICFG_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    window.resize(window.sizeHint());
+    EXPECT_TRUE(window.grab().save(QString("%1/%2.png").arg(dir, name)));
 }
 
 // The rows of a list, their columns joined by "|".
@@ -78,6 +87,7 @@ TEST_F(MergeFlowTest, ReviewNamesTheChangedFieldAndOpensItsRecord) {
         // The rewritten entry moved first: one row says what changed; the lines say more.
         EXPECT_EQ(rows(review.records(), 5), QStringList{text(307) + "|A|MODE|\"M1\"|\"#BATCH\""});
         EXPECT_TRUE(review.view().toPlainText().contains("+MODE=#BATCH"));
+        saveScreenshot(review, "review-changes");
         emit review.records().itemActivated(review.records().topLevelItem(0), 0);
         return d.result();
     });
@@ -115,6 +125,8 @@ TEST_F(MergeFlowTest, SaveOnAChangedFileMergesKeepsBothAndLetsTheUserChoose) {
             auto* conflicts = d.findChild<QTreeWidget*>("mergeConflicts");
             const bool both = c.theirs.front().second[2].second != "M1";
             EXPECT_EQ(conflicts != nullptr, both) << c.what;
+            if (both && !c.keepMine)
+                saveScreenshot(d, "merge-changes");
             if (conflicts && !c.keepMine) {
                 conflicts->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
                 EXPECT_FALSE(
