@@ -43,6 +43,8 @@ RecordPairs pairRecords(const std::vector<StoreRecord>& before,
 
 // The fields of b that differ from a's, passwords without their values.
 std::vector<FieldChange> changedFields(const StoreRecord& a, const StoreRecord& b);
+std::vector<FieldChange> changedFieldsOf(const std::vector<RecordField>& older,
+                                         const std::vector<RecordField>& newer);
 
 // Per kind in the order of storeRecords: changed and added records in their new order,
 // then removed records, then moves.

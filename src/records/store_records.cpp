@@ -11,6 +11,7 @@
 
 #include <map>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -140,19 +141,26 @@ constexpr KindReader kReaders[] = {
     {RecordFamily::MidrangeCommon, "NODEX_COMMON", {}, 0, commonFields},
 };
 
-// Numbers the records of one kind that share a name: 1, 2, ...
-class SameNames {
-public:
-    int next(const RecordName& id) { return ++m_seen[{id.nameless, id.name}]; }
+// Numbers the records of one kind that share a name: 1, 2, ... The names are viewed where
+// the records hold them, once the list is complete and nothing moves any more.
+void numberSameNames(std::vector<StoreRecord>& records) {
+    std::unordered_map<std::string_view, int> seen[2]; // with and without their name key
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        RecordName& id = records[i].id;
+        if (id.otherSection)
+            continue;
+        if (i > 0 && records[i - 1].id.family != id.family) {
+            seen[0].clear();
+            seen[1].clear();
+        }
+        id.sameName = ++seen[id.nameless ? 1 : 0][id.name];
+    }
+}
 
-private:
-    std::map<std::pair<bool, std::string>, int> m_seen;
-};
-
-void readKind(const CfgStore& store, const KindReader& k, std::vector<StoreRecord>& out) {
+void readKind(const CfgStore& store, const KindReader& k, bool withFields,
+              std::vector<StoreRecord>& out) {
     const int count = static_cast<int>(store.countSections(k.section));
     const int records = k.nameKey.empty() ? std::min(count, 1) : count;
-    SameNames names;
     for (int s = 0; s < records; ++s) {
         StoreRecord r;
         r.id.family = k.family;
@@ -160,30 +168,26 @@ void readKind(const CfgStore& store, const KindReader& k, std::vector<StoreRecor
         if (!k.nameKey.empty())
             r.id.nameless =
                 !records::readFirst(store, s, k.section, k.nameKey, r.id.name, k.nameLength);
-        r.id.sameName = names.next(r.id);
         r.occurrence = s;
         r.place = s + 1;
-        k.fields(store, s, Fields(r.fields));
+        if (withFields) {
+            k.fields(store, s, Fields(r.fields));
+            r.fieldsRead = true;
+        }
         out.push_back(std::move(r));
     }
 }
 
 // A section no reader reads, key by key; a repeated key is named by its number.
-StoreRecord otherSection(const CfgStore& store, const CfgSection* s, int occurrence) {
-    StoreRecord r;
-    r.id.otherSection = true;
-    r.id.section = store.sectionName(s);
-    r.occurrence = occurrence;
-    r.place = occurrence + 1;
+void otherFields(const CfgStore& store, const CfgSection* s, std::vector<RecordField>& fields) {
     std::map<std::string_view, int> seen;
-    Fields f(r.fields);
+    Fields f(fields);
     for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k)) {
         const std::string_view key = store.keyName(k);
         const int n = ++seen[key];
         f.text(n == 1 ? std::string(key) : std::string(key) + "[" + std::to_string(n) + "]",
                std::string(store.keyValue(k)));
     }
-    return r;
 }
 
 } // namespace
@@ -199,18 +203,40 @@ int fieldNumber(const RecordField& field) {
     return records::decimalValue(field.value);
 }
 
-std::vector<StoreRecord> storeRecords(const CfgStore& store) {
+void readRecordFields(const CfgStore& store, StoreRecord& record) {
+    record.fields.clear();
+    record.fieldsRead = true;
+    if (record.id.otherSection) {
+        if (const CfgSection* s = cfgFindSection(store, 1, record.occurrence, record.id.section))
+            otherFields(store, s, record.fields);
+        return;
+    }
+    for (const KindReader& k : kReaders)
+        if (k.family == record.id.family)
+            k.fields(store, record.occurrence, Fields(record.fields));
+}
+
+std::vector<StoreRecord> storeRecords(const CfgStore& store, bool withFields) {
     std::vector<StoreRecord> out;
     for (const KindReader& k : kReaders)
-        readKind(store, k, out);
+        readKind(store, k, withFields, out);
+    numberSameNames(out);
     std::map<std::string_view, int> seen;
     for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
         const std::string_view name = store.sectionName(s);
         if (isRecordSection(name))
             continue;
-        const int occurrence = seen[name]++;
-        out.push_back(otherSection(store, s, occurrence));
-        out.back().id.sameName = occurrence + 1;
+        StoreRecord r;
+        r.id.otherSection = true;
+        r.id.section = name;
+        r.occurrence = seen[name]++;
+        r.place = r.occurrence + 1;
+        r.id.sameName = r.place;
+        if (withFields) {
+            otherFields(store, s, r.fields);
+            r.fieldsRead = true;
+        }
+        out.push_back(std::move(r));
     }
     return out;
 }

@@ -38,6 +38,7 @@ struct StoreRecord {
     RecordName id;
     int occurrence = 0; // the section's index among the sections of its name
     int place = 1;      // from 1, among the records of its kind as its records list shows them
+    bool fieldsRead = false;
     std::vector<RecordField> fields;
 };
 
@@ -45,7 +46,10 @@ struct StoreRecord {
 // midrange systems, the midrange common settings), each kind in store order, then the
 // other sections in store order. Later GLOBAL, APPC and NODEX_COMMON sections, which no
 // reader reads, are left out.
-std::vector<StoreRecord> storeRecords(const CfgStore& store);
+// withFields false gives the records without their fields, for a caller that reads them
+// only where it needs them (readRecordFields).
+std::vector<StoreRecord> storeRecords(const CfgStore& store, bool withFields = true);
+void readRecordFields(const CfgStore& store, StoreRecord& record);
 
 // True for the section names that some record reader reads.
 bool isRecordSection(std::string_view section);
