@@ -17,12 +17,6 @@ struct RecordName {
     std::string name;      // file bytes; empty for the one-record kinds and other sections
     bool nameless = false; // a record section without its name key
     int sameName = 1;      // 1 for the first record of this kind and name, 2 for the second...
-
-    // The same kind and name, whichever of several records of that name.
-    bool sameGroup(const RecordName& other) const {
-        return family == other.family && otherSection == other.otherSection &&
-               section == other.section && nameless == other.nameless && name == other.name;
-    }
 };
 
 struct RecordField {
