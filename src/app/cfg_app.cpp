@@ -10,8 +10,10 @@
 #include "language_path.h"
 #include "lazy_icon.h"
 #include "main_frame.h"
+#include "merge_on_save.h"
 #include "program_data.h"
 #include "prompts.h"
+#include "record_diff.h"
 #include "review_dialog.h"
 #include "save_content.h"
 #include "single_instance.h"
@@ -49,6 +51,25 @@ std::string toPath(const QString& path) {
 }
 QString fromPath(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// What a save would write, and what the user changed since the file was opened or saved,
+// by record.
+ChangeReview currentReview(CCfgDoc& doc, CMainFrame& frame) {
+    ChangeReview review = reviewChanges(doc.GetPathName(), savedBytes(doc.store()));
+    if (const CfgStore* opened = frame.history().cleanStore())
+        review.records = diffStores(*opened, doc.store());
+    return review;
+}
+
+// A double click on a record in the review closed it: its sheet opens.
+void openReviewed(const ReviewDialog& dialog, CMainFrame& frame) {
+    const std::optional<ReviewDialog::RecordToOpen>& record = dialog.recordToOpen();
+    if (!record)
+        return;
+    frame.view()->selectRecord(record->kind, record->row);
+    if (!record->name.empty())
+        frame.view()->editRecord(record->name);
 }
 
 } // namespace
@@ -168,13 +189,23 @@ void CCfgApp::installDocumentPrompts() {
         }
     };
     hooks.overwriteChanged = [this](const std::string& path, const DiskState&, const DiskState&) {
-        const QString text = QStringLiteral("%1\nThis file has been changed by another program "
-                                            "since it was opened or saved here.\nDo you want "
-                                            "to overwrite it?")
-                                 .arg(QDir::toNativeSeparators(fromPath(path)));
-        return prompts::message(m_frame.get(), userString(ids::kAppTitle), text,
-                                QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
-                                QMessageBox::No) == QMessageBox::Yes;
+        const QString text =
+            userString(ids::kMergeQuestion)
+                .replace(QLatin1String("%1"), QDir::toNativeSeparators(fromPath(path)));
+        switch (prompts::message(
+            m_frame.get(), userString(ids::kAppTitle), text, QMessageBox::Warning,
+            QMessageBox::Apply | QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Apply,
+            {{QMessageBox::Apply, userString(ids::kMergeButton)},
+             {QMessageBox::Yes, userString(ids::kOverwriteButton)}})) {
+        case QMessageBox::Yes:
+            return ChangedFileAnswer::Overwrite;
+        case QMessageBox::Apply:
+            return mergeIntoChangedFile(m_doc, m_frame->history(), path, m_frame.get())
+                       ? ChangedFileAnswer::Merge
+                       : ChangedFileAnswer::Keep;
+        default:
+            return ChangedFileAnswer::Keep;
+        }
     };
     m_doc.SetPrompts(std::move(hooks));
 }
@@ -217,9 +248,9 @@ void CCfgApp::setReviewBeforeSave(bool on) {
 }
 
 void CCfgApp::OnFileReview() {
-    ReviewDialog dialog(reviewChanges(m_doc.GetPathName(), savedBytes(m_doc.store())), false,
-                        m_frame.get());
+    ReviewDialog dialog(currentReview(m_doc, *m_frame), false, m_frame.get());
     prompts::execDialog(dialog);
+    openReviewed(dialog, *m_frame);
 }
 
 void CCfgApp::rememberRecent(const QString& path) {
@@ -274,10 +305,11 @@ void CCfgApp::OnFileOpen() {
 
 void CCfgApp::OnFileSave() {
     if (reviewBeforeSave() && !m_doc.GetPathName().empty()) {
-        ReviewDialog dialog(reviewChanges(m_doc.GetPathName(), savedBytes(m_doc.store())), true,
-                            m_frame.get());
-        if (prompts::execDialog(dialog) != QDialog::Accepted)
+        ReviewDialog dialog(currentReview(m_doc, *m_frame), true, m_frame.get());
+        if (prompts::execDialog(dialog) != QDialog::Accepted) {
+            openReviewed(dialog, *m_frame);
             return;
+        }
     }
     documentSaved(m_doc.DoFileSave());
 }

@@ -50,6 +50,7 @@ std::shared_ptr<DocumentHistory::State> DocumentHistory::takeSnapshot() const {
 void DocumentHistory::reset() {
     m_stack.clear();
     m_current.reset();
+    m_clean.reset();
     m_lastChanged = false;
     // A large store gets fewer steps, so that the copies stay within the budget.
     const std::size_t bytes = std::max<std::size_t>(m_doc.store().bytesReserved(), 1);
@@ -63,12 +64,16 @@ void DocumentHistory::saved() {
     // around this state now lead to.
     if (m_current)
         cfgCopy(m_doc.store(), m_current->store);
+    m_clean = m_current;
     m_stack.setClean();
 }
 
 int DocumentHistory::record(const QString& text, const std::function<int()>& change) {
-    if (!m_current)
+    if (!m_current) {
         m_current = takeSnapshot();
+        // Only reset() leaves no state: the store is as the file was opened.
+        m_clean = m_current;
+    }
     const std::uint64_t before = m_doc.store().changeCount();
     const int result = change();
     m_lastChanged = m_doc.store().changeCount() != before;
@@ -79,6 +84,10 @@ int DocumentHistory::record(const QString& text, const std::function<int()>& cha
     m_current = std::move(after);
     m_doc.SetModifiedFlag(true);
     return result;
+}
+
+const CfgStore* DocumentHistory::cleanStore() const {
+    return m_clean ? &m_clean->store : nullptr;
 }
 
 void DocumentHistory::restore(const std::shared_ptr<State>& state) {

@@ -39,6 +39,9 @@ public:
     void reset();
     // The document was saved: this state is clean, as the store read back from the file.
     void saved();
+    // The store as the file was opened or last saved, what the user's changes are changes
+    // to; nullptr while no change was recorded since, when the store itself is that state.
+    const CfgStore* cleanStore() const;
 
 signals:
     // Undo or redo replaced the store.
@@ -54,5 +57,6 @@ private:
     CCfgDoc& m_doc;
     QUndoStack m_stack;
     std::shared_ptr<State> m_current; // the store as it stands between steps; taken lazily
+    std::shared_ptr<State> m_clean;   // as opened or saved, once a change was recorded
     bool m_lastChanged = false;
 };

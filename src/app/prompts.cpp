@@ -1,5 +1,6 @@
 #include "prompts.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
@@ -61,6 +62,14 @@ std::optional<QString> PromptScript::takeFile() {
     return path;
 }
 
+std::function<int(QDialog&)> PromptScript::takeDialog() {
+    if (m_dialogs.empty())
+        return {};
+    std::function<int(QDialog&)> answer = std::move(m_dialogs.front());
+    m_dialogs.pop_front();
+    return answer;
+}
+
 namespace prompts {
 
 void setMainWindow(QWidget* window) {
@@ -73,9 +82,10 @@ QWidget* messageOwner() {
     return mainWindowPointer().data();
 }
 
-QMessageBox::StandardButton message(QWidget* owner, const QString& title, const QString& text,
-                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
-                                    QMessageBox::StandardButton defaultButton) {
+QMessageBox::StandardButton
+message(QWidget* owner, const QString& title, const QString& text, QMessageBox::Icon icon,
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+        const std::vector<std::pair<QMessageBox::StandardButton, QString>>& texts) {
     if (PromptScript* script = activeScript()) {
         std::optional<QMessageBox::StandardButton> answer = script->takeButton();
         script->record(
@@ -89,6 +99,9 @@ QMessageBox::StandardButton message(QWidget* owner, const QString& title, const 
     }
     QMessageBox box(icon, title, text, buttons, owner);
     box.setDefaultButton(defaultButton);
+    for (const auto& [button, caption] : texts)
+        if (QAbstractButton* b = box.button(button))
+            b->setText(caption);
     box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -110,6 +123,8 @@ QString saveFileName(QWidget* owner, const QString& caption, const QString& prop
 int execDialog(QDialog& dialog) {
     if (PromptScript* script = activeScript()) {
         script->record({PromptScript::Shown::Dialog, dialog.windowTitle(), {}});
+        if (std::function<int(QDialog&)> answer = script->takeDialog())
+            return answer(dialog);
         return QDialog::Accepted;
     }
     return dialog.exec();

@@ -7,7 +7,9 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QDialog;
@@ -15,9 +17,11 @@ class QWidget;
 
 namespace prompts {
 
-QMessageBox::StandardButton message(QWidget* owner, const QString& title, const QString& text,
-                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
-                                    QMessageBox::StandardButton defaultButton);
+// texts: captions of our own for some of the standard buttons.
+QMessageBox::StandardButton
+message(QWidget* owner, const QString& title, const QString& text, QMessageBox::Icon icon,
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+        const std::vector<std::pair<QMessageBox::StandardButton, QString>>& texts = {});
 
 // The chosen path, or the empty text when the user cancelled.
 QString openFileName(QWidget* owner, const QString& caption, const QString& directory,
@@ -25,7 +29,8 @@ QString openFileName(QWidget* owner, const QString& caption, const QString& dire
 QString saveFileName(QWidget* owner, const QString& caption, const QString& proposed,
                      const QString& filter);
 
-// Runs a dialog modally; with a script alive it is recorded and taken as accepted.
+// Runs a dialog modally; with a script alive it is recorded and answered by the script's
+// next dialog answer, or taken as accepted.
 int execDialog(QDialog& dialog);
 
 // The window a message belongs over: the open modal window, else the main window.
@@ -55,21 +60,29 @@ public:
 
     void answerMessage(QMessageBox::StandardButton button) { m_buttons.push_back(button); }
     void answerFile(const QString& path) { m_files.push_back(path); }
+    // Acts on the next dialog as a user would, and gives its result.
+    void answerDialog(std::function<int(QDialog&)> answer) {
+        m_dialogs.push_back(std::move(answer));
+    }
 
     const std::vector<Shown>& shown() const { return m_shown; }
     int unanswered() const;
-    bool allAnswersUsed() const { return m_buttons.empty() && m_files.empty(); }
+    bool allAnswersUsed() const {
+        return m_buttons.empty() && m_files.empty() && m_dialogs.empty();
+    }
     void clearShown() { m_shown.clear(); }
 
     // Used by the prompts while a script is active.
     static PromptScript* active();
     std::optional<QMessageBox::StandardButton> takeButton();
     std::optional<QString> takeFile();
+    std::function<int(QDialog&)> takeDialog();
     void record(Shown shown) { m_shown.push_back(std::move(shown)); }
 
 private:
     std::deque<QMessageBox::StandardButton> m_buttons;
     std::deque<QString> m_files;
+    std::deque<std::function<int(QDialog&)>> m_dialogs;
     std::vector<Shown> m_shown;
     PromptScript* m_previous = nullptr;
 };

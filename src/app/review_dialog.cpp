@@ -1,5 +1,6 @@
 #include "review_dialog.h"
 
+#include "record_changes_view.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "unified_diff.h"
@@ -92,28 +93,38 @@ ChangeReview reviewChanges(const std::string& path, const std::string& after) {
 }
 
 ReviewDialog::ReviewDialog(const ChangeReview& review, bool askToSave, QWidget* parent)
-    : QDialog(parent), m_view(new QPlainTextEdit(this)) {
+    : QDialog(parent), m_note(new QLabel(this)),
+      m_byRecord(new QLabel(userString(ids::kReviewByRecord), this)),
+      m_records(new RecordChangesView(this)), m_view(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("reviewDialog"));
     setWindowTitle(review.title);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* layout = new QVBoxLayout(this);
-    if (!review.note.isEmpty()) {
-        auto* note = new QLabel(review.note, this);
-        note->setWordWrap(true);
-        layout->addWidget(note);
-    }
+    m_note->setWordWrap(true);
+    layout->addWidget(m_note);
+    m_byRecord->setBuddy(m_records);
+    layout->addWidget(m_byRecord);
+    layout->addWidget(m_records);
+    connect(m_records, &RecordChangesView::recordActivated, this,
+            [this](int kind, int row, const std::string& name) {
+                m_open = RecordToOpen{kind, row, name};
+                reject();
+            });
+    auto* lines = new QLabel(userString(ids::kReviewLines), this);
+    lines->setBuddy(m_view);
+    layout->addWidget(lines);
     m_view->setObjectName(QStringLiteral("reviewText"));
     m_view->setReadOnly(true);
     m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_view->setAccessibleName(review.title);
     new DiffHighlighter(m_view->document()); // owned by the document
-    m_view->setPlainText(review.diff);
     // Wide enough for a line of the file, high enough for a screenful of hunks.
     const QFontMetrics metrics(m_view->font());
     m_view->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('x')) * 84,
-                           metrics.lineSpacing() * 24);
-    layout->addWidget(m_view);
+                           metrics.lineSpacing() * 16);
+    layout->addWidget(m_view, 1);
+    showReview(review);
 
     auto* buttons = new QDialogButtonBox(this);
     if (askToSave) {
@@ -127,4 +138,29 @@ ReviewDialog::ReviewDialog(const ChangeReview& review, bool askToSave, QWidget* 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+}
+
+void ReviewDialog::showReview(const ChangeReview& review) {
+    m_note->setText(review.note);
+    m_note->setVisible(!review.note.isEmpty());
+    m_records->setChanges(review.records);
+    m_view->setPlainText(review.diff);
+}
+
+void ReviewDialog::showConflicts(std::vector<MergeConflict>& conflicts,
+                                 std::function<ChangeReview()> again) {
+    // A merged configuration is not the document yet: there is no sheet to open.
+    disconnect(m_records, &RecordChangesView::recordActivated, this, nullptr);
+    m_byRecord->setText(userString(ids::kMergeByRecord));
+    if (conflicts.empty())
+        return;
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    auto* list = new MergeConflictsView(conflicts, this);
+    auto* caption = new QLabel(userString(ids::kMergeConflicts), this);
+    caption->setWordWrap(true);
+    caption->setBuddy(list);
+    layout->insertWidget(1, caption);
+    layout->insertWidget(2, list);
+    connect(list, &MergeConflictsView::choiceChanged, this,
+            [this, again = std::move(again)] { showReview(again()); });
 }

@@ -32,9 +32,9 @@ Options may stand anywhere after the command name. Run 'apicfg-tool COMMAND --he
 the arguments and an example of each command.
 
 put, delete and save leave FILE untouched, byte for byte, when it already holds what
-they would write, and print "FILE: unchanged". With --diff they print the difference
-they make to FILE (unified form) and write; with --check they print it and write
-nothing at all.
+they would write, and print "FILE: unchanged". With --diff they print the records that
+change (as diff does) and the difference they make to FILE (unified form) and write; with
+--check they print both and write nothing at all.
 
 Exit status: 0 success; 1 the file cannot be opened, or a record was refused, a listing or
 delete failed, or check found an error; 2 an error of use, or a file that is malformed;
@@ -45,6 +45,7 @@ Examples:
   apicfg-tool get lhntapi.ini cpic SIDE1 > side1.json
   apicfg-tool put lhntapi.ini cpic side1.json
   apicfg-tool put --check lhntapi.ini cpic side1.json
+  apicfg-tool diff reference.ini lhntapi.ini
   apicfg-tool check --json /srv/configs/*.ini)";
 
 constexpr const char* kLanguageHelp =
@@ -111,6 +112,18 @@ TEXT"; with --json an array of {"file","kind","name","code","message","severity"
 Exit status 0 when no error was found, 1 when one was, 2 when a file cannot be read or
 is malformed.)",
      "apicfg-tool check lhntapi.ini /srv/configs/*.ini"},
+    {"diff", "Compare the records of two files",
+     R"(Reads FILE1 and FILE2 with the editor's reader (no conversion, nothing written) and
+prints how their records differ, one line per difference: a changed field as
+'KIND NAME: FIELD "OLD" -> "NEW"' (a password only as 'FIELD changed'), a record as
+'added' or 'removed', and a move where the order counts: of several records of one name
+the first is read, of several midrange systems marked as the default the last. Sections
+that no record reads (TRACE) are compared key by key. Nothing is printed for files that
+hold the same records, whatever their order and layout. With --json one array of
+{"kind","name","change","old_place","new_place","fields"}.
+Exit status 0 when the files hold the same records, 1 when they differ, 4 when a file
+cannot be read or is malformed.)",
+     "apicfg-tool diff reference.ini lhntapi.ini"},
     {"convert", "Convert entries of the older form as opening in the editor does",
      R"(Runs the conversion that opening in the editor runs: the unchanged configuration
 goes to FILE with the extension ".001", the converted one to FILE with the extension
@@ -159,6 +172,12 @@ void defineArguments(CLI::App& sub, std::string_view command, Invocation& inv, P
     if (command == "check") {
         sub.add_option("FILE", inv.files, "Configuration files")->required();
         sub.add_flag("--json", inv.json, "One JSON array of findings");
+    } else if (command == "diff") {
+        sub.add_option("FILE", inv.files, "The two configuration files, FILE1 and FILE2")
+            ->required()
+            ->expected(2)
+            ->type_name("");
+        sub.add_flag("--json", inv.json, "One JSON array of the differences");
     } else if (command == "strings") {
         sub.add_option("ID", inv.ids, "String ids");
     } else {

@@ -12,6 +12,7 @@ int runGet(const Invocation& inv, std::ostream& out, std::ostream& err);
 // in supplies the JSON when no JSON file is named.
 int runPut(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err);
 int runDelete(const Invocation& inv, std::ostream& out, std::ostream& err);
+int runDiff(const Invocation& inv, std::ostream& out, std::ostream& err);
 int runCheck(const Invocation& inv, std::ostream& out, std::ostream& err);
 int runConvert(const Invocation& inv, std::ostream& out, std::ostream& err);
 int runSave(const Invocation& inv, std::ostream& out, std::ostream& err);

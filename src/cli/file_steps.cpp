@@ -4,6 +4,7 @@
 #include "cfg_file.h"
 #include "command_line.h"
 #include "messages.h"
+#include "record_changes_text.h"
 #include "save_content.h"
 #include "tool_messages.h"
 #include "unified_diff.h"
@@ -82,7 +83,7 @@ int openDocument(CCfgDoc& doc, const std::string& path, bool createMissing, std:
     prompts.fileName = [](const std::string& proposed) { return std::optional(proposed); };
     prompts.saveChanges = [](const std::string&) { return SaveChangesAnswer::Discard; };
     prompts.overwriteChanged = [](const std::string&, const DiskState&, const DiskState&) {
-        return false;
+        return ChangedFileAnswer::Keep;
     };
     doc.SetPrompts(prompts);
     if (createMissing && !exists(path)) {
@@ -117,7 +118,7 @@ int saveDocument(CCfgDoc& doc, std::ostream& err) {
     prompts.overwriteChanged = [&changedOnDisk](const std::string&, const DiskState&,
                                                 const DiskState&) {
         changedOnDisk = true;
-        return false;
+        return ChangedFileAnswer::Keep;
     };
     doc.SetPrompts(prompts);
     MessageCapture capture;
@@ -145,6 +146,8 @@ int finishChange(CCfgDoc& doc, const Invocation& inv, const FileBefore& before, 
     if (refuseUnwritable(doc.store(), path, err))
         return kExitFailed;
     const std::string after = savedBytes(doc.store());
+    if (inv.diff || inv.check)
+        printRecordSummary(out, before.bytes, after);
     if (inv.diff || inv.check)
         out << unifiedDiff(before.bytes, after, before.existed ? path : "/dev/null", path);
     const bool same = before.existed && before.bytes == after;

@@ -28,6 +28,8 @@ int main(int argc, char** argv) {
         return runDelete(inv, std::cout, std::cerr);
     if (inv.command == "check")
         return runCheck(inv, std::cout, std::cerr);
+    if (inv.command == "diff")
+        return runDiff(inv, std::cout, std::cerr);
     if (inv.command == "convert")
         return runConvert(inv, std::cout, std::cerr);
     if (inv.command == "save")

@@ -166,5 +166,6 @@ bool CDocument::ConfirmOverwrite(const std::string& path) {
     // A file that is gone has nothing left to lose; a touched but unchanged one neither.
     if (!now.exists || sameContent(*m_disk, now))
         return true;
-    return m_prompts.overwriteChanged && m_prompts.overwriteChanged(path, *m_disk, now);
+    return m_prompts.overwriteChanged &&
+           m_prompts.overwriteChanged(path, *m_disk, now) != ChangedFileAnswer::Keep;
 }

@@ -10,6 +10,9 @@
 #include <string>
 
 enum class SaveChangesAnswer { Save, Discard, Cancel };
+// A file changed on disk since it was opened or saved: write over it, write the document
+// after the prompt merged its changes into the file as it is now, or leave the file alone.
+enum class ChangedFileAnswer { Overwrite, Merge, Keep };
 
 // What the document knew of its file when it was opened or last saved.
 struct DiskState {
@@ -28,9 +31,11 @@ struct DocumentPrompts {
     // Without a hook the changes are discarded: a program without a person saves
     // explicitly before it closes.
     std::function<SaveChangesAnswer(const std::string& title)> saveChanges;
-    // The file changed on disk since it was opened or saved: overwrite it?
+    // The file changed on disk since it was opened or saved: overwrite it, merge, or keep
+    // it? Merge means that the store now holds the merged configuration, to be written.
     // Without a hook it is never overwritten.
-    std::function<bool(const std::string& path, const DiskState& then, const DiskState& now)>
+    std::function<ChangedFileAnswer(const std::string& path, const DiskState& then,
+                                    const DiskState& now)>
         overwriteChanged;
 };
 

@@ -205,6 +205,31 @@ inline constexpr int kStepNew = 2615;
 inline constexpr int kStepChange = 2616; // "%1" is the record's name
 inline constexpr int kStepDelete = 2617; // "%1" is the record's name
 
+// Review by record and merge on save
+inline constexpr int kReviewField = 3400;
+inline constexpr int kReviewBefore = 3401;
+inline constexpr int kReviewAfter = 3402;
+inline constexpr int kReviewAdded = 3403;
+inline constexpr int kReviewRemoved = 3404;
+inline constexpr int kReviewMoved = 3405;    // "%1" and "%2" are the places
+inline constexpr int kReviewChanged = 3406;  // a password: only that it changed
+inline constexpr int kReviewByRecord = 3407; // the caption above the records
+inline constexpr int kReviewLines = 3408;    // the caption above the lines
+inline constexpr int kReviewCommon = 3409;   // the midrange common settings' name
+inline constexpr int kMergeQuestion = 3410;  // "%1" is the path
+inline constexpr int kMergeButton = 3411;
+inline constexpr int kOverwriteButton = 3412;
+inline constexpr int kMergeTitle = 3413; // "%1" is the file's name
+inline constexpr int kMergeConflicts = 3414;
+inline constexpr int kMergeMine = 3415;
+inline constexpr int kMergeTheirs = 3416;
+inline constexpr int kMergeProblems = 3417; // "%1" lists the records
+inline constexpr int kMergeChangedAgain = 3418;
+inline constexpr int kMergeUnreadable = 3419; // "%1" is the path
+inline constexpr int kMergeStep = 3420;
+inline constexpr int kMergeNote = 3421;
+inline constexpr int kMergeByRecord = 3422; // the caption above the records of a merge
+
 } // namespace ids
 
 // Every distinct id above; the language tests walk this list.
@@ -238,4 +263,7 @@ inline constexpr int kAllStringIds[] = {
     2485,
     // Problems, review, undo
     2600, 2601, 2602, 2603, 2604, 2605, 2606, 2607, 2608, 2609, 2610, 2611, 2612, 2613, 2614, 2615,
-    2616, 2617};
+    2616, 2617,
+    // Review by record, merge on save
+    3400, 3401, 3402, 3403, 3404, 3405, 3406, 3407, 3408, 3409, 3410, 3411, 3412, 3413, 3414, 3415,
+    3416, 3417, 3418, 3419, 3420, 3421, 3422};

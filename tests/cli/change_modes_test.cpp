@@ -13,7 +13,9 @@ protected:
 TEST_F(ChangeModes, CheckPrintsTheDifferenceAndWritesNothingDiffWritesUnchangedIsLeftAlone) {
     write("a.ini", m_saved);
     const std::string moved = R"({"TP_NAME":"PAY","PATH":"/srv/pay"})";
-    const std::string expected = "--- a.ini\n+++ a.ini\n"
+    // The records that change, then the lines.
+    const std::string expected = "tp PAY: PATH \"/opt/pay\" -> \"/srv/pay\"\n"
+                                 "--- a.ini\n+++ a.ini\n"
                                  "@@ -15,7 +15,7 @@\n"
                                  " [CLIENT_ATTACH]\r\n"
                                  " TP_NAME=PAY\r\n"

@@ -248,7 +248,7 @@ TEST_F(DocumentFile, FileChangedOnDiskIsNotOverwrittenWithoutAsking) {
         EXPECT_EQ(path, at("c.ini"));
         EXPECT_NE(then.hash, now.hash);
         ++asked;
-        return allow;
+        return allow ? ChangedFileAnswer::Overwrite : ChangedFileAnswer::Keep;
     };
     doc.SetPrompts(prompts);
     spit(at("c.ini"), kSavedEmpty); // rewritten with the same bytes: nobody is asked

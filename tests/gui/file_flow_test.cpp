@@ -72,7 +72,7 @@ TEST_F(FileFlowTest, UnsavedChangesAreAskedAboutBeforeNewAndExit) {
     deleteSelected();
     // Another program changed the file: saving over it needs consent.
     const std::string external = fileText(writeConfig("a.ini", cpic({"ONE", "TWO", "THEIRS"})));
-    trigger(frame().ui().actionFileSave, QMessageBox::No);
+    trigger(frame().ui().actionFileSave, QMessageBox::Cancel);
     EXPECT_TRUE(script.shown().back().text.contains("changed by another program"));
     EXPECT_TRUE(doc().IsModified());
 

@@ -4,6 +4,7 @@
 
 #include "about_dialog.h"
 #include "problems_panel.h"
+#include "record_changes_view.h"
 #include "review_dialog.h"
 #include "save_content.h"
 #include "window_checks.h"
@@ -30,7 +31,7 @@ TEST_F(KeyboardAccessTest,
     review.show();
     review.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&review));
-    expectKeyboardAccess(review, &review.view());
+    expectKeyboardAccess(review, &review.records());
 
     CAboutDlg about;
     about.show();

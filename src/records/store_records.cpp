@@ -1,0 +1,242 @@
+#include "store_records.h"
+
+#include "appc_records.h"
+#include "cfg_store.h"
+#include "cpic_records.h"
+#include "global_records.h"
+#include "lux_records.h"
+#include "midrange_records.h"
+#include "record_text.h"
+#include "tp_records.h"
+
+#include <map>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+
+namespace {
+
+class Fields {
+public:
+    explicit Fields(std::vector<RecordField>& out) : m_out(out) {}
+    void text(std::string name, std::string value) {
+        m_out.push_back({std::move(name), std::move(value), false, false});
+    }
+    void number(std::string name, int value) {
+        m_out.push_back({std::move(name), std::to_string(value), true, false});
+    }
+    void password(std::string name, std::string value) {
+        m_out.push_back({std::move(name), std::move(value), false, true});
+    }
+
+private:
+    std::vector<RecordField>& m_out;
+};
+
+std::string indexed(std::string_view list, int row, std::string_view part) {
+    return std::string(list) + "[" + std::to_string(row) + "]." + std::string(part);
+}
+
+void globalFields(const CfgStore& store, int, Fields f) {
+    GlobalRecord r;
+    globalRead(store, r);
+    f.text("USER_NAME", r.userName);
+    f.password("PASSWORD", r.password);
+    f.text("TRANSLATE_TABLE", r.translateTable);
+    f.text("DEF_LU_ALIAS", r.defLuAlias);
+    f.text("DEF_PLU_ALIAS", r.defPluAlias);
+}
+
+void appcFields(const CfgStore& store, int, Fields f) {
+    AppcRecord r;
+    int missing = 0;
+    appcRead(store, r, missing);
+    f.number("SELECT", r.selection);
+    f.number("LU62_LB", r.loadBalancing);
+    for (int i = 0; i < 4; ++i) {
+        const auto row = static_cast<std::size_t>(i);
+        f.text(indexed("SERVER", i + 1, "name"), r.serverName[row]);
+        f.text(indexed("SERVER", i + 1, "transport"), r.transport[row]);
+        f.text(indexed("SERVER", i + 1, "encryption"), r.encryption[row]);
+    }
+    f.text("SCOPE.name", r.scopeName);
+    f.text("SCOPE.encryption", r.scopeEncryption);
+}
+
+void cpicFields(const CfgStore& store, int s, Fields f) {
+    CpicSideInfoRecord r;
+    cpicReadSection(store, s, r);
+    f.text("LOCAL_LU", r.localLu);
+    f.text("PART_LU", r.partnerLu);
+    f.text("MODE", r.mode);
+    f.text("REMOTE_TP", r.remoteTp);
+    f.number("TP_TYPE", r.tpType);
+    f.number("SEC_TYPE", r.secType);
+    f.password("SEC_PW", r.password);
+    f.text("SEC_USERID", r.userId);
+    f.number("PLU_TYPE", r.pluType);
+}
+
+void tpFields(const CfgStore& store, int s, Fields f) {
+    AttachTpRecord r;
+    tpReadSection(store, s, r);
+    f.text("LU_NAME", r.luName);
+    f.text("PATH", r.path);
+    f.text("PARM_STRING", r.parmString);
+    f.number("TP_TYPE", r.tpType);
+    f.number("TP_OP", r.tpOp);
+}
+
+void luxFields(const CfgStore& store, int s, Fields f) {
+    LuxProfileRecord r;
+    luxReadSection(store, s, r);
+    const bool isDefault =
+        !r.profileName.empty() &&
+        records::findByValue(store, "DEF_LUX_PROF", "DEF_PROF_NAME", r.profileName) >= 0;
+    f.number("DEFAULT", isDefault ? 1 : 0);
+    for (int i = 0; i < 4; ++i) {
+        const LuxLink& link = r.links[static_cast<std::size_t>(i)];
+        f.text(indexed("SESSION", i + 1, "server"), link.serverName);
+        f.number(indexed("SESSION", i + 1, "category"), link.category);
+        f.text(indexed("SESSION", i + 1, "lu_name"), link.luName);
+        f.text(indexed("SESSION", i + 1, "transport"), link.transport);
+        f.text(indexed("SESSION", i + 1, "scope"), link.scopeName);
+        f.text(indexed("SESSION", i + 1, "encryption"), link.encryption);
+    }
+}
+
+void systemFields(const CfgStore& store, int s, Fields f) {
+    MidrangeSystemRecord r;
+    midrangeReadSystemSection(store, s, r);
+    f.text("USER_NAME", r.userId);
+    f.password("PASSWORD", r.password);
+    f.text("DEFAULT", r.defaultFlag);
+}
+
+void commonFields(const CfgStore& store, int, Fields f) {
+    MidrangeCommonRecord r;
+    midrangeReadCommon(store, r);
+    f.text("USER_NAME", r.userId);
+    f.password("PASSWORD", r.password);
+    f.text("LOCAL_LU", r.localLu);
+    f.text("MODE", r.mode);
+}
+
+struct KindReader {
+    RecordFamily family;
+    std::string_view section;
+    std::string_view nameKey; // empty: one record, the first section of the name
+    std::size_t nameLength;   // as the records list cuts the name
+    void (*fields)(const CfgStore&, int, Fields);
+};
+
+// In the order of the editor's options list.
+constexpr KindReader kReaders[] = {
+    {RecordFamily::Global, "GLOBAL", {}, 0, globalFields},
+    {RecordFamily::Appc, "APPC", {}, 0, appcFields},
+    {RecordFamily::Cpic, "CPIC_INFO", "SYMB_NAME", 8, cpicFields},
+    {RecordFamily::Tp, "CLIENT_ATTACH", "TP_NAME", 65, tpFields},
+    {RecordFamily::Lux, "LUX_PROFILE", "PROFILE_NAME", 8, luxFields},
+    {RecordFamily::MidrangeSystem, "NODEX_SYSTEM", "HOST_NAME", 8, systemFields},
+    {RecordFamily::MidrangeCommon, "NODEX_COMMON", {}, 0, commonFields},
+};
+
+// Numbers the records of one kind that share a name: 1, 2, ... The names are viewed where
+// the records hold them, once the list is complete and nothing moves any more.
+void numberSameNames(std::vector<StoreRecord>& records) {
+    std::unordered_map<std::string_view, int> seen[2]; // with and without their name key
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        RecordName& id = records[i].id;
+        if (id.otherSection)
+            continue;
+        if (i > 0 && records[i - 1].id.family != id.family) {
+            seen[0].clear();
+            seen[1].clear();
+        }
+        id.sameName = ++seen[id.nameless ? 1 : 0][id.name];
+    }
+}
+
+void readKind(const CfgStore& store, const KindReader& k, bool withFields,
+              std::vector<StoreRecord>& out) {
+    const int count = static_cast<int>(store.countSections(k.section));
+    const int records = k.nameKey.empty() ? std::min(count, 1) : count;
+    for (int s = 0; s < records; ++s) {
+        StoreRecord r;
+        r.id.family = k.family;
+        r.id.section = k.section;
+        if (!k.nameKey.empty())
+            r.id.nameless =
+                !records::readFirst(store, s, k.section, k.nameKey, r.id.name, k.nameLength);
+        r.occurrence = s;
+        r.place = s + 1;
+        if (withFields) {
+            k.fields(store, s, Fields(r.fields));
+            r.fieldsRead = true;
+        }
+        out.push_back(std::move(r));
+    }
+}
+
+// A section no reader reads, key by key; a repeated key is named by its number.
+void otherFields(const CfgStore& store, const CfgSection* s, std::vector<RecordField>& fields) {
+    std::map<std::string_view, int> seen;
+    Fields f(fields);
+    for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k)) {
+        const std::string_view key = store.keyName(k);
+        const int n = ++seen[key];
+        f.text(n == 1 ? std::string(key) : std::string(key) + "[" + std::to_string(n) + "]",
+               std::string(store.keyValue(k)));
+    }
+}
+
+} // namespace
+
+bool isRecordSection(std::string_view section) {
+    for (const KindReader& k : kReaders)
+        if (section == k.section)
+            return true;
+    return section == "DEF_LUX_PROF";
+}
+
+int fieldNumber(const RecordField& field) {
+    return records::decimalValue(field.value);
+}
+
+void readRecordFields(const CfgStore& store, StoreRecord& record) {
+    record.fields.clear();
+    record.fieldsRead = true;
+    if (record.id.otherSection) {
+        if (const CfgSection* s = cfgFindSection(store, 1, record.occurrence, record.id.section))
+            otherFields(store, s, record.fields);
+        return;
+    }
+    for (const KindReader& k : kReaders)
+        if (k.family == record.id.family)
+            k.fields(store, record.occurrence, Fields(record.fields));
+}
+
+std::vector<StoreRecord> storeRecords(const CfgStore& store, bool withFields) {
+    std::vector<StoreRecord> out;
+    for (const KindReader& k : kReaders)
+        readKind(store, k, withFields, out);
+    numberSameNames(out);
+    std::map<std::string_view, int> seen;
+    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
+        const std::string_view name = store.sectionName(s);
+        if (isRecordSection(name))
+            continue;
+        StoreRecord r;
+        r.id.otherSection = true;
+        r.id.section = name;
+        r.occurrence = seen[name]++;
+        r.place = r.occurrence + 1;
+        r.id.sameName = r.place;
+        if (withFields) {
+            otherFields(store, s, r.fields);
+            r.fieldsRead = true;
+        }
+        out.push_back(std::move(r));
+    }
+    return out;
+}
