@@ -6,13 +6,14 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkgconf
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libgl-dev
+    qt6-translations-l10n
     libgtest-dev libgmock-dev
     libcli11-dev nlohmann-json3-dev libdtl-dev
     libbenchmark-dev libinih-dev
     clang-14 libclang-rt-14-dev clang-format
     help2man patch desktop-file-utils appstream dpkg-dev file man-db
     ansible-core
-    xvfb xauth x11-utils xdotool fonts-dejavu-core imagemagick gnuplot-nox
+    xvfb xauth x11-utils xdotool openbox fonts-dejavu-core imagemagick gnuplot-nox
 )
 
 missing=()

@@ -12,6 +12,7 @@
 #include "main_frame.h"
 #include "program_data.h"
 #include "prompts.h"
+#include "qt_translations.h"
 #include "review_dialog.h"
 #include "save_content.h"
 #include "single_instance.h"
@@ -95,6 +96,7 @@ CCfgApp::Start CCfgApp::InitInstance(const QStringList& arguments, const Options
 
     // A library that does not load leaves every text empty; the program goes on.
     loadUserLanguage(toPath(m_programDir));
+    installQtTranslations(*this); // without them Qt's own buttons and dialogs stay English
     m_htmlHelp = 1;
     installAppMessagePresenter();
     m_recent.load();
@@ -148,14 +150,15 @@ void CCfgApp::installDocumentPrompts() {
     DocumentPrompts hooks;
     hooks.fileName = [this](const std::string& proposed) -> std::optional<std::string> {
         const QString chosen =
-            prompts::saveFileName(m_frame.get(), QStringLiteral("Save As"), fromPath(proposed),
+            prompts::saveFileName(m_frame.get(), userString(ids::kTitleSaveAs), fromPath(proposed),
                                   userString(ids::kFileOpenFilter));
         if (chosen.isEmpty())
             return std::nullopt;
         return toPath(chosen);
     };
     hooks.saveChanges = [this](const std::string& title) {
-        const QString text = QStringLiteral("Save changes to %1?").arg(fromPath(title));
+        const QString text =
+            userString(ids::kPromptSaveChanges).replace(QLatin1String("%1"), fromPath(title));
         switch (prompts::message(
             m_frame.get(), userString(ids::kAppTitle), text, QMessageBox::Warning,
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
@@ -168,10 +171,9 @@ void CCfgApp::installDocumentPrompts() {
         }
     };
     hooks.overwriteChanged = [this](const std::string& path, const DiskState&, const DiskState&) {
-        const QString text = QStringLiteral("%1\nThis file has been changed by another program "
-                                            "since it was opened or saved here.\nDo you want "
-                                            "to overwrite it?")
-                                 .arg(QDir::toNativeSeparators(fromPath(path)));
+        const QString text =
+            userString(ids::kPromptOverwrite)
+                .replace(QLatin1String("%1"), QDir::toNativeSeparators(fromPath(path)));
         return prompts::message(m_frame.get(), userString(ids::kAppTitle), text,
                                 QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;
@@ -264,7 +266,7 @@ void CCfgApp::OnFileOpen() {
     std::string directory;
     getConfigDirectory(directory);
     const QString path =
-        prompts::openFileName(m_frame.get(), QStringLiteral("Open"), fromPath(directory),
+        prompts::openFileName(m_frame.get(), userString(ids::kTitleOpen), fromPath(directory),
                               userString(ids::kFileOpenFilter));
     if (path.isEmpty() || !m_doc.SaveModified())
         return;

@@ -205,6 +205,25 @@ inline constexpr int kStepNew = 2615;
 inline constexpr int kStepChange = 2616; // "%1" is the record's name
 inline constexpr int kStepDelete = 2617; // "%1" is the record's name
 
+// Menus, the main window's form, prompts, the About box, tab captions and the help window.
+// Layouts name most of these in their "legend" properties; the code names the others.
+inline constexpr int kUndoPrefix = 3330; // "&Undo", followed by the step's text
+inline constexpr int kRedoPrefix = 3331;
+inline constexpr int kStatusReady = 3332;
+inline constexpr int kRecentPrompt = 3333;
+inline constexpr int kIndicatorCaps = 3334;
+inline constexpr int kIndicatorNum = 3335;
+inline constexpr int kIndicatorScroll = 3336;
+inline constexpr int kUntitled = 3344;          // the name of a document never saved
+inline constexpr int kPromptSaveChanges = 3345; // "%1" is the document's name
+inline constexpr int kPromptOverwrite = 3346;   // "%1" is the file's path
+inline constexpr int kTitleOpen = 3347;
+inline constexpr int kTitleSaveAs = 3348;
+inline constexpr int kHelpBack = 3350;
+inline constexpr int kHelpForward = 3351;
+inline constexpr int kHelpHome = 3352;
+inline constexpr int kSheetHelp = 2302; // every sheet's Help button
+
 } // namespace ids
 
 // Every distinct id above; the language tests walk this list.
@@ -238,4 +257,9 @@ inline constexpr int kAllStringIds[] = {
     2485,
     // Problems, review, undo
     2600, 2601, 2602, 2603, 2604, 2605, 2606, 2607, 2608, 2609, 2610, 2611, 2612, 2613, 2614, 2615,
-    2616, 2617};
+    2616, 2617,
+    // Menus, form, prompts, About box, tab captions, help window
+    3300, 3301, 3302, 3303, 3304, 3305, 3306, 3307, 3308, 3309, 3310, 3311, 3312, 3313, 3314, 3315,
+    3316, 3317, 3318, 3319, 3320, 3321, 3322, 3323, 3324, 3325, 3326, 3327, 3328, 3329, 3330, 3331,
+    3332, 3333, 3334, 3335, 3336, 3337, 3338, 3339, 3340, 3341, 3343, 3344, 3345, 3346, 3347, 3348,
+    3349, 3350, 3351, 3352, 3354, 3355, 3356, 3357, 3358};

@@ -57,7 +57,8 @@ protected:
                             ++pages;
                             act(sheet, i,
                                 QString("%1-%2-%3")
-                                    .arg(k.picture, tabs->tabText(i).toLower(),
+                                    .arg(k.picture,
+                                         tabs->tabText(i).remove(QLatin1Char('&')).toLower(),
                                          existing ? "existing" : "new"));
                         }
                     },
