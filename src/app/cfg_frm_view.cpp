@@ -274,6 +274,8 @@ void CCfgFrmView::keyPressEvent(QKeyEvent* event) {
             return;
         }
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        if (focused && !focused->isEnabled()) // its record went away with the document
+            focused = nullptr;
         for (QPushButton* b : {m_ui->newButton, m_ui->changeButton, m_ui->deleteButton}) {
             if ((focused ? b == focused : b->isDefault()) && b->isEnabled()) {
                 b->click();

@@ -4,6 +4,7 @@
 // (docs/screenshots).
 #include "cfg_doc.h"
 #include "editor_dispatch.h"
+#include "midrange_system_dialog.h"
 #include "option_kinds.h"
 #include "property_sheet.h"
 #include "sheet_test_support.h"
@@ -84,11 +85,22 @@ TEST_F(EverySheet, EveryPageHasRoomForItsTextsAtTwoFontSizes) {
     }
 }
 
-TEST_F(EverySheet, EveryPageIsReachedWithTabAndMnemonics) {
-    forEveryPage([&](PropertySheet& sheet, int, const QString&) {
-        // Reading order starts at the tabs, above the page.
-        expectKeyboardAccess(sheet, sheet.findChild<QTabWidget*>()->tabBar());
-    });
+TEST_F(EverySheet, EveryPageIsReachedWithTabAndMnemonicsInEveryLanguage) {
+    for (const char* library : {"LHCENU", "LHCDEU"}) {
+        SCOPED_TRACE(library);
+        ASSERT_TRUE(TelaEnvironment::LoadLibrary(APICFG_SOURCE_DIR "/lang/" + std::string(library) +
+                                                 ".lang"));
+        forEveryPage([&](PropertySheet& sheet, int, const QString&) {
+            // Reading order starts at the tabs, above the page.
+            expectKeyboardAccess(sheet, sheet.findChild<QTabWidget*>()->tabBar());
+        });
+        // The midrange sheet's own dialog for one system.
+        CCfgDoc doc;
+        CDlgNODEXSystem dialog;
+        whileOpen([&](QDialog& shown) { expectKeyboardAccess(shown, shown.focusWidget()); },
+                  [&] { return dialog.ShowSystem(doc, std::string()); });
+        EXPECT_TRUE(sheetWasShown);
+    }
 }
 
 TEST_F(EverySheet, EveryHelpContextHandedOutHasItsTopic) {
