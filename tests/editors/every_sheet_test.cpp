@@ -7,6 +7,7 @@
 #include "midrange_system_dialog.h"
 #include "option_kinds.h"
 #include "property_sheet.h"
+#include "qt_translations.h"
 #include "sheet_test_support.h"
 #include "window_checks.h"
 
@@ -72,24 +73,41 @@ protected:
     }
 };
 
-TEST_F(EverySheet, EveryPageHasRoomForItsTextsAtTwoFontSizes) {
-    for (int points : {10, 18}) {
-        withFontSize(points, [&] {
-            forEveryPage([&](PropertySheet& sheet, int, const QString& picture) {
-                expectRoomForEveryControl(sheet);
-                // The server list's own test pictures its rows with and without the scope.
-                if (points == 10 && !picture.startsWith("servers"))
-                    saveScreenshot(sheet, picture);
+// The libraries of the two languages; German pictures go into a folder of their own.
+struct Library {
+    const char* file;
+    const char* pictures;
+};
+constexpr Library kLibraries[] = {{"LHCENU", ""}, {"LHCDEU", "de/"}};
+
+bool loadLibrary(const Library& library) {
+    return TelaEnvironment::LoadLibrary(APICFG_SOURCE_DIR "/lang/" + std::string(library.file) +
+                                        ".lang");
+}
+
+TEST_F(EverySheet, EveryPageHasRoomForItsTextsAtTwoFontSizesInEveryLanguage) {
+    for (const Library& library : kLibraries) {
+        SCOPED_TRACE(library.file);
+        ASSERT_TRUE(loadLibrary(library));
+        QObject translations; // Qt's buttons in the pictures speak the language too
+        installQtTranslations(translations);
+        for (int points : {10, 18}) {
+            withFontSize(points, [&] {
+                forEveryPage([&](PropertySheet& sheet, int, const QString& picture) {
+                    expectRoomForEveryControl(sheet);
+                    // The server list's own test pictures its rows with and without the scope.
+                    if (points == 10 && (*library.pictures || !picture.startsWith("servers")))
+                        saveScreenshot(sheet, library.pictures + picture);
+                });
             });
-        });
+        }
     }
 }
 
 TEST_F(EverySheet, EveryPageIsReachedWithTabAndMnemonicsInEveryLanguage) {
-    for (const char* library : {"LHCENU", "LHCDEU"}) {
-        SCOPED_TRACE(library);
-        ASSERT_TRUE(TelaEnvironment::LoadLibrary(APICFG_SOURCE_DIR "/lang/" + std::string(library) +
-                                                 ".lang"));
+    for (const Library& library : kLibraries) {
+        SCOPED_TRACE(library.file);
+        ASSERT_TRUE(loadLibrary(library));
         forEveryPage([&](PropertySheet& sheet, int, const QString&) {
             // Reading order starts at the tabs, above the page.
             expectKeyboardAccess(sheet, sheet.findChild<QTabWidget*>()->tabBar());

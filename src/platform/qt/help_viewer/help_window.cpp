@@ -30,6 +30,10 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
     QAction* forward =
         tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"));
     QAction* home = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Home"));
+    // The keys of a web browser; the buttons show only icons.
+    back->setShortcut(QKeySequence::Back);
+    forward->setShortcut(QKeySequence::Forward);
+    home->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QAction::triggered, m_browser, &QTextBrowser::backward);
