@@ -47,6 +47,7 @@ fields=(
     "Depends|libc6"
     "Depends|qt6-qpa-plugins"
     "Depends|libqt6sql6-sqlite"
+    "Depends|qt6-translations-l10n"
     "Description|SNA API client"
 )
 for entry in "${fields[@]}"; do
