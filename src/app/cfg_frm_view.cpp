@@ -264,8 +264,8 @@ void CCfgFrmView::selectRecord(int kind, int row) {
 
 void CCfgFrmView::keyPressEvent(QKeyEvent* event) {
     // Enter works as in a dialog: it presses the button that has the focus, and anywhere
-    // else (but on a record) the default button. The buttons do not take the default on focus, so
-    // that the default stays where the form put it.
+    // else (but on a record) the default button. The buttons do not take the default on
+    // focus, so that the default stays where the form put it.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         // On a selected record Enter opens it, as a double click does.
         if (focusWidget() == m_ui->recordsList &&

@@ -41,8 +41,9 @@ public:
 };
 
 // The user's default language as a Windows language id, from the environment as gettext
-// reads it: the first language of LANGUAGE that has a library, else the first of LC_ALL,
-// LC_MESSAGES and LANG that is set. English (0x0409) when nothing is set.
+// reads it: when LANGUAGE is set, its first language that has a library (English when
+// none has), else the first of LC_ALL, LC_MESSAGES and LANG that is set. English
+// (0x0409) when nothing is set.
 int userDefaultLanguageId();
 // Language id for a locale name such as "de_DE.UTF-8" or "en"; 0x0409 when unknown.
 int languageIdFromLocale(const std::string& locale);
