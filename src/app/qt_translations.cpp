@@ -29,7 +29,9 @@ public:
         };
         static constexpr Text kTexts[] = {{"HelpWindow", "Back", ids::kHelpBack},
                                           {"HelpWindow", "Forward", ids::kHelpForward},
-                                          {"HelpWindow", "Home", ids::kHelpHome}};
+                                          {"HelpWindow", "Home", ids::kHelpHome},
+                                          {"HelpWindow", "Contents", ids::kHelpContents},
+                                          {"HelpWindow", "Topic", ids::kHelpTopic}};
         for (const Text& t : kTexts)
             if (qstrcmp(context, t.context) == 0 && qstrcmp(sourceText, t.source) == 0)
                 return telaLegendText(t.id);

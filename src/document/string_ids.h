@@ -222,6 +222,8 @@ inline constexpr int kTitleSaveAs = 3348;
 inline constexpr int kHelpBack = 3350;
 inline constexpr int kHelpForward = 3351;
 inline constexpr int kHelpHome = 3352;
+inline constexpr int kHelpContents = 3353; // the names screen readers read for its panes
+inline constexpr int kHelpTopic = 3342;
 inline constexpr int kSheetHelp = 2302; // every sheet's Help button
 
 } // namespace ids
@@ -261,5 +263,5 @@ inline constexpr int kAllStringIds[] = {
     // Menus, form, prompts, About box, tab captions, help window
     3300, 3301, 3302, 3303, 3304, 3305, 3306, 3307, 3308, 3309, 3310, 3311, 3312, 3313, 3314, 3315,
     3316, 3317, 3318, 3319, 3320, 3321, 3322, 3323, 3324, 3325, 3326, 3327, 3328, 3329, 3330, 3331,
-    3332, 3333, 3334, 3335, 3336, 3337, 3338, 3339, 3340, 3341, 3343, 3344, 3345, 3346, 3347, 3348,
-    3349, 3350, 3351, 3352, 3354, 3355, 3356, 3357, 3358};
+    3332, 3333, 3334, 3335, 3336, 3337, 3338, 3339, 3340, 3341, 3342, 3343, 3344, 3345, 3346, 3347,
+    3348, 3349, 3350, 3351, 3352, 3353, 3354, 3355, 3356, 3357, 3358};

@@ -1,15 +1,18 @@
-// The main window, with its problems panel, the review window and the About box worked
-// from the keyboard alone, in each language; the sheets have their own pass in the
-// editors' tests.
+// The main window, with its problems panel, the review window, the About box and the
+// help window worked from the keyboard alone, in each language; the sheets have their own pass in
+// the editors' tests.
 #include "gui_fixture.h"
 
 #include "about_dialog.h"
+#include "help_viewer.h"
+#include "help_window.h"
 #include "problems_panel.h"
 #include "review_dialog.h"
 #include "save_content.h"
 #include "window_checks.h"
 
 #include <QPlainTextEdit>
+#include <QTreeView>
 
 using namespace gui_testing;
 
@@ -52,6 +55,13 @@ TEST_F(KeyboardAccessTest,
         CAboutDlg about;
         activate(about);
         expectKeyboardAccess(about, about.focusWidget() ? about.focusWidget() : &about);
+
+        frame().ui().actionHelpIndex->trigger();
+        HelpWindow* help = HtmlHelp::instance().window();
+        ASSERT_NE(help, nullptr);
+        activate(*help);
+        expectKeyboardAccess(*help, help->findChild<QTreeView*>());
+        help->close();
     }
 }
 

@@ -50,6 +50,9 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
     m_contents->setModel(engine.contentModel());
     m_contents->setHeaderHidden(true);
     m_contents->setUniformRowHeights(true);
+    // No label names the two panes; screen readers read these names.
+    m_contents->setAccessibleName(tr("Contents"));
+    m_browser->setAccessibleName(tr("Topic"));
     connect(m_contents, &QTreeView::activated, this, [this](const QModelIndex& index) {
         if (QHelpContentItem* item = m_engine.contentModel()->contentItemAt(index))
             m_browser->setSource(item->url());
