@@ -13,7 +13,7 @@ build=(
     cmake ninja-build g++ pkgconf
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libgl-dev
     libcli11-dev nlohmann-json3-dev libdtl-dev libinih-dev help2man
-    qt6-qpa-plugins libqt6sql6-sqlite
+    qt6-qpa-plugins libqt6sql6-sqlite qt6-translations-l10n
 )
 # The unit and program tests, the sanitizer build and the fuzzer, the installed tree and the
 # Debian package (cpack, lintian, man, desktop and AppStream checks, bash completion), the
@@ -25,7 +25,7 @@ test=(
     xvfb xauth x11-utils xdotool fonts-dejavu-core
 )
 bench=(libbenchmark-dev xvfb xauth gnuplot-nox)
-screenshots=(xvfb xauth xdotool imagemagick fonts-dejavu-core)
+screenshots=(xvfb xauth xdotool openbox imagemagick fonts-dejavu-core)
 
 packages=("${build[@]}")
 for purpose in "$@"; do

@@ -14,6 +14,7 @@
 #include "program_data.h"
 #include "prompts.h"
 #include "record_diff.h"
+#include "qt_translations.h"
 #include "review_dialog.h"
 #include "save_content.h"
 #include "single_instance.h"
@@ -116,6 +117,7 @@ CCfgApp::Start CCfgApp::InitInstance(const QStringList& arguments, const Options
 
     // A library that does not load leaves every text empty; the program goes on.
     loadUserLanguage(toPath(m_programDir));
+    installQtTranslations(*this); // without them Qt's own buttons and dialogs stay English
     m_htmlHelp = 1;
     installAppMessagePresenter();
     m_recent.load();
@@ -169,14 +171,15 @@ void CCfgApp::installDocumentPrompts() {
     DocumentPrompts hooks;
     hooks.fileName = [this](const std::string& proposed) -> std::optional<std::string> {
         const QString chosen =
-            prompts::saveFileName(m_frame.get(), QStringLiteral("Save As"), fromPath(proposed),
+            prompts::saveFileName(m_frame.get(), userString(ids::kTitleSaveAs), fromPath(proposed),
                                   userString(ids::kFileOpenFilter));
         if (chosen.isEmpty())
             return std::nullopt;
         return toPath(chosen);
     };
     hooks.saveChanges = [this](const std::string& title) {
-        const QString text = QStringLiteral("Save changes to %1?").arg(fromPath(title));
+        const QString text =
+            userString(ids::kPromptSaveChanges).replace(QLatin1String("%1"), fromPath(title));
         switch (prompts::message(
             m_frame.get(), userString(ids::kAppTitle), text, QMessageBox::Warning,
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
@@ -295,7 +298,7 @@ void CCfgApp::OnFileOpen() {
     std::string directory;
     getConfigDirectory(directory);
     const QString path =
-        prompts::openFileName(m_frame.get(), QStringLiteral("Open"), fromPath(directory),
+        prompts::openFileName(m_frame.get(), userString(ids::kTitleOpen), fromPath(directory),
                               userString(ids::kFileOpenFilter));
     if (path.isEmpty() || !m_doc.SaveModified())
         return;

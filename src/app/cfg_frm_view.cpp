@@ -8,6 +8,7 @@
 #include "option_kinds.h"
 #include "string_ids.h"
 #include "tela_environment.h"
+#include "tela_legend.h"
 
 #include <QKeyEvent>
 
@@ -38,6 +39,7 @@ QString shownName(int kind, const std::string& name) {
 CCfgFrmView::CCfgFrmView(CCfgDoc& doc, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_ui(std::make_unique<Ui::CCfgFrmView>()), m_records(this) {
     m_ui->setupUi(this);
+    telaApplyLegends(*this);
     m_ui->recordsList->setModel(&m_records);
 
     connect(m_ui->optionsList, &QListWidget::currentRowChanged, this, [this] { RefreshRecords(); });
@@ -153,6 +155,19 @@ void CCfgFrmView::UpdateButtons() {
     }
     m_ui->changeButton->setEnabled(n > 0);
     m_ui->deleteButton->setEnabled(n > 0);
+    keepDefaultEnabled();
+}
+
+void CCfgFrmView::keepDefaultEnabled() {
+    // Enter must always do something: a default that became disabled (a new document, a
+    // kind without records) passes to View/Change/Add when there is a record, else to New.
+    const QList<QPushButton*> buttons{m_ui->newButton, m_ui->changeButton, m_ui->deleteButton};
+    for (QPushButton* b : buttons)
+        if (b->isDefault() && b->isEnabled())
+            return;
+    QPushButton* next = m_ui->changeButton->isEnabled() ? m_ui->changeButton : m_ui->newButton;
+    for (QPushButton* b : buttons)
+        b->setDefault(b == next);
 }
 
 bool CCfgFrmView::selectedRecord(std::string& name) const {
@@ -249,10 +264,18 @@ void CCfgFrmView::selectRecord(int kind, int row) {
 
 void CCfgFrmView::keyPressEvent(QKeyEvent* event) {
     // Enter works as in a dialog: it presses the button that has the focus, and anywhere
-    // else the default button. The buttons do not take the default on focus, so that the
-    // default stays where the form put it.
+    // else (but on a record) the default button. The buttons do not take the default on
+    // focus, so that the default stays where the form put it.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // On a selected record Enter opens it, as a double click does.
+        if (focusWidget() == m_ui->recordsList &&
+            m_ui->recordsList->selectionModel()->hasSelection()) {
+            OnViewChange();
+            return;
+        }
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        if (focused && !focused->isEnabled()) // its record went away with the document
+            focused = nullptr;
         for (QPushButton* b : {m_ui->newButton, m_ui->changeButton, m_ui->deleteButton}) {
             if ((focused ? b == focused : b->isDefault()) && b->isEnabled()) {
                 b->click();

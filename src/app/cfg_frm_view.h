@@ -63,6 +63,7 @@ private:
     // changed when the store changed.
     int change(const QString& step, const std::function<int()>& run, bool& changed);
     void makeDefault(QPushButton* button);
+    void keepDefaultEnabled();
 
     CCfgDoc& m_doc;
     DocumentHistory* m_history = nullptr;

@@ -9,6 +9,7 @@
 #include "problems_panel.h"
 #include "string_ids.h"
 #include "tela_environment.h"
+#include "tela_legend.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -39,6 +40,12 @@ void showIndicator(QLabel* label, bool on) {
     label->setText(on ? label->property("indicatorText").toString() : QString());
 }
 
+// The library's text, or the program's own when there is no library.
+QString libraryText(int id, const char* builtIn) {
+    const QString text = telaLegendText(id);
+    return text.isEmpty() ? QString::fromLatin1(builtIn) : text;
+}
+
 QString recentText(int index, const QString& path) {
     QString shown = QDir::toNativeSeparators(path);
     if (shown.size() > kRecentTextChars)
@@ -57,6 +64,7 @@ CMainFrame::CMainFrame(CCfgDoc& doc, QWidget* parent)
       m_doc(doc), m_history(std::make_unique<DocumentHistory>(doc)),
       m_ui(std::make_unique<Ui::CMainFrame>()) {
     m_ui->setupUi(this);
+    telaApplyLegends(*this); // menus and prompts in the user's language
     m_view = new CCfgFrmView(doc, this);
     m_view->setHistory(m_history.get());
     setCentralWidget(m_view);
@@ -64,26 +72,12 @@ CMainFrame::CMainFrame(CCfgDoc& doc, QWidget* parent)
     // F1 is no menu item, but works wherever the focus is in the window.
     addAction(m_ui->actionContextHelp);
 
-    QStatusBar* status = m_ui->statusBar;
-    status->addWidget(new QLabel(tr("Ready"), status), 1);
-    // The count of problems, shown only when there are any; a click shows the panel.
-    m_problemsCount = new QLabel(status);
-    m_problemsCount->setObjectName(QStringLiteral("problemsCount"));
-    m_problemsCount->setTextFormat(Qt::RichText);
-    m_problemsCount->hide();
-    connect(m_problemsCount, &QLabel::linkActivated, this, [this] { showProblems(true); });
-    status->addPermanentWidget(m_problemsCount);
-    m_capsIndicator = makeIndicator(QStringLiteral("CAP"), status);
-    m_numIndicator = makeIndicator(QStringLiteral("NUM"), status);
-    m_scrollIndicator = makeIndicator(QStringLiteral("SCRL"), status);
-    status->addPermanentWidget(m_capsIndicator);
-    status->addPermanentWidget(m_numIndicator);
-    status->addPermanentWidget(m_scrollIndicator);
+    buildStatusBar();
 
     for (int i = 0; i < kRecentFiles; ++i) {
         auto* action = new QAction(this);
         action->setVisible(false);
-        action->setStatusTip(tr("Open this document"));
+        action->setStatusTip(libraryText(ids::kRecentPrompt, "Open this document"));
         connect(action, &QAction::triggered, this, [this, i] { emit recentFile(i); });
         m_ui->menuFile->insertAction(m_ui->actionRecentPlaceholder, action);
         m_recentActions.append(action);
@@ -95,7 +89,7 @@ CMainFrame::CMainFrame(CCfgDoc& doc, QWidget* parent)
     connect(u.actionFileSave, &QAction::triggered, this, &CMainFrame::fileSave);
     connect(u.actionFileSaveAs, &QAction::triggered, this, &CMainFrame::fileSaveAs);
     connect(u.actionAppExit, &QAction::triggered, this, &QWidget::close);
-    connect(u.actionViewStatusBar, &QAction::toggled, status, &QWidget::setVisible);
+    connect(u.actionViewStatusBar, &QAction::toggled, m_ui->statusBar, &QWidget::setVisible);
     connect(u.actionHelpIndex, &QAction::triggered, this, &CMainFrame::helpIndex);
     connect(u.actionContextHelp, &QAction::triggered, this, &CMainFrame::contextHelp);
     connect(u.actionAppAbout, &QAction::triggered, this, &CMainFrame::about);
@@ -104,9 +98,11 @@ CMainFrame::CMainFrame(CCfgDoc& doc, QWidget* parent)
             &CMainFrame::reviewBeforeSaveToggled);
     connect(u.actionViewProblems, &QAction::triggered, this, &CMainFrame::showProblems);
 
-    QAction* undo = m_history->stack().createUndoAction(this, tr("&Undo"));
+    QAction* undo =
+        m_history->stack().createUndoAction(this, libraryText(ids::kUndoPrefix, "&Undo"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = m_history->stack().createRedoAction(this, tr("&Redo"));
+    QAction* redo =
+        m_history->stack().createRedoAction(this, libraryText(ids::kRedoPrefix, "&Redo"));
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     undo->setObjectName(QStringLiteral("actionEditUndo"));
@@ -127,6 +123,24 @@ CMainFrame::CMainFrame(CCfgDoc& doc, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::buildStatusBar() {
+    QStatusBar* status = m_ui->statusBar;
+    status->addWidget(new QLabel(libraryText(ids::kStatusReady, "Ready"), status), 1);
+    // The count of problems, shown only when there are any; a click shows the panel.
+    m_problemsCount = new QLabel(status);
+    m_problemsCount->setObjectName(QStringLiteral("problemsCount"));
+    m_problemsCount->setTextFormat(Qt::RichText);
+    m_problemsCount->hide();
+    connect(m_problemsCount, &QLabel::linkActivated, this, [this] { showProblems(true); });
+    status->addPermanentWidget(m_problemsCount);
+    m_capsIndicator = makeIndicator(libraryText(ids::kIndicatorCaps, "CAP"), status);
+    m_numIndicator = makeIndicator(libraryText(ids::kIndicatorNum, "NUM"), status);
+    m_scrollIndicator = makeIndicator(libraryText(ids::kIndicatorScroll, "SCRL"), status);
+    status->addPermanentWidget(m_capsIndicator);
+    status->addPermanentWidget(m_numIndicator);
+    status->addPermanentWidget(m_scrollIndicator);
+}
 
 void CMainFrame::UpdateCaption() {
     const QString title = QString::fromUtf8(TelaEnvironment::GetUserString(ids::kAppTitle));

@@ -66,6 +66,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The prompt pane, the count of problems and the lock-key indicators.
+    void buildStatusBar();
     void showProblems(bool on);
     void ensureProblemsPanel();
     void openProblem(int kind, int row, const std::string& name);

@@ -1,5 +1,8 @@
 #include "document_base.h"
 
+#include "string_ids.h"
+#include "tela_environment.h"
+
 #include <fstream>
 #include <functional>
 #include <string_view>
@@ -41,8 +44,11 @@ DiskState readDiskState(const std::string& path) {
 }
 
 std::string CDocument::GetTitle() const {
-    if (m_pathName.empty())
-        return "Untitled";
+    if (m_pathName.empty()) {
+        // A document never saved has the language library's name for it.
+        std::string untitled = TelaEnvironment::GetUserString(ids::kUntitled);
+        return untitled.empty() ? "Untitled" : untitled;
+    }
     std::size_t slash = m_pathName.find_last_of("/\\");
     return slash == std::string::npos ? m_pathName : m_pathName.substr(slash + 1);
 }

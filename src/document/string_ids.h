@@ -230,6 +230,26 @@ inline constexpr int kMergeStep = 3420;
 inline constexpr int kMergeNote = 3421;
 inline constexpr int kMergeByRecord = 3422; // the caption above the records of a merge
 
+// Menus, the main window's form, prompts, the About box, tab captions and the help window.
+// Layouts name most of these in their "legend" properties; the code names the others.
+inline constexpr int kUndoPrefix = 3330; // "&Undo", followed by the step's text
+inline constexpr int kRedoPrefix = 3331;
+inline constexpr int kStatusReady = 3332;
+inline constexpr int kRecentPrompt = 3333;
+inline constexpr int kIndicatorCaps = 3334;
+inline constexpr int kIndicatorNum = 3335;
+inline constexpr int kIndicatorScroll = 3336;
+inline constexpr int kUntitled = 3344;          // the name of a document never saved
+inline constexpr int kPromptSaveChanges = 3345; // "%1" is the document's name
+inline constexpr int kTitleOpen = 3347;
+inline constexpr int kTitleSaveAs = 3348;
+inline constexpr int kHelpBack = 3350;
+inline constexpr int kHelpForward = 3351;
+inline constexpr int kHelpHome = 3352;
+inline constexpr int kHelpContents = 3353; // the names screen readers read for its panes
+inline constexpr int kHelpTopic = 3342;
+inline constexpr int kSheetHelp = 2302; // every sheet's Help button
+
 } // namespace ids
 
 // Every distinct id above; the language tests walk this list.
@@ -266,4 +286,9 @@ inline constexpr int kAllStringIds[] = {
     2616, 2617,
     // Review by record, merge on save
     3400, 3401, 3402, 3403, 3404, 3405, 3406, 3407, 3408, 3409, 3410, 3411, 3412, 3413, 3414, 3415,
-    3416, 3417, 3418, 3419, 3420, 3421, 3422};
+    3416, 3417, 3418, 3419, 3420, 3421, 3422,
+    // Menus, form, prompts, About box, tab captions, help window
+    3300, 3301, 3302, 3303, 3304, 3305, 3306, 3307, 3308, 3309, 3310, 3311, 3312, 3313, 3314, 3315,
+    3316, 3317, 3318, 3319, 3320, 3321, 3322, 3323, 3324, 3325, 3326, 3327, 3328, 3329, 3330, 3331,
+    3332, 3333, 3334, 3335, 3336, 3337, 3338, 3339, 3340, 3341, 3342, 3343, 3344, 3345, 3347, 3348,
+    3349, 3350, 3351, 3352, 3353, 3354, 3355, 3356, 3357, 3358};

@@ -4,7 +4,9 @@
 #include "messages.h"
 #include "sheet_confirm.h"
 #include "sheet_page.h"
+#include "string_ids.h"
 #include "tela_environment.h"
+#include "tela_legend.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -21,6 +23,9 @@ PropertySheet::PropertySheet(const std::string& title, Help help, int messageSty
       m_buttons(new QDialogButtonBox(
           QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this)) {
     setWindowTitle(QString::fromStdString(title));
+    // OK and Cancel are Enter and Escape; Help takes its mnemonic from the library.
+    if (const QString help = telaLegendText(ids::kSheetHelp); !help.isEmpty())
+        m_buttons->button(QDialogButtonBox::Help)->setText(help);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);

@@ -2,6 +2,7 @@
 
 #include "sheet_page.h"
 #include "tela_environment.h"
+#include "tela_legend.h"
 
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -97,7 +98,7 @@ bool browseForPath(SheetPage& page, int fieldId, const QString& filter, int titl
     auto* field = page.controlAs<QLineEdit>(fieldId);
     if (!field)
         return false;
-    const QString title = QString::fromStdString(TelaEnvironment::GetUserString(titleId));
+    const QString title = telaPlainLegend(titleId); // the field's label may name it
     const QString path = hook() ? hook()(&page, title, qtFileFilter(filter))
                                 : platformDialog(&page, title, qtFileFilter(filter), kind);
     if (path.isEmpty())

@@ -6,6 +6,7 @@
 #include "tela_combo_box.h"
 #include "tela_edit.h"
 #include "tela_environment.h"
+#include "tela_legend.h"
 #include "tela_list_box.h"
 #include "tela_user_button.h"
 #include "tela_user_static.h"
@@ -23,6 +24,9 @@ SheetPage::SheetPage(HelpRef defaultHelp, QWidget* parent)
     : QWidget(parent), m_defaultHelp(defaultHelp) {}
 
 void SheetPage::setControls(ControlTable table) {
+    // The layout's own title is the tab caption; the library's replaces it before the
+    // sheet takes the page.
+    telaApplyLegends(*this);
     m_table = std::move(table);
     m_widgets.clear();
     for (const ControlRow& row : m_table) {

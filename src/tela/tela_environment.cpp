@@ -63,6 +63,15 @@ std::string TelaEnvironment::GetUserString(int id) {
     return it == strings.end() ? std::string() : it->second;
 }
 
+std::string libraryLanguage(const std::string& libraryName) {
+    const std::string file = languageFileName(libraryName);
+    if (file == "LHCDEU.lang")
+        return "de";
+    if (file == "LHCENU.lang")
+        return "en";
+    return std::string();
+}
+
 std::string languageFileName(const std::string& libraryName) {
     std::string base = libraryName;
     std::size_t slash = base.find_last_of("/\\");
@@ -206,6 +215,21 @@ int languageIdFromLocale(const std::string& locale) {
 }
 
 int userDefaultLanguageId() {
+    // As gettext: LANGUAGE is a list of languages in order of preference, and the first
+    // with a library wins; when it is set, none of the list means English. (gettext
+    // ignores LANGUAGE in the C locale; a desktop that sets LANGUAGE alone means it.)
+    if (const char* list = std::getenv("LANGUAGE"); list && *list) {
+        std::string_view rest(list);
+        while (!rest.empty()) {
+            const std::size_t colon = rest.find(':');
+            const std::string entry(rest.substr(0, colon));
+            const std::string language = entry.substr(0, entry.find_first_of("_-.@"));
+            if (language == "de" || language == "en") // the languages with a library
+                return languageIdFromLocale(entry);
+            rest.remove_prefix(colon == std::string_view::npos ? rest.size() : colon + 1);
+        }
+        return languageIdFromLocale("");
+    }
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = std::getenv(name);
         if (value && *value)

@@ -40,11 +40,17 @@ public:
     static const std::vector<std::string>& SearchPath();
 };
 
-// The user's default language as a Windows language id, from the locale environment
-// (LC_ALL, LC_MESSAGES, LANG). English (0x0409) when nothing is set.
+// The user's default language as a Windows language id, from the environment as gettext
+// reads it: when LANGUAGE is set, its first language that has a library (English when
+// none has), else the first of LC_ALL, LC_MESSAGES and LANG that is set. English
+// (0x0409) when nothing is set.
 int userDefaultLanguageId();
 // Language id for a locale name such as "de_DE.UTF-8" or "en"; 0x0409 when unknown.
 int languageIdFromLocale(const std::string& locale);
+
+// The language of a library by its name, as a locale name: "LHCDEU.DLL" -> "de",
+// "LHCENU.DLL" -> "en"; empty for a library of no known language.
+std::string libraryLanguage(const std::string& libraryName);
 
 // Library file name for a library name: "LHCENU.DLL" -> "LHCENU.lang".
 std::string languageFileName(const std::string& libraryName);

@@ -4,8 +4,10 @@
 // (docs/screenshots).
 #include "cfg_doc.h"
 #include "editor_dispatch.h"
+#include "midrange_system_dialog.h"
 #include "option_kinds.h"
 #include "property_sheet.h"
+#include "qt_translations.h"
 #include "sheet_test_support.h"
 #include "window_checks.h"
 
@@ -57,7 +59,8 @@ protected:
                             ++pages;
                             act(sheet, i,
                                 QString("%1-%2-%3")
-                                    .arg(k.picture, tabs->tabText(i).toLower(),
+                                    .arg(k.picture,
+                                         tabs->tabText(i).remove(QLatin1Char('&')).toLower(),
                                          existing ? "existing" : "new"));
                         }
                     },
@@ -70,24 +73,54 @@ protected:
     }
 };
 
-TEST_F(EverySheet, EveryPageHasRoomForItsTextsAtTwoFontSizes) {
-    for (int points : {10, 18}) {
-        withFontSize(points, [&] {
-            forEveryPage([&](PropertySheet& sheet, int, const QString& picture) {
-                expectRoomForEveryControl(sheet);
-                // The server list's own test pictures its rows with and without the scope.
-                if (points == 10 && !picture.startsWith("servers"))
-                    saveScreenshot(sheet, picture);
-            });
-        });
-    }
+// The libraries of the two languages; German pictures go into a folder of their own.
+struct Library {
+    const char* file;
+    const char* pictures;
+};
+constexpr Library kLibraries[] = {{"LHCENU", ""}, {"LHCDEU", "de/"}};
+
+bool loadLibrary(const Library& library) {
+    return TelaEnvironment::LoadLibrary(APICFG_SOURCE_DIR "/lang/" + std::string(library.file) +
+                                        ".lang");
 }
 
-TEST_F(EverySheet, EveryPageIsReachedWithTabAndMnemonics) {
-    forEveryPage([&](PropertySheet& sheet, int, const QString&) {
-        // Reading order starts at the tabs, above the page.
-        expectKeyboardAccess(sheet, sheet.findChild<QTabWidget*>()->tabBar());
-    });
+TEST_F(EverySheet, EveryPageHasRoomForItsTextsAtTwoFontSizesInEveryLanguage) {
+    const QLocale locale; // the translations set the default; the tests after keep theirs
+    for (const Library& library : kLibraries) {
+        SCOPED_TRACE(library.file);
+        ASSERT_TRUE(loadLibrary(library));
+        QObject translations; // Qt's buttons in the pictures speak the language too
+        installQtTranslations(translations);
+        for (int points : {10, 18}) {
+            withFontSize(points, [&] {
+                forEveryPage([&](PropertySheet& sheet, int, const QString& picture) {
+                    expectRoomForEveryControl(sheet);
+                    // The server list's own test pictures its rows with and without the scope.
+                    if (points == 10 && (*library.pictures || !picture.startsWith("servers")))
+                        saveScreenshot(sheet, library.pictures + picture);
+                });
+            });
+        }
+    }
+    QLocale::setDefault(locale);
+}
+
+TEST_F(EverySheet, EveryPageIsReachedWithTabAndMnemonicsInEveryLanguage) {
+    for (const Library& library : kLibraries) {
+        SCOPED_TRACE(library.file);
+        ASSERT_TRUE(loadLibrary(library));
+        forEveryPage([&](PropertySheet& sheet, int, const QString&) {
+            // Reading order starts at the tabs, above the page.
+            expectKeyboardAccess(sheet, sheet.findChild<QTabWidget*>()->tabBar());
+        });
+        // The midrange sheet's own dialog for one system.
+        CCfgDoc doc;
+        CDlgNODEXSystem dialog;
+        whileOpen([&](QDialog& shown) { expectKeyboardAccess(shown, shown.focusWidget()); },
+                  [&] { return dialog.ShowSystem(doc, std::string()); });
+        EXPECT_TRUE(sheetWasShown);
+    }
 }
 
 TEST_F(EverySheet, EveryHelpContextHandedOutHasItsTopic) {

@@ -109,7 +109,7 @@ TEST_F(LuxSheet, ANewProfileFromTheMainWindowOpensWithTheDefaultsAndStoresLinkOn
             open = qobject_cast<CPsLux*>(&shown);
             ASSERT_NE(open, nullptr);
             EXPECT_EQ(shown.windowTitle().toStdString(), text(ids::kTitleLux));
-            EXPECT_EQ(open->findChild<QTabWidget*>()->tabText(0), "Links");
+            EXPECT_EQ(open->findChild<QTabWidget*>()->tabText(0), "&Links");
             EXPECT_EQ(shownLinks(), Links{});
             EXPECT_EQ(namesEnabled(), (std::array<bool, 4>{}));
             EXPECT_FALSE(control<QCheckBox>(Page::kDefault).isChecked());

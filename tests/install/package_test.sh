@@ -69,6 +69,7 @@ fields=(
     "apicfg|Depends|libc6"
     "apicfg|Depends|qt6-qpa-plugins"
     "apicfg|Depends|libqt6sql6-sqlite"
+    "apicfg|Depends|qt6-translations-l10n"
     "apicfg|Description|SNA API client"
     "libapicfg-scramble1|Section|libs"
     "libapicfg-scramble1|Multi-Arch|same"

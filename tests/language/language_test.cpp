@@ -91,6 +91,39 @@ TEST_F(Language, LoadingFollowsTheUserAndAFailedLoadLeavesEveryTextEmpty) {
     EXPECT_TRUE(strings.empty());
 }
 
+TEST_F(Language, TheLanguageIsChosenFromTheEnvironmentAsGettextChoosesIt) {
+    // LANGUAGE first (its first language that has a library), then LC_ALL, LC_MESSAGES, LANG.
+    const char* const names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    struct Case {
+        const char* values[4]; // of the names above; "" for unset
+        const char* library;
+    };
+    constexpr Case kCases[] = {
+        {{"de", "", "", "C.UTF-8"}, "LHCDEU.DLL"},
+        {{"fr:de_AT", "", "", ""}, "LHCDEU.DLL"},
+        {{"en:de", "de_DE.UTF-8", "", ""}, "LHCENU.DLL"},
+        {{"fr", "", "", "de_DE.UTF-8"}, "LHCENU.DLL"},
+        {{"", "", "de_CH.UTF-8", "en_US.UTF-8"}, "LHCDEU.DLL"},
+        {{"", "C", "de_DE", ""}, "LHCENU.DLL"},
+        {{"", "", "", ""}, "LHCENU.DLL"},
+    };
+    std::map<std::string, std::string> kept; // the test's own environment, put back after
+    for (const char* name : names)
+        if (const char* value = std::getenv(name))
+            kept[name] = value;
+    ::setenv("APICFG_LANG_DIR", kLang.c_str(), 1);
+    for (const Case& c : kCases) {
+        for (int i = 0; i < 4; ++i)
+            *c.values[i] ? ::setenv(names[i], c.values[i], 1) : ::unsetenv(names[i]);
+        ASSERT_TRUE(loadUserLanguage(""));
+        EXPECT_EQ(TelaEnvironment::LoadedLibraryName(), c.library)
+            << c.values[0] << " " << c.values[1] << " " << c.values[2] << " " << c.values[3];
+    }
+    for (const char* name : names)
+        kept.count(name) ? ::setenv(name, kept[name].c_str(), 1) : ::unsetenv(name);
+    ::unsetenv("APICFG_LANG_DIR");
+}
+
 TEST_F(Language, EveryLibraryHoldsEveryTextWithTheSameFileTextsAndPlaceholders) {
     auto libraries = shippedLibraries();
     ASSERT_EQ(libraries.size(), 2u);
@@ -107,6 +140,9 @@ TEST_F(Language, EveryLibraryHoldsEveryTextWithTheSameFileTextsAndPlaceholders) 
             EXPECT_TRUE(wanted.count(id)) << name << " has a text for unknown id " << id;
             const std::string& model = english.count(id) ? english.at(id) : text;
             EXPECT_EQ(text.find("%1") == std::string::npos, model.find("%1") == std::string::npos)
+                << name << " " << id;
+            // A label or button of one language has its mnemonic in every language.
+            EXPECT_EQ(text.find('&') == std::string::npos, model.find('&') == std::string::npos)
                 << name << " " << id;
         }
         // The texts that go into the file do not depend on the language.

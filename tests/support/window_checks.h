@@ -8,11 +8,14 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -102,19 +105,59 @@ inline QLabel* buddyLabel(QWidget& window, const QWidget* w) {
     return nullptr;
 }
 
-} // namespace window_checks
+// Buttons that need no mnemonic: OK and Cancel of a button box, and a window's default
+// button, are Enter and Escape.
+inline bool enterOrEscape(const QAbstractButton* button) {
+    if (const auto* push = qobject_cast<const QPushButton*>(button); push && push->isDefault())
+        return true;
+    const auto* box = qobject_cast<const QDialogButtonBox*>(button->parentWidget());
+    if (!box)
+        return false;
+    const QDialogButtonBox::ButtonRole role = box->buttonRole(const_cast<QAbstractButton*>(button));
+    return role == QDialogButtonBox::AcceptRole || role == QDialogButtonBox::RejectRole;
+}
 
-// The keyboard pass over a shown, active window, from first, its first control:
-// - Tab visits every control that can take focus, in reading order (rows top to bottom,
-//   left to right), and comes round to the first;
-// - each control has a label a screen reader reads: its own text, a buddy label, or an
-//   accessible name; the mnemonic of a buddy label takes the focus to its control;
-// - no two mnemonics shown at the same time (labels, buttons, group titles, tabs, menus)
-//   share a letter.
-inline void expectKeyboardAccess(QWidget& window, QWidget* first) {
-    using namespace window_checks;
-    ASSERT_TRUE(window.isActiveWindow()) << "keys go to the active window only";
+// Each menu of the menu bar: every item shown has a mnemonic of its own in that menu.
+inline void expectMenuMnemonics(QWidget& window) {
+    for (QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+        for (QAction* menuAction : bar->actions()) {
+            QMenu* menu = menuAction->menu();
+            std::map<QChar, std::string> letters;
+            for (QAction* item : menu ? menu->actions() : QList<QAction*>()) {
+                if (item->isSeparator() || !item->isVisible() || !item->isEnabled())
+                    continue;
+                const QChar m = mnemonic(item->text());
+                EXPECT_FALSE(m.isNull()) << "menu item " << item->text().toStdString();
+                if (!m.isNull()) {
+                    auto [it, fresh] = letters.emplace(m, item->text().toStdString());
+                    EXPECT_TRUE(fresh) << it->second << " and " << item->text().toStdString();
+                }
+            }
+        }
+    }
+}
 
+// Alt with a letter that no mnemonic takes types nothing into any field of the window.
+inline void expectAltTypesNothing(QWidget& window, const std::map<QChar, std::string>& taken) {
+    QChar free;
+    for (char c = 'Z'; c >= 'A' && free.isNull(); --c)
+        if (!taken.count(QLatin1Char(c)))
+            free = QLatin1Char(c);
+    ASSERT_FALSE(free.isNull());
+    for (QLineEdit* field : window.findChildren<QLineEdit*>()) {
+        if (!field->isVisible() || !field->isEnabled() || field->isReadOnly())
+            continue;
+        QWidget* target = control(field);
+        target->setFocus(Qt::ShortcutFocusReason);
+        const QString before = field->text();
+        QTest::keyClick(QApplication::focusWidget(), free.toLower().toLatin1(), Qt::AltModifier);
+        EXPECT_EQ(field->text(), before)
+            << "Alt+" << QString(free).toStdString() << " typed into " << name(target);
+    }
+}
+
+// Tab visits every stop, in reading order, from the first; returns the stops.
+inline std::vector<QWidget*> expectTabOrder(QWidget& window, QWidget* first) {
     const std::vector<QWidget*> chain = tabChain(first);
     std::vector<QWidget*> stops = tabStops(window);
     for (QWidget* stop : stops)
@@ -123,6 +166,24 @@ inline void expectKeyboardAccess(QWidget& window, QWidget* first) {
     for (std::size_t i = 1; i < chain.size(); ++i)
         EXPECT_TRUE(readAfter(window, chain[i - 1], chain[i]))
             << "Tab goes from " << name(chain[i - 1]) << " back to " << name(chain[i]);
+    return stops;
+}
+
+} // namespace window_checks
+
+// The keyboard pass over a shown, active window, from first, its first control:
+// - Tab visits every control that can take focus, in reading order (rows top to bottom,
+//   left to right), and comes round to the first;
+// - each control has a label a screen reader reads: its own text, a buddy label, or an
+//   accessible name; the mnemonic of a buddy label takes the focus to its control;
+// - every label of a field, button (but OK and Cancel), tab and menu item has a mnemonic,
+//   and no two shown at the same time (labels, buttons, group titles, tabs, menus) share
+//   a letter; Alt with any other letter types nothing into a field;
+// - the default button, if any, is enabled.
+inline void expectKeyboardAccess(QWidget& window, QWidget* first) {
+    using namespace window_checks;
+    ASSERT_TRUE(window.isActiveWindow()) << "keys go to the active window only";
+    const std::vector<QWidget*> stops = expectTabOrder(window, first);
 
     std::map<QChar, std::string> letters;
     auto letter = [&](const QString& text, const std::string& owner) {
@@ -140,15 +201,26 @@ inline void expectKeyboardAccess(QWidget& window, QWidget* first) {
                               buddyLabel(window, stop) || !stop->accessibleName().isEmpty();
         EXPECT_TRUE(labelled) << name(stop) << " has neither a label nor an accessible name";
     }
-    for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
-        if (button->isVisible())
-            letter(button->text(), name(button));
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (!button->isVisible())
+            continue;
+        letter(button->text(), name(button));
+        if (!button->text().isEmpty() && !qobject_cast<QToolButton*>(button) &&
+            !enterOrEscape(button)) {
+            EXPECT_FALSE(mnemonic(button->text()).isNull()) << name(button) << " has no mnemonic";
+        }
+        if (const auto* push = qobject_cast<QPushButton*>(button); push && push->isDefault()) {
+            EXPECT_TRUE(push->isEnabled()) << "the default button " << name(button) << " is off";
+        }
+    }
     for (QGroupBox* group : window.findChildren<QGroupBox*>())
         if (group->isVisible())
             letter(group->title(), name(group));
     for (QTabBar* tabs : window.findChildren<QTabBar*>())
-        for (int i = 0; tabs->isVisible() && i < tabs->count(); ++i)
+        for (int i = 0; tabs->isVisible() && i < tabs->count(); ++i) {
             letter(tabs->tabText(i), name(tabs) + " tab " + std::to_string(i));
+            EXPECT_FALSE(mnemonic(tabs->tabText(i)).isNull()) << name(tabs) << " tab " << i;
+        }
     for (QMenuBar* menus : window.findChildren<QMenuBar*>())
         for (QAction* menu : menus->actions())
             letter(menu->text(), "menu " + menu->text().toStdString());
@@ -157,6 +229,7 @@ inline void expectKeyboardAccess(QWidget& window, QWidget* first) {
             continue;
         letter(label->text(), name(label));
         const QChar m = mnemonic(label->text());
+        EXPECT_FALSE(m.isNull()) << name(label) << " has no mnemonic";
         if (m.isNull() || !label->buddy()->isEnabled())
             continue;
         first->setFocus();
@@ -164,4 +237,6 @@ inline void expectKeyboardAccess(QWidget& window, QWidget* first) {
         EXPECT_EQ(control(QApplication::focusWidget()), control(label->buddy()))
             << "Alt+" << QString(m).toStdString() << " of " << name(label);
     }
+    expectMenuMnemonics(window);
+    expectAltTypesNothing(window, letters);
 }

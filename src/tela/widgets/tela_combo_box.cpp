@@ -1,7 +1,9 @@
 #include "tela_combo_box.h"
 
+#include "tela_edit.h"
 #include "tela_input_rule.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 TelaComboBox::TelaComboBox(QWidget* parent) : QComboBox(parent) {
@@ -18,6 +20,14 @@ void TelaComboBox::setUpperCase(bool on) {
         edit->setValidator(m_rule);
     }
     m_rule->setUpperCase(on);
+}
+
+void TelaComboBox::keyPressEvent(QKeyEvent* event) {
+    if (telaIsMenuKey(event)) {
+        event->ignore();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
 }
 
 int TelaComboBox::AddString(const QString& text) {

@@ -29,6 +29,10 @@ public:
     int GetCurSel() const { return currentIndex(); }
     void ResetContent() { clear(); }
 
+protected:
+    // The box passes keys on to its field, which must not type Alt with a letter either.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     bool m_sorted = false;
     QPointer<TelaInputRule> m_rule; // on the field of an editable box

@@ -2,6 +2,8 @@
 
 #include "tela_input_rule.h"
 
+#include <QKeyEvent>
+
 namespace {
 
 // Judging is on while a user's action is handled, whatever way the handler is left.
@@ -23,7 +25,19 @@ TelaEdit::TelaEdit(QWidget* parent) : QLineEdit(parent), m_rule(new TelaInputRul
     setValidator(m_rule);
 }
 
+bool telaIsMenuKey(const QKeyEvent* event) {
+    // Alt with a letter is a mnemonic or a menu; when no label or menu takes it, the line
+    // edit would still insert the letter (it refuses Ctrl only). Ctrl+Alt is AltGr on some
+    // keyboards and types the characters printed on the keys.
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    return (mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !event->text().isEmpty();
+}
+
 void TelaEdit::keyPressEvent(QKeyEvent* event) {
+    if (telaIsMenuKey(event)) {
+        event->ignore();
+        return;
+    }
     const UserAction user(*m_rule);
     QLineEdit::keyPressEvent(event);
 }

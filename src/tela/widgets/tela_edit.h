@@ -4,7 +4,11 @@
 
 #include <QLineEdit>
 
+class QKeyEvent;
 class TelaInputRule;
+
+// Whether a key press is Alt with a character: a mnemonic or a menu key, never typing.
+bool telaIsMenuKey(const QKeyEvent* event);
 
 class TelaEdit : public QLineEdit {
     Q_OBJECT

@@ -5,7 +5,8 @@
 TelaUserStatic::TelaUserStatic(QWidget* parent) : QLabel(parent) {}
 
 int TelaUserStatic::SetLegend(int id) {
+    // Only a label with a field to move to takes a mnemonic; any other shows its text plain.
     const QString text = telaLegendText(id);
-    setText(text);
+    setText(buddy() ? text : telaWithoutMnemonic(text));
     return text.isEmpty() ? 0 : 1;
 }

@@ -8,6 +8,7 @@ class TelaUserStatic : public QLabel {
 public:
     explicit TelaUserStatic(QWidget* parent = nullptr);
 
-    // Shows the text of the string id; non-zero when the library holds one.
+    // Shows the text of the string id (its mnemonic only when the label has a buddy);
+    // non-zero when the library holds one.
     int SetLegend(int id);
 };

@@ -30,6 +30,10 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
     QAction* forward =
         tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"));
     QAction* home = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Home"));
+    // The keys of a web browser; the buttons show only icons.
+    back->setShortcut(QKeySequence::Back);
+    forward->setShortcut(QKeySequence::Forward);
+    home->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QAction::triggered, m_browser, &QTextBrowser::backward);
@@ -46,6 +50,9 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
     m_contents->setModel(engine.contentModel());
     m_contents->setHeaderHidden(true);
     m_contents->setUniformRowHeights(true);
+    // No label names the two panes; screen readers read these names.
+    m_contents->setAccessibleName(tr("Contents"));
+    m_browser->setAccessibleName(tr("Topic"));
     connect(m_contents, &QTreeView::activated, this, [this](const QModelIndex& index) {
         if (QHelpContentItem* item = m_engine.contentModel()->contentItemAt(index))
             m_browser->setSource(item->url());
