@@ -42,7 +42,7 @@ int runConvert(const Invocation& inv, std::ostream& out, std::ostream& err) {
     const std::string& path = inv.files.front();
     CfgStore before;
     if (readConfiguration(before, path, err) != kExitOk)
-        return kExitUsage;
+        return kExitUnreadable;
     const bool convert = hasOldForm(before);
 
     CCfgDoc doc;
@@ -50,7 +50,7 @@ int runConvert(const Invocation& inv, std::ostream& out, std::ostream& err) {
     if (!doc.OnOpenDocument(path)) {
         capture.printFirst(err);
         err << path << ": entries of the older form could not be converted\n";
-        return kExitUsage;
+        return kExitFailed;
     }
     if (!convert) {
         out << path << ": nothing to convert\n";

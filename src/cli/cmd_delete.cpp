@@ -29,7 +29,11 @@ int runDelete(const Invocation& inv, std::ostream& out, std::ostream& err) {
         result = doc.DeleteOptionRecord(info->optionKind, name);
     }
     if (!result) {
-        printError(err, kErrStore);
+        // Only a CPI-C entry that is not there fails to be deleted; the others fail in the store.
+        if (info->kind == ToolKind::Cpic)
+            err << noRecordText(*info, inv.name, inv.files.front()) << '\n';
+        else
+            printError(err, kErrStore);
         return kExitFailed;
     }
     return finishChange(doc, inv, before, out, err);

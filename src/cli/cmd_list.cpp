@@ -1,5 +1,6 @@
 #include "cfg_doc.h"
 #include "commands.h"
+#include "config_input.h"
 #include "file_steps.h"
 #include "json_text.h"
 #include "latin1.h"
@@ -25,9 +26,26 @@ const ToolKindInfo* kindOfOption(int optionKind) {
     return nullptr;
 }
 
+void printListed(const std::vector<KindEntries>& listed, bool json, std::ostream& out) {
+    if (json) {
+        Json j = Json::object();
+        for (const KindEntries& k : listed) {
+            Json entries = Json::array();
+            for (const std::string& e : k.entries)
+                entries.push_back(e);
+            j[std::string(k.kind)] = std::move(entries);
+        }
+        out << jsonText(j) << '\n';
+        return;
+    }
+    for (const KindEntries& k : listed)
+        for (const std::string& e : k.entries)
+            out << k.kind << '\t' << e << '\n';
+}
+
 } // namespace
 
-int runList(const Invocation& inv, std::ostream& out, std::ostream& err) {
+int runList(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err) {
     const ToolKindInfo* only = nullptr;
     if (inv.hasKind) {
         only = findKind(inv.kind);
@@ -41,7 +59,7 @@ int runList(const Invocation& inv, std::ostream& out, std::ostream& err) {
     }
 
     CCfgDoc doc;
-    if (int code = readConfiguration(doc.store(), inv.files.front(), err); code != kExitOk)
+    if (int code = readConfigurationInput(doc.store(), inv.files.front(), in, err); code != kExitOk)
         return code;
 
     int exitCode = kExitOk;
@@ -78,19 +96,6 @@ int runList(const Invocation& inv, std::ostream& out, std::ostream& err) {
         }
     }
 
-    if (inv.json) {
-        Json j = Json::object();
-        for (const KindEntries& k : listed) {
-            Json entries = Json::array();
-            for (const std::string& e : k.entries)
-                entries.push_back(e);
-            j[std::string(k.kind)] = std::move(entries);
-        }
-        out << jsonText(j) << '\n';
-    } else {
-        for (const KindEntries& k : listed)
-            for (const std::string& e : k.entries)
-                out << k.kind << '\t' << e << '\n';
-    }
+    printListed(listed, inv.json, out);
     return exitCode;
 }

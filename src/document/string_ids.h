@@ -205,6 +205,28 @@ inline constexpr int kStepNew = 2615;
 inline constexpr int kStepChange = 2616; // "%1" is the record's name
 inline constexpr int kStepDelete = 2617; // "%1" is the record's name
 
+// The checks of every kind: messages that name the field, the server or the link.
+// Format: %1 is the most characters a field takes, a server name or a link number.
+inline constexpr int kRuleTooLong = 3000;
+inline constexpr int kRuleLocalLu = 3001;
+inline constexpr int kRulePartnerAlias = 3002;
+inline constexpr int kRuleDefLu = 3003;
+inline constexpr int kRuleDefPartner = 3004;
+inline constexpr int kRuleServerName = 3005;
+inline constexpr int kRuleServerTransport = 3006;
+inline constexpr int kRuleLinkServer = 3007;
+inline constexpr int kRuleLinkTransport = 3008;
+inline constexpr int kRuleLinkLuName = 3009;
+inline constexpr int kRuleBackslash = 3010;
+inline constexpr int kRuleComma = 3011;
+inline constexpr int kRuleServerEncryption = 3012;
+inline constexpr int kRuleScopeEncryption = 3013;
+inline constexpr int kRuleServerTooLong = 3014;
+inline constexpr int kRuleScopeTooLong = 3015;
+inline constexpr int kRuleLinkEncryption = 3016;
+inline constexpr int kRuleLinkTooLong = 3017;
+inline constexpr int kRuleLinkCategory = 3018;
+
 } // namespace ids
 
 // Every distinct id above; the language tests walk this list.
@@ -238,4 +260,7 @@ inline constexpr int kAllStringIds[] = {
     2485,
     // Problems, review, undo
     2600, 2601, 2602, 2603, 2604, 2605, 2606, 2607, 2608, 2609, 2610, 2611, 2612, 2613, 2614, 2615,
-    2616, 2617};
+    2616, 2617,
+    // The checks of every kind
+    3000, 3001, 3002, 3003, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013, 3014, 3015,
+    3016, 3017, 3018};
