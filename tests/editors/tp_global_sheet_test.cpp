@@ -180,7 +180,7 @@ TEST_F(GlobalSheet, TheDefaultTableThePlaceholderAndThePasswordPair) {
          [](Gl& p) { retype(at(p, Gl::kPassword), "Other"); }, 0, ids::kMsgPasswordMismatch,
          kDefault, "Secret1"},
         {"a default LU alias that is no LU name",
-         [](Gl& p) { QTest::keyClicks(&at(p, Gl::kDefLu), "A-B"); }, 0, ids::kErr42, kDefault,
+         [](Gl& p) { QTest::keyClicks(&at(p, Gl::kDefLu), "A-B"); }, 0, ids::kRuleDefLu, kDefault,
          "Secret1"},
         {"both password fields cleared",
          [](Gl& p) {
