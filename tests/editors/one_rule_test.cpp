@@ -104,8 +104,9 @@ private:
     std::filesystem::path m_dir;
 };
 
-TEST_F(OneRule, TheSheetPutAndCheckRefuseEachRecordWithTheSameMessage) {
-    const std::vector<Refused> cases{
+// Records the editor refuses, one or two per kind, each with the field it names.
+std::vector<Refused> refusedRecordsOfOneRecordKinds() {
+    return {
         {"a user name with a colon", "global", "", {"[GLOBAL]", "USER_NAME=a:b"}, "userNameEdit"},
         {"the second of two aliases",
          "global",
@@ -122,6 +123,11 @@ TEST_F(OneRule, TheSheetPutAndCheckRefuseEachRecordWithTheSameMessage) {
          "",
          {"[APPC]", "SELECT=SERVER", "SERVER=h!,TCP/IP,ENC_OFF"},
          "serverName1"},
+    };
+}
+
+std::vector<Refused> refusedRecordsOfNamedKinds() {
+    return {
         {"a user ID the security type needs",
          "cpic",
          "S1",
@@ -175,6 +181,12 @@ TEST_F(OneRule, TheSheetPutAndCheckRefuseEachRecordWithTheSameMessage) {
          {"[NODEX_SYSTEM]", "HOST_NAME=H1", "DEFAULT=0", "[NODEX_COMMON]", "MODE=1X"},
          "modeCombo"},
     };
+}
+
+TEST_F(OneRule, TheSheetPutAndCheckRefuseEachRecordWithTheSameMessage) {
+    std::vector<Refused> cases = refusedRecordsOfOneRecordKinds();
+    for (Refused& c : refusedRecordsOfNamedKinds())
+        cases.push_back(std::move(c));
     for (const Refused& c : cases) {
         SCOPED_TRACE(c.what);
         std::vector<std::string> lines{kCfgHeader};
