@@ -226,6 +226,7 @@ inline constexpr int kRuleScopeTooLong = 3015;
 inline constexpr int kRuleLinkEncryption = 3016;
 inline constexpr int kRuleLinkTooLong = 3017;
 inline constexpr int kRuleLinkCategory = 3018;
+inline constexpr int kRuleOldForm = 3019;
 
 } // namespace ids
 

@@ -110,6 +110,8 @@ RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
 
 RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
     return firstOf(
+        // A record without its name could not be found again; whatever the TP type.
+        [&] { return r.tpName.empty() ? refuseCode(40, "TP_NAME") : RecordRefusal{}; },
         [&] {
             return firstTooLong({{"TP_NAME", r.tpName, 64},
                                  {"LU_NAME", r.luName, 8},
@@ -162,6 +164,7 @@ RecordRefusal globalCheckRecord(const GlobalRecord& r) {
 
 RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
     return firstOf(
+        [&] { return r.hostName.empty() ? refuseCode(50, "HOST_NAME") : RecordRefusal{}; },
         [&] {
             return firstTooLong({{"HOST_NAME", r.hostName, 8},
                                  {"USER_NAME", r.userId, 10},

@@ -1,4 +1,5 @@
 // The checks of the two kinds made of rows: the APPC server list and the LUx profiles.
+#include "cfg_doc.h"
 #include "check_steps.h"
 #include "lux_records.h"
 #include "messages.h"
@@ -15,6 +16,11 @@ namespace {
 constexpr std::size_t kServerRead = 76;
 constexpr std::size_t kSessionRead = 154;
 constexpr std::size_t kNameLimit = 64;
+
+// The next open would take the marker of the older form off such a name.
+bool isOldForm(const std::string& server) {
+    return !server.empty() && server.back() == kOldFormMarker;
+}
 
 std::string linkNumber(std::size_t i) {
     return std::to_string(i + 1);
@@ -81,6 +87,8 @@ RecordRefusal appcReadBack(const AppcRecord& r) {
             return p;
         if (r.serverName[i].empty())
             continue;
+        if (isOldForm(r.serverName[i]))
+            return refuse(0, ids::kRuleOldForm, "SERVER", row, "name", utf8Of(r.serverName[i]));
         if (!isEncryptionCode(r.encryption[i]))
             return refuse(0, ids::kRuleServerEncryption, "SERVER", row, "encryption",
                           utf8Of(r.serverName[i]));
@@ -158,6 +166,8 @@ RecordRefusal luxReadBack(const LuxProfileRecord& r) {
             return p;
         if (link.serverName.empty())
             continue;
+        if (isOldForm(link.serverName))
+            return refuse(0, ids::kRuleOldForm, "SESSION", row, "server", utf8Of(link.serverName));
         if (!isEncryptionCode(link.encryption))
             return refuse(0, ids::kRuleLinkEncryption, "SESSION", row, "encryption", linkNumber(i));
         if (luxFormatSession(link).size() > kSessionRead)
