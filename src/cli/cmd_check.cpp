@@ -49,13 +49,18 @@ std::string placeOf(const std::string& file, const std::vector<long>& lines,
     return at < lines.size() ? file + ":" + std::to_string(lines[at]) : file;
 }
 
+// " (field MODE)": which field the message is about, as put and the JSON name it.
+std::string fieldOf(const RecordProblem& p) {
+    return p.refusal.key.empty() ? std::string() : " (field " + p.refusal.fieldPath() + ")";
+}
+
 void printLine(std::ostream& out, const std::string& place, const RecordProblem& p) {
     out << place << ": " << kindInfo(toolKindOf(p.family)).name;
     if (!p.name.empty())
         out << ' ' << latin1ToUtf8(p.name);
     out << ": ";
     if (p.code)
-        out << "error " << p.code << ": " << messageOf(p) << '\n';
+        out << "error " << p.code << ": " << messageOf(p) << fieldOf(p) << '\n';
     else
         out << "warning: " << warningOf(p) << '\n';
 }

@@ -42,7 +42,7 @@ bool validInput(ToolKind kind, const Json& input, std::string& error) {
     return false;
 }
 
-// "FILE: kind NAME: field F: error CODE: MESSAGE", or what would not read back.
+// "FILE: kind NAME: error CODE: MESSAGE (field F)", or what would not read back.
 void printRefusal(std::ostream& err, const std::string& file, const ToolKindInfo& kind,
                   const PutResult& put) {
     err << file << ": " << kind.name;
@@ -50,9 +50,10 @@ void printRefusal(std::ostream& err, const std::string& file, const ToolKindInfo
         err << ' ' << latin1ToUtf8(put.name);
     err << ": ";
     if (put.outcome == PutResult::Refused) {
+        err << "error " << put.refusal.number() << ": " << refusalText(put.refusal);
         if (!put.refusal.key.empty())
-            err << "field " << put.refusal.fieldPath() << ": ";
-        err << "error " << put.refusal.number() << ": " << refusalText(put.refusal) << '\n';
+            err << " (field " << put.refusal.fieldPath() << ")";
+        err << '\n';
     } else if (put.outcome == PutResult::ReadsBackDifferently) {
         err << "field " << put.field << ": ";
         // A password is named, never shown.

@@ -90,8 +90,8 @@ and what would not read back as given), even when it equals the stored record, w
 through the record writer of KIND, then saves FILE as the editor's File Save does. Fields
 left out keep the record's current values; a password equal to the placeholder keeps the
 stored one. For "system", DEFAULT "1" makes that system the default and "0" takes the
-mark off. A refused record: "FILE: KIND NAME: field FIELD: error CODE: MESSAGE", exit
-status 1, FILE untouched. A FILE that does not exist yet is created.
+mark off. A refused record: the line FILE: KIND NAME: error CODE: MESSAGE (field
+FIELD) on standard error, exit status 1, FILE untouched. A FILE that does not exist yet is created.
 When FILE already holds what the save would write, it is left untouched and
 "FILE: unchanged" is printed. --diff prints the difference the save makes; --check
 prints it, writes nothing (not even a conversion) and exits 3 when FILE would change.)",
@@ -109,9 +109,9 @@ prints it, writes nothing (not even a conversion) and exits 3 when FILE would ch
      R"(Reads each FILE ("-": standard input; no conversion, nothing written) and gives
 every record to the check of its kind, the one the editor's sheets and put run; it also
 reports record sections without their name key and entries of the older form (a
-warning). One line per finding: "FILE:LINE: KIND NAME: error CODE: MESSAGE" or
-"FILE:LINE: KIND NAME: warning: TEXT", LINE being the line of the record's section; with
---json an array of {"file","line","kind","name","code","field","message","severity"}.
+warning). One line per finding, FILE:LINE: KIND NAME: error CODE: MESSAGE (field
+FIELD) or FILE:LINE: KIND NAME: warning: TEXT, LINE being the line of the record's
+section; with --json an array of {"file","line","kind","name","code","field","message","severity"}.
 Exit status 0 when no error was found, 1 when one was, 4 when a file cannot be read or
 is malformed.)",
      "apicfg-tool check lhntapi.ini /srv/configs/*.ini"},

@@ -22,12 +22,16 @@ TEST_F(CheckCommand, ReportsEveryRecordThatItsWriterWouldRefuseInFileOrder) {
     ToolResult r = run({"check", "a.ini"});
     EXPECT_EQ(r.exitCode, 1);
     // Each finding names the line of its record's section, as compilers name a line.
-    auto line = [](int at, const std::string& what, int code) {
-        return "a.ini:" + std::to_string(at) + ": " + what + ": " + errorLine(code);
+    // ... and the field it is about, as put names it.
+    auto line = [](int at, const std::string& what, int code, const std::string& field) {
+        const std::string error = errorLine(code);
+        return "a.ini:" + std::to_string(at) + ": " + what + ": " +
+               error.substr(0, error.size() - 1) + " (field " + field + ")\n";
     };
-    const std::string expected = line(4, "global", 62) + line(13, "cpic BAD", 34) +
-                                 line(21, "cpic BAD", 56) + line(27, "tp", 66) +
-                                 line(30, "lux P1", 68) + line(38, "common", 56);
+    const std::string expected =
+        line(4, "global", 62, "USER_NAME") + line(13, "cpic BAD", 34, "SEC_USERID") +
+        line(21, "cpic BAD", 56, "MODE") + line(27, "tp", 66, "TP_NAME") +
+        line(30, "lux P1", 68, "SESSION[0].server") + line(38, "common", 56, "MODE");
     EXPECT_EQ(r.out, expected);
     EXPECT_EQ(r.err, "");
     // The same file on standard input is named "-".
@@ -71,7 +75,8 @@ TEST_F(CheckCommand, EntriesOfTheOlderFormWarnAndAreCheckedAsTheConversionWrites
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.out, "bad.ini:4: appc: warning: server name \"BAD NAME%\" is of the older "
                        "form; opening the file converts it\nbad.ini:4: appc: error 54: " +
-                           text(3005).replace(text(3005).find("%1"), 2, "BAD NAME") + "\n");
+                           text(3005).replace(text(3005).find("%1"), 2, "BAD NAME") +
+                           " (field SERVER[0].name)\n");
 }
 
 TEST_F(CheckCommand, ACleanFileIsExitStatusZeroAndAnEmptyList) {

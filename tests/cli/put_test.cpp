@@ -69,33 +69,35 @@ TEST_F(PutCommand, WhatGetPrintsFedBackRewritesTheSameRecord) {
 TEST_F(PutCommand, ARefusedRecordNamesFileKindRecordAndFieldAndLeavesTheFileUntouched) {
     struct Case {
         std::string kind, json;
-        int number;        // the code, or the message id of a rule of the editor's own
-        std::string where; // "FILE: kind NAME: field F"
+        std::string who; // "FILE: kind NAME"
+        int number;      // the code, or the message id of a rule of the editor's own
+        std::string field;
     };
     const std::vector<Case> refused{
-        {"cpic", R"({"SYMB_NAME":"TWO WRDS","REMOTE_TP":"T"})", 26,
-         "a.ini: cpic TWO WRDS: field SYMB_NAME"},
-        {"tp", R"({"TP_NAME":"9X","TP_TYPE":1,"PATH":"p"})", 38, "a.ini: tp 9X: field TP_NAME"},
+        {"cpic", R"({"SYMB_NAME":"TWO WRDS","REMOTE_TP":"T"})", "a.ini: cpic TWO WRDS", 26,
+         "SYMB_NAME"},
+        {"tp", R"({"TP_NAME":"9X","TP_TYPE":1,"PATH":"p"})", "a.ini: tp 9X", 38, "TP_NAME"},
         {"appc", R"({"SERVER":[{"name":"bad name","transport":"TCP/IP","encryption":"ENC_ON"}]})",
-         54, "a.ini: appc: field SERVER[0].name"},
-        {"lux", R"({"PROFILE_NAME":"P"})", 68, "a.ini: lux P: field SESSION[0].server"},
-        {"system", R"({"HOST_NAME":"sys"})", 50, "a.ini: system sys: field HOST_NAME"},
+         "a.ini: appc", 54, "SERVER[0].name"},
+        {"lux", R"({"PROFILE_NAME":"P"})", "a.ini: lux P", 68, "SESSION[0].server"},
+        {"system", R"({"HOST_NAME":"sys"})", "a.ini: system sys", 50, "HOST_NAME"},
         // Values the reader would give back differently are never stored.
-        {"tp", R"({"TP_NAME":"T","PATH":"C:\\TP\\"})", 3010, "a.ini: tp T: field PATH"},
+        {"tp", R"({"TP_NAME":"T","PATH":"C:\\TP\\"})", "a.ini: tp T", 3010, "PATH"},
         {"lux",
          R"({"PROFILE_NAME":"P","SESSION":[{"server":"H","category":1,"lu_name":"WS042LU"}]})",
-         3018, "a.ini: lux P: field SESSION[0].lu_name"},
+         "a.ini: lux P", 3018, "SESSION[0].lu_name"},
         // The common settings wait for a system, as in the editor.
-        {"common", R"({"MODE":"XLNKMOD"})", 2485, "a.ini: common: error"},
+        {"common", R"({"MODE":"XLNKMOD"})", "a.ini: common", 2485, ""},
     };
     const std::string original = configFile({"[GLOBAL]", "USER_NAME=", "[TRACE]", "; a comment"});
     for (const Case& c : refused) {
         write("a.ini", original);
         ToolResult r = run({"put", "a.ini", c.kind}, c.json);
         EXPECT_EQ(r.exitCode, 1) << c.json;
-        EXPECT_EQ(r.err.rfind(c.where, 0), 0u) << r.err;
-        EXPECT_NE(r.err.find("error " + std::to_string(c.number) + ": "), std::string::npos)
+        EXPECT_EQ(r.err.rfind(c.who + ": error " + std::to_string(c.number) + ": ", 0), 0u)
             << r.err;
+        const std::string end = c.field.empty() ? ".\n" : " (field " + c.field + ")\n";
+        EXPECT_TRUE(r.err.ends_with(end)) << r.err;
         EXPECT_EQ(read("a.ini"), original) << c.json;
     }
 }
@@ -106,35 +108,41 @@ TEST_F(PutCommand, AStoredRecordThatItsCheckRefusesIsRefusedWhenPutBackUnchanged
         std::string kind;
         std::vector<std::string> section;
         std::string json;
-        std::string error;
+        std::string error, field;
     };
     const std::vector<Case> stored{
         {"cpic",
          {"[CPIC_INFO]", "SYMB_NAME=S1", "LOCAL_LU=*", "PART_LU=", "MODE=1ABC", "REMOTE_TP=TP",
           "SEC_TYPE=0", "TP_TYPE=0", "SEC_PW=", "SEC_USERID=", "PLU_TYPE=0"},
          R"({"SYMB_NAME":"S1"})",
-         "field MODE: error 56: "},
+         "error 56: ",
+         "MODE"},
         {"tp",
          {"[CLIENT_ATTACH]", "TP_NAME=T", "TP_OP=0"},
          R"({"TP_NAME":"T"})",
-         "field PATH: error 46: "},
-        {"global", {"[GLOBAL]", "DEF_PLU_ALIAS=A B"}, "{}", "field DEF_PLU_ALIAS: error 42: "},
+         "error 46: ",
+         "PATH"},
+        {"global", {"[GLOBAL]", "DEF_PLU_ALIAS=A B"}, "{}", "error 42: ", "DEF_PLU_ALIAS"},
         {"appc",
          {"[APPC]", "SELECT=SERVER", "SERVER=h!,TCP/IP,ENC_OFF"},
          "{}",
-         "field SERVER[0].name: error 54: "},
+         "error 54: ",
+         "SERVER[0].name"},
         {"lux",
          {"[LUX_PROFILE]", "PROFILE_NAME=P", "SESSION=h!,*,1,,TCP/IP,,ENC_OFF"},
          R"({"PROFILE_NAME":"P"})",
-         "field SESSION[0].server: error 54: "},
+         "error 54: ",
+         "SESSION[0].server"},
         {"system",
          {"[NODEX_SYSTEM]", "HOST_NAME=h!", "DEFAULT=0"},
          R"({"HOST_NAME":"h!"})",
-         "field HOST_NAME: error 50: "},
+         "error 50: ",
+         "HOST_NAME"},
         {"common",
          {"[NODEX_SYSTEM]", "HOST_NAME=H", "[NODEX_COMMON]", "USER_NAME=", "MODE=1X"},
          "{}",
-         "field MODE: error 56: "},
+         "error 56: ",
+         "MODE"},
     };
     for (const Case& c : stored) {
         const std::string file = configFile(c.section);
@@ -142,6 +150,7 @@ TEST_F(PutCommand, AStoredRecordThatItsCheckRefusesIsRefusedWhenPutBackUnchanged
         ToolResult r = run({"put", "s.ini", c.kind}, c.json);
         EXPECT_EQ(r.exitCode, 1) << c.kind;
         EXPECT_NE(r.err.find(c.error), std::string::npos) << r.err;
+        EXPECT_TRUE(r.err.ends_with(" (field " + c.field + ")\n")) << r.err;
         EXPECT_EQ(read("s.ini"), file) << c.kind;
     }
 }
