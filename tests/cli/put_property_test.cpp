@@ -147,7 +147,6 @@ protected:
     int tool(Invocation inv, const std::string& input, std::string& out, std::string& err) {
         inv.files = {file()};
         inv.input = "-";
-        inv.showPasswords = true;
         std::istringstream in(input);
         std::ostringstream o, e;
         const int code = inv.command == "put"   ? runPut(inv, in, o, e)
@@ -167,6 +166,7 @@ Invocation getOf(const std::string& kind, const Json& record) {
     Invocation inv;
     inv.command = "get";
     inv.kind = kind;
+    inv.showPasswords = true;
     for (const char* key : {"SYMB_NAME", "TP_NAME", "PROFILE_NAME", "HOST_NAME"})
         if (record.contains(key))
             inv.name = record[key].get<std::string>(), inv.hasName = true;
@@ -217,6 +217,15 @@ TEST_F(PutProperty, WhatPutAcceptsGetPrintsAsItWasPutAndASecondPutChangesNothing
         ++accepted;
         ASSERT_EQ(tool(getOf(kind, record), "", out, err), 0);
         expectSame(record, Json::parse(out), kind);
+        // Without --show-passwords a stored password is the editor's placeholder.
+        Invocation hidden = getOf(kind, record);
+        hidden.showPasswords = false;
+        ASSERT_EQ(tool(hidden, "", out, err), 0);
+        for (const char* key : {"SEC_PW", "PASSWORD"}) {
+            if (record.contains(key) && record[key] != "") {
+                EXPECT_EQ(Json::parse(out)[key], std::string(kind == "global" ? 14 : 10, '*'));
+            }
+        }
         const std::string after = bytes();
         ASSERT_EQ(tool(put, json, out, err), 0);
         EXPECT_EQ(out, file() + ": unchanged\n");
