@@ -52,6 +52,7 @@ bool CPsUIPW::checkValues() {
     const GlobalBasicValues& v = m_basic.values;
     if (v.password != v.verification) {
         showCheckMessage(ids::kMsgPasswordMismatch);
+        focusOn(0, CPgUIPWBas::kPassword);
         return false;
     }
     const RecordRefusal refusal = globalCheckRecord(gatherRecord());

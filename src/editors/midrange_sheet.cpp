@@ -49,10 +49,13 @@ bool CPsNODEX::checkValues() {
     const MidrangeCommonValues& v = m_common.values;
     if (v.password != v.verification) {
         showCheckMessage(ids::kMsgPasswordMismatch);
+        focusOn(1, CPgNODEXCommom::kPassword);
         return false;
     }
-    if (!m_basic.applyDefaultChoice())
+    if (!m_basic.applyDefaultChoice()) {
+        focusOn(0, CPgNODEXBas::kDefault);
         return false;
+    }
     // The write's own check comes after the default choice, as the write itself did.
     const RecordRefusal refusal = commonWriteRules(record);
     return !refusal || refuse(refusal, pageOf(refusal), controlOf(refusal));

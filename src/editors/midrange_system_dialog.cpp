@@ -72,7 +72,7 @@ bool CDlgNODEXSystem::checkValues() {
     MidrangeSystemValues& v = m_form.values;
     if (v.password != v.verification) {
         showCheckMessage(ids::kMsgPasswordMismatch);
-        return false;
+        return refuseFocus(MidrangeSystemForm::kPassword);
     }
     const auto first = v.hostName.find_first_not_of(' ');
     const auto last = v.hostName.find_last_not_of(' ');

@@ -133,11 +133,15 @@ void PropertySheet::showCheckMessage(int messageId) const {
 
 bool PropertySheet::refuse(const RecordRefusal& refusal, int pageIndex, int controlId) {
     showRefusal(refusal, m_messageStyle);
+    focusOn(pageIndex, controlId);
+    return false;
+}
+
+void PropertySheet::focusOn(int pageIndex, int controlId) {
     // The page of the field comes forward; the values on the page being left are already
     // taken, so it leaves without a word.
     if (setActivePage(pageIndex))
         focusField(m_pages[static_cast<std::size_t>(pageIndex)]->control(controlId));
-    return false;
 }
 
 int PropertySheet::reportUnreadable() {

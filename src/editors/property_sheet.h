@@ -65,6 +65,8 @@ protected:
     // Shows what the kind's check refused and puts the cursor on the control of that page;
     // returns false, so that a sheet's checks end with it.
     bool refuse(const RecordRefusal& refusal, int pageIndex, int controlId);
+    // Shows that page and puts the cursor in the control, its text selected.
+    void focusOn(int pageIndex, int controlId);
     // Reports a record that could not be read (code 66); the run operation then returns 0.
     int reportUnreadable();
 

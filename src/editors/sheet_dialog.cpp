@@ -78,6 +78,10 @@ void SheetDialog::helpRequest() {
 
 bool SheetDialog::refuse(const RecordRefusal& refusal, int controlId) {
     showRefusal(refusal, m_messageStyle);
+    return refuseFocus(controlId);
+}
+
+bool SheetDialog::refuseFocus(int controlId) {
     if (m_form)
         focusField(m_form->control(controlId));
     return false;

@@ -38,6 +38,8 @@ protected:
     // Shows what the kind's check refused and puts the cursor on that control of the form;
     // returns false.
     bool refuse(const RecordRefusal& refusal, int controlId);
+    // Puts the cursor in that control of the form, its text selected; returns false.
+    bool refuseFocus(int controlId);
 
 private:
     SheetPage* m_form = nullptr;

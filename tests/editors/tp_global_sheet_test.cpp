@@ -199,6 +199,11 @@ TEST_F(GlobalSheet, TheDefaultTableThePlaceholderAndThePasswordPair) {
             c.act(page);
             sheet.accept();
             stayedOpen = sheet.isVisible();
+            // A refusal leaves the cursor in the field it is about.
+            if (c.message == ids::kMsgPasswordMismatch || c.message == ids::kRuleDefLu) {
+                const int field = c.message == ids::kRuleDefLu ? Gl::kDefLu : Gl::kPassword;
+                EXPECT_EQ(QApplication::focusWidget(), &at(page, field));
+            }
             tableField = at(page, Gl::kTranslate).text();
         });
         EXPECT_EQ(result, c.result);
