@@ -157,9 +157,9 @@ struct OkCase {
     int focus = 0;           // the control the cursor lands in
 };
 
-TEST_F(ServerSheet, OkChecksTheRowsAndStoresThemClosedUpWithTheirOwnTransports) {
-    const std::string T1 = t1(), T2 = t2();
-    const OkCase cases[] = {
+// What OK does with rows, choices and the scope: refuse with a message, or store.
+std::vector<OkCase> okCases(const std::string& T1, const std::string& T2) {
+    return {
         {"server list without a server",
          {},
          0,
@@ -216,7 +216,10 @@ TEST_F(ServerSheet, OkChecksTheRowsAndStoresThemClosedUpWithTheirOwnTransports) 
          {"hosta," + T1 + ",ENC_OPT", "", "", ""},
          "Scope1,TCP,ENC_OPT"},
     };
-    for (const OkCase& c : cases) {
+}
+
+TEST_F(ServerSheet, OkChecksTheRowsAndStoresThemClosedUpWithTheirOwnTransports) {
+    for (const OkCase& c : okCases(t1(), t2())) {
         SCOPED_TRACE(c.what);
         cfgClear(doc.store());
         messages.clear();

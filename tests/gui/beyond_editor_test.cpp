@@ -61,6 +61,9 @@ struct Listed {
 
 class BeyondEditorTest : public AppTest {
 protected:
+    static QString messageOf(const Listed& e) {
+        return e.messageId ? text(e.messageId).replace("%1", e.arg) : text(errorMessageId(e.code));
+    }
     const ProblemsModel& problems() { return frame().problemsPanel()->model(); }
     QStringList row(int i) {
         QStringList texts;
@@ -88,10 +91,8 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
     ASSERT_EQ(problems().rowCount(), static_cast<int>(std::size(expected)));
     for (int i = 0; i < static_cast<int>(std::size(expected)); ++i) {
         const Listed& e = expected[i];
-        const QString message =
-            e.messageId ? text(e.messageId).replace("%1", e.arg) : text(errorMessageId(e.code));
         EXPECT_EQ(row(i), (QStringList{text(findOptionKind(e.kind)->labelId), e.name,
-                                       QString::number(e.code), message}))
+                                       QString::number(e.code), messageOf(e)}))
             << i;
     }
     const QLabel* count = frame().findChild<QLabel*>("problemsCount");
