@@ -6,18 +6,24 @@
 #include "put_kinds.h"
 #include "save_content.h"
 
-#include <algorithm>
 #include <optional>
 #include <type_traits>
 
 namespace {
 
-// The first field in which got differs from want, as the tool's JSON names it.
-std::optional<std::string> firstDifference(const Json& want, const Json& got,
-                                           const std::string& path) {
+// Where a record read back differs from the one put: the field as the tool's JSON names
+// it ("SESSION[1].encryption"), and the place of its value in both.
+struct Difference {
+    std::string field;
+    Json::json_pointer at;
+};
+
+std::optional<Difference> firstDifference(const Json& want, const Json& got,
+                                          const Difference& here) {
     if (want.is_object() && got.is_object()) {
         for (const auto& item : want.items()) {
-            const std::string inner = path.empty() ? item.key() : path + "." + item.key();
+            const Difference inner{here.field.empty() ? item.key() : here.field + "." + item.key(),
+                                   here.at / item.key()};
             auto other = got.find(item.key());
             if (other == got.end())
                 return inner;
@@ -27,23 +33,14 @@ std::optional<std::string> firstDifference(const Json& want, const Json& got,
         return std::nullopt;
     }
     if (want.is_array() && got.is_array() && want.size() == got.size()) {
-        for (std::size_t i = 0; i < want.size(); ++i)
-            if (auto d = firstDifference(want[i], got[i], path + "[" + std::to_string(i) + "]"))
+        for (std::size_t i = 0; i < want.size(); ++i) {
+            const Difference inner{here.field + "[" + std::to_string(i) + "]", here.at / i};
+            if (auto d = firstDifference(want[i], got[i], inner))
                 return d;
+        }
         return std::nullopt;
     }
-    return want == got ? std::nullopt : std::optional<std::string>(path);
-}
-
-const Json& at(const Json& json, const std::string& path) {
-    return json.at(Json::json_pointer("/" + [&] {
-        std::string p = path;
-        for (char& c : p)
-            if (c == '.' || c == '[')
-                c = '/';
-        p.erase(std::remove(p.begin(), p.end(), ']'), p.end());
-        return p;
-    }()));
+    return want == got ? std::nullopt : std::optional<Difference>(here);
 }
 
 template <typename Record>
@@ -93,12 +90,12 @@ void readBack(const CfgStore& store, Json wanted, bool keepDefault, PutResult& r
     const Json got = Ops<Record>::json(back);
     // A DEFAULT left out of a system's input is the writer's to keep.
     if (keepDefault)
-        wanted["DEFAULT"] = got["DEFAULT"];
-    if (auto field = firstDifference(wanted, got, {})) {
+        wanted["DEFAULT"] = got.at("DEFAULT");
+    if (auto d = firstDifference(wanted, got, {})) {
         result.outcome = PutResult::ReadsBackDifferently;
-        result.field = *field;
-        result.given = at(wanted, *field);
-        result.back = at(got, *field);
+        result.field = d->field;
+        result.given = wanted.contains(d->at) ? wanted.at(d->at) : Json();
+        result.back = got.contains(d->at) ? got.at(d->at) : Json();
     }
 }
 
