@@ -91,7 +91,7 @@ void readBack(const CfgStore& store, Json wanted, bool keepDefault, PutResult& r
     // A DEFAULT left out of a system's input is the writer's to keep.
     if (keepDefault)
         wanted["DEFAULT"] = got.at("DEFAULT");
-    if (auto d = firstDifference(wanted, got, {})) {
+    if (auto d = firstDifference(wanted, got, Difference{{}, Json::json_pointer()})) {
         result.outcome = PutResult::ReadsBackDifferently;
         result.field = d->field;
         result.given = wanted.contains(d->at) ? wanted.at(d->at) : Json();
