@@ -1,6 +1,7 @@
 #include "appc_records.h"
 #include "cfg_doc.h"
 #include "commands.h"
+#include "config_input.h"
 #include "file_steps.h"
 #include "lux_records.h"
 #include "tool_messages.h"
@@ -39,6 +40,8 @@ bool hasOldForm(const CfgStore& store) {
 } // namespace
 
 int runConvert(const Invocation& inv, std::ostream& out, std::ostream& err) {
+    if (int code = needsRealFile(inv.command, inv.files.front(), err); code != kExitOk)
+        return code;
     const std::string& path = inv.files.front();
     CfgStore before;
     if (readConfiguration(before, path, err) != kExitOk)

@@ -1,5 +1,6 @@
 #include "cfg_doc.h"
 #include "commands.h"
+#include "config_input.h"
 #include "file_steps.h"
 #include "kind_argument.h"
 #include "latin1.h"
@@ -87,6 +88,8 @@ bool readInput(const std::string& name, std::istream& in, std::string& text) {
 } // namespace
 
 int runPut(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (int code = needsRealFile(inv.command, inv.files.front(), err); code != kExitOk)
+        return code;
     const ToolKindInfo* info = kindArgument(inv, {ToolKind::Midrange}, err);
     if (!info)
         return kExitUsage;

@@ -32,6 +32,14 @@ int readStandardInput(CfgStore& store, std::istream& in, std::ostream& err, std:
 
 } // namespace
 
+int needsRealFile(const std::string& command, const std::string& file, std::ostream& err) {
+    if (!isStandardInput(file))
+        return kExitOk;
+    return useError(err, command,
+                    "FILE '-' (standard input) can only be read; '" + command +
+                        "' writes FILE and needs its path");
+}
+
 int readConfigurationInput(CfgStore& store, const std::string& file, std::istream& in,
                            std::ostream& err, std::string* bytes) {
     std::string scratch;

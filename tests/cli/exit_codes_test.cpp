@@ -49,6 +49,8 @@ TEST_F(ToolFailures, EachCommandsErrorsOfUseMissingRecordsAndUnreadableFiles) {
         {{"delete", "a.ini", "cpic", "s1"}, 1, 0, "no cpic record s1 in a.ini"},
         {{"delete", "none.ini", "cpic", "S1"}, 4, 66, ""},
         {{"save"}, 2, 0, ""},
+        {{"save", "-"}, 2, 0, "FILE '-'"},
+        {{"put", "-", "global"}, 2, 0, "FILE '-'", "{}"},
         {{"save", "none.ini"}, 4, 66, ""},
         {{"save", "bad.ini"}, 4, 66, "bad.ini: line 6"},
         {{"put", "bad.ini", "global"}, 4, 66, "bad.ini: line 6", R"({"USER_NAME":"B"})"},
