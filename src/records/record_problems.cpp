@@ -3,6 +3,7 @@
 #include "appc_records.h"
 #include "cfg_doc.h"
 #include "cfg_store.h"
+#include "check_steps.h"
 #include "cpic_records.h"
 #include "global_records.h"
 #include "lux_records.h"
@@ -169,11 +170,7 @@ std::vector<RecordProblem> findRecordProblems(const CfgStore& store) {
             const CfgKey* key = firstKeyNamed(store, s, k.key);
             if (!key) {
                 // The records list fails on it, and no record operation can reach it.
-                RecordRefusal missing;
-                missing.code = kErrStore;
-                missing.messageId = errorMessageId(kErrStore);
-                missing.key = std::string(k.key);
-                c.error(k.family, {}, missing);
+                c.error(k.family, {}, checks::refuseCode(kErrStore, std::string(k.key)));
                 continue;
             }
             std::string name(store.keyValue(key));
