@@ -41,10 +41,14 @@ bool holdsComma(std::string_view piece);
 bool endsWithBackslash(std::string_view value);
 bool isEncryptionCode(std::string_view code);
 
-// The first of the refusals that is one; a chain of steps reads like the rule list.
-template <typename... Steps> RecordRefusal firstOf(Steps... steps) {
-    RecordRefusal found;
-    ((found ? void() : void(found = steps())), ...);
+// The first of the refusals that is one; a chain of steps reads like the rule list. Each
+// step's answer is returned as it stands: the problems panel asks this of every record.
+template <typename Step, typename... Rest> RecordRefusal firstOf(Step step, Rest... rest) {
+    RecordRefusal found = step();
+    if constexpr (sizeof...(rest) > 0) {
+        if (!found)
+            return firstOf(rest...);
+    }
     return found;
 }
 

@@ -22,6 +22,14 @@ bool isOldForm(const std::string& server) {
     return !server.empty() && server.back() == kOldFormMarker;
 }
 
+// The length of the SESSION value the writer forms for link (luxFormatSession): seven
+// pieces, the second always "*", joined by six commas.
+std::size_t sessionLength(const LuxLink& link) {
+    const std::size_t category = std::to_string(link.category).size();
+    return link.serverName.size() + 1 + category + link.luName.size() + link.transport.size() +
+           link.scopeName.size() + link.encryption.size() + 6;
+}
+
 std::string linkNumber(std::size_t i) {
     return std::to_string(i + 1);
 }
@@ -115,18 +123,15 @@ RecordRefusal luxSheetRules(const LuxProfileRecord& r) {
         return refuse(0, ids::kRuleTooLong, "PROFILE_NAME", -1, {}, "8");
     for (std::size_t i = 0; i < r.links.size(); ++i) {
         const LuxLink& link = r.links[i];
-        const auto over = [&](const std::string& value, std::size_t limit, const char* part) {
-            return value.size() > limit ? refuse(0, ids::kRuleTooLong, "SESSION", int(i), part,
-                                                 std::to_string(limit))
-                                        : RecordRefusal{};
-        };
-        if (auto o = firstOf([&] { return over(link.serverName, kNameLimit, "server"); },
-                             [&] { return over(link.scopeName, kNameLimit, "scope"); },
-                             [&] { return over(link.luName, 8, "lu_name"); }))
-            return o;
+        const int row = static_cast<int>(i);
+        if (link.serverName.size() > kNameLimit)
+            return refuse(0, ids::kRuleTooLong, "SESSION", row, "server", "64");
+        if (link.scopeName.size() > kNameLimit)
+            return refuse(0, ids::kRuleTooLong, "SESSION", row, "scope", "64");
+        if (link.luName.size() > 8)
+            return refuse(0, ids::kRuleTooLong, "SESSION", row, "lu_name", "8");
         if (!link.serverName.empty() && link.transport.empty())
-            return refuse(0, ids::kRuleLinkTransport, "SESSION", int(i), "transport",
-                          linkNumber(i));
+            return refuse(0, ids::kRuleLinkTransport, "SESSION", row, "transport", linkNumber(i));
     }
     return {};
 }
@@ -170,7 +175,7 @@ RecordRefusal luxReadBack(const LuxProfileRecord& r) {
             return refuse(0, ids::kRuleOldForm, "SESSION", row, "server", utf8Of(link.serverName));
         if (!isEncryptionCode(link.encryption))
             return refuse(0, ids::kRuleLinkEncryption, "SESSION", row, "encryption", linkNumber(i));
-        if (luxFormatSession(link).size() > kSessionRead)
+        if (sessionLength(link) > kSessionRead)
             return refuse(0, ids::kRuleLinkTooLong, "SESSION", row, "server", linkNumber(i));
     }
     return {};
