@@ -76,7 +76,7 @@ QString ProblemsModel::text(const RecordProblem& p, int column) {
     case 2:
         return p.code ? QString::number(p.code) : userString(ids::kProblemWarning);
     case 3:
-        return p.code ? userString(errorMessageId(p.code))
+        return p.code ? QString::fromStdString(refusalText(p.refusal))
                       : userString(ids::kProblemOldForm)
                             .replace(QLatin1String("%1"), latin1(p.oldServer));
     default:

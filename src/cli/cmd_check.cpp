@@ -1,11 +1,12 @@
 #include "cfg_store.h"
 #include "commands.h"
+#include "config_input.h"
 #include "file_steps.h"
 #include "json_text.h"
 #include "latin1.h"
 #include "record_problems.h"
+#include "section_lines.h"
 #include "tool_kinds.h"
-#include "tool_messages.h"
 
 #include <ostream>
 
@@ -37,30 +38,42 @@ std::string warningOf(const RecordProblem& p) {
 }
 
 std::string messageOf(const RecordProblem& p) {
-    if (!p.code)
-        return warningOf(p);
-    // "error CODE: MESSAGE" without its "error CODE: " is the message alone.
-    std::string line = errorLine(p.code);
-    return line.substr(line.find(": ") + 2);
+    return p.code ? refusalText(p.refusal) : warningOf(p);
 }
 
-void printLine(std::ostream& out, const std::string& file, const RecordProblem& p) {
-    out << file << ": " << kindInfo(toolKindOf(p.family)).name;
+// Where a finding is: the line of its record's section, as compilers name a line. The
+// lines come from the bytes read; when they do not match the store, no line is named.
+std::string placeOf(const std::string& file, const std::vector<long>& lines,
+                    const RecordProblem& p) {
+    const auto at = static_cast<std::size_t>(p.section);
+    return at < lines.size() ? file + ":" + std::to_string(lines[at]) : file;
+}
+
+// " (field MODE)": which field the message is about, as put and the JSON name it.
+std::string fieldOf(const RecordProblem& p) {
+    return p.refusal.key.empty() ? std::string() : " (field " + p.refusal.fieldPath() + ")";
+}
+
+void printLine(std::ostream& out, const std::string& place, const RecordProblem& p) {
+    out << place << ": " << kindInfo(toolKindOf(p.family)).name;
     if (!p.name.empty())
         out << ' ' << latin1ToUtf8(p.name);
     out << ": ";
     if (p.code)
-        out << errorLine(p.code) << '\n';
+        out << "error " << p.code << ": " << messageOf(p) << fieldOf(p) << '\n';
     else
         out << "warning: " << warningOf(p) << '\n';
 }
 
-Json problemJson(const std::string& file, const RecordProblem& p) {
+Json problemJson(const std::string& file, const std::vector<long>& lines, const RecordProblem& p) {
     Json j = Json::object();
     j["file"] = file;
+    const auto at = static_cast<std::size_t>(p.section);
+    j["line"] = at < lines.size() ? Json(lines[at]) : Json(nullptr);
     j["kind"] = std::string(kindInfo(toolKindOf(p.family)).name);
     j["name"] = jsonBytes(p.name);
     j["code"] = p.code;
+    j["field"] = p.code ? p.refusal.fieldPath() : std::string();
     j["message"] = messageOf(p);
     j["severity"] = p.code ? "error" : "warning";
     return j;
@@ -68,25 +81,29 @@ Json problemJson(const std::string& file, const RecordProblem& p) {
 
 } // namespace
 
-int runCheck(const Invocation& inv, std::ostream& out, std::ostream& err) {
+int runCheck(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err) {
     bool unreadable = false;
     bool foundError = false;
     Json all = Json::array();
     for (const std::string& file : inv.files) {
         CfgStore store;
-        if (readConfiguration(store, file, err) != kExitOk) {
+        std::string bytes;
+        if (readConfigurationInput(store, file, in, err, &bytes) != kExitOk) {
             unreadable = true;
             continue;
         }
+        std::vector<long> lines = cfgSectionLines(bytes);
+        if (lines.size() != store.sectionCount())
+            lines.clear();
         for (const RecordProblem& p : findRecordProblems(store)) {
             foundError = foundError || p.code != 0;
             if (inv.json)
-                all.push_back(problemJson(file, p));
+                all.push_back(problemJson(file, lines, p));
             else
-                printLine(out, file, p);
+                printLine(out, placeOf(file, lines, p), p);
         }
     }
     if (inv.json)
         out << jsonText(all) << '\n';
-    return unreadable ? kExitUsage : foundError ? kExitFailed : kExitOk;
+    return unreadable ? kExitUnreadable : foundError ? kExitFailed : kExitOk;
 }

@@ -1,6 +1,7 @@
 #include "appc_records.h"
 #include "cfg_doc.h"
 #include "commands.h"
+#include "config_input.h"
 #include "file_steps.h"
 #include "lux_records.h"
 #include "tool_messages.h"
@@ -39,10 +40,12 @@ bool hasOldForm(const CfgStore& store) {
 } // namespace
 
 int runConvert(const Invocation& inv, std::ostream& out, std::ostream& err) {
+    if (int code = needsRealFile(inv.command, inv.files.front(), err); code != kExitOk)
+        return code;
     const std::string& path = inv.files.front();
     CfgStore before;
     if (readConfiguration(before, path, err) != kExitOk)
-        return kExitUsage;
+        return kExitUnreadable;
     const bool convert = hasOldForm(before);
 
     CCfgDoc doc;
@@ -50,7 +53,7 @@ int runConvert(const Invocation& inv, std::ostream& out, std::ostream& err) {
     if (!doc.OnOpenDocument(path)) {
         capture.printFirst(err);
         err << path << ": entries of the older form could not be converted\n";
-        return kExitUsage;
+        return kExitFailed;
     }
     if (!convert) {
         out << path << ": nothing to convert\n";

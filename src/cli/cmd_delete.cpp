@@ -1,5 +1,6 @@
 #include "cfg_doc.h"
 #include "commands.h"
+#include "config_input.h"
 #include "file_steps.h"
 #include "kind_argument.h"
 #include "messages.h"
@@ -10,6 +11,8 @@
 #include <ostream>
 
 int runDelete(const Invocation& inv, std::ostream& out, std::ostream& err) {
+    if (int code = needsRealFile(inv.command, inv.files.front(), err); code != kExitOk)
+        return code;
     const ToolKindInfo* info = kindArgument(inv, {ToolKind::Common}, err);
     if (!info)
         return kExitUsage;
@@ -29,7 +32,11 @@ int runDelete(const Invocation& inv, std::ostream& out, std::ostream& err) {
         result = doc.DeleteOptionRecord(info->optionKind, name);
     }
     if (!result) {
-        printError(err, kErrStore);
+        // Only a CPI-C entry that is not there fails to be deleted; the others fail in the store.
+        if (info->kind == ToolKind::Cpic)
+            err << noRecordText(*info, inv.name, inv.files.front()) << '\n';
+        else
+            printError(err, kErrStore);
         return kExitFailed;
     }
     return finishChange(doc, inv, before, out, err);

@@ -1,6 +1,7 @@
 #include "cfg_file.h"
 #include "cfg_store.h"
 #include "commands.h"
+#include "config_input.h"
 #include "file_steps.h"
 #include "json_text.h"
 #include "record_json.h"
@@ -44,9 +45,9 @@ Json valueJson(std::string_view section, std::string_view key, std::string_view 
 
 } // namespace
 
-int runDump(const Invocation& inv, std::ostream& out, std::ostream& err) {
+int runDump(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err) {
     CfgStore store;
-    if (int code = readConfiguration(store, inv.files.front(), err); code != kExitOk)
+    if (int code = readConfigurationInput(store, inv.files.front(), in, err); code != kExitOk)
         return code;
     Json sections = Json::array();
     for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {

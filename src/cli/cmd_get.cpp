@@ -1,6 +1,7 @@
 #include "appc_records.h"
 #include "cfg_store.h"
 #include "commands.h"
+#include "config_input.h"
 #include "cpic_records.h"
 #include "file_steps.h"
 #include "global_records.h"
@@ -75,22 +76,20 @@ std::optional<Json> readRecord(const CfgStore& store, ToolKind kind, const std::
 
 } // namespace
 
-int runGet(const Invocation& inv, std::ostream& out, std::ostream& err) {
+int runGet(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err) {
     const ToolKindInfo* info = kindArgument(inv, {ToolKind::Midrange}, err);
     if (!info)
         return kExitUsage;
     CfgStore store;
-    if (int code = readConfiguration(store, inv.files.front(), err); code != kExitOk)
+    if (int code = readConfigurationInput(store, inv.files.front(), in, err); code != kExitOk)
         return code;
     const std::string name = argumentBytes(inv.name);
     // The readers take the empty name as a new record; here it names nothing.
-    if (!info->nameKey.empty() && name.empty()) {
-        printError(err, kErrStore);
-        return kExitFailed;
-    }
-    std::optional<Json> record = readRecord(store, info->kind, name, inv.showPasswords);
+    std::optional<Json> record;
+    if (info->nameKey.empty() || !name.empty())
+        record = readRecord(store, info->kind, name, inv.showPasswords);
     if (!record) {
-        printError(err, kErrStore);
+        err << noRecordText(*info, inv.name, inv.files.front()) << '\n';
         return kExitFailed;
     }
     out << jsonText(*record) << '\n';

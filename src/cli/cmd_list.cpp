@@ -1,5 +1,6 @@
 #include "cfg_doc.h"
 #include "commands.h"
+#include "config_input.h"
 #include "file_steps.h"
 #include "json_text.h"
 #include "latin1.h"
@@ -48,7 +49,7 @@ void printEntries(const std::vector<KindEntries>& listed, bool json, std::ostrea
 
 } // namespace
 
-int runList(const Invocation& inv, std::ostream& out, std::ostream& err) {
+int runList(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err) {
     const ToolKindInfo* only = nullptr;
     if (inv.hasKind) {
         only = findKind(inv.kind);
@@ -62,7 +63,7 @@ int runList(const Invocation& inv, std::ostream& out, std::ostream& err) {
     }
 
     CCfgDoc doc;
-    if (int code = readConfiguration(doc.store(), inv.files.front(), err); code != kExitOk)
+    if (int code = readConfigurationInput(doc.store(), inv.files.front(), in, err); code != kExitOk)
         return code;
 
     int exitCode = kExitOk;

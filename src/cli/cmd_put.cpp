@@ -1,17 +1,12 @@
-#include "appc_records.h"
 #include "cfg_doc.h"
-#include "cfg_store.h"
 #include "commands.h"
-#include "cpic_records.h"
+#include "config_input.h"
 #include "file_steps.h"
-#include "global_records.h"
 #include "kind_argument.h"
-#include "lux_records.h"
-#include "messages.h"
-#include "midrange_records.h"
+#include "latin1.h"
+#include "put_record.h"
 #include "record_json.h"
 #include "tool_messages.h"
-#include "tp_records.h"
 
 #include <fstream>
 #include <istream>
@@ -19,143 +14,6 @@
 #include <sstream>
 
 namespace {
-
-// What a record writer answered: 1 written (or already held), or 0 with the code to report.
-struct WriteResult {
-    int result = 0;
-    int code = 0;
-};
-
-// Reads the record named `name` with read, or gives the values of a new record under that
-// name when there is none: the starting point whose fields the input leaves out. existed
-// tells which.
-template <typename Record, typename Read, typename Name>
-Record startingRecord(const CfgStore& store, const std::string& name, Read read, Name field,
-                      bool& existed) {
-    Record r;
-    field(r) = name;
-    existed = !name.empty() && read(store, r);
-    if (existed)
-        return r;
-    r = Record();
-    read(store, r); // the empty name gives the values of a new record
-    field(r) = name;
-    return r;
-}
-
-// A record that already holds the given values is not written again: a write moves it to
-// the first place of its kind and drops keys it does not know, which would change the file
-// for nothing.
-template <typename Record, typename Write>
-int writeChanged(const Record& stored, bool existed, const Record& wanted, Write write) {
-    return existed && stored == wanted ? 1 : write();
-}
-
-WriteResult writeRecord(CfgStore& store, ToolKind kind, const Json& input) {
-    WriteResult w;
-    int flag = 0;
-    std::string ignored;
-    switch (kind) {
-    case ToolKind::Global: {
-        GlobalRecord r;
-        globalRead(store, r);
-        const GlobalRecord stored = r;
-        applyJson(input, r, ignored);
-        w.result = writeChanged(stored, store.hasSection("GLOBAL"), r,
-                                [&] { return globalWrite(store, r, flag, w.code); });
-        break;
-    }
-    case ToolKind::Appc: {
-        AppcRecord r;
-        int missing = 0;
-        appcRead(store, r, missing);
-        const AppcRecord stored = r;
-        applyJson(input, r, ignored);
-        w.result = writeChanged(stored, missing == 0, r,
-                                [&] { return appcWrite(store, r, flag, w.code); });
-        break;
-    }
-    case ToolKind::Cpic: {
-        CpicSideInfoRecord probe;
-        applyJson(input, probe, ignored);
-        bool existed = false;
-        auto r = startingRecord<CpicSideInfoRecord>(
-            store, probe.symbName, cpicReadEntry,
-            [](CpicSideInfoRecord& x) -> std::string& { return x.symbName; }, existed);
-        const CpicSideInfoRecord stored = r;
-        applyJson(input, r, ignored);
-        w.result = writeChanged(stored, existed, r,
-                                [&] { return cpicWriteEntry(store, r, flag, w.code); });
-        break;
-    }
-    case ToolKind::Tp: {
-        AttachTpRecord probe;
-        applyJson(input, probe, ignored);
-        bool existed = false;
-        auto r = startingRecord<AttachTpRecord>(
-            store, probe.tpName, tpReadEntry,
-            [](AttachTpRecord& x) -> std::string& { return x.tpName; }, existed);
-        const AttachTpRecord stored = r;
-        applyJson(input, r, ignored);
-        w.result =
-            writeChanged(stored, existed, r, [&] { return tpWriteEntry(store, r, flag, w.code); });
-        break;
-    }
-    case ToolKind::Lux: {
-        LuxProfileRecord probe;
-        applyJson(input, probe, ignored);
-        bool existed = false;
-        auto r = startingRecord<LuxProfileRecord>(
-            store, probe.profileName, luxReadProfile,
-            [](LuxProfileRecord& x) -> std::string& { return x.profileName; }, existed);
-        const LuxProfileRecord stored = r;
-        applyJson(input, r, ignored);
-        w.result = writeChanged(stored, existed, r,
-                                [&] { return luxWriteProfile(store, r, flag, w.code); });
-        break;
-    }
-    case ToolKind::System: {
-        MidrangeSystemRecord probe;
-        applyJson(input, probe, ignored);
-        bool existed = false;
-        auto r = startingRecord<MidrangeSystemRecord>(
-            store, probe.hostName, midrangeReadSystem,
-            [](MidrangeSystemRecord& x) -> std::string& { return x.hostName; }, existed);
-        const MidrangeSystemRecord stored = r;
-        applyJson(input, r, ignored);
-        // The password is entered once here; it is its own verification.
-        w.result = writeChanged(stored, existed, r, [&] {
-            return midrangeWriteSystem(store, r.hostName, r.userId, r.password, r.password,
-                                       r.defaultFlag, flag, w.code);
-        });
-        // As the midrange editor does once the system is stored: make it the default.
-        auto d = input.find("DEFAULT");
-        if (w.result && d != input.end() && d->is_string() && d->get<std::string>() == "1" &&
-            !midrangeSetDefault(store, r.hostName)) {
-            w.result = 0;
-            w.code = kErrStore;
-        }
-        break;
-    }
-    case ToolKind::Common: {
-        MidrangeCommonRecord r;
-        midrangeReadCommon(store, r);
-        const MidrangeCommonRecord stored = r;
-        applyJson(input, r, ignored);
-        // The editor passes the user id as the spare fifth string.
-        w.result = writeChanged(stored, store.hasSection("NODEX_COMMON"), r, [&] {
-            return midrangeWriteCommon(store, r.localLu, r.mode, r.userId, r.password, r.userId,
-                                       flag, w.code);
-        });
-        break;
-    }
-    case ToolKind::Midrange:
-        break;
-    }
-    if (!w.result && w.code == 0)
-        w.code = kErrStore;
-    return w;
-}
 
 template <typename Record> bool fits(const Json& input, std::string& error) {
     Record r;
@@ -185,6 +43,34 @@ bool validInput(ToolKind kind, const Json& input, std::string& error) {
     return false;
 }
 
+// "FILE: kind NAME: error CODE: MESSAGE (field F)", or what would not read back.
+void printRefusal(std::ostream& err, const std::string& file, const ToolKindInfo& kind,
+                  const PutResult& put) {
+    err << file << ": " << kind.name;
+    if (!put.name.empty())
+        err << ' ' << latin1ToUtf8(put.name);
+    err << ": ";
+    if (put.outcome == PutResult::Refused) {
+        err << "error " << put.refusal.number() << ": " << refusalText(put.refusal);
+        if (!put.refusal.key.empty())
+            err << " (field " << put.refusal.fieldPath() << ")";
+        err << '\n';
+    } else if (put.outcome == PutResult::ReadsBackDifferently) {
+        err << "field " << put.field << ": ";
+        // A password is named, never shown.
+        if (put.field == "SEC_PW" || put.field == "PASSWORD")
+            err << "the password";
+        else
+            err << jsonText(put.given);
+        err << " would not read back as it was given";
+        if (put.field != "SEC_PW" && put.field != "PASSWORD")
+            err << " (it would read back as " << jsonText(put.back) << ")";
+        err << "; nothing was stored\n";
+    } else {
+        err << errorLine(put.code) << '\n';
+    }
+}
+
 bool readInput(const std::string& name, std::istream& in, std::string& text) {
     std::ostringstream buffer;
     if (name.empty() || name == "-") {
@@ -202,6 +88,8 @@ bool readInput(const std::string& name, std::istream& in, std::string& text) {
 } // namespace
 
 int runPut(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (int code = needsRealFile(inv.command, inv.files.front(), err); code != kExitOk)
+        return code;
     const ToolKindInfo* info = kindArgument(inv, {ToolKind::Midrange}, err);
     if (!info)
         return kExitUsage;
@@ -222,9 +110,9 @@ int runPut(const Invocation& inv, std::istream& in, std::ostream& out, std::ostr
     FileBefore before;
     if (int code = openForChange(doc, inv, true, before, err); code != kExitOk)
         return code;
-    WriteResult w = writeRecord(doc.store(), info->kind, input);
-    if (!w.result) {
-        printError(err, w.code);
+    const PutResult put = putRecord(doc.store(), info->kind, input);
+    if (put.outcome != PutResult::Written && put.outcome != PutResult::Unchanged) {
+        printRefusal(err, inv.files.front(), *info, put);
         return kExitFailed;
     }
     doc.SetModifiedFlag(true);

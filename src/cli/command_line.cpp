@@ -36,9 +36,9 @@ they would write, and print "FILE: unchanged". With --diff they print the record
 change (as diff does) and the difference they make to FILE (unified form) and write; with
 --check they print both and write nothing at all.
 
-Exit status: 0 success; 1 the file cannot be opened, or a record was refused, a listing or
-delete failed, or check found an error; 2 an error of use, or a file that is malformed;
-3 with --check, FILE would change.
+Exit status: 0 success or unchanged; 1 a record refused or not found, a listing or
+delete that failed, check's findings; 2 called wrongly; 3 with --check, FILE would
+change; 4 FILE cannot be read or is malformed; 5 FILE cannot be saved.
 
 Examples:
   apicfg-tool list lhntapi.ini cpic
@@ -66,30 +66,33 @@ is one JSON character: 0x80-0xFF are U+0080-U+00FF, control bytes are written as
 Passwords are stored scrambled and shown so; one stored as plain text (which the writers
 do when a password cannot be scrambled) is shown as the placeholder unless
 --show-passwords is given.
-Exit status 1 when FILE cannot be opened, 2 when it is malformed (the first malformed
-line is named by its number).)",
+FILE "-" reads standard input. Exit status 4 when FILE cannot be read or is malformed
+(the first malformed line is named by its number).)",
      "apicfg-tool dump lhntapi.ini"},
     {"list", "List the entries the editor's records list shows",
      R"(Prints, per kind in the order of the editor's options list (or for one KIND), the
 entries its records list shows: one line "KIND<TAB>ENTRY" each, or with --json one object
 with an array per kind. "system" lists the midrange host names. A record section without
 its name key ends that kind's listing: what was gathered is printed, "error 66: MESSAGE"
-goes to standard error and the exit status is 1.)",
+goes to standard error and the exit status is 1. FILE "-" reads standard input.)",
      "apicfg-tool list lhntapi.ini cpic"},
     {"get", "Print one record as JSON",
      R"(Reads one record with the record reader of KIND and prints it as JSON. A stored
 password is printed as the editor's placeholder (asterisks) unless --show-passwords is
 given, and as "" when none is stored. NAME missing for a kind that needs one, or no
-record of that name: "error 66: MESSAGE" and exit status 1.)",
+record of that name: "no KIND record NAME in FILE" and exit status 1. FILE "-" reads
+standard input.)",
      "apicfg-tool get lhntapi.ini cpic SIDE1 > side1.json"},
     {"put", "Write one record from JSON and save the file",
      R"(Opens FILE as the editor does (converting entries of the older form), builds the
 record from the JSON (read from JSON-FILE, or from standard input for "-" or none) and
-writes it through the record writer of KIND with its check, then saves FILE as the
-editor's File Save does. Fields left out keep the record's current values; a password
-equal to the placeholder keeps the stored one. For "system", DEFAULT "1" makes that
-system the default. A refused record: "error CODE: MESSAGE", exit status 1, FILE
-untouched. A FILE that does not exist yet is created.
+checks it with the check of its kind (what the editor's sheet refuses, the writer's check,
+and what would not read back as given), even when it equals the stored record, writes it
+through the record writer of KIND, then saves FILE as the editor's File Save does. Fields
+left out keep the record's current values; a password equal to the placeholder keeps the
+stored one. For "system", DEFAULT "1" makes that system the default and "0" takes the
+mark off. A refused record: the line FILE: KIND NAME: error CODE: MESSAGE (field
+FIELD) on standard error, exit status 1, FILE untouched. A FILE that does not exist yet is created.
 When FILE already holds what the save would write, it is left untouched and
 "FILE: unchanged" is printed. --diff prints the difference the save makes; --check
 prints it, writes nothing (not even a conversion) and exits 3 when FILE would change.)",
@@ -104,12 +107,13 @@ When FILE already holds what the save would write, it is left untouched and
 prints it, writes nothing (not even a conversion) and exits 3 when FILE would change.)",
      "apicfg-tool delete lhntapi.ini cpic SIDE1"},
     {"check", "Check every record of one or more files",
-     R"(Reads each FILE (no conversion, nothing written) and runs on every record the
-check its writer would run, and reports record sections without their name key, LUx
-profiles whose first link has no server, and entries of the older form (a warning). One
-line per finding: "FILE: KIND NAME: error CODE: MESSAGE" or "FILE: KIND NAME: warning:
-TEXT"; with --json an array of {"file","kind","name","code","message","severity"}.
-Exit status 0 when no error was found, 1 when one was, 2 when a file cannot be read or
+     R"(Reads each FILE ("-": standard input; no conversion, nothing written) and gives
+every record to the check of its kind, the one the editor's sheets and put run; it also
+reports record sections without their name key and entries of the older form (a
+warning). One line per finding, FILE:LINE: KIND NAME: error CODE: MESSAGE (field
+FIELD) or FILE:LINE: KIND NAME: warning: TEXT, LINE being the line of the record's
+section; with --json an array of {"file","line","kind","name","code","field","message","severity"}.
+Exit status 0 when no error was found, 1 when one was, 4 when a file cannot be read or
 is malformed.)",
      "apicfg-tool check lhntapi.ini /srv/configs/*.ini"},
     {"diff", "Compare the records of two files",
@@ -128,7 +132,7 @@ cannot be read or is malformed.)",
      R"(Runs the conversion that opening in the editor runs: the unchanged configuration
 goes to FILE with the extension ".001", the converted one to FILE with the extension
 ".ini". Prints the two paths written, or that there was nothing to convert. Exit status
-2 when FILE cannot be read or the conversion failed.)",
+4 when FILE cannot be read, 1 when the conversion failed.)",
      "apicfg-tool convert lhntapi.ini"},
     {"save", "Open and save the file as the editor would",
      R"(Opens and saves FILE as the editor's File Open and File Save would: entries of the

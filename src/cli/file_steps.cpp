@@ -53,8 +53,9 @@ bool refuseUnwritable(const CfgStore& store, const std::string& path, std::ostre
     return true;
 }
 
-int exitCodeFor(const CfgReadResult& detail) {
-    return detail.result == 1 ? kExitFailed : kExitUsage;
+// Missing, unopenable or malformed: FILE cannot be read, whatever the reason.
+int exitCodeFor(const CfgReadResult&) {
+    return kExitUnreadable;
 }
 
 } // namespace
@@ -105,7 +106,7 @@ int openDocument(CCfgDoc& doc, const std::string& path, bool createMissing, std:
         return exitCodeFor(detail);
     }
     err << path << ": entries of the older form could not be converted\n";
-    return kExitUsage;
+    return kExitFailed;
 }
 
 int saveDocument(CCfgDoc& doc, std::ostream& err) {
@@ -129,7 +130,7 @@ int saveDocument(CCfgDoc& doc, std::ostream& err) {
         err << path << ": not saved: the file changed on disk since it was opened\n";
     else if (!capture.texts().empty())
         printReadProblem(path, err);
-    return kExitFailed;
+    return kExitNotSaved;
 }
 
 int openForChange(CCfgDoc& doc, const Invocation& inv, bool createMissing, FileBefore& before,

@@ -17,17 +17,17 @@ int main(int argc, char** argv) {
         return useError(std::cerr, inv.command, error);
 
     if (inv.command == "dump")
-        return runDump(inv, std::cout, std::cerr);
+        return runDump(inv, std::cin, std::cout, std::cerr);
     if (inv.command == "list")
-        return runList(inv, std::cout, std::cerr);
+        return runList(inv, std::cin, std::cout, std::cerr);
     if (inv.command == "get")
-        return runGet(inv, std::cout, std::cerr);
+        return runGet(inv, std::cin, std::cout, std::cerr);
     if (inv.command == "put")
         return runPut(inv, std::cin, std::cout, std::cerr);
     if (inv.command == "delete")
         return runDelete(inv, std::cout, std::cerr);
     if (inv.command == "check")
-        return runCheck(inv, std::cout, std::cerr);
+        return runCheck(inv, std::cin, std::cout, std::cerr);
     if (inv.command == "diff")
         return runDiff(inv, std::cout, std::cerr);
     if (inv.command == "convert")

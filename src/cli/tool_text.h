@@ -8,3 +8,9 @@
 // A command-line argument as file bytes: UTF-8 text whose characters are all at most U+00FF
 // becomes those bytes; anything else is taken byte for byte.
 std::string argumentBytes(std::string_view argument);
+
+struct ToolKindInfo;
+
+// "no cpic record NOPE in s.ini": a record that is not there, named as the user named it.
+std::string noRecordText(const ToolKindInfo& kind, const std::string& name,
+                         const std::string& file);

@@ -250,6 +250,29 @@ inline constexpr int kHelpContents = 3353; // the names screen readers read for 
 inline constexpr int kHelpTopic = 3342;
 inline constexpr int kSheetHelp = 2302; // every sheet's Help button
 
+// The checks of every kind: messages that name the field, the server or the link.
+// Format: %1 is the most characters a field takes, a server name or a link number.
+inline constexpr int kRuleTooLong = 3000;
+inline constexpr int kRuleLocalLu = 3001;
+inline constexpr int kRulePartnerAlias = 3002;
+inline constexpr int kRuleDefLu = 3003;
+inline constexpr int kRuleDefPartner = 3004;
+inline constexpr int kRuleServerName = 3005;
+inline constexpr int kRuleServerTransport = 3006;
+inline constexpr int kRuleLinkServer = 3007;
+inline constexpr int kRuleLinkTransport = 3008;
+inline constexpr int kRuleLinkLuName = 3009;
+inline constexpr int kRuleBackslash = 3010;
+inline constexpr int kRuleComma = 3011;
+inline constexpr int kRuleServerEncryption = 3012;
+inline constexpr int kRuleScopeEncryption = 3013;
+inline constexpr int kRuleServerTooLong = 3014;
+inline constexpr int kRuleScopeTooLong = 3015;
+inline constexpr int kRuleLinkEncryption = 3016;
+inline constexpr int kRuleLinkTooLong = 3017;
+inline constexpr int kRuleLinkCategory = 3018;
+inline constexpr int kRuleOldForm = 3019;
+
 } // namespace ids
 
 // Every distinct id above; the language tests walk this list.
@@ -291,4 +314,7 @@ inline constexpr int kAllStringIds[] = {
     3300, 3301, 3302, 3303, 3304, 3305, 3306, 3307, 3308, 3309, 3310, 3311, 3312, 3313, 3314, 3315,
     3316, 3317, 3318, 3319, 3320, 3321, 3322, 3323, 3324, 3325, 3326, 3327, 3328, 3329, 3330, 3331,
     3332, 3333, 3334, 3335, 3336, 3337, 3338, 3339, 3340, 3341, 3342, 3343, 3344, 3345, 3347, 3348,
-    3349, 3350, 3351, 3352, 3353, 3354, 3355, 3356, 3357, 3358};
+    3349, 3350, 3351, 3352, 3353, 3354, 3355, 3356, 3357, 3358,
+    // The checks of every kind
+    3000, 3001, 3002, 3003, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013, 3014, 3015,
+    3016, 3017, 3018, 3019};

@@ -5,10 +5,9 @@
 #include "messages.h"
 #include "mode_names.h"
 #include "string_ids.h"
+#include "validation.h"
 
 namespace {
-
-constexpr std::size_t kModeLimit = 8;
 
 PropertySheet::Help cpicHelp() {
     return {helpTopic(11), {helpTopic(12), helpTopic(13)}, helpTopic(1)};
@@ -61,18 +60,38 @@ void CPsCpic::spreadRecord(const CpicSideInfoRecord& record, bool existing) {
 
 bool CPsCpic::checkValues() {
     CpicBasicValues& basic = m_basic.values;
-    if (basic.mode.size() > kModeLimit) {
-        showCheckMessage(ids::kCpicMsgModeTooLong);
-        return false;
-    }
     if (basic.partnerAlias.empty() && basic.partnerRadio != 0)
         basic.partnerAlias.assign(1, '*');
-    const CpicSecurityValues& security = m_security.values;
-    if (security.secTypeIndex != 0 && security.userId.empty()) {
-        showCheckMessage(ids::kCpicMsgUserIdRequired);
-        return false;
+    const RecordRefusal refusal = cpicCheckRecord(gatherRecord());
+    if (!refusal)
+        return true;
+    const auto [page, control] = controlOf(refusal);
+    return refuse(refusal, page, control);
+}
+
+std::pair<int, int> CPsCpic::controlOf(const RecordRefusal& refusal) const {
+    using Bas = CPgCpicBas;
+    const std::string& key = refusal.key;
+    if (key == "SEC_USERID")
+        return {1, CPgCpicSec::kUserId};
+    if (key == "SEC_PW")
+        return {1, CPgCpicSec::kPassword};
+    if (key == "PART_LU") {
+        const CpicBasicValues& basic = m_basic.values;
+        if (basic.partnerRadio == 1)
+            return {0, Bas::kPartnerAlias};
+        // Of the two parts of a qualified name, the first one at fault.
+        const std::string& net = basic.networkId;
+        const bool netFine = !net.empty() && net.size() <= 8 && isTypeAName(net, net.size());
+        return {0, netFine ? Bas::kLuName : Bas::kNetworkId};
     }
-    return true;
+    if (key == "LOCAL_LU")
+        return {0, Bas::kLocalLu};
+    if (key == "MODE")
+        return {0, Bas::kMode};
+    if (key == "REMOTE_TP")
+        return {0, Bas::kRemoteTp};
+    return {0, Bas::kSymbName};
 }
 
 CpicSideInfoRecord CPsCpic::gatherRecord() const {

@@ -9,6 +9,7 @@
 #include "record_types.h"
 
 #include <string>
+#include <utility>
 
 class CCfgDoc;
 
@@ -33,6 +34,8 @@ protected:
 private:
     void spreadRecord(const CpicSideInfoRecord& record, bool existing);
     CpicSideInfoRecord gatherRecord() const;
+    // The page and control of the field a refusal is about.
+    std::pair<int, int> controlOf(const RecordRefusal& refusal) const;
 
     CPgCpicBas m_basic;
     CPgCpicSec m_security;

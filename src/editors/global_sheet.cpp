@@ -52,12 +52,22 @@ bool CPsUIPW::checkValues() {
     const GlobalBasicValues& v = m_basic.values;
     if (v.password != v.verification) {
         showCheckMessage(ids::kMsgPasswordMismatch);
+        focusOn(0, CPgUIPWBas::kPassword);
         return false;
     }
-    return true;
+    const RecordRefusal refusal = globalCheckRecord(gatherRecord());
+    if (!refusal)
+        return true;
+    const std::string& key = refusal.key;
+    const int control = key == "USER_NAME"         ? CPgUIPWBas::kUserName
+                        : key == "PASSWORD"        ? CPgUIPWBas::kPassword
+                        : key == "TRANSLATE_TABLE" ? CPgUIPWBas::kTranslate
+                        : key == "DEF_LU_ALIAS"    ? CPgUIPWBas::kDefLu
+                                                   : CPgUIPWBas::kDefPlu;
+    return refuse(refusal, 0, control);
 }
 
-int CPsUIPW::writeRecord(int& failureFlag, int& errorCode) {
+GlobalRecord CPsUIPW::gatherRecord() const {
     const GlobalBasicValues& v = m_basic.values;
     GlobalRecord record;
     record.translateTable = v.translateTable.empty() ? defaultTranslateTable() : v.translateTable;
@@ -65,5 +75,9 @@ int CPsUIPW::writeRecord(int& failureFlag, int& errorCode) {
     record.password = m_password.resolve(v.password);
     record.defLuAlias = v.defLuAlias;
     record.defPluAlias = v.defPluAlias;
-    return globalWrite(document().store(), std::move(record), failureFlag, errorCode);
+    return record;
+}
+
+int CPsUIPW::writeRecord(int& failureFlag, int& errorCode) {
+    return globalWrite(document().store(), gatherRecord(), failureFlag, errorCode);
 }

@@ -5,6 +5,7 @@
 #include "global_basic_page.h"
 #include "password_placeholder.h"
 #include "property_sheet.h"
+#include "record_types.h"
 
 #include <string>
 
@@ -31,6 +32,8 @@ protected:
     int writeRecord(int& failureFlag, int& errorCode) override;
 
 private:
+    GlobalRecord gatherRecord() const;
+
     CPgUIPWBas m_basic;
     PasswordPlaceholder m_password{CPgUIPWBas::kPasswordLimit};
 };

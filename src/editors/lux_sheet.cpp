@@ -6,6 +6,7 @@
 #include "server_choices.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -70,14 +71,40 @@ void CPsLux::spreadRecord(const LuxProfileRecord& record) {
 
 bool CPsLux::checkValues() {
     LuxLinksValues& v = m_page.values;
-    for (const LuxRowValues& row : v.rows)
-        if (checkTransportChosen(row.transport, row.server))
-            return false;
-    // An unused link goes over the first transport.
-    for (LuxRowValues& row : v.rows)
-        if (row.transport == -1)
-            row.transport = CPgLux1Bas::kServerFirst;
-    return true;
+    // A server name without a transport is refused by the check; an unused link goes over
+    // the first transport.
+    std::array<int, 4> chosen{};
+    for (std::size_t r = 0; r < v.rows.size(); ++r) {
+        chosen[r] = v.rows[r].transport;
+        if (v.rows[r].transport == -1 && v.rows[r].server.empty())
+            v.rows[r].transport = CPgLux1Bas::kServerFirst;
+    }
+    const RecordRefusal refusal = luxCheckRecord(gatherRecord());
+    if (!refusal)
+        return true;
+    for (std::size_t r = 0; r < v.rows.size(); ++r)
+        v.rows[r].transport = chosen[r];
+    return refuse(refusal, 0, controlOf(refusal));
+}
+
+int CPsLux::controlOf(const RecordRefusal& refusal) const {
+    if (refusal.key == "PROFILE_NAME")
+        return CPgLux1Bas::kSessionName;
+    const std::size_t link = refusal.row >= 0 ? static_cast<std::size_t>(refusal.row) : 0;
+    const CPgLux1Bas::RowIds& ids = CPgLux1Bas::kRows[link];
+    const std::string& part = refusal.part;
+    if (part == "transport")
+        return ids.transport;
+    if (part == "encryption")
+        return ids.encryption;
+    if (part == "category")
+        return ids.category;
+    if (part == "lu_name") {
+        // A name field that its category disables is reached through the category.
+        const QWidget* name = m_page.control(ids.name);
+        return name && !name->isEnabled() ? ids.category : ids.name;
+    }
+    return ids.server;
 }
 
 LuxProfileRecord CPsLux::gatherRecord() const {

@@ -31,6 +31,8 @@ protected:
 private:
     void spreadRecord(const LuxProfileRecord& record);
     LuxProfileRecord gatherRecord() const;
+    // The control of the field a refusal is about.
+    int controlOf(const RecordRefusal& refusal) const;
 
     CPgLux1Bas m_page;
     // The LU categories as read: one that the list does not offer is written back as it

@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "midrange_records.h"
 #include "midrange_system_dialog.h"
+#include "refusal_focus.h"
 #include "sheet_text.h"
 #include "string_ids.h"
 #include "tela_combo_box.h"
@@ -80,7 +81,10 @@ bool CPgNODEXBas::applyDefaultChoice() {
 }
 
 bool CPgNODEXBas::leaving() {
-    return applyDefaultChoice();
+    if (applyDefaultChoice())
+        return true;
+    focusField(&defaultChoice());
+    return false;
 }
 
 QString CPgNODEXBas::selected() const {

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr std::size_t kModeLimit = 8;
-
 PropertySheet::Help midrangeHelp() {
     return {helpTopic(40), {helpTopic(41), helpTopic(47)}, HelpRef{}};
 }
@@ -45,26 +43,52 @@ int CPsNODEX::Run(CCfgDoc& doc, const std::string& /*recordName*/) {
 }
 
 bool CPsNODEX::checkValues() {
-    std::vector<std::string> names;
-    std::string defaultName;
-    if (!midrangeListSystems(document().store(), names, defaultName) || names.empty()) {
-        showCheckMessage(ids::kMidMsgNoSystem);
-        return false;
-    }
+    const MidrangeCommonRecord record = gatherRecord();
+    if (const RecordRefusal refusal = commonSheetRules(record, document().store()))
+        return refuse(refusal, pageOf(refusal), controlOf(refusal));
     const MidrangeCommonValues& v = m_common.values;
-    if (v.mode.size() > kModeLimit) {
-        showCheckMessage(ids::kMidMsgModeInvalid);
-        return false;
-    }
     if (v.password != v.verification) {
         showCheckMessage(ids::kMsgPasswordMismatch);
+        focusOn(1, CPgNODEXCommom::kPassword);
         return false;
     }
-    return m_basic.applyDefaultChoice();
+    if (!m_basic.applyDefaultChoice()) {
+        focusOn(0, CPgNODEXBas::kDefault);
+        return false;
+    }
+    // The write's own check comes after the default choice, as the write itself did.
+    const RecordRefusal refusal = commonWriteRules(record);
+    return !refusal || refuse(refusal, pageOf(refusal), controlOf(refusal));
+}
+
+MidrangeCommonRecord CPsNODEX::gatherRecord() const {
+    const MidrangeCommonValues& v = m_common.values;
+    MidrangeCommonRecord record;
+    record.localLu = v.localLu;
+    record.mode = v.mode;
+    record.userId = v.userId;
+    record.password = m_password.resolve(v.password);
+    record.spare = v.userId; // the editor passes the user id as the spare fifth string
+    return record;
+}
+
+int CPsNODEX::pageOf(const RecordRefusal& refusal) {
+    // Without a system to go with them, the common settings send the user to the systems.
+    return refusal.key.empty() ? 0 : 1;
+}
+
+int CPsNODEX::controlOf(const RecordRefusal& refusal) {
+    const std::string& key = refusal.key;
+    if (key.empty())
+        return CPgNODEXBas::kAdd;
+    return key == "MODE"        ? CPgNODEXCommom::kMode
+           : key == "USER_NAME" ? CPgNODEXCommom::kUserId
+           : key == "PASSWORD"  ? CPgNODEXCommom::kPassword
+                                : CPgNODEXCommom::kLocalLu;
 }
 
 int CPsNODEX::writeRecord(int& failureFlag, int& errorCode) {
-    const MidrangeCommonValues& v = m_common.values;
-    return midrangeWriteCommon(document().store(), v.localLu, v.mode, v.userId,
-                               m_password.resolve(v.password), v.userId, failureFlag, errorCode);
+    const MidrangeCommonRecord r = gatherRecord();
+    return midrangeWriteCommon(document().store(), r.localLu, r.mode, r.userId, r.password, r.spare,
+                               failureFlag, errorCode);
 }

@@ -6,6 +6,7 @@
 #include "midrange_common_page.h"
 #include "password_placeholder.h"
 #include "property_sheet.h"
+#include "record_types.h"
 
 #include <string>
 
@@ -30,6 +31,11 @@ protected:
     int writeRecord(int& failureFlag, int& errorCode) override;
 
 private:
+    MidrangeCommonRecord gatherRecord() const;
+    // The page and control of the field a refusal is about.
+    static int pageOf(const RecordRefusal& refusal);
+    static int controlOf(const RecordRefusal& refusal);
+
     CPgNODEXBas m_basic;
     CPgNODEXCommom m_common;
     PasswordPlaceholder m_password{CPgNODEXCommom::kPasswordLimit};

@@ -72,13 +72,23 @@ bool CDlgNODEXSystem::checkValues() {
     MidrangeSystemValues& v = m_form.values;
     if (v.password != v.verification) {
         showCheckMessage(ids::kMsgPasswordMismatch);
-        return false;
+        return refuseFocus(MidrangeSystemForm::kPassword);
     }
     const auto first = v.hostName.find_first_not_of(' ');
     const auto last = v.hostName.find_last_not_of(' ');
     v.hostName =
         first == std::string::npos ? std::string() : v.hostName.substr(first, last - first + 1);
-    return true;
+    MidrangeSystemRecord record;
+    record.hostName = v.hostName;
+    record.userId = v.userId;
+    record.password = m_password.resolve(v.password);
+    const RecordRefusal refusal = systemCheckRecord(record);
+    if (!refusal)
+        return true;
+    const int control = refusal.key == "USER_NAME"  ? MidrangeSystemForm::kUserId
+                        : refusal.key == "PASSWORD" ? MidrangeSystemForm::kPassword
+                                                    : MidrangeSystemForm::kHost;
+    return refuse(refusal, control);
 }
 
 int CDlgNODEXSystem::writeRecord(int& failureFlag, int& errorCode) {

@@ -2,6 +2,7 @@
 
 #include "cfg_doc.h"
 #include "messages.h"
+#include "refusal_focus.h"
 #include "sheet_confirm.h"
 #include "sheet_page.h"
 #include "string_ids.h"
@@ -133,6 +134,19 @@ void PropertySheet::accept() {
 
 void PropertySheet::showCheckMessage(int messageId) const {
     AppMessageBox(TelaEnvironment::GetUserString(messageId), m_messageStyle);
+}
+
+bool PropertySheet::refuse(const RecordRefusal& refusal, int pageIndex, int controlId) {
+    showRefusal(refusal, m_messageStyle);
+    focusOn(pageIndex, controlId);
+    return false;
+}
+
+void PropertySheet::focusOn(int pageIndex, int controlId) {
+    // The page of the field comes forward; the values on the page being left are already
+    // taken, so it leaves without a word.
+    if (setActivePage(pageIndex))
+        focusField(m_pages[static_cast<std::size_t>(pageIndex)]->control(controlId));
 }
 
 int PropertySheet::reportUnreadable() {

@@ -49,13 +49,6 @@ int encryptionIndexOf(const std::string& code) {
     return 0;
 }
 
-int checkTransportChosen(int transportIndex, const std::string& serverName) {
-    if (serverName.empty() || transportIndex != -1)
-        return 0;
-    AppMessageBox(TelaEnvironment::GetUserString(ids::kMsgTransportMissing), kMbOk);
-    return 1;
-}
-
 void fillEncryptionList(TelaComboBox& list) {
     for (const EncryptionEntry& entry : kEncryption)
         list.AddString(telaLegendText(entry.legend));

@@ -1,5 +1,6 @@
 // The transport and encryption choices that the server list and LUx profile sheets share:
-// what a list index stores, what a stored value selects, and the transport check on OK.
+// what a list index stores and what a stored value selects. (A server name without a
+// transport is refused by the check of each kind, record_checks.h.)
 #pragma once
 
 #include <string>
@@ -13,10 +14,6 @@ std::string transportTextOf(int index);
 std::string encryptionCodeOf(int index);
 // The encryption list entry of a stored code; anything unknown shows as "off".
 int encryptionIndexOf(const std::string& code);
-
-// A server name without a transport: shows message 61205 (style 0) and returns 1.
-// Otherwise 0.
-int checkTransportChosen(int transportIndex, const std::string& serverName);
 
 // Appends the three encryption entries in index order (off, on, optional).
 void fillEncryptionList(TelaComboBox& list);

@@ -79,14 +79,33 @@ AppcRecord CPsServ::gatherRecord() const {
 }
 
 bool CPsServ::checkValues() {
-    for (const ServerRowValues& row : m_page.values.rows)
-        if (checkTransportChosen(row.transport, row.name))
-            return false;
-    if (m_page.values.selection == 0 && gatherRecord().serverName[0].empty()) {
-        showCheckMessage(ids::kServMsgNoServer);
-        return false;
+    const RecordRefusal refusal = appcCheckRecord(gatherRecord());
+    return !refusal || refuse(refusal, 0, controlOf(refusal));
+}
+
+int CPsServ::controlOf(const RecordRefusal& refusal) const {
+    const ServerListValues& v = m_page.values;
+    int control = CPgServerList::kRows[0].name;
+    if (refusal.key == "SCOPE") {
+        control =
+            refusal.part == "name" ? CPgServerList::kScopeName : CPgServerList::kScopeEncryption;
+    } else if (refusal.key == "SERVER" && refusal.row >= 0) {
+        // The record's rows are the screen rows that have a name, closed up.
+        int named = -1;
+        for (std::size_t r = 0; r < v.rows.size() && named < refusal.row; ++r) {
+            if (v.rows[r].name.empty())
+                continue;
+            const CPgServerList::RowIds& ids = CPgServerList::kRows[r];
+            control = refusal.part == "transport"    ? ids.transport
+                      : refusal.part == "encryption" ? ids.encryption
+                                                     : ids.name;
+            ++named;
+        }
     }
-    return true;
+    // A field of the list that is not in force is reached through its radio button.
+    if (QWidget* field = m_page.control(control); field && !field->isEnabled())
+        return v.selection == 0 ? CPgServerList::kScopeRadio : CPgServerList::kServerListRadio;
+    return control;
 }
 
 int CPsServ::writeRecord(int& failureFlag, int& errorCode) {

@@ -29,6 +29,8 @@ protected:
 private:
     void spreadRecord(const AppcRecord& record);
     AppcRecord gatherRecord() const;
+    // The control of the field a refusal is about.
+    int controlOf(const RecordRefusal& refusal) const;
 
     CPgServerList m_page;
     std::string m_entryText;

@@ -1,6 +1,7 @@
 #include "sheet_dialog.h"
 
 #include "messages.h"
+#include "refusal_focus.h"
 #include "sheet_confirm.h"
 #include "sheet_page.h"
 #include "tela_environment.h"
@@ -73,6 +74,17 @@ void SheetDialog::accept() {
 void SheetDialog::helpRequest() {
     if (m_form)
         showSheetHelp(this, m_form->helpFor(focusWidget()));
+}
+
+bool SheetDialog::refuse(const RecordRefusal& refusal, int controlId) {
+    showRefusal(refusal, m_messageStyle);
+    return refuseFocus(controlId);
+}
+
+bool SheetDialog::refuseFocus(int controlId) {
+    if (m_form)
+        focusField(m_form->control(controlId));
+    return false;
 }
 
 void SheetDialog::showCheckMessage(int messageId) const {

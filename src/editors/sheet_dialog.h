@@ -3,6 +3,7 @@
 // Cancel and Help, and OK runs the sheet's OK sequence (leave, checks, write).
 #pragma once
 
+#include "record_checks.h"
 #include "sheet_help.h"
 
 #include <QDialog>
@@ -34,6 +35,11 @@ protected:
     virtual bool checkValues() { return true; }
     virtual int writeRecord(int& failureFlag, int& errorCode) = 0;
     void showCheckMessage(int messageId) const;
+    // Shows what the kind's check refused and puts the cursor on that control of the form;
+    // returns false.
+    bool refuse(const RecordRefusal& refusal, int controlId);
+    // Puts the cursor in that control of the form, its text selected; returns false.
+    bool refuseFocus(int controlId);
 
 private:
     SheetPage* m_form = nullptr;

@@ -33,7 +33,7 @@ int CPsTP::Run(CCfgDoc& doc, const std::string& tpName) {
     return runModal();
 }
 
-int CPsTP::writeRecord(int& failureFlag, int& errorCode) {
+AttachTpRecord CPsTP::gatherRecord() const {
     const TpBasicValues& v = m_basic.values;
     AttachTpRecord record;
     record.tpName = v.tpName;
@@ -42,5 +42,21 @@ int CPsTP::writeRecord(int& failureFlag, int& errorCode) {
     record.parmString = v.parameters;
     record.tpType = v.serviceTp;
     record.tpOp = v.dynamicLoad ? 0 : 1;
-    return tpWriteEntry(document().store(), std::move(record), failureFlag, errorCode);
+    return record;
+}
+
+bool CPsTP::checkValues() {
+    const RecordRefusal refusal = tpCheckRecord(gatherRecord());
+    if (!refusal)
+        return true;
+    const std::string& key = refusal.key;
+    const int control = key == "LU_NAME"       ? CPgTPBas::kLuName
+                        : key == "PATH"        ? CPgTPBas::kPath
+                        : key == "PARM_STRING" ? CPgTPBas::kParameters
+                                               : CPgTPBas::kTpName;
+    return refuse(refusal, 0, control);
+}
+
+int CPsTP::writeRecord(int& failureFlag, int& errorCode) {
+    return tpWriteEntry(document().store(), gatherRecord(), failureFlag, errorCode);
 }

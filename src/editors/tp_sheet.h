@@ -24,8 +24,11 @@ public:
     CPgTPBas& basicPage() { return m_basic; }
 
 protected:
+    bool checkValues() override;
     int writeRecord(int& failureFlag, int& errorCode) override;
 
 private:
+    AttachTpRecord gatherRecord() const;
+
     CPgTPBas m_basic;
 };

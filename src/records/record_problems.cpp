@@ -3,6 +3,7 @@
 #include "appc_records.h"
 #include "cfg_doc.h"
 #include "cfg_store.h"
+#include "check_steps.h"
 #include "cpic_records.h"
 #include "global_records.h"
 #include "lux_records.h"
@@ -29,16 +30,15 @@ public:
     explicit Checker(std::vector<RecordProblem>& problems) : m_problems(problems) {}
 
     // The section being looked at: where the problems found now are.
-    void at(int occurrence) { m_occurrence = occurrence; }
-
-    // A writer that refused gives its code; 68 is the LUx writer's own rule, after its check.
-    void writerSaid(RecordFamily family, const std::string& name, int result, int code) {
-        if (!result)
-            error(family, name, code ? code : kErrStore);
+    void at(int section, int occurrence) {
+        m_section = section;
+        m_occurrence = occurrence;
     }
 
-    void error(RecordFamily family, const std::string& name, int code) {
-        m_problems.push_back({family, name, m_occurrence, code, {}});
+    void error(RecordFamily family, const std::string& name, const RecordRefusal& refusal) {
+        if (refusal)
+            m_problems.push_back(
+                {family, name, m_occurrence, refusal.number(), {}, refusal, m_section});
     }
 
     // A server name of the older form is reported, and checked as the conversion on open
@@ -46,23 +46,22 @@ public:
     void oldForm(RecordFamily family, const std::string& name, std::string& server) {
         if (server.empty() || server.back() != kOldFormMarker)
             return;
-        m_problems.push_back({family, name, m_occurrence, 0, server});
+        m_problems.push_back({family, name, m_occurrence, 0, server, {}, m_section});
         server.pop_back();
     }
 
 private:
     std::vector<RecordProblem>& m_problems;
+    int m_section = 0;
     int m_occurrence = 0;
 };
 
 // Each record is read from its own section, so that records of the same name do not hide
-// each other, and given to the check its writer runs before it touches the store.
+// each other, and given to the check of its kind.
 void checkGlobal(const CfgStore& store, Checker& c) {
     GlobalRecord r;
     globalRead(store, r);
-    int flag = 0, code = 0;
-    const int result = globalCheckWrite(std::move(r), flag, code);
-    c.writerSaid(RecordFamily::Global, {}, result, code);
+    c.error(RecordFamily::Global, {}, globalCheckRecord(r));
 }
 
 void checkAppc(const CfgStore& store, Checker& c) {
@@ -71,33 +70,25 @@ void checkAppc(const CfgStore& store, Checker& c) {
     appcRead(store, r, missing);
     for (std::string& server : r.serverName)
         c.oldForm(RecordFamily::Appc, {}, server);
-    int flag = 0, code = 0;
-    appcCheck(r, flag, code);
-    c.writerSaid(RecordFamily::Appc, {}, flag == 0 ? 1 : 0, code);
+    c.error(RecordFamily::Appc, {}, appcCheckRecord(r));
 }
 
 void checkCommon(const CfgStore& store, Checker& c) {
     MidrangeCommonRecord r;
     midrangeReadCommon(store, r);
-    int flag = 0, code = 0;
-    const int result = midrangeCheckCommon(r.mode, r.userId, r.password, flag, code);
-    c.writerSaid(RecordFamily::MidrangeCommon, {}, result, code);
+    c.error(RecordFamily::MidrangeCommon, {}, commonCheckRecord(r, store));
 }
 
 void checkCpic(const CfgStore& store, int s, const std::string& name, Checker& c) {
     CpicSideInfoRecord r;
     cpicReadSection(store, s, r);
-    int flag = 0, code = 0;
-    const int result = cpicCheckWrite(std::move(r), flag, code);
-    c.writerSaid(RecordFamily::Cpic, name, result, code);
+    c.error(RecordFamily::Cpic, name, cpicCheckRecord(r));
 }
 
 void checkTp(const CfgStore& store, int s, const std::string& name, Checker& c) {
     AttachTpRecord r;
     tpReadSection(store, s, r);
-    int flag = 0, code = 0;
-    const int result = tpCheckWrite(std::move(r), flag, code);
-    c.writerSaid(RecordFamily::Tp, name, result, code);
+    c.error(RecordFamily::Tp, name, tpCheckRecord(r));
 }
 
 void checkLux(const CfgStore& store, int s, const std::string& name, Checker& c) {
@@ -105,20 +96,13 @@ void checkLux(const CfgStore& store, int s, const std::string& name, Checker& c)
     luxReadSection(store, s, r);
     for (LuxLink& link : r.links)
         c.oldForm(RecordFamily::Lux, name, link.serverName);
-    int flag = 0, code = 0;
-    int result = luxCheckWrite(r, flag, code);
-    c.writerSaid(RecordFamily::Lux, name, result, code);
-    // The writer looks for the first link only once the check has passed.
-    if (!result && code != 68 && r.links[0].serverName.empty())
-        c.error(RecordFamily::Lux, name, 68);
+    c.error(RecordFamily::Lux, name, luxCheckRecord(r));
 }
 
 void checkSystem(const CfgStore& store, int s, const std::string& name, Checker& c) {
     MidrangeSystemRecord r;
     midrangeReadSystemSection(store, s, r);
-    int flag = 0, code = 0;
-    const int result = midrangeCheckSystem(r.hostName, r.userId, r.password, flag, code);
-    c.writerSaid(RecordFamily::MidrangeSystem, name, result, code);
+    c.error(RecordFamily::MidrangeSystem, name, systemCheckRecord(r));
 }
 
 struct NamedKind {
@@ -163,9 +147,10 @@ std::vector<RecordProblem> findRecordProblems(const CfgStore& store) {
     bool seenGlobal = false, seenAppc = false, seenCommon = false;
     // Each named kind's sections are counted as they come, for the records list's order.
     int seen[std::size(kNamedKinds)] = {};
-    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
+    int index = 0;
+    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s), ++index) {
         std::string_view section = store.sectionName(s);
-        c.at(0);
+        c.at(index, 0);
         if (section == "GLOBAL" && !seenGlobal) {
             seenGlobal = true;
             checkGlobal(store, c);
@@ -181,11 +166,11 @@ std::vector<RecordProblem> findRecordProblems(const CfgStore& store) {
             if (section != k.section)
                 continue;
             const int occurrence = seen[i]++;
-            c.at(occurrence);
+            c.at(index, occurrence);
             const CfgKey* key = firstKeyNamed(store, s, k.key);
             if (!key) {
                 // The records list fails on it, and no record operation can reach it.
-                c.error(k.family, {}, kErrStore);
+                c.error(k.family, {}, checks::refuseCode(kErrStore, std::string(k.key)));
                 continue;
             }
             std::string name(store.keyValue(key));

@@ -1,9 +1,12 @@
-// What would stop the client or the editor in a configuration: for each record, what its
-// writer's check would refuse; a section without its name key (code 66), which no record
-// operation can reach; a LUx profile whose first link has no server (68); and server
-// names of the older form (a warning), which are checked as the conversion on open writes
-// them back. The tool's check command and the editor's problems panel both show this.
+// What would stop the client or the editor in a configuration: for each record, what the
+// check of its kind refuses (record_checks.h: the editor's rules, the writer's check, what
+// would not read back); a section without its name key (code 66), which no record
+// operation can reach; and server names of the older form (a warning), which are checked
+// as the conversion on open writes them back. The tool's check command and the editor's
+// problems panel both show this.
 #pragma once
+
+#include "record_checks.h"
 
 #include <string>
 #include <vector>
@@ -20,8 +23,10 @@ struct RecordProblem {
     RecordFamily family;
     std::string name;      // file bytes; empty for the one-record kinds and a nameless section
     int occurrence = 0;    // the section's index among the sections of its name
-    int code = 0;          // the error code; 0 for a warning
+    int code = 0;          // the refusal's number (its code or message id); 0 for a warning
     std::string oldServer; // for a warning: the server name of the older form
+    RecordRefusal refusal; // for an error: what was refused, and the field
+    int section = 0;       // the section's index among all sections of the store
 };
 
 // Problems in the order of the sections in the store.

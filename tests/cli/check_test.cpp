@@ -21,12 +21,31 @@ TEST_F(CheckCommand, ReportsEveryRecordThatItsWriterWouldRefuseInFileOrder) {
                {"[GLOBAL]", "USER_NAME=:x"}}));
     ToolResult r = run({"check", "a.ini"});
     EXPECT_EQ(r.exitCode, 1);
-    auto line = [](const std::string& what, int code) {
-        return "a.ini: " + what + ": " + errorLine(code);
+    // Each finding names the line of its record's section, as compilers name a line.
+    // ... and the field it is about, as put names it.
+    auto line = [](int at, const std::string& what, int code, const std::string& field) {
+        const std::string error = errorLine(code);
+        return "a.ini:" + std::to_string(at) + ": " + what + ": " +
+               error.substr(0, error.size() - 1) + " (field " + field + ")\n";
     };
-    EXPECT_EQ(r.out, line("global", 62) + line("cpic BAD", 34) + line("cpic BAD", 56) +
-                         line("tp", 66) + line("lux P1", 68) + line("common", 56));
+    const std::string expected =
+        line(4, "global", 62, "USER_NAME") + line(13, "cpic BAD", 34, "SEC_USERID") +
+        line(21, "cpic BAD", 56, "MODE") + line(27, "tp", 66, "TP_NAME") +
+        line(30, "lux P1", 68, "SESSION[0].server") + line(38, "common", 56, "MODE");
+    EXPECT_EQ(r.out, expected);
     EXPECT_EQ(r.err, "");
+    // The same file on standard input is named "-".
+    ToolResult piped = run({"check", "-"}, read("a.ini"));
+    EXPECT_EQ(piped.exitCode, 1);
+    std::string renamed = expected;
+    for (auto at = renamed.find("a.ini:"); at != std::string::npos; at = renamed.find("a.ini:"))
+        renamed.replace(at, 5, "-");
+    EXPECT_EQ(piped.out, renamed);
+    const Json findings = Json::parse(run({"check", "--json", "a.ini"}).out);
+    ASSERT_EQ(findings.size(), 6u);
+    EXPECT_EQ(findings[1]["line"], 13);
+    EXPECT_EQ(findings[1]["field"], "SEC_USERID");
+    EXPECT_EQ(findings[4]["field"], "SESSION[0].server");
 }
 
 TEST_F(CheckCommand, EntriesOfTheOlderFormWarnAndAreCheckedAsTheConversionWritesThem) {
@@ -54,9 +73,10 @@ TEST_F(CheckCommand, EntriesOfTheOlderFormWarnAndAreCheckedAsTheConversionWrites
     write("bad.ini", configFile({"[APPC]", "SELECT=SERVER", "SERVER=BAD NAME%,TCP/IP,ENC_OFF"}));
     ToolResult bad = run({"check", "bad.ini"});
     EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_EQ(bad.out, "bad.ini: appc: warning: server name \"BAD NAME%\" is of the older "
-                       "form; opening the file converts it\nbad.ini: appc: " +
-                           errorLine(54));
+    EXPECT_EQ(bad.out, "bad.ini:4: appc: warning: server name \"BAD NAME%\" is of the older "
+                       "form; opening the file converts it\nbad.ini:4: appc: error 54: " +
+                           text(3005).replace(text(3005).find("%1"), 2, "BAD NAME") +
+                           " (field SERVER[0].name)\n");
 }
 
 TEST_F(CheckCommand, ACleanFileIsExitStatusZeroAndAnEmptyList) {

@@ -66,40 +66,99 @@ TEST_F(PutCommand, WhatGetPrintsFedBackRewritesTheSameRecord) {
     EXPECT_EQ(read("a.ini"), file);
 }
 
-TEST_F(PutCommand, ARefusedRecordOrValueGivesItsCodeAndLeavesTheFileUntouched) {
-    const std::string original = configFile({"[GLOBAL]", "USER_NAME=", "[TRACE]", "; a comment"});
-    const std::vector<std::tuple<std::string, std::string, int>> refused{
-        {"cpic", R"({"SYMB_NAME":"TWO WORDS","REMOTE_TP":"T"})", 26},
-        {"tp", R"({"TP_NAME":"9X","TP_TYPE":1,"PATH":"p"})", 38},
-        {"global", R"({"USER_NAME":"a:b"})", 62},
-        {"appc", R"({"SERVER":[{"name":"bad name","transport":"TCP/IP","encryption":"ENC_ON"}]})",
-         54},
-        {"lux", R"({"PROFILE_NAME":"lower","SESSION":[{"server":"H"}]})", 48},
-        {"lux", R"({"PROFILE_NAME":"P"})", 68},
-        {"system", R"({"HOST_NAME":"sys"})", 50},
-        {"common", R"({"MODE":"1MODE"})", 56},
+TEST_F(PutCommand, ARefusedRecordNamesFileKindRecordAndFieldAndLeavesTheFileUntouched) {
+    struct Case {
+        std::string kind, json;
+        std::string who; // "FILE: kind NAME"
+        int number;      // the code, or the message id of a rule of the editor's own
+        std::string field;
     };
-    for (const auto& [kind, json, code] : refused) {
+    const std::vector<Case> refused{
+        {"cpic", R"({"SYMB_NAME":"TWO WRDS","REMOTE_TP":"T"})", "a.ini: cpic TWO WRDS", 26,
+         "SYMB_NAME"},
+        {"tp", R"({"TP_NAME":"9X","TP_TYPE":1,"PATH":"p"})", "a.ini: tp 9X", 38, "TP_NAME"},
+        {"appc", R"({"SERVER":[{"name":"bad name","transport":"TCP/IP","encryption":"ENC_ON"}]})",
+         "a.ini: appc", 54, "SERVER[0].name"},
+        {"lux", R"({"PROFILE_NAME":"P"})", "a.ini: lux P", 68, "SESSION[0].server"},
+        {"system", R"({"HOST_NAME":"sys"})", "a.ini: system sys", 50, "HOST_NAME"},
+        // Values the reader would give back differently are never stored.
+        {"tp", R"({"TP_NAME":"T","PATH":"C:\\TP\\"})", "a.ini: tp T", 3010, "PATH"},
+        {"lux",
+         R"({"PROFILE_NAME":"P","SESSION":[{"server":"H","category":1,"lu_name":"WS042LU"}]})",
+         "a.ini: lux P", 3018, "SESSION[0].lu_name"},
+        // The common settings wait for a system, as in the editor.
+        {"common", R"({"MODE":"XLNKMOD"})", "a.ini: common", 2485, ""},
+    };
+    const std::string original = configFile({"[GLOBAL]", "USER_NAME=", "[TRACE]", "; a comment"});
+    for (const Case& c : refused) {
         write("a.ini", original);
-        ToolResult r = run({"put", "a.ini", kind}, json);
-        EXPECT_EQ(r.exitCode, 1) << json;
-        EXPECT_EQ(r.err, errorLine(code)) << json;
-        EXPECT_EQ(read("a.ini"), original) << json;
+        ToolResult r = run({"put", "a.ini", c.kind}, c.json);
+        EXPECT_EQ(r.exitCode, 1) << c.json;
+        EXPECT_EQ(r.err.rfind(c.who + ": error " + std::to_string(c.number) + ": ", 0), 0u)
+            << r.err;
+        const std::string end = c.field.empty() ? ".\n" : " (field " + c.field + ")\n";
+        EXPECT_TRUE(r.err.ends_with(end)) << r.err;
+        EXPECT_EQ(read("a.ini"), original) << c.json;
     }
-    // A path ending in a backslash would swallow the next line on reading.
-    ToolResult r = run({"put", "a.ini", "tp"}, R"({"TP_NAME":"T","PATH":"C:\\TP\\"})");
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find(errorLine(66)), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("[CLIENT_ATTACH] #0 PATH: the value ends with a backslash"),
-              std::string::npos)
-        << r.err;
-    EXPECT_EQ(read("a.ini"), original);
+}
+
+// A stored record that its check refuses is refused when it is put back unchanged, too.
+TEST_F(PutCommand, AStoredRecordThatItsCheckRefusesIsRefusedWhenPutBackUnchanged) {
+    struct Case {
+        std::string kind;
+        std::vector<std::string> section;
+        std::string json;
+        std::string error, field;
+    };
+    const std::vector<Case> stored{
+        {"cpic",
+         {"[CPIC_INFO]", "SYMB_NAME=S1", "LOCAL_LU=*", "PART_LU=", "MODE=1ABC", "REMOTE_TP=TP",
+          "SEC_TYPE=0", "TP_TYPE=0", "SEC_PW=", "SEC_USERID=", "PLU_TYPE=0"},
+         R"({"SYMB_NAME":"S1"})",
+         "error 56: ",
+         "MODE"},
+        {"tp",
+         {"[CLIENT_ATTACH]", "TP_NAME=T", "TP_OP=0"},
+         R"({"TP_NAME":"T"})",
+         "error 46: ",
+         "PATH"},
+        {"global", {"[GLOBAL]", "DEF_PLU_ALIAS=A B"}, "{}", "error 42: ", "DEF_PLU_ALIAS"},
+        {"appc",
+         {"[APPC]", "SELECT=SERVER", "SERVER=h!,TCP/IP,ENC_OFF"},
+         "{}",
+         "error 54: ",
+         "SERVER[0].name"},
+        {"lux",
+         {"[LUX_PROFILE]", "PROFILE_NAME=P", "SESSION=h!,*,1,,TCP/IP,,ENC_OFF"},
+         R"({"PROFILE_NAME":"P"})",
+         "error 54: ",
+         "SESSION[0].server"},
+        {"system",
+         {"[NODEX_SYSTEM]", "HOST_NAME=h!", "DEFAULT=0"},
+         R"({"HOST_NAME":"h!"})",
+         "error 50: ",
+         "HOST_NAME"},
+        {"common",
+         {"[NODEX_SYSTEM]", "HOST_NAME=H", "[NODEX_COMMON]", "USER_NAME=", "MODE=1X"},
+         "{}",
+         "error 56: ",
+         "MODE"},
+    };
+    for (const Case& c : stored) {
+        const std::string file = configFile(c.section);
+        write("s.ini", file);
+        ToolResult r = run({"put", "s.ini", c.kind}, c.json);
+        EXPECT_EQ(r.exitCode, 1) << c.kind;
+        EXPECT_NE(r.err.find(c.error), std::string::npos) << r.err;
+        EXPECT_TRUE(r.err.ends_with(" (field " + c.field + ")\n")) << r.err;
+        EXPECT_EQ(read("s.ini"), file) << c.kind;
+    }
 }
 
 TEST_F(PutCommand, FieldsLeftOutKeepTheCurrentValuesAndThePlaceholderThePassword) {
     const std::string oldPw = hidden("SEC_PW", "OLD", 20);
     write("a.ini", configFile({"[CPIC_INFO]", "SYMB_NAME=S1", "LOCAL_LU=LU1", "MODE=M1",
-                               "REMOTE_TP=TPA", "SEC_TYPE=2", oldPw}));
+                               "REMOTE_TP=TPA", "SEC_TYPE=2", "SEC_USERID=U", oldPw}));
     ASSERT_EQ(
         run({"put", "a.ini", "cpic"}, R"({"SYMB_NAME":"S1","MODE":"M2","SEC_PW":"**********"})")
             .exitCode,
@@ -118,11 +177,11 @@ TEST_F(PutCommand, FieldsLeftOutKeepTheCurrentValuesAndThePlaceholderThePassword
     EXPECT_EQ(s2["MODE"], "BLANK");
 }
 
-TEST_F(PutCommand, SystemDefaultOneMakesTheDefaultAndOtherValuesLeaveIt) {
+TEST_F(PutCommand, SystemDefaultOneMakesTheDefaultAndZeroTakesTheMarkOff) {
     write("a.ini", configFile({"[NODEX_SYSTEM]", "HOST_NAME=SYS1", "DEFAULT=1", "[NODEX_SYSTEM]",
                                "HOST_NAME=SYS2", "DEFAULT=0"}));
     for (const auto& [host, mark] : std::vector<std::pair<std::string, std::string>>{
-             {"SYS2", "1"}, {"SYS2", "0"}, {"SYS3", "0"}})
+             {"SYS2", "1"}, {"SYS3", "0"}, {"SYS4", "1"}, {"SYS4", "0"}, {"SYS2", "1"}})
         ASSERT_EQ(run({"put", "a.ini", "system"},
                       R"({"HOST_NAME":")" + host + R"(","DEFAULT":")" + mark + "\"}")
                       .exitCode,
@@ -130,6 +189,7 @@ TEST_F(PutCommand, SystemDefaultOneMakesTheDefaultAndOtherValuesLeaveIt) {
     EXPECT_EQ(record("a.ini", "system", "SYS1")["DEFAULT"], "0");
     EXPECT_EQ(record("a.ini", "system", "SYS2")["DEFAULT"], "1");
     EXPECT_EQ(record("a.ini", "system", "SYS3")["DEFAULT"], "0");
+    EXPECT_EQ(record("a.ini", "system", "SYS4")["DEFAULT"], "0");
 }
 
 TEST_F(PutCommand, InputThatIsNoRecordIsAnErrorOfUseAndTouchesNothing) {

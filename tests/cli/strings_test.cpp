@@ -36,6 +36,9 @@ TEST_F(StringsCommand, TheLanguageFollowsTheUserOrTheOptionAndMessagesFollowIt) 
               "2433\t" + text(ids::kEntryGlobal) + "\n");
 
     write("a.ini", configFile({"[GLOBAL]", "USER_NAME="}));
-    EXPECT_EQ(run({"get", "a.ini", "cpic", "X", "--language", "LHCDEU"}).err, germanError);
+    EXPECT_EQ(run({"get", "a.ini", "cpic", "X", "--language", "LHCDEU"}).err,
+              "no cpic record X in a.ini\n");
+    write("b.ini", configFile({"[SIXTEEN_CHARS_AB]"}));
+    EXPECT_EQ(run({"dump", "b.ini", "--language", "LHCDEU"}).err.rfind(germanError, 0), 0u);
     EXPECT_EQ(run({"list", "a.ini"}, "", de).out, "global\t" + german.substr(5));
 }

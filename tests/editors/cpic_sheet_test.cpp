@@ -144,25 +144,37 @@ TEST_F(CpicSheet, RefusalsKeepTheSheetAndAChangedNameWritesASecondEntry) {
         QLineEdit& mode = *basic<TelaComboBox>(Bas::kMode).lineEdit();
         retype(mode, "longmode9");
         sheet.accept();
+        // The cursor lands in the refused field, its text selected.
+        EXPECT_TRUE(mode.hasFocus());
+        EXPECT_EQ(mode.selectedText(), "LONGMODE9");
         retype(mode, "#inter");
         ASSERT_TRUE(sheet.setActivePage(1));
         security<TelaComboBox>(Sec::kSecType).setCurrentIndex(1); // same: no password
         EXPECT_FALSE(security(Sec::kPassword).isEnabled());
         security(Sec::kUserId).clear();
         sheet.accept();
+        EXPECT_TRUE(security(Sec::kUserId).hasFocus());
         EXPECT_EQ(snapshot(doc.store()), before);
         retype(security(Sec::kUserId), "CLERK");
         security<TelaComboBox>(Sec::kSecType).setCurrentIndex(3);
         retype(security(Sec::kPassword), "NEWPW");
+        // A refusal on the other page brings that page forward.
         ASSERT_TRUE(sheet.setActivePage(0));
+        retype(basic(Bas::kSymbName), "TWO WRDS");
+        ASSERT_TRUE(sheet.setActivePage(1));
+        sheet.accept();
+        EXPECT_EQ(sheet.activeIndex(), 0);
+        EXPECT_TRUE(basic(Bas::kSymbName).hasFocus());
         retype(basic(Bas::kSymbName), "PAYROLL2");
         sheet.accept();
     });
     EXPECT_EQ(result, 1);
-    ASSERT_EQ(messages.size(), 2u);
+    ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[0].text, text(ids::kCpicMsgModeTooLong));
     EXPECT_EQ(messages[1].text, text(ids::kCpicMsgUserIdRequired));
     EXPECT_EQ(messages[1].style, kMbIconStop);
+    EXPECT_EQ(messages[2].text, text(ids::kErr26));
+    EXPECT_EQ(messages[2].style, kMbOk);
     std::vector<std::string> names;
     cpicListEntries(doc.store(), names);
     EXPECT_EQ(names, (std::vector<std::string>{"PAYROLL2", "PAYROLL"}));

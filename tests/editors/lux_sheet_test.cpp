@@ -165,6 +165,8 @@ struct Refusal {
     const char* session;
     Links links;
     int message;
+    const char* link; // the link number the message names
+    int focus;        // the control the cursor lands in
 };
 
 TEST_F(LuxSheet, OkRefusesInItsOrderAndWritesNothing) {
@@ -172,18 +174,34 @@ TEST_F(LuxSheet, OkRefusesInItsOrderAndWritesNothing) {
         {"a server without a transport",
          "S1",
          {Link{"hosta", 0, 0, 1, ""}, {"hostb", -1, 0, 1, ""}},
-         ids::kMsgTransportMissing},
+         ids::kRuleLinkTransport,
+         "2",
+         Page::kRows[1].transport},
         {"a dot breaks the second transport's rule",
          "",
          {Link{"host.a", 1, 0, 1, ""}},
-         ids::kErr54},
-        {"no session name", "", {Link{"hosta", 0, 0, 1, ""}}, ids::kErr48},
-        {"a session name starting with a digit", "1S", {Link{"hosta", 0, 0, 1, ""}}, ids::kErr48},
+         ids::kRuleLinkServer,
+         "1",
+         Page::kRows[0].server},
+        {"no session name", "", {Link{"hosta", 0, 0, 1, ""}}, ids::kErr48, "", Page::kSessionName},
+        {"a session name starting with a digit",
+         "1S",
+         {Link{"hosta", 0, 0, 1, ""}},
+         ids::kErr48,
+         "",
+         Page::kSessionName},
         {"a category with a name, but none, on a link without server",
          "S1",
          {Link{"hosta", 0, 0, 1, ""}, {"", -1, 0, 2, ""}},
-         ids::kErr16},
-        {"no server or scope on link 1", "S1", {Link{}, {"hostb", 0, 0, 1, ""}}, ids::kErr68},
+         ids::kRuleLinkLuName,
+         "2",
+         Page::kRows[1].name},
+        {"no server or scope on link 1",
+         "S1",
+         {Link{}, {"hostb", 0, 0, 1, ""}},
+         ids::kErr68,
+         "",
+         Page::kRows[0].server},
     };
     load("[LUX_PROFILE]\nPROFILE_NAME=S1\nSESSION=old,*,1,," + t1() + ",,ENC_OFF\n");
     const auto before = snapshot(doc.store());
@@ -195,10 +213,11 @@ TEST_F(LuxSheet, OkRefusesInItsOrderAndWritesNothing) {
             fillLinks(c.links);
             open->accept();
             EXPECT_TRUE(open->isVisible());
+            EXPECT_EQ(QApplication::focusWidget(), open->linksPage().control(c.focus));
         });
         EXPECT_EQ(result, 0);
         ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, text(c.message));
+        EXPECT_EQ(messages[0].text, formatMessage(text(c.message), {c.link}));
         EXPECT_EQ(messages[0].style, kMbOk);
         EXPECT_EQ(snapshot(doc.store()), before);
     }

@@ -153,28 +153,43 @@ struct OkCase {
     int message; // the message shown, 0 none (then the settings are stored)
     std::array<std::string, 4> servers;
     std::string scope;
+    const char* server = ""; // the server the message names
+    int focus = 0;           // the control the cursor lands in
 };
 
-TEST_F(ServerSheet, OkChecksTheRowsAndStoresThemClosedUpWithTheirOwnTransports) {
-    const std::string T1 = t1(), T2 = t2();
-    const OkCase cases[] = {
-        {"server list without a server", {}, 0, "", 0, ids::kServMsgNoServer, {}, ""},
+// What OK does with rows, choices and the scope: refuse with a message, or store.
+std::vector<OkCase> okCases(const std::string& T1, const std::string& T2) {
+    return {
+        {"server list without a server",
+         {},
+         0,
+         "",
+         0,
+         ids::kServMsgNoServer,
+         {},
+         "",
+         "",
+         Page::kRows[0].name},
         {"a name without a transport",
          {Row{"hosta", 0, 0}, Row{}, Row{"hostc", -1, 0}},
          0,
          "",
          0,
-         ids::kMsgTransportMissing,
+         ids::kRuleServerTransport,
          {},
-         ""},
+         "",
+         "hostc",
+         Page::kRows[2].transport},
         {"a dot breaks the second transport's rule",
          {Row{"host.a", 1, 0}},
          0,
          "",
          0,
-         ids::kErr54,
+         ids::kRuleServerName,
          {},
-         ""},
+         "",
+         "HOST.A",
+         Page::kRows[0].name},
         {"a transport on a row without a name is not stored",
          {Row{"", 1, 2}, Row{"hosta", 0, 1}},
          0,
@@ -201,7 +216,10 @@ TEST_F(ServerSheet, OkChecksTheRowsAndStoresThemClosedUpWithTheirOwnTransports) 
          {"hosta," + T1 + ",ENC_OPT", "", "", ""},
          "Scope1,TCP,ENC_OPT"},
     };
-    for (const OkCase& c : cases) {
+}
+
+TEST_F(ServerSheet, OkChecksTheRowsAndStoresThemClosedUpWithTheirOwnTransports) {
+    for (const OkCase& c : okCases(t1(), t2())) {
         SCOPED_TRACE(c.what);
         cfgClear(doc.store());
         messages.clear();
@@ -215,11 +233,14 @@ TEST_F(ServerSheet, OkChecksTheRowsAndStoresThemClosedUpWithTheirOwnTransports) 
             control<TelaComboBox>(Page::kScopeEncryption).setCurrentIndex(c.scopeEncryption);
             open->accept();
             EXPECT_EQ(open->isVisible(), c.message != 0);
+            if (c.message) {
+                EXPECT_EQ(QApplication::focusWidget(), open->serverListPage().control(c.focus));
+            }
         });
         if (c.message) {
             EXPECT_EQ(result, 0);
             ASSERT_EQ(messages.size(), 1u);
-            EXPECT_EQ(messages[0].text, text(c.message));
+            EXPECT_EQ(messages[0].text, formatMessage(text(c.message), {c.server}));
             EXPECT_EQ(messages[0].style, kMbOk);
             EXPECT_TRUE(doc.store().empty());
         } else {

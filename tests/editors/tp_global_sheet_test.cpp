@@ -180,7 +180,7 @@ TEST_F(GlobalSheet, TheDefaultTableThePlaceholderAndThePasswordPair) {
          [](Gl& p) { retype(at(p, Gl::kPassword), "Other"); }, 0, ids::kMsgPasswordMismatch,
          kDefault, "Secret1"},
         {"a default LU alias that is no LU name",
-         [](Gl& p) { QTest::keyClicks(&at(p, Gl::kDefLu), "A-B"); }, 0, ids::kErr42, kDefault,
+         [](Gl& p) { QTest::keyClicks(&at(p, Gl::kDefLu), "A-B"); }, 0, ids::kRuleDefLu, kDefault,
          "Secret1"},
         {"both password fields cleared",
          [](Gl& p) {
@@ -199,6 +199,11 @@ TEST_F(GlobalSheet, TheDefaultTableThePlaceholderAndThePasswordPair) {
             c.act(page);
             sheet.accept();
             stayedOpen = sheet.isVisible();
+            // A refusal leaves the cursor in the field it is about.
+            if (c.message == ids::kMsgPasswordMismatch || c.message == ids::kRuleDefLu) {
+                const int field = c.message == ids::kRuleDefLu ? Gl::kDefLu : Gl::kPassword;
+                EXPECT_EQ(QApplication::focusWidget(), &at(page, field));
+            }
             tableField = at(page, Gl::kTranslate).text();
         });
         EXPECT_EQ(result, c.result);

@@ -53,12 +53,17 @@ struct Listed {
     int kind;
     QString name;
     int code;
+    int messageId = 0; // a message naming the field, with %1 as arg
+    const char* arg = "";
 };
 
 } // namespace
 
 class BeyondEditorTest : public AppTest {
 protected:
+    static QString messageOf(const Listed& e) {
+        return e.messageId ? text(e.messageId).replace("%1", e.arg) : text(errorMessageId(e.code));
+    }
     const ProblemsModel& problems() { return frame().problemsPanel()->model(); }
     QStringList row(int i) {
         QStringList texts;
@@ -74,7 +79,7 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
     EXPECT_TRUE(frame().ui().actionViewProblems->isChecked());
     const Listed expected[] = {
         {16, text(ids::kEntryGlobal), 62},
-        {26, text(ids::kEntryAppc), 54},
+        {26, text(ids::kEntryAppc), 54, ids::kRuleServerName, "BAD NAME"},
         {12, "LOWMODE", 56},
         {12, "NOUSER", 34},
         {13, "PAYROLL", 46},
@@ -87,7 +92,7 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
     for (int i = 0; i < static_cast<int>(std::size(expected)); ++i) {
         const Listed& e = expected[i];
         EXPECT_EQ(row(i), (QStringList{text(findOptionKind(e.kind)->labelId), e.name,
-                                       QString::number(e.code), text(errorMessageId(e.code))}))
+                                       QString::number(e.code), messageOf(e)}))
             << i;
     }
     const QLabel* count = frame().findChild<QLabel*>("problemsCount");

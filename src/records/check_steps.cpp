@@ -1,0 +1,62 @@
+#include "check_steps.h"
+
+#include "messages.h"
+#include "record_types.h"
+#include "string_ids.h"
+
+namespace checks {
+
+std::string utf8Of(std::string_view bytes) {
+    std::string out;
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            out += c;
+        } else {
+            out += static_cast<char>(0xC0 | (b >> 6));
+            out += static_cast<char>(0x80 | (b & 0x3F));
+        }
+    }
+    return out;
+}
+
+RecordRefusal refuse(int code, int messageId, std::string key, int row, std::string part,
+                     std::string arg) {
+    RecordRefusal r;
+    r.code = code;
+    r.messageId = messageId ? messageId : errorMessageId(code);
+    r.key = std::move(key);
+    r.row = row;
+    r.part = std::move(part);
+    r.arg = std::move(arg);
+    return r;
+}
+
+RecordRefusal firstTooLong(std::initializer_list<Limit> limits) {
+    for (const Limit& l : limits)
+        if (l.value.size() > l.limit)
+            return refuse(0, ids::kRuleTooLong, std::string(l.key), -1, {},
+                          std::to_string(l.limit));
+    return {};
+}
+
+RecordRefusal firstBackslashEnd(std::initializer_list<Text> texts) {
+    for (const Text& t : texts)
+        if (endsWithBackslash(t.value))
+            return refuse(0, ids::kRuleBackslash, std::string(t.key));
+    return {};
+}
+
+bool holdsComma(std::string_view piece) {
+    return piece.find(',') != std::string_view::npos;
+}
+
+bool endsWithBackslash(std::string_view value) {
+    return !value.empty() && value.back() == '\\';
+}
+
+bool isEncryptionCode(std::string_view code) {
+    return code == kEncOff || code == kEncOn || code == kEncOpt;
+}
+
+} // namespace checks

@@ -1,0 +1,55 @@
+// The small steps the kind checks are made of: each answers a refusal for one field, or
+// an empty one. A check runs its steps in order and stops at the first refusal.
+#pragma once
+
+#include "record_checks.h"
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace checks {
+
+// The file's bytes (Latin-1) as the UTF-8 of the language library's texts.
+std::string utf8Of(std::string_view bytes);
+
+RecordRefusal refuse(int code, int messageId, std::string key, int row = -1, std::string part = {},
+                     std::string arg = {});
+
+// The message of an error code, about one field.
+inline RecordRefusal refuseCode(int code, std::string key, int row = -1, std::string part = {}) {
+    return refuse(code, 0, std::move(key), row, std::move(part));
+}
+
+// A field of the editor's that takes at most limit characters.
+struct Limit {
+    std::string_view key;
+    const std::string& value;
+    std::size_t limit;
+};
+RecordRefusal firstTooLong(std::initializer_list<Limit> limits);
+
+// A value ending with a backslash: the file would join the next line to it.
+struct Text {
+    std::string_view key;
+    const std::string& value;
+};
+RecordRefusal firstBackslashEnd(std::initializer_list<Text> texts);
+
+// Row steps: a piece of a comma-separated value, an encryption code, a row too long.
+bool holdsComma(std::string_view piece);
+bool endsWithBackslash(std::string_view value);
+bool isEncryptionCode(std::string_view code);
+
+// The first of the refusals that is one; a chain of steps reads like the rule list. Each
+// step's answer is returned as it stands: the problems panel asks this of every record.
+template <typename Step, typename... Rest> RecordRefusal firstOf(Step step, Rest... rest) {
+    RecordRefusal found = step();
+    if constexpr (sizeof...(rest) > 0) {
+        if (!found)
+            return firstOf(rest...);
+    }
+    return found;
+}
+
+} // namespace checks

@@ -1,0 +1,214 @@
+#include "record_checks.h"
+
+#include "check_steps.h"
+#include "cpic_records.h"
+#include "global_records.h"
+#include "messages.h"
+#include "midrange_records.h"
+#include "string_ids.h"
+#include "tela_environment.h"
+#include "tp_records.h"
+#include "validation.h"
+
+#include <vector>
+
+using namespace checks;
+
+namespace {
+
+constexpr std::size_t kModeLimit = 8;
+
+// An LU alias field that may also name any LU ("*") or stay blank, as the checks take it.
+bool aliasFieldFails(const std::string& alias) {
+    const std::string padded = padRight(alias, 8);
+    return padded != padRight("*", 8) && padded != padRight("", 8) && !isLuAlias(padded);
+}
+
+RecordRefusal cpicWriterCheck(const CpicSideInfoRecord& r) {
+    int flag = 0, code = 0;
+    if (cpicCheckWrite(r, flag, code))
+        return {};
+    switch (code) {
+    case 26:
+        return refuseCode(code, "SYMB_NAME");
+    case 42:
+        // Two aliases share the code; the message names the one at fault.
+        if (r.localLu != "*" && aliasFieldFails(r.localLu))
+            return refuse(code, ids::kRuleLocalLu, "LOCAL_LU");
+        return refuse(code, ids::kRulePartnerAlias, "PART_LU");
+    case 56:
+        return refuseCode(code, "MODE");
+    case 24:
+        return refuseCode(code, "PART_LU");
+    case 12:
+        return refuseCode(code, "SEC_PW");
+    case 34:
+        return refuseCode(code, "SEC_USERID");
+    default:
+        return refuseCode(code, "REMOTE_TP");
+    }
+}
+
+RecordRefusal midrangeCodeField(int code) {
+    switch (code) {
+    case 50:
+        return refuseCode(code, "HOST_NAME");
+    case 56:
+        return refuseCode(code, "MODE");
+    case 58:
+        return refuseCode(code, "USER_NAME");
+    default:
+        return refuseCode(code, "PASSWORD");
+    }
+}
+
+} // namespace
+
+std::string RecordRefusal::fieldPath() const {
+    std::string path = key;
+    if (row >= 0)
+        path += "[" + std::to_string(row) + "]";
+    if (!part.empty())
+        path += "." + part;
+    return path;
+}
+
+std::string refusalText(const RecordRefusal& refusal) {
+    return formatMessage(TelaEnvironment::GetUserString(refusal.messageId), {refusal.arg});
+}
+
+RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
+    const std::size_t partnerLimit = r.pluType == 0 ? 8 : 17;
+    return firstOf(
+        [&] {
+            return firstTooLong({{"SYMB_NAME", r.symbName, 8},
+                                 {"LOCAL_LU", r.localLu, 8},
+                                 {"PART_LU", r.partnerLu, partnerLimit},
+                                 {"REMOTE_TP", r.remoteTp, 64},
+                                 {"SEC_USERID", r.userId, 10},
+                                 {"SEC_PW", r.password, 10}});
+        },
+        [&] {
+            // The sheet's own rules, before its write.
+            if (r.mode.size() > kModeLimit)
+                return refuse(0, ids::kCpicMsgModeTooLong, "MODE");
+            if (r.secType != 0 && r.userId.empty())
+                return refuse(0, ids::kCpicMsgUserIdRequired, "SEC_USERID");
+            return RecordRefusal{};
+        },
+        [&] { return cpicWriterCheck(r); },
+        [&] {
+            return firstBackslashEnd({{"SYMB_NAME", r.symbName},
+                                      {"LOCAL_LU", r.localLu},
+                                      {"PART_LU", r.partnerLu},
+                                      {"MODE", r.mode},
+                                      {"REMOTE_TP", r.remoteTp},
+                                      {"SEC_PW", r.password},
+                                      {"SEC_USERID", r.userId}});
+        });
+}
+
+RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
+    return firstOf(
+        // A record without its name could not be found again; whatever the TP type.
+        [&] { return r.tpName.empty() ? refuseCode(40, "TP_NAME") : RecordRefusal{}; },
+        [&] {
+            return firstTooLong({{"TP_NAME", r.tpName, 64},
+                                 {"LU_NAME", r.luName, 8},
+                                 {"PATH", r.path, 80},
+                                 {"PARM_STRING", r.parmString, 32}});
+        },
+        [&] {
+            int flag = 0, code = 0;
+            if (tpCheckWrite(r, flag, code))
+                return RecordRefusal{};
+            return refuseCode(code, code == 46 ? "PATH" : "TP_NAME");
+        },
+        [&] {
+            return firstBackslashEnd({{"TP_NAME", r.tpName},
+                                      {"LU_NAME", r.luName},
+                                      {"PATH", r.path},
+                                      {"PARM_STRING", r.parmString}});
+        });
+}
+
+RecordRefusal globalCheckRecord(const GlobalRecord& r) {
+    return firstOf(
+        [&] {
+            return firstTooLong({{"USER_NAME", r.userName, 20},
+                                 {"PASSWORD", r.password, 14},
+                                 {"TRANSLATE_TABLE", r.translateTable, 256},
+                                 {"DEF_LU_ALIAS", r.defLuAlias, 8},
+                                 {"DEF_PLU_ALIAS", r.defPluAlias, 8}});
+        },
+        [&] {
+            int flag = 0, code = 0;
+            if (globalCheckWrite(r, flag, code))
+                return RecordRefusal{};
+            if (code == 62)
+                return refuseCode(code, "USER_NAME");
+            if (code == 64)
+                return refuseCode(code, "PASSWORD");
+            if (aliasFieldFails(r.defLuAlias))
+                return refuse(code, ids::kRuleDefLu, "DEF_LU_ALIAS");
+            return refuse(code, ids::kRuleDefPartner, "DEF_PLU_ALIAS");
+        },
+        [&] {
+            return firstBackslashEnd({{"USER_NAME", r.userName},
+                                      {"PASSWORD", r.password},
+                                      {"TRANSLATE_TABLE", r.translateTable},
+                                      {"DEF_LU_ALIAS", r.defLuAlias},
+                                      {"DEF_PLU_ALIAS", r.defPluAlias}});
+        });
+}
+
+RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
+    return firstOf(
+        [&] { return r.hostName.empty() ? refuseCode(50, "HOST_NAME") : RecordRefusal{}; },
+        [&] {
+            return firstTooLong({{"HOST_NAME", r.hostName, 8},
+                                 {"USER_NAME", r.userId, 10},
+                                 {"PASSWORD", r.password, 10}});
+        },
+        [&] {
+            int flag = 0, code = 0;
+            if (midrangeCheckSystem(r.hostName, r.userId, r.password, flag, code))
+                return RecordRefusal{};
+            return midrangeCodeField(code);
+        },
+        [&] {
+            return firstBackslashEnd(
+                {{"HOST_NAME", r.hostName}, {"USER_NAME", r.userId}, {"PASSWORD", r.password}});
+        });
+}
+
+RecordRefusal commonSheetRules(const MidrangeCommonRecord& r, const CfgStore& store) {
+    std::vector<std::string> names;
+    std::string defaultName;
+    if (!midrangeListSystems(store, names, defaultName) || names.empty())
+        return refuse(0, ids::kMidMsgNoSystem, {});
+    if (r.mode.size() > kModeLimit)
+        return refuse(0, ids::kMidMsgModeInvalid, "MODE");
+    return firstTooLong(
+        {{"LOCAL_LU", r.localLu, 8}, {"USER_NAME", r.userId, 10}, {"PASSWORD", r.password, 10}});
+}
+
+RecordRefusal commonWriteRules(const MidrangeCommonRecord& r) {
+    return firstOf(
+        [&] {
+            int flag = 0, code = 0;
+            if (midrangeCheckCommon(r.mode, r.userId, r.password, flag, code))
+                return RecordRefusal{};
+            return midrangeCodeField(code);
+        },
+        [&] {
+            return firstBackslashEnd({{"USER_NAME", r.userId},
+                                      {"PASSWORD", r.password},
+                                      {"LOCAL_LU", r.localLu},
+                                      {"MODE", r.mode}});
+        });
+}
+
+RecordRefusal commonCheckRecord(const MidrangeCommonRecord& r, const CfgStore& store) {
+    return firstOf([&] { return commonSheetRules(r, store); }, [&] { return commonWriteRules(r); });
+}

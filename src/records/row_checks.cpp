@@ -1,0 +1,194 @@
+// The checks of the two kinds made of rows: the APPC server list and the LUx profiles.
+#include "cfg_doc.h"
+#include "check_steps.h"
+#include "lux_records.h"
+#include "messages.h"
+#include "string_ids.h"
+#include "validation.h"
+
+#include <string>
+
+using namespace checks;
+
+namespace {
+
+// The most characters the readers take of one SERVER or SCOPE value, and of one SESSION.
+constexpr std::size_t kServerRead = 76;
+constexpr std::size_t kSessionRead = 154;
+constexpr std::size_t kNameLimit = 64;
+
+// The next open would take the marker of the older form off such a name.
+bool isOldForm(const std::string& server) {
+    return !server.empty() && server.back() == kOldFormMarker;
+}
+
+// The length of the SESSION value the writer forms for link (luxFormatSession): seven
+// pieces, the second always "*", joined by six commas.
+std::size_t sessionLength(const LuxLink& link) {
+    const std::size_t category = std::to_string(link.category).size();
+    return link.serverName.size() + 1 + category + link.luName.size() + link.transport.size() +
+           link.scopeName.size() + link.encryption.size() + 6;
+}
+
+std::string linkNumber(std::size_t i) {
+    return std::to_string(i + 1);
+}
+
+// A row's pieces are joined with commas: a comma inside one would shift the others, and a
+// backslash at the end of the value would join the next line to it.
+RecordRefusal
+pieceRefusal(std::string_view key, int row,
+             std::initializer_list<std::pair<const char*, const std::string*>> pieces) {
+    for (const auto& [part, value] : pieces) {
+        if (holdsComma(*value))
+            return refuse(0, ids::kRuleComma, std::string(key), row, part);
+        if (endsWithBackslash(*value))
+            return refuse(0, ids::kRuleBackslash, std::string(key), row, part);
+    }
+    return {};
+}
+
+RecordRefusal appcLimits(const AppcRecord& r) {
+    for (std::size_t i = 0; i < r.serverName.size(); ++i)
+        if (r.serverName[i].size() > kNameLimit)
+            return refuse(0, ids::kRuleTooLong, "SERVER", int(i), "name",
+                          std::to_string(kNameLimit));
+    if (r.scopeName.size() > kNameLimit)
+        return refuse(0, ids::kRuleTooLong, "SCOPE", -1, "name", std::to_string(kNameLimit));
+    return {};
+}
+
+RecordRefusal appcSheetRules(const AppcRecord& r) {
+    bool anyServer = false;
+    for (std::size_t i = 0; i < r.serverName.size(); ++i) {
+        if (r.serverName[i].empty())
+            continue;
+        anyServer = true;
+        if (r.transport[i].empty())
+            return refuse(0, ids::kRuleServerTransport, "SERVER", int(i), "transport",
+                          utf8Of(r.serverName[i]));
+    }
+    if (r.selection == 0 && !anyServer)
+        return refuse(0, ids::kServMsgNoServer, "SERVER", 0, "name");
+    return {};
+}
+
+RecordRefusal appcWriterCheck(const AppcRecord& r) {
+    int flag = 0, code = 0;
+    appcCheck(r, flag, code);
+    if (flag == 0)
+        return {};
+    std::size_t i = 0;
+    while (i + 1 < r.serverName.size() &&
+           isServerName(r.serverName[i], r.serverName[i].size(), r.transport[i]))
+        ++i;
+    return refuse(code, ids::kRuleServerName, "SERVER", int(i), "name", utf8Of(r.serverName[i]));
+}
+
+RecordRefusal appcReadBack(const AppcRecord& r) {
+    for (std::size_t i = 0; i < r.serverName.size(); ++i) {
+        const int row = static_cast<int>(i);
+        if (auto p = pieceRefusal("SERVER", row,
+                                  {{"name", &r.serverName[i]},
+                                   {"transport", &r.transport[i]},
+                                   {"encryption", &r.encryption[i]}}))
+            return p;
+        if (r.serverName[i].empty())
+            continue;
+        if (isOldForm(r.serverName[i]))
+            return refuse(0, ids::kRuleOldForm, "SERVER", row, "name", utf8Of(r.serverName[i]));
+        if (!isEncryptionCode(r.encryption[i]))
+            return refuse(0, ids::kRuleServerEncryption, "SERVER", row, "encryption",
+                          utf8Of(r.serverName[i]));
+        if (r.serverName[i].size() + r.transport[i].size() + r.encryption[i].size() + 2 >
+            kServerRead)
+            return refuse(0, ids::kRuleServerTooLong, "SERVER", row, "name",
+                          utf8Of(r.serverName[i]));
+    }
+    if (r.scopeName.empty())
+        return {};
+    if (auto p =
+            pieceRefusal("SCOPE", -1, {{"name", &r.scopeName}, {"encryption", &r.scopeEncryption}}))
+        return p;
+    if (!isEncryptionCode(r.scopeEncryption))
+        return refuse(0, ids::kRuleScopeEncryption, "SCOPE", -1, "encryption");
+    // The scope's value holds "TCP" between its name and its encryption.
+    if (r.scopeName.size() + r.scopeEncryption.size() + 5 > kServerRead)
+        return refuse(0, ids::kRuleScopeTooLong, "SCOPE", -1, "name");
+    return {};
+}
+
+RecordRefusal luxSheetRules(const LuxProfileRecord& r) {
+    if (r.profileName.size() > 8)
+        return refuse(0, ids::kRuleTooLong, "PROFILE_NAME", -1, {}, "8");
+    for (std::size_t i = 0; i < r.links.size(); ++i) {
+        const LuxLink& link = r.links[i];
+        const int row = static_cast<int>(i);
+        if (link.serverName.size() > kNameLimit)
+            return refuse(0, ids::kRuleTooLong, "SESSION", row, "server", "64");
+        if (link.scopeName.size() > kNameLimit)
+            return refuse(0, ids::kRuleTooLong, "SESSION", row, "scope", "64");
+        if (link.luName.size() > 8)
+            return refuse(0, ids::kRuleTooLong, "SESSION", row, "lu_name", "8");
+        if (!link.serverName.empty() && link.transport.empty())
+            return refuse(0, ids::kRuleLinkTransport, "SESSION", row, "transport", linkNumber(i));
+    }
+    return {};
+}
+
+RecordRefusal luxWriterCheck(const LuxProfileRecord& r) {
+    int flag = 0, code = 0;
+    if (luxCheckWrite(r, flag, code))
+        return {};
+    if (code == 48)
+        return refuseCode(code, "PROFILE_NAME");
+    if (code == 68)
+        return refuseCode(code, "SESSION", 0, "server");
+    for (std::size_t i = 0; i < r.links.size(); ++i) {
+        const LuxLink& link = r.links[i];
+        if (code == 54 && !isServerName(link.serverName, link.serverName.size(), link.transport))
+            return refuse(code, ids::kRuleLinkServer, "SESSION", int(i), "server", linkNumber(i));
+        if (code == 16 && link.category != 1 &&
+            (link.luName.empty() || !isMixedCaseName(link.luName, link.luName.size())))
+            return refuse(code, ids::kRuleLinkLuName, "SESSION", int(i), "lu_name", linkNumber(i));
+    }
+    return refuseCode(code, "SESSION");
+}
+
+RecordRefusal luxReadBack(const LuxProfileRecord& r) {
+    for (std::size_t i = 0; i < r.links.size(); ++i) {
+        const LuxLink& link = r.links[i];
+        const int row = static_cast<int>(i);
+        // Without its LU-name piece a category-1 link is told apart by the piece count.
+        if (link.category == 1 && !link.luName.empty())
+            return refuse(0, ids::kRuleLinkCategory, "SESSION", row, "lu_name", linkNumber(i));
+        if (auto p = pieceRefusal("SESSION", row,
+                                  {{"server", &link.serverName},
+                                   {"lu_name", &link.luName},
+                                   {"transport", &link.transport},
+                                   {"scope", &link.scopeName},
+                                   {"encryption", &link.encryption}}))
+            return p;
+        if (link.serverName.empty())
+            continue;
+        if (isOldForm(link.serverName))
+            return refuse(0, ids::kRuleOldForm, "SESSION", row, "server", utf8Of(link.serverName));
+        if (!isEncryptionCode(link.encryption))
+            return refuse(0, ids::kRuleLinkEncryption, "SESSION", row, "encryption", linkNumber(i));
+        if (sessionLength(link) > kSessionRead)
+            return refuse(0, ids::kRuleLinkTooLong, "SESSION", row, "server", linkNumber(i));
+    }
+    return {};
+}
+
+} // namespace
+
+RecordRefusal appcCheckRecord(const AppcRecord& r) {
+    return firstOf([&] { return appcLimits(r); }, [&] { return appcSheetRules(r); },
+                   [&] { return appcWriterCheck(r); }, [&] { return appcReadBack(r); });
+}
+
+RecordRefusal luxCheckRecord(const LuxProfileRecord& r) {
+    return firstOf([&] { return luxSheetRules(r); }, [&] { return luxWriterCheck(r); },
+                   [&] { return luxReadBack(r); });
+}
