@@ -37,8 +37,8 @@ change (as diff does) and the difference they make to FILE (unified form) and wr
 --check they print both and write nothing at all.
 
 Exit status: 0 success or unchanged; 1 a record refused or not found, a listing or
-delete that failed, check's findings; 2 called wrongly; 3 with --check, FILE would
-change; 4 FILE cannot be read or is malformed; 5 FILE cannot be saved.
+delete that failed, check's findings, diff's differences; 2 called wrongly; 3 with
+--check, FILE would change; 4 FILE cannot be read or is malformed; 5 FILE cannot be saved.
 
 Examples:
   apicfg-tool list lhntapi.ini cpic

@@ -119,7 +119,7 @@ EXAMPLES = r"""
   apicfg_record:
     path: /var/lib/Arvenco/SNA/lhntapi.ini
     kind: cpic
-    record: {SYMB_NAME: PAYROLL, PART_LU: NETA.HOSTLU1, MODE: "#INTER", REMOTE_TP: PAYTP,
+    record: {SYMB_NAME: PAYROLL, PART_LU: NETA.HOSTLU1, PLU_TYPE: 1, MODE: "#INTER", REMOTE_TP: PAYTP,
              SEC_TYPE: 2, SEC_USERID: PAYUSER}
     password: "{{ vault_payroll_password }}"
     backup: true
@@ -229,6 +229,10 @@ class Tool:
     def fail(self, what, rc, out, err):
         reason = EXIT_REASONS.get(rc, "apicfg-tool ended with status %d" % rc)
         message = (err or out).replace(self.work, self.path).strip()
+        # The tool names the file and the record first; the message already says both.
+        for prefix in (self.path + ": ", what + ": "):
+            if message.startswith(prefix):
+                message = message[len(prefix):]
         self.module.fail_json(
             msg="%s: %s (%s unchanged): %s" % (what, reason, self.path, message),
             rc=rc,
