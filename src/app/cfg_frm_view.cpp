@@ -189,8 +189,9 @@ void CCfgFrmView::OnNew() {
     const int result = change(
         userString(ids::kStepNew), [&] { return m_doc.EditOptionRecord(kind, std::string()); },
         changed);
-    // A sheet that wrote before it was cancelled (the midrange systems) changed the list too.
-    if (result || changed)
+    // A sheet that wrote before it was cancelled (the midrange systems) changed the list too;
+    // one closed with OK that changed nothing leaves the list and its selection alone.
+    if (changed)
         RefreshRecords();
     if (result && !m_ui->newButton->isEnabled())
         makeDefault(m_ui->changeButton);
@@ -206,10 +207,10 @@ void CCfgFrmView::OnViewChange() {
 void CCfgFrmView::editRecord(const std::string& name) {
     const int kind = m_currentKind;
     bool changed = false;
-    const int result = change(
+    change(
         userString(ids::kStepChange).replace(QLatin1String("%1"), shownName(kind, name)),
         [&] { return m_doc.EditOptionRecord(kind, name); }, changed);
-    if (result || changed)
+    if (changed)
         RefreshRecords();
     emit documentChanged();
 }

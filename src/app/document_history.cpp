@@ -34,8 +34,6 @@ private:
 };
 
 DocumentHistory::DocumentHistory(CCfgDoc& doc, QObject* parent) : QObject(parent), m_doc(doc) {
-    connect(&m_stack, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { m_doc.SetModifiedFlag(!clean); });
     m_stack.setUndoLimit(kMostSteps);
 }
 
@@ -50,6 +48,7 @@ std::shared_ptr<DocumentHistory::State> DocumentHistory::takeSnapshot() const {
 void DocumentHistory::reset() {
     m_stack.clear();
     m_current.reset();
+    m_clean.reset();
     m_lastChanged = false;
     // A large store gets fewer steps, so that the copies stay within the budget.
     const std::size_t bytes = std::max<std::size_t>(m_doc.store().bytesReserved(), 1);
@@ -63,26 +62,42 @@ void DocumentHistory::saved() {
     // around this state now lead to.
     if (m_current)
         cfgCopy(m_doc.store(), m_current->store);
+    m_clean = m_current;
     m_stack.setClean();
 }
 
+void DocumentHistory::ensureCurrent() {
+    if (m_current)
+        return;
+    m_current = takeSnapshot();
+    if (!m_clean)
+        m_clean = m_current;
+}
+
+void DocumentHistory::followContent() {
+    m_doc.SetModifiedFlag(m_clean && !cfgSameContent(m_doc.store(), m_clean->store));
+}
+
 int DocumentHistory::record(const QString& text, const std::function<int()>& change) {
-    if (!m_current)
-        m_current = takeSnapshot();
+    ensureCurrent();
     const std::uint64_t before = m_doc.store().changeCount();
     const int result = change();
-    m_lastChanged = m_doc.store().changeCount() != before;
-    if (!m_lastChanged)
-        return result;
-    std::shared_ptr<State> after = takeSnapshot();
-    m_stack.push(new Step(*this, text, m_current, after)); // the stack owns its steps
-    m_current = std::move(after);
-    m_doc.SetModifiedFlag(true);
+    // A change that put back what was there (a default rewritten, a record stored as it
+    // stood) is no change at all.
+    m_lastChanged =
+        m_doc.store().changeCount() != before && !cfgSameContent(m_doc.store(), m_current->store);
+    if (m_lastChanged) {
+        std::shared_ptr<State> after = takeSnapshot();
+        m_stack.push(new Step(*this, text, m_current, after)); // the stack owns its steps
+        m_current = std::move(after);
+    }
+    followContent();
     return result;
 }
 
 void DocumentHistory::restore(const std::shared_ptr<State>& state) {
     cfgCopy(state->store, m_doc.store());
     m_current = state;
+    followContent();
     emit storeRestored();
 }

@@ -254,8 +254,9 @@ int CCfgDoc::EditOptionRecord(int kind, const std::string& name) {
     const std::uint64_t before = m_store.changeCount();
     int result = run(*this, kind, TelaEnvironment::GetUserString(k->sheetTitleId), name);
     // A sheet may write before its OK (the midrange systems are stored as they are added),
-    // so a sheet that ended otherwise can still have changed the configuration.
-    if (result != 0 || m_store.changeCount() != before)
+    // so a sheet that ended otherwise can still have changed the configuration; one closed
+    // with OK that stored nothing has not.
+    if (m_store.changeCount() != before)
         SetModifiedFlag(true);
     return result;
 }

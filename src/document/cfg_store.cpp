@@ -556,6 +556,25 @@ void cfgCopy(const CfgStore& from, CfgStore& to) {
     to.endOfInput = from.endOfInput;
 }
 
+bool cfgSameContent(const CfgStore& a, const CfgStore& b) {
+    if (a.sectionCount() != b.sectionCount())
+        return false;
+    const CfgSection* sa = a.firstSection();
+    const CfgSection* sb = b.firstSection();
+    for (; sa && sb; sa = a.nextSection(sa), sb = b.nextSection(sb)) {
+        if (a.sectionName(sa) != b.sectionName(sb))
+            return false;
+        const CfgKey* ka = a.firstKey(sa);
+        const CfgKey* kb = b.firstKey(sb);
+        for (; ka && kb; ka = a.nextKey(ka), kb = b.nextKey(kb))
+            if (a.keyName(ka) != b.keyName(kb) || a.keyValue(ka) != b.keyValue(kb))
+                return false;
+        if (ka || kb)
+            return false;
+    }
+    return !sa && !sb;
+}
+
 CfgSectionKeys::CfgSectionKeys(const CfgStore& store, const CfgSection* section)
     : m_store(store), m_section(section),
       m_cursor(section ? store.sec(section->index).firstKey : CfgStore::kNone) {}

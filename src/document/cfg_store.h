@@ -315,3 +315,6 @@ void cfgClear(CfgStore& store);
 // Makes `to` hold what `from` holds, section for section and key for key (a snapshot to
 // restore later, or a scratch copy to change without touching the original).
 void cfgCopy(const CfgStore& from, CfgStore& to);
+// Whether both hold the same sections with the same keys and values in the same order: what
+// a save of either would write.
+bool cfgSameContent(const CfgStore& a, const CfgStore& b);

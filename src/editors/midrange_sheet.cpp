@@ -30,6 +30,7 @@ int CPsNODEX::Run(CCfgDoc& doc, const std::string& /*recordName*/) {
     MidrangeCommonRecord record;
     if (!midrangeReadCommon(doc.store(), record))
         return reportUnreadable();
+    m_commonStored = doc.store().hasSection("NODEX_COMMON");
     MidrangeCommonValues& v = m_common.values;
     v.localLu = record.localLu;
     v.mode = record.mode;
@@ -64,6 +65,10 @@ bool CPsNODEX::checkValues() {
 }
 
 int CPsNODEX::writeRecord(int& failureFlag, int& errorCode) {
+    // Common settings left as they were stay as they are, in their place, while the systems
+    // changed.
+    if (m_commonStored && !m_common.changed())
+        return 1;
     const MidrangeCommonValues& v = m_common.values;
     return midrangeWriteCommon(document().store(), v.localLu, v.mode, v.userId,
                                m_password.resolve(v.password), v.userId, failureFlag, errorCode);
