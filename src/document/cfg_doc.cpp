@@ -227,7 +227,13 @@ void CCfgDoc::ReportError(int /*result*/, int code) {
     AppMessageBox(TelaEnvironment::GetUserString(messageId), kMbOk);
 }
 
-int CCfgDoc::ListOptionRecords(int kind, std::vector<std::string>& list) {
+int CCfgDoc::ListOptionRecords(int kind, std::vector<std::string>& list, bool pastNameless) {
+    if (pastNameless && (kind == kKindCpic || kind == kKindTp || kind == kKindLux)) {
+        const RecordFamily family = kind == kKindCpic ? RecordFamily::Cpic
+                                    : kind == kKindTp ? RecordFamily::Tp
+                                                      : RecordFamily::Lux;
+        return listNamedRecords(m_store, family, list) ? 1 : 0;
+    }
     switch (kind) {
     case kKindGlobal:
         return globalListOption(m_store, list);
@@ -288,4 +294,20 @@ int CCfgDoc::DeleteOptionRecord(int kind, const std::string& name) {
     if (result != 0)
         SetModifiedFlag(true);
     return result;
+}
+
+RenameResult CCfgDoc::RenameRecord(RecordFamily family, int occurrence, const std::string& newName,
+                                   int& errorCode) {
+    const std::uint64_t before = m_store.changeCount();
+    const RenameResult result = renameRecord(m_store, family, occurrence, newName, errorCode);
+    if (m_store.changeCount() != before)
+        SetModifiedFlag(true);
+    return result;
+}
+
+int CCfgDoc::DeleteRecordSection(RecordFamily family, int occurrence) {
+    if (!deleteRecordSection(m_store, family, occurrence))
+        return 0;
+    SetModifiedFlag(true);
+    return 1;
 }

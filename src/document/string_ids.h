@@ -205,6 +205,19 @@ inline constexpr int kStepNew = 2615;
 inline constexpr int kStepChange = 2616; // "%1" is the record's name
 inline constexpr int kStepDelete = 2617; // "%1" is the record's name
 
+// Rename, sections without their name key
+inline constexpr int kRenameButton = 3200;
+inline constexpr int kRenameLabel = 3201;
+inline constexpr int kRenameTitle = 3202;     // "%1" is the record's name
+inline constexpr int kRenameDuplicate = 3203; // "%1" is the name asked for
+inline constexpr int kStepRename = 3204;      // "%1" the old name, "%2" the new one
+inline constexpr int kProblemOpen = 3205;
+inline constexpr int kProblemRename = 3206;
+inline constexpr int kProblemDelete = 3207;
+inline constexpr int kProblemNoNameLine = 3208;    // "%1" is the line
+inline constexpr int kConfirmDeleteSection = 3209; // "%1" the section, "%2" the line
+inline constexpr int kStepDeleteSection = 3210;    // "%1" is the section's name
+
 } // namespace ids
 
 // Every distinct id above; the language tests walk this list.
@@ -238,4 +251,6 @@ inline constexpr int kAllStringIds[] = {
     2485,
     // Problems, review, undo
     2600, 2601, 2602, 2603, 2604, 2605, 2606, 2607, 2608, 2609, 2610, 2611, 2612, 2613, 2614, 2615,
-    2616, 2617};
+    2616, 2617,
+    // Rename, sections without their name key
+    3200, 3201, 3202, 3203, 3204, 3205, 3206, 3207, 3208, 3209, 3210};
