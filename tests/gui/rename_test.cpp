@@ -34,6 +34,22 @@ void whenRenaming(const std::function<void(RenameDialog&)>& act) {
     });
 }
 
+// With APICFG_SCREENSHOT_DIR set, the dialog in English and German (docs/screenshots).
+void saveDialogPictures(const std::string& name) {
+    const QString dir = qEnvironmentVariable("APICFG_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    for (const char* language : {"ENU", "DEU"}) {
+        ASSERT_TRUE(TelaEnvironment::LoadLibrary(std::string(APICFG_SOURCE_DIR "/lang/LHC") +
+                                                 language + ".lang"));
+        RenameDialog dialog(name, 8, true, [](const std::string&) { return true; });
+        dialog.show();
+        const QString suffix = language == std::string("DEU") ? "-de" : "";
+        EXPECT_TRUE(dialog.grab().save(dir + "/rename-dialog" + suffix + ".png"));
+    }
+    ASSERT_TRUE(TelaEnvironment::LoadLibrary(APICFG_SOURCE_DIR "/lang/LHCENU.lang"));
+}
+
 void typeName(RenameDialog& dialog, const QString& name) {
     dialog.field().selectAll();
     dialog.field().del();
@@ -89,6 +105,7 @@ TEST_F(RenameTest, ARecordKeepsItsPlaceAndValuesUnderItsNewName) {
         EXPECT_FALSE(dialog.isVisible());
     });
     click(view().renameButton());
+    saveDialogPictures("TWO");
     EXPECT_EQ(messages(), (std::vector<std::string>{
                               text(ids::kRenameDuplicate).replace("%1", "ONE").toStdString(),
                               TelaEnvironment::GetUserString(errorMessageId(26))}));
