@@ -157,8 +157,8 @@ bool CCfgDoc::LoadConfiguration(const std::string& path) {
         for (const std::string& name : appc.serverName)
             oldForm = oldForm || endsWithMarker(name);
 
-    // A profile without its name cannot be listed past; the profiles before it are still
-    // looked at, and the file still opens.
+    // A profile without its name is passed over; the others are still looked at, and the
+    // file still opens.
     std::vector<std::string> profiles;
     luxListProfiles(m_store, profiles);
     std::array<std::string, 4> servers;

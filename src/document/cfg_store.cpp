@@ -330,8 +330,10 @@ bool CfgStore::firstValues(std::string_view section, std::string_view key, std::
     // The listed key usually comes first or close to it.
     walk<1>(*list, [&](std::size_t, const SectionNode& s) {
         std::uint32_t k = keyAt(s, keyId, 0, nullptr);
-        if (k == kNone)
-            return missing = true;
+        if (k == kNone) {
+            missing = true;
+            return false;
+        }
         out.emplace_back(this->key(k).text().substr(0, maxLength));
         return false;
     });

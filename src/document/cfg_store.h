@@ -138,7 +138,7 @@ public:
 
     // The first value of `key` in every section named `section`, in document order, each cut
     // to maxLength, appended to out: what cfgNextSection and cfgGetValue give one by one.
-    // Stops at the first such section without the key and returns false there.
+    // A section without the key is passed over, and the answer is then false.
     bool firstValues(std::string_view section, std::string_view key, std::size_t maxLength,
                      std::vector<std::string>& out) const;
 
