@@ -167,8 +167,7 @@ TEST(StoreModel, RandomOperationSequencesMatchThePlainWalk) {
                 ASSERT_EQ(cfgDeleteKey(store, occ, s, ko, k), plain.delKey(occ, s, ko, k));
                 break;
             case 8: {
-                // The records list: what cfgNextSection and cfgGetValue give one by one, a
-                // section without the key passed over.
+                // The records list: what cfgNextSection and cfgGetValue give, gaps passed over.
                 std::size_t max = static_cast<std::size_t>(pick(0, 9));
                 std::vector<std::string> listed{"kept"}, walked{"kept"};
                 bool complete = true;
