@@ -384,7 +384,8 @@ void CCfgFrmView::keyPressEvent(QKeyEvent* event) {
     // default stays where the form put it.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        for (QPushButton* b : {m_ui->newButton, m_ui->changeButton, m_ui->deleteButton}) {
+        for (QPushButton* b :
+             {m_ui->newButton, m_ui->changeButton, m_ui->deleteButton, m_renameButton}) {
             if ((focused ? b == focused : b->isDefault()) && b->isEnabled()) {
                 b->click();
                 return;

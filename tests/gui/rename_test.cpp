@@ -105,7 +105,8 @@ TEST_F(RenameTest, ARecordKeepsItsPlaceAndValuesUnderItsNewName) {
         typeName(dialog, "ZWEI");
         EXPECT_FALSE(dialog.isVisible());
     });
-    click(view().renameButton());
+    view().renameButton()->setFocus();
+    QTest::keyClick(view().renameButton(), Qt::Key_Return); // Enter presses the focused button
     saveDialogPictures("TWO");
     EXPECT_EQ(messages(), (std::vector<std::string>{
                               text(ids::kRenameDuplicate).replace("%1", "ONE").toStdString(),
