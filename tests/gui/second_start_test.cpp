@@ -6,6 +6,7 @@
 #include "command_line.h"
 #include "single_instance.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QProcess>
@@ -58,8 +59,14 @@ TEST_F(SecondStartTest, OptionsAnswerAtOnceAndAFileGoesToTheRunningEditor) {
     EXPECT_EQ(version.out.toStdString(), startVersionText());
     EXPECT_EQ(runEditor("exec \"$0\" -x a.ini", here, true).exitCode, 2);
 
-    // This test is the running editor; later starts hand on their file as an absolute path,
-    // a name that begins with "-" after "--", a byte that is no UTF-8 kept as it is.
+    // This test is the running editor, in a runtime folder of its own (no other test's
+    // editor is reached); later starts hand on their file as an absolute path, a name that
+    // begins with "-" after "--", a byte that is no UTF-8 kept as it is.
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    ASSERT_TRUE(QDir(here).mkdir("runtime"));
+    QFile::setPermissions(here + "/runtime",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(here + "/runtime"));
     SingleInstance self(QStringLiteral("apicfg"));
     ASSERT_EQ(self.start(), SingleInstance::State::Primary);
     QList<QByteArray> files;
@@ -74,6 +81,10 @@ TEST_F(SecondStartTest, OptionsAnswerAtOnceAndAFileGoesToTheRunningEditor) {
     EXPECT_EQ(files,
               (QList<QByteArray>{QFile::encodeName(here) + "/-caf\xe9 1.ini", "/abs/b.ini"}));
     EXPECT_EQ(activations, 1);
+    if (runtime.isNull())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", runtime);
 }
 
 TEST_F(SecondStartTest, AHandedFileOpensAfterTheSheetClosesAndTheSaveQuestion) {
