@@ -85,4 +85,18 @@ void BM_Store_Copy(benchmark::State& state) {
 }
 BENCHMARK(BM_Store_Copy)->Name("BM_Store/copy")->Apply(sizes);
 
+// What an undo step adds to its copy: the store compared with the state before it (and with
+// the clean one), whole when nothing changed.
+void BM_Store_SameContent(benchmark::State& state) {
+    loadTexts();
+    CCfgDoc doc;
+    if (!doc.OnOpenDocument(benchFile(static_cast<std::size_t>(state.range(0)))))
+        std::abort();
+    CfgStore copy;
+    cfgCopy(doc.store(), copy);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cfgSameContent(doc.store(), copy));
+}
+BENCHMARK(BM_Store_SameContent)->Name("BM_Store/same_content")->Apply(sizes);
+
 } // namespace

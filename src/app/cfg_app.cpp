@@ -40,6 +40,9 @@ namespace {
 
 // Changes to the recent-file list within this time go to disk in one write.
 constexpr int kRecentSaveDelayMs = 250;
+// How often a file handed on by a later start looks whether the sheet or message box that
+// keeps it waiting has closed.
+constexpr int kHandedWaitMs = 200;
 // The user setting that puts the review of changes before every save.
 constexpr const char* kReviewBeforeSaveKey = "review/beforeSave";
 
@@ -81,6 +84,8 @@ CCfgApp::CCfgApp() {
     m_recentSave.setSingleShot(true);
     m_recentSave.setInterval(kRecentSaveDelayMs);
     connect(&m_recentSave, &QTimer::timeout, this, &CCfgApp::saveRecent);
+    m_handedWait.setInterval(kHandedWaitMs);
+    connect(&m_handedWait, &QTimer::timeout, this, &CCfgApp::openHandedFiles);
 }
 
 CCfgApp::~CCfgApp() {
@@ -96,19 +101,25 @@ QString CCfgApp::helpFilePath() const {
 }
 
 CCfgApp::Start CCfgApp::InitInstance(const QStringList& arguments, const Options& options) {
+    return InitInstance(toPath(filePathFromArguments(arguments)), options);
+}
+
+CCfgApp::Start CCfgApp::InitInstance(const std::string& file, const Options& options) {
     m_programDir = options.programDir;
     QApplication::setWindowIcon(lazyProgramIcon()); // the sheets and message boxes too
 
-    // Single instance: a second copy brings the first forward and ends without a word;
-    // without a socket this copy simply runs alone.
+    // Single instance: a second copy hands its file to the first (or only brings it
+    // forward) and ends without a word; without a socket this copy simply runs alone.
     if (options.singleInstance) {
         m_instance = std::make_unique<SingleInstance>(QStringLiteral("apicfg"));
-        switch (m_instance->start()) {
+        switch (m_instance->start(QByteArray::fromStdString(absoluteFilePath(file)))) {
         case SingleInstance::State::Secondary:
             return Start::AnotherInstance;
         case SingleInstance::State::Primary:
             connect(m_instance.get(), &SingleInstance::activationRequested, this,
                     [this] { bringToFront(m_frame.get()); });
+            connect(m_instance.get(), &SingleInstance::openRequested, this,
+                    &CCfgApp::openFromAnotherStart);
             break;
         case SingleInstance::State::Failed:
             break;
@@ -125,11 +136,10 @@ CCfgApp::Start CCfgApp::InitInstance(const QStringList& arguments, const Options
     installDocumentPrompts();
 
     // A file that cannot be opened has been reported; the program goes on with a new one.
-    const QString path = filePathFromArguments(arguments);
-    if (path.isEmpty())
+    if (file.empty())
         m_doc.OnNewDocument();
     else
-        OpenDocumentFile(path);
+        OpenDocumentPath(file);
 
     documentReplaced();
     applyStartupTimingSwitches(*m_frame);
@@ -214,14 +224,43 @@ void CCfgApp::installDocumentPrompts() {
 }
 
 bool CCfgApp::OpenDocumentFile(const QString& path) {
-    const std::string file = toPath(path);
+    return OpenDocumentPath(toPath(path));
+}
+
+bool CCfgApp::OpenDocumentPath(const std::string& file) {
     if (!m_doc.OnOpenDocument(file)) {
         m_doc.OnNewDocument();
         return false;
     }
     m_doc.SetPathName(file);
-    rememberRecent(path);
+    rememberRecent(fromPath(file));
     return true;
+}
+
+void CCfgApp::openFromAnotherStart(const QByteArray& file) {
+    m_handedFiles.append(file);
+    bringToFront(m_frame.get());
+    // Not from inside the socket's handler: the question about unsaved changes runs an
+    // event loop of its own.
+    QTimer::singleShot(0, this, &CCfgApp::openHandedFiles);
+}
+
+void CCfgApp::openHandedFiles() {
+    // A sheet or message box keeps the file waiting: the document it works on stays.
+    if (QApplication::activeModalWidget() || !m_frame) {
+        if (!m_handedFiles.isEmpty())
+            m_handedWait.start();
+        return;
+    }
+    m_handedWait.stop();
+    while (!m_handedFiles.isEmpty()) {
+        const std::string file = m_handedFiles.takeFirst().toStdString();
+        if (!m_doc.SaveModified())
+            continue;
+        OpenDocumentPath(file);
+        documentReplaced();
+    }
+    bringToFront(m_frame.get());
 }
 
 void CCfgApp::documentReplaced() {

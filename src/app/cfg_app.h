@@ -34,7 +34,9 @@ public:
     CCfgApp();
     ~CCfgApp() override;
 
-    // arguments: those after the program's name.
+    // file: the path named on the command line, as bytes; empty for none.
+    Start InitInstance(const std::string& file, const Options& options);
+    // arguments: those after the program's name, which name one file.
     Start InitInstance(const QStringList& arguments, const Options& options);
 
     CCfgDoc& document() { return m_doc; }
@@ -59,6 +61,10 @@ public:
     void WinHelp(quintptr data, int command);
     // Asks about unsaved changes; false keeps the program running.
     bool CanExit();
+    // A later start handed on its file (an absolute path, bytes): it opens here once no sheet
+    // or message box is open, after the question about unsaved changes, and the window
+    // comes to the front.
+    void openFromAnotherStart(const QByteArray& file);
 
 private:
     void createFrame();
@@ -66,6 +72,8 @@ private:
     // Opens a file as the document once unsaved changes were dealt with; a file that cannot
     // be opened leaves a new, empty document.
     bool OpenDocumentFile(const QString& path);
+    bool OpenDocumentPath(const std::string& file);
+    void openHandedFiles();
     void documentReplaced();
     void documentSaved(bool saved);
     void rememberRecent(const QString& path);
@@ -81,6 +89,8 @@ private:
     std::unique_ptr<SingleInstance> m_instance;
     QString m_programDir;
     QTimer m_recentSave;
+    QList<QByteArray> m_handedFiles; // from later starts, waiting for a modal window to close
+    QTimer m_handedWait;
     bool m_recentDirty = false;
     bool m_painted = false;
     int m_htmlHelp = 1; // help goes to the help file; never cleared

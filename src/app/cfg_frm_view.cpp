@@ -6,11 +6,17 @@
 #include "document_history.h"
 #include "messages.h"
 #include "option_kinds.h"
+#include "record_rename.h"
+#include "rename_dialog.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "tela_legend.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
+#include <QShortcut>
+
+#include <optional>
 
 namespace {
 
@@ -20,6 +26,33 @@ constexpr int kFormWidthInChars = 64; // the form's width, in average characters
 
 QString userString(int id) {
     return QString::fromUtf8(TelaEnvironment::GetUserString(id));
+}
+
+// The family whose records a kind of many records lists; nullopt for the one-record kinds.
+std::optional<RecordFamily> familyOfKind(int kind) {
+    switch (kind) {
+    case kKindCpic:
+        return RecordFamily::Cpic;
+    case kKindTp:
+        return RecordFamily::Tp;
+    case kKindLux:
+        return RecordFamily::Lux;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The name field of a family's sheet: its limit and whether typed letters become capitals.
+struct NameField {
+    int limit;
+    bool upperCase;
+};
+NameField nameFieldOf(RecordFamily family) {
+    return family == RecordFamily::Tp ? NameField{64, false} : NameField{8, true};
+}
+
+QString latin1(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 bool isOneRecordKind(int kind) {
@@ -47,6 +80,21 @@ CCfgFrmView::CCfgFrmView(CCfgDoc& doc, QWidget* parent)
     connect(m_ui->changeButton, &QPushButton::clicked, this, &CCfgFrmView::OnViewChange);
     connect(m_ui->deleteButton, &QPushButton::clicked, this, &CCfgFrmView::OnDelete);
     connect(m_ui->recordsList, &QListView::doubleClicked, this, &CCfgFrmView::OnViewChange);
+    addRenameButton();
+}
+
+void CCfgFrmView::addRenameButton() {
+    m_renameButton = new QPushButton(userString(ids::kRenameButton), this);
+    m_renameButton->setObjectName(QStringLiteral("renameButton"));
+    m_renameButton->setAutoDefault(false);
+    m_ui->buttonColumn->insertWidget(m_ui->buttonColumn->indexOf(m_ui->deleteButton) + 1,
+                                     m_renameButton);
+    setTabOrder(m_ui->deleteButton, m_renameButton);
+    connect(m_renameButton, &QPushButton::clicked, this, &CCfgFrmView::OnRename);
+    // F2 renames, as in a file manager.
+    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), m_ui->recordsList);
+    f2->setContext(Qt::WidgetShortcut);
+    connect(f2, &QShortcut::activated, m_renameButton, &QPushButton::click);
 }
 
 CCfgFrmView::~CCfgFrmView() = default;
@@ -125,7 +173,8 @@ void CCfgFrmView::RefreshRecords() {
 
     m_records.clear();
     std::vector<std::string> names;
-    if (!m_doc.ListOptionRecords(m_currentKind, names))
+    // A section without its name key is the problems panel's to name; the list goes on.
+    if (!m_doc.ListOptionRecords(m_currentKind, names, true))
         m_doc.ReportError(0, kErrStore);
     m_records.setRecords(std::move(names), isOneRecordKind(m_currentKind)
                                                ? RecordsModel::Encoding::Utf8
@@ -155,6 +204,7 @@ void CCfgFrmView::UpdateButtons() {
     }
     m_ui->changeButton->setEnabled(n > 0);
     m_ui->deleteButton->setEnabled(n > 0);
+    m_renameButton->setEnabled(n > 0 && familyOfKind(m_currentKind));
     keepDefaultEnabled();
 }
 
@@ -204,8 +254,9 @@ void CCfgFrmView::OnNew() {
     const int result = change(
         userString(ids::kStepNew), [&] { return m_doc.EditOptionRecord(kind, std::string()); },
         changed);
-    // A sheet that wrote before it was cancelled (the midrange systems) changed the list too.
-    if (result || changed)
+    // A sheet that wrote before it was cancelled (the midrange systems) changed the list too;
+    // one closed with OK that changed nothing leaves the list and its selection alone.
+    if (changed)
         RefreshRecords();
     if (result && !m_ui->newButton->isEnabled())
         makeDefault(m_ui->changeButton);
@@ -221,10 +272,10 @@ void CCfgFrmView::OnViewChange() {
 void CCfgFrmView::editRecord(const std::string& name) {
     const int kind = m_currentKind;
     bool changed = false;
-    const int result = change(
+    change(
         userString(ids::kStepChange).replace(QLatin1String("%1"), shownName(kind, name)),
         [&] { return m_doc.EditOptionRecord(kind, name); }, changed);
-    if (result || changed)
+    if (changed)
         RefreshRecords();
     emit documentChanged();
 }
@@ -249,6 +300,86 @@ void CCfgFrmView::OnDelete() {
     if (m_records.rowCount() == 0)
         makeDefault(m_ui->newButton);
     emit documentChanged();
+}
+
+void CCfgFrmView::OnRename() {
+    std::string name;
+    const std::optional<RecordFamily> family = familyOfKind(m_currentKind);
+    if (!family || !selectedRecord(name))
+        return;
+    const int occurrence = namedRecordSection(m_doc.store(), *family, name);
+    if (occurrence >= 0)
+        renameSection(*family, occurrence, name);
+}
+
+void CCfgFrmView::renameSection(RecordFamily family, int occurrence, const std::string& current) {
+    const NameField field = nameFieldOf(family);
+    std::string renamed;
+    RenameDialog dialog(
+        current, field.limit, field.upperCase,
+        [&](const std::string& name) {
+            int code = 0;
+            bool changed = false;
+            RenameResult result = RenameResult::Missing;
+            const QString step = userString(ids::kStepRename)
+                                     .replace(QLatin1String("%1"), latin1(current))
+                                     .replace(QLatin1String("%2"), latin1(name));
+            change(
+                step,
+                [&] {
+                    result = m_doc.RenameRecord(family, occurrence, name, code);
+                    return result == RenameResult::Renamed ? 1 : 0;
+                },
+                changed);
+            if (result == RenameResult::Refused)
+                m_doc.ReportError(0, code);
+            if (result == RenameResult::Duplicate)
+                AppMessageBox(userString(ids::kRenameDuplicate)
+                                  .replace(QLatin1String("%1"), latin1(name))
+                                  .toUtf8()
+                                  .toStdString(),
+                              kMbIconStop);
+            if (changed)
+                renamed = name;
+            return result == RenameResult::Renamed || result == RenameResult::Missing;
+        },
+        window());
+    dialog.exec();
+    if (renamed.empty())
+        return;
+    RefreshRecords();
+    // The renamed record stays selected: it kept its place.
+    if (const int row = rowOf(renamed); row >= 0)
+        selectRecord(m_currentKind, row);
+    emit documentChanged();
+}
+
+void CCfgFrmView::deleteNamelessSection(RecordFamily family, int occurrence, long line) {
+    const NamedFamily* named = namedFamily(family);
+    if (!named)
+        return;
+    const QString section = QString::fromLatin1(named->section);
+    const QString question =
+        userString(ids::kConfirmDeleteSection)
+            .replace(QLatin1String("%1"), section)
+            .replace(QLatin1String("%2"), line > 0 ? QString::number(line) : QStringLiteral("?"));
+    if (AppMessageBox(question.toUtf8().toStdString(), kMbOkCancelQuestion) != kIdOk)
+        return;
+    bool changed = false;
+    change(
+        userString(ids::kStepDeleteSection).replace(QLatin1String("%1"), section),
+        [&] { return m_doc.DeleteRecordSection(family, occurrence); }, changed);
+    if (!changed)
+        return;
+    RefreshRecords();
+    emit documentChanged();
+}
+
+int CCfgFrmView::rowOf(const std::string& name) const {
+    for (int row = 0; row < m_records.rowCount(); ++row)
+        if (m_records.nameAt(row) == name)
+            return row;
+    return -1;
 }
 
 void CCfgFrmView::selectRecord(int kind, int row) {
@@ -276,7 +407,8 @@ void CCfgFrmView::keyPressEvent(QKeyEvent* event) {
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
         if (focused && !focused->isEnabled()) // its record went away with the document
             focused = nullptr;
-        for (QPushButton* b : {m_ui->newButton, m_ui->changeButton, m_ui->deleteButton}) {
+        for (QPushButton* b : {m_ui->newButton, m_ui->changeButton, m_ui->deleteButton,
+                                m_renameButton}) {
             if ((focused ? b == focused : b->isDefault()) && b->isEnabled()) {
                 b->click();
                 return;

@@ -3,6 +3,7 @@
 // store; everything goes through the document's option dispatch.
 #pragma once
 
+#include "record_problems.h"
 #include "records_model.h"
 
 #include <QWidget>
@@ -34,6 +35,15 @@ public:
     void OnNew();
     void OnViewChange();
     void OnDelete();
+    // Rename: the selected record keeps its place and values under a new name.
+    void OnRename();
+
+    // Asks for a new name for the record in that section of its family (a midrange system,
+    // or a section without its name key, too) and renames it as one step.
+    void renameSection(RecordFamily family, int occurrence, const std::string& current);
+    // Asks whether to remove a section without its name key (line: where it stands, 0 when
+    // unknown) and removes it as one step.
+    void deleteNamelessSection(RecordFamily family, int occurrence, long line);
 
     // Record changes become steps of this history (none: they are made directly).
     void setHistory(DocumentHistory* history) { m_history = history; }
@@ -43,6 +53,7 @@ public:
     void editRecord(const std::string& name);
 
     int currentKind() const { return m_currentKind; }
+    QPushButton* renameButton() const { return m_renameButton; }
     const Ui::CCfgFrmView& ui() const { return *m_ui; }
     const RecordsModel& records() const { return m_records; }
     int fullListHeight() const { return m_fullHeight; }
@@ -64,6 +75,9 @@ private:
     int change(const QString& step, const std::function<int()>& run, bool& changed);
     void makeDefault(QPushButton* button);
     void keepDefaultEnabled();
+    void addRenameButton();
+    // The list row of the first record of the current kind with that name; -1 for none.
+    int rowOf(const std::string& name) const;
 
     CCfgDoc& m_doc;
     DocumentHistory* m_history = nullptr;
@@ -73,4 +87,5 @@ private:
     QString m_description;
     int m_fullHeight = 0; // 0 until captured at the first update
     int m_shortHeight = 0;
+    QPushButton* m_renameButton; // a child of the form, below Delete
 };

@@ -34,8 +34,6 @@ private:
 };
 
 DocumentHistory::DocumentHistory(CCfgDoc& doc, QObject* parent) : QObject(parent), m_doc(doc) {
-    connect(&m_stack, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { m_doc.SetModifiedFlag(!clean); });
     m_stack.setUndoLimit(kMostSteps);
 }
 
@@ -68,21 +66,32 @@ void DocumentHistory::saved() {
     m_stack.setClean();
 }
 
-int DocumentHistory::record(const QString& text, const std::function<int()>& change) {
-    if (!m_current) {
-        m_current = takeSnapshot();
-        // Only reset() leaves no state: the store is as the file was opened.
+void DocumentHistory::ensureCurrent() {
+    if (m_current)
+        return;
+    m_current = takeSnapshot();
+    if (!m_clean)
         m_clean = m_current;
-    }
+}
+
+void DocumentHistory::followContent() {
+    m_doc.SetModifiedFlag(m_clean && !cfgSameContent(m_doc.store(), m_clean->store));
+}
+
+int DocumentHistory::record(const QString& text, const std::function<int()>& change) {
+    ensureCurrent();
     const std::uint64_t before = m_doc.store().changeCount();
     const int result = change();
-    m_lastChanged = m_doc.store().changeCount() != before;
-    if (!m_lastChanged)
-        return result;
-    std::shared_ptr<State> after = takeSnapshot();
-    m_stack.push(new Step(*this, text, m_current, after)); // the stack owns its steps
-    m_current = std::move(after);
-    m_doc.SetModifiedFlag(true);
+    // A change that put back what was there (a default rewritten, a record stored as it
+    // stood) is no change at all.
+    m_lastChanged =
+        m_doc.store().changeCount() != before && !cfgSameContent(m_doc.store(), m_current->store);
+    if (m_lastChanged) {
+        std::shared_ptr<State> after = takeSnapshot();
+        m_stack.push(new Step(*this, text, m_current, after)); // the stack owns its steps
+        m_current = std::move(after);
+    }
+    followContent();
     return result;
 }
 
@@ -93,5 +102,6 @@ const CfgStore* DocumentHistory::cleanStore() const {
 void DocumentHistory::restore(const std::shared_ptr<State>& state) {
     cfgCopy(state->store, m_doc.store());
     m_current = state;
+    followContent();
     emit storeRestored();
 }

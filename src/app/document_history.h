@@ -1,8 +1,9 @@
 // Undo and redo of the document's record changes. Each change that alters the store (a
 // sheet's OK, the midrange sheet's immediate writes however it ends, a delete) becomes one
 // step holding a copy of the store before and after it; undo and redo put a copy back.
-// The state the file was opened or saved in is the clean one: reaching it again clears the
-// document's modified flag, leaving it sets the flag.
+// Steps and the modified flag follow the store's content, not the calls that touched it: a
+// change that leaves the content as it was is no step, and the document is modified exactly
+// while its content differs from the state the file was opened or saved in.
 #pragma once
 
 #include <QObject>
@@ -29,10 +30,10 @@ public:
     QUndoStack& stack() { return m_stack; }
 
     // Runs change (a sheet or a delete, through the document's option dispatch) as one
-    // step named text. Returns what change returned; the step is kept when the store
-    // changed, whatever the result.
+    // step named text. Returns what change returned; the step is kept when the store's
+    // content changed, whatever the result.
     int record(const QString& text, const std::function<int()>& change);
-    // Whether the store changed during the last record().
+    // Whether the store's content changed during the last record().
     bool lastChanged() const { return m_lastChanged; }
 
     // A new or opened document: no steps, and this state is clean.
@@ -53,10 +54,15 @@ private:
 
     void restore(const std::shared_ptr<State>& state);
     std::shared_ptr<State> takeSnapshot() const;
+    // The state between steps, taken when first needed; the first one after a reset or a
+    // save is also the clean one.
+    void ensureCurrent();
+    // Sets the document's modified flag from its content.
+    void followContent();
 
     CCfgDoc& m_doc;
     QUndoStack m_stack;
     std::shared_ptr<State> m_current; // the store as it stands between steps; taken lazily
-    std::shared_ptr<State> m_clean;   // as opened or saved, once a change was recorded
+    std::shared_ptr<State> m_clean;   // as opened or saved; none until first needed
     bool m_lastChanged = false;
 };

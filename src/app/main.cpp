@@ -1,19 +1,45 @@
 // apicfg: the editor for the configuration file of the SNA API client.
 #include "cfg_app.h"
+#include "command_line.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
 int main(int argc, char* argv[]) {
+    // --help and --version answer before anything else starts: no display, no window.
+    const StartCommand command = readStartCommand(std::vector<std::string>(argv + 1, argv + argc));
+    if (command.action == StartCommand::Action::Help) {
+        std::fputs(startUsageText().c_str(), stdout);
+        return 0;
+    }
+    if (command.action == StartCommand::Action::Version) {
+        std::fputs(startVersionText().c_str(), stdout);
+        return 0;
+    }
+
+    // Qt takes its options from the words before "--" only: a file after it is never one.
+    std::vector<char*> qtArguments(argv, argv + 1 + command.qtWords.size());
+    int qtCount = static_cast<int>(qtArguments.size());
+    qtArguments.push_back(nullptr);
     QApplication::setOrganizationName(QStringLiteral("apicfg"));
     QApplication::setApplicationName(QStringLiteral("apicfg"));
-    QApplication qapp(argc, argv);
+    QApplication qapp(qtCount, qtArguments.data());
 
+    std::string unknown;
+    const std::string file = startFilePath(
+        std::vector<std::string>(qtArguments.begin() + 1, qtArguments.begin() + qtCount),
+        command.fileWords, unknown);
+    if (!unknown.empty()) {
+        std::fprintf(stderr, "apicfg: unknown option %s\nTry 'apicfg --help'.\n", unknown.c_str());
+        return 2;
+    }
     CCfgApp app;
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
     CCfgApp::Options options;
     options.programDir = QApplication::applicationDirPath();
-    if (app.InitInstance(arguments, options) == CCfgApp::Start::AnotherInstance)
+    if (app.InitInstance(file, options) == CCfgApp::Start::AnotherInstance)
         return 0;
     return qapp.exec();
 }

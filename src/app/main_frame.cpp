@@ -3,10 +3,12 @@
 #include "ui_main_frame.h"
 
 #include "cfg_doc.h"
+#include "cfg_file.h"
 #include "cfg_frm_view.h"
 #include "document_history.h"
 #include "lock_keys.h"
 #include "problems_panel.h"
+#include "record_rename.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "tela_legend.h"
@@ -18,6 +20,10 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QUndoStack>
+
+#include <fstream>
+#include <iterator>
+#include <string_view>
 
 namespace {
 
@@ -53,6 +59,32 @@ QString recentText(int index, const QString& path) {
                 shown.right(kRecentTextChars * 2 / 3);
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
     return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The line (from 1) of the section line of occurrence `occurrence` of section in a file's
+// bytes, the first line being the header; 0 when there is none.
+long sectionLine(const std::string& bytes, std::string_view section, int occurrence) {
+    long line = 0;
+    int seen = 0;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        std::size_t end = bytes.find('\n', at);
+        if (end == std::string::npos)
+            end = bytes.size();
+        const std::string_view text(bytes.data() + at, end - at);
+        ++line;
+        if (line > 1 && text.size() > section.size() + 1 && text.front() == '[' &&
+            text.substr(1, section.size()) == section && text[section.size() + 1] == ']' &&
+            seen++ == occurrence)
+            return line;
+        at = end + 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -168,6 +200,7 @@ void CMainFrame::refreshProblems() {
         return;
     m_problemsAt = now;
     m_problems = findRecordProblems(m_doc.store());
+    m_problemLines = namelessLines();
     const auto n = static_cast<qsizetype>(m_problems.size());
     const QString count =
         n == 1 ? QString::fromUtf8(TelaEnvironment::GetUserString(ids::kProblemsOne))
@@ -177,7 +210,29 @@ void CMainFrame::refreshProblems() {
         QStringLiteral("<a href=\"problems\">%1</a>").arg(count.toHtmlEscaped()));
     m_problemsCount->setVisible(n > 0);
     if (m_problemsPanel)
-        m_problemsPanel->setProblems(m_problems);
+        m_problemsPanel->setProblems(m_problems, m_problemLines);
+}
+
+std::vector<long> CMainFrame::namelessLines() const {
+    std::vector<long> lines(m_problems.size(), 0);
+    std::string bytes;
+    bool read = false;
+    for (std::size_t i = 0; i < m_problems.size(); ++i) {
+        const RecordProblem& p = m_problems[i];
+        const NamedFamily* family = namedFamily(p.family);
+        if (!p.name.empty() || !family)
+            continue;
+        // The file as it is on disk while the document is as it was read, else as a save
+        // would write it: the line is where the user finds the section.
+        if (!read) {
+            bytes = m_doc.IsModified() || m_doc.GetPathName().empty()
+                        ? cfgWriteBuffer(m_doc.store())
+                        : fileBytes(m_doc.GetPathName());
+            read = true;
+        }
+        lines[i] = sectionLine(bytes, family->section, p.occurrence);
+    }
+    return lines;
 }
 
 void CMainFrame::ensureProblemsPanel() {
@@ -186,8 +241,23 @@ void CMainFrame::ensureProblemsPanel() {
     // Made on first use: most files have no problems, and the start stays as fast.
     m_problemsPanel = new ProblemsPanel(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_problemsPanel);
-    m_problemsPanel->setProblems(m_problems);
+    m_problemsPanel->setProblems(m_problems, m_problemLines);
     connect(m_problemsPanel, &ProblemsPanel::problemActivated, this, &CMainFrame::openProblem);
+    connect(
+        m_problemsPanel, &ProblemsPanel::renameRequested, this,
+        [this](int kind, int row, RecordFamily family, int occurrence, const std::string& name) {
+            m_view->selectRecord(kind, row);
+            m_view->renameSection(family, occurrence, name);
+        });
+    connect(m_problemsPanel, &ProblemsPanel::removeRequested, this,
+            [this](int kind, int row, RecordFamily family, int occurrence, const std::string& name,
+                   long line) {
+                m_view->selectRecord(kind, row);
+                if (name.empty())
+                    m_view->deleteNamelessSection(family, occurrence, line);
+                else
+                    m_view->OnDelete();
+            });
     connect(m_problemsPanel, &QDockWidget::visibilityChanged, m_ui->actionViewProblems,
             &QAction::setChecked);
 }

@@ -72,12 +72,15 @@ private:
     void ensureProblemsPanel();
     void openProblem(int kind, int row, const std::string& name);
     void afterChange();
+    // Per problem, the line of a section without its name key; 0 for the others.
+    std::vector<long> namelessLines() const;
 
     CCfgDoc& m_doc;
     std::unique_ptr<DocumentHistory> m_history;
     ProblemsPanel* m_problemsPanel = nullptr; // child of the frame
     QLabel* m_problemsCount;
     std::vector<RecordProblem> m_problems;
+    std::vector<long> m_problemLines;
     std::uint64_t m_problemsAt = ~std::uint64_t{0}; // the store's change count they are of
     std::unique_ptr<Ui::CMainFrame> m_ui;
     CCfgFrmView* m_view;

@@ -2,10 +2,13 @@
 
 #include "messages.h"
 #include "option_kinds.h"
+#include "record_rename.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 
 #include <QHeaderView>
+#include <QMenu>
+#include <QShortcut>
 #include <QTableView>
 
 #include <algorithm>
@@ -48,9 +51,10 @@ bool nameless(const RecordProblem& p) {
 
 } // namespace
 
-void ProblemsModel::setProblems(std::vector<RecordProblem> problems) {
+void ProblemsModel::setProblems(std::vector<RecordProblem> problems, std::vector<long> lines) {
     beginResetModel();
     m_problems = std::move(problems);
+    m_lines = std::move(lines);
     endResetModel();
 }
 
@@ -87,6 +91,11 @@ QString ProblemsModel::text(const RecordProblem& p, int column) {
 QVariant ProblemsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
+    const auto row = static_cast<std::size_t>(index.row());
+    if (role == Qt::DisplayRole && index.column() == 1 && nameless(m_problems[row]) &&
+        lineOf(row) > 0)
+        return userString(ids::kProblemNoNameLine)
+            .replace(QLatin1String("%1"), QString::number(lineOf(row)));
     if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && index.column() == 3))
         return text(m_problems[static_cast<std::size_t>(index.row())], index.column());
     return {};
@@ -129,10 +138,80 @@ ProblemsPanel::ProblemsPanel(QWidget* parent)
     setWidget(m_list);
     connect(m_list, &QTableView::activated, this,
             [this](const QModelIndex& index) { activate(index.row()); });
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this, &ProblemsPanel::showMenu);
+    for (const auto& [key, act] :
+         {std::pair{QKeySequence(Qt::Key_F2), &ProblemsPanel::rename},
+          std::pair{QKeySequence(QKeySequence::Delete), &ProblemsPanel::remove}}) {
+        auto* shortcut = new QShortcut(key, m_list);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, act] { (this->*act)(currentRow()); });
+    }
 }
 
-void ProblemsPanel::setProblems(std::vector<RecordProblem> problems) {
-    m_model.setProblems(std::move(problems));
+int ProblemsPanel::currentRow() const {
+    return m_list->currentIndex().isValid() ? m_list->currentIndex().row() : -1;
+}
+
+void ProblemsPanel::showMenu(const QPoint& at) {
+    const int row = m_list->indexAt(at).row();
+    if (row < 0)
+        return;
+    m_list->setCurrentIndex(m_model.index(row, 0));
+    QMenu menu(this);
+    QAction* open = menu.addAction(userString(ids::kProblemOpen), [this, row] { activate(row); });
+    open->setShortcut(QKeySequence(Qt::Key_Return));
+    QAction* rename =
+        menu.addAction(userString(ids::kProblemRename), [this, row] { this->rename(row); });
+    rename->setShortcut(QKeySequence(Qt::Key_F2));
+    rename->setEnabled(canRename(row));
+    QAction* remove =
+        menu.addAction(userString(ids::kProblemDelete), [this, row] { this->remove(row); });
+    remove->setShortcut(QKeySequence(QKeySequence::Delete));
+    remove->setEnabled(canRemove(row));
+    menu.exec(m_list->viewport()->mapToGlobal(at));
+}
+
+bool ProblemsPanel::canRename(int row) const {
+    const auto& all = m_model.problems();
+    return row >= 0 && row < static_cast<int>(all.size()) &&
+           namedFamily(all[static_cast<std::size_t>(row)].family);
+}
+
+bool ProblemsPanel::canRemove(int row) const {
+    if (!canRename(row))
+        return false;
+    const RecordProblem& p = m_model.problems()[static_cast<std::size_t>(row)];
+    return p.name.empty() || p.family != RecordFamily::MidrangeSystem;
+}
+
+int ProblemsPanel::listRow(const RecordProblem& p) const {
+    if (entryTextOf(p.family))
+        return 0;
+    int row = p.occurrence;
+    for (const RecordProblem& other : m_model.problems())
+        if (other.family == p.family && nameless(other) && other.occurrence < p.occurrence)
+            --row;
+    return row;
+}
+
+void ProblemsPanel::rename(int row) {
+    if (!canRename(row))
+        return;
+    const RecordProblem& p = m_model.problems()[static_cast<std::size_t>(row)];
+    emit renameRequested(optionKindOf(p.family), listRow(p), p.family, p.occurrence, p.name);
+}
+
+void ProblemsPanel::remove(int row) {
+    if (!canRemove(row))
+        return;
+    const RecordProblem& p = m_model.problems()[static_cast<std::size_t>(row)];
+    emit removeRequested(optionKindOf(p.family), listRow(p), p.family, p.occurrence, p.name,
+                         m_model.lineOf(static_cast<std::size_t>(row)));
+}
+
+void ProblemsPanel::setProblems(std::vector<RecordProblem> problems, std::vector<long> lines) {
+    m_model.setProblems(std::move(problems), std::move(lines));
     // The columns fit what the first rows hold, and the window widens for the messages
     // while the panel is docked in it.
     int width = 0;
@@ -152,6 +231,5 @@ void ProblemsPanel::activate(int row) {
     // A one-record kind's list shows its one entry, and its sheet opens on that entry.
     const int entry = entryTextOf(p.family);
     const std::string name = entry ? TelaEnvironment::GetUserString(entry) : p.name;
-    emit problemActivated(optionKindOf(p.family), entry ? 0 : p.occurrence,
-                          nameless(p) ? std::string() : name);
+    emit problemActivated(optionKindOf(p.family), listRow(p), nameless(p) ? std::string() : name);
 }

@@ -19,8 +19,11 @@ class ProblemsModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setProblems(std::vector<RecordProblem> problems);
+    // lines: per problem, the line of a section without its name key (0 for the others or
+    // when unknown).
+    void setProblems(std::vector<RecordProblem> problems, std::vector<long> lines = {});
     const std::vector<RecordProblem>& problems() const { return m_problems; }
+    long lineOf(std::size_t row) const { return row < m_lines.size() ? m_lines[row] : 0; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -33,6 +36,7 @@ public:
 
 private:
     std::vector<RecordProblem> m_problems;
+    std::vector<long> m_lines;
 };
 
 class ProblemsPanel : public QDockWidget {
@@ -40,18 +44,36 @@ class ProblemsPanel : public QDockWidget {
 public:
     explicit ProblemsPanel(QWidget* parent = nullptr);
 
-    void setProblems(std::vector<RecordProblem> problems);
+    void setProblems(std::vector<RecordProblem> problems, std::vector<long> lines = {});
     QTableView& list() const { return *m_list; }
     const ProblemsModel& model() const { return m_model; }
     // What activating the problem in that row does (a double click, Enter).
     void activate(int row);
+    // Rename (F2, the context menu): a record with a name of its own, a midrange system or
+    // a section without its name key.
+    void rename(int row);
+    // Delete (Del, the context menu): a section without its name key, or a record of a kind
+    // of many records.
+    void remove(int row);
+    bool canRename(int row) const;
+    bool canRemove(int row) const;
 
 signals:
     // kind: the option kind; row: the record's place in its records list; name: the
     // name its sheet opens on (empty: a section that no sheet can open).
     void problemActivated(int kind, int row, const std::string& name);
+    void renameRequested(int kind, int row, RecordFamily family, int occurrence,
+                         const std::string& name);
+    // name empty: a section without its name key, at that line (0 unknown).
+    void removeRequested(int kind, int row, RecordFamily family, int occurrence,
+                         const std::string& name, long line);
 
 private:
+    void showMenu(const QPoint& at);
+    int currentRow() const;
+    // The problem's row in its kind's records list, which passes over nameless sections.
+    int listRow(const RecordProblem& p) const;
+
     ProblemsModel m_model;
     QTableView* m_list;
 };

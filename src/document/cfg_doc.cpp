@@ -157,8 +157,8 @@ bool CCfgDoc::LoadConfiguration(const std::string& path) {
         for (const std::string& name : appc.serverName)
             oldForm = oldForm || endsWithMarker(name);
 
-    // A profile without its name cannot be listed past; the profiles before it are still
-    // looked at, and the file still opens.
+    // A profile without its name is passed over; the others are still looked at, and the
+    // file still opens.
     std::vector<std::string> profiles;
     luxListProfiles(m_store, profiles);
     std::array<std::string, 4> servers;
@@ -227,7 +227,13 @@ void CCfgDoc::ReportError(int /*result*/, int code) {
     AppMessageBox(TelaEnvironment::GetUserString(messageId), kMbOk);
 }
 
-int CCfgDoc::ListOptionRecords(int kind, std::vector<std::string>& list) {
+int CCfgDoc::ListOptionRecords(int kind, std::vector<std::string>& list, bool pastNameless) {
+    if (pastNameless && (kind == kKindCpic || kind == kKindTp || kind == kKindLux)) {
+        const RecordFamily family = kind == kKindCpic ? RecordFamily::Cpic
+                                    : kind == kKindTp ? RecordFamily::Tp
+                                                      : RecordFamily::Lux;
+        return listNamedRecords(m_store, family, list) ? 1 : 0;
+    }
     switch (kind) {
     case kKindGlobal:
         return globalListOption(m_store, list);
@@ -254,8 +260,9 @@ int CCfgDoc::EditOptionRecord(int kind, const std::string& name) {
     const std::uint64_t before = m_store.changeCount();
     int result = run(*this, kind, TelaEnvironment::GetUserString(k->sheetTitleId), name);
     // A sheet may write before its OK (the midrange systems are stored as they are added),
-    // so a sheet that ended otherwise can still have changed the configuration.
-    if (result != 0 || m_store.changeCount() != before)
+    // so a sheet that ended otherwise can still have changed the configuration; one closed
+    // with OK that stored nothing has not.
+    if (m_store.changeCount() != before)
         SetModifiedFlag(true);
     return result;
 }
@@ -287,4 +294,20 @@ int CCfgDoc::DeleteOptionRecord(int kind, const std::string& name) {
     if (result != 0)
         SetModifiedFlag(true);
     return result;
+}
+
+RenameResult CCfgDoc::RenameRecord(RecordFamily family, int occurrence, const std::string& newName,
+                                   int& errorCode) {
+    const std::uint64_t before = m_store.changeCount();
+    const RenameResult result = renameRecord(m_store, family, occurrence, newName, errorCode);
+    if (m_store.changeCount() != before)
+        SetModifiedFlag(true);
+    return result;
+}
+
+int CCfgDoc::DeleteRecordSection(RecordFamily family, int occurrence) {
+    if (!deleteRecordSection(m_store, family, occurrence))
+        return 0;
+    SetModifiedFlag(true);
+    return 1;
 }

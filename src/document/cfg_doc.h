@@ -6,6 +6,7 @@
 
 #include "cfg_store.h"
 #include "document_base.h"
+#include "record_rename.h"
 #include "record_types.h"
 
 #include <string>
@@ -54,11 +55,19 @@ public:
     void ReportError(int result, int code);
 
     // Option dispatch: the main window and the tool reach the records only through these.
-    int ListOptionRecords(int kind, std::vector<std::string>& list);
+    // pastNameless: a section without its name key is passed over instead of ending the list.
+    int ListOptionRecords(int kind, std::vector<std::string>& list, bool pastNameless = false);
     // Non-zero when the sheet was confirmed and its record stored. The modified flag is set
     // then, and also whenever the sheet changed the store however it ended.
     int EditOptionRecord(int kind, const std::string& name);
     int DeleteOptionRecord(int kind, const std::string& name);
+
+    // Records with a name of their own, by their family and section occurrence: renamed in
+    // place, or (a section without its name key) removed. Both set the modified flag when
+    // they changed the store.
+    RenameResult RenameRecord(RecordFamily family, int occurrence, const std::string& newName,
+                              int& errorCode);
+    int DeleteRecordSection(RecordFamily family, int occurrence);
 
 private:
     // appc is the record read at open, or nullptr when the file has no APPC section.

@@ -330,8 +330,10 @@ bool CfgStore::firstValues(std::string_view section, std::string_view key, std::
     // The listed key usually comes first or close to it.
     walk<1>(*list, [&](std::size_t, const SectionNode& s) {
         std::uint32_t k = keyAt(s, keyId, 0, nullptr);
-        if (k == kNone)
-            return missing = true;
+        if (k == kNone) {
+            missing = true;
+            return false;
+        }
         out.emplace_back(this->key(k).text().substr(0, maxLength));
         return false;
     });
@@ -554,6 +556,25 @@ void cfgCopy(const CfgStore& from, CfgStore& to) {
             load.key(from.keyName(k), from.keyValue(k));
     }
     to.endOfInput = from.endOfInput;
+}
+
+bool cfgSameContent(const CfgStore& a, const CfgStore& b) {
+    if (a.sectionCount() != b.sectionCount())
+        return false;
+    const CfgSection* sa = a.firstSection();
+    const CfgSection* sb = b.firstSection();
+    for (; sa && sb; sa = a.nextSection(sa), sb = b.nextSection(sb)) {
+        if (a.sectionName(sa) != b.sectionName(sb))
+            return false;
+        const CfgKey* ka = a.firstKey(sa);
+        const CfgKey* kb = b.firstKey(sb);
+        for (; ka && kb; ka = a.nextKey(ka), kb = b.nextKey(kb))
+            if (a.keyName(ka) != b.keyName(kb) || a.keyValue(ka) != b.keyValue(kb))
+                return false;
+        if (ka || kb)
+            return false;
+    }
+    return !sa && !sb;
 }
 
 CfgSectionKeys::CfgSectionKeys(const CfgStore& store, const CfgSection* section)

@@ -138,7 +138,7 @@ public:
 
     // The first value of `key` in every section named `section`, in document order, each cut
     // to maxLength, appended to out: what cfgNextSection and cfgGetValue give one by one.
-    // Stops at the first such section without the key and returns false there.
+    // A section without the key is passed over, and the answer is then false.
     bool firstValues(std::string_view section, std::string_view key, std::size_t maxLength,
                      std::vector<std::string>& out) const;
 
@@ -315,3 +315,6 @@ void cfgClear(CfgStore& store);
 // Makes `to` hold what `from` holds, section for section and key for key (a snapshot to
 // restore later, or a scratch copy to change without touching the original).
 void cfgCopy(const CfgStore& from, CfgStore& to);
+// Whether both hold the same sections with the same keys and values in the same order: what
+// a save of either would write.
+bool cfgSameContent(const CfgStore& a, const CfgStore& b);

@@ -273,6 +273,19 @@ inline constexpr int kRuleLinkTooLong = 3017;
 inline constexpr int kRuleLinkCategory = 3018;
 inline constexpr int kRuleOldForm = 3019;
 
+// Rename, sections without their name key
+inline constexpr int kRenameButton = 3200;
+inline constexpr int kRenameLabel = 3201;
+inline constexpr int kRenameTitle = 3202;     // "%1" is the record's name
+inline constexpr int kRenameDuplicate = 3203; // "%1" is the name asked for
+inline constexpr int kStepRename = 3204;      // "%1" the old name, "%2" the new one
+inline constexpr int kProblemOpen = 3205;
+inline constexpr int kProblemRename = 3206;
+inline constexpr int kProblemDelete = 3207;
+inline constexpr int kProblemNoNameLine = 3208;    // "%1" is the line
+inline constexpr int kConfirmDeleteSection = 3209; // "%1" the section, "%2" the line
+inline constexpr int kStepDeleteSection = 3210;    // "%1" is the section's name
+
 } // namespace ids
 
 // Every distinct id above; the language tests walk this list.
@@ -317,4 +330,6 @@ inline constexpr int kAllStringIds[] = {
     3349, 3350, 3351, 3352, 3353, 3354, 3355, 3356, 3357, 3358,
     // The checks of every kind
     3000, 3001, 3002, 3003, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013, 3014, 3015,
-    3016, 3017, 3018, 3019};
+    3016, 3017, 3018, 3019,
+    // Rename, sections without their name key
+    3200, 3201, 3202, 3203, 3204, 3205, 3206, 3207, 3208, 3209, 3210};

@@ -1,5 +1,6 @@
 #include "cpic_basic_page.h"
 
+#include "mode_names.h"
 #include "sheet_text.h"
 #include "string_ids.h"
 #include "tela_combo_box.h"
@@ -47,9 +48,7 @@ void CPgCpicBas::initPage() {
     for (const std::string& name : values.modeNames)
         modes.AddString(fromBytes(name));
     values.modeNames.clear();
-    // The stored mode shows as the first offered name it begins; a mode that begins none
-    // leaves the field empty.
-    modes.SelectString(-1, fromBytes(values.mode));
+    showStoredMode(modes, values.mode);
 }
 
 void CPgCpicBas::applyPartnerRule(bool alias) {

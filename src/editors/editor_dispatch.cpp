@@ -12,6 +12,7 @@ namespace {
 
 template <typename Sheet> int run(CCfgDoc& doc, const std::string& title, const std::string& name) {
     Sheet sheet(title);
+    sheet.setOpenedOnRecord(!name.empty());
     return sheet.Run(doc, name);
 }
 

@@ -47,6 +47,7 @@ TelaComboBox& CPgNODEXBas::defaultChoice() const {
 void CPgNODEXBas::activated() {
     TelaListBox& list = systems();
     TelaComboBox& choice = defaultChoice();
+    const QString pending = changed() ? choice.currentText() : QString();
     list.ResetContent();
     choice.ResetContent();
     std::vector<std::string> names;
@@ -60,19 +61,42 @@ void CPgNODEXBas::activated() {
         choice.AddString(fromBytes(name));
     }
     list.SetCurSel(0);
-    // The default is searched for after the first entry, as the list box's own search does.
-    choice.SelectString(0, fromBytes(defaultName));
+    // The stored default shows as stored; with none marked, none is chosen, so that merely
+    // looking at the page marks nothing.
+    m_storedDefault = fromBytes(defaultName);
+    const int stored = defaultName.empty() ? -1 : choice.findText(m_storedDefault);
+    choice.SetCurSel(stored);
+    m_storedDefault = choice.currentText();
+    if (!pending.isEmpty() && choice.findText(pending, Qt::MatchFixedString) >= 0)
+        choice.setEditText(pending);
+}
+
+bool CPgNODEXBas::changed() const {
+    return isInitialised() && defaultChoice().currentText() != m_storedDefault;
+}
+
+int CPgNODEXBas::chosenEntry() const {
+    const QString text = defaultChoice().currentText();
+    const int exact = defaultChoice().findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return exact >= 0 ? exact : defaultChoice().findText(text, Qt::MatchFixedString);
 }
 
 bool CPgNODEXBas::applyDefaultChoice() {
     const QString text = defaultChoice().currentText();
     if (text.isEmpty())
         return true;
-    if (defaultChoice().findText(text, Qt::MatchFixedString) < 0) {
+    const int entry = chosenEntry();
+    if (entry < 0) {
         AppMessageBox(TelaEnvironment::GetUserString(ids::kMidMsgDefaultUnknown), kMbIconStop);
         return false;
     }
-    if (!m_doc || !midrangeSetDefault(m_doc->store(), toBytes(text))) {
+    // The listed name, not the typed one: a host stored in small letters stays found.
+    const std::string name = toBytes(defaultChoice().itemText(entry));
+    std::vector<std::string> names;
+    std::string current;
+    if (m_doc && midrangeListSystems(m_doc->store(), names, current) && current == name)
+        return true;
+    if (!m_doc || !midrangeSetDefault(m_doc->store(), name)) {
         if (m_doc)
             m_doc->ReportError(0, kErrStore);
         return false;
@@ -81,8 +105,10 @@ bool CPgNODEXBas::applyDefaultChoice() {
 }
 
 bool CPgNODEXBas::leaving() {
-    if (applyDefaultChoice())
+    // A choice is checked when the page is left, and stored with the sheet's OK.
+    if (defaultChoice().currentText().isEmpty() || chosenEntry() >= 0)
         return true;
+    AppMessageBox(TelaEnvironment::GetUserString(ids::kMidMsgDefaultUnknown), kMbIconStop);
     focusField(&defaultChoice());
     return false;
 }
@@ -93,7 +119,6 @@ QString CPgNODEXBas::selected() const {
 }
 
 void CPgNODEXBas::add() {
-    applyDefaultChoice(); // a refused choice does not keep the user from adding
     if (m_doc) {
         CDlgNODEXSystem dialog(this);
         dialog.ShowSystem(*m_doc, std::string());
@@ -102,7 +127,6 @@ void CPgNODEXBas::add() {
 }
 
 void CPgNODEXBas::properties() {
-    applyDefaultChoice();
     const QString name = selected();
     if (m_doc && !name.isEmpty()) {
         CDlgNODEXSystem dialog(this);

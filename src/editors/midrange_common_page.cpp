@@ -1,5 +1,6 @@
 #include "midrange_common_page.h"
 
+#include "mode_names.h"
 #include "sheet_text.h"
 #include "string_ids.h"
 #include "tela_combo_box.h"
@@ -31,15 +32,11 @@ CPgNODEXCommom::~CPgNODEXCommom() = default;
 
 void CPgNODEXCommom::initPage() {
     TelaComboBox& modes = *m_ui->modeCombo;
-    const QString stored = modes.currentText(); // the first entry added would replace it
     for (const std::string& name : values.modeNames)
         modes.AddString(fromBytes(name));
     values.modeNames.clear();
-    // The link mode, when the list offers it, is chosen whatever mode is stored.
-    if (modes.FindString(-1, QStringLiteral("XLNKMOD")) >= 0)
-        modes.SelectString(-1, QStringLiteral("XLNKMOD"));
-    else
-        modes.setEditText(stored);
+    // New common settings bring the link mode with them (the reader's value for them).
+    showStoredMode(modes, values.mode);
     m_ui->localLuEdit->setFocus(Qt::OtherFocusReason);
     m_ui->localLuEdit->selectAll();
 }

@@ -28,6 +28,7 @@ int CPsNODEX::Run(CCfgDoc& doc, const std::string& /*recordName*/) {
     MidrangeCommonRecord record;
     if (!midrangeReadCommon(doc.store(), record))
         return reportUnreadable();
+    m_commonStored = doc.store().hasSection("NODEX_COMMON");
     MidrangeCommonValues& v = m_common.values;
     v.localLu = record.localLu;
     v.mode = record.mode;
@@ -88,6 +89,10 @@ int CPsNODEX::controlOf(const RecordRefusal& refusal) {
 }
 
 int CPsNODEX::writeRecord(int& failureFlag, int& errorCode) {
+    // Common settings left as they were stay as they are, in their place, while the systems
+    // changed.
+    if (m_commonStored && !m_common.changed())
+        return 1;
     const MidrangeCommonRecord r = gatherRecord();
     return midrangeWriteCommon(document().store(), r.localLu, r.mode, r.userId, r.password, r.spare,
                                failureFlag, errorCode);

@@ -39,4 +39,5 @@ private:
     CPgNODEXBas m_basic;
     CPgNODEXCommom m_common;
     PasswordPlaceholder m_password{CPgNODEXCommom::kPasswordLimit};
+    bool m_commonStored = false; // the store held common settings when the sheet opened
 };

@@ -47,6 +47,7 @@ CDlgNODEXSystem::~CDlgNODEXSystem() = default;
 
 int CDlgNODEXSystem::ShowSystem(CCfgDoc& doc, const std::string& hostName) {
     setDocument(doc);
+    setOpenedOnRecord(!hostName.empty());
     if (!hostName.empty()) {
         MidrangeSystemRecord record;
         record.hostName = hostName;

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 PropertySheet::PropertySheet(const std::string& title, Help help, int messageStyle)
@@ -110,6 +111,10 @@ int PropertySheet::runModal() {
         m_tabs->setCurrentIndex(0);
     }
     m_current = 0;
+    for (SheetPage* page : m_pages)
+        page->markUnchanged();
+    if (m_doc)
+        m_storeAtOpen = m_doc->store().changeCount();
     SheetPage& first = *m_pages.front();
     first.ensureInitialised();
     first.activated();
@@ -123,7 +128,17 @@ int PropertySheet::runModal() {
     return exec() == QDialog::Accepted ? 1 : 0;
 }
 
+bool PropertySheet::untouched() const {
+    if (!m_openedOnRecord || !m_doc || m_doc->store().changeCount() != m_storeAtOpen)
+        return false;
+    return std::none_of(m_pages.begin(), m_pages.end(),
+                        [](const SheetPage* page) { return page->changed(); });
+}
+
 void PropertySheet::accept() {
+    // A record the user left as it was is not written again: untouched means unchanged.
+    if (untouched())
+        return QDialog::accept();
     if (confirmRecord(
             activePage(), m_doc, [this] { return checkValues(); },
             [this](int& failureFlag, int& errorCode) {

@@ -12,6 +12,7 @@
 
 #include <QDialog>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,9 @@ public:
 
     // The OK command. Public so that the keyboard, the button and tests share one path.
     void accept() override;
+    // Opened on a stored record (not for a new one): OK without a change then stores
+    // nothing and checks nothing, as the record is already what it was.
+    void setOpenedOnRecord(bool on) { m_openedOnRecord = on; }
 
     // Help for whatever has the keyboard focus: a control of the active page shows its
     // topic, anything else (tabs, buttons) the active page's topic.
@@ -71,6 +75,8 @@ protected:
     int reportUnreadable();
 
 private:
+    // Opened on a record, and neither a page nor the store changed since.
+    bool untouched() const;
     void onTabChanged(int index);
     void showButtonHelp();
 
@@ -82,4 +88,6 @@ private:
     std::vector<SheetPage*> m_pages;
     int m_current = -1;
     bool m_switching = false;
+    bool m_openedOnRecord = false;
+    std::uint64_t m_storeAtOpen = 0; // the store's change count when the sheet opened
 };

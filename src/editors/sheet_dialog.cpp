@@ -57,12 +57,16 @@ void SheetDialog::setForm(SheetPage& form) {
 int SheetDialog::runModal() {
     if (!m_form)
         return 0;
+    m_form->markUnchanged();
     m_form->ensureInitialised();
     m_form->activated();
     return exec() == QDialog::Accepted ? 1 : 0;
 }
 
 void SheetDialog::accept() {
+    // A record the user left as it was is not written again: untouched means unchanged.
+    if (m_openedOnRecord && m_form && !m_form->changed())
+        return QDialog::accept();
     if (confirmRecord(
             m_form, m_doc, [this] { return checkValues(); },
             [this](int& failureFlag, int& errorCode) {

@@ -22,6 +22,8 @@ public:
     ~SheetDialog() override;
 
     void accept() override;
+    // Opened on a stored record: OK without a change then stores nothing.
+    void setOpenedOnRecord(bool on) { m_openedOnRecord = on; }
     // Help for the control that has the focus, else the form's default topic.
     void helpRequest();
 
@@ -43,6 +45,7 @@ protected:
 
 private:
     SheetPage* m_form = nullptr;
+    bool m_openedOnRecord = false;
     CCfgDoc* m_doc = nullptr; // the document outlives the dialog
     HelpRef m_buttonHelp;
     int m_messageStyle;

@@ -88,6 +88,65 @@ void SheetPage::ensureInitialised() {
     fitWrappedTexts();
     initPage();
     fitListsToEntries();
+    rememberShown();
+}
+
+void SheetPage::markUnchanged() {
+    m_opened.clear();
+    for (const ControlRow& row : m_table)
+        m_opened.push_back(memberValue(row));
+}
+
+bool SheetPage::changed() const {
+    for (std::size_t i = 0; i < m_table.size(); ++i) {
+        if (i < m_opened.size() && memberValue(m_table[i]) != m_opened[i])
+            return true;
+        if (m_initialised && i < m_shown.size() && shownState(i) != m_shown[i])
+            return true;
+    }
+    return false;
+}
+
+SheetPage::MemberValue SheetPage::memberValue(const ControlRow& row) const {
+    if (auto* const* text = std::get_if<std::string*>(&row.value))
+        return **text;
+    if (auto* const* number = std::get_if<int*>(&row.value))
+        return **number;
+    return {};
+}
+
+void SheetPage::rememberShown() {
+    m_shown.clear();
+    for (std::size_t i = 0; i < m_table.size(); ++i)
+        m_shown.push_back(shownState(i));
+}
+
+QVariant SheetPage::shownState(std::size_t i) const {
+    const ControlRow& row = m_table[i];
+    QWidget* widget = m_widgets[i];
+    if (!widget || std::holds_alternative<std::monostate>(row.value))
+        return {};
+    if (std::holds_alternative<std::string*>(row.value)) {
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            return edit->text();
+        if (auto* combo = qobject_cast<QComboBox*>(widget))
+            return combo->currentText();
+        if (auto* list = qobject_cast<TelaListBox*>(widget))
+            return list->GetText(list->GetCurSel());
+        return {};
+    }
+    if (auto* check = qobject_cast<QCheckBox*>(widget))
+        return check->isChecked() ? 1 : 0;
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return combo->currentIndex();
+    if (qobject_cast<QRadioButton*>(widget)) {
+        const auto group = radioGroup(i);
+        for (std::size_t r = 0; r < group.size(); ++r)
+            if (group[r]->isChecked())
+                return static_cast<int>(r);
+        return -1;
+    }
+    return {};
 }
 
 void SheetPage::fitListsToEntries() {
@@ -165,10 +224,13 @@ bool SheetPage::exchange(bool save) {
         QWidget* widget = m_widgets[i];
         if (!widget || std::holds_alternative<std::monostate>(row.value))
             continue;
+        const bool edited = save && (i >= m_shown.size() || shownState(i) != m_shown[i]);
         if (auto* const* text = std::get_if<std::string*>(&row.value)) {
             if (save) {
-                if (!saveText(row, widget))
+                if (!saveText(row, widget, edited))
                     return false;
+                if (i < m_shown.size())
+                    m_shown[i] = shownState(i);
             } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
                 edit->setText(fromBytes(**text));
                 edit->setCursorPosition(0); // a long value shows its start
@@ -180,6 +242,10 @@ bool SheetPage::exchange(bool save) {
             }
             continue;
         }
+        if (save && !edited)
+            continue;
+        if (save && i < m_shown.size())
+            m_shown[i] = shownState(i);
         int& number = *std::get<int*>(row.value);
         if (auto* check = qobject_cast<QCheckBox*>(widget)) {
             if (save)
@@ -211,7 +277,7 @@ bool SheetPage::exchange(bool save) {
     return true;
 }
 
-bool SheetPage::saveText(const ControlRow& row, QWidget* widget) {
+bool SheetPage::saveText(const ControlRow& row, QWidget* widget, bool edited) {
     QString text;
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         text = edit->text();
@@ -223,7 +289,8 @@ bool SheetPage::saveText(const ControlRow& row, QWidget* widget) {
         refuseLength(row, widget);
         return false;
     }
-    *std::get<std::string*>(row.value) = toBytes(text);
+    if (edited)
+        *std::get<std::string*>(row.value) = toBytes(text);
     return true;
 }
 

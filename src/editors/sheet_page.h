@@ -7,6 +7,7 @@
 #include "control_table.h"
 #include "sheet_help.h"
 
+#include <QVariant>
 #include <QWidget>
 
 class QRadioButton;
@@ -31,6 +32,12 @@ public:
 
     // Re-reads the controls into the data members (after a Browse, say), with the checks.
     bool refreshMembers() { return exchange(true); }
+
+    // Takes the data members as they are now for the values the page was opened with.
+    void markUnchanged();
+    // Whether the user changed anything: a member given back different by a leave, or a
+    // control that no longer shows what the page showed when it was opened.
+    virtual bool changed() const;
 
     // The help of a control (or of a widget inside one); the page's default otherwise.
     HelpRef helpFor(const QWidget* widget) const;
@@ -60,9 +67,15 @@ protected:
 
 private:
     bool exchange(bool save);
+    // What the control of a table row shows now: its text, or its check, list or radio
+    // index; nothing for a row without a data member. A control that still shows what
+    // was shown last gives its member back untouched, so that a value the control cannot
+    // show as stored (a letter case, a list entry it lacks) is kept as stored.
+    QVariant shownState(std::size_t row) const;
+    void rememberShown();
     // Every drop-down list at least as wide as its longest entry.
     void fitListsToEntries();
-    bool saveText(const ControlRow& row, QWidget* widget);
+    bool saveText(const ControlRow& row, QWidget* widget, bool edited);
     void applyStyle(const ControlRow& row, QWidget* widget);
     void applyLegend(const ControlRow& row, QWidget* widget);
     void fitWrappedTexts();
@@ -70,8 +83,13 @@ private:
     std::vector<QRadioButton*> radioGroup(std::size_t index) const;
     void refuseLength(const ControlRow& row, QWidget* widget);
 
+    using MemberValue = std::variant<std::monostate, std::string, int>;
+    MemberValue memberValue(const ControlRow& row) const;
+
     ControlTable m_table;
-    std::vector<QWidget*> m_widgets; // per row; children of this page
+    std::vector<QVariant> m_shown;     // per row: what the control showed last
+    std::vector<MemberValue> m_opened; // per row: the member when the page was opened
+    std::vector<QWidget*> m_widgets;   // per row; children of this page
     HelpRef m_defaultHelp;
     bool m_initialised = false;
 };

@@ -57,8 +57,9 @@ bool readFirst(const CfgStore& store, int section, std::string_view sectionName,
                std::string_view key, std::string& destination, std::size_t maxLength);
 
 // Appends the first `key` of every section named sectionName, in document order, each cut
-// to maxLength characters. 1 when all were listed; 0 at the first section without the key
-// (the names before it stay in the list). This is the records list of a kind.
+// to maxLength characters. 1 when all were listed; 0 when a section lacks the key (it is
+// passed over, so that a writer still finds every record after it). This is the records
+// list of a kind.
 int listFirstValues(const CfgStore& store, std::string_view sectionName, std::string_view key,
                     std::size_t maxLength, std::vector<std::string>& list);
 

@@ -29,17 +29,17 @@ TEST_F(ListCommand, ListsWhatTheRecordsListShowsInTheOptionsListOrder) {
               "{\"global\":[],\"appc\":[],\"cpic\":[],\"tp\":[],\"lux\":[],\"midrange\":[]}\n");
 }
 
-TEST_F(ListCommand, ASectionWithoutItsNameKeyKeepsWhatWasGatheredAndFails) {
+TEST_F(ListCommand, ASectionWithoutItsNameKeyIsPassedOverAndFails) {
     write("broken.ini",
           configFile({"[CPIC_INFO]", "SYMB_NAME=FIRST", "[CPIC_INFO]", "MODE=X", "[CPIC_INFO]",
                       "SYMB_NAME=AFTER", "[CLIENT_ATTACH]", "TP_NAME=T"}));
     ToolResult r = run({"list", "broken.ini"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, "cpic\tFIRST\ntp\tT\n");
+    EXPECT_EQ(r.out, "cpic\tFIRST\ncpic\tAFTER\ntp\tT\n");
     EXPECT_EQ(r.err, errorLine(66));
     ToolResult json = run({"list", "broken.ini", "cpic", "--json"});
     EXPECT_EQ(json.exitCode, 1);
-    EXPECT_EQ(json.out, "{\"cpic\":[\"FIRST\"]}\n");
+    EXPECT_EQ(json.out, "{\"cpic\":[\"FIRST\",\"AFTER\"]}\n");
 }
 
 TEST_F(ListCommand, NamesWithBytesAboveAsciiAreListedAsUtf8AndFoundAgainByThatName) {

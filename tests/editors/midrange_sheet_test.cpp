@@ -189,8 +189,9 @@ TEST_F(MidrangeSheet, TheBasicPageWritesAtOnceAndGuardsTheDefault) {
             EXPECT_FALSE(sheet.setActivePage(1)); // not a listed system: the page stays
             retype(*basic.defaultChoice().lineEdit(), "sys1");
             EXPECT_TRUE(sheet.setActivePage(1));
-            EXPECT_EQ(defaultSystem(), "SYS1");
+            EXPECT_EQ(defaultSystem(), "SYS2") << "a choice is stored with the sheet's OK";
             ASSERT_TRUE(sheet.setActivePage(0));
+            EXPECT_EQ(basic.defaultChoice().currentText(), "SYS1") << "and stays chosen";
             auto& remove = *basic.controlAs<QPushButton>(CPgNODEXBas::kRemove);
             remove.click(); // SYS1, the first and selected one: no question
             EXPECT_EQ(listed(sheet), QStringList{"SYS2"});
@@ -205,7 +206,7 @@ TEST_F(MidrangeSheet, TheBasicPageWritesAtOnceAndGuardsTheDefault) {
     EXPECT_TRUE(systems().empty());
 }
 
-TEST_F(MidrangeSheet, TheLinkModeIsShownAndStoredWhenTheListOffersIt) {
+TEST_F(MidrangeSheet, TheStoredModeIsShownAndKeptWhateverTheListOffers) {
     for (const bool offered : {false, true}) {
         storeSystem("SYS1", "", "");
         storeCommon("#BATCH");
@@ -215,12 +216,14 @@ TEST_F(MidrangeSheet, TheLinkModeIsShownAndStoredWhenTheListOffersIt) {
                 if (offered)
                     sheet.commonPage().values.modeNames.push_back("XLNKMOD2");
                 ASSERT_TRUE(sheet.setActivePage(1));
+                EXPECT_EQ(sheet.commonPage().controlAs<QComboBox>(Common::kMode)->currentText(),
+                          "#BATCH");
                 sheet.accept();
             },
             [&] { return sheet.Run(doc, ""); });
         MidrangeCommonRecord common;
         midrangeReadCommon(doc.store(), common);
-        EXPECT_EQ(common.mode, offered ? "XLNKMOD2" : "#BATCH");
+        EXPECT_EQ(common.mode, "#BATCH");
     }
 }
 

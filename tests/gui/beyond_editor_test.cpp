@@ -83,7 +83,7 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
         {12, "LOWMODE", 56},
         {12, "NOUSER", 34},
         {13, "PAYROLL", 46},
-        {13, text(ids::kProblemNoName), 66},
+        {13, text(ids::kProblemNoNameLine).replace("%1", "36"), 66}, // its line in the file
         {27, "P1", 68},
         {28, "bad host", 50},
         {28, text(ids::kEntryMidrange), 56},

@@ -70,7 +70,7 @@ TEST(InstanceMessage, OnlyACompleteWellFormedMessageIsAccepted) {
         bad[at] = static_cast<char>(value);
         EXPECT_EQ(decodeInstanceMessage(bad).status, DecodeStatus::Invalid) << at;
     }
-    const QByteArray big = encodeInstanceMessage(InstanceMessageType::Ack, QByteArray(1000, 'x'));
+    const QByteArray big = encodeInstanceMessage(InstanceMessageType::Ack, QByteArray(5000, 'x'));
     EXPECT_EQ(big.size(), kInstanceHeaderSize + kInstanceMaxPayload); // cut to the limit
 }
 

@@ -32,12 +32,12 @@ protected:
     int flag = 0, code = 0;
 };
 
-TEST_F(CpicRecords, ListingStopsAtANamelessEntryAndReadingCutsAndConverts) {
+TEST_F(CpicRecords, ListingPassesOverANamelessEntryAndReadingCutsAndConverts) {
     load("[CPIC_INFO]|SYMB_NAME=B|[CPIC_INFO]|SYMB_NAME=LONGNAME9|[CPIC_INFO]|MODE=X|"
          "[CPIC_INFO]|SYMB_NAME=LAST");
     std::vector<std::string> list;
     EXPECT_EQ(cpicListEntries(store, list), 0);
-    EXPECT_EQ(list, (std::vector<std::string>{"B", "LONGNAME"}));
+    EXPECT_EQ(list, (std::vector<std::string>{"B", "LONGNAME", "LAST"}));
     // A record without a name takes the defaults of a new entry.
     CpicSideInfoRecord r;
     r.remoteTp = "kept";

@@ -6,7 +6,8 @@ constexpr std::uint8_t kVersion = 1;
 
 bool knownType(std::uint8_t t) {
     return t == static_cast<std::uint8_t>(InstanceMessageType::Activate) ||
-           t == static_cast<std::uint8_t>(InstanceMessageType::Ack);
+           t == static_cast<std::uint8_t>(InstanceMessageType::Ack) ||
+           t == static_cast<std::uint8_t>(InstanceMessageType::OpenFile);
 }
 } // namespace
 

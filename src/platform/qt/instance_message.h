@@ -11,6 +11,7 @@
 enum class InstanceMessageType : std::uint8_t {
     Activate = 1, // a second instance asks the first to come to the front
     Ack = 2,      // the first instance's answer
+    OpenFile = 3, // ... and to open the file whose absolute path is the payload
 };
 
 struct InstanceMessage {
@@ -20,7 +21,7 @@ struct InstanceMessage {
 
 // Header: magic "APCI", version 1, type, payload length (16 bits, big-endian).
 inline constexpr int kInstanceHeaderSize = 8;
-inline constexpr int kInstanceMaxPayload = 256;
+inline constexpr int kInstanceMaxPayload = 4096; // a path of the longest the system takes
 
 QByteArray encodeInstanceMessage(InstanceMessageType type, const QByteArray& payload = {});
 

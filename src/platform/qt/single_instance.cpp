@@ -70,9 +70,9 @@ UniqueFd lockExclusive(const QByteArray& path) {
     return {};
 }
 
-// Asks the instance listening at the address to come forward. True when one was there; its
+// Hands the message to the instance listening at the address. True when one was there; its
 // answer only tells that the message was taken, so it is read but not required.
-bool activateRunningInstance(const sockaddr_un& address) {
+bool tellRunningInstance(const sockaddr_un& address, const QByteArray& message) {
     UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     if (!fd.valid())
         return false;
@@ -88,7 +88,6 @@ bool activateRunningInstance(const sockaddr_un& address) {
     if (rc != 0)
         return false;
 
-    const QByteArray message = encodeInstanceMessage(InstanceMessageType::Activate);
     qsizetype sent = 0;
     while (sent < message.size()) {
         const ssize_t n = ::send(fd.get(), message.constData() + sent,
@@ -126,6 +125,7 @@ public:
 
 signals:
     void activationRequested();
+    void openRequested(const QByteArray& file);
 
 private:
     void readAvailable() {
@@ -141,17 +141,28 @@ private:
         const DecodeResult result = decodeInstanceMessage(m_buffer);
         if (result.status == DecodeStatus::NeedMore)
             return;
-        if (result.status == DecodeStatus::Complete &&
-            result.message->type == InstanceMessageType::Activate) {
+        if (result.status == DecodeStatus::Complete && acceptable(*result.message)) {
             const QByteArray ack = encodeInstanceMessage(InstanceMessageType::Ack);
             // A few bytes into an empty socket buffer: they go at once or the peer is gone.
             (void)::send(m_fd.get(), ack.constData(), static_cast<size_t>(ack.size()),
                          MSG_NOSIGNAL | MSG_DONTWAIT);
             drop();
-            emit activationRequested();
+            if (result.message->type == InstanceMessageType::OpenFile)
+                emit openRequested(result.message->payload);
+            else
+                emit activationRequested();
             return;
         }
         drop();
+    }
+
+    // A request to come forward, or to open an absolute path that holds no NUL byte.
+    static bool acceptable(const InstanceMessage& message) {
+        if (message.type == InstanceMessageType::Activate)
+            return true;
+        const QByteArray& path = message.payload;
+        return message.type == InstanceMessageType::OpenFile && path.startsWith('/') &&
+               !path.contains('\0');
     }
 
     void drop() {
@@ -191,7 +202,7 @@ QString SingleInstance::socketPathFor(const QString& programKey) {
     return QDir(runtime).filePath(socketBaseName(programKey) + QStringLiteral(".sock"));
 }
 
-SingleInstance::State SingleInstance::start() {
+SingleInstance::State SingleInstance::start(const QByteArray& file) {
     const QByteArray path = QFile::encodeName(socketPathFor(m_programKey));
     sockaddr_un address;
     if (!socketAddress(path, address))
@@ -201,7 +212,11 @@ SingleInstance::State SingleInstance::start() {
     // listen happen under the lock.
     const UniqueFd lock = lockExclusive(path + ".lock");
 
-    if (activateRunningInstance(address))
+    // A path longer than any the system takes cannot be opened anyway: it is not cut short.
+    const QByteArray message = file.isEmpty() || file.size() > kInstanceMaxPayload
+                                   ? encodeInstanceMessage(InstanceMessageType::Activate)
+                                   : encodeInstanceMessage(InstanceMessageType::OpenFile, file);
+    if (tellRunningInstance(address, message))
         return m_state = State::Secondary;
 
     // Nobody answers: whatever is left at the path is a stale socket of a crashed run.
@@ -247,6 +262,7 @@ void SingleInstance::acceptConnections() {
         auto* peer = new InstancePeer(std::move(fd), this);
         connect(peer, &InstancePeer::activationRequested, this,
                 &SingleInstance::activationRequested);
+        connect(peer, &InstancePeer::openRequested, this, &SingleInstance::openRequested);
     }
 }
 

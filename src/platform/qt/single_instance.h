@@ -1,5 +1,6 @@
 // One editor per user desktop. The first instance listens on a local socket that only its
-// user can reach; a later one finds it there, asks it to come to the front and ends.
+// user can reach; a later one finds it there, hands it the file it was started with (or
+// only asks it to come to the front) and ends.
 // The socket's name is a hash of the program and the user, and it lives in the user's
 // runtime folder, so no other user can see, guess or take it.
 // Plain AF_UNIX sockets watched by QSocketNotifier: Qt Network would bring ten more shared
@@ -29,8 +30,9 @@ public:
     explicit SingleInstance(QString programKey, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // Decides which of the three this process is. Call once, early in start-up.
-    State start();
+    // Decides which of the three this process is. Call once, early in start-up. file: the
+    // absolute path (bytes) a later instance hands on to the first; empty for none.
+    State start(const QByteArray& file = {});
     State state() const { return m_state; }
 
     // Where the socket of this program and user lives (empty without a runtime folder).
@@ -39,6 +41,9 @@ public:
 signals:
     // A later instance asked this one to come to the front.
     void activationRequested();
+    // A later instance asked this one to open a file (an absolute path, as bytes) and come
+    // to the front.
+    void openRequested(const QByteArray& file);
 
 private:
     void acceptConnections();

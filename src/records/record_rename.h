@@ -1,0 +1,45 @@
+// The records that carry a name of their own (CPI-C side information, transaction programs,
+// LUx profiles, midrange systems): renaming one where it stands, listing them past a section
+// without its name key, and removing such a section, which no record operation can reach.
+#pragma once
+
+#include "record_problems.h"
+
+#include <string>
+#include <vector>
+
+class CfgStore;
+
+enum class RenameResult {
+    Renamed,   // done, or the record had that name already
+    Refused,   // the name's own rule refuses the name; the code says which
+    Duplicate, // another record of the family has that name
+    Missing,   // no such section
+};
+
+// Gives the record in section `occurrence` of its family the new name, as its writer's check
+// would take the name: same place, same keys and values, only the name key's value changed
+// (added at the end when the section had none). Renaming the default LUx profile renames
+// the default too. errorCode: the name's error code when refused.
+RenameResult renameRecord(CfgStore& store, RecordFamily family, int occurrence,
+                          const std::string& newName, int& errorCode);
+
+// The records list of a family with a name of its own: the name of every section that has
+// its name key, as the family's listing cuts it, in document order; sections without the
+// key are passed over (the problems panel names them). False for another family.
+bool listNamedRecords(const CfgStore& store, RecordFamily family, std::vector<std::string>& list);
+
+// The section occurrence of the first record of the family named name; -1 for none.
+int namedRecordSection(const CfgStore& store, RecordFamily family, const std::string& name);
+
+// Removes section `occurrence` of the family's sections; false when there is none.
+bool deleteRecordSection(CfgStore& store, RecordFamily family, int occurrence);
+
+// The section name and name key of a family with named records; nullptr for the others.
+struct NamedFamily {
+    RecordFamily family;
+    const char* section;
+    const char* key;
+    std::size_t listedLength; // characters of the name the records list shows
+};
+const NamedFamily* namedFamily(RecordFamily family);

@@ -1,0 +1,190 @@
+// Untouched means unchanged: a sheet opened on a stored record and closed with OK without an
+// edit, or cancelled, changes nothing: not a byte of what a save would write, not the
+// modified mark, no undo step. The records hold values the sheets cannot show as they are
+// (a mode the list lacks, small letters in capital fields, a security type no entry names,
+// keys no writer knows) and stand after another record of their kind.
+#include "gui_fixture.h"
+
+#include "document_history.h"
+#include "editor_dispatch.h"
+#include "midrange_sheet.h"
+#include "midrange_system_dialog.h"
+#include "property_sheet.h"
+#include "save_content.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTimer>
+#include <QUndoStack>
+
+using namespace gui_testing;
+
+namespace {
+
+// Acts on the modal window that the next step opens, once it runs.
+void whenModal(const std::function<void(QWidget&)>& act) {
+    QTimer::singleShot(0, [act] {
+        if (QWidget* shown = QApplication::activeModalWidget())
+            act(*shown);
+    });
+}
+
+const Sections kFirst = {
+    {"CPIC_INFO", {{"SYMB_NAME", "FIRST"}, {"PART_LU", "NETA.HOST"}}},
+    {"CLIENT_ATTACH", {{"TP_NAME", "FIRST"}, {"LU_NAME", "*"}, {"TP_OP", "1"}}},
+    {"LUX_PROFILE", {{"PROFILE_NAME", "FIRST"}, {"SESSION", "HOSTA,*,0,LU01,TCP/IP,,ENC_OFF"}}},
+    {"NODEX_SYSTEM", {{"HOST_NAME", "first"}, {"DEFAULT", "0"}}},
+};
+
+struct Case {
+    const char* what;
+    int kind;
+    int row; // in the records list
+    Sections sections;
+};
+
+const Case kCases[] = {
+    {"global settings in small letters, an unknown key, no table",
+     kKindGlobal,
+     0,
+     {{"GLOBAL", {{"ODD", "1"}, {"USER_NAME", "joe"}, {"DEF_LU_ALIAS", "lu1"}}}}},
+    {"servers of either case, keys in another order",
+     kKindAppc,
+     0,
+     {{"APPC", {{"SERVER", "hosta,TCP/IP,ENC_OPT"}, {"SELECT", "SERVER"}, {"X", ""}}}}},
+    {"a mode of the site's own, a security type no entry names",
+     kKindCpic,
+     1,
+     {{"CPIC_INFO",
+       {{"SYMB_NAME", "odd"},
+        {"LOCAL_LU", "*"},
+        {"MODE", "MYMODE"},
+        {"SEC_TYPE", "7"},
+        {"SEC_USERID", "user"},
+        {"PLU_TYPE", "1"},
+        {"PART_LU", "NETA.HOST"}}}}},
+    {"a shortened mode and an empty partner alias",
+     kKindCpic,
+     1,
+     {{"CPIC_INFO", {{"SYMB_NAME", "BAT"}, {"MODE", "#BAT"}, {"PLU_TYPE", "0"}, {"PART_LU", ""}}}}},
+    {"a program without its path, an operation no box names",
+     kKindTp,
+     1,
+     {{"CLIENT_ATTACH", {{"TP_NAME", "tp"}, {"TP_OP", "7"}, {"TP_TYPE", "2"}, {"LU_NAME", "lu"}}}}},
+    {"a link of a category the list lacks",
+     kKindLux,
+     1,
+     {{"LUX_PROFILE",
+       {{"PROFILE_NAME", "odd"}, {"SESSION", "hosta,*,9,LU01,TCP/IP,,ENC_OFF"}, {"Z", "1"}}}}},
+    {"a default system in small letters, a mode of the site's own",
+     kKindMidrange,
+     0,
+     {{"NODEX_SYSTEM", {{"DEFAULT", "1"}, {"HOST_NAME", "hosta"}, {"USER_NAME", "u"}}},
+      {"NODEX_COMMON", {{"MODE", "MYMODE"}, {"LOCAL_LU", "lu"}}}}},
+    {"systems with none marked default, no common settings",
+     kKindMidrange,
+     0,
+     {{"NODEX_SYSTEM", {{"HOST_NAME", "HOSTB"}}}}},
+};
+
+} // namespace
+
+class UntouchedTest : public AppTest {
+protected:
+    // Opens the sheet on the case's record, acts on it, and checks that nothing changed.
+    void expectUnchanged(const Case& c, const std::function<void(QWidget&)>& act,
+                         const std::string& how) {
+        selectKind(c.kind);
+        selectRow(c.row);
+        const std::string before = savedBytes(doc().store());
+        const QString caption = shownCaption(frame());
+        bool acted = false;
+        whenModal([&](QWidget& sheet) {
+            act(sheet);
+            acted = true;
+        });
+        click(ui().changeButton);
+        ASSERT_TRUE(acted) << c.what << ", " << how;
+        EXPECT_EQ(savedBytes(doc().store()), before) << c.what << ", " << how;
+        EXPECT_FALSE(doc().IsModified()) << c.what << ", " << how;
+        EXPECT_EQ(shownCaption(frame()), caption) << c.what << ", " << how;
+        EXPECT_EQ(frame().history().stack().count(), 0) << c.what << ", " << how;
+        EXPECT_EQ(selectedRow(), c.row) << c.what << ", " << how;
+    }
+};
+
+TEST_F(UntouchedTest, OkWithoutAnEditAndCancelChangeNothing) {
+    for (const Case& c : kCases) {
+        Sections sections = kFirst;
+        sections.insert(sections.end(), c.sections.begin(), c.sections.end());
+        start({writeConfig("odd.ini", sections)});
+        setEditorRunner(runEditorSheet);
+        const auto ok = [](QWidget& w) { static_cast<PropertySheet&>(w).accept(); };
+        const auto cancel = [](QWidget& w) { static_cast<PropertySheet&>(w).reject(); };
+        // Every page seen, then OK or Cancel.
+        const auto everyPage = [](bool confirm) {
+            return [confirm](QWidget& w) {
+                auto& sheet = static_cast<PropertySheet&>(w);
+                for (int page : {1, 0})
+                    sheet.setActivePage(page);
+                confirm ? sheet.accept() : sheet.reject();
+                EXPECT_FALSE(sheet.isVisible());
+            };
+        };
+        expectUnchanged(c, ok, "OK");
+        expectUnchanged(c, cancel, "Cancel");
+        expectUnchanged(c, everyPage(true), "every page, OK");
+        expectUnchanged(c, everyPage(false), "every page, Cancel");
+    }
+    setEditorRunner({});
+}
+
+TEST_F(UntouchedTest, AValueTheListLacksIsWrittenBackAsStoredWhenAnotherFieldChanges) {
+    start({writeConfig("odd.ini", kCases[2].sections)});
+    setEditorRunner(runEditorSheet);
+    selectKind(kKindCpic);
+    whenModal([](QWidget& w) {
+        auto& sheet = static_cast<PropertySheet&>(w);
+        auto* mode = sheet.findChild<QComboBox*>("modeCombo");
+        EXPECT_EQ(mode->currentText(), "MYMODE") << "shown as stored";
+        QLineEdit* remoteTp = sheet.findChild<QLineEdit*>("remoteTpEdit");
+        QTest::keyClicks(remoteTp, "NEWTP");
+        sheet.accept();
+        if (sheet.isVisible()) {
+            ADD_FAILURE() << "refused";
+            sheet.reject();
+        }
+    });
+    click(ui().changeButton);
+    const testing_support::Keys written = testing_support::snapshot(doc().store()).at(0).second;
+    const auto value = [&](const std::string& key) {
+        for (const auto& [k, v] : written)
+            if (k == key)
+                return v;
+        return std::string("(none)");
+    };
+    EXPECT_EQ(value("REMOTE_TP"), "NEWTP");
+    EXPECT_EQ(value("MODE"), "MYMODE");
+    EXPECT_EQ(value("SEC_TYPE"), "7");
+    EXPECT_EQ(value("SYMB_NAME"), "odd");
+    EXPECT_TRUE(doc().IsModified());
+    EXPECT_EQ(frame().history().stack().count(), 1);
+    setEditorRunner({});
+}
+
+TEST_F(UntouchedTest, TheMidrangeSystemDialogStoresNothingUntouched) {
+    start({writeConfig("odd.ini", kCases[6].sections)});
+    setEditorRunner(runEditorSheet);
+    selectKind(kKindMidrange);
+    const std::string before = savedBytes(doc().store());
+    whenModal([](QWidget& w) {
+        auto& sheet = static_cast<CPsNODEX&>(w);
+        whenModal([](QWidget& dialog) { static_cast<CDlgNODEXSystem&>(dialog).accept(); });
+        sheet.basicPage().controlAs<QPushButton>(CPgNODEXBas::kProperties)->click();
+        sheet.accept();
+    });
+    click(ui().changeButton);
+    EXPECT_EQ(savedBytes(doc().store()), before);
+    EXPECT_FALSE(doc().IsModified());
+    setEditorRunner({});
+}
