@@ -181,6 +181,15 @@ void defineArguments(CLI::App& sub, std::string_view command, Invocation& inv, P
         p.kind = sub.add_option("KIND", inv.kind, "Record kind")->required();
         p.name = sub.add_option("NAME", inv.name, "Record name");
     }
+    if (command == "put" || command == "delete" || command == "save" || command == "convert") {
+        sub.add_flag("--force", inv.force,
+                     "Save although FILE holds text its reader leaves out (named by check), "
+                     "and let a conversion replace an existing backup or .ini file");
+        sub.add_option("--lock-wait", inv.lockWait,
+                       "Seconds to wait while another program saves FILE (default 10)")
+            ->type_name("SECONDS")
+            ->check(CLI::NonNegativeNumber);
+    }
     if (command == "put" || command == "delete" || command == "save") {
         sub.add_flag("--diff", inv.diff, "Print the difference the save makes to FILE, and save");
         sub.add_flag("--check", inv.check,

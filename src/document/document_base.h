@@ -4,6 +4,8 @@
 // editor fills with dialogs and the command-line tool answers itself.
 #pragma once
 
+#include "file_access.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -16,8 +18,11 @@ struct DiskState {
     bool exists = false;
     std::uint64_t size = 0;
     std::int64_t mtimeNs = 0; // modification time, nanoseconds since the epoch
-    std::uint64_t hash = 0;   // over the file's bytes, chunk by chunk
+    std::uint64_t hash = 0;   // over the file's bytes
 };
+// The state of a file from the bytes that were read of it and what fstat said then.
+DiskState diskStateOf(const std::string& bytes, const struct stat& info);
+// The file as it is now; exists is false when it cannot be read as a regular file.
 DiskState readDiskState(const std::string& path);
 
 struct DocumentPrompts {
@@ -32,6 +37,12 @@ struct DocumentPrompts {
     // Without a hook it is never overwritten.
     std::function<bool(const std::string& path, const DiskState& then, const DiskState& now)>
         overwriteChanged;
+    // The file holds text that its reader does not take (where: "line N: why"), which a
+    // save over it leaves out: save anyway? Without a hook it is not saved.
+    std::function<bool(const std::string& path, const std::string& where)> saveUnreadText;
+    // Converting entries of the older form writes path, which exists already and is not the
+    // file being opened: replace it? Without a hook it is not replaced.
+    std::function<bool(const std::string& path)> replaceExisting;
 };
 
 class CDocument {
@@ -72,12 +83,21 @@ public:
 
     // What the file was like when it was last opened or saved, if it is known.
     const std::optional<DiskState>& rememberedDiskState() const { return m_disk; }
+    // The last failure to read, lock or write a file, with its path and reason.
+    const FileError& lastFileError() const { return m_fileError; }
 
 protected:
-    // Called by a derived document once its file has been read: the base of the
-    // changed-on-disk check.
-    void RememberDiskState(const std::string& path);
+    // Called by a derived document once its file has been read, with the state of the
+    // bytes it parsed: the base of the changed-on-disk check.
+    void RememberDiskState(const std::string& path, const DiskState& state);
     void ForgetDiskState();
+    // Where the file just read holds text its reader does not take ("line N: why"), or
+    // empty: a save over that file asks first.
+    void SetUnreadText(std::string where) { m_unread = std::move(where); }
+    // A file could not be read, locked or written while saving or else opening: keeps the
+    // failure and tells the user.
+    void FileProblem(const FileError& error, bool saving);
+    virtual void ReportFileProblem(const FileError& /*error*/, bool /*saving*/) {}
 
     bool m_modified = false;
 
@@ -85,9 +105,14 @@ private:
     // True when path may be written: it is not the remembered file, or that file has not
     // changed since, or the prompt allowed overwriting it.
     bool ConfirmOverwrite(const std::string& path);
+    // True when path may be written although the text the reader left out would be lost.
+    bool ConfirmUnreadText(const std::string& path);
+    bool SaveLocked(const std::string& name, bool replace);
 
     std::string m_pathName;
     std::string m_diskPath;
     std::optional<DiskState> m_disk;
     DocumentPrompts m_prompts;
+    std::string m_unread;
+    FileError m_fileError;
 };
