@@ -10,6 +10,7 @@
 #include "language_path.h"
 #include "lazy_icon.h"
 #include "main_frame.h"
+#include "path_bytes.h"
 #include "program_data.h"
 #include "prompts.h"
 #include "review_dialog.h"
@@ -29,7 +30,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QIcon>
 #include <QSettings>
 
@@ -44,11 +44,12 @@ QString userString(int id) {
     return QString::fromUtf8(TelaEnvironment::GetUserString(id));
 }
 
+// Paths go to the core as the bytes the system names the file by.
 std::string toPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+    return bytesFromPath(path).toStdString();
 }
 QString fromPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    return pathFromBytes(QByteArray::fromStdString(path));
 }
 
 } // namespace
@@ -172,6 +173,21 @@ void CCfgApp::installDocumentPrompts() {
                                             "since it was opened or saved here.\nDo you want "
                                             "to overwrite it?")
                                  .arg(QDir::toNativeSeparators(fromPath(path)));
+        return prompts::message(m_frame.get(), userString(ids::kAppTitle), text,
+                                QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+    };
+    hooks.saveUnreadText = [this](const std::string& path, long line, const std::string& why) {
+        const QString text = userString(ids::kMsgUnreadSave)
+                                 .arg(QDir::toNativeSeparators(fromPath(path)),
+                                      QString::number(line), QString::fromStdString(why));
+        return prompts::message(m_frame.get(), userString(ids::kAppTitle), text,
+                                QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+    };
+    hooks.replaceExisting = [this](const std::string& path) {
+        const QString text =
+            userString(ids::kMsgReplaceDerived).arg(QDir::toNativeSeparators(fromPath(path)));
         return prompts::message(m_frame.get(), userString(ids::kAppTitle), text,
                                 QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;

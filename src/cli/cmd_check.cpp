@@ -74,10 +74,12 @@ int runCheck(const Invocation& inv, std::ostream& out, std::ostream& err) {
     Json all = Json::array();
     for (const std::string& file : inv.files) {
         CfgStore store;
-        if (readConfiguration(store, file, err) != kExitOk) {
+        UnreadText unread;
+        if (readConfiguration(store, file, err, &unread) != kExitOk) {
             unreadable = true;
             continue;
         }
+        reportUnread(file, unread, inv.json, all, out);
         for (const RecordProblem& p : findRecordProblems(store)) {
             foundError = foundError || p.code != 0;
             if (inv.json)

@@ -89,14 +89,40 @@ void printReadProblem(const std::string& path, std::ostream& err) {
     printWhere(path, detail, err);
 }
 
-int readConfiguration(CfgStore& store, const std::string& path, std::ostream& err) {
+int readConfiguration(CfgStore& store, const std::string& path, std::ostream& err,
+                      UnreadText* unread) {
     cfgClear(store);
     CfgReadResult detail;
-    if (cfgReadFile(store, path, &detail) == 0)
+    std::string bytes;
+    if (!readRegularFile(path, bytes, detail.file)) {
+        detail.result = 1;
+    } else if (cfgReadBuffer(store, bytes.data(), bytes.size(), &detail) == 0) {
+        if (unread)
+            *unread = findUnreadText(bytes.data(), bytes.size());
         return kExitOk;
+    }
     printError(err, kErrStore);
     printWhere(path, detail, err);
     return exitCodeFor(detail);
+}
+
+void reportUnread(const std::string& file, const UnreadText& unread, bool json, Json& all,
+                  std::ostream& out) {
+    if (!unread)
+        return;
+    const std::string why = TelaEnvironment::GetUserString(unreadCauseTextId(unread.cause)) +
+                            "; a save leaves out what follows";
+    if (!json) {
+        out << file << ": line " << unread.line << ": warning: " << why << '\n';
+        return;
+    }
+    all.push_back({{"file", file},
+                   {"kind", "file"},
+                   {"name", ""},
+                   {"line", unread.line},
+                   {"code", 0},
+                   {"message", why},
+                   {"severity", "warning"}});
 }
 
 int openDocument(CCfgDoc& doc, const std::string& path, bool createMissing, bool force,
@@ -110,7 +136,9 @@ int openDocument(CCfgDoc& doc, const std::string& path, bool createMissing, bool
     prompts.overwriteChanged = [](const std::string&, const DiskState&, const DiskState&) {
         return false;
     };
-    prompts.saveUnreadText = [force](const std::string&, const std::string&) { return force; };
+    prompts.saveUnreadText = [force](const std::string&, long, const std::string&) {
+        return force;
+    };
     prompts.replaceExisting = [force](const std::string&) { return force; };
     doc.SetPrompts(prompts);
     if (createMissing && !exists(path)) {

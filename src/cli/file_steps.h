@@ -3,6 +3,8 @@
 #pragma once
 
 #include "file_lock.h"
+#include "json_text.h"
+#include "unread_text.h"
 
 #include <iosfwd>
 #include <string>
@@ -12,8 +14,15 @@ class CfgStore;
 struct Invocation;
 
 // The editor's reader alone: no conversion, nothing written. 1 when the file cannot be
-// opened, 2 when it is malformed (the malformed line is named).
-int readConfiguration(CfgStore& store, const std::string& path, std::ostream& err);
+// opened, 2 when it is malformed (the malformed line is named), kExitUnreadable when it is
+// no regular file that may be read. unread receives where the reader left text out.
+int readConfiguration(CfgStore& store, const std::string& path, std::ostream& err,
+                      UnreadText* unread = nullptr);
+
+// check's warning that the reader leaves text of file out: a line to out, or with --json
+// an entry of kind "file" in all.
+void reportUnread(const std::string& file, const UnreadText& unread, bool json, Json& all,
+                  std::ostream& out);
 
 // Opens path as the editor's File Open does, converting entries of the older form. With
 // createMissing a path that does not exist gives a new, empty document of that name. With

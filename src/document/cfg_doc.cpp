@@ -79,7 +79,7 @@ bool CCfgDoc::OnOpenDocument(const std::string& path) {
     if (LoadConfiguration(path)) {
         RememberDiskState(path, m_read);
         if (m_unreadText)
-            SetUnreadText("line " + std::to_string(m_unreadText.line) + ": " +
+            SetUnreadText(m_unreadText.line,
                           TelaEnvironment::GetUserString(unreadCauseTextId(m_unreadText.cause)));
         return true;
     }

@@ -160,7 +160,7 @@ void CDocument::RememberDiskState(const std::string& path, const DiskState& stat
 void CDocument::ForgetDiskState() {
     m_diskPath.clear();
     m_disk.reset();
-    m_unread.clear();
+    m_unreadLine = 0;
 }
 
 void CDocument::FileProblem(const FileError& error, bool saving) {
@@ -169,9 +169,9 @@ void CDocument::FileProblem(const FileError& error, bool saving) {
 }
 
 bool CDocument::ConfirmUnreadText(const std::string& path) {
-    if (m_unread.empty() || path != m_diskPath)
+    if (m_unreadLine == 0 || path != m_diskPath)
         return true;
-    return m_prompts.saveUnreadText && m_prompts.saveUnreadText(path, m_unread);
+    return m_prompts.saveUnreadText && m_prompts.saveUnreadText(path, m_unreadLine, m_unreadWhy);
 }
 
 bool CDocument::ConfirmOverwrite(const std::string& path) {

@@ -37,9 +37,9 @@ struct DocumentPrompts {
     // Without a hook it is never overwritten.
     std::function<bool(const std::string& path, const DiskState& then, const DiskState& now)>
         overwriteChanged;
-    // The file holds text that its reader does not take (where: "line N: why"), which a
-    // save over it leaves out: save anyway? Without a hook it is not saved.
-    std::function<bool(const std::string& path, const std::string& where)> saveUnreadText;
+    // The file holds text that its reader does not take, from line on for the reason why,
+    // which a save over it leaves out: save anyway? Without a hook it is not saved.
+    std::function<bool(const std::string& path, long line, const std::string& why)> saveUnreadText;
     // Converting entries of the older form writes path, which exists already and is not the
     // file being opened: replace it? Without a hook it is not replaced.
     std::function<bool(const std::string& path)> replaceExisting;
@@ -91,9 +91,12 @@ protected:
     // bytes it parsed: the base of the changed-on-disk check.
     void RememberDiskState(const std::string& path, const DiskState& state);
     void ForgetDiskState();
-    // Where the file just read holds text its reader does not take ("line N: why"), or
-    // empty: a save over that file asks first.
-    void SetUnreadText(std::string where) { m_unread = std::move(where); }
+    // Where the file just read holds text its reader does not take (the line and why), or
+    // line 0: a save over that file asks first.
+    void SetUnreadText(long line, std::string why) {
+        m_unreadLine = line;
+        m_unreadWhy = std::move(why);
+    }
     // A file could not be read, locked or written while saving or else opening: keeps the
     // failure and tells the user.
     void FileProblem(const FileError& error, bool saving);
@@ -113,6 +116,7 @@ private:
     std::string m_diskPath;
     std::optional<DiskState> m_disk;
     DocumentPrompts m_prompts;
-    std::string m_unread;
+    long m_unreadLine = 0;
+    std::string m_unreadWhy;
     FileError m_fileError;
 };
