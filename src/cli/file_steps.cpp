@@ -18,10 +18,11 @@
 
 namespace {
 
-// Anything at all by that name, a link that leads nowhere included.
-bool exists(const std::string& path) {
+// Nothing there to open: a link that leads nowhere is created through (and refused by the
+// save), while a link loop or a folder that cannot be searched is opened and named.
+bool missing(const std::string& path) {
     struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0;
+    return ::stat(path.c_str(), &st) != 0 && errno == ENOENT;
 }
 
 void printWhere(const std::string& path, const CfgReadResult& detail, std::ostream& err) {
@@ -141,7 +142,7 @@ int openDocument(CCfgDoc& doc, const std::string& path, bool createMissing, bool
     };
     prompts.replaceExisting = [force](const std::string&) { return force; };
     doc.SetPrompts(prompts);
-    if (createMissing && !exists(path)) {
+    if (createMissing && missing(path)) {
         doc.OnNewDocument();
         // A document with a name is saved under it; one without would be proposed the
         // default file in the configuration directory.
