@@ -78,9 +78,9 @@ bool CCfgDoc::OnOpenDocument(const std::string& path) {
     reloadTransportTexts();
     if (LoadConfiguration(path)) {
         RememberDiskState(path, m_read);
-        if (m_unreadText)
-            SetUnreadText(m_unreadText.line,
-                          TelaEnvironment::GetUserString(unreadCauseTextId(m_unreadText.cause)));
+        SetUnreadText(m_unreadText.line, m_unreadText ? TelaEnvironment::GetUserString(
+                                                            unreadCauseTextId(m_unreadText.cause))
+                                                      : std::string());
         return true;
     }
     ReportError(0, kErrStore);
