@@ -1,6 +1,6 @@
 // Fuzzes the record readers and writers over stores read from fuzzed files: whatever the
 // store holds, every kind's list, read, write and delete must neither crash nor overrun, and
-// after each write the store still writes and reads back as it stands.
+// after the writes of each kind the store still writes and reads back as it stands.
 #include "appc_records.h"
 #include "cpic_records.h"
 #include "fuzz_support.h"
@@ -26,8 +26,8 @@ void rewriteListed(CfgStore& store, const std::vector<std::string>& names, Read 
             continue;
         int flag = 0, code = 0;
         write(store, r, flag, code);
-        fuzz::checkWritesBack(store);
     }
+    fuzz::checkWritesBack(store);
 }
 
 void oneRecordKinds(CfgStore& store) {
@@ -58,8 +58,8 @@ void systems(CfgStore& store) {
         midrangeWriteSystem(store, r.hostName, r.userId, r.password, r.password, r.defaultFlag,
                             flag, code);
         midrangeSetDefault(store, r.hostName);
-        fuzz::checkWritesBack(store);
     }
+    fuzz::checkWritesBack(store);
 }
 
 void deleteAll(CfgStore& store) {
