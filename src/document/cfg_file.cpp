@@ -174,6 +174,52 @@ std::size_t cfgReadLine(CfgStore& store, CfgLineSource& source, std::string& lin
     }
 }
 
+// The first "=" of a key line. Every valid key name is short: look within its reach first.
+std::size_t findEquals(std::string_view text, std::size_t hint) {
+    if (hint != std::string_view::npos)
+        return hint;
+    const std::size_t reach = std::min(text.size(), kCfgMaxName + 1);
+    for (std::size_t eq = 0; eq < reach; ++eq)
+        if (text[eq] == '=')
+            return eq;
+    return text.find('=', reach);
+}
+
+CfgParseError keyLineFault(std::string_view text, std::size_t eq, bool haveSection) {
+    if (eq == std::string_view::npos)
+        return CfgParseError::NoEquals;
+    if (eq > kCfgMaxName)
+        return CfgParseError::KeyNameTooLong;
+    if (text.size() - eq - 1 > kCfgMaxValue)
+        return CfgParseError::ValueTooLong;
+    if (!haveSection)
+        return CfgParseError::KeyBeforeSection;
+    return CfgParseError::None;
+}
+
+// The next logical line without its line end, and its first character ('\n' for an empty
+// line); false at the end of the input. Plain lines are taken where they lie.
+bool nextLogicalLine(CfgStore& store, CfgLineSource& source, std::string& line, LineState& state,
+                     std::string_view& text, char& first, std::size_t& equalsHint) {
+    const char* begin;
+    const char* end;
+    if (!store.endOfInput && source.nextPlainLine(begin, end, equalsHint)) {
+        ++state.physical;
+        state.tooLong = false;
+        text = std::string_view(begin, static_cast<std::size_t>(end - begin));
+        first = text.empty() ? '\n' : text.front();
+        return true;
+    }
+    if (cfgReadLine(store, source, line, state) == 0)
+        return false;
+    // The client's reader sees the line as a C string: a NUL byte ends it.
+    text = std::string_view(line.data(), ::strnlen(line.data(), line.size()));
+    first = text.empty() ? '\0' : text.front();
+    if (!text.empty() && text.back() == '\n')
+        text.remove_suffix(1);
+    return true;
+}
+
 // Parses the logical lines of one source into the store.
 int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
     store.endOfInput = false;
@@ -196,26 +242,12 @@ int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
     cfgReadLine(store, source, line, state); // the header line, whatever it holds
     bool haveSection = false;
     for (;;) {
-        long firstLine = state.physical + 1;
+        const long firstLine = state.physical + 1;
         std::string_view text;
         char first;
-        const char* begin;
-        const char* end;
         std::size_t equalsHint = std::string_view::npos;
-        if (!store.endOfInput && source.nextPlainLine(begin, end, equalsHint)) {
-            ++state.physical;
-            state.tooLong = false;
-            text = std::string_view(begin, static_cast<std::size_t>(end - begin));
-            first = text.empty() ? '\n' : text.front();
-        } else {
-            if (cfgReadLine(store, source, line, state) == 0)
-                break;
-            // The client's reader sees the line as a C string: a NUL byte ends it.
-            text = std::string_view(line.data(), ::strnlen(line.data(), line.size()));
-            first = text.empty() ? '\0' : text.front();
-            if (!text.empty() && text.back() == '\n')
-                text.remove_suffix(1);
-        }
+        if (!nextLogicalLine(store, source, line, state, text, first, equalsHint))
+            break;
         if (first == '\n' || first == ' ' || first == ';')
             continue;
         if (first == '[') {
@@ -230,24 +262,9 @@ int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
         }
         if (state.tooLong)
             return malformed(firstLine, CfgParseError::LineTooLong);
-        // Every valid key name is short: look for "=" within its reach first.
-        std::size_t eq = equalsHint;
-        if (eq == std::string_view::npos) {
-            eq = 0;
-            std::size_t reach = std::min(text.size(), kCfgMaxName + 1);
-            while (eq < reach && text[eq] != '=')
-                ++eq;
-            if (eq == reach)
-                eq = text.find('=');
-        }
-        if (eq == std::string_view::npos)
-            return malformed(firstLine, CfgParseError::NoEquals);
-        if (eq > kCfgMaxName)
-            return malformed(firstLine, CfgParseError::KeyNameTooLong);
-        if (text.size() - eq - 1 > kCfgMaxValue)
-            return malformed(firstLine, CfgParseError::ValueTooLong);
-        if (!haveSection)
-            return malformed(firstLine, CfgParseError::KeyBeforeSection);
+        const std::size_t eq = findEquals(text, equalsHint);
+        if (CfgParseError why = keyLineFault(text, eq, haveSection); why != CfgParseError::None)
+            return malformed(firstLine, why);
         loader.key(std::string_view(text.data(), eq),
                    std::string_view(text.data() + eq + 1, text.size() - eq - 1));
     }
