@@ -36,6 +36,11 @@ they would write, and print "FILE: unchanged". With --diff they print the differ
 they make to FILE (unified form) and write; with --check they print it and write
 nothing at all.
 
+put, delete, save and convert read and write regular files only, and one program at a
+time: while another saves FILE they wait up to --lock-wait seconds. They refuse a FILE
+with text its reader leaves out (check names the line), and a conversion does not replace
+an existing file, unless --force is given.
+
 Exit status: 0 success; 1 the file cannot be opened, or a record was refused, a listing or
 delete failed, or check found an error; 2 an error of use, or a file that is malformed;
 3 with --check, FILE would change.
