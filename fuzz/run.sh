@@ -51,8 +51,9 @@ for t in "${targets[@]}"; do
     else
         echo "fuzz $t: ${runs:-0} executions in ${secs:-?}s, no findings"
         if [ "$campaign" -gt 0 ]; then
-            # Only inputs that add coverage to what the corpus holds, each minimised.
-            "$build/${t}_fuzzer" -merge=1 "$corpus" "$scratch" >>"$log" 2>&1
+            # Only inputs that reach code the corpus does not reach yet (edges, not hit
+            # counts, so that the corpus stays small), the shortest of each.
+            "$build/${t}_fuzzer" -merge=1 -use_counters=0 "$corpus" "$scratch" >>"$log" 2>&1
         fi
     fi
     rm -rf "$scratch"
