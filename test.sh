@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 jobs=$(nproc 2>/dev/null || echo 2)
-fuzz_seconds=${APICFG_FUZZ_SECONDS:-60}
+fuzz_seconds=${APICFG_FUZZ_SECONDS:-72}
 export QT_QPA_PLATFORM=offscreen
 
 ./scripts/deps.sh test
@@ -19,7 +19,7 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
 if [ -x fuzz/run.sh ] && [ "$fuzz_seconds" -gt 0 ]; then
-    echo "== Fuzzing the reader for ${fuzz_seconds}s =="
+    echo "== Fuzzing for ${fuzz_seconds}s in all =="
     fuzz/run.sh "$fuzz_seconds"
 fi
 

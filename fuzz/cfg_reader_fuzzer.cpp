@@ -1,8 +1,7 @@
 // Fuzzes the configuration file reader. Whatever the bytes, reading must not overrun or
 // crash, a malformed file must leave the store empty with a line and a reason, and a file
 // that reads must write back and read again to the same sections, keys and values.
-#include "cfg_file.h"
-#include "cfg_store.h"
+#include "fuzz_support.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,19 +11,9 @@
 
 namespace {
 
-using Key = std::pair<std::string, std::string>;
-using Section = std::pair<std::string, std::vector<Key>>;
-
-std::vector<Section> contents(const CfgStore& store) {
-    std::vector<Section> out;
-    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
-        std::vector<Key> keys;
-        for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k))
-            keys.emplace_back(std::string(store.keyName(k)), std::string(store.keyValue(k)));
-        out.emplace_back(std::string(store.sectionName(s)), std::move(keys));
-    }
-    return out;
-}
+using fuzz::check;
+using fuzz::contents;
+using fuzz::Section;
 
 // The writer's promise holds for names and values within the limits and values that do
 // not end with a backslash (the reader would take that for a continuation).
@@ -38,11 +27,6 @@ bool roundTripPromised(const std::vector<Section>& sections) {
                 return false;
     }
     return true;
-}
-
-void check(bool condition) {
-    if (!condition)
-        __builtin_trap();
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "lazy_icon.h"
 #include "main_frame.h"
 #include "merge_on_save.h"
+#include "path_bytes.h"
 #include "program_data.h"
 #include "prompts.h"
 #include "record_diff.h"
@@ -32,7 +33,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QIcon>
 #include <QSettings>
 
@@ -50,11 +50,12 @@ QString userString(int id) {
     return QString::fromUtf8(TelaEnvironment::GetUserString(id));
 }
 
+// Paths go to the core as the bytes the system names the file by.
 std::string toPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+    return bytesFromPath(path).toStdString();
 }
 QString fromPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    return pathFromBytes(QByteArray::fromStdString(path));
 }
 
 // What a save would write, and what the user changed since the file was opened or saved,
@@ -219,6 +220,21 @@ void CCfgApp::installDocumentPrompts() {
         default:
             return ChangedFileAnswer::Keep;
         }
+    };
+    hooks.saveUnreadText = [this](const std::string& path, long line, const std::string& why) {
+        const QString text = userString(ids::kMsgUnreadSave)
+                                 .arg(QDir::toNativeSeparators(fromPath(path)),
+                                      QString::number(line), QString::fromStdString(why));
+        return prompts::message(m_frame.get(), userString(ids::kAppTitle), text,
+                                QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+    };
+    hooks.replaceExisting = [this](const std::string& path) {
+        const QString text =
+            userString(ids::kMsgReplaceDerived).arg(QDir::toNativeSeparators(fromPath(path)));
+        return prompts::message(m_frame.get(), userString(ids::kAppTitle), text,
+                                QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
     };
     m_doc.SetPrompts(std::move(hooks));
 }

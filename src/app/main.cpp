@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -27,6 +28,10 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("apicfg"));
     QApplication::setApplicationName(QStringLiteral("apicfg"));
     QApplication qapp(qtCount, qtArguments.data());
+
+    // A file size limit (ulimit -f) makes a save fail with a message instead of ending the
+    // editor.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     std::string unknown;
     const std::string file = startFilePath(

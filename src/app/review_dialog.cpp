@@ -1,5 +1,6 @@
 #include "review_dialog.h"
 
+#include "file_access.h"
 #include "record_changes_view.h"
 #include "string_ids.h"
 #include "tela_environment.h"
@@ -14,21 +15,16 @@
 #include <QSyntaxHighlighter>
 #include <QVBoxLayout>
 
-#include <fstream>
-#include <iterator>
-
 namespace {
 
 QString userString(int id) {
     return QString::fromUtf8(TelaEnvironment::GetUserString(id));
 }
 
+// Only a regular file is read: the file may have been replaced by a pipe or a device since.
 bool readBytes(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
+    FileError ignored;
+    return readRegularFile(path, bytes, ignored);
 }
 
 // A line feed alone somewhere in the file: every such line is rewritten with CR LF.

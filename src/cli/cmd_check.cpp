@@ -88,10 +88,12 @@ int runCheck(const Invocation& inv, std::istream& in, std::ostream& out, std::os
     for (const std::string& file : inv.files) {
         CfgStore store;
         std::string bytes;
-        if (readConfigurationInput(store, file, in, err, &bytes) != kExitOk) {
+        UnreadText unread;
+        if (readConfigurationInput(store, file, in, err, &bytes, &unread) != kExitOk) {
             unreadable = true;
             continue;
         }
+        reportUnread(file, unread, inv.json, all, out);
         std::vector<long> lines = cfgSectionLines(bytes);
         if (lines.size() != store.sectionCount())
             lines.clear();

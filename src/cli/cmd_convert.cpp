@@ -49,12 +49,9 @@ int runConvert(const Invocation& inv, std::ostream& out, std::ostream& err) {
     const bool convert = hasOldForm(before);
 
     CCfgDoc doc;
-    MessageCapture capture;
-    if (!doc.OnOpenDocument(path)) {
-        capture.printFirst(err);
-        err << path << ": entries of the older form could not be converted\n";
-        return kExitFailed;
-    }
+    setLockWaitSeconds(inv.lockWait);
+    if (int code = openDocument(doc, path, false, inv.force, err); code != kExitOk)
+        return code;
     if (!convert) {
         out << path << ": nothing to convert\n";
         return kExitOk;

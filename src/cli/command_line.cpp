@@ -36,6 +36,11 @@ they would write, and print "FILE: unchanged". With --diff they print the record
 change (as diff does) and the difference they make to FILE (unified form) and write; with
 --check they print both and write nothing at all.
 
+put, delete, save and convert read and write regular files only, and one program at a
+time: while another saves FILE they wait up to --lock-wait seconds. They refuse a FILE
+with text its reader leaves out (check names the line), and a conversion does not replace
+an existing file, unless --force is given.
+
 Exit status: 0 success or unchanged; 1 a record refused or not found, a listing or
 delete that failed, check's findings, diff's differences; 2 called wrongly; 3 with
 --check, FILE would change; 4 FILE cannot be read or is malformed; 5 FILE cannot be saved.
@@ -203,6 +208,15 @@ void defineArguments(CLI::App& sub, std::string_view command, Invocation& inv, P
     } else if (command == "delete") {
         p.kind = sub.add_option("KIND", inv.kind, "Record kind")->required();
         p.name = sub.add_option("NAME", inv.name, "Record name");
+    }
+    if (command == "put" || command == "delete" || command == "save" || command == "convert") {
+        sub.add_flag("--force", inv.force,
+                     "Save although FILE holds text its reader leaves out (named by check), "
+                     "and let a conversion replace an existing backup or .ini file");
+        sub.add_option("--lock-wait", inv.lockWait,
+                       "Seconds to wait while another program saves FILE (default 10)")
+            ->type_name("SECONDS")
+            ->check(CLI::NonNegativeNumber);
     }
     if (command == "put" || command == "delete" || command == "save") {
         sub.add_flag("--diff", inv.diff, "Print the difference the save makes to FILE, and save");

@@ -17,8 +17,10 @@ struct Invocation {
     std::vector<std::string> ids;
     bool json = false;
     bool showPasswords = false;
-    bool diff = false;  // put, delete, save: print the difference the save makes
-    bool check = false; // the same, but write nothing
+    bool diff = false;      // put, delete, save: print the difference the save makes
+    bool check = false;     // the same, but write nothing
+    bool force = false;     // save over text the reader leaves out; replace existing derived files
+    double lockWait = 10.0; // seconds to wait for another writer of FILE
     std::string language;
 };
 

@@ -1,23 +1,32 @@
 #include "config_input.h"
 
 #include "cfg_file.h"
+#include "file_access.h"
 #include "cfg_store.h"
 #include "command_line.h"
 #include "file_steps.h"
 #include "messages.h"
 #include "tool_messages.h"
+#include "unread_text.h"
 
-#include <fstream>
+#include <istream>
 #include <iterator>
 #include <ostream>
-#include <sstream>
 
 namespace {
 
+// Standard input is read as far as the size limit of a file allows, so that an endless
+// stream is refused rather than read without bound.
 int readStandardInput(CfgStore& store, std::istream& in, std::ostream& err, std::string& bytes) {
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    bytes = buffer.str();
+    bytes.clear();
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > kMaxConfigFileSize) {
+            err << "-: " << fileErrorText({FileFault::TooLarge, "-", 0, 0, {}}) << '\n';
+            return kExitUnreadable;
+        }
+    }
     cfgClear(store);
     CfgReadResult detail;
     if (cfgReadBuffer(store, bytes.data(), bytes.size(), &detail) == 0)
@@ -41,15 +50,13 @@ int needsRealFile(const std::string& command, const std::string& file, std::ostr
 }
 
 int readConfigurationInput(CfgStore& store, const std::string& file, std::istream& in,
-                           std::ostream& err, std::string* bytes) {
+                           std::ostream& err, std::string* bytes, UnreadText* unread) {
+    if (!isStandardInput(file))
+        return readConfiguration(store, file, err, unread, bytes);
     std::string scratch;
-    if (isStandardInput(file))
-        return readStandardInput(store, in, err, bytes ? *bytes : scratch);
-    if (readConfiguration(store, file, err) != kExitOk)
-        return kExitUnreadable;
-    if (bytes) {
-        std::ifstream stream(file, std::ios::binary);
-        bytes->assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-    }
-    return kExitOk;
+    std::string& read = bytes ? *bytes : scratch;
+    const int code = readStandardInput(store, in, err, read);
+    if (code == kExitOk && unread)
+        *unread = findUnreadText(read.data(), read.size());
+    return code;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 class CfgStore;
+struct UnreadText;
 
 // True for the FILE argument that names standard input.
 inline bool isStandardInput(const std::string& file) {
@@ -16,7 +17,9 @@ inline bool isStandardInput(const std::string& file) {
 // of use for them (kExitUsage, named on err); kExitOk otherwise.
 int needsRealFile(const std::string& command, const std::string& file, std::ostream& err);
 
-// Reads the configuration into store. With bytes, also keeps the bytes read (for the
-// line numbers of check). kExitOk, or kExitUnreadable with the failure named on err.
+// Reads the configuration into store, reading its bytes once. With bytes, also keeps them
+// (for the line numbers of check); with unread, where the reader left text out. kExitOk, or
+// the exit code with the failure named on err.
 int readConfigurationInput(CfgStore& store, const std::string& file, std::istream& in,
-                           std::ostream& err, std::string* bytes = nullptr);
+                           std::ostream& err, std::string* bytes = nullptr,
+                           UnreadText* unread = nullptr);

@@ -1,12 +1,10 @@
 #include "atomic_file.h"
 
 #include <cerrno>
-#include <climits>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -17,39 +15,12 @@ const AtomicFileOps kRealOps{
     [](int fd, const void* data, std::size_t size) -> long { return ::write(fd, data, size); },
     [](int fd) { return ::fsync(fd); },
     [](const char* from, const char* to) { return ::rename(from, to); },
+    // link(2) never follows `to`: an existing name, a link included, fails with EEXIST.
+    [](const char* from, const char* to) { return ::link(from, to); },
 };
 const AtomicFileOps* g_ops = &kRealOps;
 
 constexpr int kMaxNameAttempts = 100;
-
-// A path that is a symbolic link is written through to its target, so the link stays.
-std::string resolveLinks(const std::string& path) {
-    std::string current = path;
-    for (int depth = 0; depth < 40; ++depth) {
-        struct stat st {};
-        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return current;
-        std::vector<char> buf(PATH_MAX + 1);
-        ssize_t n = ::readlink(current.c_str(), buf.data(), PATH_MAX);
-        if (n < 0)
-            return current;
-        std::string target(buf.data(), static_cast<std::size_t>(n));
-        if (!target.empty() && target.front() != '/') {
-            std::size_t slash = current.rfind('/');
-            target = (slash == std::string::npos ? std::string() : current.substr(0, slash + 1)) +
-                     target;
-        }
-        current = target;
-    }
-    return current;
-}
-
-std::string folderOf(const std::string& file) {
-    std::size_t slash = file.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return file.substr(0, slash ? slash : 1);
-}
 
 // A name beside the target that no other writer picks by chance.
 std::string tempName(const std::string& target) {
@@ -70,11 +41,9 @@ void syncFolder(const std::string& file) {
     }
 }
 
-// The mode a replaced file had, or the user's default for a new one. Not the private
-// mode of a temporary file: the client's programs of every user must read the file.
-mode_t modeFor(const struct stat* existing) {
-    if (existing)
-        return existing->st_mode & 07777;
+// The user's default mode for a new file. Not the private mode of a temporary file: the
+// client's programs of every user must read the file.
+mode_t defaultMode() {
     mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
@@ -89,30 +58,70 @@ void setAtomicFileOpsForTesting(const AtomicFileOps* ops) {
     g_ops = ops ? ops : &kRealOps;
 }
 
-AtomicFile::AtomicFile(std::string targetPath) : m_requested(std::move(targetPath)) {}
+AtomicFile::AtomicFile(std::string targetPath, WriteTarget kind)
+    : m_requested(std::move(targetPath)), m_kind(kind) {}
 
 AtomicFile::~AtomicFile() {
     discard();
 }
 
-bool AtomicFile::open() {
-    m_target = resolveLinks(m_requested);
-    // The rename could replace a file that the user may not write; opening it for writing
-    // in place would be refused, and so is this.
-    if (::access(m_target.c_str(), F_OK) == 0 && ::access(m_target.c_str(), W_OK) != 0) {
-        m_errno = errno;
+bool AtomicFile::fail(FileFault fault, int errnum) {
+    m_error.fault = fault;
+    m_error.path = m_requested;
+    m_error.errnum = errnum;
+    return false;
+}
+
+// Decides what the write replaces: only a regular file, and through a link only where the
+// link may be followed and leads to one.
+bool AtomicFile::checkTarget() {
+    m_target = m_requested;
+    if (m_kind == WriteTarget::Configuration && !resolveLinks(m_requested, m_target, m_error))
+        return false;
+    struct stat st {};
+    if (::lstat(m_target.c_str(), &st) != 0) {
+        if (errno != ENOENT)
+            return fail(errno == ELOOP ? FileFault::LinkLoop : FileFault::System, errno);
+        // A link whose target is missing: the new file would appear through the link.
+        if (m_target != m_requested)
+            return fail(FileFault::LinkNotFollowed);
+        m_creating = true;
+        return true;
+    }
+    if (S_ISLNK(st.st_mode))
+        return fail(FileFault::LinkNotFollowed);
+    if (!S_ISREG(st.st_mode)) {
+        fail(FileFault::NotRegular);
+        m_error.kind = st.st_mode & S_IFMT;
         return false;
     }
+    // The rename could replace a file that the user may not write; opening it for writing
+    // in place would be refused, and so is this.
+    if (::access(m_target.c_str(), W_OK) != 0)
+        return fail(FileFault::System, errno);
+    return true;
+}
+
+bool AtomicFile::open() {
+    m_error = {};
+    if (!checkTarget())
+        return false;
     if (!openUnnamed(folderOf(m_target)) && !openNamed())
         return false;
     struct stat st {};
-    bool replacing = ::stat(m_target.c_str(), &st) == 0;
-    // Keep the owner too when we may (an administrator editing another user's file).
-    if (replacing) {
-        [[maybe_unused]] int ignored = ::fchown(m_fd, st.st_uid, st.st_gid);
-    }
-    ::fchmod(m_fd, modeFor(replacing ? &st : nullptr));
+    const bool replacing = !m_creating && ::stat(m_target.c_str(), &st) == 0;
+    applyOwnership(replacing ? &st : nullptr);
     return true;
+}
+
+// The mode (and the owner and group, where we may: an administrator editing another
+// user's file) of the file it comes from, else of the file replaced, else the default.
+void AtomicFile::applyOwnership(const struct stat* replaced) {
+    const struct stat* from = m_ownership ? &*m_ownership : replaced;
+    if (from) {
+        [[maybe_unused]] int ignored = ::fchown(m_fd, from->st_uid, from->st_gid);
+    }
+    ::fchmod(m_fd, from ? from->st_mode & 07777 : defaultMode());
 }
 
 bool AtomicFile::openUnnamed(const std::string& folder) {
@@ -139,8 +148,7 @@ bool AtomicFile::openNamed() {
         if (errno != EEXIST)
             break;
     }
-    m_errno = errno;
-    return false;
+    return fail(FileFault::System, errno);
 }
 
 bool AtomicFile::nameUnnamed() {
@@ -154,8 +162,7 @@ bool AtomicFile::nameUnnamed() {
         if (errno != EEXIST)
             break;
     }
-    m_errno = errno;
-    return false;
+    return fail(FileFault::System, errno);
 }
 
 bool AtomicFile::write(const char* data, std::size_t size) {
@@ -166,7 +173,7 @@ bool AtomicFile::write(const char* data, std::size_t size) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            m_errno = n < 0 ? errno : ENOSPC;
+            fail(FileFault::System, n < 0 ? errno : ENOSPC);
             m_failed = true;
             return false;
         }
@@ -176,30 +183,36 @@ bool AtomicFile::write(const char* data, std::size_t size) {
     return true;
 }
 
+// A new file takes its name by a link, which fails when anything has the name meanwhile;
+// a replaced one by a rename.
+bool AtomicFile::publish() {
+    if (m_creating) {
+        if (g_ops->link(m_temp.c_str(), m_target.c_str()) != 0)
+            return fail(errno == EEXIST ? FileFault::Exists : FileFault::System, errno);
+        ::unlink(m_temp.c_str());
+    } else if (g_ops->rename(m_temp.c_str(), m_target.c_str()) != 0) {
+        return fail(FileFault::System, errno);
+    }
+    m_temp.clear();
+    return true;
+}
+
 bool AtomicFile::commit() {
     if (m_fd < 0 || m_failed) {
         discard();
         return false;
     }
-    bool ok = g_ops->fsync(m_fd) == 0;
-    if (!ok)
-        m_errno = errno;
+    bool ok = g_ops->fsync(m_fd) == 0 || fail(FileFault::System, errno);
     if (ok && m_temp.empty())
         ok = nameUnnamed();
-    if (::close(m_fd) != 0 && ok) {
-        m_errno = errno;
-        ok = false;
-    }
+    if (::close(m_fd) != 0 && ok)
+        ok = fail(FileFault::System, errno);
     m_fd = -1;
-    if (ok && g_ops->rename(m_temp.c_str(), m_target.c_str()) != 0) {
-        m_errno = errno;
-        ok = false;
-    }
+    ok = ok && publish();
     if (!ok) {
         discard();
         return false;
     }
-    m_temp.clear();
     syncFolder(m_target);
     return true;
 }

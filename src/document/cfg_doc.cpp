@@ -1,8 +1,10 @@
 #include "cfg_doc.h"
 
 #include "appc_records.h"
+#include "atomic_file.h"
 #include "cfg_file.h"
 #include "cpic_records.h"
+#include "file_lock.h"
 #include "global_records.h"
 #include "installation.h"
 #include "lux_records.h"
@@ -15,6 +17,7 @@
 #include "tela_kit.h"
 #include "tp_records.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -74,7 +77,10 @@ bool CCfgDoc::OnOpenDocument(const std::string& path) {
     SetModifiedFlag(false);
     reloadTransportTexts();
     if (LoadConfiguration(path)) {
-        RememberDiskState(path);
+        RememberDiskState(path, m_read);
+        SetUnreadText(m_unreadText.line, m_unreadText ? TelaEnvironment::GetUserString(
+                                                            unreadCauseTextId(m_unreadText.cause))
+                                                      : std::string());
         return true;
     }
     ReportError(0, kErrStore);
@@ -98,8 +104,9 @@ bool CCfgDoc::OnSaveDocument(const std::string& path) {
                 kMbIconStop);
             return false;
         }
-        if (cfgWriteFile(m_store, path) != 0) {
-            ReportError(0, kErrStore);
+        FileError error;
+        if (cfgWriteFile(m_store, path, &error) != 0) {
+            FileProblem(error, true);
             return false;
         }
         SetModifiedFlag(false);
@@ -141,10 +148,15 @@ bool CCfgDoc::DoSave(const std::string& path, bool replace) {
 }
 
 bool CCfgDoc::LoadConfiguration(const std::string& path) {
-    if (cfgReadFile(m_store, path) != 0) {
-        ReportError(0, kErrStore);
+    // Opening may convert and write: from the read to the last write it is one writer's turn.
+    FileLock lock;
+    FileError error;
+    if (!m_dryRun && !lock.acquire(path, error)) {
+        FileProblem(error, false);
         return false;
     }
+    if (!ReadFile(path))
+        return false;
     AppcRecord appc;
     int missing = 0;
     if (!appcRead(m_store, appc, missing)) {
@@ -175,13 +187,73 @@ bool CCfgDoc::LoadConfiguration(const std::string& path) {
     return ConvertOldForm(path, hasAppc ? &appc : nullptr, profiles);
 }
 
-bool CCfgDoc::ConvertOldForm(const std::string& path, const AppcRecord* appc,
-                             const std::vector<std::string>& profiles) {
-    const std::string base = pathWithoutExtension(path);
-    if (!m_dryRun && cfgWriteFile(m_store, base + kBackupSuffix) != 0) {
+// The file is read once: what is parsed is what the changed-on-disk check remembers.
+bool CCfgDoc::ReadFile(const std::string& path) {
+    m_derived.clear();
+    m_unreadText = {};
+    std::string bytes;
+    FileError error;
+    if (!readRegularFile(path, bytes, error, &m_opened)) {
+        FileProblem(error, false);
+        return false;
+    }
+    if (cfgReadBuffer(m_store, bytes.data(), bytes.size()) != 0) {
         ReportError(0, kErrStore);
         return false;
     }
+    m_read = diskStateOf(bytes, m_opened);
+    m_unreadText = findUnreadText(bytes.data(), bytes.size());
+    if (m_unreadText) {
+        const std::string why =
+            TelaEnvironment::GetUserString(unreadCauseTextId(m_unreadText.cause));
+        AppMessageBox(formatMessage(TelaEnvironment::GetUserString(ids::kMsgUnreadOnOpen),
+                                    {path, std::to_string(m_unreadText.line), why}),
+                      kMbExclamation);
+    }
+    return true;
+}
+
+bool CCfgDoc::WriteDerived(const std::string& path, const std::string& opened) {
+    if (path == opened) { // an .ini file is converted in place
+        if (m_dryRun)
+            return true;
+        // What is on disk now is what was written: the changed-on-disk check starts there.
+        const std::string bytes = cfgWriteBuffer(m_store);
+        AtomicFile file(path);
+        if (!file.open() || !file.write(bytes.data(), bytes.size()) || !file.commit()) {
+            FileProblem(file.error(), false);
+            return false;
+        }
+        ::stat(path.c_str(), &m_opened);
+        m_read = diskStateOf(bytes, m_opened);
+        return true;
+    }
+    struct stat st {};
+    const bool existed = ::lstat(path.c_str(), &st) == 0;
+    m_derived.push_back({path, existed});
+    if (m_dryRun)
+        return true;
+    if (existed && !(prompts().replaceExisting && prompts().replaceExisting(path))) {
+        FileError error;
+        error.fault = FileFault::Exists;
+        error.path = path;
+        FileProblem(error, false);
+        return false;
+    }
+    AtomicFile file(path, WriteTarget::Derived);
+    file.takeOwnershipFrom(m_opened);
+    if (cfgWriteTo(m_store, file) != 0) {
+        FileProblem(file.error(), false);
+        return false;
+    }
+    return true;
+}
+
+bool CCfgDoc::ConvertOldForm(const std::string& path, const AppcRecord* appc,
+                             const std::vector<std::string>& profiles) {
+    const std::string base = pathWithoutExtension(path);
+    if (!WriteDerived(base + kBackupSuffix, path))
+        return false;
     if (appc) {
         AppcRecord record = *appc;
         for (std::string& name : record.serverName)
@@ -209,15 +281,17 @@ bool CCfgDoc::ConvertOldForm(const std::string& path, const AppcRecord* appc,
             return false;
         }
     }
-    if (!m_dryRun && cfgWriteFile(m_store, base + kConfigExtension) != 0) {
-        ReportError(0, kErrStore);
-        return false;
-    }
-    return true;
+    return WriteDerived(base + kConfigExtension, path);
 }
 
 int CCfgDoc::WriteTraceDefaults(int& /*failureFlag*/, int& errorCode) {
     return writeTraceDefaults(m_store, errorCode);
+}
+
+void CCfgDoc::ReportFileProblem(const FileError& error, bool saving) {
+    const int id = saving ? ids::kMsgSaveFailed : ids::kMsgOpenFailed;
+    AppMessageBox(formatMessage(TelaEnvironment::GetUserString(id), {fileErrorText(error)}),
+                  kMbIconStop);
 }
 
 void CCfgDoc::ReportError(int /*result*/, int code) {

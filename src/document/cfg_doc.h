@@ -8,6 +8,7 @@
 #include "document_base.h"
 #include "record_rename.h"
 #include "record_types.h"
+#include "unread_text.h"
 
 #include <string>
 #include <vector>
@@ -47,6 +48,16 @@ public:
     // and no converted file are written. For looking at what a change would do.
     void SetDryRun(bool dryRun) { m_dryRun = dryRun; }
 
+    // A file that converting entries of the older form wrote, or would write in a dry run.
+    struct DerivedFile {
+        std::string path;
+        bool existed = false; // it replaced a file, or would
+    };
+    // The files the last open wrote besides the opened one (the backup first).
+    const std::vector<DerivedFile>& derivedFiles() const { return m_derived; }
+    // Text of the file last read that the reader does not take, or none.
+    const UnreadText& unreadText() const { return m_unreadText; }
+
     // Reads the file and converts entries of the older form; false after it reported why.
     bool LoadConfiguration(const std::string& path);
     // Writes the default TRACE section; 1, or 0 with error code 66.
@@ -69,7 +80,13 @@ public:
                               int& errorCode);
     int DeleteRecordSection(RecordFamily family, int occurrence);
 
+protected:
+    void ReportFileProblem(const FileError& error, bool saving) override;
+
 private:
+    bool ReadFile(const std::string& path);
+    // Writes the store to a file made from the opened one, asking before it replaces one.
+    bool WriteDerived(const std::string& path, const std::string& opened);
     // appc is the record read at open, or nullptr when the file has no APPC section.
     bool ConvertOldForm(const std::string& path, const AppcRecord* appc,
                         const std::vector<std::string>& profiles);
@@ -77,4 +94,8 @@ private:
     CfgStore m_store;
     bool m_readBackFailed = false; // the last save wrote the file but could not read it back
     bool m_dryRun = false;
+    struct stat m_opened {}; // the opened file, whose mode derived files take
+    DiskState m_read;        // the bytes last read, for the changed-on-disk check
+    UnreadText m_unreadText;
+    std::vector<DerivedFile> m_derived;
 };

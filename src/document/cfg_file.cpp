@@ -6,12 +6,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <fcntl.h>
 #include <functional>
-#include <memory>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <unordered_map>
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -23,18 +19,10 @@ namespace {
 // feeds cannot make the reader hold gigabytes.
 constexpr std::size_t kLineCap = 64u * 1024u * 1024u;
 
-// Delivers the file's bytes in chunks. A byte 255 ends the input for the reader, as the
-// client's own reader takes it for the end of the file.
+// Delivers the file's bytes. A byte 255 ends the input for the reader, as the client's own
+// reader takes it for the end of the file.
 class CfgLineSource {
 public:
-    // The buffer is not cleared: only what a read fills is ever looked at.
-    explicit CfgLineSource(int fd)
-        : m_fd(fd), m_buffer(std::make_unique_for_overwrite<char[]>(kChunk + kScanWidth)),
-          m_safe(m_buffer.get() + kChunk + kScanWidth) {
-        struct stat st {};
-        if (::fstat(fd, &st) == 0 && st.st_size > 0)
-            m_sizeHint = static_cast<std::size_t>(st.st_size);
-    }
     CfgLineSource(const char* data, std::size_t size)
         : m_cur(data), m_lim(data), m_safe(data + size), m_sizeHint(size) {
         limitAtByte255(data, size);
@@ -45,14 +33,13 @@ public:
 
     // Next run of bytes, or false at the end of the input.
     bool next(const char*& begin, const char*& end) {
-        if (m_cur == m_lim && !refill())
+        if (m_cur == m_lim)
             return false;
         begin = m_cur;
         end = m_lim;
         return true;
     }
     void consume(const char* upTo) { m_cur = upTo; }
-    bool readFailed() const { return m_readFailed; }
 
     // The next physical line when it lies whole in the current run, holds no NUL byte and is
     // not continued: [begin, end) without its line end. Otherwise false, and the general
@@ -78,9 +65,6 @@ public:
         m_cur = lf + 1;
         return true;
     }
-
-    // What the line scan may read past the end of the run (the buffer holds that much more).
-    static constexpr std::size_t kScanWidth = 32;
 
 private:
     // The line feed ending the line at m_cur, or nullptr when the run has none. Lines are
@@ -131,39 +115,15 @@ private:
     }
 
 private:
-    static constexpr std::size_t kChunk = 256 * 1024;
-
     void limitAtByte255(const char* data, std::size_t size) {
         const void* ff = std::memchr(data, 0xFF, size);
         m_lim = ff ? static_cast<const char*>(ff) : data + size;
-        m_done = ff != nullptr || m_fd < 0;
         m_hasNul = std::memchr(data, 0, static_cast<std::size_t>(m_lim - data)) != nullptr;
     }
-    bool refill() {
-        if (m_done)
-            return false;
-        ssize_t n;
-        do {
-            n = ::read(m_fd, m_buffer.get(), kChunk);
-        } while (n < 0 && errno == EINTR);
-        if (n < 0)
-            m_readFailed = true;
-        if (n <= 0) {
-            m_done = true;
-            return false;
-        }
-        m_cur = m_buffer.get();
-        limitAtByte255(m_buffer.get(), static_cast<std::size_t>(n));
-        return m_cur != m_lim;
-    }
 
-    int m_fd = -1;
-    std::unique_ptr<char[]> m_buffer;
     const char* m_cur = nullptr;
     const char* m_lim = nullptr;
     const char* m_safe = nullptr; // what may be read at most, past m_lim too
-    bool m_done = false;
-    bool m_readFailed = false;
     bool m_hasNul = false;
     std::size_t m_sizeHint = 0;
 };
@@ -214,6 +174,52 @@ std::size_t cfgReadLine(CfgStore& store, CfgLineSource& source, std::string& lin
     }
 }
 
+// The first "=" of a key line. Every valid key name is short: look within its reach first.
+std::size_t findEquals(std::string_view text, std::size_t hint) {
+    if (hint != std::string_view::npos)
+        return hint;
+    const std::size_t reach = std::min(text.size(), kCfgMaxName + 1);
+    for (std::size_t eq = 0; eq < reach; ++eq)
+        if (text[eq] == '=')
+            return eq;
+    return text.find('=', reach);
+}
+
+CfgParseError keyLineFault(std::string_view text, std::size_t eq, bool haveSection) {
+    if (eq == std::string_view::npos)
+        return CfgParseError::NoEquals;
+    if (eq > kCfgMaxName)
+        return CfgParseError::KeyNameTooLong;
+    if (text.size() - eq - 1 > kCfgMaxValue)
+        return CfgParseError::ValueTooLong;
+    if (!haveSection)
+        return CfgParseError::KeyBeforeSection;
+    return CfgParseError::None;
+}
+
+// The next logical line without its line end, and its first character ('\n' for an empty
+// line); false at the end of the input. Plain lines are taken where they lie.
+bool nextLogicalLine(CfgStore& store, CfgLineSource& source, std::string& line, LineState& state,
+                     std::string_view& text, char& first, std::size_t& equalsHint) {
+    const char* begin;
+    const char* end;
+    if (!store.endOfInput && source.nextPlainLine(begin, end, equalsHint)) {
+        ++state.physical;
+        state.tooLong = false;
+        text = std::string_view(begin, static_cast<std::size_t>(end - begin));
+        first = text.empty() ? '\n' : text.front();
+        return true;
+    }
+    if (cfgReadLine(store, source, line, state) == 0)
+        return false;
+    // The client's reader sees the line as a C string: a NUL byte ends it.
+    text = std::string_view(line.data(), ::strnlen(line.data(), line.size()));
+    first = text.empty() ? '\0' : text.front();
+    if (!text.empty() && text.back() == '\n')
+        text.remove_suffix(1);
+    return true;
+}
+
 // Parses the logical lines of one source into the store.
 int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
     store.endOfInput = false;
@@ -236,26 +242,12 @@ int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
     cfgReadLine(store, source, line, state); // the header line, whatever it holds
     bool haveSection = false;
     for (;;) {
-        long firstLine = state.physical + 1;
+        const long firstLine = state.physical + 1;
         std::string_view text;
         char first;
-        const char* begin;
-        const char* end;
         std::size_t equalsHint = std::string_view::npos;
-        if (!store.endOfInput && source.nextPlainLine(begin, end, equalsHint)) {
-            ++state.physical;
-            state.tooLong = false;
-            text = std::string_view(begin, static_cast<std::size_t>(end - begin));
-            first = text.empty() ? '\n' : text.front();
-        } else {
-            if (cfgReadLine(store, source, line, state) == 0)
-                break;
-            // The client's reader sees the line as a C string: a NUL byte ends it.
-            text = std::string_view(line.data(), ::strnlen(line.data(), line.size()));
-            first = text.empty() ? '\0' : text.front();
-            if (!text.empty() && text.back() == '\n')
-                text.remove_suffix(1);
-        }
+        if (!nextLogicalLine(store, source, line, state, text, first, equalsHint))
+            break;
         if (first == '\n' || first == ' ' || first == ';')
             continue;
         if (first == '[') {
@@ -270,29 +262,12 @@ int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
         }
         if (state.tooLong)
             return malformed(firstLine, CfgParseError::LineTooLong);
-        // Every valid key name is short: look for "=" within its reach first.
-        std::size_t eq = equalsHint;
-        if (eq == std::string_view::npos) {
-            eq = 0;
-            std::size_t reach = std::min(text.size(), kCfgMaxName + 1);
-            while (eq < reach && text[eq] != '=')
-                ++eq;
-            if (eq == reach)
-                eq = text.find('=');
-        }
-        if (eq == std::string_view::npos)
-            return malformed(firstLine, CfgParseError::NoEquals);
-        if (eq > kCfgMaxName)
-            return malformed(firstLine, CfgParseError::KeyNameTooLong);
-        if (text.size() - eq - 1 > kCfgMaxValue)
-            return malformed(firstLine, CfgParseError::ValueTooLong);
-        if (!haveSection)
-            return malformed(firstLine, CfgParseError::KeyBeforeSection);
+        const std::size_t eq = findEquals(text, equalsHint);
+        if (CfgParseError why = keyLineFault(text, eq, haveSection); why != CfgParseError::None)
+            return malformed(firstLine, why);
         loader.key(std::string_view(text.data(), eq),
                    std::string_view(text.data() + eq + 1, text.size() - eq - 1));
     }
-    if (source.readFailed())
-        return malformed(state.physical + 1, CfgParseError::CloseFailed);
     return 0;
 }
 
@@ -374,24 +349,17 @@ int cfgWriteKey(std::string& out, const char* name, std::size_t nameLen, const c
 }
 
 int cfgReadFile(CfgStore& store, const std::string& path, CfgReadResult* detail) {
-    int fd;
-    do {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        if (detail)
-            *detail = {1, 0, CfgParseError::None};
+    std::string bytes;
+    FileError error;
+    if (!readRegularFile(path, bytes, error)) {
+        if (detail) {
+            *detail = {};
+            detail->result = 1;
+            detail->file = error;
+        }
         return 1;
     }
-    CfgLineSource source(fd);
-    int result = readSource(store, source, detail);
-    if (::close(fd) != 0 && result == 0) {
-        cfgClear(store);
-        if (detail)
-            *detail = {2, 0, CfgParseError::CloseFailed};
-        return 2;
-    }
-    return result;
+    return cfgReadBuffer(store, bytes.data(), bytes.size(), detail);
 }
 
 int cfgReadBuffer(CfgStore& store, const char* data, std::size_t size, CfgReadResult* detail) {
@@ -409,14 +377,21 @@ std::string cfgWriteBuffer(const CfgStore& store) {
     return all;
 }
 
-int cfgWriteFile(const CfgStore& store, const std::string& path) {
-    AtomicFile file(path);
+int cfgWriteTo(const CfgStore& store, AtomicFile& file) {
     if (!file.open())
         return 1;
     CfgSink sink([&file](const char* data, std::size_t n) { return file.write(data, n); });
     if (!writeStore(store, sink))
         return 2;
     return file.commit() ? 0 : 2;
+}
+
+int cfgWriteFile(const CfgStore& store, const std::string& path, FileError* error) {
+    AtomicFile file(path);
+    const int result = cfgWriteTo(store, file);
+    if (error)
+        *error = file.error();
+    return result;
 }
 
 namespace {

@@ -3,9 +3,12 @@
 // CR LF, so a file written here is byte for byte the file the client's own platform writes.
 #pragma once
 
+#include "file_access.h"
+
 #include <cstddef>
 #include <string>
 
+class AtomicFile;
 class CfgStore;
 
 // Why a file was found malformed; kept beside the store so that callers can say where.
@@ -18,13 +21,14 @@ enum class CfgParseError {
     ValueTooLong,       // more than 282 characters after the first "="
     KeyBeforeSection,   // a key line before the first section line
     LineTooLong,        // a key line far beyond the 298-character limit
-    CloseFailed,        // the file could not be closed after reading
+    CloseFailed,        // the file could not be read to its end
 };
 
 struct CfgReadResult {
     int result = 0; // as cfgReadFile returns it
     long line = 0;  // first physical line of the malformed logical line, from 1
     CfgParseError error = CfgParseError::None;
+    FileError file; // result 1: why the file could not be read
 };
 
 inline constexpr std::size_t kCfgMaxName = 15;
@@ -33,17 +37,21 @@ inline constexpr std::size_t kCfgMaxLogicalLine = 298;
 inline constexpr const char* kCfgHeader = "%Arvenco SNA Client Configuration File";
 inline constexpr const char* kCfgEnd = ";;  END";
 
-// 0 read (an empty file included); 1 cannot be opened; 2 malformed (the store is then
-// emptied) or closing failed. The caller empties the store beforehand.
+// 0 read (an empty file included); 1 cannot be opened or is no regular file that may be
+// read (detail->file says why); 2 malformed (the store is then emptied). The caller empties
+// the store beforehand.
 int cfgReadFile(CfgStore& store, const std::string& path, CfgReadResult* detail = nullptr);
 
 // Reads a file from memory, as cfgReadFile reads it from disk.
 int cfgReadBuffer(CfgStore& store, const char* data, std::size_t size,
                   CfgReadResult* detail = nullptr);
 
-// 0 written; 1 could not be created; 2 a write, the flush or the final rename failed.
-// The file is replaced atomically: on any failure the previous file is left as it was.
-int cfgWriteFile(const CfgStore& store, const std::string& path);
+// 0 written; 1 could not be created or may not be written; 2 a write, the flush or the
+// final rename failed; error says why. The file is replaced atomically: on any failure the
+// previous file is left as it was.
+int cfgWriteFile(const CfgStore& store, const std::string& path, FileError* error = nullptr);
+// The same through a writer that the caller has set up (a derived file, its ownership).
+int cfgWriteTo(const CfgStore& store, AtomicFile& file);
 
 // The bytes cfgWriteFile writes for this store.
 std::string cfgWriteBuffer(const CfgStore& store);

@@ -1,26 +1,13 @@
 #include "document_base.h"
 
+#include "file_lock.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 
-#include <fstream>
 #include <functional>
 #include <string_view>
-#include <sys/stat.h>
-#include <vector>
 
 namespace {
-
-// A hash of the file's bytes, chunk by chunk: quick enough to take at every open and save.
-std::uint64_t hashFile(std::ifstream& in) {
-    std::uint64_t hash = 14695981039346656037ull;
-    std::vector<char> buffer(64 * 1024);
-    while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0) {
-        std::string_view chunk(buffer.data(), static_cast<std::size_t>(in.gcount()));
-        hash = (hash ^ std::hash<std::string_view>{}(chunk)) * 1099511628211ull;
-    }
-    return hash;
-}
 
 bool sameContent(const DiskState& a, const DiskState& b) {
     return a.exists == b.exists && a.size == b.size && a.hash == b.hash;
@@ -28,19 +15,23 @@ bool sameContent(const DiskState& a, const DiskState& b) {
 
 } // namespace
 
-DiskState readDiskState(const std::string& path) {
+DiskState diskStateOf(const std::string& bytes, const struct stat& info) {
     DiskState state;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return state;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return state;
     state.exists = true;
-    state.size = static_cast<std::uint64_t>(st.st_size);
-    state.mtimeNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    state.hash = hashFile(in);
+    state.size = bytes.size();
+    state.mtimeNs =
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    state.hash = std::hash<std::string_view>{}(bytes);
     return state;
+}
+
+DiskState readDiskState(const std::string& path) {
+    std::string bytes;
+    FileError ignored;
+    struct stat info {};
+    if (!readRegularFile(path, bytes, ignored, &info))
+        return {};
+    return diskStateOf(bytes, info);
 }
 
 std::string CDocument::GetTitle() const {
@@ -87,7 +78,18 @@ bool CDocument::DoSave(const std::string& path, bool replace) {
             name = proposed;
         }
     }
-    if (!ConfirmOverwrite(name))
+    // One writer at a time, from the look at the file on disk to the file read back.
+    FileLock lock;
+    FileError error;
+    if (!lock.acquire(name, error)) {
+        FileProblem(error, true);
+        return false;
+    }
+    return SaveLocked(name, replace);
+}
+
+bool CDocument::SaveLocked(const std::string& name, bool replace) {
+    if (!ConfirmOverwrite(name) || !ConfirmUnreadText(name))
         return false;
     // A copy saved elsewhere must not make the document forget its own file.
     std::optional<DiskState> keptDisk = m_disk;
@@ -155,14 +157,26 @@ bool CDocument::SaveModified() {
     return false;
 }
 
-void CDocument::RememberDiskState(const std::string& path) {
+void CDocument::RememberDiskState(const std::string& path, const DiskState& state) {
     m_diskPath = path;
-    m_disk = readDiskState(path);
+    m_disk = state;
 }
 
 void CDocument::ForgetDiskState() {
     m_diskPath.clear();
     m_disk.reset();
+    m_unreadLine = 0;
+}
+
+void CDocument::FileProblem(const FileError& error, bool saving) {
+    m_fileError = error;
+    ReportFileProblem(error, saving);
+}
+
+bool CDocument::ConfirmUnreadText(const std::string& path) {
+    if (m_unreadLine == 0 || path != m_diskPath)
+        return true;
+    return m_prompts.saveUnreadText && m_prompts.saveUnreadText(path, m_unreadLine, m_unreadWhy);
 }
 
 bool CDocument::ConfirmOverwrite(const std::string& path) {

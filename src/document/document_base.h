@@ -4,6 +4,8 @@
 // editor fills with dialogs and the command-line tool answers itself.
 #pragma once
 
+#include "file_access.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -19,8 +21,11 @@ struct DiskState {
     bool exists = false;
     std::uint64_t size = 0;
     std::int64_t mtimeNs = 0; // modification time, nanoseconds since the epoch
-    std::uint64_t hash = 0;   // over the file's bytes, chunk by chunk
+    std::uint64_t hash = 0;   // over the file's bytes
 };
+// The state of a file from the bytes that were read of it and what fstat said then.
+DiskState diskStateOf(const std::string& bytes, const struct stat& info);
+// The file as it is now; exists is false when it cannot be read as a regular file.
 DiskState readDiskState(const std::string& path);
 
 struct DocumentPrompts {
@@ -37,6 +42,12 @@ struct DocumentPrompts {
     std::function<ChangedFileAnswer(const std::string& path, const DiskState& then,
                                     const DiskState& now)>
         overwriteChanged;
+    // The file holds text that its reader does not take, from line on for the reason why,
+    // which a save over it leaves out: save anyway? Without a hook it is not saved.
+    std::function<bool(const std::string& path, long line, const std::string& why)> saveUnreadText;
+    // Converting entries of the older form writes path, which exists already and is not the
+    // file being opened: replace it? Without a hook it is not replaced.
+    std::function<bool(const std::string& path)> replaceExisting;
 };
 
 class CDocument {
@@ -77,12 +88,24 @@ public:
 
     // What the file was like when it was last opened or saved, if it is known.
     const std::optional<DiskState>& rememberedDiskState() const { return m_disk; }
+    // The last failure to read, lock or write a file, with its path and reason.
+    const FileError& lastFileError() const { return m_fileError; }
 
 protected:
-    // Called by a derived document once its file has been read: the base of the
-    // changed-on-disk check.
-    void RememberDiskState(const std::string& path);
+    // Called by a derived document once its file has been read, with the state of the
+    // bytes it parsed: the base of the changed-on-disk check.
+    void RememberDiskState(const std::string& path, const DiskState& state);
     void ForgetDiskState();
+    // Where the file just read holds text its reader does not take (the line and why), or
+    // line 0: a save over that file asks first.
+    void SetUnreadText(long line, std::string why) {
+        m_unreadLine = line;
+        m_unreadWhy = std::move(why);
+    }
+    // A file could not be read, locked or written while saving or else opening: keeps the
+    // failure and tells the user.
+    void FileProblem(const FileError& error, bool saving);
+    virtual void ReportFileProblem(const FileError& /*error*/, bool /*saving*/) {}
 
     bool m_modified = false;
 
@@ -90,9 +113,15 @@ private:
     // True when path may be written: it is not the remembered file, or that file has not
     // changed since, or the prompt allowed overwriting it.
     bool ConfirmOverwrite(const std::string& path);
+    // True when path may be written although the text the reader left out would be lost.
+    bool ConfirmUnreadText(const std::string& path);
+    bool SaveLocked(const std::string& name, bool replace);
 
     std::string m_pathName;
     std::string m_diskPath;
     std::optional<DiskState> m_disk;
     DocumentPrompts m_prompts;
+    long m_unreadLine = 0;
+    std::string m_unreadWhy;
+    FileError m_fileError;
 };

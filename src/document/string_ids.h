@@ -286,6 +286,30 @@ inline constexpr int kProblemNoNameLine = 3208;    // "%1" is the line
 inline constexpr int kConfirmDeleteSection = 3209; // "%1" the section, "%2" the line
 inline constexpr int kStepDeleteSection = 3210;    // "%1" is the section's name
 
+// Reaching files: what is wrong with a file, and the messages that name it.
+inline constexpr int kFileIsFolder = 3100;
+inline constexpr int kFileIsFifo = 3101;
+inline constexpr int kFileIsSocket = 3102;
+inline constexpr int kFileIsDevice = 3103;
+inline constexpr int kFileTooLarge = 3104; // "%1" is the limit in MiB
+inline constexpr int kFileLinkLoop = 3105;
+inline constexpr int kFileLinkRefused = 3106;
+inline constexpr int kFileLinkNotFollowed = 3107;
+inline constexpr int kFileExists = 3108;
+inline constexpr int kFileHeld = 3109;          // "%1" the holder, "%2" the seconds waited
+inline constexpr int kFileHolderUnknown = 3110; // the holder when the system does not tell
+inline constexpr int kFileHolder = 3111;        // "%1" program, "%2" process, "%3" user
+inline constexpr int kMsgOpenFailed = 3112;     // "%1" is "PATH: reason"
+inline constexpr int kMsgSaveFailed = 3113;     // "%1" is "PATH: reason"
+inline constexpr int kMsgUnreadOnOpen = 3114;   // "%1" path, "%2" line, "%3" why
+inline constexpr int kMsgUnreadSave = 3115;     // "%1" path, "%2" line, "%3" why
+inline constexpr int kMsgReplaceDerived = 3116; // "%1" is the path
+inline constexpr int kUnreadByte255 = 3117;
+inline constexpr int kUnreadCarriageReturn = 3118;
+inline constexpr int kUnreadNul = 3119;
+inline constexpr int kUnreadContinuedComment = 3120;
+inline constexpr int kUnreadHeaderSection = 3121;
+
 } // namespace ids
 
 // Every distinct id above; the language tests walk this list.
@@ -332,4 +356,7 @@ inline constexpr int kAllStringIds[] = {
     3000, 3001, 3002, 3003, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013, 3014, 3015,
     3016, 3017, 3018, 3019,
     // Rename, sections without their name key
-    3200, 3201, 3202, 3203, 3204, 3205, 3206, 3207, 3208, 3209, 3210};
+    3200, 3201, 3202, 3203, 3204, 3205, 3206, 3207, 3208, 3209, 3210,
+    // Reaching files
+    3100, 3101, 3102, 3103, 3104, 3105, 3106, 3107, 3108, 3109, 3110, 3111, 3112, 3113, 3114, 3115,
+    3116, 3117, 3118, 3119, 3120, 3121};

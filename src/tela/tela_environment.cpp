@@ -108,7 +108,8 @@ bool parseLanguageText(const std::string& text, std::map<int, std::string>& out,
         int id = 0;
         std::size_t digits = 0;
         for (; digits < line.size() && line[digits] >= '0' && line[digits] <= '9'; ++digits)
-            id = id * 10 + (line[digits] - '0');
+            if (digits < 9) // an id has at most nine digits; more are refused, not summed
+                id = id * 10 + (line[digits] - '0');
         if (tab == std::string_view::npos || digits == 0 || digits != tab || digits > 9)
             return refuse();
         // A number given twice is an editing mistake; refusing it shows where.

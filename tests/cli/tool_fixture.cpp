@@ -45,8 +45,17 @@ bool ToolTest::exists(const std::string& name) const {
 
 ToolResult ToolTest::run(const std::vector<std::string>& args, const std::string& input,
                          const std::vector<std::string>& env) const {
-    const std::string in = m_dir + "/.stdin", out = m_dir + "/.stdout", err = m_dir + "/.stderr";
-    write(".stdin", input);
+    return finish(start(args, input, env));
+}
+
+ToolTest::Started ToolTest::start(const std::vector<std::string>& args, const std::string& input,
+                                  const std::vector<std::string>& env) const {
+    static int count = 0;
+    Started started;
+    started.files = m_dir + "/.tool" + std::to_string(++count);
+    const std::string in = started.files + ".in", out = started.files + ".out",
+                      err = started.files + ".err";
+    std::ofstream(in, std::ios::binary) << input;
     std::vector<std::string> argv{APICFG_TOOL};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<std::string> envs{"LC_ALL=C",
@@ -74,23 +83,26 @@ ToolResult ToolTest::run(const std::vector<std::string>& args, const std::string
     // Relative paths in a test are relative to its folder.
     const std::string here = std::filesystem::current_path().string();
     std::filesystem::current_path(m_dir);
-    pid_t pid = 0;
-    int spawned = posix_spawn(&pid, argp[0], &actions, nullptr, argp.data(), envp.data());
+    if (posix_spawn(&started.pid, argp[0], &actions, nullptr, argp.data(), envp.data()) != 0)
+        started.pid = -1;
     std::filesystem::current_path(here);
     posix_spawn_file_actions_destroy(&actions);
+    return started;
+}
+
+ToolResult ToolTest::finish(const Started& started) const {
     ToolResult r;
-    if (spawned != 0) {
+    if (started.pid < 0) {
         ADD_FAILURE() << "cannot start " << APICFG_TOOL;
         return r;
     }
     int status = 0;
-    ::waitpid(pid, &status, 0);
+    ::waitpid(started.pid, &status, 0);
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    r.out = slurp(out);
-    r.err = slurp(err);
-    std::filesystem::remove(in);
-    std::filesystem::remove(out);
-    std::filesystem::remove(err);
+    r.out = slurp(started.files + ".out");
+    r.err = slurp(started.files + ".err");
+    for (const char* suffix : {".in", ".out", ".err"})
+        std::filesystem::remove(started.files + suffix);
     return r;
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 struct ToolResult {
@@ -26,6 +27,15 @@ protected:
     // is English unless env names another locale ("LC_ALL=de_DE.UTF-8").
     ToolResult run(const std::vector<std::string>& args, const std::string& input = "",
                    const std::vector<std::string>& env = {}) const;
+    // The same in two steps, for tools that run side by side: start does not wait, finish
+    // waits for the tool and collects what it printed.
+    struct Started {
+        pid_t pid = -1;
+        std::string files; // the prefix of its standard input, output and error files
+    };
+    Started start(const std::vector<std::string>& args, const std::string& input = "",
+                  const std::vector<std::string>& env = {}) const;
+    ToolResult finish(const Started& started) const;
 
     // "error CODE: MESSAGE" with the English library's text, and a line end.
     static std::string errorLine(int code);

@@ -129,10 +129,13 @@ TEST_F(DocumentFile, FailedOpenLeavesAnEmptyUnnamedDocumentAndTheFilesAsTheyWere
     spit(at("ro/config.ini"), cfgText(config(true)));
     fs::create_directory(at("ro/config.001")); // a folder where the backup should go
     spit(at("good.ini"), cfgText(config(false)));
+    // A file that is not there, or a backup that would replace a file: named with the reason.
+    const Shown missing{"Not opened: " + at("missing.ini") + ": No such file or directory", 16};
+    const Shown taken{"Not opened: " + at("ro/config.001") + ": exists already", 16};
     const std::vector<std::pair<std::string, std::vector<Shown>>> cases = {
-        {"missing.ini", {storeFailure, storeFailure}},
+        {"missing.ini", {missing, storeFailure}},
         {"malformed.ini", {storeFailure, storeFailure}},
-        {"ro/config.ini", {storeFailure, storeFailure}},
+        {"ro/config.ini", {taken, storeFailure}},
         {"badserver.ini", {{"Bad server name.", 0}, storeFailure}},
         {"badprofile.ini", {{"Bad profile name.", 0}, storeFailure}},
     };
@@ -203,7 +206,11 @@ TEST_F(DocumentFile, FailedSaveKeepsTheEditedDocumentAndTheFileOnDisk) {
         EXPECT_FALSE(doc.OnSaveDocument(at(name)));
         setAtomicFileOpsForTesting(nullptr);
         const Shown refused{"Not saved: PATH in [CLIENT_ATTACH].", 16};
-        EXPECT_EQ(shown, std::vector<Shown>(1, value == "v" ? storeFailure : refused));
+        const Shown failed{
+            "Not saved: " + at(name) + ": " +
+                (name == "kept.ini" ? "Device or resource busy" : "No such file or directory"),
+            16};
+        EXPECT_EQ(shown, std::vector<Shown>(1, value == "v" ? failed : refused));
         EXPECT_EQ(snapshot(doc.store()), edited);
         EXPECT_TRUE(doc.IsModified());
         EXPECT_EQ(tree(dir), (std::map<std::string, std::string>{{"kept.ini", kSavedEmpty}}));

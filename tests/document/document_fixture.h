@@ -58,7 +58,9 @@ protected:
         ASSERT_TRUE(TelaEnvironment::LoadLibraryText(
             "57344\tAPI Configuration\n61206\tTCP/IP\n61207\tIPX/SPX\n2477\tStore failed.\n"
             "2457\tCodes 14 and 24.\n2469\tBad profile name.\n2482\tBad server name.\n"
-            "2500\tNot saved: %1 in [%2].\n323\tCPI-C Side Information\n2433\tGlobal settings\n",
+            "2500\tNot saved: %1 in [%2].\n323\tCPI-C Side Information\n2433\tGlobal settings\n"
+            "3108\texists already\n3112\tNot opened: %1\n3113\tNot saved: %1\n"
+            "3114\t%1, line %2: %3.\n3117\tbyte 255\n",
             "test"));
         setMessagePresenter([this](const std::string&, const std::string& text, int style) {
             shown.push_back({text, style});

@@ -89,6 +89,9 @@ TEST_F(Language, LoadingFollowsTheUserAndAFailedLoadLeavesEveryTextEmpty) {
     EXPECT_FALSE(parseLanguageText("1\tone\n\n1\tagain\n", strings, &badLine));
     EXPECT_EQ(badLine, 3);
     EXPECT_TRUE(strings.empty());
+    // An id too long for a number is refused, not summed past its range.
+    EXPECT_FALSE(parseLanguageText("1\tone\n12345678901234567890\tlong\n", strings, &badLine));
+    EXPECT_EQ(badLine, 2);
 }
 
 TEST_F(Language, TheLanguageIsChosenFromTheEnvironmentAsGettextChoosesIt) {

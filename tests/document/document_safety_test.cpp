@@ -1,0 +1,70 @@
+// What the editor's document asks before it could lose a byte: text the reader leaves out is
+// told on open and asked about before the first save over it, and a conversion replaces an
+// existing file only when the user agrees; the files it writes keep the original's mode.
+#include "document_fixture.h"
+
+#include <sys/stat.h>
+
+using namespace testing_support;
+
+namespace {
+
+class DocumentSafety : public DocumentTest {};
+
+unsigned modeOf(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+} // namespace
+
+TEST_F(DocumentSafety, TextLeftOutIsToldOnOpenAndAskedAboutBeforeTheFirstSave) {
+    const std::string text = cfgText({"[GLOBAL]", "USER_NAME=A"}) + "\xFF[CPIC_INFO]\r\n";
+    spit(at("f.ini"), text);
+    std::vector<std::pair<long, std::string>> asked;
+    bool answer = false;
+    DocumentPrompts prompts;
+    prompts.saveUnreadText = [&](const std::string& path, long line, const std::string& why) {
+        EXPECT_EQ(path, at("f.ini"));
+        asked.emplace_back(line, why);
+        return answer;
+    };
+    doc.SetPrompts(prompts);
+    ASSERT_TRUE(doc.OpenDocument(at("f.ini")));
+    EXPECT_EQ(shown, (std::vector<Shown>{{at("f.ini") + ", line 4: byte 255.", kMbExclamation}}));
+    doc.SetModifiedFlag(true);
+    EXPECT_FALSE(doc.DoFileSave()); // No: the file stays as it is
+    EXPECT_EQ(slurp(at("f.ini")), text);
+    EXPECT_TRUE(doc.IsModified());
+    answer = true;
+    ASSERT_TRUE(doc.DoFileSave());
+    ASSERT_TRUE(doc.DoFileSave()); // what was left out is gone now: nothing more to ask
+    EXPECT_EQ(asked, (std::vector<std::pair<long, std::string>>(2, {4, "byte 255"})));
+    EXPECT_EQ(slurp(at("f.ini")).find("CPIC_INFO"), std::string::npos);
+}
+
+TEST_F(DocumentSafety, AConversionReplacesAnExistingFileOnlyWhenTheUserAgrees) {
+    const std::string old = cfgText({"[APPC]", "SELECT=SERVER", "SERVER=OLD%,TCP/IP,ENC_OFF"});
+    spit(at("x.cfg"), old);
+    ::chmod(at("x.cfg").c_str(), 0640);
+    spit(at("x.ini"), "unrelated");
+    std::vector<std::string> asked;
+    bool answer = false;
+    DocumentPrompts prompts;
+    prompts.replaceExisting = [&](const std::string& path) {
+        asked.push_back(path);
+        return answer;
+    };
+    doc.SetPrompts(prompts);
+    EXPECT_FALSE(doc.OpenDocument(at("x.cfg")));
+    EXPECT_EQ(slurp(at("x.ini")), "unrelated");
+    EXPECT_EQ(shown.front(), (Shown{"Not opened: " + at("x.ini") + ": exists already", 16}));
+    answer = true;
+    ASSERT_TRUE(doc.OpenDocument(at("x.cfg")));
+    EXPECT_EQ(asked, (std::vector<std::string>{at("x.ini"), at("x.001"), at("x.ini")}));
+    EXPECT_NE(slurp(at("x.ini")).find("SERVER=OLD,TCP/IP"), std::string::npos);
+    EXPECT_EQ(slurp(at("x.cfg")), old);
+    for (const std::string name : {"x.001", "x.ini"})
+        EXPECT_EQ(modeOf(at(name)), 0640u) << name;
+}

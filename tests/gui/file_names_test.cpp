@@ -1,0 +1,36 @@
+// File names are bytes: the editor opens and saves a file whose name is not UTF-8, given on
+// the command line, under exactly that name, and a name that is not a regular file is named
+// in a message at once instead of hanging the editor.
+#include "gui_fixture.h"
+
+#include "path_bytes.h"
+
+#include <sys/stat.h>
+
+using namespace gui_testing;
+
+TEST_F(AppTest, AFileWhoseNameIsNotUtf8OpensAndSavesUnderItsOwnName) {
+    for (const QByteArray& bytes : {QByteArray("caf\xE9.ini"), QByteArray("\xFF\xC3(.ini"),
+                                    QByteArray("gr\xC3\xBC\xC3\x9F"
+                                               "e.ini")}) {
+        EXPECT_EQ(bytesFromPath(pathFromBytes(bytes)), bytes);
+        const std::string file = (QFile::encodeName(m_dir.path()) + '/' + bytes).toStdString();
+        CfgStore store;
+        testing_support::fill(store, cpic({"BYTES"}));
+        ASSERT_EQ(cfgWriteFile(store, file), 0);
+        start({pathFromBytes(QByteArray::fromStdString(file))});
+        EXPECT_EQ(pathName(), file);
+        EXPECT_TRUE(doc().DoFileSave());
+        struct stat st {};
+        EXPECT_EQ(::stat(file.c_str(), &st), 0);
+    }
+    EXPECT_EQ(script.shown().size(), 0u);
+}
+
+TEST_F(AppTest, AFifoOrFolderIsNamedInAMessageInsteadOfHangingTheEditor) {
+    ASSERT_EQ(::mkfifo(encoded(path("fifo.ini")).c_str(), 0600), 0);
+    start({path("fifo.ini")});
+    EXPECT_EQ(pathName(), "");
+    ASSERT_FALSE(script.shown().empty());
+    EXPECT_TRUE(script.shown().front().text.contains(QStringLiteral("fifo.ini: ")));
+}
