@@ -165,11 +165,14 @@ rc:
   type: int
 """
 
+import errno
+import fcntl
 import json
 import os
 import re
 import shutil
 import tempfile
+import time
 
 from ansible.module_utils.basic import AnsibleModule
 
@@ -388,7 +391,59 @@ def write_back(module, work, path, result):
     module.atomic_move(work, path)
 
 
+def record_summary(tool, path, work):
+    """The records that change, as `apicfg-tool diff` names them (field by field, passwords
+    only as changed), shown above the lines of the file."""
+    empty = os.path.join(os.path.dirname(work), "empty")
+    if not os.path.exists(path):
+        open(empty, "wb").close()
+    rc, out, err = tool.run(["diff", path if os.path.exists(path) else empty, work])
+    text = out if rc in (0, 1) else err
+    return dict(prepared=text.replace(work, tool.path).replace(empty, "/dev/null"))
+
+
+class FolderLock:
+    """The advisory lock apicfg-tool and the editor take on the file's folder while they read,
+    change and replace it, held from the copy to the move, so that no writer's record is
+    lost in between. Waits as long as the tool does."""
+
+    WAIT_SECONDS = 10
+
+    def __init__(self, module, path):
+        self.module = module
+        self.folder = os.path.dirname(os.path.abspath(path)) or "."
+        self.fd = None
+
+    def __enter__(self):
+        try:
+            self.fd = os.open(self.folder, os.O_RDONLY | os.O_DIRECTORY)
+        except OSError:
+            return self  # the tool reports what is wrong with the folder
+        deadline = time.monotonic() + self.WAIT_SECONDS
+        while True:
+            try:
+                fcntl.flock(self.fd, fcntl.LOCK_EX | fcntl.LOCK_NB)
+                return self
+            except OSError as e:
+                if e.errno not in (errno.EAGAIN, errno.EACCES) or time.monotonic() > deadline:
+                    os.close(self.fd)
+                    self.module.fail_json(
+                        msg="%s: another program is saving a file of this folder" % self.folder,
+                        rc=5)
+                time.sleep(0.1)
+
+    def __exit__(self, *exc):
+        if self.fd is not None:
+            os.close(self.fd)
+
+
 def run(module, tool, items):
+    path, work = tool.path, tool.work
+    with FolderLock(module, path):
+        return run_locked(module, tool, items)
+
+
+def run_locked(module, tool, items):
     path, work = tool.path, tool.work
     result = dict(changed=False, path=path, records=[])
     if os.path.exists(path):
@@ -401,7 +456,7 @@ def run(module, tool, items):
     old, new = read_text(path), read_text(work)
     result["changed"] = old != new or os.path.exists(path) != os.path.exists(work)
     if module._diff:
-        result["diff"] = [
+        result["diff"] = [record_summary(tool, path, work)] + [
             dict(before_header=label(i), after_header=label(i), before=b or "",
                  after=tool.get(work, i) or "")
             for i, b in zip(items, before)
