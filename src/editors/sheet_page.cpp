@@ -52,6 +52,13 @@ void SheetPage::applyStyle(const ControlRow& row, QWidget* widget) {
     if (auto* combo = qobject_cast<TelaComboBox*>(widget)) {
         combo->setSorted(row.style & kStyleSorted);
         combo->setUpperCase(upper);
+        // A field for a name takes the room of its longest name, not of its longest entry:
+        // the default system's box may list thousands, and measuring each costs seconds.
+        if (combo->isEditable()) {
+            constexpr int kNameChars = 8; // the SNA names the editable boxes hold
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            combo->setMinimumContentsLength(row.limit > 0 ? row.limit : kNameChars);
+        }
     }
     if (auto* list = qobject_cast<TelaListBox*>(widget))
         list->setSorted(row.style & kStyleSorted);

@@ -1,6 +1,7 @@
 #include "tela_combo_box.h"
 
 #include "tela_input_rule.h"
+#include "tela_sorted.h"
 
 #include <QLineEdit>
 
@@ -21,14 +22,20 @@ void TelaComboBox::setUpperCase(bool on) {
 }
 
 int TelaComboBox::AddString(const QString& text) {
-    int at = count();
-    if (m_sorted) {
-        at = 0;
-        while (at < count() && itemText(at).compare(text, Qt::CaseInsensitive) <= 0)
-            ++at;
-    }
+    const int at =
+        m_sorted ? telaSortedPlace(count(), text, [this](int i) { return itemText(i); }) : count();
     insertItem(at, text);
     return at;
+}
+
+void TelaComboBox::AddStrings(QStringList texts) {
+    if (!m_sorted || count() > 0) {
+        for (const QString& text : texts)
+            AddString(text);
+        return;
+    }
+    telaSort(texts);
+    addItems(texts);
 }
 
 int TelaComboBox::FindString(int start, const QString& prefix) const {
