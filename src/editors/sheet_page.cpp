@@ -96,11 +96,9 @@ void SheetPage::ensureInitialised() {
 void SheetPage::fitListsToEntries() {
     // The lists are filled before the page is first shown, and a widget not yet shown does
     // not tell the layouts round it that it grew: so the room is asked for here, once.
-    for (QComboBox* list : findChildren<QComboBox*>())
-        if (!list->isEditable()) {
-            list->setSizeAdjustPolicy(QComboBox::AdjustToContents); // a size hint of its entries
-            list->setMinimumWidth(list->sizeHint().width());
-        }
+    for (TelaComboBox* list : findChildren<TelaComboBox*>())
+        if (!list->isEditable())
+            list->setMinimumWidth(list->entriesWidth());
     for (QLayout* layout : findChildren<QLayout*>())
         layout->invalidate();
     for (QWidget* w = parentWidget(); w; w = w->parentWidget())

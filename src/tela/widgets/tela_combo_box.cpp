@@ -4,6 +4,10 @@
 #include "tela_sorted.h"
 
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
 
 TelaComboBox::TelaComboBox(QWidget* parent) : QComboBox(parent) {
     // The sheets decide what is in the list; Enter in the field must not add to it.
@@ -58,4 +62,17 @@ void TelaComboBox::SetCurSel(int index) {
     setCurrentIndex(index);
     if (index < 0 && isEditable())
         setEditText(QString());
+}
+
+int TelaComboBox::entriesWidth() const {
+    const QFontMetrics metrics = fontMetrics();
+    // An empty box keeps room for a few letters, as Qt's own size hint does.
+    int text = count() == 0 ? 7 * metrics.horizontalAdvance(QLatin1Char('x')) : 0;
+    for (int i = 0; i < count(); ++i)
+        text = std::max(text, metrics.boundingRect(itemText(i)).width());
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()
+        ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(text, metrics.height()), this)
+        .width();
 }

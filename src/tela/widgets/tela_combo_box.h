@@ -32,6 +32,9 @@ public:
     // Selects an entry by index; -1 selects none and empties an editable box's field.
     void SetCurSel(int index);
     int GetCurSel() const { return currentIndex(); }
+    // The width that shows every entry whole, worked out without building the drop-down
+    // list (which the box's own size hint does once its size policy changes).
+    int entriesWidth() const;
     void ResetContent() { clear(); }
 
 private:
