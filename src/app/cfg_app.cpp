@@ -59,6 +59,7 @@ CCfgApp::CCfgApp() {
     m_recentSave.setSingleShot(true);
     m_recentSave.setInterval(kRecentSaveDelayMs);
     connect(&m_recentSave, &QTimer::timeout, this, &CCfgApp::saveRecent);
+    qApp->installEventFilter(&m_screenFit);
 }
 
 CCfgApp::~CCfgApp() {

@@ -5,6 +5,7 @@
 
 #include "cfg_doc.h"
 #include "recent_files.h"
+#include "screen_fit.h"
 
 #include <QObject>
 #include <QString>
@@ -81,6 +82,7 @@ private:
     std::unique_ptr<SingleInstance> m_instance;
     QString m_programDir;
     QTimer m_recentSave;
+    ScreenFit m_screenFit; // every window of the program on the screen
     bool m_recentDirty = false;
     bool m_painted = false;
     int m_htmlHelp = 1; // help goes to the help file; never cleared

@@ -35,13 +35,15 @@ private:
     std::vector<RecordProblem> m_problems;
 };
 
+class ProblemsTable;
+
 class ProblemsPanel : public QDockWidget {
     Q_OBJECT
 public:
     explicit ProblemsPanel(QWidget* parent = nullptr);
 
     void setProblems(std::vector<RecordProblem> problems);
-    QTableView& list() const { return *m_list; }
+    QTableView& list() const;
     const ProblemsModel& model() const { return m_model; }
     // What activating the problem in that row does (a double click, Enter).
     void activate(int row);
@@ -53,5 +55,5 @@ signals:
 
 private:
     ProblemsModel m_model;
-    QTableView* m_list;
+    ProblemsTable* m_list;
 };
