@@ -147,8 +147,13 @@ TEST_F(OnScreen, EverySheetPageAndDialogFits) {
     }
 }
 
-TEST_F(OnScreen, TheMessagesReviewAboutFileDialogAndHelpFit) {
+TEST_F(OnScreen, HelpMessagesTheReviewTheAboutBoxAndTheFileDialogFit) {
     start({writeConfig("faults.ini", faultyFile())});
+    frame().ui().actionHelpIndex->trigger();
+    ASSERT_NE(HtmlHelp::instance().window(), nullptr);
+    expectOnScreen(*HtmlHelp::instance().window(), "help");
+    saveScreen("help");
+
     // A message as the program shows one, with a long path in it.
     QMessageBox message(QMessageBox::Warning, "apicfg",
                         "Cannot save /" + QString("folder/").repeated(40) + "lhntapi.ini",
@@ -168,9 +173,4 @@ TEST_F(OnScreen, TheMessagesReviewAboutFileDialogAndHelpFit) {
     files.setOption(QFileDialog::DontUseNativeDialog);
     files.show();
     expectOnScreen(files, "file dialog");
-
-    frame().ui().actionHelpIndex->trigger();
-    ASSERT_NE(HtmlHelp::instance().window(), nullptr);
-    expectOnScreen(*HtmlHelp::instance().window(), "help");
-    saveScreen("help");
 }
