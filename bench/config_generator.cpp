@@ -36,6 +36,15 @@ void cpicSection(std::string& out, std::size_t i) {
     key(out, "PLU_TYPE", "1");
 }
 
+void systemSection(std::string& out, std::size_t i) {
+    out += ";\r\n[NODEX_SYSTEM]\r\n";
+    // Names out of letter order, as systems added over the years are.
+    key(out, "HOST_NAME", "AS" + pad(i * 7919 % 1000000, 6));
+    key(out, "USER_NAME", "QUSER" + pad(i, 6).substr(2));
+    key(out, "PASSWORD", "6A3E41976A3BD5B5");
+    key(out, "DEFAULT", i == 0 ? "1" : "0");
+}
+
 } // namespace
 
 std::string generateCpicConfiguration(std::size_t sections) {
@@ -47,6 +56,10 @@ std::string generateCpicConfiguration(std::size_t sections) {
 }
 
 std::string generateConfiguration(std::size_t sections) {
+    return generateConfiguration(sections, (sections > 3 ? sections - 3 : 0) / 100);
+}
+
+std::string generateConfiguration(std::size_t sections, std::size_t systems) {
     std::string out = "%Arvenco SNA Client Configuration File\r\n;\r\n";
     out.reserve(sections * 170);
     auto section = [&out](const char* name) {
@@ -55,15 +68,10 @@ std::string generateConfiguration(std::size_t sections) {
         out += "]\r\n";
     };
     std::size_t records = sections > 3 ? sections - 3 : 0;
-    std::size_t systems = records / 100;
     for (std::size_t i = 0; i < records; ++i) {
         std::string n = pad(i, 6);
         if (i < systems) {
-            section("NODEX_SYSTEM");
-            key(out, "HOST_NAME", "AS" + n);
-            key(out, "USER_NAME", "QUSER" + n.substr(2));
-            key(out, "PASSWORD", "6A3E41976A3BD5B5");
-            key(out, "DEFAULT", i == 0 ? "1" : "0");
+            systemSection(out, i);
         } else if (i % 20 < 9) {
             cpicSection(out, i);
         } else if (i % 20 < 14) {
@@ -113,5 +121,13 @@ std::string generateConfiguration(std::size_t sections) {
 std::string writeGeneratedConfiguration(const std::string& dir, std::size_t sections) {
     std::string path = dir + "/generated-" + std::to_string(sections) + ".ini";
     std::ofstream(path, std::ios::binary) << generateConfiguration(sections);
+    return path;
+}
+
+std::string writeGeneratedConfiguration(const std::string& dir, std::size_t sections,
+                                        std::size_t systems) {
+    std::string path = dir + "/generated-" + std::to_string(sections) + "-systems-" +
+                       std::to_string(systems) + ".ini";
+    std::ofstream(path, std::ios::binary) << generateConfiguration(sections, systems);
     return path;
 }

@@ -6,7 +6,6 @@
 #include "cfg_doc.h"
 #include "problems_panel.h"
 #include "record_problems.h"
-#include "tela_environment.h"
 
 #include <QApplication>
 
@@ -80,14 +79,3 @@ void BM_Fill(benchmark::State& state) {
 BENCHMARK(BM_Fill)->Name("BM_Panel/fill")->Apply(withFaults);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    TelaEnvironment::LoadLibraryText("61206\tTCP/IP\n61207\tIPX/SPX\n", "bench");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -14,8 +14,8 @@
 #include "path_bytes.h"
 #include "program_data.h"
 #include "prompts.h"
-#include "record_diff.h"
 #include "qt_translations.h"
+#include "record_diff.h"
 #include "review_dialog.h"
 #include "save_content.h"
 #include "single_instance.h"
@@ -87,6 +87,7 @@ CCfgApp::CCfgApp() {
     connect(&m_recentSave, &QTimer::timeout, this, &CCfgApp::saveRecent);
     m_handedWait.setInterval(kHandedWaitMs);
     connect(&m_handedWait, &QTimer::timeout, this, &CCfgApp::openHandedFiles);
+    qApp->installEventFilter(&m_screenFit);
 }
 
 CCfgApp::~CCfgApp() {

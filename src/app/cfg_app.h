@@ -5,6 +5,7 @@
 
 #include "cfg_doc.h"
 #include "recent_files.h"
+#include "screen_fit.h"
 
 #include <QObject>
 #include <QString>
@@ -91,6 +92,7 @@ private:
     QTimer m_recentSave;
     QList<QByteArray> m_handedFiles; // from later starts, waiting for a modal window to close
     QTimer m_handedWait;
+    ScreenFit m_screenFit; // every window of the program on the screen
     bool m_recentDirty = false;
     bool m_painted = false;
     int m_htmlHelp = 1; // help goes to the help file; never cleared

@@ -100,10 +100,8 @@ void CCfgFrmView::addRenameButton() {
 CCfgFrmView::~CCfgFrmView() = default;
 
 void CCfgFrmView::OnInitialUpdate() {
-    if (m_fullHeight == 0) {
+    if (m_fullHeight == 0)
         captureListSizes();
-        fitFrameToForm();
-    }
     for (const OptionKind& k : optionKinds())
         AddOption(k.labelId, k.kind);
     // One refresh, here, whether or not the first entry was selected already.
@@ -128,7 +126,7 @@ void CCfgFrmView::captureListSizes() {
                             2 * options->frameWidth());
     m_ui->description->setFixedHeight(m_ui->description->fontMetrics().lineSpacing() *
                                       kDescriptionLines);
-    list->setFixedHeight(m_fullHeight);
+    list->setMinimumHeight(m_fullHeight);
 
     // Wide enough for every option label and a readable description.
     int width = fontMetrics().averageCharWidth() * kFormWidthInChars;
@@ -136,13 +134,6 @@ void CCfgFrmView::captureListSizes() {
         width = std::max(width, options->fontMetrics().horizontalAdvance(userString(k.labelId)) +
                                     fontMetrics().averageCharWidth() * 8);
     setMinimumWidth(width);
-}
-
-void CCfgFrmView::fitFrameToForm() {
-    // The frame has no sizing border: it always takes exactly the size the form needs.
-    QWidget* frame = window();
-    if (frame != this && frame->layout())
-        frame->layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CCfgFrmView::AddOption(int labelId, int kind) {
@@ -195,11 +186,14 @@ void CCfgFrmView::UpdateButtons() {
     const bool oneRecord = isOneRecordKind(m_currentKind);
     m_ui->newButton->setEnabled(!oneRecord || n == 0);
     if (m_fullHeight != 0) {
-        // The space the list gives up stays below it, so that nothing else moves.
-        const int height = oneRecord ? m_shortHeight : m_fullHeight;
-        m_ui->recordsList->setFixedHeight(height);
-        m_ui->recordsListSpacer->changeSize(0, m_fullHeight - height, QSizePolicy::Minimum,
-                                            QSizePolicy::Fixed);
+        // A kind of one record shows one entry, the others as many as the window has room
+        // for; the space the short list gives up stays below it, so that nothing else moves.
+        QListView* list = m_ui->recordsList;
+        list->setMinimumHeight(oneRecord ? m_shortHeight : m_fullHeight);
+        list->setMaximumHeight(oneRecord ? m_shortHeight : QWIDGETSIZE_MAX);
+        m_ui->recordsListSpacer->changeSize(
+            0, oneRecord ? m_fullHeight - m_shortHeight : 0, QSizePolicy::Minimum,
+            oneRecord ? QSizePolicy::Expanding : QSizePolicy::Fixed);
         m_ui->recordsListColumn->invalidate();
     }
     m_ui->changeButton->setEnabled(n > 0);

@@ -68,7 +68,6 @@ protected:
 
 private:
     void captureListSizes();
-    void fitFrameToForm();
     bool selectedRecord(std::string& name) const;
     // Runs a change of the document, as a step of the history when there is one; true in
     // changed when the store changed.

@@ -9,6 +9,7 @@
 #include "lock_keys.h"
 #include "problems_panel.h"
 #include "record_rename.h"
+#include "screen_fit.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "tela_legend.h"
@@ -92,14 +93,14 @@ long sectionLine(const std::string& bytes, std::string_view section, int occurre
 CMainFrame::CMainFrame(CCfgDoc& doc, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint),
+                              Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       m_doc(doc), m_history(std::make_unique<DocumentHistory>(doc)),
       m_ui(std::make_unique<Ui::CMainFrame>()) {
     m_ui->setupUi(this);
     telaApplyLegends(*this); // menus and prompts in the user's language
     m_view = new CCfgFrmView(doc, this);
     m_view->setHistory(m_history.get());
-    setCentralWidget(m_view);
+    setCentralWidget(new FittingScrollArea(m_view, this)); // scrolls only on a small screen
     setAcceptDrops(true);
     // F1 is no menu item, but works wherever the focus is in the window.
     addAction(m_ui->actionContextHelp);

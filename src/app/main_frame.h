@@ -1,5 +1,6 @@
-// The main window: menu, status bar with its lock-key indicators, and the form as its only
-// client. It has no sizing border and no maximize box; its size is the form's.
+// The main window: menu, status bar with its lock-key indicators, the form as its client
+// and the problems panel below it. It opens as large as the form and the panel want, within
+// the screen, and changes its size only when the user does.
 #pragma once
 
 #include "record_problems.h"

@@ -20,6 +20,8 @@ constexpr int kColumns = 4;
 constexpr int kMessageChars = 60; // room the message column asks for, in characters
 constexpr int kMostWidth = 1100;  // pixels; a longer message shows in full as a tooltip
 constexpr int kRowsShown = 8;
+constexpr int kWantedRows = 5; // what the window sets aside when it opens
+constexpr int kLeastRows = 3;
 
 QString userString(int id) {
     return QString::fromUtf8(TelaEnvironment::GetUserString(id));
@@ -50,6 +52,19 @@ bool nameless(const RecordProblem& p) {
 }
 
 } // namespace
+
+// The list asks for room for the messages and a few rows, and makes do with less.
+class ProblemsTable : public QTableView {
+public:
+    using QTableView::QTableView;
+    int wantedWidth = 0;
+
+    QSize sizeHint() const override {
+        const int rows = verticalHeader()->defaultSectionSize() * kWantedRows +
+                         horizontalHeader()->sizeHint().height() + 2 * frameWidth();
+        return {std::max(wantedWidth, QTableView::sizeHint().width()), rows};
+    }
+};
 
 void ProblemsModel::setProblems(std::vector<RecordProblem> problems, std::vector<long> lines) {
     beginResetModel();
@@ -112,7 +127,7 @@ QVariant ProblemsModel::headerData(int section, Qt::Orientation orientation, int
 
 ProblemsPanel::ProblemsPanel(QWidget* parent)
     : QDockWidget(userString(ids::kProblemsTitle), parent), m_model(this),
-      m_list(new QTableView(this)) {
+      m_list(new ProblemsTable(this)) {
     setObjectName(QStringLiteral("problemsPanel"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                 QDockWidget::DockWidgetFloatable);
@@ -134,7 +149,8 @@ ProblemsPanel::ProblemsPanel(QWidget* parent)
     // Columns fit the rows in view and a few more, not a thousand of them.
     m_list->horizontalHeader()->setResizeContentsPrecision(kRowsShown * 4);
     m_list->setAccessibleName(userString(ids::kProblemsTitle));
-    m_list->setMinimumHeight(m_list->fontMetrics().height() * (kRowsShown + 2));
+    // A few rows at least; the window sets aside room for more when it opens.
+    m_list->setMinimumHeight(m_list->fontMetrics().height() * (kLeastRows + 2));
     setWidget(m_list);
     connect(m_list, &QTableView::activated, this,
             [this](const QModelIndex& index) { activate(index.row()); });
@@ -212,15 +228,21 @@ void ProblemsPanel::remove(int row) {
 
 void ProblemsPanel::setProblems(std::vector<RecordProblem> problems, std::vector<long> lines) {
     m_model.setProblems(std::move(problems), std::move(lines));
-    // The columns fit what the first rows hold, and the window widens for the messages
-    // while the panel is docked in it.
+    // The columns fit what the first rows hold; the panel asks for room for the messages
+    // too, but takes what the window has (the list scrolls), so that the window keeps its
+    // size while problems come and go.
     int width = 0;
     for (int c = 0; c < kColumns - 1; ++c) {
         m_list->resizeColumnToContents(c);
         width += m_list->columnWidth(c);
     }
-    const int messageWidth = m_list->fontMetrics().averageCharWidth() * kMessageChars;
-    m_list->setMinimumWidth(std::min(width + messageWidth, kMostWidth));
+    m_list->wantedWidth =
+        std::min(width + m_list->fontMetrics().averageCharWidth() * kMessageChars, kMostWidth);
+    m_list->updateGeometry();
+}
+
+QTableView& ProblemsPanel::list() const {
+    return *m_list;
 }
 
 void ProblemsPanel::activate(int row) {

@@ -39,13 +39,15 @@ private:
     std::vector<long> m_lines;
 };
 
+class ProblemsTable;
+
 class ProblemsPanel : public QDockWidget {
     Q_OBJECT
 public:
     explicit ProblemsPanel(QWidget* parent = nullptr);
 
     void setProblems(std::vector<RecordProblem> problems, std::vector<long> lines = {});
-    QTableView& list() const { return *m_list; }
+    QTableView& list() const;
     const ProblemsModel& model() const { return m_model; }
     // What activating the problem in that row does (a double click, Enter).
     void activate(int row);
@@ -75,5 +77,5 @@ private:
     int listRow(const RecordProblem& p) const;
 
     ProblemsModel m_model;
-    QTableView* m_list;
+    ProblemsTable* m_list;
 };

@@ -115,10 +115,6 @@ ReviewDialog::ReviewDialog(const ChangeReview& review, bool askToSave, QWidget* 
     m_view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_view->setAccessibleName(review.title);
     new DiffHighlighter(m_view->document()); // owned by the document
-    // Wide enough for a line of the file, high enough for a screenful of hunks.
-    const QFontMetrics metrics(m_view->font());
-    m_view->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('x')) * 84,
-                           metrics.lineSpacing() * 16);
     layout->addWidget(m_view, 1);
     showReview(review);
 
@@ -134,6 +130,11 @@ ReviewDialog::ReviewDialog(const ChangeReview& review, bool askToSave, QWidget* 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    // Wide enough for a line of the file, high enough for a screenful of hunks, where the
+    // screen has room (the text scrolls where it has not).
+    const QFontMetrics metrics(m_view->font());
+    resize(sizeHint().expandedTo(
+        QSize(metrics.horizontalAdvance(QLatin1Char('x')) * 90, metrics.lineSpacing() * 28)));
 }
 
 void ReviewDialog::showReview(const ChangeReview& review) {

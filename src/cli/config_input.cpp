@@ -1,9 +1,9 @@
 #include "config_input.h"
 
 #include "cfg_file.h"
-#include "file_access.h"
 #include "cfg_store.h"
 #include "command_line.h"
+#include "file_access.h"
 #include "file_steps.h"
 #include "messages.h"
 #include "tool_messages.h"

@@ -56,10 +56,13 @@ void CPgNODEXBas::activated() {
         names.clear();
         m_doc->ReportError(0, kErrStore);
     }
-    for (const std::string& name : names) {
-        list.AddString(fromBytes(name));
-        choice.AddString(fromBytes(name));
-    }
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(names.size()));
+    for (const std::string& name : names)
+        texts.append(fromBytes(name));
+    // Each sorted once, not each name put in its place: a site may have thousands.
+    list.AddStrings(texts);
+    choice.AddStrings(texts);
     list.SetCurSel(0);
     // The stored default shows as stored; with none marked, none is chosen, so that merely
     // looking at the page marks nothing.

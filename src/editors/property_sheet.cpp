@@ -3,6 +3,7 @@
 #include "cfg_doc.h"
 #include "messages.h"
 #include "refusal_focus.h"
+#include "screen_fit.h"
 #include "sheet_confirm.h"
 #include "sheet_page.h"
 #include "string_ids.h"
@@ -51,14 +52,10 @@ PropertySheet::~PropertySheet() {
 
 void PropertySheet::addPage(SheetPage& page) {
     m_pages.push_back(&page);
-    // Each tab holds its page in a frame of its own: a page that goes away empties its
-    // frame and leaves the tabs as they are.
-    auto* frame = new QWidget;
-    auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(0, 0, 0, 0);
-    frameLayout->addWidget(&page);
+    // Each tab holds its page in a scroll area of its own: a page that goes away empties it
+    // and leaves the tabs as they are, and a page larger than the screen scrolls.
     const QSignalBlocker block(m_tabs);
-    m_tabs->addTab(frame, page.caption());
+    m_tabs->addTab(new FittingScrollArea(&page), page.caption());
     // Tab follows the order in which widgets joined the sheet: the buttons, made first,
     // join again at the end so that the fields come before OK, Cancel and Help.
     m_buttons->setParent(nullptr);
@@ -100,6 +97,10 @@ void PropertySheet::onTabChanged(int index) {
         now->ensureInitialised();
         now->activated();
     }
+    // A page shown for the first time may want more room: the sheet grows as far as the
+    // screen allows, and never shrinks under the user's hands.
+    if (isVisible())
+        fitOnScreen(*this, size().expandedTo(sizeHint()));
     m_switching = false;
 }
 

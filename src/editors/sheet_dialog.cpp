@@ -2,6 +2,7 @@
 
 #include "messages.h"
 #include "refusal_focus.h"
+#include "screen_fit.h"
 #include "sheet_confirm.h"
 #include "sheet_page.h"
 #include "tela_environment.h"
@@ -46,7 +47,7 @@ void SheetDialog::setForm(SheetPage& form) {
     m_form = &form;
     setWindowTitle(form.caption());
     auto* box = static_cast<QVBoxLayout*>(layout());
-    box->insertWidget(0, &form);
+    box->insertWidget(0, new FittingScrollArea(&form));
     // Tab follows the order in which widgets joined the dialog: the buttons join again
     // after the form, so that the fields come first.
     m_buttons->setParent(nullptr);

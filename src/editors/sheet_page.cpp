@@ -56,6 +56,13 @@ void SheetPage::applyStyle(const ControlRow& row, QWidget* widget) {
     if (auto* combo = qobject_cast<TelaComboBox*>(widget)) {
         combo->setSorted(row.style & kStyleSorted);
         combo->setUpperCase(upper);
+        // A field for a name takes the room of its longest name, not of its longest entry:
+        // the default system's box may list thousands, and measuring each costs seconds.
+        if (combo->isEditable()) {
+            constexpr int kNameChars = 8; // the SNA names the editable boxes hold
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            combo->setMinimumContentsLength(row.limit > 0 ? row.limit : kNameChars);
+        }
     }
     if (auto* list = qobject_cast<TelaListBox*>(widget))
         list->setSorted(row.style & kStyleSorted);
@@ -152,11 +159,9 @@ QVariant SheetPage::shownState(std::size_t i) const {
 void SheetPage::fitListsToEntries() {
     // The lists are filled before the page is first shown, and a widget not yet shown does
     // not tell the layouts round it that it grew: so the room is asked for here, once.
-    for (QComboBox* list : findChildren<QComboBox*>())
-        if (!list->isEditable()) {
-            list->setSizeAdjustPolicy(QComboBox::AdjustToContents); // a size hint of its entries
-            list->setMinimumWidth(list->sizeHint().width());
-        }
+    for (TelaComboBox* list : findChildren<TelaComboBox*>())
+        if (!list->isEditable())
+            list->setMinimumWidth(list->entriesWidth());
     for (QLayout* layout : findChildren<QLayout*>())
         layout->invalidate();
     for (QWidget* w = parentWidget(); w; w = w->parentWidget())

@@ -1,5 +1,7 @@
-// The Tela controls: what typing each lets through.
+// The Tela controls: what typing each lets through, and the order of the sorted lists.
+#include "tela_combo_box.h"
 #include "tela_edit.h"
+#include "tela_list_box.h"
 #include "tela_masked_edit.h"
 
 #include <QApplication>
@@ -48,4 +50,66 @@ TEST(TelaTypeAEdit, TakesOnlyWhatATypeANameMayHoldAndMovesOnAtThePeriod) {
     QTest::keyClicks(network, "#net.");
     EXPECT_EQ(network->text(), "#NET");
     EXPECT_EQ(form.focusWidget(), lu);
+}
+
+namespace {
+
+template <typename Box> QStringList entries(const Box& box) {
+    QStringList texts;
+    for (int i = 0; i < box.count(); ++i)
+        texts.append(box.itemText(i));
+    return texts;
+}
+
+QStringList entries(const TelaListBox& box) {
+    QStringList texts;
+    for (int i = 0; i < box.GetCount(); ++i)
+        texts.append(box.GetText(i));
+    return texts;
+}
+
+// The entries of a sorted box filled one by one (each lands where AddString says), with one
+// fill, and with one fill after a first entry.
+template <typename Box> std::vector<QStringList> fillEveryWay(const QStringList& texts) {
+    Box single, whole, after;
+    for (Box* box : {&single, &whole, &after})
+        box->setSorted(true);
+    for (const QString& text : texts) {
+        const int at = single.AddString(text);
+        EXPECT_EQ(entries(single).at(at), text);
+    }
+    whole.AddStrings(texts);
+    after.AddString(texts.front());
+    after.AddStrings(texts.mid(1));
+    return {entries(single), entries(whole), entries(after)};
+}
+
+} // namespace
+
+TEST(TelaSortedLists, KeepLetterOrderCaseIgnoredWithEqualEntriesInArrivalOrder) {
+    QStringList many;
+    for (int i = 0; i < 300; ++i) // out of order, in both cases, some twice
+        many.append(QString("%1%2").arg(i % 3 ? "as" : "AS").arg(i * 7919 % 250));
+    const struct {
+        QStringList texts;
+        QStringList sorted; // empty: checked for order only
+    } cases[] = {
+        {{"SYS2", "sys1", "SYS1", "Sys10", "sys2"}, {"sys1", "SYS1", "Sys10", "SYS2", "sys2"}},
+        {{"B", "a", "", "A", "b"}, {"", "a", "A", "B", "b"}},
+        {many, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.texts.join(' ').toStdString());
+        for (const auto& filled :
+             {fillEveryWay<TelaListBox>(c.texts), fillEveryWay<TelaComboBox>(c.texts)}) {
+            for (const QStringList& got : filled) {
+                EXPECT_EQ(got, filled.front());
+                if (!c.sorted.isEmpty()) {
+                    EXPECT_EQ(got, c.sorted);
+                }
+                for (qsizetype i = 1; i < got.size(); ++i)
+                    EXPECT_LE(got[i - 1].compare(got[i], Qt::CaseInsensitive), 0) << i;
+            }
+        }
+    }
 }

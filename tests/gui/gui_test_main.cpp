@@ -10,8 +10,9 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
+    // Headless, on a screen of a common size, so that the windows' fit on it is tested.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" APICFG_TEST_SCREEN);
     QTemporaryDir runtime;
     QFile::setPermissions(runtime.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

@@ -66,7 +66,6 @@ TEST_F(MainWindowTest, EmptyDocumentNewAndDeleteOfTheMidrangeSystems) {
     EXPECT_TRUE(listed().isEmpty());
     EXPECT_FALSE(ui().changeButton->isEnabled());
     EXPECT_FALSE(ui().deleteButton->isEnabled());
-    EXPECT_EQ(frame().minimumSize(), frame().maximumSize()); // a fixed size
 
     // New on a one-record kind moves the focus and the default to View/Change/Add.
     selectKind(kKindMidrange);
@@ -112,7 +111,7 @@ TEST_F(MainWindowTest, RecordListsInFileOrderWithTheFirstSelectedAfterEveryChang
     // byte above 127 shows as its Latin-1 character and goes back unchanged.
     selectKind(kKindCpic);
     EXPECT_EQ(listed(), (QStringList{"ZETA", QString::fromLatin1("CAF\xC9"), "ALPHA"}));
-    EXPECT_EQ(ui().recordsList->height(), view().fullListHeight());
+    EXPECT_GE(ui().recordsList->height(), view().fullListHeight());
     EXPECT_TRUE(ui().newButton->isEnabled());
     const Sections before = testing_support::snapshot(doc().store());
     for (bool modified : {false, true}) { // a cancelled delete leaves document and flag

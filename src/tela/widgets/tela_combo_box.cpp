@@ -2,9 +2,14 @@
 
 #include "tela_edit.h"
 #include "tela_input_rule.h"
+#include "tela_sorted.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
 
 TelaComboBox::TelaComboBox(QWidget* parent) : QComboBox(parent) {
     // The sheets decide what is in the list; Enter in the field must not add to it.
@@ -31,14 +36,20 @@ void TelaComboBox::keyPressEvent(QKeyEvent* event) {
 }
 
 int TelaComboBox::AddString(const QString& text) {
-    int at = count();
-    if (m_sorted) {
-        at = 0;
-        while (at < count() && itemText(at).compare(text, Qt::CaseInsensitive) <= 0)
-            ++at;
-    }
+    const int at =
+        m_sorted ? telaSortedPlace(count(), text, [this](int i) { return itemText(i); }) : count();
     insertItem(at, text);
     return at;
+}
+
+void TelaComboBox::AddStrings(QStringList texts) {
+    if (!m_sorted || count() > 0) {
+        for (const QString& text : texts)
+            AddString(text);
+        return;
+    }
+    telaSort(texts);
+    addItems(texts);
 }
 
 int TelaComboBox::FindString(int start, const QString& prefix) const {
@@ -61,4 +72,17 @@ void TelaComboBox::SetCurSel(int index) {
     setCurrentIndex(index);
     if (index < 0 && isEditable())
         setEditText(QString());
+}
+
+int TelaComboBox::entriesWidth() const {
+    const QFontMetrics metrics = fontMetrics();
+    // An empty box keeps room for a few letters, as Qt's own size hint does.
+    int text = count() == 0 ? 7 * metrics.horizontalAdvance(QLatin1Char('x')) : 0;
+    for (int i = 0; i < count(); ++i)
+        text = std::max(text, metrics.boundingRect(itemText(i)).width());
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()
+        ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(text, metrics.height()), this)
+        .width();
 }

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QPointer>
+#include <QStringList>
 
 class TelaInputRule;
 
@@ -17,8 +18,12 @@ public:
     // Editable boxes only; call after the box was made editable.
     void setUpperCase(bool on);
 
-    // Adds a text and returns its index.
+    // Adds a text and returns its index. A sorted box puts it after the entries that equal
+    // it, letter case ignored.
     int AddString(const QString& text);
+    // Adds every text as AddString would, one after the other; into an empty sorted box
+    // with one sort.
+    void AddStrings(QStringList texts);
     // The first entry after start (wrapping round; -1 searches from the top) that begins
     // with prefix, letter case ignored; -1 when there is none.
     int FindString(int start, const QString& prefix) const;
@@ -27,6 +32,9 @@ public:
     // Selects an entry by index; -1 selects none and empties an editable box's field.
     void SetCurSel(int index);
     int GetCurSel() const { return currentIndex(); }
+    // The width that shows every entry whole, worked out without building the drop-down
+    // list (which the box's own size hint does once its size policy changes).
+    int entriesWidth() const;
     void ResetContent() { clear(); }
 
 protected:

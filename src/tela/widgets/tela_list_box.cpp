@@ -1,18 +1,29 @@
 #include "tela_list_box.h"
 
+#include "tela_sorted.h"
+
 TelaListBox::TelaListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every entry is one line of the one font: the list lays out thousands of entries from
+    // the first one's size instead of measuring each.
+    setUniformItemSizes(true);
 }
 
 int TelaListBox::AddString(const QString& text) {
-    int at = count();
-    if (m_sorted) {
-        at = 0;
-        while (at < count() && item(at)->text().compare(text, Qt::CaseInsensitive) <= 0)
-            ++at;
-    }
+    const int at =
+        m_sorted ? telaSortedPlace(count(), text, [this](int i) { return GetText(i); }) : count();
     insertItem(at, text);
     return at;
+}
+
+void TelaListBox::AddStrings(QStringList texts) {
+    if (!m_sorted || count() > 0) {
+        for (const QString& text : texts)
+            AddString(text);
+        return;
+    }
+    telaSort(texts);
+    addItems(texts);
 }
 
 void TelaListBox::SetCurSel(int index) {

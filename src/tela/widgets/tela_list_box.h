@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QListWidget>
+#include <QStringList>
 
 class TelaListBox : public QListWidget {
     Q_OBJECT
@@ -12,7 +13,12 @@ public:
     void setSorted(bool on) { m_sorted = on; }
     bool sorted() const { return m_sorted; }
 
+    // Adds a text and returns its index. A sorted list puts it after the entries that equal
+    // it.
     int AddString(const QString& text);
+    // Adds every text as AddString would, one after the other; into an empty sorted list
+    // with one sort.
+    void AddStrings(QStringList texts);
     int GetCount() const { return count(); }
     int GetCurSel() const { return currentRow(); }
     void SetCurSel(int index);
