@@ -201,7 +201,7 @@ ITEM_OPTIONS = dict(
 
 
 def argument_spec():
-    spec = dict(
+    return dict(
         path=dict(type="path", required=True, aliases=["dest"]),
         kind=dict(type="str", choices=KINDS),
         record=dict(type="dict", default={}),
@@ -212,7 +212,6 @@ def argument_spec():
         backup=dict(type="bool", default=False),
         tool=dict(type="str", default="apicfg-tool"),
     )
-    return spec
 
 
 class Tool:
