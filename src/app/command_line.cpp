@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include <QFile>
+#include "path_bytes.h"
 
 #include <unistd.h>
 
@@ -17,8 +17,8 @@ bool isHelp(const std::string& word) {
 QString filePathFromArguments(const QStringList& arguments) {
     std::vector<std::string> words;
     for (const QString& argument : arguments)
-        words.push_back(QFile::encodeName(argument).toStdString());
-    return QFile::decodeName(QByteArray::fromStdString(filePathFromWords(words)));
+        words.push_back(bytesFromPath(argument).toStdString());
+    return pathFromBytes(QByteArray::fromStdString(filePathFromWords(words)));
 }
 
 std::string filePathFromWords(const std::vector<std::string>& words) {

@@ -137,13 +137,13 @@ bool PropertySheet::untouched() const {
 }
 
 void PropertySheet::accept() {
-    // A record the user left as it was is not written again: untouched means unchanged.
-    if (untouched())
-        return QDialog::accept();
+    // A record the user left as it was is checked as the tool checks it, but not written
+    // again: untouched means unchanged, and what the tool refuses the sheet refuses.
+    const bool keep = untouched();
     if (confirmRecord(
             activePage(), m_doc, [this] { return checkValues(); },
-            [this](int& failureFlag, int& errorCode) {
-                return writeRecord(failureFlag, errorCode);
+            [this, keep](int& failureFlag, int& errorCode) {
+                return keep ? 1 : writeRecord(failureFlag, errorCode);
             }))
         QDialog::accept();
 }

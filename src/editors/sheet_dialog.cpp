@@ -65,13 +65,13 @@ int SheetDialog::runModal() {
 }
 
 void SheetDialog::accept() {
-    // A record the user left as it was is not written again: untouched means unchanged.
-    if (m_openedOnRecord && m_form && !m_form->changed())
-        return QDialog::accept();
+    // A record the user left as it was is checked as the tool checks it, but not written
+    // again: untouched means unchanged, and what the tool refuses the dialog refuses.
+    const bool keep = m_openedOnRecord && m_form && !m_form->changed();
     if (confirmRecord(
             m_form, m_doc, [this] { return checkValues(); },
-            [this](int& failureFlag, int& errorCode) {
-                return writeRecord(failureFlag, errorCode);
+            [this, keep](int& failureFlag, int& errorCode) {
+                return keep ? 1 : writeRecord(failureFlag, errorCode);
             }))
         QDialog::accept();
 }

@@ -47,7 +47,7 @@ TEST_F(ConcurrentWriters, ToolsAndAnEditorDocumentLoseNoRecord) {
     CCfgDoc doc;
     DocumentPrompts prompts;
     prompts.overwriteChanged = [](const std::string&, const DiskState&, const DiskState&) {
-        return false;
+        return ChangedFileAnswer::Keep;
     };
     doc.SetPrompts(prompts);
     std::set<std::string> expected;

@@ -30,7 +30,7 @@ TEST_F(ToolFailures, EachCommandsErrorsOfUseMissingRecordsAndUnreadableFiles) {
         {{"get", "a.ini", "tp", "pay"}, 1, 0, "no tp record pay in a.ini"}, // names are exact
         {{"get", "a.ini", "cpic", "PAY"}, 1, 0, "no cpic record PAY in a.ini"},
         {{"get", "a.ini", "system", "PAY"}, 1, 0, "no system record PAY in a.ini"},
-        {{"get", "none.ini", "tp", "PAY"}, 4, 66, "none.ini: no such file"},
+        {{"get", "none.ini", "tp", "PAY"}, 4, 66, "none.ini: No such file or directory"},
         {{"dump"}, 2, 0, ""},
         {{"dump", "a.ini", "a.ini"}, 2, 0, ""},
         {{"dump", "none.ini"}, 4, 66, ""},

@@ -179,28 +179,30 @@ TEST_F(FileSafety, AConversionReplacesAnUnrelatedFileOnlyWithForceAndCheckNamesI
 }
 
 TEST_F(FileSafety, DiffAndCheckShowPasswordsOnlyWhenAsked) {
-    // Eleven characters cannot be scrambled: the password stands in the file as it is.
-    ASSERT_EQ(run({"put", "p.ini", "cpic", "-"},
-                  R"({"SYMB_NAME":"S1","REMOTE_TP":"T","SEC_TYPE":2,"SEC_USERID":"U",)"
-                  R"("SEC_PW":"SECRET12345"})")
-                  .exitCode,
-              0);
-    char last = 'A'; // each run a new password, so that each changes the file
+    // A password written by hand, not scrambled, in a file with LF line ends: a save rewrites
+    // every line, the password's too.
     for (const std::string mode : {"--check", "--diff"})
         for (bool show : {false, true}) {
             SCOPED_TRACE(mode + std::string(show ? " shown" : ""));
-            std::vector<std::string> args{"put", mode, "p.ini", "cpic", "-"};
+            write("p.ini", "H\n[CPIC_INFO]\nSYMB_NAME=S1\nSEC_PW=SECRET12345\n"
+                           "[GLOBAL]\nPASSWORD=PLAINWORD\n");
+            std::vector<std::string> args{"save", mode, "p.ini"};
             if (show)
                 args.push_back("--show-passwords");
-            ToolResult r = run(args, R"({"SYMB_NAME":"S1","SEC_PW":"SECRET6789)" +
-                                         std::string(1, last++) + "\"}");
-            EXPECT_EQ(r.out.find("SECRET") != std::string::npos, show) << r.out;
+            ToolResult r = run(args);
+            EXPECT_EQ(r.out.find("SECRET12345") != std::string::npos, show) << r.out;
+            EXPECT_EQ(r.out.find("PLAINWORD") != std::string::npos, show) << r.out;
             EXPECT_EQ(r.out.find("SEC_PW=**********") != std::string::npos, !show) << r.out;
         }
 }
 
 TEST_F(FileSafety, AFailedSaveNamesThePathAndTheReason) {
-    write("c.ini", configFile({"[GLOBAL]", "USER_NAME=A"}));
+    // Programs enough that the saved file is larger than the limit set below.
+    std::vector<std::string> lines{"[GLOBAL]", "USER_NAME=A"};
+    for (char n = '1'; n <= '6'; ++n)
+        lines.insert(lines.end(), {"[CLIENT_ATTACH]", std::string("TP_NAME=PROG") + n,
+                                   std::string("PATH=/opt/programs/prog") + n});
+    write("c.ini", configFile(lines));
     const std::string before = read("c.ini");
     {
         // Another writer holds the file: the tool waits as long as it is told, then says who.
@@ -215,8 +217,7 @@ TEST_F(FileSafety, AFailedSaveNamesThePathAndTheReason) {
             << r.err;
     }
     // A file size limit: the write fails with EFBIG instead of killing the tool.
-    write("tp.json",
-          R"({"TP_NAME":"PAY","PATH":"/opt/pay","PARM_STRING":")" + std::string(200, 'x') + "\"}");
+    write("tp.json", kTp);
     struct rlimit kept {};
     ::getrlimit(RLIMIT_FSIZE, &kept);
     struct rlimit small = kept;

@@ -10,8 +10,10 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    // Headless, on a screen of a common size, so that the windows' fit on it is tested.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // Headless, on a screen of a common size, so that the windows' fit on it is tested; a
+    // plain "offscreen" (as ./test.sh sets it) gets that screen too.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen")
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" APICFG_TEST_SCREEN);
     QTemporaryDir runtime;
     QFile::setPermissions(runtime.path(),
