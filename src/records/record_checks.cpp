@@ -18,10 +18,16 @@ namespace {
 
 constexpr std::size_t kModeLimit = 8;
 
-// An LU alias field that may also name any LU ("*") or stay blank, as the checks take it.
+// A default alias of the global settings: any LU ("*"), blank, or an alias.
 bool aliasFieldFails(const std::string& alias) {
     const std::string padded = padRight(alias, 8);
     return padded != padRight("*", 8) && padded != padRight("", 8) && !isLuAlias(padded);
+}
+
+// The local LU alias as the writer takes it: any LU ("*") or an alias, never blank.
+bool localAliasFails(const std::string& alias) {
+    const std::string padded = padRight(alias, 8);
+    return padded != padRight("*", 8) && !isLuAlias(padded);
 }
 
 RecordRefusal cpicWriterCheck(const CpicSideInfoRecord& r) {
@@ -33,7 +39,7 @@ RecordRefusal cpicWriterCheck(const CpicSideInfoRecord& r) {
         return refuseCode(code, "SYMB_NAME");
     case 42:
         // Two aliases share the code; the message names the one at fault.
-        if (r.localLu != "*" && aliasFieldFails(r.localLu))
+        if (localAliasFails(r.localLu))
             return refuse(code, ids::kRuleLocalLu, "LOCAL_LU");
         return refuse(code, ids::kRulePartnerAlias, "PART_LU");
     case 56:

@@ -62,11 +62,18 @@ const Case kCases[] = {
         {"SEC_TYPE", "7"},
         {"SEC_USERID", "user"},
         {"PLU_TYPE", "1"},
-        {"PART_LU", "NETA.HOST"}}}}},
+        {"PART_LU", "NETA.HOST"},
+        {"REMOTE_TP", "TP"}}}}},
     {"a shortened mode and an empty partner alias",
      kKindCpic,
      1,
-     {{"CPIC_INFO", {{"SYMB_NAME", "BAT"}, {"MODE", "#BAT"}, {"PLU_TYPE", "0"}, {"PART_LU", ""}}}}},
+     {{"CPIC_INFO",
+       {{"SYMB_NAME", "BAT"},
+        {"LOCAL_LU", "*"},
+        {"MODE", "#BAT"},
+        {"PLU_TYPE", "0"},
+        {"PART_LU", ""},
+        {"REMOTE_TP", "TP"}}}}},
     {"a program without its path, an operation no box names",
      kKindTp,
      1,
@@ -75,7 +82,7 @@ const Case kCases[] = {
      kKindLux,
      1,
      {{"LUX_PROFILE",
-       {{"PROFILE_NAME", "odd"}, {"SESSION", "hosta,*,9,LU01,TCP/IP,,ENC_OFF"}, {"Z", "1"}}}}},
+       {{"PROFILE_NAME", "ODD"}, {"SESSION", "hosta,*,9,LU01,TCP/IP,,ENC_OFF"}, {"Z", "1"}}}}},
     {"a default system in small letters, a mode of the site's own",
      kKindMidrange,
      0,
@@ -102,6 +109,11 @@ protected:
         whenModal([&](QWidget& sheet) {
             act(sheet);
             acted = true;
+            // A sheet that refused its OK is closed, so that the test goes on to report it.
+            if (sheet.isVisible()) {
+                ADD_FAILURE() << c.what << ", " << how << ": the sheet stayed open";
+                static_cast<QDialog&>(sheet).reject();
+            }
         });
         click(ui().changeButton);
         ASSERT_TRUE(acted) << c.what << ", " << how;
@@ -148,6 +160,7 @@ TEST_F(UntouchedTest, AValueTheListLacksIsWrittenBackAsStoredWhenAnotherFieldCha
         auto* mode = sheet.findChild<QComboBox*>("modeCombo");
         EXPECT_EQ(mode->currentText(), "MYMODE") << "shown as stored";
         QLineEdit* remoteTp = sheet.findChild<QLineEdit*>("remoteTpEdit");
+        remoteTp->selectAll();
         QTest::keyClicks(remoteTp, "NEWTP");
         sheet.accept();
         if (sheet.isVisible()) {
@@ -173,13 +186,22 @@ TEST_F(UntouchedTest, AValueTheListLacksIsWrittenBackAsStoredWhenAnotherFieldCha
 }
 
 TEST_F(UntouchedTest, TheMidrangeSystemDialogStoresNothingUntouched) {
-    start({writeConfig("odd.ini", kCases[6].sections)});
+    // The system's name is valid (a refused one keeps the dialog open); its user is not capital.
+    start({writeConfig("odd.ini", {{"NODEX_SYSTEM",
+                                    {{"DEFAULT", "1"}, {"HOST_NAME", "HOSTA"}, {"USER_NAME", "u"}}},
+                                   {"NODEX_COMMON", {{"MODE", "MYMODE"}}}})});
     setEditorRunner(runEditorSheet);
     selectKind(kKindMidrange);
     const std::string before = savedBytes(doc().store());
     whenModal([](QWidget& w) {
         auto& sheet = static_cast<CPsNODEX&>(w);
-        whenModal([](QWidget& dialog) { static_cast<CDlgNODEXSystem&>(dialog).accept(); });
+        whenModal([](QWidget& dialog) {
+            static_cast<CDlgNODEXSystem&>(dialog).accept();
+            if (dialog.isVisible()) {
+                ADD_FAILURE() << "refused";
+                static_cast<QDialog&>(dialog).reject();
+            }
+        });
         sheet.basicPage().controlAs<QPushButton>(CPgNODEXBas::kProperties)->click();
         sheet.accept();
     });

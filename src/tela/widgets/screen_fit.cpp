@@ -34,8 +34,10 @@ QSize roomOnScreen(const QWidget& window) {
 }
 
 void fitOnScreen(QWidget& window, QSize wanted, bool place) {
+    // A window without a size of its own (no layout, no hint) is left as it is: a size of
+    // nothing would hide it from the window system, and a modal one would lose its hold.
     const QScreen* screen = window.screen();
-    if (!screen || window.isMaximized() || window.isFullScreen())
+    if (!screen || wanted.isEmpty() || window.isMaximized() || window.isFullScreen())
         return;
     const QSize size = wanted.boundedTo(roomOnScreen(window)).expandedTo(window.minimumSize());
     window.resize(size); // from now on the window's size is its own, as the user's would be
