@@ -182,9 +182,9 @@ void CCfgApp::createFrame() {
 void CCfgApp::installDocumentPrompts() {
     DocumentPrompts hooks;
     hooks.fileName = [this](const std::string& proposed) -> std::optional<std::string> {
-        const QString chosen =
-            prompts::saveFileName(m_frame.get(), userString(ids::kTitleSaveAs), fromPath(proposed),
-                                  userString(ids::kFileOpenFilter));
+        const QString chosen = pathFromDialog(prompts::saveFileName(
+            m_frame.get(), userString(ids::kTitleSaveAs), pathForDialog(fromPath(proposed)),
+            userString(ids::kFileOpenFilter)));
         if (chosen.isEmpty())
             return std::nullopt;
         return toPath(chosen);
@@ -353,9 +353,9 @@ void CCfgApp::OnFileNew() {
 void CCfgApp::OnFileOpen() {
     std::string directory;
     getConfigDirectory(directory);
-    const QString path =
-        prompts::openFileName(m_frame.get(), userString(ids::kTitleOpen), fromPath(directory),
-                              userString(ids::kFileOpenFilter));
+    const QString path = pathFromDialog(prompts::openFileName(
+        m_frame.get(), userString(ids::kTitleOpen), pathForDialog(fromPath(directory)),
+        userString(ids::kFileOpenFilter)));
     if (path.isEmpty() || !m_doc.SaveModified())
         return;
     OpenDocumentFile(path);

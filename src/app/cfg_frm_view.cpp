@@ -401,8 +401,8 @@ void CCfgFrmView::keyPressEvent(QKeyEvent* event) {
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
         if (focused && !focused->isEnabled()) // its record went away with the document
             focused = nullptr;
-        for (QPushButton* b : {m_ui->newButton, m_ui->changeButton, m_ui->deleteButton,
-                                m_renameButton}) {
+        for (QPushButton* b :
+             {m_ui->newButton, m_ui->changeButton, m_ui->deleteButton, m_renameButton}) {
             if ((focused ? b == focused : b->isDefault()) && b->isEnabled()) {
                 b->click();
                 return;

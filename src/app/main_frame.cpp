@@ -7,6 +7,7 @@
 #include "cfg_frm_view.h"
 #include "document_history.h"
 #include "lock_keys.h"
+#include "path_bytes.h"
 #include "problems_panel.h"
 #include "record_rename.h"
 #include "screen_fit.h"
@@ -54,7 +55,7 @@ QString libraryText(int id, const char* builtIn) {
 }
 
 QString recentText(int index, const QString& path) {
-    QString shown = QDir::toNativeSeparators(path);
+    QString shown = QDir::toNativeSeparators(pathForDialog(path)); // as the system shows it
     if (shown.size() > kRecentTextChars)
         shown = shown.left(kRecentTextChars / 3) + QStringLiteral("...") +
                 shown.right(kRecentTextChars * 2 / 3);

@@ -1,5 +1,15 @@
 #include "path_bytes.h"
 
+#include <QFile>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
+
 namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;
@@ -22,6 +32,29 @@ int validSequence(const unsigned char* s, qsizetype left) {
         (lead == 0xF0 && s[1] < 0x90) || (lead == 0xF4 && s[1] >= 0x90))
         return 0;
     return length;
+}
+
+// The one entry of folder whose name Qt shows as shown.
+std::optional<QByteArray> entryShownAs(const QByteArray& folder, const QString& shown) {
+    std::optional<QByteArray> match;
+#ifdef Q_OS_UNIX
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.isEmpty() ? "." : folder),
+                                                  &::closedir);
+    if (!dir)
+        return match;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const QByteArray name(entry->d_name);
+        if (QFile::decodeName(name) != shown)
+            continue;
+        if (match)
+            return std::nullopt;
+        match = name;
+    }
+#else
+    Q_UNUSED(folder);
+    Q_UNUSED(shown);
+#endif
+    return match;
 }
 
 } // namespace
@@ -57,4 +90,23 @@ QByteArray bytesFromPath(const QString& path) {
     }
     bytes.append(run.toUtf8());
     return bytes;
+}
+
+QString pathForDialog(const QString& path) {
+    return QFile::decodeName(bytesFromPath(path));
+}
+
+QString pathFromDialog(const QString& shown) {
+    if (!shown.contains(QChar::ReplacementCharacter))
+        return shown;
+    QByteArray bytes = shown.startsWith(QLatin1Char('/')) ? QByteArray("/") : QByteArray();
+    for (const QString& part : shown.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        std::optional<QByteArray> name;
+        if (part.contains(QChar::ReplacementCharacter))
+            name = entryShownAs(bytes, part);
+        if (!bytes.isEmpty() && !bytes.endsWith('/'))
+            bytes += '/';
+        bytes += name ? *name : QFile::encodeName(part);
+    }
+    return pathFromBytes(bytes);
 }

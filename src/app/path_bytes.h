@@ -9,3 +9,10 @@
 
 QString pathFromBytes(const QByteArray& bytes);
 QByteArray bytesFromPath(const QString& path);
+
+// Qt's file dialogs show a byte that is not UTF-8 as U+FFFD. pathForDialog gives a path as
+// a dialog can show it; pathFromDialog turns a dialog's answer back into the file's own
+// name, each part the system does not know looked up among its folder's entries by the
+// name the dialog showed for it (a part that two entries would show alike stays as shown).
+QString pathForDialog(const QString& path);
+QString pathFromDialog(const QString& shown);

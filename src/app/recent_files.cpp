@@ -1,5 +1,7 @@
 #include "recent_files.h"
 
+#include "path_bytes.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
@@ -15,7 +17,11 @@ void RecentFileList::load() {
     settings.beginGroup(kGroup);
     m_entries.clear();
     for (int i = 0; i < kSize; ++i) {
-        const QString path = settings.value(key(i)).toString();
+        // Kept as the name's bytes (a name need not be UTF-8); older lists hold text.
+        const QVariant value = settings.value(key(i));
+        const QString path = value.typeId() == QMetaType::QByteArray
+                                 ? pathFromBytes(value.toByteArray())
+                                 : value.toString();
         if (!path.isEmpty() && !m_entries.contains(path))
             m_entries.append(path);
     }
@@ -26,7 +32,7 @@ void RecentFileList::save() const {
     settings.beginGroup(kGroup);
     for (int i = 0; i < kSize; ++i) {
         if (i < m_entries.size())
-            settings.setValue(key(i), m_entries[i]);
+            settings.setValue(key(i), bytesFromPath(m_entries[i]));
         else
             settings.remove(key(i));
     }

@@ -1,9 +1,11 @@
 // File names are bytes: the editor opens and saves a file whose name is not UTF-8, given on
-// the command line, under exactly that name, and a name that is not a regular file is named
+// the command line or chosen in the Open dialog, under exactly that name, and remembers it
+// as a recent file, and a name that is not a regular file is named
 // in a message at once instead of hanging the editor.
 #include "gui_fixture.h"
 
 #include "path_bytes.h"
+#include "recent_files.h"
 
 #include <sys/stat.h>
 
@@ -23,8 +25,22 @@ TEST_F(AppTest, AFileWhoseNameIsNotUtf8OpensAndSavesUnderItsOwnName) {
         EXPECT_TRUE(doc().DoFileSave());
         struct stat st {};
         EXPECT_EQ(::stat(file.c_str(), &st), 0);
+        // Chosen in the Open dialog, which shows the name with U+FFFD for the odd bytes.
+        app().OnFileNew();
+        script.answerFile(QFile::decodeName(QByteArray::fromStdString(file)));
+        app().OnFileOpen();
+        EXPECT_EQ(pathName(), file);
+        // The recent-file list keeps the name's bytes from one run to the next.
+        RecentFileList saved;
+        saved.add(pathFromBytes(QByteArray::fromStdString(file)));
+        saved.save();
+        RecentFileList loaded;
+        loaded.load();
+        ASSERT_FALSE(loaded.entries().isEmpty());
+        EXPECT_EQ(bytesFromPath(loaded.entries().front()).toStdString(), file);
     }
-    EXPECT_EQ(script.shown().size(), 0u);
+    for (const PromptScript::Shown& shown : script.shown())
+        EXPECT_EQ(shown.kind, PromptScript::Shown::OpenFile) << shown.text.toStdString();
 }
 
 TEST_F(AppTest, AFifoOrFolderIsNamedInAMessageInsteadOfHangingTheEditor) {
