@@ -33,6 +33,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QSettings>
 
@@ -99,7 +100,15 @@ CCfgApp::~CCfgApp() {
 }
 
 QString CCfgApp::helpFilePath() const {
-    return fromPath(programDataFile(toPath(m_programDir), "apicfg.qch"));
+    // The help in the user's language where it is installed, else the English one.
+    const std::string dir = toPath(m_programDir);
+    const std::string own = toPath(userString(ids::kHelpFileName));
+    if (!own.empty()) {
+        const std::string file = programDataFile(dir, own);
+        if (QFileInfo::exists(fromPath(file)))
+            return fromPath(file);
+    }
+    return fromPath(programDataFile(dir, "apicfg.qch"));
 }
 
 CCfgApp::Start CCfgApp::InitInstance(const QStringList& arguments, const Options& options) {

@@ -249,6 +249,7 @@ inline constexpr int kHelpHome = 3352;
 inline constexpr int kHelpContents = 3353; // the names screen readers read for its panes
 inline constexpr int kHelpTopic = 3342;
 inline constexpr int kSheetHelp = 2302; // every sheet's Help button
+inline constexpr int kHelpFileName = 3359; // the help file in the user's language
 
 // The checks of every kind: messages that name the field, the server or the link.
 // Format: %1 is the most characters a field takes, a server name or a link number.

@@ -142,9 +142,10 @@ TEST_F(EverySheet, EveryHelpContextHandedOutHasItsTopic) {
             contexts.insert(ref.data);
     EXPECT_FALSE(contexts.empty());
     for (int context : contexts)
-        EXPECT_TRUE(
-            QFile::exists(QString(APICFG_SOURCE_DIR "/help/topics/ctx-%1.html").arg(context)))
-            << "no topic for help context " << context;
+        for (const char* language : {"topics", "topics-de"})
+            EXPECT_TRUE(QFile::exists(
+                QString(APICFG_SOURCE_DIR "/help/%1/ctx-%2.html").arg(language).arg(context)))
+                << "no topic in help/" << language << " for help context " << context;
 }
 
 } // namespace

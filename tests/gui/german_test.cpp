@@ -160,4 +160,6 @@ TEST_F(GermanTest, EveryWindowShowsTheGermanLibraryAndQtsGermanTexts) {
     dialog.show();
     EXPECT_EQ(dialog.findChild<QLabel*>("lookInLabel")->text(), "Suchen in:");
     EXPECT_EQ(QCoreApplication::translate("HelpWindow", "Back"), text(ids::kHelpBack));
+    EXPECT_TRUE(app().helpFilePath().endsWith(QStringLiteral("/apicfg-de.qch")))
+        << app().helpFilePath().toStdString();
 }

@@ -1,6 +1,6 @@
-// The main window, with its problems panel, the review window, the About box and the
-// help window worked from the keyboard alone, in each language; the sheets have their own pass in
-// the editors' tests.
+// The main window, with its problems panel, the review and merge windows, the About box and
+// the help window worked from the keyboard alone, in each language; the sheets have their own pass
+// in the editors' tests.
 #include "gui_fixture.h"
 
 #include "about_dialog.h"
@@ -8,12 +8,14 @@
 #include "help_window.h"
 #include "problems_panel.h"
 #include "record_changes_view.h"
+#include "record_merge.h"
 #include "review_dialog.h"
 #include "save_content.h"
 #include "window_checks.h"
 
 #include <QPlainTextEdit>
 #include <QTreeView>
+#include <QTreeWidget>
 
 using namespace gui_testing;
 
@@ -36,8 +38,7 @@ protected:
     }
 };
 
-TEST_F(KeyboardAccessTest,
-       TheMainWindowTheReviewWindowAndTheAboutBoxAreReachedWithTabAndMnemonicsInEachLanguage) {
+TEST_F(KeyboardAccessTest, EveryWindowOfTheMainWindowIsReachedWithTabAndMnemonicsInEachLanguage) {
     const QString file =
         writeConfig("a.ini", {{"CPIC_INFO", {{"SYMB_NAME", "ONE"}, {"MODE", "bad mode"}}},
                               {"CPIC_INFO", {{"SYMB_NAME", "TWO"}, {"PART_LU", "NETA.HOST"}}}});
@@ -52,6 +53,15 @@ TEST_F(KeyboardAccessTest,
         ReviewDialog review(reviewChanges(encoded(file), savedBytes(doc().store())), true);
         activate(review);
         expectKeyboardAccess(review, &review.records());
+
+        // The merge window: the review with the conflicts to choose in.
+        std::vector<MergeConflict> conflicts(1);
+        conflicts.front().id = {RecordFamily::Cpic, false, "CPIC_INFO", "ONE"};
+        ReviewDialog merge(reviewChanges(encoded(file), savedBytes(doc().store())), true);
+        merge.showConflicts(
+            conflicts, [&] { return reviewChanges(encoded(file), savedBytes(doc().store())); });
+        activate(merge);
+        expectKeyboardAccess(merge, merge.findChild<QTreeWidget*>("mergeConflicts"));
 
         CAboutDlg about;
         activate(about);

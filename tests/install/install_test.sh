@@ -23,7 +23,8 @@ cd "$scratch"
 
 installed=(
     bin/apicfg bin/apicfg-tool
-    share/apicfg/LHCENU.lang share/apicfg/LHCDEU.lang share/apicfg/apicfg.qch
+    share/apicfg/LHCENU.lang share/apicfg/LHCDEU.lang
+    share/apicfg/apicfg.qch share/apicfg/apicfg-de.qch
     share/man/man1/apicfg.1.gz share/man/man1/apicfg-tool.1.gz
     share/bash-completion/completions/apicfg-tool share/doc/apicfg/copyright
     share/applications/org.apicfg.apicfg.desktop share/metainfo/org.apicfg.apicfg.metainfo.xml
