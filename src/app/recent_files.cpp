@@ -10,6 +10,11 @@ const QString kGroup = QStringLiteral("Recent File List");
 QString key(int index) {
     return QStringLiteral("File%1").arg(index + 1);
 }
+// As text where the name is UTF-8, so that the settings stay readable; else as its bytes.
+QVariant storedForm(const QString& path) {
+    const QByteArray bytes = bytesFromPath(path);
+    return QString::fromUtf8(bytes).toUtf8() == bytes ? QVariant(path) : QVariant(bytes);
+}
 } // namespace
 
 void RecentFileList::load() {
@@ -32,7 +37,7 @@ void RecentFileList::save() const {
     settings.beginGroup(kGroup);
     for (int i = 0; i < kSize; ++i) {
         if (i < m_entries.size())
-            settings.setValue(key(i), bytesFromPath(m_entries[i]));
+            settings.setValue(key(i), storedForm(m_entries[i]));
         else
             settings.remove(key(i));
     }

@@ -248,7 +248,7 @@ inline constexpr int kHelpForward = 3351;
 inline constexpr int kHelpHome = 3352;
 inline constexpr int kHelpContents = 3353; // the names screen readers read for its panes
 inline constexpr int kHelpTopic = 3342;
-inline constexpr int kSheetHelp = 2302; // every sheet's Help button
+inline constexpr int kSheetHelp = 2302;    // every sheet's Help button
 inline constexpr int kHelpFileName = 3359; // the help file in the user's language
 
 // The checks of every kind: messages that name the field, the server or the link.
@@ -352,7 +352,7 @@ inline constexpr int kAllStringIds[] = {
     3300, 3301, 3302, 3303, 3304, 3305, 3306, 3307, 3308, 3309, 3310, 3311, 3312, 3313, 3314, 3315,
     3316, 3317, 3318, 3319, 3320, 3321, 3322, 3323, 3324, 3325, 3326, 3327, 3328, 3329, 3330, 3331,
     3332, 3333, 3334, 3335, 3336, 3337, 3338, 3339, 3340, 3341, 3342, 3343, 3344, 3345, 3347, 3348,
-    3349, 3350, 3351, 3352, 3353, 3354, 3355, 3356, 3357, 3358,
+    3349, 3350, 3351, 3352, 3353, 3354, 3355, 3356, 3357, 3358, 3359,
     // The checks of every kind
     3000, 3001, 3002, 3003, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013, 3014, 3015,
     3016, 3017, 3018, 3019,

@@ -56,11 +56,14 @@ void CPsCpic::spreadRecord(const CpicSideInfoRecord& record, bool existing) {
     security.password = existing ? m_password.hold(record.password) : record.password;
     security.secTypeIndex = cpicIndexOfSecType(record.secType);
     m_storedSecType = record.secType;
+    m_storedTpType = record.tpType;
+    m_storedPluType = record.pluType;
+    m_storedEmptyAlias = existing && record.pluType == 0 && record.partnerLu.empty();
 }
 
 bool CPsCpic::checkValues() {
     CpicBasicValues& basic = m_basic.values;
-    if (basic.partnerAlias.empty() && basic.partnerRadio != 0)
+    if (basic.partnerAlias.empty() && basic.partnerRadio != 0 && !m_storedEmptyAlias)
         basic.partnerAlias.assign(1, '*');
     const RecordRefusal refusal = cpicCheckRecord(gatherRecord());
     if (!refusal)
@@ -102,7 +105,8 @@ CpicSideInfoRecord CPsCpic::gatherRecord() const {
     record.mode = basic.mode;
     record.remoteTp = basic.remoteTp;
     record.localLu = basic.localLu;
-    record.tpType = basic.serviceTp;
+    record.tpType =
+        (basic.serviceTp != 0) == (m_storedTpType != 0) ? m_storedTpType : basic.serviceTp;
     record.userId = security.userId;
     if (basic.partnerRadio == 1) {
         record.partnerLu = basic.partnerAlias;
@@ -110,7 +114,7 @@ CpicSideInfoRecord CPsCpic::gatherRecord() const {
     } else {
         record.partnerLu = basic.networkId;
         record.partnerLu.append(1, '.').append(basic.luName);
-        record.pluType = 1;
+        record.pluType = m_storedPluType != 0 ? m_storedPluType : 1;
     }
     record.password = m_password.resolve(security.password);
     const int secType = cpicSecTypeOfIndex(security.secTypeIndex);

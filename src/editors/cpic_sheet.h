@@ -40,6 +40,11 @@ private:
     CPgCpicBas m_basic;
     CPgCpicSec m_security;
     PasswordPlaceholder m_password{CPgCpicSec::kPasswordLimit};
-    // SEC_TYPE as read: written back when the list shows none of its entries.
+    // SEC_TYPE as read: written back when the list shows none of its entries. TP_TYPE and
+    // PLU_TYPE as read: a value other than 0 and 1 stays while its box or button does.
     int m_storedSecType = 0;
+    int m_storedTpType = 0;
+    int m_storedPluType = 0;
+    // A stored empty partner alias stays empty; a new one means any LU.
+    bool m_storedEmptyAlias = false;
 };

@@ -30,6 +30,7 @@ int CPsTP::Run(CCfgDoc& doc, const std::string& tpName) {
     v.luName = record.luName;
     v.serviceTp = record.tpType;
     v.dynamicLoad = record.tpOp == 0 ? 1 : 0;
+    m_stored = record;
     return runModal();
 }
 
@@ -40,8 +41,10 @@ AttachTpRecord CPsTP::gatherRecord() const {
     record.luName = v.luName;
     record.path = v.path;
     record.parmString = v.parameters;
-    record.tpType = v.serviceTp;
-    record.tpOp = v.dynamicLoad ? 0 : 1;
+    const bool sameType = (v.serviceTp != 0) == (m_stored.tpType != 0);
+    record.tpType = sameType ? m_stored.tpType : v.serviceTp;
+    const bool sameOp = (v.dynamicLoad != 0) == (m_stored.tpOp == 0);
+    record.tpOp = sameOp ? m_stored.tpOp : (v.dynamicLoad ? 0 : 1);
     return record;
 }
 

@@ -31,4 +31,6 @@ private:
     AttachTpRecord gatherRecord() const;
 
     CPgTPBas m_basic;
+    // TP_TYPE and TP_OP as read: a value no box names stays while its box does.
+    AttachTpRecord m_stored;
 };

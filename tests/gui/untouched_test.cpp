@@ -152,37 +152,58 @@ TEST_F(UntouchedTest, OkWithoutAnEditAndCancelChangeNothing) {
 }
 
 TEST_F(UntouchedTest, AValueTheListLacksIsWrittenBackAsStoredWhenAnotherFieldChanges) {
-    start({writeConfig("odd.ini", kCases[2].sections)});
-    setEditorRunner(runEditorSheet);
-    selectKind(kKindCpic);
-    whenModal([](QWidget& w) {
-        auto& sheet = static_cast<PropertySheet&>(w);
-        auto* mode = sheet.findChild<QComboBox*>("modeCombo");
-        EXPECT_EQ(mode->currentText(), "MYMODE") << "shown as stored";
-        QLineEdit* remoteTp = sheet.findChild<QLineEdit*>("remoteTpEdit");
-        remoteTp->selectAll();
-        QTest::keyClicks(remoteTp, "NEWTP");
-        sheet.accept();
-        if (sheet.isVisible()) {
-            ADD_FAILURE() << "refused";
-            sheet.reject();
-        }
-    });
-    click(ui().changeButton);
-    const testing_support::Keys written = testing_support::snapshot(doc().store()).at(0).second;
-    const auto value = [&](const std::string& key) {
-        for (const auto& [k, v] : written)
-            if (k == key)
-                return v;
-        return std::string("(none)");
+    struct Edit {
+        int kind;
+        Sections stored;
+        const char* field; // the one field typed into
+        const char* key;   // its key
+    } const edits[] = {
+        // a mode of the site's own, a security type no entry names
+        {kKindCpic, kCases[2].sections, "remoteTpEdit", "REMOTE_TP"},
+        // a shortened mode, an empty partner alias
+        {kKindCpic, kCases[3].sections, "remoteTpEdit", "REMOTE_TP"},
+        {kKindCpic,
+         {{"CPIC_INFO",
+           {{"SYMB_NAME", "TYPE2"},
+            {"LOCAL_LU", "*"},
+            {"MODE", "#INTER"},
+            {"PLU_TYPE", "2"},
+            {"PART_LU", "NETA.HOST"},
+            {"REMOTE_TP", "TP"}}}},
+         "remoteTpEdit",
+         "REMOTE_TP"},
+        {kKindTp,
+         {{"CLIENT_ATTACH", {{"TP_NAME", "TP"}, {"TP_OP", "7"}, {"TP_TYPE", "0"}, {"PATH", "/a"}}}},
+         "pathEdit",
+         "PATH"},
     };
-    EXPECT_EQ(value("REMOTE_TP"), "NEWTP");
-    EXPECT_EQ(value("MODE"), "MYMODE");
-    EXPECT_EQ(value("SEC_TYPE"), "7");
-    EXPECT_EQ(value("SYMB_NAME"), "odd");
-    EXPECT_TRUE(doc().IsModified());
-    EXPECT_EQ(frame().history().stack().count(), 1);
-    setEditorRunner({});
+    for (const Edit& e : edits) {
+        start({writeConfig("odd.ini", e.stored)});
+        setEditorRunner(runEditorSheet);
+        selectKind(e.kind);
+        whenModal([&](QWidget& w) {
+            auto& sheet = static_cast<PropertySheet&>(w);
+            QLineEdit* field = sheet.findChild<QLineEdit*>(e.field);
+            field->selectAll();
+            QTest::keyClicks(field, "NEW");
+            sheet.accept();
+            if (sheet.isVisible()) {
+                ADD_FAILURE() << e.key << " refused";
+                sheet.reject();
+            }
+        });
+        click(ui().changeButton);
+        const testing_support::Keys written = testing_support::snapshot(doc().store()).at(0).second;
+        for (const auto& [key, value] : e.stored.front().second) {
+            const auto at = std::find_if(written.begin(), written.end(),
+                                         [&](const auto& kv) { return kv.first == key; });
+            ASSERT_NE(at, written.end()) << key;
+            EXPECT_EQ(at->second, key == e.key ? "NEW" : value) << key;
+        }
+        EXPECT_TRUE(doc().IsModified());
+        EXPECT_EQ(frame().history().stack().count(), 1);
+        setEditorRunner({});
+    }
 }
 
 TEST_F(UntouchedTest, TheMidrangeSystemDialogStoresNothingUntouched) {
