@@ -74,7 +74,7 @@ shoot() {
     xdotool key --clearmodifiers F1
     sleep 1.5
     local help
-    help=$(xdotool search --onlyvisible --name 'The main window' 2>/dev/null | head -1 || true)
+    help=$(xdotool search --onlyvisible --name 'The main window|Das Hauptfenster' 2>/dev/null | head -1 || true)
     if [ -n "$help" ]; then
         import -window "$help" "$out/help-main-window.png"
         echo "$out/help-main-window.png"
