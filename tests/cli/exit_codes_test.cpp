@@ -4,21 +4,19 @@
 
 class ToolFailures : public ToolTest {};
 
-TEST_F(ToolFailures, EachCommandsErrorsOfUseMissingRecordsAndUnreadableFiles) {
-    const std::string good = configFile({"[CLIENT_ATTACH]", "TP_NAME=PAY", "PATH=x", "[CPIC_INFO]",
-                                         "SYMB_NAME=S1", "[NODEX_COMMON]"});
-    const std::string bad = configFile({"[GLOBAL]", "USER_NAME=A", "junk"});
-    // Lines: header, ";", ";", "[A]", the key continued over lines 5 and 6, the bad line 7.
-    const std::string continued = configFile({"[A]", "K=a\\", "b", "no equals sign here"});
-    const std::string longName = configFile({"[SIXTEEN_CHARS_AB]"});
-    struct Case {
-        std::vector<std::string> args;
-        int exitCode;
-        int errorCode; // the error line the message starts with, once; 0: any message
-        std::string mentions;
-        std::string input = "";
-    };
-    const std::vector<Case> cases{
+namespace {
+
+struct Case {
+    std::vector<std::string> args;
+    int exitCode;
+    int errorCode; // the error line the message starts with, once; 0: any message
+    std::string mentions;
+    std::string input = "";
+};
+
+// Every command's failures; bad is the content of bad.ini.
+std::vector<Case> failureCases(const std::string& bad) {
+    return {
         {{}, 2, 0, ""},
         {{"frobnicate", "a.ini"}, 2, 0, "frobnicate"},
         {{"get", "a.ini"}, 2, 0, ""},
@@ -68,6 +66,18 @@ TEST_F(ToolFailures, EachCommandsErrorsOfUseMissingRecordsAndUnreadableFiles) {
         {{"strings", "--bogus"}, 2, 0, ""},
         {{"strings", "--language", "LHCXYZ", "1"}, 2, 0, "LHCXYZ"},
     };
+}
+
+} // namespace
+
+TEST_F(ToolFailures, EachCommandsErrorsOfUseMissingRecordsAndUnreadableFiles) {
+    const std::string good = configFile({"[CLIENT_ATTACH]", "TP_NAME=PAY", "PATH=x", "[CPIC_INFO]",
+                                         "SYMB_NAME=S1", "[NODEX_COMMON]"});
+    const std::string bad = configFile({"[GLOBAL]", "USER_NAME=A", "junk"});
+    // Lines: header, ";", ";", "[A]", the key continued over lines 5 and 6, the bad line 7.
+    const std::string continued = configFile({"[A]", "K=a\\", "b", "no equals sign here"});
+    const std::string longName = configFile({"[SIXTEEN_CHARS_AB]"});
+    const std::vector<Case> cases = failureCases(bad);
     for (const Case& c : cases) {
         write("a.ini", good);
         write("bad.ini", bad);
