@@ -1,5 +1,6 @@
 # Writes the Qt help project for every file of the help topics folder.
-# Run as: cmake -DTOPICS_DIR=... -DOUT_DIR=... -DNAMESPACE=... -P make_help_project.cmake
+# Run as: cmake -DTOPICS_DIR=... -DOUT_DIR=... -DNAMESPACE=... [-DSHARED_DIR=...] -P make_help_project.cmake
+# SHARED_DIR: a folder whose files that are not topics (the style sheet) the topics share.
 # Topics may carry <meta name="toc-order" content="N"> to place them in the contents;
 # index.html is the default topic and the root of the contents.
 
@@ -17,6 +18,15 @@ function(xml_escape out text)
 endfunction()
 
 set(files_xml "")
+if(SHARED_DIR)
+    file(GLOB shared RELATIVE "${SHARED_DIR}" "${SHARED_DIR}/*")
+    foreach(name ${shared})
+        if(NOT name MATCHES "\\.html?$" AND NOT EXISTS "${TOPICS_DIR}/${name}")
+            file(COPY "${SHARED_DIR}/${name}" DESTINATION "${OUT_DIR}")
+            string(APPEND files_xml "      <file>${name}</file>\n")
+        endif()
+    endforeach()
+endif()
 set(entries "")
 set(root_title "Help")
 foreach(name ${names})

@@ -31,21 +31,6 @@ QString latin1(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-// The entry a one-record kind shows in its records list; 0 for the kinds of many records.
-int entryTextOf(RecordFamily family) {
-    switch (family) {
-    case RecordFamily::Global:
-        return ids::kEntryGlobal;
-    case RecordFamily::Appc:
-        return ids::kEntryAppc;
-    case RecordFamily::MidrangeCommon:
-    case RecordFamily::MidrangeSystem:
-        return ids::kEntryMidrange;
-    default:
-        return 0;
-    }
-}
-
 // A record section without its name key: no record operation reaches it.
 bool nameless(const RecordProblem& p) {
     return p.name.empty() && entryTextOf(p.family) == 0;

@@ -24,21 +24,6 @@ QString shownValue(const FieldChange& f, const std::string& value) {
     return f.number ? latin1(value) : QLatin1Char('"') + latin1(value) + QLatin1Char('"');
 }
 
-// The entry a one-record kind shows in its records list; 0 for the kinds of many records.
-int entryTextOf(const RecordName& id) {
-    switch (id.family) {
-    case RecordFamily::Global:
-        return ids::kEntryGlobal;
-    case RecordFamily::Appc:
-        return ids::kEntryAppc;
-    case RecordFamily::MidrangeCommon:
-    case RecordFamily::MidrangeSystem:
-        return ids::kEntryMidrange;
-    default:
-        return 0;
-    }
-}
-
 QString whatText(const RecordChange& c) {
     switch (c.type) {
     case ChangeType::Added:
@@ -139,7 +124,7 @@ void RecordChangesView::activate(QTreeWidgetItem* item) {
     const RecordChange& c = m_changes[i];
     // A one-record kind's sheet opens on its one entry; a record that is gone, or one
     // without its name key, shows its kind only.
-    const int entry = entryTextOf(c.id);
+    const int entry = entryTextOf(c.id.family);
     const int row = entry || c.afterPlace == 0 ? 0 : c.afterPlace - 1;
     std::string name;
     if (c.afterPlace > 0 && !c.id.nameless)

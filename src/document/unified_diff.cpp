@@ -43,17 +43,10 @@ void appendLine(std::string& out, char mark, std::string_view line) {
         out += "\n\\ No newline at end of file\n";
 }
 
-} // namespace
-
-std::string unifiedDiff(std::string_view before, std::string_view after,
-                        std::string_view beforeLabel, std::string_view afterLabel) {
-    if (before == after)
-        return {};
-    const std::vector<std::string_view> a = splitLines(before);
-    const std::vector<std::string_view> b = splitLines(after);
-
-    // The lines both share at the start and the end need no search; only the last few of
-    // them are kept, as the context of the first and last change.
+// The edit script of two texts' lines: the lines both share at the start and the end need
+// no search; only the last few of them are kept, as the context of the first and last change.
+std::vector<Edit> editScript(const std::vector<std::string_view>& a,
+                             const std::vector<std::string_view>& b) {
     std::size_t head = 0;
     while (head < a.size() && head < b.size() && a[head] == b[head])
         ++head;
@@ -83,26 +76,42 @@ std::string unifiedDiff(std::string_view before, std::string_view after,
     }
     for (std::size_t k = 0; k < std::min(tail, kContext); ++k, ++i, ++j)
         edits.push_back({' ', i, j});
+    return edits;
+}
+
+// The end of the hunk that holds the change at `at`: changes less than twice the context
+// apart share one hunk.
+std::size_t hunkEnd(const std::vector<Edit>& edits, std::size_t at) {
+    std::size_t end = at;
+    for (std::size_t k = at; k < edits.size(); ++k) {
+        if (edits[k].mark != ' ')
+            end = k + 1;
+        else if (k - end >= 2 * kContext)
+            break;
+    }
+    return std::min(edits.size(), end + kContext);
+}
+
+} // namespace
+
+std::string unifiedDiff(std::string_view before, std::string_view after,
+                        std::string_view beforeLabel, std::string_view afterLabel) {
+    if (before == after)
+        return {};
+    const std::vector<std::string_view> a = splitLines(before);
+    const std::vector<std::string_view> b = splitLines(after);
+    const std::vector<Edit> edits = editScript(a, b);
 
     std::string out;
     out.append("--- ").append(beforeLabel).append("\n+++ ").append(afterLabel).append("\n");
     std::size_t at = 0;
     while (at < edits.size()) {
-        // The next change, and the hunk around it: changes less than twice the context apart
-        // share one hunk.
         while (at < edits.size() && edits[at].mark == ' ')
             ++at;
         if (at == edits.size())
             break;
-        std::size_t start = at >= kContext ? at - kContext : 0;
-        std::size_t end = at;
-        for (std::size_t k = at; k < edits.size(); ++k) {
-            if (edits[k].mark != ' ')
-                end = k + 1;
-            else if (k - end >= 2 * kContext)
-                break;
-        }
-        end = std::min(edits.size(), end + kContext);
+        const std::size_t start = at >= kContext ? at - kContext : 0;
+        const std::size_t end = hunkEnd(edits, at);
         std::size_t beforeCount = 0, afterCount = 0;
         for (std::size_t k = start; k < end; ++k) {
             beforeCount += edits[k].mark != '+';

@@ -9,6 +9,7 @@
 #include "lux_records.h"
 #include "messages.h"
 #include "midrange_records.h"
+#include "string_ids.h"
 #include "tp_records.h"
 #include "validation.h"
 
@@ -120,6 +121,20 @@ constexpr NamedKind kNamedKinds[] = {
 };
 
 } // namespace
+
+int entryTextOf(RecordFamily family) {
+    switch (family) {
+    case RecordFamily::Global:
+        return ids::kEntryGlobal;
+    case RecordFamily::Appc:
+        return ids::kEntryAppc;
+    case RecordFamily::MidrangeCommon:
+    case RecordFamily::MidrangeSystem:
+        return ids::kEntryMidrange;
+    default:
+        return 0;
+    }
+}
 
 int optionKindOf(RecordFamily family) {
     switch (family) {

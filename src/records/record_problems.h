@@ -19,6 +19,10 @@ enum class RecordFamily { Global, Appc, Cpic, Tp, Lux, MidrangeSystem, MidrangeC
 // The option kind (12, 13, 16, 26, 27, 28) whose records list shows the family.
 int optionKindOf(RecordFamily family);
 
+// The text id of the entry a one-record kind shows in its records list; 0 for the kinds of
+// many records.
+int entryTextOf(RecordFamily family);
+
 struct RecordProblem {
     RecordFamily family;
     std::string name;      // file bytes; empty for the one-record kinds and a nameless section

@@ -10,6 +10,7 @@
 #include <QStyleOptionComboBox>
 
 #include <algorithm>
+#include <utility>
 
 TelaComboBox::TelaComboBox(QWidget* parent) : QComboBox(parent) {
     // The sheets decide what is in the list; Enter in the field must not add to it.
@@ -43,13 +44,7 @@ int TelaComboBox::AddString(const QString& text) {
 }
 
 void TelaComboBox::AddStrings(QStringList texts) {
-    if (!m_sorted || count() > 0) {
-        for (const QString& text : texts)
-            AddString(text);
-        return;
-    }
-    telaSort(texts);
-    addItems(texts);
+    telaAddStrings(*this, m_sorted, std::move(texts));
 }
 
 int TelaComboBox::FindString(int start, const QString& prefix) const {

@@ -2,6 +2,8 @@
 
 #include "tela_sorted.h"
 
+#include <utility>
+
 TelaListBox::TelaListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     // Every entry is one line of the one font: the list lays out thousands of entries from
@@ -17,13 +19,7 @@ int TelaListBox::AddString(const QString& text) {
 }
 
 void TelaListBox::AddStrings(QStringList texts) {
-    if (!m_sorted || count() > 0) {
-        for (const QString& text : texts)
-            AddString(text);
-        return;
-    }
-    telaSort(texts);
-    addItems(texts);
+    telaAddStrings(*this, m_sorted, std::move(texts));
 }
 
 void TelaListBox::SetCurSel(int index) {

@@ -27,3 +27,15 @@ inline void telaSort(QStringList& texts) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
 }
+
+// Adds texts to a list or combo box control: one by one in their places where the control
+// has entries or is not sorted, else sorted once and added together.
+template <typename Control> void telaAddStrings(Control& control, bool sorted, QStringList texts) {
+    if (!sorted || control.count() > 0) {
+        for (const QString& text : texts)
+            control.AddString(text);
+        return;
+    }
+    telaSort(texts);
+    control.addItems(texts);
+}
