@@ -38,8 +38,8 @@ int validSequence(const unsigned char* s, qsizetype left) {
 std::optional<QByteArray> entryShownAs(const QByteArray& folder, const QString& shown) {
     std::optional<QByteArray> match;
 #ifdef Q_OS_UNIX
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.isEmpty() ? "." : folder),
-                                                  &::closedir);
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(
+        ::opendir(folder.isEmpty() ? "." : folder.constData()), &::closedir);
     if (!dir)
         return match;
     while (const dirent* entry = ::readdir(dir.get())) {

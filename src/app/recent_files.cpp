@@ -22,7 +22,7 @@ void RecentFileList::load() {
     settings.beginGroup(kGroup);
     m_entries.clear();
     for (int i = 0; i < kSize; ++i) {
-        // Kept as the name's bytes (a name need not be UTF-8); older lists hold text.
+        // A name that is not UTF-8 is kept as its bytes, any other as text.
         const QVariant value = settings.value(key(i));
         const QString path = value.typeId() == QMetaType::QByteArray
                                  ? pathFromBytes(value.toByteArray())
