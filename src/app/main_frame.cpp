@@ -21,6 +21,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
+#include <QStatusBar>
+#include <QStyle>
 #include <QUndoStack>
 
 #include <fstream>
@@ -174,6 +176,9 @@ void CMainFrame::buildStatusBar() {
     status->addPermanentWidget(m_capsIndicator);
     status->addPermanentWidget(m_numIndicator);
     status->addPermanentWidget(m_scrollIndicator);
+    // The last indicator keeps off the window's edge, where its light border would vanish.
+    status->setContentsMargins(0, 0, status->style()->pixelMetric(QStyle::PM_LayoutRightMargin) / 2,
+                               0);
 }
 
 void CMainFrame::UpdateCaption() {

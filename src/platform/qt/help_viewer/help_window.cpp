@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QHelpContentModel>
 #include <QHelpEngine>
+#include <QScreen>
 #include <QSplitter>
 #include <QToolBar>
 #include <QTreeView>
@@ -70,6 +71,10 @@ HelpWindow::HelpWindow(QHelpEngine& engine, QWidget* parent)
     layout->addWidget(tools);
     layout->addWidget(split);
     resize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 32);
+    // Placed by the program in the middle of the screen, not left to the window manager,
+    // which may put it where its lower part is off the screen.
+    if (const QScreen* shownOn = screen())
+        move(shownOn->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 void HelpWindow::showTopic(const QUrl& url) {
