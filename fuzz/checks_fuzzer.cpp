@@ -19,9 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CfgStore store;
     if (cfgReadBuffer(store, text, size) != 0)
         return 0;
-    int sections = 0;
-    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s))
-        ++sections;
+    const auto sections = static_cast<int>(store.sectionCount());
     for (const RecordProblem& p : findRecordProblems(store))
         fuzz::check(p.occurrence >= 0 && p.occurrence < sections &&
                     (p.code != 0 || !p.oldServer.empty()));

@@ -50,17 +50,16 @@ int runDump(const Invocation& inv, std::istream& in, std::ostream& out, std::ost
     if (int code = readConfigurationInput(store, inv.files.front(), in, err); code != kExitOk)
         return code;
     Json sections = Json::array();
-    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
+    for (const CfgSection& s : store.sections()) {
         Json keys = Json::array();
-        for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k)) {
+        for (const CfgKey& k : s.keys) {
             Json key = Json::object();
-            key["name"] = jsonBytes(store.keyName(k));
-            key["value"] = valueJson(store.sectionName(s), store.keyName(k), store.keyValue(k),
-                                     inv.showPasswords);
+            key["name"] = jsonBytes(k.name);
+            key["value"] = valueJson(s.name, k.name, k.value, inv.showPasswords);
             keys.push_back(std::move(key));
         }
         Json section = Json::object();
-        section["name"] = jsonBytes(store.sectionName(s));
+        section["name"] = jsonBytes(s.name);
         section["keys"] = std::move(keys);
         sections.push_back(std::move(section));
     }

@@ -170,15 +170,12 @@ bool CCfgDoc::LoadConfiguration(const std::string& path) {
             oldForm = oldForm || endsWithMarker(name);
 
     // A profile without its name is passed over; the others are still looked at, and the
-    // file still opens.
+    // file still opens. Each is read by its place: a search by name for each would take a
+    // walk per profile.
     std::vector<std::string> profiles;
     luxListProfiles(m_store, profiles);
     std::array<std::string, 4> servers;
-    for (const std::string& name : profiles) {
-        if (!luxReadServerNames(m_store, name, servers)) {
-            ReportError(0, kErrStore);
-            return false;
-        }
+    for (int s = 0; luxReadServerNames(m_store, s, servers); ++s) {
         for (const std::string& server : servers)
             oldForm = oldForm || endsWithMarker(server);
     }

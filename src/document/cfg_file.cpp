@@ -4,14 +4,10 @@
 #include "cfg_store.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <string_view>
 #include <unordered_map>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace {
 
@@ -19,171 +15,62 @@ namespace {
 // feeds cannot make the reader hold gigabytes.
 constexpr std::size_t kLineCap = 64u * 1024u * 1024u;
 
-// Delivers the file's bytes. A byte 255 ends the input for the reader, as the client's own
-// reader takes it for the end of the file.
-class CfgLineSource {
+// Hands out the logical lines of a file's bytes. A byte 255 ends the input, as the
+// client's own reader takes it for the end of the file.
+class LineReader {
 public:
-    CfgLineSource(const char* data, std::size_t size)
-        : m_cur(data), m_lim(data), m_safe(data + size), m_sizeHint(size) {
-        limitAtByte255(data, size);
-    }
+    LineReader(CfgStore& store, std::string_view bytes)
+        : m_store(store), m_rest(bytes.substr(0, bytes.find('\xFF'))) {}
 
-    // About how many bytes there are to read (0 when unknown).
-    std::size_t sizeHint() const { return m_sizeHint; }
+    long physicalLines() const { return m_physical; }
+    bool tooLong() const { return m_tooLong; }
 
-    // Next run of bytes, or false at the end of the input.
-    bool next(const char*& begin, const char*& end) {
-        if (m_cur == m_lim)
-            return false;
-        begin = m_cur;
-        end = m_lim;
-        return true;
-    }
-    void consume(const char* upTo) { m_cur = upTo; }
-
-    // The next physical line when it lies whole in the current run, holds no NUL byte and is
-    // not continued: [begin, end) without its line end. Otherwise false, and the general
-    // line reader takes the line. Nearly every line of a file takes this way. equals is the
-    // offset of the line's first "=" when that lies within its first sixteen bytes,
-    // otherwise npos (then nothing is said about it).
-    bool nextPlainLine(const char*& begin, const char*& end, std::size_t& equals) {
-        equals = std::string_view::npos;
-        if (m_hasNul || m_cur == m_lim)
-            return false;
-        std::size_t equalsAt = std::string_view::npos;
-        const char* lf = findLineEnd(equalsAt);
-        if (!lf)
-            return false;
-        const char* e = lf;
-        if (e > m_cur && e[-1] == '\r')
-            --e;
-        if (e > m_cur && e[-1] == '\\')
-            return false;
-        begin = m_cur;
-        end = e;
-        equals = equalsAt;
-        m_cur = lf + 1;
-        return true;
+    // The next logical line: CR LF counts as one line feed, a line feed right after a
+    // backslash joins the next physical line (both dropped), and the line feed that ends
+    // the line stays in it. False at the end of the input.
+    bool next(std::string& line) {
+        line.clear();
+        m_tooLong = false;
+        while (!m_store.endOfInput) {
+            if (m_rest.empty()) {
+                m_store.endOfInput = true;
+                break;
+            }
+            const std::size_t lf = m_rest.find('\n');
+            append(line, m_rest.substr(0, lf));
+            if (lf == std::string_view::npos) {
+                m_rest = {};
+                continue;
+            }
+            m_rest.remove_prefix(lf + 1);
+            ++m_physical;
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (!line.empty() && line.back() == '\\') {
+                line.pop_back();
+                continue;
+            }
+            line.push_back('\n');
+            return true;
+        }
+        return !line.empty();
     }
 
 private:
-    // The line feed ending the line at m_cur, or nullptr when the run has none. Lines are
-    // short, so sixteen bytes are compared at once where the memory allows, and the "=" of
-    // a key line comes with the first comparison.
-    const char* findLineEnd(std::size_t& equals) const {
-        const char* p = m_cur;
-#ifdef __SSE2__
-        // Two sixteen-byte comparisons at once: most lines end within their first 32 bytes,
-        // and a key name with its "=" always lies in the first sixteen.
-        constexpr std::ptrdiff_t kWidth = 32;
-        const __m128i lineFeed = _mm_set1_epi8('\n');
-        auto matches = [](const char* at, __m128i what) {
-            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-            return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, what)));
-        };
-        auto feedsAt = [&](const char* at) {
-            return matches(at, lineFeed) | matches(at + 16, lineFeed) << 16;
-        };
-        if (m_safe - p >= kWidth) {
-            std::uint32_t feeds = feedsAt(p);
-            std::uint32_t equalSigns = matches(p, _mm_set1_epi8('='));
-            std::ptrdiff_t left = m_lim - p;
-            if (left < kWidth) {
-                feeds &= (1u << left) - 1;
-                equalSigns &= (1u << left) - 1;
-            }
-            if (feeds)
-                equalSigns &= (feeds & (0u - feeds)) - 1; // only an "=" before the line end
-            if (equalSigns)
-                equals = static_cast<std::size_t>(__builtin_ctz(equalSigns));
-            if (feeds)
-                return p + __builtin_ctz(feeds);
-            for (p += kWidth; p < m_lim && m_safe - p >= kWidth; p += kWidth) {
-                feeds = feedsAt(p);
-                left = m_lim - p;
-                if (left < kWidth)
-                    feeds &= (1u << left) - 1;
-                if (feeds)
-                    return p + __builtin_ctz(feeds);
-            }
-        }
-        if (p >= m_lim)
-            return nullptr;
-#endif
-        // The last bytes of a caller's buffer, where nothing may be read past the end.
-        return static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(m_lim - p)));
-    }
-
-private:
-    void limitAtByte255(const char* data, std::size_t size) {
-        const void* ff = std::memchr(data, 0xFF, size);
-        m_lim = ff ? static_cast<const char*>(ff) : data + size;
-        m_hasNul = std::memchr(data, 0, static_cast<std::size_t>(m_lim - data)) != nullptr;
-    }
-
-    const char* m_cur = nullptr;
-    const char* m_lim = nullptr;
-    const char* m_safe = nullptr; // what may be read at most, past m_lim too
-    bool m_hasNul = false;
-    std::size_t m_sizeHint = 0;
-};
-
-struct LineState {
-    long physical = 0; // line feeds consumed so far
-    bool tooLong = false;
-};
-
-// Reads one logical line into `line`: CR LF counts as one line feed, a line feed right
-// after a backslash joins the next physical line (both dropped), and the line feed that
-// ends the line stays in it. Returns the number of characters stored; 0 at end of input.
-std::size_t cfgReadLine(CfgStore& store, CfgLineSource& source, std::string& line,
-                        LineState& state) {
-    line.clear();
-    state.tooLong = false;
-    if (store.endOfInput)
-        return 0;
-    const char* begin;
-    const char* end;
-    for (;;) {
-        if (!source.next(begin, end)) {
-            store.endOfInput = true;
-            return line.size();
-        }
-        const char* lf = static_cast<const char*>(std::memchr(begin, '\n', end - begin));
-        const char* segmentEnd = lf ? lf : end;
-        if (line.size() + static_cast<std::size_t>(segmentEnd - begin) > kLineCap) {
-            state.tooLong = true;
+    void append(std::string& line, std::string_view piece) {
+        if (line.size() + piece.size() > kLineCap) {
+            m_tooLong = true;
             line.resize(kLineCap);
         } else {
-            line.append(begin, segmentEnd);
+            line.append(piece);
         }
-        if (!lf) {
-            source.consume(end);
-            continue;
-        }
-        source.consume(lf + 1);
-        ++state.physical;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty() && line.back() == '\\') {
-            line.pop_back();
-            continue;
-        }
-        line.push_back('\n');
-        return line.size();
     }
-}
 
-// The first "=" of a key line. Every valid key name is short: look within its reach first.
-std::size_t findEquals(std::string_view text, std::size_t hint) {
-    if (hint != std::string_view::npos)
-        return hint;
-    const std::size_t reach = std::min(text.size(), kCfgMaxName + 1);
-    for (std::size_t eq = 0; eq < reach; ++eq)
-        if (text[eq] == '=')
-            return eq;
-    return text.find('=', reach);
-}
+    CfgStore& m_store;
+    std::string_view m_rest;
+    long m_physical = 0; // line feeds consumed so far
+    bool m_tooLong = false;
+};
 
 CfgParseError keyLineFault(std::string_view text, std::size_t eq, bool haveSection) {
     if (eq == std::string_view::npos)
@@ -197,76 +84,51 @@ CfgParseError keyLineFault(std::string_view text, std::size_t eq, bool haveSecti
     return CfgParseError::None;
 }
 
-// The next logical line without its line end, and its first character ('\n' for an empty
-// line); false at the end of the input. Plain lines are taken where they lie.
-bool nextLogicalLine(CfgStore& store, CfgLineSource& source, std::string& line, LineState& state,
-                     std::string_view& text, char& first, std::size_t& equalsHint) {
-    const char* begin;
-    const char* end;
-    if (!store.endOfInput && source.nextPlainLine(begin, end, equalsHint)) {
-        ++state.physical;
-        state.tooLong = false;
-        text = std::string_view(begin, static_cast<std::size_t>(end - begin));
-        first = text.empty() ? '\n' : text.front();
-        return true;
-    }
-    if (cfgReadLine(store, source, line, state) == 0)
-        return false;
+// What one line does to the store: nothing (a blank or comment line), a section, a key, or
+// the fault that makes the whole file malformed.
+CfgParseError readLine(CfgStore& store, std::string_view line, bool tooLong, bool& haveSection) {
     // The client's reader sees the line as a C string: a NUL byte ends it.
-    text = std::string_view(line.data(), ::strnlen(line.data(), line.size()));
-    first = text.empty() ? '\0' : text.front();
-    if (!text.empty() && text.back() == '\n')
-        text.remove_suffix(1);
-    return true;
+    const std::string_view text = line.substr(0, line.find('\0'));
+    const char first = text.empty() ? '\0' : text.front();
+    const std::string_view body = text.substr(0, text.size() - (text.ends_with('\n') ? 1 : 0));
+    if (first == '\n' || first == ' ' || first == ';')
+        return CfgParseError::None;
+    if (first == '[') {
+        const std::size_t close = body.find(']');
+        if (close == std::string_view::npos)
+            return CfgParseError::NoClosingBracket;
+        if (close - 1 > kCfgMaxName)
+            return CfgParseError::SectionNameTooLong;
+        store.appendSection(body.substr(1, close - 1));
+        haveSection = true;
+        return CfgParseError::None;
+    }
+    if (tooLong)
+        return CfgParseError::LineTooLong;
+    const std::size_t eq = body.find('=');
+    if (CfgParseError why = keyLineFault(body, eq, haveSection); why != CfgParseError::None)
+        return why;
+    store.appendKeyToLast(body.substr(0, eq), body.substr(eq + 1));
+    return CfgParseError::None;
 }
 
-// Parses the logical lines of one source into the store.
-int readSource(CfgStore& store, CfgLineSource& source, CfgReadResult* detail) {
-    store.endOfInput = false;
-    CfgReadResult local;
-    CfgReadResult& out = detail ? *detail : local;
+int readBytes(CfgStore& store, std::string_view bytes, CfgReadResult& out) {
     out = {};
+    store.endOfInput = false;
+    LineReader lines(store, bytes);
     std::string line;
-    line.reserve(512);
-    LineState state;
-    CfgStore::Loader loader(store, source.sizeHint());
-
-    auto malformed = [&](long at, CfgParseError why) {
-        cfgClear(store);
-        out.result = 2;
-        out.line = at;
-        out.error = why;
-        return 2;
-    };
-
-    cfgReadLine(store, source, line, state); // the header line, whatever it holds
+    lines.next(line); // the header line, whatever it holds
     bool haveSection = false;
-    for (;;) {
-        const long firstLine = state.physical + 1;
-        std::string_view text;
-        char first;
-        std::size_t equalsHint = std::string_view::npos;
-        if (!nextLogicalLine(store, source, line, state, text, first, equalsHint))
-            break;
-        if (first == '\n' || first == ' ' || first == ';')
-            continue;
-        if (first == '[') {
-            std::size_t close = text.find(']');
-            if (close == std::string_view::npos)
-                return malformed(firstLine, CfgParseError::NoClosingBracket);
-            if (close - 1 > kCfgMaxName)
-                return malformed(firstLine, CfgParseError::SectionNameTooLong);
-            loader.section(text.substr(1, close - 1));
-            haveSection = true;
-            continue;
+    for (long firstLine = lines.physicalLines() + 1; lines.next(line);
+         firstLine = lines.physicalLines() + 1) {
+        const CfgParseError why = readLine(store, line, lines.tooLong(), haveSection);
+        if (why != CfgParseError::None) {
+            cfgClear(store);
+            out.result = 2;
+            out.line = firstLine;
+            out.error = why;
+            return 2;
         }
-        if (state.tooLong)
-            return malformed(firstLine, CfgParseError::LineTooLong);
-        const std::size_t eq = findEquals(text, equalsHint);
-        if (CfgParseError why = keyLineFault(text, eq, haveSection); why != CfgParseError::None)
-            return malformed(firstLine, why);
-        loader.key(std::string_view(text.data(), eq),
-                   std::string_view(text.data() + eq + 1, text.size() - eq - 1));
     }
     return 0;
 }
@@ -311,15 +173,12 @@ bool writeStore(const CfgStore& store, CfgSink& sink) {
     std::string& out = sink.buffer();
     out.append(kCfgHeader);
     out.append("\r\n;\r\n");
-    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
-        std::string_view name = store.sectionName(s);
+    for (const CfgSection& s : store.sections()) {
         out.append(";\r\n[");
-        putText(out, name.data(), name.size());
+        putText(out, s.name.data(), s.name.size());
         out.append("]\r\n");
-        for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k)) {
-            std::string_view key = store.keyName(k);
-            std::string_view value = store.keyValue(k);
-            cfgWriteKey(out, key.data(), key.size(), value.data(), value.size());
+        for (const CfgKey& k : s.keys) {
+            cfgWriteKey(out, k.name.data(), k.name.size(), k.value.data(), k.value.size());
             if (!sink.maybeFlush())
                 return false;
         }
@@ -363,8 +222,8 @@ int cfgReadFile(CfgStore& store, const std::string& path, CfgReadResult* detail)
 }
 
 int cfgReadBuffer(CfgStore& store, const char* data, std::size_t size, CfgReadResult* detail) {
-    CfgLineSource source(data, size);
-    return readSource(store, source, detail);
+    CfgReadResult local;
+    return readBytes(store, std::string_view(data, size), detail ? *detail : local);
 }
 
 std::string cfgWriteBuffer(const CfgStore& store) {
@@ -429,18 +288,20 @@ const char* keyFault(std::string_view name, std::string_view value) {
 
 bool cfgFindUnwritable(const CfgStore& store, CfgUnwritable& where) {
     std::unordered_map<std::string_view, int> seen; // sections met so far, per name
-    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
-        std::string_view name = store.sectionName(s);
-        int occurrence = seen[name]++;
-        const char* fault = sectionNameFault(name);
-        const CfgKey* k = store.firstKey(s);
-        for (; !fault && k; k = store.nextKey(k))
-            if ((fault = keyFault(store.keyName(k), store.keyValue(k))))
+    for (const CfgSection& s : store.sections()) {
+        int occurrence = seen[s.name]++;
+        const char* fault = sectionNameFault(s.name);
+        const CfgKey* atKey = nullptr;
+        for (const CfgKey& k : s.keys) {
+            if (fault)
                 break;
+            if ((fault = keyFault(k.name, k.value)))
+                atKey = &k;
+        }
         if (fault) {
-            where.section = std::string(name);
+            where.section = s.name;
             where.occurrence = occurrence;
-            where.key = k ? std::string(store.keyName(k)) : std::string();
+            where.key = atKey ? atKey->name : std::string();
             where.reason = fault;
             return true;
         }

@@ -113,20 +113,19 @@ void luxReadSection(const CfgStore& store, int s, LuxProfileRecord& record) {
     }
 }
 
-int luxReadServerNames(const CfgStore& store, std::string_view profileName,
-                       std::array<std::string, 4>& names) {
+int luxReadServerNames(const CfgStore& store, int section, std::array<std::string, 4>& names) {
     for (std::string& name : names)
         name.clear();
-    if (profileName.empty())
-        return 1;
-    int s = records::findByValue(store, kProfile, "PROFILE_NAME", profileName);
-    if (s < 0)
+    if (!cfgFindSection(store, 1, section, kProfile))
         return 0;
-    int keyOccurrence = -1;
+    records::SectionKeys keys(store, section, kProfile);
     std::string value;
+    if (!keys.readFirst("PROFILE_NAME", value, 8) || value.empty())
+        return 1;
+    int keyOccurrence = -1;
     for (std::string& name : names) {
         // A value without a server (it starts with a comma) has an empty first piece.
-        if (cfgGetValue(store, s, kProfile, keyOccurrence, "SESSION", value, 154) == 0)
+        if (keys.next("SESSION", keyOccurrence, value, 154))
             name = serverOf(value);
     }
     return 1;

@@ -67,10 +67,9 @@ void planAdded(const RecordPairs& toMine, const RecordPairs& toTheirs, MergePlan
 void clearKeys(CfgStore& out, std::string_view section, int occurrence) {
     for (;;) {
         const CfgSection* s = cfgFindSection(out, 1, occurrence, section);
-        const CfgKey* k = s ? out.firstKey(s) : nullptr;
-        if (!k)
+        if (!s || s->keys.empty())
             return;
-        const std::string name(out.keyName(k));
+        const std::string name = s->keys.front().name;
         cfgDeleteKey(out, occurrence, section, 0, name);
     }
 }
@@ -79,10 +78,11 @@ void clearKeys(CfgStore& out, std::string_view section, int occurrence) {
 void copyKeys(const CfgStore& mine, const StoreRecord& from, CfgStore& out, int occurrence,
               std::string_view skip) {
     const CfgSection* s = cfgFindSection(mine, 1, from.occurrence, from.id.section);
-    for (const CfgKey* k = s ? mine.firstKey(s) : nullptr; k; k = mine.nextKey(k))
-        if (mine.keyName(k) != skip)
-            cfgInsertKey(out, occurrence, from.id.section, INT_MAX, mine.keyName(k),
-                         mine.keyValue(k));
+    if (!s)
+        return;
+    for (const CfgKey& k : s->keys)
+        if (k.name != skip)
+            cfgInsertKey(out, occurrence, from.id.section, INT_MAX, k.name, k.value);
 }
 
 std::string fieldValue(const StoreRecord& r, std::string_view field) {

@@ -19,13 +19,6 @@
 
 namespace {
 
-const CfgKey* firstKeyNamed(const CfgStore& store, const CfgSection* s, std::string_view key) {
-    for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k))
-        if (store.keyName(k) == key)
-            return k;
-    return nullptr;
-}
-
 class Checker {
 public:
     explicit Checker(std::vector<RecordProblem>& problems) : m_problems(problems) {}
@@ -162,9 +155,10 @@ std::vector<RecordProblem> findRecordProblems(const CfgStore& store) {
     bool seenGlobal = false, seenAppc = false, seenCommon = false;
     // Each named kind's sections are counted as they come, for the records list's order.
     int seen[std::size(kNamedKinds)] = {};
-    int index = 0;
-    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s), ++index) {
-        std::string_view section = store.sectionName(s);
+    int index = -1;
+    for (const CfgSection& s : store.sections()) {
+        const std::string_view section = s.name;
+        ++index;
         c.at(index, 0);
         if (section == "GLOBAL" && !seenGlobal) {
             seenGlobal = true;
@@ -182,13 +176,13 @@ std::vector<RecordProblem> findRecordProblems(const CfgStore& store) {
                 continue;
             const int occurrence = seen[i]++;
             c.at(index, occurrence);
-            const CfgKey* key = firstKeyNamed(store, s, k.key);
+            const CfgKey* key = cfgFindKey(store, &s, 1, 0, k.key);
             if (!key) {
                 // The records list fails on it, and no record operation can reach it.
                 c.error(k.family, {}, checks::refuseCode(kErrStore, std::string(k.key)));
                 continue;
             }
-            std::string name(store.keyValue(key));
+            std::string name = key->value;
             k.check(store, occurrence, name, c);
         }
     }

@@ -19,13 +19,6 @@ constexpr NamedFamily kNamed[] = {
     {RecordFamily::MidrangeSystem, "NODEX_SYSTEM", "HOST_NAME", 8},
 };
 
-const CfgKey* firstKeyNamed(const CfgStore& store, const CfgSection* s, std::string_view key) {
-    for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k))
-        if (store.keyName(k) == key)
-            return k;
-    return nullptr;
-}
-
 // The code the family's writer refuses a name with; 0 when the name passes. Each check is
 // run on a record whose other fields cannot fail before the name is looked at, so that it is
 // the name's own rule that answers, whatever else the stored record holds.
@@ -88,11 +81,11 @@ bool listNamedRecords(const CfgStore& store, RecordFamily family, std::vector<st
     const NamedFamily* f = namedFamily(family);
     if (!f)
         return false;
-    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
-        if (store.sectionName(s) != f->section)
+    for (const CfgSection& s : store.sections()) {
+        if (s.name != f->section)
             continue;
-        if (const CfgKey* k = firstKeyNamed(store, s, f->key))
-            list.emplace_back(store.keyValue(k).substr(0, f->listedLength));
+        if (const CfgKey* k = cfgFindKey(store, &s, 1, 0, f->key))
+            list.emplace_back(k->value, 0, f->listedLength);
     }
     return true;
 }

@@ -27,25 +27,25 @@ int decimalValue(std::string_view text) {
 }
 
 SectionKeys::SectionKeys(const CfgStore& store, int section, std::string_view sectionName)
-    : m_store(store), m_keys(store, cfgFindSection(store, 1, section, sectionName)) {}
+    : m_store(store), m_section(cfgFindSection(store, 1, section, sectionName)) {}
 
 bool SectionKeys::next(std::string_view key, int& keyOccurrence, std::string& destination,
                        std::size_t maxLength) {
     destination.clear();
-    const CfgKey* k = m_keys.find(key, keyOccurrence);
+    const CfgKey* k = cfgFindKey(m_store, m_section, 0, keyOccurrence, key);
     if (!k)
         return false;
-    destination.assign(m_store.keyValue(k).substr(0, maxLength));
+    destination.assign(k->value, 0, maxLength);
     ++keyOccurrence;
     return true;
 }
 
 bool SectionKeys::readFirst(std::string_view key, std::string& destination, std::size_t maxLength) {
     // The destination keeps its value when the key is missing.
-    const CfgKey* k = m_keys.find(key, -1);
+    const CfgKey* k = cfgFindKey(m_store, m_section, 1, 0, key);
     if (!k)
         return false;
-    destination.assign(m_store.keyValue(k).substr(0, maxLength));
+    destination.assign(k->value, 0, maxLength);
     return true;
 }
 
@@ -61,7 +61,14 @@ bool readFirst(const CfgStore& store, int section, std::string_view sectionName,
 
 int listFirstValues(const CfgStore& store, std::string_view sectionName, std::string_view key,
                     std::size_t maxLength, std::vector<std::string>& list) {
-    return store.firstValues(sectionName, key, maxLength, list) ? 1 : 0;
+    bool all = true;
+    for (int s = -1; cfgNextSection(store, s, sectionName) == 0;) {
+        const CfgKey* k = cfgFindKey(store, cfgFindSection(store, 1, s, sectionName), 1, 0, key);
+        if (k)
+            list.emplace_back(k->value, 0, maxLength);
+        all = all && k;
+    }
+    return all ? 1 : 0;
 }
 
 int findByValue(const CfgStore& store, std::string_view sectionName, std::string_view key,
@@ -78,15 +85,11 @@ bool deleteListed(CfgStore& store, std::string_view sectionName, std::string_vie
     if (wanted == 0)
         return true;
     long held = 0;
-    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
-        if (store.sectionName(s) != sectionName)
+    for (const CfgSection& s : store.sections()) {
+        if (s.name != sectionName)
             continue;
-        for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k)) {
-            if (store.keyName(k) == key && store.keyValue(k) == name) {
-                ++held;
-                break;
-            }
-        }
+        held += std::any_of(s.keys.begin(), s.keys.end(),
+                            [&](const CfgKey& k) { return k.name == key && k.value == name; });
     }
     if (held < wanted)
         return false;

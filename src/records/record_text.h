@@ -33,8 +33,7 @@ inline int checkPassed(int flag, int code, int& failureFlag, int& errorCode) {
     return 0;
 }
 
-// One section, for reading a whole record key by key: the section is looked up once, and
-// each key among its own keys, mostly without a walk (CfgSectionKeys).
+// One section, for reading a whole record key by key: the section is looked up once.
 class SectionKeys {
 public:
     SectionKeys(const CfgStore& store, int section, std::string_view sectionName);
@@ -48,7 +47,7 @@ public:
 
 private:
     const CfgStore& m_store;
-    CfgSectionKeys m_keys;
+    const CfgSection* m_section;
 };
 
 // The first occurrence of key in section occurrence `section`, at most maxLength

@@ -179,14 +179,12 @@ void readKind(const CfgStore& store, const KindReader& k, bool withFields,
 }
 
 // A section no reader reads, key by key; a repeated key is named by its number.
-void otherFields(const CfgStore& store, const CfgSection* s, std::vector<RecordField>& fields) {
+void otherFields(const CfgSection& s, std::vector<RecordField>& fields) {
     std::map<std::string_view, int> seen;
     Fields f(fields);
-    for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k)) {
-        const std::string_view key = store.keyName(k);
-        const int n = ++seen[key];
-        f.text(n == 1 ? std::string(key) : std::string(key) + "[" + std::to_string(n) + "]",
-               std::string(store.keyValue(k)));
+    for (const CfgKey& k : s.keys) {
+        const int n = ++seen[k.name];
+        f.text(n == 1 ? k.name : k.name + "[" + std::to_string(n) + "]", k.value);
     }
 }
 
@@ -208,7 +206,7 @@ void readRecordFields(const CfgStore& store, StoreRecord& record) {
     record.fieldsRead = true;
     if (record.id.otherSection) {
         if (const CfgSection* s = cfgFindSection(store, 1, record.occurrence, record.id.section))
-            otherFields(store, s, record.fields);
+            otherFields(*s, record.fields);
         return;
     }
     for (const KindReader& k : kReaders)
@@ -222,8 +220,8 @@ std::vector<StoreRecord> storeRecords(const CfgStore& store, bool withFields) {
         readKind(store, k, withFields, out);
     numberSameNames(out);
     std::map<std::string_view, int> seen;
-    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
-        const std::string_view name = store.sectionName(s);
+    for (const CfgSection& s : store.sections()) {
+        const std::string_view name = s.name;
         if (isRecordSection(name))
             continue;
         StoreRecord r;
@@ -233,7 +231,7 @@ std::vector<StoreRecord> storeRecords(const CfgStore& store, bool withFields) {
         r.place = r.occurrence + 1;
         r.id.sameName = r.place;
         if (withFields) {
-            otherFields(store, s, r.fields);
+            otherFields(s, r.fields);
             r.fieldsRead = true;
         }
         out.push_back(std::move(r));

@@ -23,11 +23,11 @@ using Sections = std::vector<std::pair<std::string, Keys>>;
 
 inline Sections snapshot(const CfgStore& store) {
     Sections out;
-    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s)) {
+    for (const CfgSection& s : store.sections()) {
         Keys keys;
-        for (const CfgKey* k = store.firstKey(s); k; k = store.nextKey(k))
-            keys.emplace_back(std::string(store.keyName(k)), std::string(store.keyValue(k)));
-        out.emplace_back(std::string(store.sectionName(s)), std::move(keys));
+        for (const CfgKey& k : s.keys)
+            keys.emplace_back(k.name, k.value);
+        out.emplace_back(s.name, std::move(keys));
     }
     return out;
 }
@@ -48,8 +48,8 @@ inline int readText(CfgStore& store, const std::string& text, CfgReadResult* det
 // Section names in store order, for placement checks.
 inline std::vector<std::string> order(const CfgStore& store) {
     std::vector<std::string> names;
-    for (const CfgSection* s = store.firstSection(); s; s = store.nextSection(s))
-        names.emplace_back(store.sectionName(s));
+    for (const CfgSection& s : store.sections())
+        names.emplace_back(s.name);
     return names;
 }
 
