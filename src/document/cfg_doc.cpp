@@ -10,6 +10,7 @@
 #include "lux_records.h"
 #include "messages.h"
 #include "midrange_records.h"
+#include "old_form.h"
 #include "option_kinds.h"
 #include "save_content.h"
 #include "string_ids.h"
@@ -27,20 +28,6 @@ constexpr const char* kSeparators = "\\/:";
 #else
 constexpr const char* kSeparators = "/";
 #endif
-
-bool endsWithMarker(const std::string& name) {
-    return !name.empty() && name.back() == kOldFormMarker;
-}
-
-void dropMarker(std::string& name) {
-    if (endsWithMarker(name))
-        name.pop_back();
-}
-
-// The code a failed record writer gave, or the store failure code when it gave none.
-int codeOr66(int code) {
-    return code != 0 ? code : kErrStore;
-}
 
 } // namespace
 
@@ -157,31 +144,7 @@ bool CCfgDoc::LoadConfiguration(const std::string& path) {
     }
     if (!ReadFile(path))
         return false;
-    AppcRecord appc;
-    int missing = 0;
-    if (!appcRead(m_store, appc, missing)) {
-        ReportError(0, kErrStore);
-        return false;
-    }
-    const bool hasAppc = missing == 0;
-    bool oldForm = false;
-    if (hasAppc)
-        for (const std::string& name : appc.serverName)
-            oldForm = oldForm || endsWithMarker(name);
-
-    // A profile without its name is passed over; the others are still looked at, and the
-    // file still opens. Each is read by its place: a search by name for each would take a
-    // walk per profile.
-    std::vector<std::string> profiles;
-    luxListProfiles(m_store, profiles);
-    std::array<std::string, 4> servers;
-    for (int s = 0; luxReadServerNames(m_store, s, servers); ++s) {
-        for (const std::string& server : servers)
-            oldForm = oldForm || endsWithMarker(server);
-    }
-    if (!oldForm)
-        return true;
-    return ConvertOldForm(path, hasAppc ? &appc : nullptr, profiles);
+    return !storeHasOldForm(m_store) || ConvertOldForm(path);
 }
 
 // The file is read once: what is parsed is what the changed-on-disk check remembers.
@@ -246,37 +209,15 @@ bool CCfgDoc::WriteDerived(const std::string& path, const std::string& opened) {
     return true;
 }
 
-bool CCfgDoc::ConvertOldForm(const std::string& path, const AppcRecord* appc,
-                             const std::vector<std::string>& profiles) {
+bool CCfgDoc::ConvertOldForm(const std::string& path) {
     const std::string base = pathWithoutExtension(path);
     if (!WriteDerived(base + kBackupSuffix, path))
         return false;
-    if (appc) {
-        AppcRecord record = *appc;
-        for (std::string& name : record.serverName)
-            dropMarker(name);
-        int failureFlag = 0;
-        int errorCode = 0;
-        if (!appcWrite(m_store, record, failureFlag, errorCode)) {
-            ReportError(failureFlag, codeOr66(errorCode));
-            return false;
-        }
-    }
-    for (const std::string& name : profiles) {
-        LuxProfileRecord profile;
-        profile.profileName = name;
-        if (!luxReadProfile(m_store, profile)) {
-            ReportError(0, kErrStore);
-            return false;
-        }
-        for (LuxLink& link : profile.links)
-            dropMarker(link.serverName);
-        int failureFlag = 0;
-        int errorCode = 0;
-        if (!luxWriteProfile(m_store, profile, failureFlag, errorCode)) {
-            ReportError(failureFlag, codeOr66(errorCode));
-            return false;
-        }
+    int failureFlag = 0;
+    int errorCode = 0;
+    if (!convertOldForm(m_store, failureFlag, errorCode)) {
+        ReportError(failureFlag, errorCode);
+        return false;
     }
     return WriteDerived(base + kConfigExtension, path);
 }

@@ -17,8 +17,6 @@
 // file the converted configuration goes to.
 inline constexpr const char* kBackupSuffix = ".001";
 inline constexpr const char* kConfigExtension = ".ini";
-// The trailing character that marks a server name of the older form.
-inline constexpr char kOldFormMarker = '%';
 inline constexpr const char* kDefaultFileName = "lhntapi.ini";
 inline constexpr const char* kAlternateFileName = "zaredavi.ini"; // client type 2
 
@@ -87,9 +85,8 @@ private:
     bool ReadFile(const std::string& path);
     // Writes the store to a file made from the opened one, asking before it replaces one.
     bool WriteDerived(const std::string& path, const std::string& opened);
-    // appc is the record read at open, or nullptr when the file has no APPC section.
-    bool ConvertOldForm(const std::string& path, const AppcRecord* appc,
-                        const std::vector<std::string>& profiles);
+    // Keeps a copy of the file, converts the older form and writes the converted file.
+    bool ConvertOldForm(const std::string& path);
 
     CfgStore m_store;
     bool m_readBackFailed = false; // the last save wrote the file but could not read it back

@@ -1,7 +1,6 @@
 #include "record_problems.h"
 
 #include "appc_records.h"
-#include "cfg_doc.h"
 #include "cfg_store.h"
 #include "check_steps.h"
 #include "cpic_records.h"
@@ -9,6 +8,7 @@
 #include "lux_records.h"
 #include "messages.h"
 #include "midrange_records.h"
+#include "old_form.h"
 #include "string_ids.h"
 #include "tp_records.h"
 #include "validation.h"
@@ -38,7 +38,7 @@ public:
     // A server name of the older form is reported, and checked as the conversion on open
     // writes it back: without its marker.
     void oldForm(RecordFamily family, const std::string& name, std::string& server) {
-        if (server.empty() || server.back() != kOldFormMarker)
+        if (!hasOldFormMarker(server))
             return;
         m_problems.push_back({family, name, m_occurrence, 0, server, {}, m_section});
         server.pop_back();

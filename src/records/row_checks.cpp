@@ -1,8 +1,8 @@
 // The checks of the two kinds made of rows: the APPC server list and the LUx profiles.
-#include "cfg_doc.h"
 #include "check_steps.h"
 #include "lux_records.h"
 #include "messages.h"
+#include "old_form.h"
 #include "string_ids.h"
 #include "validation.h"
 
@@ -16,11 +16,6 @@ namespace {
 constexpr std::size_t kServerRead = 76;
 constexpr std::size_t kSessionRead = 154;
 constexpr std::size_t kNameLimit = 64;
-
-// The next open would take the marker of the older form off such a name.
-bool isOldForm(const std::string& server) {
-    return !server.empty() && server.back() == kOldFormMarker;
-}
 
 // The length of the SESSION value the writer forms for link (luxFormatSession): seven
 // pieces, the second always "*", joined by six commas.
@@ -95,7 +90,7 @@ RecordRefusal appcReadBack(const AppcRecord& r) {
             return p;
         if (r.serverName[i].empty())
             continue;
-        if (isOldForm(r.serverName[i]))
+        if (hasOldFormMarker(r.serverName[i]))
             return refuse(0, ids::kRuleOldForm, "SERVER", row, "name", utf8Of(r.serverName[i]));
         if (!isEncryptionCode(r.encryption[i]))
             return refuse(0, ids::kRuleServerEncryption, "SERVER", row, "encryption",
@@ -171,7 +166,7 @@ RecordRefusal luxReadBack(const LuxProfileRecord& r) {
             return p;
         if (link.serverName.empty())
             continue;
-        if (isOldForm(link.serverName))
+        if (hasOldFormMarker(link.serverName))
             return refuse(0, ids::kRuleOldForm, "SESSION", row, "server", utf8Of(link.serverName));
         if (!isEncryptionCode(link.encryption))
             return refuse(0, ids::kRuleLinkEncryption, "SESSION", row, "encryption", linkNumber(i));
