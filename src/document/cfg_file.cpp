@@ -72,6 +72,44 @@ private:
     bool m_tooLong = false;
 };
 
+// Builds each section whole before it goes into the store, its keys taking exactly the
+// room they need: the store then holds not much more than the file, in few cache lines.
+class SectionBuilder {
+public:
+    explicit SectionBuilder(CfgStore& store) : m_store(store) {}
+    ~SectionBuilder() { finish(); }
+    SectionBuilder(const SectionBuilder&) = delete;
+    SectionBuilder& operator=(const SectionBuilder&) = delete;
+
+    bool started() const { return m_started; }
+    void start(std::string_view name) {
+        finish();
+        m_name = name;
+        m_started = true;
+    }
+    void key(std::string_view name, std::string_view value) {
+        m_keys.emplace_back(std::string(name), std::string(value));
+    }
+    void finish() {
+        if (!m_started)
+            return;
+        m_store.appendSection(m_name, m_keys);
+        m_keys.clear();
+        m_started = false;
+    }
+    // A malformed file leaves nothing of itself.
+    void drop() {
+        m_keys.clear();
+        m_started = false;
+    }
+
+private:
+    CfgStore& m_store;
+    std::string m_name;
+    std::vector<CfgKey> m_keys;
+    bool m_started = false;
+};
+
 CfgParseError keyLineFault(std::string_view text, std::size_t eq, bool haveSection) {
     if (eq == std::string_view::npos)
         return CfgParseError::NoEquals;
@@ -86,7 +124,7 @@ CfgParseError keyLineFault(std::string_view text, std::size_t eq, bool haveSecti
 
 // What one line does to the store: nothing (a blank or comment line), a section, a key, or
 // the fault that makes the whole file malformed.
-CfgParseError readLine(CfgStore& store, std::string_view line, bool tooLong, bool& haveSection) {
+CfgParseError readLine(SectionBuilder& section, std::string_view line, bool tooLong) {
     // The client's reader sees the line as a C string: a NUL byte ends it.
     const std::string_view text = line.substr(0, line.find('\0'));
     const char first = text.empty() ? '\0' : text.front();
@@ -99,16 +137,15 @@ CfgParseError readLine(CfgStore& store, std::string_view line, bool tooLong, boo
             return CfgParseError::NoClosingBracket;
         if (close - 1 > kCfgMaxName)
             return CfgParseError::SectionNameTooLong;
-        store.appendSection(body.substr(1, close - 1));
-        haveSection = true;
+        section.start(body.substr(1, close - 1));
         return CfgParseError::None;
     }
     if (tooLong)
         return CfgParseError::LineTooLong;
     const std::size_t eq = body.find('=');
-    if (CfgParseError why = keyLineFault(body, eq, haveSection); why != CfgParseError::None)
+    if (CfgParseError why = keyLineFault(body, eq, section.started()); why != CfgParseError::None)
         return why;
-    store.appendKeyToLast(body.substr(0, eq), body.substr(eq + 1));
+    section.key(body.substr(0, eq), body.substr(eq + 1));
     return CfgParseError::None;
 }
 
@@ -118,11 +155,12 @@ int readBytes(CfgStore& store, std::string_view bytes, CfgReadResult& out) {
     LineReader lines(store, bytes);
     std::string line;
     lines.next(line); // the header line, whatever it holds
-    bool haveSection = false;
+    SectionBuilder section(store);
     for (long firstLine = lines.physicalLines() + 1; lines.next(line);
          firstLine = lines.physicalLines() + 1) {
-        const CfgParseError why = readLine(store, line, lines.tooLong(), haveSection);
+        const CfgParseError why = readLine(section, line, lines.tooLong());
         if (why != CfgParseError::None) {
+            section.drop();
             cfgClear(store);
             out.result = 2;
             out.line = firstLine;

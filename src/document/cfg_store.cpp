@@ -33,11 +33,18 @@ void CfgStore::appendSection(std::string_view name) {
     cfgAddSection(*this, static_cast<int>(countSections(name)), name);
 }
 
+void CfgStore::appendSection(std::string_view name, std::vector<CfgKey>& keys) {
+    appendSection(name);
+    // Taken after the section, the keys lie right behind it in memory.
+    m_sections.back().keys.assign(std::make_move_iterator(keys.begin()),
+                                  std::make_move_iterator(keys.end()));
+}
+
 void CfgStore::appendKeyToLast(std::string_view name, std::string_view value) {
     if (m_sections.empty())
         return;
     ++m_changes;
-    m_sections.back().keys.push_back({std::string(name), std::string(value)});
+    m_sections.back().keys.emplace_back(std::string(name), std::string(value));
 }
 
 std::size_t CfgStore::bytesReserved() const {

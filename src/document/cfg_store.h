@@ -49,6 +49,8 @@ public:
     // while there is none). What cfgAddSection and cfgInsertKey do in those positions.
     void appendSection(std::string_view name);
     void appendKeyToLast(std::string_view name, std::string_view value);
+    // A whole section at the very end, its keys moved out of `keys`.
+    void appendSection(std::string_view name, std::vector<CfgKey>& keys);
 
     // About the bytes the store holds; for the undo history's limit.
     std::size_t bytesReserved() const;

@@ -62,8 +62,9 @@ bool readFirst(const CfgStore& store, int section, std::string_view sectionName,
 int listFirstValues(const CfgStore& store, std::string_view sectionName, std::string_view key,
                     std::size_t maxLength, std::vector<std::string>& list) {
     bool all = true;
-    for (int s = -1; cfgNextSection(store, s, sectionName) == 0;) {
-        const CfgKey* k = cfgFindKey(store, cfgFindSection(store, 1, s, sectionName), 1, 0, key);
+    const CfgSection* section = nullptr;
+    for (int s = -1; (section = cfgFindSection(store, 0, s, sectionName)); ++s) {
+        const CfgKey* k = cfgFindKey(store, section, 1, 0, key);
         if (k)
             list.emplace_back(k->value, 0, maxLength);
         all = all && k;
