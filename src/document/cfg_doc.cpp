@@ -62,7 +62,6 @@ bool CCfgDoc::OnNewDocument() {
 bool CCfgDoc::OnOpenDocument(const std::string& path) {
     cfgClear(m_store);
     SetModifiedFlag(false);
-    reloadTransportTexts();
     if (LoadConfiguration(path)) {
         RememberDiskState(path, m_read);
         SetUnreadText(m_unreadText.line, m_unreadText ? TelaEnvironment::GetUserString(

@@ -12,11 +12,6 @@ MessagePresenter& presenter() {
     return p;
 }
 
-TransportTexts& transports() {
-    static TransportTexts t;
-    return t;
-}
-
 struct CodeMessage {
     int code;
     int messageId;
@@ -62,11 +57,13 @@ int errorMessageId(int code) {
 }
 
 const TransportTexts& transportTexts() {
-    return transports();
-}
-
-const TransportTexts& reloadTransportTexts() {
-    transports().first = TelaEnvironment::GetUserString(ids::kTransportFirst);
-    transports().second = TelaEnvironment::GetUserString(ids::kTransportSecond);
-    return transports();
+    static TransportTexts texts;
+    static unsigned long loadedAt = ~0ul;
+    // Taken again whenever another library (or none) has been loaded since.
+    if (loadedAt != TelaEnvironment::LoadCount()) {
+        loadedAt = TelaEnvironment::LoadCount();
+        texts.first = TelaEnvironment::GetUserString(ids::kTransportFirst);
+        texts.second = TelaEnvironment::GetUserString(ids::kTransportSecond);
+    }
+    return texts;
 }

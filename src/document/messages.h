@@ -32,11 +32,9 @@ int errorMessageId(int code);
 inline constexpr int kErrStore = 66;
 inline constexpr int kCheckFailed = 256; // the failure flag a refused record check sets
 
-// The two transport texts (strings 61206 and 61207), process-wide. They are reloaded from
-// the language library at every open and by every server-name test.
+// The two transport texts (strings 61206 and 61207) of the language library loaded now.
 struct TransportTexts {
     std::string first;
     std::string second;
 };
 const TransportTexts& transportTexts();
-const TransportTexts& reloadTransportTexts();

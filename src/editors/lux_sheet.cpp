@@ -36,7 +36,6 @@ int CPsLux::Run(CCfgDoc& doc, const std::string& profileName) {
     record.profileName = profileName;
     if (!luxReadProfile(doc.store(), record))
         return reportUnreadable();
-    reloadTransportTexts();
     spreadRecord(record);
     return runModal();
 }

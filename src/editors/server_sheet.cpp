@@ -30,7 +30,6 @@ int CPsServ::Run(CCfgDoc& doc, const std::string& entryText) {
     int missing = 0;
     if (!appcRead(doc.store(), record, missing))
         return reportUnreadable();
-    reloadTransportTexts();
     spreadRecord(record);
     return runModal();
 }

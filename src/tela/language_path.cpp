@@ -1,6 +1,5 @@
 #include "language_path.h"
 
-#include "messages.h"
 #include "program_data.h"
 #include "tela_environment.h"
 
@@ -35,6 +34,5 @@ bool loadUserLanguage(const std::string& programDir, const std::string& override
                                      kDocumentTemplateResource);
     }
     bool loaded = TelaEnvironment::LoadLibrary(library);
-    reloadTransportTexts();
     return loaded;
 }

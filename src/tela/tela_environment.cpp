@@ -11,6 +11,7 @@ struct LanguageState {
     std::map<int, std::string> strings;
     std::string name;
     std::vector<std::string> searchPath;
+    unsigned long loads = 0;
 };
 
 LanguageState& state() {
@@ -127,6 +128,7 @@ bool TelaEnvironment::LoadLibraryText(const std::string& text, const std::string
     }
     state().strings = std::move(strings);
     state().name = name;
+    ++state().loads;
     return true;
 }
 
@@ -152,6 +154,7 @@ bool TelaEnvironment::LoadLibrary(const std::string& libraryName) {
 void TelaEnvironment::UnloadLibrary() {
     state().strings.clear();
     state().name.clear();
+    ++state().loads;
 }
 
 const std::string& TelaEnvironment::LoadedLibraryName() {
@@ -163,8 +166,8 @@ const std::map<int, std::string>& TelaEnvironment::AllStrings() {
 void TelaEnvironment::SetSearchPath(std::vector<std::string> folders) {
     state().searchPath = std::move(folders);
 }
-const std::vector<std::string>& TelaEnvironment::SearchPath() {
-    return state().searchPath;
+unsigned long TelaEnvironment::LoadCount() {
+    return state().loads;
 }
 
 int languageIdFromLocale(const std::string& locale) {

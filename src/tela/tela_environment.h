@@ -33,11 +33,13 @@ public:
     static void UnloadLibrary();
 
     static const std::string& LoadedLibraryName();
+    // Grows with every load and unload: texts kept from the library are stale once it has
+    // changed.
+    static unsigned long LoadCount();
     static const std::map<int, std::string>& AllStrings();
 
     // Folders searched for libraries, in order; the program adds its own folder first.
     static void SetSearchPath(std::vector<std::string> folders);
-    static const std::vector<std::string>& SearchPath();
 };
 
 // The user's default language as a Windows language id, from the environment as gettext

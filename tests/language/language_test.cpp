@@ -40,7 +40,6 @@ protected:
         setMessagePresenter({});
         TelaEnvironment::UnloadLibrary();
         TelaEnvironment::SetSearchPath({});
-        reloadTransportTexts();
     }
 };
 

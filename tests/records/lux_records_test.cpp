@@ -63,14 +63,14 @@ TEST_F(LuxRecords, ParsingTellsFieldsApartByPieceCount) {
         EXPECT_EQ(parse(value, start), expected) << value;
 }
 
-TEST_F(LuxRecords, ParsingUsesTheTransportTextsOfTheLastOpen) {
+TEST_F(LuxRecords, ParsingUsesTheTransportTextsOfTheLibraryLoadedNow) {
     ASSERT_TRUE(TelaEnvironment::LoadLibraryText("61206\tTCP\n61207\tIPX\n", "other"));
-    EXPECT_EQ(parse(",*,0,TCP/IP,,ENC_OFF").transport, kT1);
-    EXPECT_EQ(parse(",*,0,TCP,,ENC_OFF").luName, "TCP");
+    EXPECT_EQ(parse(",*,0,TCP,,ENC_OFF").transport, "TCP");
+    EXPECT_EQ(parse(",*,0,TCP/IP,,ENC_OFF").luName, "TCP/IP");
     LuxProfileRecord fresh;
     ASSERT_EQ(luxReadProfile(store, fresh), 1);
     for (const LuxLink& link : fresh.links)
-        EXPECT_EQ(link, (LuxLink{"", 1, "", kT1, "", ""}));
+        EXPECT_EQ(link, (LuxLink{"", 1, "", "TCP", "", ""}));
 }
 
 TEST_F(LuxRecords, LinksOutsideTheProfileAndHandMadeProfiles) {

@@ -23,11 +23,9 @@ protected:
                                                      "2433\tGlobal settings\n"
                                                      "2452\tMidrange systems\n",
                                                      "test"));
-        reloadTransportTexts();
     }
     void TearDown() override {
         TelaEnvironment::UnloadLibrary();
-        reloadTransportTexts();
     }
 
     // The first value of key in section occurrence `section`, or "<missing>".

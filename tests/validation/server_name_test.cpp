@@ -26,7 +26,6 @@ TEST(ServerName, RuleFollowsTheTransportOfTheLibraryLoadedNow) {
     EXPECT_TRUE(check("srv.example", "IPX/SPX"));
     EXPECT_FALSE(check("srv.example", "TCP/IP"));
     TelaEnvironment::UnloadLibrary();
-    reloadTransportTexts();
 }
 
 } // namespace
