@@ -239,37 +239,22 @@ void CCfgDoc::ReportError(int /*result*/, int code) {
 }
 
 int CCfgDoc::ListOptionRecords(int kind, std::vector<std::string>& list, bool pastNameless) {
-    if (pastNameless && (kind == kKindCpic || kind == kKindTp || kind == kKindLux)) {
-        const RecordFamily family = kind == kKindCpic ? RecordFamily::Cpic
-                                    : kind == kKindTp ? RecordFamily::Tp
-                                                      : RecordFamily::Lux;
-        return listNamedRecords(m_store, family, list) ? 1 : 0;
-    }
-    switch (kind) {
-    case kKindGlobal:
-        return globalListOption(m_store, list);
-    case kKindAppc:
-        return appcListOption(m_store, list);
-    case kKindCpic:
-        return cpicListEntries(m_store, list);
-    case kKindTp:
-        return tpListEntries(m_store, list);
-    case kKindLux:
-        return luxListProfiles(m_store, list);
-    case kKindMidrange:
-        return midrangeListOption(m_store, list);
-    default:
+    const RecordKind* k = findOptionKind(kind);
+    if (!k)
         return 0;
-    }
+    // Past a nameless section: every named record, as the problems panel lists them.
+    if (pastNameless && !k->nameKey.empty())
+        return listNamedRecords(m_store, k->family, list) ? 1 : 0;
+    return k->list(m_store, list);
 }
 
 int CCfgDoc::EditOptionRecord(int kind, const std::string& name) {
-    const OptionKind* k = findOptionKind(kind);
+    const RecordKind* k = findOptionKind(kind);
     const EditorRunner& run = editorRunner();
     if (!k || !run)
         return 0;
     const std::uint64_t before = m_store.changeCount();
-    int result = run(*this, kind, TelaEnvironment::GetUserString(k->sheetTitleId), name);
+    int result = run(*this, *k, TelaEnvironment::GetUserString(k->texts.sheetTitleId), name);
     // A sheet may write before its OK (the midrange systems are stored as they are added),
     // so a sheet that ended otherwise can still have changed the configuration; one closed
     // with OK that stored nothing has not.
@@ -279,29 +264,8 @@ int CCfgDoc::EditOptionRecord(int kind, const std::string& name) {
 }
 
 int CCfgDoc::DeleteOptionRecord(int kind, const std::string& name) {
-    int result = 0;
-    switch (kind) {
-    case kKindCpic:
-        result = cpicDeleteEntry(m_store, name);
-        break;
-    case kKindTp:
-        result = tpDeleteEntry(m_store, name);
-        break;
-    case kKindGlobal:
-        result = globalDelete(m_store, name);
-        break;
-    case kKindAppc:
-        result = appcDelete(m_store);
-        break;
-    case kKindLux:
-        result = luxDeleteProfile(m_store, name);
-        break;
-    case kKindMidrange:
-        result = midrangeDeleteAll(m_store);
-        break;
-    default:
-        return 0;
-    }
+    const RecordKind* k = findOptionKind(kind);
+    const int result = k ? k->remove(m_store, name) : 0;
     if (result != 0)
         SetModifiedFlag(true);
     return result;

@@ -7,14 +7,12 @@
 #pragma once
 
 #include "record_checks.h"
+#include "record_kinds.h"
 
 #include <string>
 #include <vector>
 
 class CfgStore;
-
-// The record families; the midrange kind has a record per system and the common one.
-enum class RecordFamily { Global, Appc, Cpic, Tp, Lux, MidrangeSystem, MidrangeCommon };
 
 // The option kind (12, 13, 16, 26, 27, 28) whose records list shows the family.
 int optionKindOf(RecordFamily family);

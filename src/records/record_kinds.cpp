@@ -1,0 +1,233 @@
+#include "record_kinds.h"
+
+#include "appc_records.h"
+#include "cfg_store.h"
+#include "cpic_records.h"
+#include "global_records.h"
+#include "lux_records.h"
+#include "midrange_records.h"
+#include "string_ids.h"
+#include "tp_records.h"
+
+#include <array>
+
+namespace {
+
+// The operations of a family whose records carry a name: R is its record type, Read its
+// reader by name, Name the field that names a record.
+template <typename R, int (*Read)(const CfgStore&, R&), std::string R::*Name> struct Named {
+    static bool read(const CfgStore& store, const std::string& name, AnyRecord& out) {
+        R r;
+        r.*Name = name;
+        const bool existed = !name.empty() && Read(store, r);
+        if (!existed) {
+            r = R();
+            Read(store, r); // the empty name gives a new record's values
+            r.*Name = name;
+        }
+        out = std::move(r);
+        return existed;
+    }
+};
+
+template <typename R, void (*ReadSection)(const CfgStore&, int, R&)>
+void readSectionOf(const CfgStore& store, int occurrence, AnyRecord& out) {
+    R r;
+    ReadSection(store, occurrence, r);
+    out = std::move(r);
+}
+
+void readGlobal(const CfgStore& store, GlobalRecord& r) {
+    globalRead(store, r);
+}
+void readAppc(const CfgStore& store, AppcRecord& r) {
+    int missing = 0;
+    appcRead(store, r, missing);
+}
+void readCommon(const CfgStore& store, MidrangeCommonRecord& r) {
+    midrangeReadCommon(store, r);
+}
+
+// A one-record family reads the first section of its name, or a new record's values.
+template <typename R, void (*Read)(const CfgStore&, R&)>
+bool readSingle(const CfgStore& store, std::string_view section, AnyRecord& out) {
+    R r;
+    Read(store, r);
+    out = std::move(r);
+    return store.hasSection(section);
+}
+
+bool readGlobalRecord(const CfgStore& store, const std::string&, AnyRecord& out) {
+    return readSingle<GlobalRecord, readGlobal>(store, "GLOBAL", out);
+}
+bool readAppcRecord(const CfgStore& store, const std::string&, AnyRecord& out) {
+    return readSingle<AppcRecord, readAppc>(store, "APPC", out);
+}
+bool readCommonRecord(const CfgStore& store, const std::string&, AnyRecord& out) {
+    return readSingle<MidrangeCommonRecord, readCommon>(store, "NODEX_COMMON", out);
+}
+void readGlobalSection(const CfgStore& store, int, AnyRecord& out) {
+    readGlobalRecord(store, {}, out);
+}
+void readAppcSection(const CfgStore& store, int, AnyRecord& out) {
+    readAppcRecord(store, {}, out);
+}
+void readCommonSection(const CfgStore& store, int, AnyRecord& out) {
+    readCommonRecord(store, {}, out);
+}
+
+int writeGlobal(CfgStore& s, const AnyRecord& r, int& flag, int& code) {
+    return globalWrite(s, std::get<GlobalRecord>(r), flag, code);
+}
+int writeAppc(CfgStore& s, const AnyRecord& r, int& flag, int& code) {
+    return appcWrite(s, std::get<AppcRecord>(r), flag, code);
+}
+int writeCpic(CfgStore& s, const AnyRecord& r, int& flag, int& code) {
+    return cpicWriteEntry(s, std::get<CpicSideInfoRecord>(r), flag, code);
+}
+int writeTp(CfgStore& s, const AnyRecord& r, int& flag, int& code) {
+    return tpWriteEntry(s, std::get<AttachTpRecord>(r), flag, code);
+}
+int writeLux(CfgStore& s, const AnyRecord& r, int& flag, int& code) {
+    return luxWriteProfile(s, std::get<LuxProfileRecord>(r), flag, code);
+}
+// The password is given once here; it is its own verification.
+int writeSystem(CfgStore& s, const AnyRecord& any, int& flag, int& code) {
+    const auto& r = std::get<MidrangeSystemRecord>(any);
+    return midrangeWriteSystem(s, r.hostName, r.userId, r.password, r.password, r.defaultFlag,
+                               flag, code);
+}
+// The editor passes the user id as the spare fifth text.
+int writeCommon(CfgStore& s, const AnyRecord& any, int& flag, int& code) {
+    const auto& r = std::get<MidrangeCommonRecord>(any);
+    return midrangeWriteCommon(s, r.localLu, r.mode, r.userId, r.password, r.userId, flag, code);
+}
+
+RecordRefusal checkGlobal(const AnyRecord& r, const CfgStore&) {
+    return globalCheckRecord(std::get<GlobalRecord>(r));
+}
+RecordRefusal checkAppc(const AnyRecord& r, const CfgStore&) {
+    return appcCheckRecord(std::get<AppcRecord>(r));
+}
+RecordRefusal checkCpic(const AnyRecord& r, const CfgStore&) {
+    return cpicCheckRecord(std::get<CpicSideInfoRecord>(r));
+}
+RecordRefusal checkTp(const AnyRecord& r, const CfgStore&) {
+    return tpCheckRecord(std::get<AttachTpRecord>(r));
+}
+RecordRefusal checkLux(const AnyRecord& r, const CfgStore&) {
+    return luxCheckRecord(std::get<LuxProfileRecord>(r));
+}
+RecordRefusal checkSystem(const AnyRecord& r, const CfgStore&) {
+    return systemCheckRecord(std::get<MidrangeSystemRecord>(r));
+}
+RecordRefusal checkCommon(const AnyRecord& r, const CfgStore& store) {
+    return commonCheckRecord(std::get<MidrangeCommonRecord>(r), store);
+}
+
+int removeGlobal(CfgStore& s, const std::string& name) {
+    return globalDelete(s, name);
+}
+int removeAppc(CfgStore& s, const std::string&) {
+    return appcDelete(s);
+}
+int removeCpic(CfgStore& s, const std::string& name) {
+    return cpicDeleteEntry(s, name);
+}
+int removeTp(CfgStore& s, const std::string& name) {
+    return tpDeleteEntry(s, name);
+}
+int removeLux(CfgStore& s, const std::string& name) {
+    return luxDeleteProfile(s, name);
+}
+int removeMidrange(CfgStore& s, const std::string&) {
+    return midrangeDeleteAll(s);
+}
+int removeSystem(CfgStore& s, const std::string& name) {
+    return midrangeDeleteSystem(s, name);
+}
+int listSystems(const CfgStore& s, std::vector<std::string>& list) {
+    std::string defaultName;
+    return midrangeListSystems(s, list, defaultName);
+}
+
+using CpicOps = Named<CpicSideInfoRecord, cpicReadEntry, &CpicSideInfoRecord::symbName>;
+using TpOps = Named<AttachTpRecord, tpReadEntry, &AttachTpRecord::tpName>;
+using LuxOps = Named<LuxProfileRecord, luxReadProfile, &LuxProfileRecord::profileName>;
+using SystemOps = Named<MidrangeSystemRecord, midrangeReadSystem, &MidrangeSystemRecord::hostName>;
+
+using F = RecordFamily;
+using S = SheetKind;
+namespace i = ids;
+
+// The six options first, in the order of the options list.
+constexpr std::array<RecordKind, 8> kKinds{{
+    {"global", kKindGlobal, true, true, true, F::Global, "GLOBAL", "", 0, i::kEntryGlobal,
+     {i::kOptionGlobal, i::kDescGlobal, i::kGroupGlobal, i::kTitleGlobal}, S::Global,
+     globalListOption, removeGlobal, readGlobalRecord, readGlobalSection, writeGlobal,
+     checkGlobal},
+    {"appc", kKindAppc, true, true, true, F::Appc, "APPC", "", 0, i::kEntryAppc,
+     {i::kOptionAppc, i::kDescAppc, i::kGroupAppc, i::kTitleServers}, S::Servers,
+     appcListOption, removeAppc, readAppcRecord, readAppcSection, writeAppc, checkAppc},
+    {"cpic", kKindCpic, true, false, true, F::Cpic, "CPIC_INFO", "SYMB_NAME", 8, 0,
+     {i::kOptionCpic, i::kDescRecords, i::kGroupCpic, i::kTitleCpic}, S::Cpic, cpicListEntries,
+     removeCpic, CpicOps::read, readSectionOf<CpicSideInfoRecord, cpicReadSection>, writeCpic,
+     checkCpic},
+    {"tp", kKindTp, true, false, true, F::Tp, "CLIENT_ATTACH", "TP_NAME", 65, 0,
+     {i::kOptionTp, i::kDescRecords, i::kGroupTp, i::kTitleTp}, S::Tp, tpListEntries, removeTp,
+     TpOps::read, readSectionOf<AttachTpRecord, tpReadSection>, writeTp, checkTp},
+    {"lux", kKindLux, true, false, true, F::Lux, "LUX_PROFILE", "PROFILE_NAME", 8, 0,
+     {i::kOptionLux, i::kDescRecords, i::kGroupLux, i::kTitleLux}, S::Lux, luxListProfiles,
+     removeLux, LuxOps::read, readSectionOf<LuxProfileRecord, luxReadSection>, writeLux,
+     checkLux},
+    {"midrange", kKindMidrange, true, true, false, F::MidrangeSystem, "", "", 0,
+     i::kEntryMidrange,
+     {i::kOptionMidrange, i::kDescMidrange, i::kGroupMidrange, i::kTitleMidrange}, S::Midrange,
+     midrangeListOption, removeMidrange, nullptr, nullptr, nullptr, nullptr},
+    {"system", kKindMidrange, false, false, true, F::MidrangeSystem, "NODEX_SYSTEM", "HOST_NAME",
+     8, i::kEntryMidrange, {}, S::Midrange, listSystems, removeSystem, SystemOps::read,
+     readSectionOf<MidrangeSystemRecord, midrangeReadSystemSection>, writeSystem, checkSystem},
+    {"common", kKindMidrange, false, true, true, F::MidrangeCommon, "NODEX_COMMON", "", 0,
+     i::kEntryMidrange, {}, S::Midrange, nullptr, nullptr, readCommonRecord, readCommonSection,
+     writeCommon, checkCommon},
+}};
+
+constexpr std::size_t kOptionCount = 6;
+
+} // namespace
+
+std::span<const RecordKind> recordKinds() {
+    return kKinds;
+}
+
+std::span<const RecordKind> optionKinds() {
+    return std::span<const RecordKind>(kKinds).first(kOptionCount);
+}
+
+const RecordKind* findOptionKind(int kind) {
+    for (const RecordKind& k : optionKinds())
+        if (k.optionKind == kind)
+            return &k;
+    return nullptr;
+}
+
+const RecordKind* findToolKind(std::string_view toolName) {
+    for (const RecordKind& k : kKinds)
+        if (k.toolName == toolName)
+            return &k;
+    return nullptr;
+}
+
+const RecordKind& kindOf(RecordFamily family) {
+    for (const RecordKind& k : kKinds)
+        if (k.hasFamily && k.family == family)
+            return k;
+    return kKinds.front(); // every family has its row
+}
+
+std::string kindNamesText() {
+    std::string text;
+    for (const RecordKind& k : kKinds)
+        text.append(text.empty() ? "" : ", ").append(k.toolName);
+    return text;
+}

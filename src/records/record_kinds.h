@@ -1,0 +1,85 @@
+// The kinds of record, in one table: for each, what the tool calls it, the main window's
+// option that shows it, its section and name key, its texts, its sheet and its operations.
+// The tool, the problems check, the option dispatch and the main window all look kinds up
+// here; adding a kind is a row in record_kinds.cpp (docs/design.md says what else).
+#pragma once
+
+#include "record_checks.h"
+#include "record_types.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+class CfgStore;
+
+// The families of records the file holds; the midrange option shows two of them.
+enum class RecordFamily { Global, Appc, Cpic, Tp, Lux, MidrangeSystem, MidrangeCommon };
+
+// One record of any family, as the table's operations take and give it.
+using AnyRecord = std::variant<GlobalRecord, AppcRecord, CpicSideInfoRecord, AttachTpRecord,
+                               LuxProfileRecord, MidrangeSystemRecord, MidrangeCommonRecord>;
+
+// The main window's option kinds, as the file's client numbers them.
+inline constexpr int kKindCpic = 12;
+inline constexpr int kKindTp = 13;
+inline constexpr int kKindGlobal = 16;
+inline constexpr int kKindAppc = 26;
+inline constexpr int kKindLux = 27;
+inline constexpr int kKindMidrange = 28;
+
+// The editor sheet an option opens.
+enum class SheetKind { Global, Servers, Cpic, Tp, Lux, Midrange };
+
+// The texts of an option of the main window's list.
+struct OptionTexts {
+    int labelId = 0;       // the entry in the options list
+    int descriptionId = 0; // the description under it
+    int groupTitleId = 0;  // the caption of the records group
+    int sheetTitleId = 0;  // the caption of the kind's editor sheet
+};
+
+struct RecordKind {
+    std::string_view toolName; // the word the tool takes: "global", "cpic", "system", ...
+    int optionKind;            // the option whose records list shows the kind
+    bool isOption;             // the row is that option itself (in the options list's order)
+    bool oneRecordOnly;        // the option lists a single entry, not one per record
+    bool hasFamily;            // false for the midrange option, which shows two families
+    RecordFamily family;
+    std::string_view section;  // the section of the family's records
+    std::string_view nameKey;  // the key that names a record; empty for a one-record family
+    std::size_t listedLength;  // characters of a name the records list shows
+    int entryTextId;           // a one-record family's entry in its records list, else 0
+    OptionTexts texts;         // on option rows
+    SheetKind sheet;
+
+    // The option's records list; 1 listed, 0 a section lacks its name key.
+    int (*list)(const CfgStore& store, std::vector<std::string>& list);
+    // The option's delete of the record of that name (one-record kinds: the whole record).
+    int (*remove)(CfgStore& store, const std::string& name);
+    // The record of that name (a one-record family's one record) and whether it exists;
+    // otherwise a new record's values under that name.
+    bool (*read)(const CfgStore& store, const std::string& name, AnyRecord& record);
+    // The record in section `occurrence` of the family's sections, read on its own.
+    void (*readSection)(const CfgStore& store, int occurrence, AnyRecord& record);
+    // The family's writer: 1 stored; 0 refused, with the failure flag and error code.
+    int (*write)(CfgStore& store, const AnyRecord& record, int& failureFlag, int& errorCode);
+    // Everything the editor and the writer would refuse in the record.
+    RecordRefusal (*check)(const AnyRecord& record, const CfgStore& store);
+};
+
+// Every kind: first the six options in the order of the options list, then the two
+// midrange families.
+std::span<const RecordKind> recordKinds();
+// The options alone, in the order of the options list.
+std::span<const RecordKind> optionKinds();
+// nullptr for an integer that is no option kind.
+const RecordKind* findOptionKind(int kind);
+// nullptr for a word that names no kind.
+const RecordKind* findToolKind(std::string_view toolName);
+const RecordKind& kindOf(RecordFamily family);
+// "global, appc, ..." for messages.
+std::string kindNamesText();
