@@ -4,33 +4,13 @@
 #include "file_steps.h"
 #include "json_text.h"
 #include "latin1.h"
+#include "record_kinds.h"
 #include "record_problems.h"
 #include "section_lines.h"
-#include "tool_kinds.h"
 
 #include <ostream>
 
 namespace {
-
-ToolKind toolKindOf(RecordFamily family) {
-    switch (family) {
-    case RecordFamily::Global:
-        return ToolKind::Global;
-    case RecordFamily::Appc:
-        return ToolKind::Appc;
-    case RecordFamily::Cpic:
-        return ToolKind::Cpic;
-    case RecordFamily::Tp:
-        return ToolKind::Tp;
-    case RecordFamily::Lux:
-        return ToolKind::Lux;
-    case RecordFamily::MidrangeSystem:
-        return ToolKind::System;
-    case RecordFamily::MidrangeCommon:
-        break;
-    }
-    return ToolKind::Common;
-}
 
 std::string warningOf(const RecordProblem& p) {
     return "server name \"" + latin1ToUtf8(p.oldServer) +
@@ -55,7 +35,7 @@ std::string fieldOf(const RecordProblem& p) {
 }
 
 void printLine(std::ostream& out, const std::string& place, const RecordProblem& p) {
-    out << place << ": " << kindInfo(toolKindOf(p.family)).name;
+    out << place << ": " << kindOf(p.family).toolName;
     if (!p.name.empty())
         out << ' ' << latin1ToUtf8(p.name);
     out << ": ";
@@ -70,7 +50,7 @@ Json problemJson(const std::string& file, const std::vector<long>& lines, const 
     j["file"] = file;
     const auto at = static_cast<std::size_t>(p.section);
     j["line"] = at < lines.size() ? Json(lines[at]) : Json(nullptr);
-    j["kind"] = std::string(kindInfo(toolKindOf(p.family)).name);
+    j["kind"] = std::string(kindOf(p.family).toolName);
     j["name"] = jsonBytes(p.name);
     j["code"] = p.code;
     j["field"] = p.code ? p.refusal.fieldPath() : std::string();

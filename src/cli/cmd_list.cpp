@@ -1,16 +1,15 @@
-#include "cfg_doc.h"
+#include "cfg_store.h"
 #include "commands.h"
 #include "config_input.h"
 #include "file_steps.h"
 #include "json_text.h"
 #include "latin1.h"
 #include "messages.h"
-#include "midrange_records.h"
-#include "option_kinds.h"
-#include "tool_kinds.h"
+#include "record_kinds.h"
 #include "tool_messages.h"
 
 #include <ostream>
+#include <span>
 
 namespace {
 
@@ -19,13 +18,6 @@ struct KindEntries {
     std::vector<std::string> entries; // UTF-8
     bool label = false;               // a one-record kind's text of the language library
 };
-
-const ToolKindInfo* kindOfOption(int optionKind) {
-    for (ToolKind k : optionListOrder())
-        if (kindInfo(k).optionKind == optionKind)
-            return &kindInfo(k);
-    return nullptr;
-}
 
 // One line per entry, KIND<TAB>ENTRY, or with json one object of an array per kind.
 void printEntries(const std::vector<KindEntries>& listed, bool json, std::ostream& out) {
@@ -50,54 +42,37 @@ void printEntries(const std::vector<KindEntries>& listed, bool json, std::ostrea
 } // namespace
 
 int runList(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err) {
-    const ToolKindInfo* only = nullptr;
+    const RecordKind* only = nullptr;
     if (inv.hasKind) {
-        only = findKind(inv.kind);
+        only = findToolKind(inv.kind);
         if (!only)
             return useError(err, inv.command,
-                            "unknown KIND '" + inv.kind + "' (one of " +
-                                std::string(kindNamesText()) + ")");
-        if (only->kind == ToolKind::Common)
+                            "unknown KIND '" + inv.kind + "' (one of " + kindNamesText() + ")");
+        if (only == &kindOf(RecordFamily::MidrangeCommon))
             return useError(err, inv.command,
                             "the common settings are one record; use 'get FILE common'");
     }
 
-    CCfgDoc doc;
-    if (int code = readConfigurationInput(doc.store(), inv.files.front(), in, err); code != kExitOk)
+    CfgStore store;
+    if (int code = readConfigurationInput(store, inv.files.front(), in, err); code != kExitOk)
         return code;
 
     int exitCode = kExitOk;
     std::vector<KindEntries> listed;
-    if (only && only->kind == ToolKind::System) {
-        // The systems list of the midrange editor: the host names.
-        std::vector<std::string> names;
-        std::string defaultName;
-        if (!midrangeListSystems(doc.store(), names, defaultName)) {
+    // The options list's order and, per kind, what its records list shows; the systems
+    // alone are the midrange editor's list of host names.
+    for (const RecordKind& kind : only ? std::span(only, 1) : optionKinds()) {
+        std::vector<std::string> entries;
+        if (!kind.list(store, entries)) {
             printError(err, kErrStore);
             exitCode = kExitFailed;
         }
-        KindEntries k{only->name, {}};
-        for (const std::string& n : names)
-            k.entries.push_back(latin1ToUtf8(n));
+        KindEntries k{kind.toolName, {}, kind.oneRecordOnly};
+        // One-record kinds show a text of the language library; the others, names from
+        // the file.
+        for (const std::string& e : entries)
+            k.entries.push_back(kind.oneRecordOnly ? e : latin1ToUtf8(e));
         listed.push_back(std::move(k));
-    } else {
-        // The options list's order and, per kind, what its records list shows.
-        for (const OptionKind& option : optionKinds()) {
-            const ToolKindInfo* info = kindOfOption(option.kind);
-            if (!info || (only && only->optionKind != option.kind))
-                continue;
-            std::vector<std::string> entries;
-            if (!doc.ListOptionRecords(option.kind, entries)) {
-                printError(err, kErrStore);
-                exitCode = kExitFailed;
-            }
-            KindEntries k{info->name, {}, option.oneRecordOnly};
-            // One-record kinds show a text of the language library; the others, names
-            // from the file.
-            for (const std::string& e : entries)
-                k.entries.push_back(option.oneRecordOnly ? e : latin1ToUtf8(e));
-            listed.push_back(std::move(k));
-        }
     }
 
     printEntries(listed, inv.json, out);

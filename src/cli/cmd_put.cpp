@@ -1,4 +1,5 @@
 #include "cfg_doc.h"
+#include "cfg_store.h"
 #include "commands.h"
 #include "config_input.h"
 #include "file_steps.h"
@@ -15,38 +16,17 @@
 
 namespace {
 
-template <typename Record> bool fits(const Json& input, std::string& error) {
-    Record r;
-    return applyJson(input, r, error);
-}
-
 // The record's JSON is checked against the kind's fields before FILE is touched.
-bool validInput(ToolKind kind, const Json& input, std::string& error) {
-    switch (kind) {
-    case ToolKind::Global:
-        return fits<GlobalRecord>(input, error);
-    case ToolKind::Appc:
-        return fits<AppcRecord>(input, error);
-    case ToolKind::Cpic:
-        return fits<CpicSideInfoRecord>(input, error);
-    case ToolKind::Tp:
-        return fits<AttachTpRecord>(input, error);
-    case ToolKind::Lux:
-        return fits<LuxProfileRecord>(input, error);
-    case ToolKind::System:
-        return fits<MidrangeSystemRecord>(input, error);
-    case ToolKind::Common:
-        return fits<MidrangeCommonRecord>(input, error);
-    case ToolKind::Midrange:
-        break;
-    }
-    return false;
+bool validInput(const RecordKind& kind, const Json& input, std::string& error) {
+    AnyRecord record;
+    kind.read(CfgStore(), {}, record); // a new record of the kind
+    return applyJson(input, record, error);
 }
 
 // "FILE: kind NAME: error CODE: MESSAGE (field F)", or what would not read back.
-void printRefusal(std::ostream& err, const std::string& file, const ToolKindInfo& kind,
+void printRefusal(std::ostream& err, const std::string& file, const RecordKind& kind,
                   const PutResult& put) {
-    err << file << ": " << kind.name;
+    err << file << ": " << kind.toolName;
     if (!put.name.empty())
         err << ' ' << latin1ToUtf8(put.name);
     err << ": ";
@@ -90,8 +70,8 @@ bool readInput(const std::string& name, std::istream& in, std::string& text) {
 int runPut(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err) {
     if (int code = needsRealFile(inv.command, inv.files.front(), err); code != kExitOk)
         return code;
-    const ToolKindInfo* info = kindArgument(inv, {ToolKind::Midrange}, err);
-    if (!info)
+    const RecordKind* kind = kindArgument(inv, KindUse::OneRecord, err);
+    if (!kind)
         return kExitUsage;
     std::string text;
     if (!readInput(inv.input, in, text))
@@ -103,16 +83,16 @@ int runPut(const Invocation& inv, std::istream& in, std::ostream& out, std::ostr
         return useError(err, inv.command, std::string("the input is not JSON: ") + e.what());
     }
     std::string error;
-    if (!validInput(info->kind, input, error))
-        return useError(err, inv.command, std::string(info->name) + ": " + error);
+    if (!validInput(*kind, input, error))
+        return useError(err, inv.command, std::string(kind->toolName) + ": " + error);
 
     CCfgDoc doc;
     FileBefore before;
     if (int code = openForChange(doc, inv, true, before, err); code != kExitOk)
         return code;
-    const PutResult put = putRecord(doc.store(), info->kind, input);
+    const PutResult put = putRecord(doc.store(), *kind, input);
     if (put.outcome != PutResult::Written && put.outcome != PutResult::Unchanged) {
-        printRefusal(err, inv.files.front(), *info, put);
+        printRefusal(err, inv.files.front(), *kind, put);
         return kExitFailed;
     }
     doc.SetModifiedFlag(true);

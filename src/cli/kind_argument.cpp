@@ -2,24 +2,22 @@
 
 #include <string>
 
-const ToolKindInfo* kindArgument(const Invocation& inv, std::initializer_list<ToolKind> refused,
-                                 std::ostream& err) {
-    const ToolKindInfo* info = findKind(inv.kind);
-    if (!info) {
+const RecordKind* kindArgument(const Invocation& inv, KindUse use, std::ostream& err) {
+    const RecordKind* kind = findToolKind(inv.kind);
+    if (!kind) {
         useError(err, inv.command,
-                 "unknown KIND '" + inv.kind + "' (one of " + std::string(kindNamesText()) + ")");
+                 "unknown KIND '" + inv.kind + "' (one of " + kindNamesText() + ")");
         return nullptr;
     }
-    for (ToolKind k : refused) {
-        if (k == info->kind) {
-            useError(err, inv.command,
-                     "'" + inv.command + "' does not take the kind '" + inv.kind + "'");
-            return nullptr;
-        }
+    const bool takes = use == KindUse::Removal ? kind->remove != nullptr : kind->read != nullptr;
+    if (!takes) {
+        useError(err, inv.command,
+                 "'" + inv.command + "' does not take the kind '" + inv.kind + "'");
+        return nullptr;
     }
-    if (info->nameKey.empty() && inv.hasName) {
+    if (kind->nameKey.empty() && inv.hasName) {
         useError(err, inv.command, "the kind '" + inv.kind + "' has no NAME");
         return nullptr;
     }
-    return info;
+    return kind;
 }

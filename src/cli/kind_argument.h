@@ -2,12 +2,14 @@
 #pragma once
 
 #include "command_line.h"
-#include "tool_kinds.h"
+#include "record_kinds.h"
 
-#include <initializer_list>
 #include <iosfwd>
+
+// What the command does with a record of the kind; a kind without that operation in the
+// table (the midrange option has no one record, the common settings no delete) is refused.
+enum class KindUse { OneRecord, Removal };
 
 // The kind that inv names, or nullptr after an error of use was written: a word that names
 // no kind, a kind the command does not take, or a NAME for a kind that has none.
-const ToolKindInfo* kindArgument(const Invocation& inv, std::initializer_list<ToolKind> refused,
-                                 std::ostream& err);
+const RecordKind* kindArgument(const Invocation& inv, KindUse use, std::ostream& err);

@@ -2,12 +2,14 @@
 
 #include "cfg_file.h"
 #include "cfg_store.h"
+#include "latin1.h"
 #include "messages.h"
-#include "put_kinds.h"
+#include "midrange_records.h"
+#include "record_json.h"
 #include "save_content.h"
 
 #include <optional>
-#include <type_traits>
+#include <variant>
 
 namespace {
 
@@ -43,51 +45,33 @@ std::optional<Difference> firstDifference(const Json& want, const Json& got,
     return want == got ? std::nullopt : std::optional<Difference>(here);
 }
 
-template <typename Record>
-constexpr bool kNamed =
-    std::is_same_v<Record, CpicSideInfoRecord> || std::is_same_v<Record, AttachTpRecord> ||
-    std::is_same_v<Record, LuxProfileRecord> || std::is_same_v<Record, MidrangeSystemRecord>;
-
-template <typename Record>
-using Ops = std::conditional_t<kNamed<Record>, put::Named<Record>, put::Single<Record>>;
-
-// The record as stored (or a new record's values), and whether it was stored.
-template <typename Record>
-Record start(const CfgStore& store, const std::string& name, bool& existed) {
-    if constexpr (kNamed<Record>) {
-        return put::startNamed<Record>(store, name, existed);
-    } else {
-        Record r;
-        put::Single<Record>::read(store, r);
-        existed = put::Single<Record>::exists(store);
-        return r;
-    }
-}
-
-template <typename Record> std::string nameOf(const Record& r) {
-    if constexpr (kNamed<Record>) {
-        Record copy = r;
-        return put::Named<Record>::name(copy);
-    } else {
-        return {};
-    }
+// The name input gives the record, as file bytes; the input was found to be the kind's JSON,
+// so a name given is text the file can hold.
+std::string nameIn(const RecordKind& kind, const Json& input) {
+    std::string bytes;
+    if (kind.nameKey.empty())
+        return bytes;
+    const auto given = input.find(std::string(kind.nameKey));
+    if (given != input.end())
+        utf8ToLatin1(given->get_ref<const std::string&>(), bytes);
+    return bytes;
 }
 
 // What get would print after the save: the record read from the bytes the save writes.
-template <typename Record>
-void readBack(const CfgStore& store, Json wanted, bool keepDefault, PutResult& result) {
+void readBack(const CfgStore& store, const RecordKind& kind, Json wanted, bool keepDefault,
+              PutResult& result) {
     const std::string bytes = savedBytes(store);
     CfgStore saved;
     bool found = false;
-    Record back;
+    AnyRecord back;
     if (cfgReadBuffer(saved, bytes.data(), bytes.size()) == 0)
-        back = start<Record>(saved, result.name, found);
+        found = kind.read(saved, result.name, back);
     if (!found) {
         result.outcome = PutResult::WriteFailed;
         result.code = kErrStore;
         return;
     }
-    const Json got = Ops<Record>::json(back);
+    const Json got = recordJson(back, true);
     // A DEFAULT left out of a system's input is the writer's to keep.
     if (keepDefault)
         wanted["DEFAULT"] = got.at("DEFAULT");
@@ -128,32 +112,41 @@ void offWhereLeftOut(const Json& input, const char* key, const char* server, Row
     }
 }
 
-template <> void defaultEncryption(AppcRecord& r, const Json& input) {
+void defaultEncryption(AppcRecord& r, const Json& input) {
     offWhereLeftOut(input, "SERVER", "name", [&r](std::size_t i) {
         return std::pair<const std::string&, std::string&>(r.serverName[i], r.encryption[i]);
     });
 }
 
-template <> void defaultEncryption(LuxProfileRecord& r, const Json& input) {
+void defaultEncryption(LuxProfileRecord& r, const Json& input) {
     offWhereLeftOut(input, "SESSION", "server", [&r](std::size_t i) {
         return std::pair<const std::string&, std::string&>(r.links[i].serverName,
                                                            r.links[i].encryption);
     });
 }
 
-template <typename Record> PutResult putKind(CfgStore& store, const Json& input) {
+// Writes the record put wants and, for a system, its default mark; false when refused.
+bool write(CfgStore& store, const RecordKind& kind, const AnyRecord& wanted, const Json& input,
+           PutResult& result) {
+    int flag = 0;
+    const bool written = kind.write(store, wanted, flag, result.code) != 0;
+    const auto* system = std::get_if<MidrangeSystemRecord>(&wanted);
+    return written && (!system || markDefault(store, *system, input));
+}
+
+} // namespace
+
+PutResult putRecord(CfgStore& store, const RecordKind& kind, const Json& input) {
     PutResult result;
+    result.name = nameIn(kind, input);
+    AnyRecord stored;
+    const bool existed = kind.read(store, result.name, stored);
+    AnyRecord wanted = stored;
     std::string ignored;
-    Record probe;
-    applyJson(input, probe, ignored);
-    result.name = nameOf(probe);
-    bool existed = false;
-    const Record stored = start<Record>(store, result.name, existed);
-    Record wanted = stored;
     applyJson(input, wanted, ignored);
-    defaultEncryption(wanted, input);
+    std::visit([&input](auto& r) { defaultEncryption(r, input); }, wanted);
     // The check runs on what is stored as on anything else: "unchanged" is no pass.
-    if ((result.refusal = Ops<Record>::check(wanted, store))) {
+    if ((result.refusal = kind.check(wanted, store))) {
         result.outcome = PutResult::Refused;
         return result;
     }
@@ -161,45 +154,13 @@ template <typename Record> PutResult putKind(CfgStore& store, const Json& input)
         result.outcome = PutResult::Unchanged;
         return result;
     }
-    int flag = 0;
-    bool written = Ops<Record>::write(store, wanted, flag, result.code) != 0;
-    if constexpr (std::is_same_v<Record, MidrangeSystemRecord>)
-        written = written && markDefault(store, wanted, input);
-    if (!written) {
+    if (!write(store, kind, wanted, input, result)) {
         result.outcome = PutResult::WriteFailed;
         result.code = result.code ? result.code : kErrStore;
         return result;
     }
-    bool keepDefault = false;
-    if constexpr (std::is_same_v<Record, MidrangeSystemRecord>)
-        keepDefault = !input.contains("DEFAULT");
-    readBack<Record>(store, Ops<Record>::json(wanted), keepDefault, result);
+    const bool keepDefault =
+        std::holds_alternative<MidrangeSystemRecord>(wanted) && !input.contains("DEFAULT");
+    readBack(store, kind, recordJson(wanted, true), keepDefault, result);
     return result;
-}
-
-} // namespace
-
-PutResult putRecord(CfgStore& store, ToolKind kind, const Json& input) {
-    switch (kind) {
-    case ToolKind::Global:
-        return putKind<GlobalRecord>(store, input);
-    case ToolKind::Appc:
-        return putKind<AppcRecord>(store, input);
-    case ToolKind::Cpic:
-        return putKind<CpicSideInfoRecord>(store, input);
-    case ToolKind::Tp:
-        return putKind<AttachTpRecord>(store, input);
-    case ToolKind::Lux:
-        return putKind<LuxProfileRecord>(store, input);
-    case ToolKind::System:
-        return putKind<MidrangeSystemRecord>(store, input);
-    case ToolKind::Common:
-        return putKind<MidrangeCommonRecord>(store, input);
-    case ToolKind::Midrange:
-        break;
-    }
-    PutResult none;
-    none.outcome = PutResult::WriteFailed;
-    none.code = kErrStore;
-    return none;
 }

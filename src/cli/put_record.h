@@ -6,7 +6,7 @@
 
 #include "json_text.h"
 #include "record_checks.h"
-#include "tool_kinds.h"
+#include "record_kinds.h"
 
 #include <string>
 
@@ -25,4 +25,4 @@ struct PutResult {
 // Puts the record of kind that input (already found to be the kind's JSON) describes into
 // store, the document's store. After ReadsBackDifferently the store holds the write, which
 // must not be saved.
-PutResult putRecord(CfgStore& store, ToolKind kind, const Json& input);
+PutResult putRecord(CfgStore& store, const RecordKind& kind, const Json& input);

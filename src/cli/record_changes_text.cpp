@@ -3,20 +3,11 @@
 #include "cfg_file.h"
 #include "cfg_store.h"
 #include "latin1.h"
-#include "tool_kinds.h"
+#include "record_kinds.h"
 
 #include <ostream>
 
 namespace {
-
-// The tool's kind word for each record family, in the family's order.
-constexpr ToolKind kToolKinds[] = {ToolKind::Global, ToolKind::Appc, ToolKind::Cpic,
-                                   ToolKind::Tp,     ToolKind::Lux,  ToolKind::System,
-                                   ToolKind::Common};
-
-const ToolKindInfo& kindOf(const RecordName& id) {
-    return kindInfo(kToolKinds[static_cast<std::size_t>(id.family)]);
-}
 
 std::string_view changeWord(ChangeType type) {
     switch (type) {
@@ -39,8 +30,8 @@ std::string recordLabel(const RecordName& id) {
     if (id.otherSection) {
         out = "[" + latin1ToUtf8(id.section) + "]";
     } else {
-        const ToolKindInfo& kind = kindOf(id);
-        out = std::string(kind.name);
+        const RecordKind& kind = kindOf(id.family);
+        out = std::string(kind.toolName);
         if (id.nameless)
             out += " (no " + std::string(kind.nameKey) + ")";
         else if (!id.name.empty())
@@ -95,7 +86,8 @@ Json recordChangesJson(const std::vector<RecordChange>& changes) {
     Json all = Json::array();
     for (const RecordChange& c : changes) {
         Json j = Json::object();
-        j["kind"] = c.id.otherSection ? std::string("section") : std::string(kindOf(c.id).name);
+        j["kind"] =
+            c.id.otherSection ? std::string("section") : std::string(kindOf(c.id.family).toolName);
         j["name"] = jsonBytes(c.id.otherSection ? c.id.section : c.id.name);
         if (c.id.nameless)
             j["nameless"] = true;

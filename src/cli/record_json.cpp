@@ -139,6 +139,18 @@ private:
     std::string& m_error;
 };
 
+// The JSON of each family, with the passwords shown or not where the family has one.
+struct JsonOf {
+    bool showPasswords;
+    Json operator()(const GlobalRecord& r) const { return recordJson(r, showPasswords); }
+    Json operator()(const AppcRecord& r) const { return recordJson(r); }
+    Json operator()(const CpicSideInfoRecord& r) const { return recordJson(r, showPasswords); }
+    Json operator()(const AttachTpRecord& r) const { return recordJson(r); }
+    Json operator()(const LuxProfileRecord& r) const { return recordJson(r); }
+    Json operator()(const MidrangeSystemRecord& r) const { return recordJson(r, showPasswords); }
+    Json operator()(const MidrangeCommonRecord& r) const { return recordJson(r, showPasswords); }
+};
+
 } // namespace
 
 std::string passwordPlaceholder(int length) {
@@ -238,6 +250,10 @@ Json recordJson(const MidrangeCommonRecord& r, bool showPasswords) {
     return j;
 }
 
+Json recordJson(const AnyRecord& record, bool showPasswords) {
+    return std::visit(JsonOf{showPasswords}, record);
+}
+
 bool applyJson(const Json& input, CpicSideInfoRecord& r, std::string& error) {
     Fields f(input, "", error);
     return f.isObject() &&
@@ -315,4 +331,8 @@ bool applyJson(const Json& input, MidrangeCommonRecord& r, std::string& error) {
     return f.isObject() && f.only({"USER_NAME", "PASSWORD", "LOCAL_LU", "MODE"}) &&
            f.text("USER_NAME", r.userId) && f.password("PASSWORD", r.password, kShortPlaceholder) &&
            f.text("LOCAL_LU", r.localLu) && f.text("MODE", r.mode);
+}
+
+bool applyJson(const Json& input, AnyRecord& record, std::string& error) {
+    return std::visit([&](auto& r) { return applyJson(input, r, error); }, record);
 }

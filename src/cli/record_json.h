@@ -3,6 +3,7 @@
 #pragma once
 
 #include "json_text.h"
+#include "record_kinds.h"
 #include "record_types.h"
 
 #include <string>
@@ -18,6 +19,8 @@ Json recordJson(const AppcRecord& r);
 Json recordJson(const LuxProfileRecord& r);
 Json recordJson(const MidrangeSystemRecord& r, bool showPasswords);
 Json recordJson(const MidrangeCommonRecord& r, bool showPasswords);
+// The record of any kind; showPasswords reaches the kinds whose JSON holds a password.
+Json recordJson(const AnyRecord& record, bool showPasswords);
 
 // Sets the fields that input names and leaves the others as they are. A password equal to
 // the placeholder keeps what the record holds. False, with a message, when input is not an
@@ -29,3 +32,4 @@ bool applyJson(const Json& input, AppcRecord& r, std::string& error);
 bool applyJson(const Json& input, LuxProfileRecord& r, std::string& error);
 bool applyJson(const Json& input, MidrangeSystemRecord& r, std::string& error);
 bool applyJson(const Json& input, MidrangeCommonRecord& r, std::string& error);
+bool applyJson(const Json& input, AnyRecord& record, std::string& error);

@@ -1,7 +1,7 @@
 #include "tool_text.h"
 
 #include "latin1.h"
-#include "tool_kinds.h"
+#include "record_kinds.h"
 
 std::string argumentBytes(std::string_view argument) {
     std::string bytes;
@@ -10,10 +10,9 @@ std::string argumentBytes(std::string_view argument) {
     return std::string(argument);
 }
 
-std::string noRecordText(const ToolKindInfo& kind, const std::string& name,
-                         const std::string& file) {
+std::string noRecordText(const RecordKind& kind, const std::string& name, const std::string& file) {
     if (name.empty())
-        return "no " + std::string(kind.name) + " record without a NAME (its " +
+        return "no " + std::string(kind.toolName) + " record without a NAME (its " +
                std::string(kind.nameKey) + ") in " + file;
-    return "no " + std::string(kind.name) + " record " + name + " in " + file;
+    return "no " + std::string(kind.toolName) + " record " + name + " in " + file;
 }

@@ -9,8 +9,7 @@
 // becomes those bytes; anything else is taken byte for byte.
 std::string argumentBytes(std::string_view argument);
 
-struct ToolKindInfo;
+struct RecordKind;
 
 // "no cpic record NOPE in s.ini": a record that is not there, named as the user named it.
-std::string noRecordText(const ToolKindInfo& kind, const std::string& name,
-                         const std::string& file);
+std::string noRecordText(const RecordKind& kind, const std::string& name, const std::string& file);
