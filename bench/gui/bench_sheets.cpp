@@ -124,11 +124,11 @@ double fastest(const std::vector<double>& v) {
 }
 
 void sheetArgs(benchmark::internal::Benchmark* b) {
-    for (const OptionKind& k : optionKinds())
+    for (const RecordKind& k : optionKinds())
         for (int existing : {0, 1})
             for (auto [sections, systems] : kFiles)
-                if (systems != 10000 || k.kind == kKindMidrange)
-                    b->Args({k.kind, existing, sections, systems});
+                if (systems != 10000 || k.optionKind == kKindMidrange)
+                    b->Args({k.optionKind, existing, sections, systems});
     b->ArgNames({"kind", "existing", "sections", "systems"});
     b->ComputeStatistics("min", fastest);
     b->UseManualTime();

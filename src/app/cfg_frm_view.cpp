@@ -16,8 +16,6 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include <optional>
-
 namespace {
 
 constexpr int kFullListEntries = 9;   // entries the records list shows at full height
@@ -28,18 +26,11 @@ QString userString(int id) {
     return QString::fromUtf8(TelaEnvironment::GetUserString(id));
 }
 
-// The family whose records a kind of many records lists; nullopt for the one-record kinds.
-std::optional<RecordFamily> familyOfKind(int kind) {
-    switch (kind) {
-    case kKindCpic:
-        return RecordFamily::Cpic;
-    case kKindTp:
-        return RecordFamily::Tp;
-    case kKindLux:
-        return RecordFamily::Lux;
-    default:
-        return std::nullopt;
-    }
+// The option's row when its records carry names of their own, which can be renamed;
+// nullptr for the one-record options.
+const RecordKind* namedKind(int kind) {
+    const RecordKind* k = findOptionKind(kind);
+    return k && !k->nameKey.empty() ? k : nullptr;
 }
 
 // The name field of a family's sheet: its limit and whether typed letters become capitals.
@@ -56,7 +47,7 @@ QString latin1(const std::string& bytes) {
 }
 
 bool isOneRecordKind(int kind) {
-    const OptionKind* k = findOptionKind(kind);
+    const RecordKind* k = findOptionKind(kind);
     return k && k->oneRecordOnly;
 }
 
@@ -102,8 +93,8 @@ CCfgFrmView::~CCfgFrmView() = default;
 void CCfgFrmView::OnInitialUpdate() {
     if (m_fullHeight == 0)
         captureListSizes();
-    for (const OptionKind& k : optionKinds())
-        AddOption(k.labelId, k.kind);
+    for (const RecordKind& k : optionKinds())
+        AddOption(k.texts.labelId, k.optionKind);
     // One refresh, here, whether or not the first entry was selected already.
     QListWidget* options = m_ui->optionsList;
     const QSignalBlocker quiet(options);
@@ -130,9 +121,10 @@ void CCfgFrmView::captureListSizes() {
 
     // Wide enough for every option label and a readable description.
     int width = fontMetrics().averageCharWidth() * kFormWidthInChars;
-    for (const OptionKind& k : optionKinds())
-        width = std::max(width, options->fontMetrics().horizontalAdvance(userString(k.labelId)) +
-                                    fontMetrics().averageCharWidth() * 8);
+    for (const RecordKind& k : optionKinds())
+        width =
+            std::max(width, options->fontMetrics().horizontalAdvance(userString(k.texts.labelId)) +
+                                fontMetrics().averageCharWidth() * 8);
     setMinimumWidth(width);
 }
 
@@ -198,7 +190,7 @@ void CCfgFrmView::UpdateButtons() {
     }
     m_ui->changeButton->setEnabled(n > 0);
     m_ui->deleteButton->setEnabled(n > 0);
-    m_renameButton->setEnabled(n > 0 && familyOfKind(m_currentKind));
+    m_renameButton->setEnabled(n > 0 && namedKind(m_currentKind));
     keepDefaultEnabled();
 }
 
@@ -298,12 +290,12 @@ void CCfgFrmView::OnDelete() {
 
 void CCfgFrmView::OnRename() {
     std::string name;
-    const std::optional<RecordFamily> family = familyOfKind(m_currentKind);
-    if (!family || !selectedRecord(name))
+    const RecordKind* kind = namedKind(m_currentKind);
+    if (!kind || !selectedRecord(name))
         return;
-    const int occurrence = namedRecordSection(m_doc.store(), *family, name);
+    const int occurrence = namedRecordSection(m_doc.store(), kind->family, name);
     if (occurrence >= 0)
-        renameSection(*family, occurrence, name);
+        renameSection(kind->family, occurrence, name);
 }
 
 void CCfgFrmView::renameSection(RecordFamily family, int occurrence, const std::string& current) {
@@ -349,10 +341,11 @@ void CCfgFrmView::renameSection(RecordFamily family, int occurrence, const std::
 }
 
 void CCfgFrmView::deleteNamelessSection(RecordFamily family, int occurrence, long line) {
-    const NamedFamily* named = namedFamily(family);
-    if (!named)
+    const RecordKind& named = kindOf(family);
+    if (named.nameKey.empty())
         return;
-    const QString section = QString::fromLatin1(named->section);
+    const QString section =
+        QString::fromLatin1(named.section.data(), static_cast<qsizetype>(named.section.size()));
     const QString question =
         userString(ids::kConfirmDeleteSection)
             .replace(QLatin1String("%1"), section)

@@ -226,8 +226,8 @@ std::vector<long> CMainFrame::namelessLines() const {
     bool read = false;
     for (std::size_t i = 0; i < m_problems.size(); ++i) {
         const RecordProblem& p = m_problems[i];
-        const NamedFamily* family = namedFamily(p.family);
-        if (!p.name.empty() || !family)
+        const RecordKind& kind = kindOf(p.family);
+        if (!p.name.empty() || kind.nameKey.empty())
             continue;
         // The file as it is on disk while the document is as it was read, else as a save
         // would write it: the line is where the user finds the section.
@@ -237,7 +237,7 @@ std::vector<long> CMainFrame::namelessLines() const {
                         : fileBytes(m_doc.GetPathName());
             read = true;
         }
-        lines[i] = sectionLine(bytes, family->section, p.occurrence);
+        lines[i] = sectionLine(bytes, kind.section, p.occurrence);
     }
     return lines;
 }

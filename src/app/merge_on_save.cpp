@@ -54,9 +54,7 @@ QString problemsText(const CfgStore& merged) {
         RecordName id;
         id.family = p.family;
         id.name = p.name;
-        id.nameless = p.name.empty() &&
-                      (p.family == RecordFamily::Cpic || p.family == RecordFamily::Tp ||
-                       p.family == RecordFamily::Lux || p.family == RecordFamily::MidrangeSystem);
+        id.nameless = p.name.empty() && !kindOf(p.family).nameKey.empty();
         const QString record =
             (recordKindText(id) + QLatin1Char(' ') + recordNameText(id)).trimmed();
         if (!named.contains(record))

@@ -33,7 +33,7 @@ QString latin1(const std::string& bytes) {
 
 // A record section without its name key: no record operation reaches it.
 bool nameless(const RecordProblem& p) {
-    return p.name.empty() && entryTextOf(p.family) == 0;
+    return p.name.empty() && kindOf(p.family).entryTextId == 0;
 }
 
 } // namespace
@@ -69,14 +69,14 @@ int ProblemsModel::columnCount(const QModelIndex& parent) const {
 QString ProblemsModel::text(const RecordProblem& p, int column) {
     switch (column) {
     case 0: {
-        const OptionKind* kind = findOptionKind(optionKindOf(p.family));
-        return kind ? userString(kind->labelId) : QString();
+        const RecordKind* option = findOptionKind(kindOf(p.family).optionKind);
+        return option ? userString(option->texts.labelId) : QString();
     }
     case 1:
         if (nameless(p))
             return userString(ids::kProblemNoName);
         // A midrange system is named by its host; the common settings by the kind's entry.
-        return p.name.empty() ? userString(entryTextOf(p.family)) : latin1(p.name);
+        return p.name.empty() ? userString(kindOf(p.family).entryTextId) : latin1(p.name);
     case 2:
         return p.code ? QString::number(p.code) : userString(ids::kProblemWarning);
     case 3:
@@ -176,7 +176,7 @@ void ProblemsPanel::showMenu(const QPoint& at) {
 bool ProblemsPanel::canRename(int row) const {
     const auto& all = m_model.problems();
     return row >= 0 && row < static_cast<int>(all.size()) &&
-           namedFamily(all[static_cast<std::size_t>(row)].family);
+           !kindOf(all[static_cast<std::size_t>(row)].family).nameKey.empty();
 }
 
 bool ProblemsPanel::canRemove(int row) const {
@@ -187,7 +187,7 @@ bool ProblemsPanel::canRemove(int row) const {
 }
 
 int ProblemsPanel::listRow(const RecordProblem& p) const {
-    if (entryTextOf(p.family))
+    if (kindOf(p.family).entryTextId)
         return 0;
     int row = p.occurrence;
     for (const RecordProblem& other : m_model.problems())
@@ -200,14 +200,14 @@ void ProblemsPanel::rename(int row) {
     if (!canRename(row))
         return;
     const RecordProblem& p = m_model.problems()[static_cast<std::size_t>(row)];
-    emit renameRequested(optionKindOf(p.family), listRow(p), p.family, p.occurrence, p.name);
+    emit renameRequested(kindOf(p.family).optionKind, listRow(p), p.family, p.occurrence, p.name);
 }
 
 void ProblemsPanel::remove(int row) {
     if (!canRemove(row))
         return;
     const RecordProblem& p = m_model.problems()[static_cast<std::size_t>(row)];
-    emit removeRequested(optionKindOf(p.family), listRow(p), p.family, p.occurrence, p.name,
+    emit removeRequested(kindOf(p.family).optionKind, listRow(p), p.family, p.occurrence, p.name,
                          m_model.lineOf(static_cast<std::size_t>(row)));
 }
 
@@ -236,7 +236,8 @@ void ProblemsPanel::activate(int row) {
         return;
     const RecordProblem& p = all[static_cast<std::size_t>(row)];
     // A one-record kind's list shows its one entry, and its sheet opens on that entry.
-    const int entry = entryTextOf(p.family);
-    const std::string name = entry ? TelaEnvironment::GetUserString(entry) : p.name;
-    emit problemActivated(optionKindOf(p.family), listRow(p), nameless(p) ? std::string() : name);
+    const RecordKind& kind = kindOf(p.family);
+    const std::string name =
+        kind.entryTextId ? TelaEnvironment::GetUserString(kind.entryTextId) : p.name;
+    emit problemActivated(kind.optionKind, listRow(p), nameless(p) ? std::string() : name);
 }

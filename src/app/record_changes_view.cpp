@@ -70,8 +70,8 @@ void setUp(QTreeWidget& tree, const QStringList& headers) {
 QString recordKindText(const RecordName& id) {
     if (id.otherSection)
         return QLatin1Char('[') + latin1(id.section) + QLatin1Char(']');
-    const OptionKind* kind = findOptionKind(optionKindOf(id.family));
-    return kind ? userString(kind->labelId) : QString();
+    const RecordKind* option = findOptionKind(kindOf(id.family).optionKind);
+    return option ? userString(option->texts.labelId) : QString();
 }
 
 QString recordNameText(const RecordName& id) {
@@ -124,12 +124,13 @@ void RecordChangesView::activate(QTreeWidgetItem* item) {
     const RecordChange& c = m_changes[i];
     // A one-record kind's sheet opens on its one entry; a record that is gone, or one
     // without its name key, shows its kind only.
-    const int entry = entryTextOf(c.id.family);
+    const RecordKind& kind = kindOf(c.id.family);
+    const int entry = kind.entryTextId;
     const int row = entry || c.afterPlace == 0 ? 0 : c.afterPlace - 1;
     std::string name;
     if (c.afterPlace > 0 && !c.id.nameless)
         name = entry ? TelaEnvironment::GetUserString(entry) : c.id.name;
-    emit recordActivated(optionKindOf(c.id.family), row, name);
+    emit recordActivated(kind.optionKind, row, name);
 }
 
 MergeConflictsView::MergeConflictsView(std::vector<MergeConflict>& conflicts, QWidget* parent)

@@ -4,9 +4,10 @@
 #include "global_sheet.h"
 #include "lux_sheet.h"
 #include "midrange_sheet.h"
-#include "option_kinds.h"
 #include "server_sheet.h"
 #include "tp_sheet.h"
+
+#include <iterator>
 
 namespace {
 
@@ -16,23 +17,17 @@ template <typename Sheet> int run(CCfgDoc& doc, const std::string& title, const 
     return sheet.Run(doc, name);
 }
 
+using SheetRunner = int (*)(CCfgDoc&, const std::string&, const std::string&);
+
+// In the order of SheetKind.
+constexpr SheetRunner kSheets[] = {run<CPsUIPW>, run<CPsServ>, run<CPsCpic>,
+                                   run<CPsTP>,   run<CPsLux>,  run<CPsNODEX>};
+static_assert(std::size(kSheets) == static_cast<std::size_t>(SheetKind::Midrange) + 1,
+              "a sheet for every SheetKind");
+
 } // namespace
 
-int runEditorSheet(CCfgDoc& doc, int kind, const std::string& title, const std::string& name) {
-    switch (kind) {
-    case kKindGlobal:
-        return run<CPsUIPW>(doc, title, name);
-    case kKindAppc:
-        return run<CPsServ>(doc, title, name);
-    case kKindCpic:
-        return run<CPsCpic>(doc, title, name);
-    case kKindTp:
-        return run<CPsTP>(doc, title, name);
-    case kKindLux:
-        return run<CPsLux>(doc, title, name);
-    case kKindMidrange:
-        return run<CPsNODEX>(doc, title, name);
-    default:
-        return 0;
-    }
+int runEditorSheet(CCfgDoc& doc, const RecordKind& kind, const std::string& title,
+                   const std::string& name) {
+    return kSheets[static_cast<std::size_t>(kind.sheet)](doc, title, name);
 }

@@ -94,8 +94,8 @@ int writeLux(CfgStore& s, const AnyRecord& r, int& flag, int& code) {
 // The password is given once here; it is its own verification.
 int writeSystem(CfgStore& s, const AnyRecord& any, int& flag, int& code) {
     const auto& r = std::get<MidrangeSystemRecord>(any);
-    return midrangeWriteSystem(s, r.hostName, r.userId, r.password, r.password, r.defaultFlag,
-                               flag, code);
+    return midrangeWriteSystem(s, r.hostName, r.userId, r.password, r.password, r.defaultFlag, flag,
+                               code);
 }
 // The editor passes the user id as the spare fifth text.
 int writeCommon(CfgStore& s, const AnyRecord& any, int& flag, int& code) {
@@ -151,6 +151,37 @@ int listSystems(const CfgStore& s, std::vector<std::string>& list) {
     return midrangeListSystems(s, list, defaultName);
 }
 
+// Each name check runs on a new record's values, which cannot fail before the name is
+// looked at, so that it is the name's own rule that answers.
+int cpicNameRefusal(const CfgStore& store, int, const std::string& name) {
+    CpicSideInfoRecord r;
+    cpicReadEntry(store, r);
+    r.symbName = name;
+    int flag = 0, code = 0;
+    return cpicCheckWrite(r, flag, code) || code != 26 ? 0 : code;
+}
+int tpNameRefusal(const CfgStore& store, int occurrence, const std::string& name) {
+    AttachTpRecord stored;
+    tpReadSection(store, occurrence, stored);
+    AttachTpRecord r;
+    tpReadEntry(store, r);
+    r.tpType = stored.tpType; // an SNA service TP has a name rule of its own
+    r.tpName = name;
+    int flag = 0, code = 0;
+    return tpCheckWrite(r, flag, code) || (code != 38 && code != 40) ? 0 : code;
+}
+int luxNameRefusal(const CfgStore& store, int, const std::string& name) {
+    LuxProfileRecord r;
+    luxReadProfile(store, r);
+    r.profileName = name;
+    int flag = 0, code = 0;
+    return luxCheckWrite(r, flag, code) || code != 48 ? 0 : code;
+}
+int systemNameRefusal(const CfgStore&, int, const std::string& name) {
+    int flag = 0, code = 0;
+    return midrangeCheckSystem(name, "", "", flag, code) || code != 50 ? 0 : code;
+}
+
 using CpicOps = Named<CpicSideInfoRecord, cpicReadEntry, &CpicSideInfoRecord::symbName>;
 using TpOps = Named<AttachTpRecord, tpReadEntry, &AttachTpRecord::tpName>;
 using LuxOps = Named<LuxProfileRecord, luxReadProfile, &LuxProfileRecord::profileName>;
@@ -160,37 +191,42 @@ using F = RecordFamily;
 using S = SheetKind;
 namespace i = ids;
 
-// The six options first, in the order of the options list.
+// The six options first, in the order of the options list. One kind to a row: the
+// formatter would give each field a line of its own.
+// clang-format off
 constexpr std::array<RecordKind, 8> kKinds{{
     {"global", kKindGlobal, true, true, true, F::Global, "GLOBAL", "", 0, i::kEntryGlobal,
      {i::kOptionGlobal, i::kDescGlobal, i::kGroupGlobal, i::kTitleGlobal}, S::Global,
      globalListOption, removeGlobal, readGlobalRecord, readGlobalSection, writeGlobal,
-     checkGlobal},
+     checkGlobal, nullptr},
     {"appc", kKindAppc, true, true, true, F::Appc, "APPC", "", 0, i::kEntryAppc,
      {i::kOptionAppc, i::kDescAppc, i::kGroupAppc, i::kTitleServers}, S::Servers,
-     appcListOption, removeAppc, readAppcRecord, readAppcSection, writeAppc, checkAppc},
+     appcListOption, removeAppc, readAppcRecord, readAppcSection, writeAppc, checkAppc, nullptr},
     {"cpic", kKindCpic, true, false, true, F::Cpic, "CPIC_INFO", "SYMB_NAME", 8, 0,
      {i::kOptionCpic, i::kDescRecords, i::kGroupCpic, i::kTitleCpic}, S::Cpic, cpicListEntries,
      removeCpic, CpicOps::read, readSectionOf<CpicSideInfoRecord, cpicReadSection>, writeCpic,
-     checkCpic},
+     checkCpic, cpicNameRefusal},
     {"tp", kKindTp, true, false, true, F::Tp, "CLIENT_ATTACH", "TP_NAME", 65, 0,
      {i::kOptionTp, i::kDescRecords, i::kGroupTp, i::kTitleTp}, S::Tp, tpListEntries, removeTp,
-     TpOps::read, readSectionOf<AttachTpRecord, tpReadSection>, writeTp, checkTp},
+     TpOps::read, readSectionOf<AttachTpRecord, tpReadSection>, writeTp, checkTp,
+     tpNameRefusal},
     {"lux", kKindLux, true, false, true, F::Lux, "LUX_PROFILE", "PROFILE_NAME", 8, 0,
      {i::kOptionLux, i::kDescRecords, i::kGroupLux, i::kTitleLux}, S::Lux, luxListProfiles,
      removeLux, LuxOps::read, readSectionOf<LuxProfileRecord, luxReadSection>, writeLux,
-     checkLux},
+     checkLux, luxNameRefusal},
     {"midrange", kKindMidrange, true, true, false, F::MidrangeSystem, "", "", 0,
      i::kEntryMidrange,
      {i::kOptionMidrange, i::kDescMidrange, i::kGroupMidrange, i::kTitleMidrange}, S::Midrange,
-     midrangeListOption, removeMidrange, nullptr, nullptr, nullptr, nullptr},
+     midrangeListOption, removeMidrange, nullptr, nullptr, nullptr, nullptr, nullptr},
     {"system", kKindMidrange, false, false, true, F::MidrangeSystem, "NODEX_SYSTEM", "HOST_NAME",
      8, i::kEntryMidrange, {}, S::Midrange, listSystems, removeSystem, SystemOps::read,
-     readSectionOf<MidrangeSystemRecord, midrangeReadSystemSection>, writeSystem, checkSystem},
+     readSectionOf<MidrangeSystemRecord, midrangeReadSystemSection>, writeSystem, checkSystem,
+     systemNameRefusal},
     {"common", kKindMidrange, false, true, true, F::MidrangeCommon, "NODEX_COMMON", "", 0,
      i::kEntryMidrange, {}, S::Midrange, nullptr, nullptr, readCommonRecord, readCommonSection,
-     writeCommon, checkCommon},
+     writeCommon, checkCommon, nullptr},
 }};
+// clang-format on
 
 constexpr std::size_t kOptionCount = 6;
 

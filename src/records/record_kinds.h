@@ -49,11 +49,11 @@ struct RecordKind {
     bool oneRecordOnly;        // the option lists a single entry, not one per record
     bool hasFamily;            // false for the midrange option, which shows two families
     RecordFamily family;
-    std::string_view section;  // the section of the family's records
-    std::string_view nameKey;  // the key that names a record; empty for a one-record family
-    std::size_t listedLength;  // characters of a name the records list shows
-    int entryTextId;           // a one-record family's entry in its records list, else 0
-    OptionTexts texts;         // on option rows
+    std::string_view section; // the section of the family's records
+    std::string_view nameKey; // the key that names a record; empty for a one-record family
+    std::size_t listedLength; // characters of a name the records list shows
+    int entryTextId;          // a one-record family's entry in its records list, else 0
+    OptionTexts texts;        // on option rows
     SheetKind sheet;
 
     // The option's records list; 1 listed, 0 a section lacks its name key.
@@ -69,6 +69,9 @@ struct RecordKind {
     int (*write)(CfgStore& store, const AnyRecord& record, int& failureFlag, int& errorCode);
     // Everything the editor and the writer would refuse in the record.
     RecordRefusal (*check)(const AnyRecord& record, const CfgStore& store);
+    // The code the family's writer refuses `name` with as the new name of the record in
+    // section `occurrence`; 0 when the name passes. nullptr for the kinds without names.
+    int (*nameRefusal)(const CfgStore& store, int occurrence, const std::string& name);
 };
 
 // Every kind: first the six options in the order of the options list, then the two

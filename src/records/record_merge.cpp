@@ -138,8 +138,7 @@ void carryOutside(const CfgStore& mine, const StoreRecord& from, CfgStore& out) 
 }
 
 bool firstOfKind(const RecordName& id) {
-    return !id.otherSection && id.family != RecordFamily::Global &&
-           id.family != RecordFamily::Appc && id.family != RecordFamily::MidrangeCommon;
+    return !id.otherSection && !kindOf(id.family).nameKey.empty();
 }
 
 void replaceRecord(const CfgStore& mine, const StoreRecord& from, const StoreRecord& at,

@@ -14,13 +14,6 @@
 
 class CfgStore;
 
-// The option kind (12, 13, 16, 26, 27, 28) whose records list shows the family.
-int optionKindOf(RecordFamily family);
-
-// The text id of the entry a one-record kind shows in its records list; 0 for the kinds of
-// many records.
-int entryTextOf(RecordFamily family);
-
 struct RecordProblem {
     RecordFamily family;
     std::string name;      // file bytes; empty for the one-record kinds and a nameless section

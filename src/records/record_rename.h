@@ -3,7 +3,7 @@
 // without its name key, and removing such a section, which no record operation can reach.
 #pragma once
 
-#include "record_problems.h"
+#include "record_kinds.h"
 
 #include <string>
 #include <vector>
@@ -34,12 +34,3 @@ int namedRecordSection(const CfgStore& store, RecordFamily family, const std::st
 
 // Removes section `occurrence` of the family's sections; false when there is none.
 bool deleteRecordSection(CfgStore& store, RecordFamily family, int occurrence);
-
-// The section name and name key of a family with named records; nullptr for the others.
-struct NamedFamily {
-    RecordFamily family;
-    const char* section;
-    const char* key;
-    std::size_t listedLength; // characters of the name the records list shows
-};
-const NamedFamily* namedFamily(RecordFamily family);

@@ -1,18 +1,13 @@
 #include "store_records.h"
 
-#include "appc_records.h"
 #include "cfg_store.h"
-#include "cpic_records.h"
-#include "global_records.h"
-#include "lux_records.h"
-#include "midrange_records.h"
 #include "record_text.h"
-#include "tp_records.h"
 
 #include <map>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
+#include <variant>
 
 namespace {
 
@@ -37,9 +32,8 @@ std::string indexed(std::string_view list, int row, std::string_view part) {
     return std::string(list) + "[" + std::to_string(row) + "]." + std::string(part);
 }
 
-void globalFields(const CfgStore& store, int, Fields f) {
-    GlobalRecord r;
-    globalRead(store, r);
+// The fields of each family's record, as the table of kinds reads it from its section.
+void fieldsOf(const CfgStore&, const GlobalRecord& r, Fields f) {
     f.text("USER_NAME", r.userName);
     f.password("PASSWORD", r.password);
     f.text("TRANSLATE_TABLE", r.translateTable);
@@ -47,10 +41,7 @@ void globalFields(const CfgStore& store, int, Fields f) {
     f.text("DEF_PLU_ALIAS", r.defPluAlias);
 }
 
-void appcFields(const CfgStore& store, int, Fields f) {
-    AppcRecord r;
-    int missing = 0;
-    appcRead(store, r, missing);
+void fieldsOf(const CfgStore&, const AppcRecord& r, Fields f) {
     f.number("SELECT", r.selection);
     f.number("LU62_LB", r.loadBalancing);
     for (int i = 0; i < 4; ++i) {
@@ -63,9 +54,7 @@ void appcFields(const CfgStore& store, int, Fields f) {
     f.text("SCOPE.encryption", r.scopeEncryption);
 }
 
-void cpicFields(const CfgStore& store, int s, Fields f) {
-    CpicSideInfoRecord r;
-    cpicReadSection(store, s, r);
+void fieldsOf(const CfgStore&, const CpicSideInfoRecord& r, Fields f) {
     f.text("LOCAL_LU", r.localLu);
     f.text("PART_LU", r.partnerLu);
     f.text("MODE", r.mode);
@@ -77,9 +66,7 @@ void cpicFields(const CfgStore& store, int s, Fields f) {
     f.number("PLU_TYPE", r.pluType);
 }
 
-void tpFields(const CfgStore& store, int s, Fields f) {
-    AttachTpRecord r;
-    tpReadSection(store, s, r);
+void fieldsOf(const CfgStore&, const AttachTpRecord& r, Fields f) {
     f.text("LU_NAME", r.luName);
     f.text("PATH", r.path);
     f.text("PARM_STRING", r.parmString);
@@ -87,9 +74,7 @@ void tpFields(const CfgStore& store, int s, Fields f) {
     f.number("TP_OP", r.tpOp);
 }
 
-void luxFields(const CfgStore& store, int s, Fields f) {
-    LuxProfileRecord r;
-    luxReadSection(store, s, r);
+void fieldsOf(const CfgStore& store, const LuxProfileRecord& r, Fields f) {
     const bool isDefault =
         !r.profileName.empty() &&
         records::findByValue(store, "DEF_LUX_PROF", "DEF_PROF_NAME", r.profileName) >= 0;
@@ -105,41 +90,25 @@ void luxFields(const CfgStore& store, int s, Fields f) {
     }
 }
 
-void systemFields(const CfgStore& store, int s, Fields f) {
-    MidrangeSystemRecord r;
-    midrangeReadSystemSection(store, s, r);
+void fieldsOf(const CfgStore&, const MidrangeSystemRecord& r, Fields f) {
     f.text("USER_NAME", r.userId);
     f.password("PASSWORD", r.password);
     f.text("DEFAULT", r.defaultFlag);
 }
 
-void commonFields(const CfgStore& store, int, Fields f) {
-    MidrangeCommonRecord r;
-    midrangeReadCommon(store, r);
+void fieldsOf(const CfgStore&, const MidrangeCommonRecord& r, Fields f) {
     f.text("USER_NAME", r.userId);
     f.password("PASSWORD", r.password);
     f.text("LOCAL_LU", r.localLu);
     f.text("MODE", r.mode);
 }
 
-struct KindReader {
-    RecordFamily family;
-    std::string_view section;
-    std::string_view nameKey; // empty: one record, the first section of the name
-    std::size_t nameLength;   // as the records list cuts the name
-    void (*fields)(const CfgStore&, int, Fields);
-};
-
-// In the order of the editor's options list.
-constexpr KindReader kReaders[] = {
-    {RecordFamily::Global, "GLOBAL", {}, 0, globalFields},
-    {RecordFamily::Appc, "APPC", {}, 0, appcFields},
-    {RecordFamily::Cpic, "CPIC_INFO", "SYMB_NAME", 8, cpicFields},
-    {RecordFamily::Tp, "CLIENT_ATTACH", "TP_NAME", 65, tpFields},
-    {RecordFamily::Lux, "LUX_PROFILE", "PROFILE_NAME", 8, luxFields},
-    {RecordFamily::MidrangeSystem, "NODEX_SYSTEM", "HOST_NAME", 8, systemFields},
-    {RecordFamily::MidrangeCommon, "NODEX_COMMON", {}, 0, commonFields},
-};
+void readFields(const CfgStore& store, const RecordKind& k, int occurrence,
+                std::vector<RecordField>& fields) {
+    AnyRecord record;
+    k.readSection(store, occurrence, record);
+    std::visit([&](const auto& r) { fieldsOf(store, r, Fields(fields)); }, record);
+}
 
 // Numbers the records of one kind that share a name: 1, 2, ... The names are viewed where
 // the records hold them, once the list is complete and nothing moves any more.
@@ -157,7 +126,7 @@ void numberSameNames(std::vector<StoreRecord>& records) {
     }
 }
 
-void readKind(const CfgStore& store, const KindReader& k, bool withFields,
+void readKind(const CfgStore& store, const RecordKind& k, bool withFields,
               std::vector<StoreRecord>& out) {
     const int count = static_cast<int>(store.countSections(k.section));
     const int records = k.nameKey.empty() ? std::min(count, 1) : count;
@@ -167,11 +136,11 @@ void readKind(const CfgStore& store, const KindReader& k, bool withFields,
         r.id.section = k.section;
         if (!k.nameKey.empty())
             r.id.nameless =
-                !records::readFirst(store, s, k.section, k.nameKey, r.id.name, k.nameLength);
+                !records::readFirst(store, s, k.section, k.nameKey, r.id.name, k.listedLength);
         r.occurrence = s;
         r.place = s + 1;
         if (withFields) {
-            k.fields(store, s, Fields(r.fields));
+            readFields(store, k, s, r.fields);
             r.fieldsRead = true;
         }
         out.push_back(std::move(r));
@@ -191,8 +160,8 @@ void otherFields(const CfgSection& s, std::vector<RecordField>& fields) {
 } // namespace
 
 bool isRecordSection(std::string_view section) {
-    for (const KindReader& k : kReaders)
-        if (section == k.section)
+    for (const RecordKind& k : recordKinds())
+        if (k.hasFamily && section == k.section)
             return true;
     return section == "DEF_LUX_PROF";
 }
@@ -209,15 +178,15 @@ void readRecordFields(const CfgStore& store, StoreRecord& record) {
             otherFields(*s, record.fields);
         return;
     }
-    for (const KindReader& k : kReaders)
-        if (k.family == record.id.family)
-            k.fields(store, record.occurrence, Fields(record.fields));
+    readFields(store, kindOf(record.id.family), record.occurrence, record.fields);
 }
 
 std::vector<StoreRecord> storeRecords(const CfgStore& store, bool withFields) {
     std::vector<StoreRecord> out;
-    for (const KindReader& k : kReaders)
-        readKind(store, k, withFields, out);
+    // The families in the table's order, which is the options list's.
+    for (const RecordKind& k : recordKinds())
+        if (k.hasFamily)
+            readKind(store, k, withFields, out);
     numberSameNames(out);
     std::map<std::string_view, int> seen;
     for (const CfgSection& s : store.sections()) {

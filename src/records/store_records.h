@@ -2,7 +2,7 @@
 // record-level difference and the merge of two stores compare.
 #pragma once
 
-#include "record_problems.h"
+#include "record_kinds.h"
 
 #include <string>
 #include <vector>

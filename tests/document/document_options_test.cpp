@@ -43,10 +43,11 @@ TEST_F(DocumentOptions, ListEditAndDeleteRecordsOfEachKind) {
     EXPECT_EQ(doc.EditOptionRecord(kKindCpic, "SIDE1"), 0); // no editor installed
     std::vector<std::string> titles;
     int result = 0;
-    setEditorRunner([&](CCfgDoc&, int, const std::string& title, const std::string& name) {
-        titles.push_back(title + ":" + name);
-        return result;
-    });
+    setEditorRunner(
+        [&](CCfgDoc&, const RecordKind&, const std::string& title, const std::string& name) {
+            titles.push_back(title + ":" + name);
+            return result;
+        });
     EXPECT_EQ(doc.EditOptionRecord(kKindCpic, "SIDE1"), 0); // cancelled
     EXPECT_EQ(doc.DeleteOptionRecord(kKindCpic, "NOSUCH"), 0);
     EXPECT_EQ(doc.DeleteOptionRecord(42, "SIDE1"), 0);

@@ -64,7 +64,7 @@ protected:
                                          existing ? "existing" : "new"));
                         }
                     },
-                    [&] { return runEditorSheet(doc, k.kind, "Sheet", name); });
+                    [&] { return runEditorSheet(doc, *findOptionKind(k.kind), "Sheet", name); });
                 if (sheetWasShown) {
                     EXPECT_GT(pages, 0) << k.picture;
                 }

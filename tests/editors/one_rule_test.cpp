@@ -25,20 +25,6 @@ struct Refused {
     const char* focus; // the object name of the field the cursor lands in
 };
 
-int optionKindOf(const std::string& kind) {
-    if (kind == "global")
-        return kKindGlobal;
-    if (kind == "appc")
-        return kKindAppc;
-    if (kind == "cpic")
-        return kKindCpic;
-    if (kind == "tp")
-        return kKindTp;
-    if (kind == "lux")
-        return kKindLux;
-    return kKindMidrange;
-}
-
 class OneRule : public SheetTest {
 protected:
     void SetUp() override {
@@ -92,7 +78,7 @@ protected:
                     CDlgNODEXSystem dialog;
                     return dialog.ShowSystem(doc, c.name);
                 }
-                return runEditorSheet(doc, optionKindOf(c.kind), "sheet", c.name);
+                return runEditorSheet(doc, *findToolKind(c.kind), "sheet", c.name);
             });
         EXPECT_EQ(messages.size(), 1u);
         return messages.empty() ? std::string() : messages.front().text;

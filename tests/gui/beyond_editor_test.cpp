@@ -91,7 +91,7 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
     ASSERT_EQ(problems().rowCount(), static_cast<int>(std::size(expected)));
     for (int i = 0; i < static_cast<int>(std::size(expected)); ++i) {
         const Listed& e = expected[i];
-        EXPECT_EQ(row(i), (QStringList{text(findOptionKind(e.kind)->labelId), e.name,
+        EXPECT_EQ(row(i), (QStringList{text(findOptionKind(e.kind)->texts.labelId), e.name,
                                        QString::number(e.code), messageOf(e)}))
             << i;
     }
@@ -104,19 +104,19 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
     // Activating a problem selects its kind and record and opens the sheet on it; the sheet
     // here mends the entry as a user would.
     std::vector<std::pair<int, std::string>> opened;
-    setEditorRunner([&](CCfgDoc& d, int kind, const std::string&, const std::string& name) {
-        opened.emplace_back(kind, name);
-        CpicSideInfoRecord r;
-        r.symbName = name;
-        cpicReadEntry(d.store(), r);
-        r.mode = "#INTER";
-        int flag = 0, code = 0;
-        return cpicWriteEntry(d.store(), r, flag, code);
-    });
+    setEditorRunner(
+        [&](CCfgDoc& d, const RecordKind& kind, const std::string&, const std::string& name) {
+            opened.emplace_back(kind.optionKind, name);
+            CpicSideInfoRecord r;
+            r.symbName = name;
+            cpicReadEntry(d.store(), r);
+            r.mode = "#INTER";
+            int flag = 0, code = 0;
+            return cpicWriteEntry(d.store(), r, flag, code);
+        });
     frame().problemsPanel()->list().setCurrentIndex(problems().index(2, 0));
     QTest::keyClick(&frame().problemsPanel()->list(), Qt::Key_Return);
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], (std::pair<int, std::string>{12, "LOWMODE"}));
+    ASSERT_EQ(opened, (std::vector<std::pair<int, std::string>>{{12, "LOWMODE"}}));
     EXPECT_EQ(view().currentKind(), 12);
     EXPECT_EQ(problems().rowCount(), 8) << "the mended entry is gone";
     // A section that no record operation reaches selects its kind and opens nothing.
@@ -206,7 +206,8 @@ TEST_F(BeyondEditorTest, UndoOfADeleteRestoresTheRecordInItsPlaceAndTheCleanStat
     redo->trigger();
     EXPECT_FALSE(doc().IsModified());
     // A cancelled sheet that changed nothing is no step.
-    setEditorRunner([](CCfgDoc&, int, const std::string&, const std::string&) { return 0; });
+    setEditorRunner(
+        [](CCfgDoc&, const RecordKind&, const std::string&, const std::string&) { return 0; });
     click(ui().newButton);
     EXPECT_EQ(frame().history().stack().count(), 1);
 }

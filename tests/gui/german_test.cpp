@@ -132,8 +132,8 @@ TEST_F(GermanTest, EveryWindowShowsTheGermanLibraryAndQtsGermanTexts) {
             german.addData(QString::fromLatin1(value.c_str()));
     german.addData(QStringLiteral("1 ") + file);
     german.addData(text(ids::kAppTitle) + " - sample.ini"); // the main window's caption
-    for (const OptionKind& kind : optionKinds()) {
-        selectKind(kind.kind);
+    for (const RecordKind& kind : optionKinds()) {
+        selectKind(kind.optionKind);
         german.expectGermanWindow(frame());
         expectGermanSheet(german);
     }

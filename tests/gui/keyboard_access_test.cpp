@@ -79,12 +79,13 @@ TEST_F(KeyboardAccessTest, EveryWindowOfTheMainWindowIsReachedWithTabAndMnemonic
 TEST_F(KeyboardAccessTest, EnterOpensARecordTheDefaultStaysEnabledAndCtrlQAndCtrlShiftSWork) {
     start({writeConfig("a.ini", cpic({"ONE", "TWO"}))});
     std::vector<std::string> opened;
-    setEditorRunner([&](CCfgDoc& d, int, const std::string&, const std::string& name) {
-        opened.push_back(name);
-        if (name.empty()) // New stores a midrange system, whatever the kind
-            testing_support::fill(d.store(), {{"NODEX_SYSTEM", {{"HOST_NAME", "HOSTA"}}}});
-        return 1;
-    });
+    setEditorRunner(
+        [&](CCfgDoc& d, const RecordKind&, const std::string&, const std::string& name) {
+            opened.push_back(name);
+            if (name.empty()) // New stores a midrange system, whatever the kind
+                testing_support::fill(d.store(), {{"NODEX_SYSTEM", {{"HOST_NAME", "HOSTA"}}}});
+            return 1;
+        });
     activate(frame());
     selectKind(kKindCpic);
     selectRow(1);

@@ -39,13 +39,13 @@ protected:
     // An editor that records the names it was asked for and answers as told, changing the
     // store the way a sheet's OK would.
     void installEditor(int result, Sections added = {}) {
-        setEditorRunner(
-            [this, result, added](CCfgDoc& d, int, const std::string&, const std::string& name) {
-                calls.push_back(name);
-                if (result)
-                    testing_support::fill(d.store(), added);
-                return result;
-            });
+        setEditorRunner([this, result, added](CCfgDoc& d, const RecordKind&, const std::string&,
+                                              const std::string& name) {
+            calls.push_back(name);
+            if (result)
+                testing_support::fill(d.store(), added);
+            return result;
+        });
     }
     std::vector<std::string> calls;
 };

@@ -49,14 +49,15 @@ class MergeFlowTest : public AppTest {
 protected:
     // The editor's sheet for entry A stores `mode` as its MODE.
     void editA(const std::string& mode) {
-        setEditorRunner([mode](CCfgDoc& d, int, const std::string&, const std::string& name) {
-            CpicSideInfoRecord r;
-            r.symbName = name;
-            cpicReadEntry(d.store(), r);
-            r.mode = mode;
-            int flag = 0, code = 0;
-            return cpicWriteEntry(d.store(), r, flag, code);
-        });
+        setEditorRunner(
+            [mode](CCfgDoc& d, const RecordKind&, const std::string&, const std::string& name) {
+                CpicSideInfoRecord r;
+                r.symbName = name;
+                cpicReadEntry(d.store(), r);
+                r.mode = mode;
+                int flag = 0, code = 0;
+                return cpicWriteEntry(d.store(), r, flag, code);
+            });
         selectKind(kKindCpic);
         view().editRecord("A");
     }
@@ -78,7 +79,7 @@ TEST_F(MergeFlowTest, ReviewNamesTheChangedFieldAndOpensItsRecord) {
     start({writeConfig("a.ini", entries("M1", "M1"))});
     editA("#BATCH");
     std::vector<std::string> opened;
-    setEditorRunner([&](CCfgDoc&, int, const std::string&, const std::string& name) {
+    setEditorRunner([&](CCfgDoc&, const RecordKind&, const std::string&, const std::string& name) {
         opened.push_back(name);
         return 0;
     });

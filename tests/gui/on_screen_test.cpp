@@ -102,10 +102,10 @@ TEST_F(OnScreen, TheMainWindowFitsWithItsProblemsAndKeepsItsSizeWhileTheyAreFixe
     expectOnScreen(frame(), "main window");
     saveScreen("main");
     const QSize size = frame().size();
-    for (const OptionKind& k : optionKinds()) {
-        selectKind(k.kind);
-        expectOnScreen(frame(), "main window on kind " + std::to_string(k.kind));
-        EXPECT_EQ(frame().size(), size) << k.kind;
+    for (const RecordKind& k : optionKinds()) {
+        selectKind(k.optionKind);
+        expectOnScreen(frame(), "main window on kind " + std::to_string(k.optionKind));
+        EXPECT_EQ(frame().size(), size) << k.optionKind;
     }
     // Fixing the problems one by one, until the panel is empty.
     selectKind(kKindCpic);
@@ -121,8 +121,8 @@ TEST_F(OnScreen, TheMainWindowFitsWithItsProblemsAndKeepsItsSizeWhileTheyAreFixe
 
 TEST_F(OnScreen, EverySheetPageAndDialogFits) {
     start({writeConfig("faults.ini", faultyFile())});
-    for (const OptionKind& k : optionKinds()) {
-        selectKind(k.kind);
+    for (const RecordKind& k : optionKinds()) {
+        selectKind(k.optionKind);
         for (const bool existing : {false, true}) {
             if (!existing && !ui().newButton->isEnabled())
                 continue;
@@ -131,9 +131,9 @@ TEST_F(OnScreen, EverySheetPageAndDialogFits) {
                     auto* tabs = sheet.findChild<QTabWidget*>();
                     for (int i = 0; tabs && i < tabs->count(); ++i) {
                         tabs->setCurrentIndex(i);
-                        expectOnScreen(sheet, "sheet of kind " + std::to_string(k.kind) + " page " +
-                                                  std::to_string(i));
-                        if (existing && k.kind == kKindLux)
+                        expectOnScreen(sheet, "sheet of kind " + std::to_string(k.optionKind) +
+                                                  " page " + std::to_string(i));
+                        if (existing && k.optionKind == kKindLux)
                             saveScreen("lux");
                     }
                     if (auto* add = sheet.findChild<QPushButton*>("addButton")) {
