@@ -57,7 +57,6 @@ public:
 
     // The file that is replaced: the requested path with its symbolic links followed.
     const std::string& targetPath() const { return m_target; }
-    int lastErrno() const { return m_error.errnum; }
     // What went wrong, with the requested path.
     const FileError& error() const { return m_error; }
 
