@@ -25,49 +25,72 @@ public:
     long physicalLines() const { return m_physical; }
     bool tooLong() const { return m_tooLong; }
 
-    // The next logical line: CR LF counts as one line feed, a line feed right after a
-    // backslash joins the next physical line (both dropped), and the line feed that ends
-    // the line stays in it. False at the end of the input.
-    bool next(std::string& line) {
-        line.clear();
+    // The next logical line without its line end, and whether a line feed ended it: CR LF
+    // counts as one line feed, and a line feed right after a backslash joins the next
+    // physical line (both dropped). False at the end of the input. A line that is whole
+    // where it stands is handed out in place; only joined lines are copied.
+    bool next(std::string_view& line, bool& ended) {
         m_tooLong = false;
-        while (!m_store.endOfInput) {
-            if (m_rest.empty()) {
-                m_store.endOfInput = true;
-                break;
-            }
-            const std::size_t lf = m_rest.find('\n');
-            append(line, m_rest.substr(0, lf));
-            if (lf == std::string_view::npos) {
-                m_rest = {};
-                continue;
-            }
-            m_rest.remove_prefix(lf + 1);
-            ++m_physical;
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            if (!line.empty() && line.back() == '\\') {
-                line.pop_back();
-                continue;
-            }
-            line.push_back('\n');
-            return true;
-        }
-        return !line.empty();
+        if (m_store.endOfInput)
+            return false;
+        const std::size_t lf = m_rest.find('\n');
+        std::size_t end = lf;
+        if (lf != std::string_view::npos && end > 0 && m_rest[end - 1] == '\r')
+            --end;
+        if (lf == std::string_view::npos || (end > 0 && m_rest[end - 1] == '\\'))
+            return joined(line, ended);
+        line = capped(m_rest.substr(0, end));
+        ended = true;
+        m_rest.remove_prefix(lf + 1);
+        ++m_physical;
+        return true;
     }
 
 private:
-    void append(std::string& line, std::string_view piece) {
-        if (line.size() + piece.size() > kLineCap) {
+    // The general way: physical lines copied and joined until one ends the logical line.
+    bool joined(std::string_view& line, bool& ended) {
+        m_joined.clear();
+        ended = false;
+        while (!m_rest.empty()) {
+            const std::size_t lf = m_rest.find('\n');
+            append(m_rest.substr(0, lf));
+            if (lf == std::string_view::npos) {
+                m_rest = {};
+                break;
+            }
+            m_rest.remove_prefix(lf + 1);
+            ++m_physical;
+            if (!m_joined.empty() && m_joined.back() == '\r')
+                m_joined.pop_back();
+            if (m_joined.empty() || m_joined.back() != '\\') {
+                ended = true;
+                break;
+            }
+            m_joined.pop_back();
+        }
+        if (m_rest.empty() && !ended)
+            m_store.endOfInput = true;
+        line = m_joined;
+        return ended || !m_joined.empty();
+    }
+
+    std::string_view capped(std::string_view piece) {
+        m_tooLong = piece.size() > kLineCap;
+        return piece.substr(0, kLineCap);
+    }
+
+    void append(std::string_view piece) {
+        if (m_joined.size() + piece.size() > kLineCap) {
             m_tooLong = true;
-            line.resize(kLineCap);
+            m_joined.resize(kLineCap);
         } else {
-            line.append(piece);
+            m_joined.append(piece);
         }
     }
 
     CfgStore& m_store;
     std::string_view m_rest;
+    std::string m_joined;
     long m_physical = 0; // line feeds consumed so far
     bool m_tooLong = false;
 };
@@ -124,11 +147,14 @@ CfgParseError keyLineFault(std::string_view text, std::size_t eq, bool haveSecti
 
 // What one line does to the store: nothing (a blank or comment line), a section, a key, or
 // the fault that makes the whole file malformed.
-CfgParseError readLine(SectionBuilder& section, std::string_view line, bool tooLong) {
-    // The client's reader sees the line as a C string: a NUL byte ends it.
-    const std::string_view text = line.substr(0, line.find('\0'));
-    const char first = text.empty() ? '\0' : text.front();
-    const std::string_view body = text.substr(0, text.size() - (text.ends_with('\n') ? 1 : 0));
+CfgParseError readLine(SectionBuilder& section, std::string_view line, bool ended, bool tooLong) {
+    // The client's reader sees the line as a C string: a NUL byte ends it, and an empty
+    // line is the line feed alone.
+    const std::size_t nul = line.find('\0');
+    const std::string_view body = line.substr(0, nul);
+    const char first = !body.empty()                            ? body.front()
+                       : nul == std::string_view::npos && ended ? '\n'
+                                                                : '\0';
     if (first == '\n' || first == ' ' || first == ';')
         return CfgParseError::None;
     if (first == '[') {
@@ -153,12 +179,13 @@ int readBytes(CfgStore& store, std::string_view bytes, CfgReadResult& out) {
     out = {};
     store.endOfInput = false;
     LineReader lines(store, bytes);
-    std::string line;
-    lines.next(line); // the header line, whatever it holds
+    std::string_view line;
+    bool ended = false;
+    lines.next(line, ended); // the header line, whatever it holds
     SectionBuilder section(store);
-    for (long firstLine = lines.physicalLines() + 1; lines.next(line);
+    for (long firstLine = lines.physicalLines() + 1; lines.next(line, ended);
          firstLine = lines.physicalLines() + 1) {
-        const CfgParseError why = readLine(section, line, lines.tooLong());
+        const CfgParseError why = readLine(section, line, ended, lines.tooLong());
         if (why != CfgParseError::None) {
             section.drop();
             cfgClear(store);
