@@ -158,4 +158,19 @@ void BM_Document_OpenSave(benchmark::State& state) {
 }
 BENCHMARK(BM_Document_OpenSave)->Name("BM_Document/open_save")->Apply(sizes);
 
+// A save alone: the file written and read back, as File Save does it.
+void BM_Document_Save(benchmark::State& state) {
+    loadTexts();
+    std::string path = benchScratchDir() + "/save.ini";
+    std::filesystem::copy_file(benchFile(static_cast<std::size_t>(state.range(0))), path,
+                               std::filesystem::copy_options::overwrite_existing);
+    CCfgDoc doc;
+    if (!doc.OnOpenDocument(path))
+        state.SkipWithError("open failed");
+    for (auto _ : state)
+        if (!doc.OnSaveDocument(path))
+            state.SkipWithError("save failed");
+}
+BENCHMARK(BM_Document_Save)->Name("BM_Document/save")->Apply(sizes);
+
 } // namespace
