@@ -15,7 +15,7 @@ constexpr int kCodes[] = {66, 10, 12, 14, 16, 20, 24, 26, 34, 38, 40, 42,
                           44, 46, 48, 50, 52, 54, 56, 58, 60, 62, 64, 68};
 
 std::string messageText(int code) {
-    int id = errorMessageId(code);
+    int id = errorMessageId(static_cast<ErrorCode>(code));
     return id ? TelaEnvironment::GetUserString(id) : std::string();
 }
 
@@ -41,7 +41,7 @@ void printError(std::ostream& err, int code) {
 
 int codeOfMessage(const std::string& text) {
     for (int code : kCodes)
-        if (errorMessageId(code) && messageText(code) == text)
+        if (errorMessageId(static_cast<ErrorCode>(code)) && messageText(code) == text)
             return code;
     return kErrStore;
 }

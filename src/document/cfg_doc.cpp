@@ -232,7 +232,7 @@ void CCfgDoc::ReportFileProblem(const FileError& error, bool saving) {
 }
 
 void CCfgDoc::ReportError(int /*result*/, int code) {
-    int messageId = errorMessageId(code);
+    int messageId = errorMessageId(static_cast<ErrorCode>(code));
     if (messageId == 0)
         return;
     AppMessageBox(TelaEnvironment::GetUserString(messageId), kMbOk);

@@ -24,7 +24,7 @@ RecordRefusal refuse(int code, int messageId, std::string key, int row, std::str
                      std::string arg) {
     RecordRefusal r;
     r.code = code;
-    r.messageId = messageId ? messageId : errorMessageId(code);
+    r.messageId = messageId ? messageId : errorMessageId(static_cast<ErrorCode>(code));
     r.key = std::move(key);
     r.row = row;
     r.part = std::move(part);

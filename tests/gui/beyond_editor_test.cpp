@@ -62,7 +62,8 @@ struct Listed {
 class BeyondEditorTest : public AppTest {
 protected:
     static QString messageOf(const Listed& e) {
-        return e.messageId ? text(e.messageId).replace("%1", e.arg) : text(errorMessageId(e.code));
+        return e.messageId ? text(e.messageId).replace("%1", e.arg)
+                           : text(errorMessageId(static_cast<ErrorCode>(e.code)));
     }
     const ProblemsModel& problems() { return frame().problemsPanel()->model(); }
     QStringList row(int i) {
