@@ -64,7 +64,6 @@ constexpr int codeNumber(ErrorCode code) {
 // The message id of an error code, or 0 for a code that has none (nothing is shown).
 int errorMessageId(ErrorCode code);
 
-inline constexpr int kErrStore = codeNumber(ErrorCode::Store);
 inline constexpr int kCheckFailed = 256; // the failure flag a refused record check sets
 
 // The two transport texts (strings 61206 and 61207) of the language library loaded now.

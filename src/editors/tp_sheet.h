@@ -25,7 +25,7 @@ public:
 
 protected:
     bool checkValues() override;
-    int writeRecord(int& failureFlag, int& errorCode) override;
+    int writeRecord(int& failureFlag, ErrorCode& errorCode) override;
 
 private:
     AttachTpRecord gatherRecord() const;

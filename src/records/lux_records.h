@@ -2,6 +2,7 @@
 // profile named in DEF_LUX_PROF.
 #pragma once
 
+#include "messages.h"
 #include "record_types.h"
 
 #include <array>
@@ -26,6 +27,7 @@ std::string luxFormatSession(const LuxLink& link);
 void luxReadSection(const CfgStore& store, int s, LuxProfileRecord& record);
 // What luxWriteProfile refuses before it touches the store: its check, then code 68 for a
 // first link without server. 1 passes; 0 with flag and code.
-int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, int& errorCode);
-int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag, int& errorCode);
+int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, ErrorCode& errorCode);
+int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag,
+                    ErrorCode& errorCode);
 int luxDeleteProfile(CfgStore& store, std::string_view profileName); // always 1

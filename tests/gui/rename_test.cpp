@@ -167,7 +167,8 @@ TEST(NamelessSection, TheRecordsAfterItAreListedAndStoredAgainNotTwice) {
     record.symbName = "AFTER";
     ASSERT_EQ(cpicReadEntry(store, record), 1);
     record.remoteTp = "OTHERTP";
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     ASSERT_EQ(cpicWriteEntry(store, record, flag, code), 1);
     EXPECT_EQ(store.countSections("CPIC_INFO"), 2u);
 }
