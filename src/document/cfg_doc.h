@@ -59,7 +59,7 @@ public:
 
     // Reads the file and converts entries of the older form; false after it reported why.
     bool LoadConfiguration(const std::string& path);
-    // Writes the default TRACE section; 1, or 0 with error code 66.
+    // Writes the default TRACE section; 1, or 0 with ErrorCode::Store.
     int WriteTraceDefaults(int& failureFlag, ErrorCode& errorCode);
     // Shows the message of an error code; the result argument is not used.
     void ReportError(int result, ErrorCode code);

@@ -13,7 +13,7 @@ class CfgStore;
 void addSaveDefaults(CfgStore& store);
 
 // Writes the TRACE section with its default keys in place of any there is; 1, or 0 with
-// error code 66.
+// ErrorCode::Store.
 int writeTraceDefaults(CfgStore& store, ErrorCode& errorCode);
 
 // The bytes a save of this store would write now, defaults included. The store itself is

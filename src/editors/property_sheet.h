@@ -72,7 +72,7 @@ protected:
     bool refuse(const RecordRefusal& refusal, int pageIndex, int controlId);
     // Shows that page and puts the cursor in the control, its text selected.
     void focusOn(int pageIndex, int controlId);
-    // Reports a record that could not be read (code 66); the run operation then returns 0.
+    // Reports a record that could not be read (ErrorCode::Store); the run operation then returns 0.
     int reportUnreadable();
 
 private:

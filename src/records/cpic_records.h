@@ -18,7 +18,7 @@ int cpicReadEntry(const CfgStore& store, CpicSideInfoRecord& record);
 void cpicReadSection(const CfgStore& store, int s, CpicSideInfoRecord& record);
 // What cpicWriteEntry refuses before it touches the store: 1 passes; 0 with flag and code.
 int cpicCheckWrite(CpicSideInfoRecord record, int& failureFlag, ErrorCode& errorCode);
-// 1 written; 0 refused (flag 256 and the check's code) or a store failure (code 66).
+// 1 written; 0 refused (flag 256 and the check's code) or a store failure (ErrorCode::Store).
 int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag,
                    ErrorCode& errorCode);
 // 1 deleted; 0 no entry of that name.

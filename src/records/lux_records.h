@@ -25,8 +25,8 @@ std::string luxFormatSession(const LuxLink& link);
 // The name and links of the profile in section occurrence s of LUX_PROFILE, whatever its
 // name (into a record that starts empty); not whether it is the default.
 void luxReadSection(const CfgStore& store, int s, LuxProfileRecord& record);
-// What luxWriteProfile refuses before it touches the store: its check, then code 68 for a
-// first link without server. 1 passes; 0 with flag and code.
+// What luxWriteProfile refuses before it touches the store: its check, then
+// ErrorCode::NoFirstLink for a first link without server. 1 passes; 0 with flag and code.
 int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, ErrorCode& errorCode);
 int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag,
                     ErrorCode& errorCode);

@@ -20,5 +20,5 @@ bool storeHasOldForm(const CfgStore& store);
 
 // Takes the marker off through the APPC and LUx writers, as the open converts. 1 done;
 // 0 a writer refused (failureFlag and errorCode set as it set them) or a profile listed
-// could not be read (errorCode 66).
+// could not be read (ErrorCode::Store).
 int convertOldForm(CfgStore& store, int& failureFlag, ErrorCode& errorCode);
