@@ -16,11 +16,12 @@ class CfgStore;
 struct PutResult {
     enum Outcome { Written, Unchanged, Refused, WriteFailed, ReadsBackDifferently };
     Outcome outcome = Written;
-    std::string name;                 // the record's name (file bytes); empty for one-record kinds
-    RecordRefusal refusal;            // Refused: what and which field
-    ErrorCode code = ErrorCode::None; // WriteFailed: the writer's code
-    std::string field;                // ReadsBackDifferently: the JSON field
-    Json given, back; // ReadsBackDifferently: the value given and the value read back
+    std::string name;      // the record's name (file bytes); empty for one-record kinds
+    RecordRefusal refusal; // Refused: what and which field
+    // WriteFailed: the writer's code.
+    ErrorCode code = ErrorCode::None;
+    std::string field; // ReadsBackDifferently: the JSON field
+    Json given, back;  // ReadsBackDifferently: the value given and the value read back
 };
 
 // Puts the record of kind that input (already found to be the kind's JSON) describes into

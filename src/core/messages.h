@@ -1,5 +1,4 @@
-// Messages shown to the user, the error codes and their messages, and the two transport
-// texts.
+// Messages shown to the user, the error codes and their messages, the two transport texts.
 // The core shows nothing itself: AppMessageBox hands the message to a presenter that the
 // front end installs (a Qt message box, stderr for the tool, a recorder in tests).
 #pragma once

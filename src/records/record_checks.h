@@ -20,12 +20,13 @@ class CfgStore;
 // the key ("MODE"), and for the rows of the APPC server list and the links of a LUx
 // profile the row (0 to 3) and the row's field ("name", "lu_name", ...).
 struct RecordRefusal {
-    ErrorCode code = ErrorCode::None; // a code of the message table; None for a sheet's own rule
-    int messageId = 0;                // the text shown: the code's message, or one naming the field
-    std::string arg;  // what the message's %1 names: a limit, a link number, a server name
-    std::string key;  // "SYMB_NAME", "SERVER", "SESSION", "SCOPE", ...; empty: the record
-    int row = -1;     // SERVER or SESSION row, 0 to 3
-    std::string part; // the row's field: "name", "transport", "encryption", "lu_name", ...
+    // A code of the message table; None for a sheet's own rule.
+    ErrorCode code = ErrorCode::None;
+    int messageId = 0; // the text shown: the code's message, or one naming the field
+    std::string arg;   // what the message's %1 names: a limit, a link number, a server name
+    std::string key;   // "SYMB_NAME", "SERVER", "SESSION", "SCOPE", ...; empty: the record
+    int row = -1;      // SERVER or SESSION row, 0 to 3
+    std::string part;  // the row's field: "name", "transport", "encryption", "lu_name", ...
 
     explicit operator bool() const { return messageId != 0; }
     // The number the tool prints after "error": the code, or the message id of a sheet rule.
