@@ -88,7 +88,8 @@ bool cpicCycle(CfgStore& store, const std::string& name) {
     record.symbName = name;
     cpicReadEntry(store, record);
     record.symbName = "NEWENTRY";
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     return cpicWriteEntry(store, record, flag, code) && cpicDeleteEntry(store, "NEWENTRY");
 }
 
@@ -97,7 +98,8 @@ bool tpCycle(CfgStore& store, const std::string& name) {
     record.tpName = name;
     tpReadEntry(store, record);
     record.tpName = "NEWTP";
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     return tpWriteEntry(store, record, flag, code) && tpDeleteEntry(store, "NEWTP");
 }
 
@@ -106,7 +108,8 @@ bool luxCycle(CfgStore& store, const std::string& name) {
     record.profileName = name;
     luxReadProfile(store, record);
     record.profileName = "NEWLUX";
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     return luxWriteProfile(store, record, flag, code) && luxDeleteProfile(store, "NEWLUX");
 }
 
@@ -114,7 +117,8 @@ bool midrangeCycle(CfgStore& store, const std::string& name) {
     MidrangeSystemRecord record;
     record.hostName = name;
     midrangeReadSystem(store, record);
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     return midrangeWriteSystem(store, "NEWHOST", "USER", "", "", "", flag, code) &&
            midrangeDeleteSystem(store, "NEWHOST");
 }
@@ -122,7 +126,8 @@ bool midrangeCycle(CfgStore& store, const std::string& name) {
 bool globalCycle(CfgStore& store, const std::string&) {
     GlobalRecord record;
     globalRead(store, record);
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     return globalWrite(store, record, flag, code);
 }
 
@@ -130,7 +135,8 @@ bool appcCycle(CfgStore& store, const std::string&) {
     AppcRecord record;
     int missing = 0;
     appcRead(store, record, missing);
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     return appcWrite(store, record, flag, code);
 }
 

@@ -23,7 +23,8 @@ void put(const Json& input, CfgStore& store, Write write) {
         fuzz::check(!error.empty());
         return;
     }
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     write(store, r, flag, code);
     fuzz::checkWritesBack(store);
 }
@@ -40,16 +41,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     put<GlobalRecord>(input, store, globalWrite);
     put<AppcRecord>(input, store, appcWrite);
     put<LuxProfileRecord>(input, store, luxWriteProfile);
-    put<MidrangeSystemRecord>(input, store,
-                              [](CfgStore& s, const MidrangeSystemRecord& r, int& flag, int& code) {
-                                  return midrangeWriteSystem(s, r.hostName, r.userId, r.password,
-                                                             r.password, r.defaultFlag, flag, code);
-                              });
-    put<MidrangeCommonRecord>(input, store,
-                              [](CfgStore& s, const MidrangeCommonRecord& r, int& flag, int& code) {
-                                  return midrangeWriteCommon(s, r.localLu, r.mode, r.userId,
-                                                             r.password, r.userId, flag, code);
-                              });
+    put<MidrangeSystemRecord>(
+        input, store, [](CfgStore& s, const MidrangeSystemRecord& r, int& flag, ErrorCode& code) {
+            return midrangeWriteSystem(s, r.hostName, r.userId, r.password, r.password,
+                                       r.defaultFlag, flag, code);
+        });
+    put<MidrangeCommonRecord>(
+        input, store, [](CfgStore& s, const MidrangeCommonRecord& r, int& flag, ErrorCode& code) {
+            return midrangeWriteCommon(s, r.localLu, r.mode, r.userId, r.password, r.userId, flag,
+                                       code);
+        });
     // What get prints of the records now in the store is JSON again.
     CpicSideInfoRecord cpic;
     std::vector<std::string> names;

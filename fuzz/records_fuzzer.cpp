@@ -24,14 +24,16 @@ void rewriteListed(CfgStore& store, const std::vector<std::string>& names, Read 
         r.*name = names[i];
         if (!read(store, r))
             continue;
-        int flag = 0, code = 0;
+        int flag = 0;
+        ErrorCode code = ErrorCode::None;
         write(store, r, flag, code);
     }
     fuzz::checkWritesBack(store);
 }
 
 void oneRecordKinds(CfgStore& store) {
-    int flag = 0, code = 0, missing = 0;
+    int flag = 0, missing = 0;
+    ErrorCode code = ErrorCode::None;
     GlobalRecord global;
     globalRead(store, global);
     globalWrite(store, global, flag, code);
@@ -54,7 +56,8 @@ void systems(CfgStore& store) {
         r.hostName = names[i];
         if (!midrangeReadSystem(store, r))
             continue;
-        int flag = 0, code = 0;
+        int flag = 0;
+        ErrorCode code = ErrorCode::None;
         midrangeWriteSystem(store, r.hostName, r.userId, r.password, r.password, r.defaultFlag,
                             flag, code);
         midrangeSetDefault(store, r.hostName);

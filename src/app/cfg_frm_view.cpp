@@ -158,7 +158,7 @@ void CCfgFrmView::RefreshRecords() {
     std::vector<std::string> names;
     // A section without its name key is the problems panel's to name; the list goes on.
     if (!m_doc.ListOptionRecords(m_currentKind, names, true))
-        m_doc.ReportError(0, kErrStore);
+        m_doc.ReportError(0, ErrorCode::Store);
     m_records.setRecords(std::move(names), isOneRecordKind(m_currentKind)
                                                ? RecordsModel::Encoding::Utf8
                                                : RecordsModel::Encoding::Latin1);
@@ -304,7 +304,7 @@ void CCfgFrmView::renameSection(RecordFamily family, int occurrence, const std::
     RenameDialog dialog(
         current, field.limit, field.upperCase,
         [&](const std::string& name) {
-            int code = 0;
+            ErrorCode code = ErrorCode::None;
             bool changed = false;
             RenameResult result = RenameResult::Missing;
             const QString step = userString(ids::kStepRename)

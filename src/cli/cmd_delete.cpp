@@ -26,7 +26,7 @@ int runDelete(const Invocation& inv, std::ostream& out, std::ostream& err) {
         if (kind->optionKind == kKindCpic)
             err << noRecordText(*kind, inv.name, inv.files.front()) << '\n';
         else
-            printError(err, kErrStore);
+            printError(err, ErrorCode::Store);
         return kExitFailed;
     }
     doc.SetModifiedFlag(true);

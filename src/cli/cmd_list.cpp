@@ -64,7 +64,7 @@ int runList(const Invocation& inv, std::istream& in, std::ostream& out, std::ost
     for (const RecordKind& kind : only ? std::span(only, 1) : optionKinds()) {
         std::vector<std::string> entries;
         if (!kind.list(store, entries)) {
-            printError(err, kErrStore);
+            printError(err, ErrorCode::Store);
             exitCode = kExitFailed;
         }
         KindEntries k{kind.toolName, {}, kind.oneRecordOnly};

@@ -31,7 +31,7 @@ int readStandardInput(CfgStore& store, std::istream& in, std::ostream& err, std:
     CfgReadResult detail;
     if (cfgReadBuffer(store, bytes.data(), bytes.size(), &detail) == 0)
         return kExitOk;
-    printError(err, kErrStore);
+    printError(err, ErrorCode::Store);
     err << "-";
     if (detail.line > 0)
         err << ": line " << detail.line;

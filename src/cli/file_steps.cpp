@@ -42,7 +42,7 @@ bool refuseUnwritable(const CfgStore& store, const std::string& path, std::ostre
     CfgUnwritable where;
     if (!cfgFindUnwritable(store, where))
         return false;
-    printError(err, kErrStore);
+    printError(err, ErrorCode::Store);
     err << path << ": not saved: [" << where.section << "] #" << where.occurrence
         << (where.key.empty() ? "" : " " + where.key) << ": " << where.reason << '\n';
     return true;
@@ -97,7 +97,7 @@ int readConfiguration(CfgStore& store, const std::string& path, std::ostream& er
             *unread = findUnreadText(bytes.data(), bytes.size());
         return kExitOk;
     }
-    printError(err, kErrStore);
+    printError(err, ErrorCode::Store);
     printWhere(path, detail, err);
     return exitCodeFor(detail);
 }
@@ -198,7 +198,7 @@ int openForChange(CCfgDoc& doc, const Invocation& inv, bool createMissing, FileB
     // Held from before the file is read to the end of the save: a read-modify-write.
     FileError error;
     if (!inv.check && !before.lock.acquire(path, error)) {
-        printError(err, kErrStore);
+        printError(err, ErrorCode::Store);
         return openFailure(error, path, err);
     }
     // Read before the open: a conversion of older entries rewrites the file as it opens.

@@ -68,7 +68,7 @@ void readBack(const CfgStore& store, const RecordKind& kind, Json wanted, bool k
         found = kind.read(saved, result.name, back);
     if (!found) {
         result.outcome = PutResult::WriteFailed;
-        result.code = kErrStore;
+        result.code = ErrorCode::Store;
         return;
     }
     const Json got = recordJson(back, true);
@@ -156,7 +156,7 @@ PutResult putRecord(CfgStore& store, const RecordKind& kind, const Json& input) 
     }
     if (!write(store, kind, wanted, input, result)) {
         result.outcome = PutResult::WriteFailed;
-        result.code = result.code ? result.code : kErrStore;
+        result.code = result.code != ErrorCode::None ? result.code : ErrorCode::Store;
         return result;
     }
     const bool keepDefault =

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "json_text.h"
+#include "messages.h"
 #include "record_checks.h"
 #include "record_kinds.h"
 
@@ -17,9 +18,10 @@ struct PutResult {
     Outcome outcome = Written;
     std::string name;      // the record's name (file bytes); empty for one-record kinds
     RecordRefusal refusal; // Refused: what and which field
-    int code = 0;          // WriteFailed: the writer's code
-    std::string field;     // ReadsBackDifferently: the JSON field
-    Json given, back;      // ReadsBackDifferently: the value given and the value read back
+    // WriteFailed: the writer's code.
+    ErrorCode code = ErrorCode::None;
+    std::string field; // ReadsBackDifferently: the JSON field
+    Json given, back;  // ReadsBackDifferently: the value given and the value read back
 };
 
 // Puts the record of kind that input (already found to be the kind's JSON) describes into

@@ -11,10 +11,14 @@ namespace {
 
 // Every code of the message table, the store failure first: it is what the document
 // reports most, and it wins when two codes share a text.
-constexpr int kCodes[] = {66, 10, 12, 14, 16, 20, 24, 26, 34, 38, 40, 42,
-                          44, 46, 48, 50, 52, 54, 56, 58, 60, 62, 64, 68};
+using enum ErrorCode;
+constexpr ErrorCode kCodes[] = {
+    Store,           InvalidValue, CpicPassword,   PartnerLuName,  LinkLuName,       MissingValue,
+    QualifiedLuName, SymbolicName, CpicUserId,     ServiceTpName,  AppTpName,        LuAlias,
+    ValueTooLong,    TpPath,       LuxProfileName, HostName,       ConflictingEntry, ServerName,
+    ModeName,        HostUserId,   HostPassword,   GlobalUserName, GlobalPassword,   NoFirstLink};
 
-std::string messageText(int code) {
+std::string messageText(ErrorCode code) {
     int id = errorMessageId(code);
     return id ? TelaEnvironment::GetUserString(id) : std::string();
 }
@@ -31,19 +35,19 @@ std::string programDirectory() {
 
 } // namespace
 
-std::string errorLine(int code) {
-    return "error " + std::to_string(code) + ": " + messageText(code);
+std::string errorLine(ErrorCode code) {
+    return "error " + std::to_string(codeNumber(code)) + ": " + messageText(code);
 }
 
-void printError(std::ostream& err, int code) {
+void printError(std::ostream& err, ErrorCode code) {
     err << errorLine(code) << '\n';
 }
 
-int codeOfMessage(const std::string& text) {
-    for (int code : kCodes)
+ErrorCode codeOfMessage(const std::string& text) {
+    for (ErrorCode code : kCodes)
         if (errorMessageId(code) && messageText(code) == text)
             return code;
-    return kErrStore;
+    return ErrorCode::Store;
 }
 
 MessageCapture::MessageCapture() {
@@ -65,7 +69,7 @@ void installErrorPresenter() {
 }
 
 void MessageCapture::printFirst(std::ostream& err) const {
-    printError(err, m_texts.empty() ? kErrStore : codeOfMessage(m_texts.front()));
+    printError(err, m_texts.empty() ? ErrorCode::Store : codeOfMessage(m_texts.front()));
 }
 
 bool loadToolLanguage(const std::string& overrideName, std::string& error) {

@@ -2,17 +2,19 @@
 // and the messages the document shows, kept so that each failure is reported once.
 #pragma once
 
+#include "messages.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 // "error CODE: MESSAGE", MESSAGE being the text of the code's message id.
-std::string errorLine(int code);
-void printError(std::ostream& err, int code);
+std::string errorLine(ErrorCode code);
+void printError(std::ostream& err, ErrorCode code);
 
 // The error code whose message the document showed as text; the store failure code when
 // no code matches (the document shows nothing for codes without a message).
-int codeOfMessage(const std::string& text);
+ErrorCode codeOfMessage(const std::string& text);
 
 // Messages the core shows outside a MessageCapture go to standard error as error lines.
 void installErrorPresenter();

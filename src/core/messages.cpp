@@ -13,15 +13,20 @@ MessagePresenter& presenter() {
 }
 
 struct CodeMessage {
-    int code;
+    ErrorCode code;
     int messageId;
 };
 
-// Codes 14 and 24 share one message.
+using enum ErrorCode;
 constexpr CodeMessage kCodes[] = {
-    {10, 2466}, {12, 2460}, {14, 2457}, {16, 2468}, {20, 2470}, {24, 2457}, {26, 2456}, {34, 2465},
-    {38, 2462}, {40, 2463}, {42, 2458}, {44, 2480}, {46, 2464}, {48, 2469}, {50, 2486}, {52, 2467},
-    {54, 2482}, {56, 2492}, {58, 2496}, {60, 2488}, {62, 2494}, {64, 2495}, {66, 2477}, {68, 2478},
+    {InvalidValue, 2466},     {CpicPassword, 2460},   {PartnerLuName, 2457},
+    {LinkLuName, 2468},       {MissingValue, 2470},   {QualifiedLuName, 2457},
+    {SymbolicName, 2456},     {CpicUserId, 2465},     {ServiceTpName, 2462},
+    {AppTpName, 2463},        {LuAlias, 2458},        {ValueTooLong, 2480},
+    {TpPath, 2464},           {LuxProfileName, 2469}, {HostName, 2486},
+    {ConflictingEntry, 2467}, {ServerName, 2482},     {ModeName, 2492},
+    {HostUserId, 2496},       {HostPassword, 2488},   {GlobalUserName, 2494},
+    {GlobalPassword, 2495},   {Store, 2477},          {NoFirstLink, 2478},
 };
 
 } // namespace
@@ -49,7 +54,7 @@ std::string formatMessage(std::string text, std::initializer_list<std::string_vi
     return text;
 }
 
-int errorMessageId(int code) {
+int errorMessageId(ErrorCode code) {
     for (const CodeMessage& c : kCodes)
         if (c.code == code)
             return c.messageId;

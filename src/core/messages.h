@@ -1,4 +1,4 @@
-// Messages shown to the user, the table of error codes, and the two transport texts.
+// Messages shown to the user, the error codes and their messages, the two transport texts.
 // The core shows nothing itself: AppMessageBox hands the message to a presenter that the
 // front end installs (a Qt message box, stderr for the tool, a recorder in tests).
 #pragma once
@@ -25,11 +25,44 @@ int AppMessageBox(const std::string& text, int style);
 // text with "%1", "%2", ... replaced by the arguments in turn.
 std::string formatMessage(std::string text, std::initializer_list<std::string_view> args);
 
-// The message id of an error code, or 0 for a code that has none (nothing is shown).
-int errorMessageId(int code);
+// The error codes of the message table, named by what they refuse. The numbers are the
+// ones the tool prints and its JSON carries, so they never change.
+enum class ErrorCode : int {
+    None = 0,
+    InvalidValue = 10, // given by no check
+    CpicPassword = 12,
+    PartnerLuName = 14, // given by no check; shares its message with QualifiedLuName
+    LinkLuName = 16,
+    MissingValue = 20,    // given by no check
+    QualifiedLuName = 24, // the partner LU, which must be a fully qualified name
+    SymbolicName = 26,
+    CpicUserId = 34,
+    ServiceTpName = 38,
+    AppTpName = 40,
+    LuAlias = 42,
+    ValueTooLong = 44, // given by no check
+    TpPath = 46,
+    LuxProfileName = 48,
+    HostName = 50,
+    ConflictingEntry = 52, // given by no check
+    ServerName = 54,
+    ModeName = 56,
+    HostUserId = 58,
+    HostPassword = 60,
+    GlobalUserName = 62,
+    GlobalPassword = 64,
+    Store = 66,       // any failed store operation or file read or write
+    NoFirstLink = 68, // a LUx profile whose first link has no server
+};
 
-// The store failure code: any failed store operation or file read or write.
-inline constexpr int kErrStore = 66;
+// The number of a code, as the tool prints it.
+constexpr int codeNumber(ErrorCode code) {
+    return static_cast<int>(code);
+}
+
+// The message id of an error code, or 0 for a code that has none (nothing is shown).
+int errorMessageId(ErrorCode code);
+
 inline constexpr int kCheckFailed = 256; // the failure flag a refused record check sets
 
 // The two transport texts (strings 61206 and 61207) of the language library loaded now.

@@ -46,7 +46,7 @@ constexpr std::string_view kBlankLu17 = "                 ";
 constexpr std::string_view kServiceTpTail =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz01234567890@$#.";
 
-void fail(int code, int& failureFlag, int& errorCode) {
+void fail(ErrorCode code, int& failureFlag, ErrorCode& errorCode) {
     failureFlag = kCheckFailed;
     errorCode = code;
 }
@@ -170,71 +170,71 @@ bool isServerName(std::string_view text, std::size_t length, std::string_view tr
     return true;
 }
 
-void cpicCheckEntry(const CpicSideInfoRecord& r, int& failureFlag, int& errorCode) {
+void cpicCheckEntry(const CpicSideInfoRecord& r, int& failureFlag, ErrorCode& errorCode) {
     if (!isLuAlias(r.symbName))
-        fail(26, failureFlag, errorCode);
+        fail(ErrorCode::SymbolicName, failureFlag, errorCode);
     else if (r.localLu != kAnyLu8 && !isLuAlias(r.localLu))
-        fail(42, failureFlag, errorCode);
+        fail(ErrorCode::LuAlias, failureFlag, errorCode);
     else if (!isTypeAName(r.mode, r.mode.size()))
-        fail(56, failureFlag, errorCode);
+        fail(ErrorCode::ModeName, failureFlag, errorCode);
     else if (r.pluType != 0 && !isQualifiedLuName(r.partnerLu))
-        fail(24, failureFlag, errorCode);
+        fail(ErrorCode::QualifiedLuName, failureFlag, errorCode);
     else if (r.pluType == 0 && r.partnerLu != kAnyLu17 && r.partnerLu != kBlankLu17 &&
              !isLuAlias(r.partnerLu))
-        fail(42, failureFlag, errorCode);
+        fail(ErrorCode::LuAlias, failureFlag, errorCode);
     else if (r.tpType != 0 && (r.remoteTp.empty() || !isServiceTpName(r.remoteTp)))
-        fail(38, failureFlag, errorCode);
+        fail(ErrorCode::ServiceTpName, failureFlag, errorCode);
     else if (r.tpType == 0 &&
              (r.remoteTp.empty() || !isMixedCaseName(r.remoteTp, r.remoteTp.size())))
-        fail(40, failureFlag, errorCode);
+        fail(ErrorCode::AppTpName, failureFlag, errorCode);
     else if ((r.secType == 1 || r.secType == 2) && !isCpicSecurityText(r.userId, 10))
-        fail(34, failureFlag, errorCode);
+        fail(ErrorCode::CpicUserId, failureFlag, errorCode);
     else if (r.secType == 2 && !isCpicSecurityText(r.password, 10))
-        fail(12, failureFlag, errorCode);
+        fail(ErrorCode::CpicPassword, failureFlag, errorCode);
 }
 
-void tpCheckEntry(const AttachTpRecord& r, int& failureFlag, int& errorCode) {
+void tpCheckEntry(const AttachTpRecord& r, int& failureFlag, ErrorCode& errorCode) {
     if (r.tpType == 0 && (r.tpName.empty() || !isAppTpName(r.tpName, r.tpName.size())))
-        fail(40, failureFlag, errorCode);
+        fail(ErrorCode::AppTpName, failureFlag, errorCode);
     else if (r.tpType == 1 && (r.tpName.empty() || !isServiceTpName(r.tpName)))
-        fail(38, failureFlag, errorCode);
+        fail(ErrorCode::ServiceTpName, failureFlag, errorCode);
     else if (r.tpOp == 0 && r.path.empty())
-        fail(46, failureFlag, errorCode);
+        fail(ErrorCode::TpPath, failureFlag, errorCode);
 }
 
-void globalCheck(const GlobalRecord& r, int& failureFlag, int& errorCode) {
+void globalCheck(const GlobalRecord& r, int& failureFlag, ErrorCode& errorCode) {
     if (!isUserText(r.userName, r.userName.size()))
-        fail(62, failureFlag, errorCode);
+        fail(ErrorCode::GlobalUserName, failureFlag, errorCode);
     else if (!r.password.empty() && !isUserText(r.password, r.password.size()))
-        fail(64, failureFlag, errorCode);
+        fail(ErrorCode::GlobalPassword, failureFlag, errorCode);
     else if (!isAliasField(r.defLuAlias) || !isAliasField(r.defPluAlias))
-        fail(42, failureFlag, errorCode);
+        fail(ErrorCode::LuAlias, failureFlag, errorCode);
 }
 
-void appcCheck(const AppcRecord& r, int& failureFlag, int& errorCode) {
+void appcCheck(const AppcRecord& r, int& failureFlag, ErrorCode& errorCode) {
     for (std::size_t i = 0; i < r.serverName.size(); ++i) {
         if (!isServerName(r.serverName[i], r.serverName[i].size(), r.transport[i])) {
-            fail(54, failureFlag, errorCode);
+            fail(ErrorCode::ServerName, failureFlag, errorCode);
             return;
         }
     }
 }
 
-void luxCheckProfile(const LuxProfileRecord& r, int& failureFlag, int& errorCode) {
+void luxCheckProfile(const LuxProfileRecord& r, int& failureFlag, ErrorCode& errorCode) {
     for (const LuxLink& link : r.links) {
         if (!isServerName(link.serverName, link.serverName.size(), link.transport)) {
-            fail(54, failureFlag, errorCode);
+            fail(ErrorCode::ServerName, failureFlag, errorCode);
             return;
         }
     }
     if (r.profileName.empty() || !isTypeAName(r.profileName, r.profileName.size())) {
-        fail(48, failureFlag, errorCode);
+        fail(ErrorCode::LuxProfileName, failureFlag, errorCode);
         return;
     }
     for (const LuxLink& link : r.links) {
         if (link.category != 1 &&
             (link.luName.empty() || !isMixedCaseName(link.luName, link.luName.size()))) {
-            fail(16, failureFlag, errorCode);
+            fail(ErrorCode::LinkLuName, failureFlag, errorCode);
             return;
         }
     }
@@ -242,13 +242,13 @@ void luxCheckProfile(const LuxProfileRecord& r, int& failureFlag, int& errorCode
 
 void midrangeCheck(std::string_view sectionName, std::string_view nameOrMode,
                    std::string_view paddedUserId, std::string_view paddedPassword, int& failureFlag,
-                   int& errorCode) {
+                   ErrorCode& errorCode) {
     if (sectionName == "NODEX_SYSTEM" && !isHostName(nameOrMode, nameOrMode.size()))
-        fail(50, failureFlag, errorCode);
+        fail(ErrorCode::HostName, failureFlag, errorCode);
     else if (sectionName == "NODEX_COMMON" && !isTypeAName(nameOrMode, nameOrMode.size()))
-        fail(56, failureFlag, errorCode);
+        fail(ErrorCode::ModeName, failureFlag, errorCode);
     else if (!isHostSecurityText(paddedUserId, 10))
-        fail(58, failureFlag, errorCode);
+        fail(ErrorCode::HostUserId, failureFlag, errorCode);
     else if (!paddedPassword.empty() && !isHostSecurityText(paddedPassword, 10))
-        fail(60, failureFlag, errorCode);
+        fail(ErrorCode::HostPassword, failureFlag, errorCode);
 }

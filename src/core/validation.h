@@ -3,6 +3,7 @@
 // the error code, and leaves both alone when the record passes.
 #pragma once
 
+#include "messages.h"
 #include "record_types.h"
 
 #include <cstddef>
@@ -28,12 +29,12 @@ bool isHostName(std::string_view text, std::size_t length);
 bool isServerName(std::string_view text, std::size_t length, std::string_view transport);
 
 // The record checks take the records as their writers pad them.
-void cpicCheckEntry(const CpicSideInfoRecord& padded, int& failureFlag, int& errorCode);
-void tpCheckEntry(const AttachTpRecord& padded, int& failureFlag, int& errorCode);
-void globalCheck(const GlobalRecord& padded, int& failureFlag, int& errorCode);
-void appcCheck(const AppcRecord& record, int& failureFlag, int& errorCode);
-void luxCheckProfile(const LuxProfileRecord& record, int& failureFlag, int& errorCode);
+void cpicCheckEntry(const CpicSideInfoRecord& padded, int& failureFlag, ErrorCode& errorCode);
+void tpCheckEntry(const AttachTpRecord& padded, int& failureFlag, ErrorCode& errorCode);
+void globalCheck(const GlobalRecord& padded, int& failureFlag, ErrorCode& errorCode);
+void appcCheck(const AppcRecord& record, int& failureFlag, ErrorCode& errorCode);
+void luxCheckProfile(const LuxProfileRecord& record, int& failureFlag, ErrorCode& errorCode);
 // sectionName is "NODEX_SYSTEM" (nameOrMode is the host name) or "NODEX_COMMON" (the mode).
 void midrangeCheck(std::string_view sectionName, std::string_view nameOrMode,
                    std::string_view paddedUserId, std::string_view paddedPassword, int& failureFlag,
-                   int& errorCode);
+                   ErrorCode& errorCode);

@@ -69,7 +69,7 @@ bool CCfgDoc::OnOpenDocument(const std::string& path) {
                                                       : std::string());
         return true;
     }
-    ReportError(0, kErrStore);
+    ReportError(0, ErrorCode::Store);
     // Whatever a failed conversion left in the store is not the file: the document is
     // empty after any failed open.
     cfgClear(m_store);
@@ -157,7 +157,7 @@ bool CCfgDoc::ReadFile(const std::string& path) {
         return false;
     }
     if (cfgReadBuffer(m_store, bytes.data(), bytes.size()) != 0) {
-        ReportError(0, kErrStore);
+        ReportError(0, ErrorCode::Store);
         return false;
     }
     m_read = diskStateOf(bytes, m_opened);
@@ -213,7 +213,7 @@ bool CCfgDoc::ConvertOldForm(const std::string& path) {
     if (!WriteDerived(base + kBackupSuffix, path))
         return false;
     int failureFlag = 0;
-    int errorCode = 0;
+    ErrorCode errorCode = ErrorCode::None;
     if (!convertOldForm(m_store, failureFlag, errorCode)) {
         ReportError(failureFlag, errorCode);
         return false;
@@ -221,7 +221,7 @@ bool CCfgDoc::ConvertOldForm(const std::string& path) {
     return WriteDerived(base + kConfigExtension, path);
 }
 
-int CCfgDoc::WriteTraceDefaults(int& /*failureFlag*/, int& errorCode) {
+int CCfgDoc::WriteTraceDefaults(int& /*failureFlag*/, ErrorCode& errorCode) {
     return writeTraceDefaults(m_store, errorCode);
 }
 
@@ -231,7 +231,7 @@ void CCfgDoc::ReportFileProblem(const FileError& error, bool saving) {
                   kMbIconStop);
 }
 
-void CCfgDoc::ReportError(int /*result*/, int code) {
+void CCfgDoc::ReportError(int /*result*/, ErrorCode code) {
     int messageId = errorMessageId(code);
     if (messageId == 0)
         return;
@@ -272,7 +272,7 @@ int CCfgDoc::DeleteOptionRecord(int kind, const std::string& name) {
 }
 
 RenameResult CCfgDoc::RenameRecord(RecordFamily family, int occurrence, const std::string& newName,
-                                   int& errorCode) {
+                                   ErrorCode& errorCode) {
     const std::uint64_t before = m_store.changeCount();
     const RenameResult result = renameRecord(m_store, family, occurrence, newName, errorCode);
     if (m_store.changeCount() != before)

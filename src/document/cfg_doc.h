@@ -6,6 +6,7 @@
 
 #include "cfg_store.h"
 #include "document_base.h"
+#include "messages.h"
 #include "record_rename.h"
 #include "record_types.h"
 #include "unread_text.h"
@@ -58,10 +59,10 @@ public:
 
     // Reads the file and converts entries of the older form; false after it reported why.
     bool LoadConfiguration(const std::string& path);
-    // Writes the default TRACE section; 1, or 0 with error code 66.
-    int WriteTraceDefaults(int& failureFlag, int& errorCode);
+    // Writes the default TRACE section; 1, or 0 with ErrorCode::Store.
+    int WriteTraceDefaults(int& failureFlag, ErrorCode& errorCode);
     // Shows the message of an error code; the result argument is not used.
-    void ReportError(int result, int code);
+    void ReportError(int result, ErrorCode code);
 
     // Option dispatch: the main window and the tool reach the records only through these.
     // pastNameless: a section without its name key is passed over instead of ending the list.
@@ -75,7 +76,7 @@ public:
     // place, or (a section without its name key) removed. Both set the modified flag when
     // they changed the store.
     RenameResult RenameRecord(RecordFamily family, int occurrence, const std::string& newName,
-                              int& errorCode);
+                              ErrorCode& errorCode);
     int DeleteRecordSection(RecordFamily family, int occurrence);
 
 protected:

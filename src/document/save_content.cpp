@@ -7,25 +7,25 @@
 
 void addSaveDefaults(CfgStore& store) {
     int failureFlag = 0;
-    int errorCode = 0;
+    ErrorCode errorCode = ErrorCode::None;
     if (!store.hasSection("GLOBAL"))
         globalWrite(store, GlobalRecord{}, failureFlag, errorCode);
     if (!store.hasSection("TRACE"))
         writeTraceDefaults(store, errorCode);
 }
 
-int writeTraceDefaults(CfgStore& store, int& errorCode) {
+int writeTraceDefaults(CfgStore& store, ErrorCode& errorCode) {
     if (store.hasSection("TRACE") && cfgDeleteSection(store, 0, "TRACE") != 0) {
-        errorCode = kErrStore;
+        errorCode = ErrorCode::Store;
         return 0;
     }
     if (!store.hasSection("TRACE") && cfgAddSection(store, 0, "TRACE") != 0) {
-        errorCode = kErrStore;
+        errorCode = ErrorCode::Store;
         return 0;
     }
     if (cfgInsertKey(store, 0, "TRACE", 0, "FILE", "") == 1 ||
         cfgInsertKey(store, 0, "TRACE", 0, "FLAGS", "0x0000") == 1) {
-        errorCode = kErrStore;
+        errorCode = ErrorCode::Store;
         return 0;
     }
     return 1;

@@ -3,6 +3,8 @@
 // is the one place where a save's content is decided.
 #pragma once
 
+#include "messages.h"
+
 #include <string>
 
 class CfgStore;
@@ -11,8 +13,8 @@ class CfgStore;
 void addSaveDefaults(CfgStore& store);
 
 // Writes the TRACE section with its default keys in place of any there is; 1, or 0 with
-// error code 66.
-int writeTraceDefaults(CfgStore& store, int& errorCode);
+// ErrorCode::Store.
+int writeTraceDefaults(CfgStore& store, ErrorCode& errorCode);
 
 // The bytes a save of this store would write now, defaults included. The store itself is
 // left as it is.

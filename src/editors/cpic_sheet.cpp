@@ -122,6 +122,6 @@ CpicSideInfoRecord CPsCpic::gatherRecord() const {
     return record;
 }
 
-int CPsCpic::writeRecord(int& failureFlag, int& errorCode) {
+int CPsCpic::writeRecord(int& failureFlag, ErrorCode& errorCode) {
     return cpicWriteEntry(document().store(), gatherRecord(), failureFlag, errorCode);
 }

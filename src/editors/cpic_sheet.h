@@ -21,7 +21,7 @@ public:
 
     // Opens the entry of that symbolic destination name (the empty name: a new entry).
     // 1 when the user confirmed with OK and the entry was written; 0 otherwise, also when
-    // the entry could not be read (reported as code 66, no sheet shown).
+    // the entry could not be read (reported as ErrorCode::Store, no sheet shown).
     int Run(CCfgDoc& doc, const std::string& symbName);
 
     CPgCpicBas& basicPage() { return m_basic; }
@@ -29,7 +29,7 @@ public:
 
 protected:
     bool checkValues() override;
-    int writeRecord(int& failureFlag, int& errorCode) override;
+    int writeRecord(int& failureFlag, ErrorCode& errorCode) override;
 
 private:
     void spreadRecord(const CpicSideInfoRecord& record, bool existing);

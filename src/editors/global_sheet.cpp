@@ -78,6 +78,6 @@ GlobalRecord CPsUIPW::gatherRecord() const {
     return record;
 }
 
-int CPsUIPW::writeRecord(int& failureFlag, int& errorCode) {
+int CPsUIPW::writeRecord(int& failureFlag, ErrorCode& errorCode) {
     return globalWrite(document().store(), gatherRecord(), failureFlag, errorCode);
 }

@@ -29,7 +29,7 @@ public:
 
 protected:
     bool checkValues() override;
-    int writeRecord(int& failureFlag, int& errorCode) override;
+    int writeRecord(int& failureFlag, ErrorCode& errorCode) override;
 
 private:
     GlobalRecord gatherRecord() const;

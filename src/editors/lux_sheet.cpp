@@ -131,6 +131,6 @@ LuxProfileRecord CPsLux::gatherRecord() const {
     return record;
 }
 
-int CPsLux::writeRecord(int& failureFlag, int& errorCode) {
+int CPsLux::writeRecord(int& failureFlag, ErrorCode& errorCode) {
     return luxWriteProfile(document().store(), gatherRecord(), failureFlag, errorCode);
 }

@@ -19,14 +19,14 @@ public:
 
     // Opens the profile of that name (the empty name: a new profile). 1 when the user
     // confirmed with OK and the profile was written; 0 otherwise, also when the profile is
-    // gone (reported as code 66, no sheet shown).
+    // gone (reported as ErrorCode::Store, no sheet shown).
     int Run(CCfgDoc& doc, const std::string& profileName);
 
     CPgLux1Bas& linksPage() { return m_page; }
 
 protected:
     bool checkValues() override;
-    int writeRecord(int& failureFlag, int& errorCode) override;
+    int writeRecord(int& failureFlag, ErrorCode& errorCode) override;
 
 private:
     void spreadRecord(const LuxProfileRecord& record);

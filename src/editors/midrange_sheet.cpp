@@ -88,7 +88,7 @@ int CPsNODEX::controlOf(const RecordRefusal& refusal) {
                                 : CPgNODEXCommom::kLocalLu;
 }
 
-int CPsNODEX::writeRecord(int& failureFlag, int& errorCode) {
+int CPsNODEX::writeRecord(int& failureFlag, ErrorCode& errorCode) {
     // Common settings left as they were stay as they are, in their place, while the systems
     // changed.
     if (m_commonStored && !m_common.changed())

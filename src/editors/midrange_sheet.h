@@ -28,7 +28,7 @@ public:
 
 protected:
     bool checkValues() override;
-    int writeRecord(int& failureFlag, int& errorCode) override;
+    int writeRecord(int& failureFlag, ErrorCode& errorCode) override;
 
 private:
     MidrangeCommonRecord gatherRecord() const;

@@ -52,7 +52,7 @@ int CDlgNODEXSystem::ShowSystem(CCfgDoc& doc, const std::string& hostName) {
         MidrangeSystemRecord record;
         record.hostName = hostName;
         if (!midrangeReadSystem(doc.store(), record)) {
-            doc.ReportError(0, kErrStore);
+            doc.ReportError(0, ErrorCode::Store);
             return 0;
         }
         MidrangeSystemValues& v = m_form.values;
@@ -92,7 +92,7 @@ bool CDlgNODEXSystem::checkValues() {
     return refuse(refusal, control);
 }
 
-int CDlgNODEXSystem::writeRecord(int& failureFlag, int& errorCode) {
+int CDlgNODEXSystem::writeRecord(int& failureFlag, ErrorCode& errorCode) {
     const MidrangeSystemValues& v = m_form.values;
     return midrangeWriteSystem(document().store(), v.hostName, v.userId,
                                m_password.resolve(v.password), v.verification, std::string(),

@@ -60,15 +60,15 @@ public:
     ~CDlgNODEXSystem() override;
 
     // Shows the system of that host name (the empty name: a new system). 0 only when an
-    // existing system cannot be read (reported as code 66, no dialog); else 1, whichever
-    // button closed the dialog.
+    // existing system cannot be read (reported as ErrorCode::Store, no dialog); else 1,
+    // whichever button closed the dialog.
     int ShowSystem(CCfgDoc& doc, const std::string& hostName);
 
     MidrangeSystemForm& form() { return m_form; }
 
 protected:
     bool checkValues() override;
-    int writeRecord(int& failureFlag, int& errorCode) override;
+    int writeRecord(int& failureFlag, ErrorCode& errorCode) override;
 
 private:
     MidrangeSystemForm m_form;

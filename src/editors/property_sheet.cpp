@@ -142,7 +142,7 @@ void PropertySheet::accept() {
     const bool keep = untouched();
     if (confirmRecord(
             activePage(), m_doc, [this] { return checkValues(); },
-            [this, keep](int& failureFlag, int& errorCode) {
+            [this, keep](int& failureFlag, ErrorCode& errorCode) {
                 return keep ? 1 : writeRecord(failureFlag, errorCode);
             }))
         QDialog::accept();
@@ -167,7 +167,7 @@ void PropertySheet::focusOn(int pageIndex, int controlId) {
 
 int PropertySheet::reportUnreadable() {
     if (m_doc)
-        m_doc->ReportError(0, kErrStore);
+        m_doc->ReportError(0, ErrorCode::Store);
     return 0;
 }
 

@@ -7,6 +7,7 @@
 //      CCfgDoc::ReportError and the sheet stays open; success closes it with OK.
 #pragma once
 
+#include "messages.h"
 #include "record_checks.h"
 #include "sheet_help.h"
 
@@ -64,14 +65,14 @@ protected:
     virtual bool checkValues() { return true; }
     // Builds the record from the pages' members and writes it; 0 with flag and code set
     // when the write refused it.
-    virtual int writeRecord(int& failureFlag, int& errorCode) = 0;
+    virtual int writeRecord(int& failureFlag, ErrorCode& errorCode) = 0;
     void showCheckMessage(int messageId) const;
     // Shows what the kind's check refused and puts the cursor on the control of that page;
     // returns false, so that a sheet's checks end with it.
     bool refuse(const RecordRefusal& refusal, int pageIndex, int controlId);
     // Shows that page and puts the cursor in the control, its text selected.
     void focusOn(int pageIndex, int controlId);
-    // Reports a record that could not be read (code 66); the run operation then returns 0.
+    // Reports a record that could not be read (ErrorCode::Store); the run operation then returns 0.
     int reportUnreadable();
 
 private:

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 void showRefusal(const RecordRefusal& refusal, int sheetStyle) {
-    AppMessageBox(refusalText(refusal), refusal.code ? kMbOk : sheetStyle);
+    AppMessageBox(refusalText(refusal), refusal.code != ErrorCode::None ? kMbOk : sheetStyle);
 }
 
 void focusField(QWidget* field) {

@@ -107,6 +107,6 @@ int CPsServ::controlOf(const RecordRefusal& refusal) const {
     return control;
 }
 
-int CPsServ::writeRecord(int& failureFlag, int& errorCode) {
+int CPsServ::writeRecord(int& failureFlag, ErrorCode& errorCode) {
     return appcWrite(document().store(), gatherRecord(), failureFlag, errorCode);
 }

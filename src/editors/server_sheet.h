@@ -24,7 +24,7 @@ public:
 
 protected:
     bool checkValues() override;
-    int writeRecord(int& failureFlag, int& errorCode) override;
+    int writeRecord(int& failureFlag, ErrorCode& errorCode) override;
 
 private:
     void spreadRecord(const AppcRecord& record);

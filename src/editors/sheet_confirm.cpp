@@ -4,13 +4,13 @@
 #include "sheet_page.h"
 
 bool confirmRecord(SheetPage* page, CCfgDoc* doc, const std::function<bool()>& checks,
-                   const std::function<int(int& failureFlag, int& errorCode)>& write) {
+                   const std::function<int(int& failureFlag, ErrorCode& errorCode)>& write) {
     if (page && !page->leave())
         return false;
     if (!checks())
         return false;
     int failureFlag = 0;
-    int errorCode = 0;
+    ErrorCode errorCode = ErrorCode::None;
     if (!write(failureFlag, errorCode)) {
         if (doc)
             doc->ReportError(failureFlag, errorCode);

@@ -3,10 +3,12 @@
 // reported by its code through CCfgDoc::ReportError. True when the window may close.
 #pragma once
 
+#include "messages.h"
+
 #include <functional>
 
 class CCfgDoc;
 class SheetPage;
 
 bool confirmRecord(SheetPage* page, CCfgDoc* doc, const std::function<bool()>& checks,
-                   const std::function<int(int& failureFlag, int& errorCode)>& write);
+                   const std::function<int(int& failureFlag, ErrorCode& errorCode)>& write);

@@ -70,7 +70,7 @@ void SheetDialog::accept() {
     const bool keep = m_openedOnRecord && m_form && !m_form->changed();
     if (confirmRecord(
             m_form, m_doc, [this] { return checkValues(); },
-            [this, keep](int& failureFlag, int& errorCode) {
+            [this, keep](int& failureFlag, ErrorCode& errorCode) {
                 return keep ? 1 : writeRecord(failureFlag, errorCode);
             }))
         QDialog::accept();

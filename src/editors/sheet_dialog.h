@@ -3,6 +3,7 @@
 // Cancel and Help, and OK runs the sheet's OK sequence (leave, checks, write).
 #pragma once
 
+#include "messages.h"
 #include "record_checks.h"
 #include "sheet_help.h"
 
@@ -35,7 +36,7 @@ protected:
     // Fills the form's controls and shows the dialog modally; 1 when closed with OK.
     int runModal();
     virtual bool checkValues() { return true; }
-    virtual int writeRecord(int& failureFlag, int& errorCode) = 0;
+    virtual int writeRecord(int& failureFlag, ErrorCode& errorCode) = 0;
     void showCheckMessage(int messageId) const;
     // Shows what the kind's check refused and puts the cursor on that control of the form;
     // returns false.

@@ -60,6 +60,6 @@ bool CPsTP::checkValues() {
     return refuse(refusal, 0, control);
 }
 
-int CPsTP::writeRecord(int& failureFlag, int& errorCode) {
+int CPsTP::writeRecord(int& failureFlag, ErrorCode& errorCode) {
     return tpWriteEntry(document().store(), gatherRecord(), failureFlag, errorCode);
 }

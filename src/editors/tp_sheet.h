@@ -18,14 +18,14 @@ public:
 
     // Opens the entry of that TP name (the empty name: a new entry). 1 when the user
     // confirmed with OK and the entry was written; 0 otherwise, also when the entry could
-    // not be read (reported as code 66, no sheet shown).
+    // not be read (reported as ErrorCode::Store, no sheet shown).
     int Run(CCfgDoc& doc, const std::string& tpName);
 
     CPgTPBas& basicPage() { return m_basic; }
 
 protected:
     bool checkValues() override;
-    int writeRecord(int& failureFlag, int& errorCode) override;
+    int writeRecord(int& failureFlag, ErrorCode& errorCode) override;
 
 private:
     AttachTpRecord gatherRecord() const;

@@ -66,8 +66,9 @@ int appcRead(const CfgStore& store, AppcRecord& record, int& missing) {
     return 1;
 }
 
-int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, int& errorCode) {
-    int flag = 0, code = 0;
+int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, ErrorCode& errorCode) {
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     appcCheck(record, flag, code);
     if (flag != 0) {
         failureFlag = flag;
@@ -76,11 +77,11 @@ int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, int& errorCo
     }
 
     if (store.hasSection(kAppc) && cfgDeleteSection(store, 0, kAppc) != 0) {
-        errorCode = kErrStore;
+        errorCode = ErrorCode::Store;
         return 0;
     }
     if (!records::addFirstSection(store, kAppc)) {
-        errorCode = kErrStore;
+        errorCode = ErrorCode::Store;
         return 0;
     }
     std::string scope;
@@ -96,14 +97,14 @@ int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, int& errorCo
     };
     for (const auto& [key, value] : keys) {
         if (!records::appendKey(store, kAppc, key, value)) {
-            errorCode = kErrStore;
+            errorCode = ErrorCode::Store;
             return 0;
         }
     }
 
     std::string loadBalancing = std::to_string(record.loadBalancing);
     if (!store.hasSection(kGlobal) && cfgAddSection(store, 0, kGlobal) != 0) {
-        errorCode = kErrStore;
+        errorCode = ErrorCode::Store;
         return 0;
     }
     cfgDeleteKey(store, 0, kGlobal, 0, "LU62_LB");

@@ -1,6 +1,7 @@
 // APPC server list: the APPC section and LU62_LB in GLOBAL.
 #pragma once
 
+#include "messages.h"
 #include "record_types.h"
 
 #include <string>
@@ -11,5 +12,5 @@ class CfgStore;
 int appcListOption(const CfgStore& store, std::vector<std::string>& list); // always 1
 // Always 1; missing is 1 when the store has no APPC section.
 int appcRead(const CfgStore& store, AppcRecord& record, int& missing);
-int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, int& errorCode);
+int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, ErrorCode& errorCode);
 int appcDelete(CfgStore& store); // always 1

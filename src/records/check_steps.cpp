@@ -20,7 +20,7 @@ std::string utf8Of(std::string_view bytes) {
     return out;
 }
 
-RecordRefusal refuse(int code, int messageId, std::string key, int row, std::string part,
+RecordRefusal refuse(ErrorCode code, int messageId, std::string key, int row, std::string part,
                      std::string arg) {
     RecordRefusal r;
     r.code = code;
@@ -35,7 +35,7 @@ RecordRefusal refuse(int code, int messageId, std::string key, int row, std::str
 RecordRefusal firstTooLong(std::initializer_list<Limit> limits) {
     for (const Limit& l : limits)
         if (l.value.size() > l.limit)
-            return refuse(0, ids::kRuleTooLong, std::string(l.key), -1, {},
+            return refuse(ErrorCode::None, ids::kRuleTooLong, std::string(l.key), -1, {},
                           std::to_string(l.limit));
     return {};
 }
@@ -43,7 +43,7 @@ RecordRefusal firstTooLong(std::initializer_list<Limit> limits) {
 RecordRefusal firstBackslashEnd(std::initializer_list<Text> texts) {
     for (const Text& t : texts)
         if (endsWithBackslash(t.value))
-            return refuse(0, ids::kRuleBackslash, std::string(t.key));
+            return refuse(ErrorCode::None, ids::kRuleBackslash, std::string(t.key));
     return {};
 }
 

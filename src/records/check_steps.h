@@ -13,11 +13,12 @@ namespace checks {
 // The file's bytes (Latin-1) as the UTF-8 of the language library's texts.
 std::string utf8Of(std::string_view bytes);
 
-RecordRefusal refuse(int code, int messageId, std::string key, int row = -1, std::string part = {},
-                     std::string arg = {});
+RecordRefusal refuse(ErrorCode code, int messageId, std::string key, int row = -1,
+                     std::string part = {}, std::string arg = {});
 
 // The message of an error code, about one field.
-inline RecordRefusal refuseCode(int code, std::string key, int row = -1, std::string part = {}) {
+inline RecordRefusal refuseCode(ErrorCode code, std::string key, int row = -1,
+                                std::string part = {}) {
     return refuse(code, 0, std::move(key), row, std::move(part));
 }
 

@@ -53,18 +53,20 @@ void cpicReadSection(const CfgStore& store, int s, CpicSideInfoRecord& record) {
         record.pluType = records::decimalValue(value);
 }
 
-int cpicCheckWrite(CpicSideInfoRecord padded, int& failureFlag, int& errorCode) {
+int cpicCheckWrite(CpicSideInfoRecord padded, int& failureFlag, ErrorCode& errorCode) {
     padded.symbName = padRight(padded.symbName, 8);
     padded.localLu = padRight(padded.localLu, 8);
     padded.password = padRight(padded.password, 10);
     padded.userId = padRight(padded.userId, 10);
     padded.partnerLu = padRight(padded.partnerLu, 17);
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     cpicCheckEntry(padded, flag, code);
     return records::checkPassed(flag, code, failureFlag, errorCode);
 }
 
-int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag, int& errorCode) {
+int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag,
+                   ErrorCode& errorCode) {
     if (!cpicCheckWrite(record, failureFlag, errorCode))
         return 0;
 
@@ -72,7 +74,7 @@ int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag,
     cpicListEntries(store, listed);
     if (!records::deleteListed(store, kCpic, "SYMB_NAME", listed, record.symbName) ||
         !records::addFirstSection(store, kCpic)) {
-        errorCode = kErrStore;
+        errorCode = ErrorCode::Store;
         return 0;
     }
     // SEC_TYPE is written before TP_TYPE, as the client's own files have it.
@@ -90,7 +92,7 @@ int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag,
     };
     for (const auto& [key, value] : keys) {
         if (!records::appendKey(store, kCpic, key, value)) {
-            errorCode = kErrStore;
+            errorCode = ErrorCode::Store;
             return 0;
         }
     }

@@ -1,6 +1,7 @@
 // CPI-C side information entries: one CPIC_INFO section each, named by SYMB_NAME.
 #pragma once
 
+#include "messages.h"
 #include "record_types.h"
 
 #include <string>
@@ -16,8 +17,9 @@ int cpicReadEntry(const CfgStore& store, CpicSideInfoRecord& record);
 // The entry in section occurrence s of CPIC_INFO, whatever its name.
 void cpicReadSection(const CfgStore& store, int s, CpicSideInfoRecord& record);
 // What cpicWriteEntry refuses before it touches the store: 1 passes; 0 with flag and code.
-int cpicCheckWrite(CpicSideInfoRecord record, int& failureFlag, int& errorCode);
-// 1 written; 0 refused (flag 256 and the check's code) or a store failure (code 66).
-int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag, int& errorCode);
+int cpicCheckWrite(CpicSideInfoRecord record, int& failureFlag, ErrorCode& errorCode);
+// 1 written; 0 refused (flag 256 and the check's code) or a store failure (ErrorCode::Store).
+int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag,
+                   ErrorCode& errorCode);
 // 1 deleted; 0 no entry of that name.
 int cpicDeleteEntry(CfgStore& store, std::string_view symbName);

@@ -38,15 +38,16 @@ int globalRead(const CfgStore& store, GlobalRecord& record) {
     return 1;
 }
 
-int globalCheckWrite(GlobalRecord padded, int& failureFlag, int& errorCode) {
+int globalCheckWrite(GlobalRecord padded, int& failureFlag, ErrorCode& errorCode) {
     padded.defLuAlias = padRight(padded.defLuAlias, 8);
     padded.defPluAlias = padRight(padded.defPluAlias, 8);
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     globalCheck(padded, flag, code);
     return records::checkPassed(flag, code, failureFlag, errorCode);
 }
 
-int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, int& errorCode) {
+int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, ErrorCode& errorCode) {
     if (!globalCheckWrite(record, failureFlag, errorCode))
         return 0;
 
@@ -55,13 +56,13 @@ int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, int& err
     if (hasGlobal(store)) {
         records::readFirst(store, 0, kGlobal, "LU62_LB", loadBalancing, 1);
         if (cfgDeleteSection(store, 0, kGlobal) != 0) {
-            errorCode = kErrStore;
+            errorCode = ErrorCode::Store;
             return 0;
         }
     }
     // A file with a second GLOBAL section keeps it and takes the keys there.
     if (!hasGlobal(store) && cfgAddSection(store, 0, kGlobal) != 0) {
-        errorCode = kErrStore;
+        errorCode = ErrorCode::Store;
         return 0;
     }
 
@@ -72,7 +73,7 @@ int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, int& err
                                      "DEF_PLU_ALIAS"};
     for (int i = 0; i < 5; ++i) {
         if (cfgInsertKey(store, 0, kGlobal, i, keys[i], values[i]) == 1) {
-            errorCode = kErrStore;
+            errorCode = ErrorCode::Store;
             return 0;
         }
     }

@@ -12,7 +12,6 @@ namespace {
 constexpr std::string_view kProfile = "LUX_PROFILE";
 constexpr std::string_view kDefault = "DEF_LUX_PROF";
 constexpr std::string_view kDefaultName = "DEF_PROF_NAME";
-constexpr int kErrNoFirstLink = 68;
 
 // A hand-made value without its category (empty, commas only, a server name alone) is
 // read as a link without LU name, so that the profile can be written back as it stands.
@@ -146,8 +145,9 @@ std::string luxFormatSession(const LuxLink& link) {
            link.transport + "," + link.scopeName + "," + link.encryption;
 }
 
-int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, int& errorCode) {
-    int flag = 0, code = 0;
+int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, ErrorCode& errorCode) {
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     luxCheckProfile(record, flag, code);
     if (flag != 0) {
         failureFlag = flag;
@@ -155,13 +155,14 @@ int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, int& errorCo
         return 0;
     }
     if (record.links[0].serverName.empty()) {
-        errorCode = kErrNoFirstLink;
+        errorCode = ErrorCode::NoFirstLink;
         return 0;
     }
     return 1;
 }
 
-int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag, int& errorCode) {
+int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag,
+                    ErrorCode& errorCode) {
     std::vector<std::string> listed;
     luxListProfiles(store, listed);
     if (!luxCheckWrite(record, failureFlag, errorCode))
@@ -170,12 +171,12 @@ int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag, 
     if (!records::deleteListed(store, kProfile, "PROFILE_NAME", listed, record.profileName) ||
         !records::addFirstSection(store, kProfile) ||
         !records::appendKey(store, kProfile, "PROFILE_NAME", record.profileName)) {
-        errorCode = kErrStore;
+        errorCode = ErrorCode::Store;
         return 0;
     }
     for (const LuxLink& link : record.links) {
         if (!records::appendKey(store, kProfile, "SESSION", luxFormatSession(link))) {
-            errorCode = kErrStore;
+            errorCode = ErrorCode::Store;
             return 0;
         }
     }
@@ -186,7 +187,7 @@ int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag, 
             cfgDeleteSection(store, 0, kDefault);
         if (!records::addFirstSection(store, kDefault) ||
             !records::appendKey(store, kDefault, kDefaultName, record.profileName)) {
-            errorCode = kErrStore;
+            errorCode = ErrorCode::Store;
             return 0;
         }
     } else {

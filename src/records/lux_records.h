@@ -2,6 +2,7 @@
 // profile named in DEF_LUX_PROF.
 #pragma once
 
+#include "messages.h"
 #include "record_types.h"
 
 #include <array>
@@ -24,8 +25,9 @@ std::string luxFormatSession(const LuxLink& link);
 // The name and links of the profile in section occurrence s of LUX_PROFILE, whatever its
 // name (into a record that starts empty); not whether it is the default.
 void luxReadSection(const CfgStore& store, int s, LuxProfileRecord& record);
-// What luxWriteProfile refuses before it touches the store: its check, then code 68 for a
-// first link without server. 1 passes; 0 with flag and code.
-int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, int& errorCode);
-int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag, int& errorCode);
+// What luxWriteProfile refuses before it touches the store: its check, then
+// ErrorCode::NoFirstLink for a first link without server. 1 passes; 0 with flag and code.
+int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, ErrorCode& errorCode);
+int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag,
+                    ErrorCode& errorCode);
 int luxDeleteProfile(CfgStore& store, std::string_view profileName); // always 1

@@ -60,22 +60,24 @@ void midrangeReadSystemSection(const CfgStore& store, int s, MidrangeSystemRecor
 }
 
 int midrangeCheckSystem(std::string_view hostName, std::string_view userId,
-                        std::string_view password, int& validationResult, int& errorCode) {
-    int flag = 0, code = 0;
+                        std::string_view password, int& validationResult, ErrorCode& errorCode) {
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     midrangeCheck(kSystem, hostName, padRight(userId, 10), padRight(password, 10), flag, code);
     return records::checkPassed(flag, code, validationResult, errorCode);
 }
 
 int midrangeCheckCommon(std::string_view mode, std::string_view userId, std::string_view password,
-                        int& validationResult, int& errorCode) {
-    int flag = 0, code = 0;
+                        int& validationResult, ErrorCode& errorCode) {
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     midrangeCheck(kCommon, mode, padRight(userId, 10), padRight(password, 10), flag, code);
     return records::checkPassed(flag, code, validationResult, errorCode);
 }
 
 int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userId,
                         std::string password, std::string /*passwordVerify*/,
-                        std::string /*defaultFlag*/, int& validationResult, int& errorCode) {
+                        std::string /*defaultFlag*/, int& validationResult, ErrorCode& errorCode) {
     if (!midrangeCheckSystem(hostName, userId, password, validationResult, errorCode))
         return 0;
 
@@ -85,7 +87,7 @@ int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userI
     midrangeListSystems(store, listed, defaultName);
     if (!records::deleteListed(store, kSystem, "HOST_NAME", listed, hostName) ||
         !records::addFirstSection(store, kSystem)) {
-        errorCode = kErrStore;
+        errorCode = ErrorCode::Store;
         return 0;
     }
     bool isDefault = !defaultName.empty() && hostName == defaultName;
@@ -97,7 +99,7 @@ int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userI
     };
     for (const auto& [key, value] : keys) {
         if (!records::appendKey(store, kSystem, key, value)) {
-            errorCode = kErrStore;
+            errorCode = ErrorCode::Store;
             return 0;
         }
     }
@@ -153,13 +155,13 @@ int midrangeReadCommon(const CfgStore& store, MidrangeCommonRecord& record) {
 
 int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode, std::string userId,
                         std::string password, std::string /*spare*/, int& validationResult,
-                        int& errorCode) {
+                        ErrorCode& errorCode) {
     if (!midrangeCheckCommon(mode, userId, password, validationResult, errorCode))
         return 0;
     if (store.hasSection(kCommon))
         cfgDeleteSection(store, 0, kCommon);
     if (!records::addFirstSection(store, kCommon)) {
-        errorCode = kErrStore;
+        errorCode = ErrorCode::Store;
         return 0;
     }
     const std::pair<std::string_view, std::string> keys[] = {
@@ -170,7 +172,7 @@ int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode, 
     };
     for (const auto& [key, value] : keys) {
         if (!records::appendKey(store, kCommon, key, value)) {
-            errorCode = kErrStore;
+            errorCode = ErrorCode::Store;
             return 0;
         }
     }

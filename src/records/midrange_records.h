@@ -1,6 +1,7 @@
 // Midrange systems: one NODEX_SYSTEM section per system and the shared NODEX_COMMON.
 #pragma once
 
+#include "messages.h"
 #include "record_types.h"
 
 #include <string>
@@ -18,12 +19,12 @@ int midrangeReadSystem(const CfgStore& store, MidrangeSystemRecord& record);
 void midrangeReadSystemSection(const CfgStore& store, int s, MidrangeSystemRecord& record);
 // What the two writes refuse before they touch the store.
 int midrangeCheckSystem(std::string_view hostName, std::string_view userId,
-                        std::string_view password, int& validationResult, int& errorCode);
+                        std::string_view password, int& validationResult, ErrorCode& errorCode);
 int midrangeCheckCommon(std::string_view mode, std::string_view userId, std::string_view password,
-                        int& validationResult, int& errorCode);
+                        int& validationResult, ErrorCode& errorCode);
 int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userId,
                         std::string password, std::string passwordVerify, std::string defaultFlag,
-                        int& validationResult, int& errorCode);
+                        int& validationResult, ErrorCode& errorCode);
 int midrangeDeleteSystem(CfgStore& store, std::string_view hostName);
 int midrangeSetDefault(CfgStore& store, std::string_view hostName);
 int midrangeMarkDefault(CfgStore& store, std::string_view hostName, std::string_view value);
@@ -31,4 +32,4 @@ int midrangeDeleteAll(CfgStore& store);
 int midrangeReadCommon(const CfgStore& store, MidrangeCommonRecord& record);
 int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode, std::string userId,
                         std::string password, std::string spare, int& validationResult,
-                        int& errorCode);
+                        ErrorCode& errorCode);

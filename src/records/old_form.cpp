@@ -16,8 +16,8 @@ void dropMarker(std::string& name) {
         name.pop_back();
 }
 
-int codeOrStore(int code) {
-    return code != 0 ? code : kErrStore;
+ErrorCode codeOrStore(ErrorCode code) {
+    return code != ErrorCode::None ? code : ErrorCode::Store;
 }
 
 } // namespace
@@ -39,7 +39,7 @@ bool storeHasOldForm(const CfgStore& store) {
     return false;
 }
 
-int convertOldForm(CfgStore& store, int& failureFlag, int& errorCode) {
+int convertOldForm(CfgStore& store, int& failureFlag, ErrorCode& errorCode) {
     AppcRecord appc;
     int missing = 0;
     appcRead(store, appc, missing);
@@ -57,7 +57,7 @@ int convertOldForm(CfgStore& store, int& failureFlag, int& errorCode) {
         LuxProfileRecord profile;
         profile.profileName = name;
         if (!luxReadProfile(store, profile)) {
-            errorCode = kErrStore;
+            errorCode = ErrorCode::Store;
             return 0;
         }
         for (LuxLink& link : profile.links)

@@ -2,6 +2,8 @@
 // "%". Opening a file takes the marker off, after keeping a copy of the file as it was.
 #pragma once
 
+#include "messages.h"
+
 #include <string>
 #include <string_view>
 
@@ -18,5 +20,5 @@ bool storeHasOldForm(const CfgStore& store);
 
 // Takes the marker off through the APPC and LUx writers, as the open converts. 1 done;
 // 0 a writer refused (failureFlag and errorCode set as it set them) or a profile listed
-// could not be read (errorCode 66).
-int convertOldForm(CfgStore& store, int& failureFlag, int& errorCode);
+// could not be read (ErrorCode::Store).
+int convertOldForm(CfgStore& store, int& failureFlag, ErrorCode& errorCode);

@@ -31,37 +31,38 @@ bool localAliasFails(const std::string& alias) {
 }
 
 RecordRefusal cpicWriterCheck(const CpicSideInfoRecord& r) {
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     if (cpicCheckWrite(r, flag, code))
         return {};
     switch (code) {
-    case 26:
+    case ErrorCode::SymbolicName:
         return refuseCode(code, "SYMB_NAME");
-    case 42:
+    case ErrorCode::LuAlias:
         // Two aliases share the code; the message names the one at fault.
         if (localAliasFails(r.localLu))
             return refuse(code, ids::kRuleLocalLu, "LOCAL_LU");
         return refuse(code, ids::kRulePartnerAlias, "PART_LU");
-    case 56:
+    case ErrorCode::ModeName:
         return refuseCode(code, "MODE");
-    case 24:
+    case ErrorCode::QualifiedLuName:
         return refuseCode(code, "PART_LU");
-    case 12:
+    case ErrorCode::CpicPassword:
         return refuseCode(code, "SEC_PW");
-    case 34:
+    case ErrorCode::CpicUserId:
         return refuseCode(code, "SEC_USERID");
     default:
         return refuseCode(code, "REMOTE_TP");
     }
 }
 
-RecordRefusal midrangeCodeField(int code) {
+RecordRefusal midrangeCodeField(ErrorCode code) {
     switch (code) {
-    case 50:
+    case ErrorCode::HostName:
         return refuseCode(code, "HOST_NAME");
-    case 56:
+    case ErrorCode::ModeName:
         return refuseCode(code, "MODE");
-    case 58:
+    case ErrorCode::HostUserId:
         return refuseCode(code, "USER_NAME");
     default:
         return refuseCode(code, "PASSWORD");
@@ -97,9 +98,9 @@ RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
         [&] {
             // The sheet's own rules, before its write.
             if (r.mode.size() > kModeLimit)
-                return refuse(0, ids::kCpicMsgModeTooLong, "MODE");
+                return refuse(ErrorCode::None, ids::kCpicMsgModeTooLong, "MODE");
             if (r.secType != 0 && r.userId.empty())
-                return refuse(0, ids::kCpicMsgUserIdRequired, "SEC_USERID");
+                return refuse(ErrorCode::None, ids::kCpicMsgUserIdRequired, "SEC_USERID");
             return RecordRefusal{};
         },
         [&] { return cpicWriterCheck(r); },
@@ -117,7 +118,9 @@ RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
 RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
     return firstOf(
         // A record without its name could not be found again; whatever the TP type.
-        [&] { return r.tpName.empty() ? refuseCode(40, "TP_NAME") : RecordRefusal{}; },
+        [&] {
+            return r.tpName.empty() ? refuseCode(ErrorCode::AppTpName, "TP_NAME") : RecordRefusal{};
+        },
         [&] {
             return firstTooLong({{"TP_NAME", r.tpName, 64},
                                  {"LU_NAME", r.luName, 8},
@@ -125,10 +128,11 @@ RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
                                  {"PARM_STRING", r.parmString, 32}});
         },
         [&] {
-            int flag = 0, code = 0;
+            int flag = 0;
+            ErrorCode code = ErrorCode::None;
             if (tpCheckWrite(r, flag, code))
                 return RecordRefusal{};
-            return refuseCode(code, code == 46 ? "PATH" : "TP_NAME");
+            return refuseCode(code, code == ErrorCode::TpPath ? "PATH" : "TP_NAME");
         },
         [&] {
             return firstBackslashEnd({{"TP_NAME", r.tpName},
@@ -148,12 +152,13 @@ RecordRefusal globalCheckRecord(const GlobalRecord& r) {
                                  {"DEF_PLU_ALIAS", r.defPluAlias, 8}});
         },
         [&] {
-            int flag = 0, code = 0;
+            int flag = 0;
+            ErrorCode code = ErrorCode::None;
             if (globalCheckWrite(r, flag, code))
                 return RecordRefusal{};
-            if (code == 62)
+            if (code == ErrorCode::GlobalUserName)
                 return refuseCode(code, "USER_NAME");
-            if (code == 64)
+            if (code == ErrorCode::GlobalPassword)
                 return refuseCode(code, "PASSWORD");
             if (aliasFieldFails(r.defLuAlias))
                 return refuse(code, ids::kRuleDefLu, "DEF_LU_ALIAS");
@@ -170,14 +175,18 @@ RecordRefusal globalCheckRecord(const GlobalRecord& r) {
 
 RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
     return firstOf(
-        [&] { return r.hostName.empty() ? refuseCode(50, "HOST_NAME") : RecordRefusal{}; },
+        [&] {
+            return r.hostName.empty() ? refuseCode(ErrorCode::HostName, "HOST_NAME")
+                                      : RecordRefusal{};
+        },
         [&] {
             return firstTooLong({{"HOST_NAME", r.hostName, 8},
                                  {"USER_NAME", r.userId, 10},
                                  {"PASSWORD", r.password, 10}});
         },
         [&] {
-            int flag = 0, code = 0;
+            int flag = 0;
+            ErrorCode code = ErrorCode::None;
             if (midrangeCheckSystem(r.hostName, r.userId, r.password, flag, code))
                 return RecordRefusal{};
             return midrangeCodeField(code);
@@ -192,9 +201,9 @@ RecordRefusal commonSheetRules(const MidrangeCommonRecord& r, const CfgStore& st
     std::vector<std::string> names;
     std::string defaultName;
     if (!midrangeListSystems(store, names, defaultName) || names.empty())
-        return refuse(0, ids::kMidMsgNoSystem, {});
+        return refuse(ErrorCode::None, ids::kMidMsgNoSystem, {});
     if (r.mode.size() > kModeLimit)
-        return refuse(0, ids::kMidMsgModeInvalid, "MODE");
+        return refuse(ErrorCode::None, ids::kMidMsgModeInvalid, "MODE");
     return firstTooLong(
         {{"LOCAL_LU", r.localLu, 8}, {"USER_NAME", r.userId, 10}, {"PASSWORD", r.password, 10}});
 }
@@ -202,7 +211,8 @@ RecordRefusal commonSheetRules(const MidrangeCommonRecord& r, const CfgStore& st
 RecordRefusal commonWriteRules(const MidrangeCommonRecord& r) {
     return firstOf(
         [&] {
-            int flag = 0, code = 0;
+            int flag = 0;
+            ErrorCode code = ErrorCode::None;
             if (midrangeCheckCommon(r.mode, r.userId, r.password, flag, code))
                 return RecordRefusal{};
             return midrangeCodeField(code);

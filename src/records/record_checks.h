@@ -9,6 +9,7 @@
 // name, a row too long for its reading length). The first rule a record breaks decides.
 #pragma once
 
+#include "messages.h"
 #include "record_types.h"
 
 #include <string>
@@ -19,7 +20,8 @@ class CfgStore;
 // the key ("MODE"), and for the rows of the APPC server list and the links of a LUx
 // profile the row (0 to 3) and the row's field ("name", "lu_name", ...).
 struct RecordRefusal {
-    int code = 0;      // the error code of the message table, or 0 for a sheet's own rule
+    // A code of the message table; None for a sheet's own rule.
+    ErrorCode code = ErrorCode::None;
     int messageId = 0; // the text shown: the code's message, or one naming the field
     std::string arg;   // what the message's %1 names: a limit, a link number, a server name
     std::string key;   // "SYMB_NAME", "SERVER", "SESSION", "SCOPE", ...; empty: the record
@@ -28,7 +30,7 @@ struct RecordRefusal {
 
     explicit operator bool() const { return messageId != 0; }
     // The number the tool prints after "error": the code, or the message id of a sheet rule.
-    int number() const { return code ? code : messageId; }
+    int number() const { return code != ErrorCode::None ? codeNumber(code) : messageId; }
     // "MODE", "SERVER[1].name", "SCOPE.encryption": the field as the tool's JSON names it.
     std::string fieldPath() const;
 };

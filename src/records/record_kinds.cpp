@@ -76,29 +76,29 @@ void readCommonSection(const CfgStore& store, int, AnyRecord& out) {
     readCommonRecord(store, {}, out);
 }
 
-int writeGlobal(CfgStore& s, const AnyRecord& r, int& flag, int& code) {
+int writeGlobal(CfgStore& s, const AnyRecord& r, int& flag, ErrorCode& code) {
     return globalWrite(s, std::get<GlobalRecord>(r), flag, code);
 }
-int writeAppc(CfgStore& s, const AnyRecord& r, int& flag, int& code) {
+int writeAppc(CfgStore& s, const AnyRecord& r, int& flag, ErrorCode& code) {
     return appcWrite(s, std::get<AppcRecord>(r), flag, code);
 }
-int writeCpic(CfgStore& s, const AnyRecord& r, int& flag, int& code) {
+int writeCpic(CfgStore& s, const AnyRecord& r, int& flag, ErrorCode& code) {
     return cpicWriteEntry(s, std::get<CpicSideInfoRecord>(r), flag, code);
 }
-int writeTp(CfgStore& s, const AnyRecord& r, int& flag, int& code) {
+int writeTp(CfgStore& s, const AnyRecord& r, int& flag, ErrorCode& code) {
     return tpWriteEntry(s, std::get<AttachTpRecord>(r), flag, code);
 }
-int writeLux(CfgStore& s, const AnyRecord& r, int& flag, int& code) {
+int writeLux(CfgStore& s, const AnyRecord& r, int& flag, ErrorCode& code) {
     return luxWriteProfile(s, std::get<LuxProfileRecord>(r), flag, code);
 }
 // The password is given once here; it is its own verification.
-int writeSystem(CfgStore& s, const AnyRecord& any, int& flag, int& code) {
+int writeSystem(CfgStore& s, const AnyRecord& any, int& flag, ErrorCode& code) {
     const auto& r = std::get<MidrangeSystemRecord>(any);
     return midrangeWriteSystem(s, r.hostName, r.userId, r.password, r.password, r.defaultFlag, flag,
                                code);
 }
 // The editor passes the user id as the spare fifth text.
-int writeCommon(CfgStore& s, const AnyRecord& any, int& flag, int& code) {
+int writeCommon(CfgStore& s, const AnyRecord& any, int& flag, ErrorCode& code) {
     const auto& r = std::get<MidrangeCommonRecord>(any);
     return midrangeWriteCommon(s, r.localLu, r.mode, r.userId, r.password, r.userId, flag, code);
 }
@@ -153,33 +153,44 @@ int listSystems(const CfgStore& s, std::vector<std::string>& list) {
 
 // Each name check runs on a new record's values, which cannot fail before the name is
 // looked at, so that it is the name's own rule that answers.
-int cpicNameRefusal(const CfgStore& store, int, const std::string& name) {
+ErrorCode cpicNameRefusal(const CfgStore& store, int, const std::string& name) {
     CpicSideInfoRecord r;
     cpicReadEntry(store, r);
     r.symbName = name;
-    int flag = 0, code = 0;
-    return cpicCheckWrite(r, flag, code) || code != 26 ? 0 : code;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
+    return cpicCheckWrite(r, flag, code) || code != ErrorCode::SymbolicName ? ErrorCode::None
+                                                                            : code;
 }
-int tpNameRefusal(const CfgStore& store, int occurrence, const std::string& name) {
+ErrorCode tpNameRefusal(const CfgStore& store, int occurrence, const std::string& name) {
     AttachTpRecord stored;
     tpReadSection(store, occurrence, stored);
     AttachTpRecord r;
     tpReadEntry(store, r);
     r.tpType = stored.tpType; // an SNA service TP has a name rule of its own
     r.tpName = name;
-    int flag = 0, code = 0;
-    return tpCheckWrite(r, flag, code) || (code != 38 && code != 40) ? 0 : code;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
+    return tpCheckWrite(r, flag, code) ||
+                   (code != ErrorCode::ServiceTpName && code != ErrorCode::AppTpName)
+               ? ErrorCode::None
+               : code;
 }
-int luxNameRefusal(const CfgStore& store, int, const std::string& name) {
+ErrorCode luxNameRefusal(const CfgStore& store, int, const std::string& name) {
     LuxProfileRecord r;
     luxReadProfile(store, r);
     r.profileName = name;
-    int flag = 0, code = 0;
-    return luxCheckWrite(r, flag, code) || code != 48 ? 0 : code;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
+    return luxCheckWrite(r, flag, code) || code != ErrorCode::LuxProfileName ? ErrorCode::None
+                                                                             : code;
 }
-int systemNameRefusal(const CfgStore&, int, const std::string& name) {
-    int flag = 0, code = 0;
-    return midrangeCheckSystem(name, "", "", flag, code) || code != 50 ? 0 : code;
+ErrorCode systemNameRefusal(const CfgStore&, int, const std::string& name) {
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
+    return midrangeCheckSystem(name, "", "", flag, code) || code != ErrorCode::HostName
+               ? ErrorCode::None
+               : code;
 }
 
 using CpicOps = Named<CpicSideInfoRecord, cpicReadEntry, &CpicSideInfoRecord::symbName>;

@@ -4,6 +4,7 @@
 // here; adding a kind is a row in record_kinds.cpp (docs/design.md says what else).
 #pragma once
 
+#include "messages.h"
 #include "record_checks.h"
 #include "record_types.h"
 
@@ -66,12 +67,12 @@ struct RecordKind {
     // The record in section `occurrence` of the family's sections, read on its own.
     void (*readSection)(const CfgStore& store, int occurrence, AnyRecord& record);
     // The family's writer: 1 stored; 0 refused, with the failure flag and error code.
-    int (*write)(CfgStore& store, const AnyRecord& record, int& failureFlag, int& errorCode);
+    int (*write)(CfgStore& store, const AnyRecord& record, int& failureFlag, ErrorCode& errorCode);
     // Everything the editor and the writer would refuse in the record.
     RecordRefusal (*check)(const AnyRecord& record, const CfgStore& store);
     // The code the family's writer refuses `name` with as the new name of the record in
-    // section `occurrence`; 0 when the name passes. nullptr for the kinds without names.
-    int (*nameRefusal)(const CfgStore& store, int occurrence, const std::string& name);
+    // section `occurrence`; None when the name passes. nullptr for the kinds without names.
+    ErrorCode (*nameRefusal)(const CfgStore& store, int occurrence, const std::string& name);
 };
 
 // Every kind: first the six options in the order of the options list, then the two

@@ -60,7 +60,7 @@ void checkSection(const CfgStore& store, const RecordKind& k, const CfgSection& 
         const CfgKey* key = cfgFindKey(store, &s, 1, 0, k.nameKey);
         if (!key) {
             // The records list fails on it, and no record operation can reach it.
-            c.error(k.family, {}, checks::refuseCode(kErrStore, std::string(k.nameKey)));
+            c.error(k.family, {}, checks::refuseCode(ErrorCode::Store, std::string(k.nameKey)));
             return;
         }
         name = key->value;

@@ -1,6 +1,6 @@
 // What would stop the client or the editor in a configuration: for each record, what the
 // check of its kind refuses (record_checks.h: the editor's rules, the writer's check, what
-// would not read back); a section without its name key (code 66), which no record
+// would not read back); a section without its name key (ErrorCode::Store), which no record
 // operation can reach; and server names of the older form (a warning), which are checked
 // as the conversion on open writes them back. The tool's check command and the editor's
 // problems panel both show this.

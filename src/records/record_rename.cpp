@@ -54,7 +54,7 @@ bool deleteRecordSection(CfgStore& store, RecordFamily family, int occurrence) {
 }
 
 RenameResult renameRecord(CfgStore& store, RecordFamily family, int occurrence,
-                          const std::string& newName, int& errorCode) {
+                          const std::string& newName, ErrorCode& errorCode) {
     const RecordKind* f = namedKind(family);
     if (!f || occurrence < 0 || !cfgFindSection(store, 1, occurrence, f->section))
         return RenameResult::Missing;
@@ -65,7 +65,7 @@ RenameResult renameRecord(CfgStore& store, RecordFamily family, int occurrence,
     if (named && oldName == newName)
         return RenameResult::Renamed;
     errorCode = f->nameRefusal(store, occurrence, newName);
-    if (errorCode != 0)
+    if (errorCode != ErrorCode::None)
         return RenameResult::Refused;
     const int holder = namedRecordSection(store, family, newName);
     if (holder >= 0 && holder != occurrence)

@@ -3,6 +3,7 @@
 // without its name key, and removing such a section, which no record operation can reach.
 #pragma once
 
+#include "messages.h"
 #include "record_kinds.h"
 
 #include <string>
@@ -22,7 +23,7 @@ enum class RenameResult {
 // (added at the end when the section had none). Renaming the default LUx profile renames
 // the default too. errorCode: the name's error code when refused.
 RenameResult renameRecord(CfgStore& store, RecordFamily family, int occurrence,
-                          const std::string& newName, int& errorCode);
+                          const std::string& newName, ErrorCode& errorCode);
 
 // The records list of a family with a name of its own: the name of every section that has
 // its name key, as the family's listing cuts it, in document order; sections without the

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cfg_store.h"
+#include "messages.h"
 #include "text_pieces.h"
 
 #include <cstddef>
@@ -25,7 +26,7 @@ inline TextPieces commaPieces(std::string_view text) {
 
 // What a record check said, handed on as a writer hands it on: 1 when it passed (flag 0);
 // otherwise the flag and code go to the caller's and the result is 0.
-inline int checkPassed(int flag, int code, int& failureFlag, int& errorCode) {
+inline int checkPassed(int flag, ErrorCode code, int& failureFlag, ErrorCode& errorCode) {
     if (flag == 0)
         return 1;
     failureFlag = flag;

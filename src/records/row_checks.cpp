@@ -36,9 +36,9 @@ pieceRefusal(std::string_view key, int row,
              std::initializer_list<std::pair<const char*, const std::string*>> pieces) {
     for (const auto& [part, value] : pieces) {
         if (holdsComma(*value))
-            return refuse(0, ids::kRuleComma, std::string(key), row, part);
+            return refuse(ErrorCode::None, ids::kRuleComma, std::string(key), row, part);
         if (endsWithBackslash(*value))
-            return refuse(0, ids::kRuleBackslash, std::string(key), row, part);
+            return refuse(ErrorCode::None, ids::kRuleBackslash, std::string(key), row, part);
     }
     return {};
 }
@@ -46,10 +46,11 @@ pieceRefusal(std::string_view key, int row,
 RecordRefusal appcLimits(const AppcRecord& r) {
     for (std::size_t i = 0; i < r.serverName.size(); ++i)
         if (r.serverName[i].size() > kNameLimit)
-            return refuse(0, ids::kRuleTooLong, "SERVER", int(i), "name",
+            return refuse(ErrorCode::None, ids::kRuleTooLong, "SERVER", int(i), "name",
                           std::to_string(kNameLimit));
     if (r.scopeName.size() > kNameLimit)
-        return refuse(0, ids::kRuleTooLong, "SCOPE", -1, "name", std::to_string(kNameLimit));
+        return refuse(ErrorCode::None, ids::kRuleTooLong, "SCOPE", -1, "name",
+                      std::to_string(kNameLimit));
     return {};
 }
 
@@ -60,16 +61,17 @@ RecordRefusal appcSheetRules(const AppcRecord& r) {
             continue;
         anyServer = true;
         if (r.transport[i].empty())
-            return refuse(0, ids::kRuleServerTransport, "SERVER", int(i), "transport",
+            return refuse(ErrorCode::None, ids::kRuleServerTransport, "SERVER", int(i), "transport",
                           utf8Of(r.serverName[i]));
     }
     if (r.selection == 0 && !anyServer)
-        return refuse(0, ids::kServMsgNoServer, "SERVER", 0, "name");
+        return refuse(ErrorCode::None, ids::kServMsgNoServer, "SERVER", 0, "name");
     return {};
 }
 
 RecordRefusal appcWriterCheck(const AppcRecord& r) {
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     appcCheck(r, flag, code);
     if (flag == 0)
         return {};
@@ -91,13 +93,14 @@ RecordRefusal appcReadBack(const AppcRecord& r) {
         if (r.serverName[i].empty())
             continue;
         if (hasOldFormMarker(r.serverName[i]))
-            return refuse(0, ids::kRuleOldForm, "SERVER", row, "name", utf8Of(r.serverName[i]));
+            return refuse(ErrorCode::None, ids::kRuleOldForm, "SERVER", row, "name",
+                          utf8Of(r.serverName[i]));
         if (!isEncryptionCode(r.encryption[i]))
-            return refuse(0, ids::kRuleServerEncryption, "SERVER", row, "encryption",
+            return refuse(ErrorCode::None, ids::kRuleServerEncryption, "SERVER", row, "encryption",
                           utf8Of(r.serverName[i]));
         if (r.serverName[i].size() + r.transport[i].size() + r.encryption[i].size() + 2 >
             kServerRead)
-            return refuse(0, ids::kRuleServerTooLong, "SERVER", row, "name",
+            return refuse(ErrorCode::None, ids::kRuleServerTooLong, "SERVER", row, "name",
                           utf8Of(r.serverName[i]));
     }
     if (r.scopeName.empty())
@@ -106,44 +109,47 @@ RecordRefusal appcReadBack(const AppcRecord& r) {
             pieceRefusal("SCOPE", -1, {{"name", &r.scopeName}, {"encryption", &r.scopeEncryption}}))
         return p;
     if (!isEncryptionCode(r.scopeEncryption))
-        return refuse(0, ids::kRuleScopeEncryption, "SCOPE", -1, "encryption");
+        return refuse(ErrorCode::None, ids::kRuleScopeEncryption, "SCOPE", -1, "encryption");
     // The scope's value holds "TCP" between its name and its encryption.
     if (r.scopeName.size() + r.scopeEncryption.size() + 5 > kServerRead)
-        return refuse(0, ids::kRuleScopeTooLong, "SCOPE", -1, "name");
+        return refuse(ErrorCode::None, ids::kRuleScopeTooLong, "SCOPE", -1, "name");
     return {};
 }
 
 RecordRefusal luxSheetRules(const LuxProfileRecord& r) {
     if (r.profileName.size() > 8)
-        return refuse(0, ids::kRuleTooLong, "PROFILE_NAME", -1, {}, "8");
+        return refuse(ErrorCode::None, ids::kRuleTooLong, "PROFILE_NAME", -1, {}, "8");
     for (std::size_t i = 0; i < r.links.size(); ++i) {
         const LuxLink& link = r.links[i];
         const int row = static_cast<int>(i);
         if (link.serverName.size() > kNameLimit)
-            return refuse(0, ids::kRuleTooLong, "SESSION", row, "server", "64");
+            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, "server", "64");
         if (link.scopeName.size() > kNameLimit)
-            return refuse(0, ids::kRuleTooLong, "SESSION", row, "scope", "64");
+            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, "scope", "64");
         if (link.luName.size() > 8)
-            return refuse(0, ids::kRuleTooLong, "SESSION", row, "lu_name", "8");
+            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, "lu_name", "8");
         if (!link.serverName.empty() && link.transport.empty())
-            return refuse(0, ids::kRuleLinkTransport, "SESSION", row, "transport", linkNumber(i));
+            return refuse(ErrorCode::None, ids::kRuleLinkTransport, "SESSION", row, "transport",
+                          linkNumber(i));
     }
     return {};
 }
 
 RecordRefusal luxWriterCheck(const LuxProfileRecord& r) {
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     if (luxCheckWrite(r, flag, code))
         return {};
-    if (code == 48)
+    if (code == ErrorCode::LuxProfileName)
         return refuseCode(code, "PROFILE_NAME");
-    if (code == 68)
+    if (code == ErrorCode::NoFirstLink)
         return refuseCode(code, "SESSION", 0, "server");
     for (std::size_t i = 0; i < r.links.size(); ++i) {
         const LuxLink& link = r.links[i];
-        if (code == 54 && !isServerName(link.serverName, link.serverName.size(), link.transport))
+        if (code == ErrorCode::ServerName &&
+            !isServerName(link.serverName, link.serverName.size(), link.transport))
             return refuse(code, ids::kRuleLinkServer, "SESSION", int(i), "server", linkNumber(i));
-        if (code == 16 && link.category != 1 &&
+        if (code == ErrorCode::LinkLuName && link.category != 1 &&
             (link.luName.empty() || !isMixedCaseName(link.luName, link.luName.size())))
             return refuse(code, ids::kRuleLinkLuName, "SESSION", int(i), "lu_name", linkNumber(i));
     }
@@ -156,7 +162,8 @@ RecordRefusal luxReadBack(const LuxProfileRecord& r) {
         const int row = static_cast<int>(i);
         // Without its LU-name piece a category-1 link is told apart by the piece count.
         if (link.category == 1 && !link.luName.empty())
-            return refuse(0, ids::kRuleLinkCategory, "SESSION", row, "lu_name", linkNumber(i));
+            return refuse(ErrorCode::None, ids::kRuleLinkCategory, "SESSION", row, "lu_name",
+                          linkNumber(i));
         if (auto p = pieceRefusal("SESSION", row,
                                   {{"server", &link.serverName},
                                    {"lu_name", &link.luName},
@@ -167,11 +174,14 @@ RecordRefusal luxReadBack(const LuxProfileRecord& r) {
         if (link.serverName.empty())
             continue;
         if (hasOldFormMarker(link.serverName))
-            return refuse(0, ids::kRuleOldForm, "SESSION", row, "server", utf8Of(link.serverName));
+            return refuse(ErrorCode::None, ids::kRuleOldForm, "SESSION", row, "server",
+                          utf8Of(link.serverName));
         if (!isEncryptionCode(link.encryption))
-            return refuse(0, ids::kRuleLinkEncryption, "SESSION", row, "encryption", linkNumber(i));
+            return refuse(ErrorCode::None, ids::kRuleLinkEncryption, "SESSION", row, "encryption",
+                          linkNumber(i));
         if (sessionLength(link) > kSessionRead)
-            return refuse(0, ids::kRuleLinkTooLong, "SESSION", row, "server", linkNumber(i));
+            return refuse(ErrorCode::None, ids::kRuleLinkTooLong, "SESSION", row, "server",
+                          linkNumber(i));
     }
     return {};
 }

@@ -42,14 +42,15 @@ void tpReadSection(const CfgStore& store, int s, AttachTpRecord& record) {
         record.tpType = records::decimalValue(value);
 }
 
-int tpCheckWrite(AttachTpRecord padded, int& failureFlag, int& errorCode) {
+int tpCheckWrite(AttachTpRecord padded, int& failureFlag, ErrorCode& errorCode) {
     padded.luName = padRight(padded.luName, 8);
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     tpCheckEntry(padded, flag, code);
     return records::checkPassed(flag, code, failureFlag, errorCode);
 }
 
-int tpWriteEntry(CfgStore& store, AttachTpRecord record, int& failureFlag, int& errorCode) {
+int tpWriteEntry(CfgStore& store, AttachTpRecord record, int& failureFlag, ErrorCode& errorCode) {
     if (!tpCheckWrite(record, failureFlag, errorCode))
         return 0;
 
@@ -57,7 +58,7 @@ int tpWriteEntry(CfgStore& store, AttachTpRecord record, int& failureFlag, int& 
     tpListEntries(store, listed);
     if (!records::deleteListed(store, kAttach, "TP_NAME", listed, record.tpName) ||
         !records::addFirstSection(store, kAttach)) {
-        errorCode = kErrStore;
+        errorCode = ErrorCode::Store;
         return 0;
     }
     const std::pair<std::string_view, std::string> keys[] = {
@@ -70,7 +71,7 @@ int tpWriteEntry(CfgStore& store, AttachTpRecord record, int& failureFlag, int& 
     };
     for (const auto& [key, value] : keys) {
         if (!records::appendKey(store, kAttach, key, value)) {
-            errorCode = kErrStore;
+            errorCode = ErrorCode::Store;
             return 0;
         }
     }

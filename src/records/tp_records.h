@@ -1,6 +1,7 @@
 // Attach transaction programs: one CLIENT_ATTACH section each, named by TP_NAME.
 #pragma once
 
+#include "messages.h"
 #include "record_types.h"
 
 #include <string>
@@ -14,7 +15,7 @@ int tpReadEntry(const CfgStore& store, AttachTpRecord& record);
 // The entry in section occurrence s of CLIENT_ATTACH, whatever its name.
 void tpReadSection(const CfgStore& store, int s, AttachTpRecord& record);
 // What tpWriteEntry refuses before it touches the store: 1 passes; 0 with flag and code.
-int tpCheckWrite(AttachTpRecord record, int& failureFlag, int& errorCode);
-int tpWriteEntry(CfgStore& store, AttachTpRecord record, int& failureFlag, int& errorCode);
+int tpCheckWrite(AttachTpRecord record, int& failureFlag, ErrorCode& errorCode);
+int tpWriteEntry(CfgStore& store, AttachTpRecord record, int& failureFlag, ErrorCode& errorCode);
 // Always 1, also for a name that does not exist.
 int tpDeleteEntry(CfgStore& store, std::string_view tpName);

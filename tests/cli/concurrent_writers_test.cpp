@@ -29,7 +29,8 @@ protected:
             AttachTpRecord record;
             record.tpName = name;
             record.path = "/opt/editor";
-            int flag = 0, code = 0;
+            int flag = 0;
+            ErrorCode code = ErrorCode::None;
             if (!tpWriteEntry(doc.store(), record, flag, code))
                 return false;
             doc.SetModifiedFlag(true);

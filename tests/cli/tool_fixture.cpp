@@ -107,7 +107,8 @@ ToolResult ToolTest::finish(const Started& started) const {
 }
 
 std::string ToolTest::errorLine(int code) {
-    return "error " + std::to_string(code) + ": " + text(errorMessageId(code)) + "\n";
+    return "error " + std::to_string(code) + ": " +
+           text(errorMessageId(static_cast<ErrorCode>(code))) + "\n";
 }
 
 std::string ToolTest::hidden(const std::string& key, const std::string& plain, int length) {

@@ -59,7 +59,8 @@ protected:
         r.secType = 5;
         r.userId = "CLERK";
         r.password = "SECRET";
-        int flag = 0, code = 0;
+        int flag = 0;
+        ErrorCode code = ErrorCode::None;
         ASSERT_EQ(cpicWriteEntry(doc.store(), std::move(r), flag, code), 1) << code;
     }
 };

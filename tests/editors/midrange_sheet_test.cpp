@@ -24,11 +24,13 @@ protected:
     CCfgDoc doc;
 
     void storeSystem(const std::string& host, const std::string& user, const std::string& pw) {
-        int flag = 0, code = 0;
+        int flag = 0;
+        ErrorCode code = ErrorCode::None;
         ASSERT_EQ(midrangeWriteSystem(doc.store(), host, user, pw, pw, "", flag, code), 1) << code;
     }
     void storeCommon(const std::string& mode) {
-        int flag = 0, code = 0;
+        int flag = 0;
+        ErrorCode code = ErrorCode::None;
         ASSERT_EQ(midrangeWriteCommon(doc.store(), "LOCLU", mode, "", "", "", flag, code), 1);
     }
     MidrangeSystemRecord system(const std::string& host) {

@@ -60,11 +60,11 @@ public:
                        {4, "passwordEdit", {}, kPasswordLimit, kStylePassword, 0, 25},
                        &password_};
     PasswordPlaceholder placeholder{kPasswordLimit};
-    int failWithCode = 0; // a write that refuses the record with this code
+    ErrorCode failWithCode = ErrorCode::None; // a write that refuses the record with this code
 
 protected:
-    int writeRecord(int& failureFlag, int& errorCode) override {
-        if (failWithCode) {
+    int writeRecord(int& failureFlag, ErrorCode& errorCode) override {
+        if (failWithCode != ErrorCode::None) {
             failureFlag = 256;
             errorCode = failWithCode;
             return 0;
@@ -112,7 +112,7 @@ TEST_F(SheetBase, AFieldOverItsLimitIsRefusedAndAnUntouchedPlaceholderKeepsThePa
 }
 
 TEST_F(SheetBase, AFailedWriteKeepsTheSheetOpenAndCancelLeavesStoreAndFlag) {
-    sheet.failWithCode = 66;
+    sheet.failWithCode = ErrorCode::Store;
     const int result = whileOpen(
         [&](QDialog&) {
             ASSERT_TRUE(sheet.setActivePage(1));
@@ -122,7 +122,7 @@ TEST_F(SheetBase, AFailedWriteKeepsTheSheetOpenAndCancelLeavesStoreAndFlag) {
             EXPECT_TRUE(sheet.isVisible());
             ASSERT_EQ(messages.size(), 1u);
             EXPECT_EQ(messages[0].text, text(ids::kErr66));
-            sheet.failWithCode = 0; // the cause went away: OK now succeeds
+            sheet.failWithCode = ErrorCode::None; // the cause went away: OK now succeeds
             sheet.accept();
             EXPECT_FALSE(sheet.isVisible());
         },

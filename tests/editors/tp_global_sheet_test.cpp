@@ -72,7 +72,8 @@ TEST_F(TpSheet, ANewEntryIsRefusedInTheChecksOrderUntilItsFieldsPass) {
 }
 
 TEST_F(TpSheet, BrowseFillsThePathAndAChangedNameWritesASecondEntry) {
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     ASSERT_EQ(tpWriteEntry(doc.store(), {"PAY", "LU1", "/opt/pay", "-v", 0, 0}, flag, code), 1);
     const std::string longPath = "/opt/" + std::string(80, 'p');
     std::vector<QString> filters, titles;

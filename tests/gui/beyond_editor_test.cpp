@@ -62,7 +62,8 @@ struct Listed {
 class BeyondEditorTest : public AppTest {
 protected:
     static QString messageOf(const Listed& e) {
-        return e.messageId ? text(e.messageId).replace("%1", e.arg) : text(errorMessageId(e.code));
+        return e.messageId ? text(e.messageId).replace("%1", e.arg)
+                           : text(errorMessageId(static_cast<ErrorCode>(e.code)));
     }
     const ProblemsModel& problems() { return frame().problemsPanel()->model(); }
     QStringList row(int i) {
@@ -100,7 +101,6 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
     EXPECT_TRUE(count->text().contains(text(ids::kProblemsMany).replace("%1", "9")));
     frame().resize(frame().sizeHint());
     saveScreenshot(frame(), "main-problems-panel");
-
     // Activating a problem selects its kind and record and opens the sheet on it; the sheet
     // here mends the entry as a user would.
     std::vector<std::pair<int, std::string>> opened;
@@ -111,7 +111,8 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
             r.symbName = name;
             cpicReadEntry(d.store(), r);
             r.mode = "#INTER";
-            int flag = 0, code = 0;
+            int flag = 0;
+            ErrorCode code = ErrorCode::None;
             return cpicWriteEntry(d.store(), r, flag, code);
         });
     frame().problemsPanel()->list().setCurrentIndex(problems().index(2, 0));

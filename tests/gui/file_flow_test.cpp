@@ -60,7 +60,7 @@ protected:
     int storeFailures() const {
         return static_cast<int>(std::count_if(
             script.shown().begin(), script.shown().end(), [](const PromptScript::Shown& s) {
-                return s.text.startsWith(text(errorMessageId(kErrStore)));
+                return s.text.startsWith(text(errorMessageId(ErrorCode::Store)));
             }));
     }
 };

@@ -55,7 +55,8 @@ protected:
                 r.symbName = name;
                 cpicReadEntry(d.store(), r);
                 r.mode = mode;
-                int flag = 0, code = 0;
+                int flag = 0;
+                ErrorCode code = ErrorCode::None;
                 return cpicWriteEntry(d.store(), r, flag, code);
             });
         selectKind(kKindCpic);

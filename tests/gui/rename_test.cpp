@@ -108,9 +108,10 @@ TEST_F(RenameTest, ARecordKeepsItsPlaceAndValuesUnderItsNewName) {
     view().renameButton()->setFocus();
     QTest::keyClick(view().renameButton(), Qt::Key_Return); // Enter presses the focused button
     saveDialogPictures("TWO");
-    EXPECT_EQ(messages(), (std::vector<std::string>{
-                              text(ids::kRenameDuplicate).replace("%1", "ONE").toStdString(),
-                              TelaEnvironment::GetUserString(errorMessageId(26))}));
+    EXPECT_EQ(messages(),
+              (std::vector<std::string>{
+                  text(ids::kRenameDuplicate).replace("%1", "ONE").toStdString(),
+                  TelaEnvironment::GetUserString(errorMessageId(ErrorCode::SymbolicName))}));
     EXPECT_EQ(testing_support::snapshot(doc().store()), expected);
     EXPECT_EQ(listed(), (QStringList{"ONE", "ZWEI", "THREE"}));
     EXPECT_EQ(selectedRow(), 1);
@@ -166,7 +167,8 @@ TEST(NamelessSection, TheRecordsAfterItAreListedAndStoredAgainNotTwice) {
     record.symbName = "AFTER";
     ASSERT_EQ(cpicReadEntry(store, record), 1);
     record.remoteTp = "OTHERTP";
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     ASSERT_EQ(cpicWriteEntry(store, record, flag, code), 1);
     EXPECT_EQ(store.countSections("CPIC_INFO"), 2u);
 }

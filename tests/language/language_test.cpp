@@ -156,11 +156,11 @@ TEST_F(Language, EveryLibraryHoldsEveryTextWithTheSameFileTextsAndPlaceholders) 
 
 TEST_F(Language, ErrorCodesShowTheirMessagesUnderTheApplicationTitle) {
     // Codes without a message and the shared one of 14 and 24: the document's ReportError test.
-    EXPECT_EQ(errorMessageId(68), 2478);
+    EXPECT_EQ(errorMessageId(ErrorCode::NoFirstLink), 2478);
     ASSERT_TRUE(TelaEnvironment::LoadLibrary(kLang + "/LHCENU.lang"));
     int codes = 0;
     for (int code = 0; code <= 100; ++code)
-        if (int id = errorMessageId(code); id != 0) {
+        if (int id = errorMessageId(static_cast<ErrorCode>(code)); id != 0) {
             ++codes;
             EXPECT_FALSE(TelaEnvironment::GetUserString(id).empty()) << code;
         }

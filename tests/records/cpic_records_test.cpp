@@ -21,7 +21,8 @@ protected:
         return r;
     }
     int write(const CpicSideInfoRecord& r) {
-        flag = code = 0;
+        flag = 0;
+        code = ErrorCode::None;
         return cpicWriteEntry(store, r, flag, code);
     }
     std::vector<std::string> names() {
@@ -29,7 +30,8 @@ protected:
         cpicListEntries(store, list);
         return list;
     }
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
 };
 
 TEST_F(CpicRecords, ListingPassesOverANamelessEntryAndReadingCutsAndConverts) {
@@ -110,12 +112,12 @@ TEST_F(CpicRecords, FailuresLeaveTheStoreAndDeleteReportsWhatItDid) {
     r.mode = "bad mode";
     EXPECT_EQ(write(r), 0);
     EXPECT_EQ(flag, 256);
-    EXPECT_EQ(code, 56);
+    EXPECT_EQ(code, ErrorCode::ModeName);
     // The list shows PAYROLL12 cut to eight characters; no section holds the cut name, so
     // writing it cannot replace anything: a store failure, with the file kept as it was.
     EXPECT_EQ(write(entry("PAYROLL1")), 0);
     EXPECT_EQ(flag, 0);
-    EXPECT_EQ(code, 66);
+    EXPECT_EQ(code, ErrorCode::Store);
     EXPECT_EQ(cpicDeleteEntry(store, "pay"), 0);
     EXPECT_EQ(testing_support::snapshot(store), before);
 

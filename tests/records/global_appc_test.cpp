@@ -10,11 +10,13 @@ namespace {
 class GlobalAndAppc : public RecordTest {
 protected:
     int write(const GlobalRecord& r) {
-        flag = code = 0;
+        flag = 0;
+        code = ErrorCode::None;
         return globalWrite(store, r, flag, code);
     }
     int write(const AppcRecord& r) {
-        flag = code = 0;
+        flag = 0;
+        code = ErrorCode::None;
         return appcWrite(store, r, flag, code);
     }
     AppcRecord read(AppcRecord r = {}) {
@@ -32,7 +34,8 @@ protected:
         r.scopeEncryption = "ENC_OFF";
         return r;
     }
-    int flag = 0, code = 0, missing = 0;
+    int flag = 0, missing = 0;
+    ErrorCode code = ErrorCode::None;
 };
 
 TEST_F(GlobalAndAppc, GlobalWriteKeepsLoadBalancingAndMovesTheSectionToTheEnd) {
@@ -61,7 +64,7 @@ TEST_F(GlobalAndAppc, GlobalRefusalSecondSectionAndDelete) {
     load("[GLOBAL]|LU62_LB=0|[TRACE]|[GLOBAL]|X=y");
     const auto before = testing_support::snapshot(store);
     EXPECT_EQ(write(GlobalRecord{"a:b", "", "", "", ""}), 0);
-    EXPECT_EQ(code, 62);
+    EXPECT_EQ(code, ErrorCode::GlobalUserName);
     EXPECT_EQ(testing_support::snapshot(store), before);
     // A second GLOBAL section takes the keys; no section is added.
     ASSERT_EQ(write(GlobalRecord{"u", "", "", "", ""}), 1);
@@ -148,7 +151,7 @@ TEST_F(GlobalAndAppc, AppcMissingRefusedAndDeleted) {
     AppcRecord r = twoServers();
     r.serverName[1] = "host.b"; // a dot under the second transport
     EXPECT_EQ(write(r), 0);
-    EXPECT_EQ(code, 54);
+    EXPECT_EQ(code, ErrorCode::ServerName);
     EXPECT_EQ(testing_support::snapshot(store), before);
     ASSERT_EQ(write(twoServers()), 1); // goes before the second APPC section
     EXPECT_EQ(layout(), "GLOBAL TRACE APPC APPC");

@@ -22,7 +22,8 @@ protected:
         return r;
     }
     int write(const LuxProfileRecord& r) {
-        flag = code = 0;
+        flag = 0;
+        code = ErrorCode::None;
         return luxWriteProfile(store, r, flag, code);
     }
     LuxLink parse(const std::string& value, LuxLink start = {}) {
@@ -37,7 +38,8 @@ protected:
         return list;
     }
     std::string defaultName() { return value("DEF_LUX_PROF", 0, "DEF_PROF_NAME"); }
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
 };
 
 TEST_F(LuxRecords, ParsingTellsFieldsApartByPieceCount) {
@@ -136,12 +138,12 @@ TEST_F(LuxRecords, RefusedProfilesLeaveTheStore) {
     const auto before = testing_support::snapshot(store);
     EXPECT_EQ(write(profile("a")), 0);
     EXPECT_EQ(flag, 256);
-    EXPECT_EQ(code, 48);
+    EXPECT_EQ(code, ErrorCode::LuxProfileName);
     auto r = profile("A");
     r.links[0].serverName = ""; // the check passes, but the first link needs a server
     EXPECT_EQ(write(r), 0);
     EXPECT_EQ(flag, 0);
-    EXPECT_EQ(code, 68);
+    EXPECT_EQ(code, ErrorCode::NoFirstLink);
     EXPECT_EQ(testing_support::snapshot(store), before);
 }
 

@@ -8,11 +8,13 @@ namespace {
 class MidrangeRecords : public RecordTest {
 protected:
     int writeSystem(const std::string& host, const std::string& password = "pw") {
-        flag = code = 0;
+        flag = 0;
+        code = ErrorCode::None;
         return midrangeWriteSystem(store, host, "clerk", password, "", "", flag, code);
     }
     int writeCommon(const std::string& mode, const std::string& user = "") {
-        flag = code = 0;
+        flag = 0;
+        code = ErrorCode::None;
         return midrangeWriteCommon(store, "LOCALLU", mode, user, "secret", "", flag, code);
     }
     std::string defaultName() {
@@ -21,7 +23,8 @@ protected:
         EXPECT_EQ(midrangeListSystems(store, names, def), 1);
         return def;
     }
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
 };
 
 TEST_F(MidrangeRecords, ListingAndTheDefaultMark) {
@@ -44,7 +47,7 @@ TEST_F(MidrangeRecords, WrittenSystemStandsFirstAndKeepsItsMark) {
          "[TRACE]");
     const auto before = testing_support::snapshot(store);
     EXPECT_EQ(writeSystem("HOSTX", "Pass!0wrd9"), 0);
-    EXPECT_EQ(code, 60);
+    EXPECT_EQ(code, ErrorCode::HostPassword);
     EXPECT_EQ(testing_support::snapshot(store), before);
 
     ASSERT_EQ(writeSystem("HOSTX", "Pass_0wrd9"), 1);
@@ -103,9 +106,9 @@ TEST_F(MidrangeRecords, CommonSettingsAreOneSectionAndDeleteAllClears) {
 
     const auto before = testing_support::snapshot(store);
     EXPECT_EQ(writeCommon("1MODE", "us]er"), 0);
-    EXPECT_EQ(code, 56);
+    EXPECT_EQ(code, ErrorCode::ModeName);
     EXPECT_EQ(writeCommon("XLNKMOD", "us]er"), 0);
-    EXPECT_EQ(code, 58);
+    EXPECT_EQ(code, ErrorCode::HostUserId);
     EXPECT_EQ(testing_support::snapshot(store), before);
 
     ASSERT_EQ(writeCommon("XLNKMOD", "clerk"), 1);

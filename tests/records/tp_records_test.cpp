@@ -9,10 +9,12 @@ namespace {
 class TpRecords : public RecordTest {
 protected:
     int write(const AttachTpRecord& r) {
-        flag = code = 0;
+        flag = 0;
+        code = ErrorCode::None;
         return tpWriteEntry(store, r, flag, code);
     }
-    int flag = 0, code = 0;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
 };
 
 TEST_F(TpRecords, ReadingCutsNamesAndKeepsNumbersTheEditorDoesNotOffer) {
@@ -57,7 +59,7 @@ TEST_F(TpRecords, WrittenProgramHasSixKeysStandsFirstAndDeleteAlwaysSucceeds) {
     AttachTpRecord r{"PAY", "*", "", "-q", 0, 0};
     const auto before = testing_support::snapshot(store);
     EXPECT_EQ(write(r), 0); // dynamically loaded without a path
-    EXPECT_EQ(code, 46);
+    EXPECT_EQ(code, ErrorCode::TpPath);
     EXPECT_EQ(testing_support::snapshot(store), before);
 
     r.tpOp = 1;

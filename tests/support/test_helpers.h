@@ -3,9 +3,11 @@
 
 #include "cfg_file.h"
 #include "cfg_store.h"
+#include "messages.h"
 
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,3 +56,8 @@ inline std::vector<std::string> order(const CfgStore& store) {
 }
 
 } // namespace testing_support
+
+// Error codes print as the numbers the tool prints, in gtest's messages too.
+inline std::ostream& operator<<(std::ostream& out, ErrorCode code) {
+    return out << codeNumber(code);
+}

@@ -2,6 +2,7 @@
 // and mends one field at a time: the codes must come out in the check's field order.
 #include "messages.h"
 #include "tela_environment.h"
+#include "test_helpers.h"
 #include "validation.h"
 
 #include <gtest/gtest.h>
@@ -10,10 +11,11 @@
 
 namespace {
 
-template <typename Record, typename Check> int codeOf(const Record& r, Check check) {
-    int flag = 0, code = 0;
+template <typename Record, typename Check> ErrorCode codeOf(const Record& r, Check check) {
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
     check(r, flag, code);
-    EXPECT_EQ(flag, code ? kCheckFailed : 0);
+    EXPECT_EQ(flag, code != ErrorCode::None ? kCheckFailed : 0);
     return code;
 }
 
@@ -29,42 +31,44 @@ TEST(RecordChecks, CpicFieldOrderAndConditions) {
     r.userId = padRight("a@b", 10);
     r.password = padRight("p@ss", 10);
     auto code = [&] { return codeOf(r, cpicCheckEntry); };
-    EXPECT_EQ(code(), 26);
-    EXPECT_EQ((r.symbName = padRight("PAYROLL", 8), code()), 42);
-    EXPECT_EQ((r.localLu = padRight("*", 8), code()), 56);
-    EXPECT_EQ((r.mode = "#INTER", code()), 24);
-    EXPECT_EQ((r.partnerLu = padRight("NETA.HOSTLU", 17), code()), 40);
-    EXPECT_EQ((r.remoteTp = "PayTp", code()), 34);
-    EXPECT_EQ((r.userId = padRight("clerk", 10), code()), 12);
-    EXPECT_EQ((r.password = padRight("secret", 10), code()), 0);
+    EXPECT_EQ(code(), ErrorCode::SymbolicName);
+    EXPECT_EQ((r.symbName = padRight("PAYROLL", 8), code()), ErrorCode::LuAlias);
+    EXPECT_EQ((r.localLu = padRight("*", 8), code()), ErrorCode::ModeName);
+    EXPECT_EQ((r.mode = "#INTER", code()), ErrorCode::QualifiedLuName);
+    EXPECT_EQ((r.partnerLu = padRight("NETA.HOSTLU", 17), code()), ErrorCode::AppTpName);
+    EXPECT_EQ((r.remoteTp = "PayTp", code()), ErrorCode::CpicUserId);
+    EXPECT_EQ((r.userId = padRight("clerk", 10), code()), ErrorCode::CpicPassword);
+    EXPECT_EQ((r.password = padRight("secret", 10), code()), ErrorCode::None);
 
-    int flag = 7, untouched = 99; // a passing record leaves flag and code alone
+    int flag = 7; // a passing record leaves flag and code alone
+    ErrorCode untouched = ErrorCode::Store;
     cpicCheckEntry(r, flag, untouched);
     EXPECT_EQ(flag, 7);
-    EXPECT_EQ(untouched, 99);
+    EXPECT_EQ(untouched, ErrorCode::Store);
 
     // An alias is wanted now: "*" and blank pass, a qualified name does not.
-    EXPECT_EQ((r.pluType = 0, code()), 42);
-    EXPECT_EQ((r.partnerLu = padRight("*", 17), code()), 0);
-    EXPECT_EQ((r.partnerLu = padRight("", 17), code()), 0);
-    EXPECT_EQ((r.tpType = 1, code()), 38);
-    EXPECT_EQ((r.remoteTp = "06F2", code()), 0);
-    EXPECT_EQ((r.userId = "ABCDEFGHIJ@", code()), 0); // the eleventh character is not looked at
+    EXPECT_EQ((r.pluType = 0, code()), ErrorCode::LuAlias);
+    EXPECT_EQ((r.partnerLu = padRight("*", 17), code()), ErrorCode::None);
+    EXPECT_EQ((r.partnerLu = padRight("", 17), code()), ErrorCode::None);
+    EXPECT_EQ((r.tpType = 1, code()), ErrorCode::ServiceTpName);
+    EXPECT_EQ((r.remoteTp = "06F2", code()), ErrorCode::None);
+    EXPECT_EQ((r.userId = "ABCDEFGHIJ@", code()),
+              ErrorCode::None); // the eleventh character is not looked at
     r.password = "@";
-    EXPECT_EQ((r.secType = 1, code()), 0); // same: the password is not looked at
-    EXPECT_EQ((r.userId = "@", code()), 34);
-    EXPECT_EQ((r.secType = 5, code()), 0); // program-strong looks at neither
+    EXPECT_EQ((r.secType = 1, code()), ErrorCode::None); // same: the password is not looked at
+    EXPECT_EQ((r.userId = "@", code()), ErrorCode::CpicUserId);
+    EXPECT_EQ((r.secType = 5, code()), ErrorCode::None); // program-strong looks at neither
 }
 
 TEST(RecordChecks, TpAndGlobal) {
     AttachTpRecord tp;
     auto tpCode = [&] { return codeOf(tp, tpCheckEntry); };
-    EXPECT_EQ(tpCode(), 40); // empty name before empty path
-    EXPECT_EQ((tp.tpName = "PAYTP", tpCode()), 46);
-    EXPECT_EQ((tp.tpOp = 1, tpCode()), 0); // not dynamically loaded: no path needed
-    EXPECT_EQ((tp.tpType = 1, tpCode()), 38);
+    EXPECT_EQ(tpCode(), ErrorCode::AppTpName); // empty name before empty path
+    EXPECT_EQ((tp.tpName = "PAYTP", tpCode()), ErrorCode::TpPath);
+    EXPECT_EQ((tp.tpOp = 1, tpCode()), ErrorCode::None); // not dynamically loaded: no path needed
+    EXPECT_EQ((tp.tpType = 1, tpCode()), ErrorCode::ServiceTpName);
     tp.tpType = 2; // other types skip the name
-    EXPECT_EQ((tp.tpName = "", tpCode()), 0);
+    EXPECT_EQ((tp.tpName = "", tpCode()), ErrorCode::None);
 
     GlobalRecord g;
     g.userName = "dom:u";
@@ -72,25 +76,26 @@ TEST(RecordChecks, TpAndGlobal) {
     g.defLuAlias = padRight("*X", 8);
     g.defPluAlias = "TWO WORDS";
     auto globalCode = [&] { return codeOf(g, globalCheck); };
-    EXPECT_EQ(globalCode(), 62);
-    EXPECT_EQ((g.userName = "Dom User", globalCode()), 64);
-    EXPECT_EQ((g.password = "", globalCode()), 42);
-    EXPECT_EQ((g.defLuAlias = padRight("*", 8), globalCode()), 42);
-    EXPECT_EQ((g.defPluAlias = padRight("", 8), globalCode()), 0);
+    EXPECT_EQ(globalCode(), ErrorCode::GlobalUserName);
+    EXPECT_EQ((g.userName = "Dom User", globalCode()), ErrorCode::GlobalPassword);
+    EXPECT_EQ((g.password = "", globalCode()), ErrorCode::LuAlias);
+    EXPECT_EQ((g.defLuAlias = padRight("*", 8), globalCode()), ErrorCode::LuAlias);
+    EXPECT_EQ((g.defPluAlias = padRight("", 8), globalCode()), ErrorCode::None);
 }
 
 TEST(RecordChecks, MidrangeFirstFieldDependsOnTheSection) {
     auto run = [](const char* section, const char* name, const char* user, const char* pw) {
-        int flag = 0, code = 0;
+        int flag = 0;
+        ErrorCode code = ErrorCode::None;
         midrangeCheck(section, name, padRight(user, 10), padRight(pw, 10), flag, code);
         return code;
     };
-    EXPECT_EQ(run("NODEX_COMMON", "XLNKMOD", "", ""), 0);
-    EXPECT_EQ(run("NODEX_COMMON", "1MODE", "u!", ""), 56);
-    EXPECT_EQ(run("NODEX_SYSTEM", "HOSTX B", "user", "pw"), 0);
-    EXPECT_EQ(run("NODEX_SYSTEM", "hostx", "u!", ""), 50);
-    EXPECT_EQ(run("NODEX_SYSTEM", "HOSTX", "us[er", "p!"), 58);
-    EXPECT_EQ(run("NODEX_SYSTEM", "HOSTX", "user", "p!"), 60);
+    EXPECT_EQ(run("NODEX_COMMON", "XLNKMOD", "", ""), ErrorCode::None);
+    EXPECT_EQ(run("NODEX_COMMON", "1MODE", "u!", ""), ErrorCode::ModeName);
+    EXPECT_EQ(run("NODEX_SYSTEM", "HOSTX B", "user", "pw"), ErrorCode::None);
+    EXPECT_EQ(run("NODEX_SYSTEM", "hostx", "u!", ""), ErrorCode::HostName);
+    EXPECT_EQ(run("NODEX_SYSTEM", "HOSTX", "us[er", "p!"), ErrorCode::HostUserId);
+    EXPECT_EQ(run("NODEX_SYSTEM", "HOSTX", "user", "p!"), ErrorCode::HostPassword);
 }
 
 TEST(RecordChecks, ServerListsAndLuxProfiles) {
@@ -99,11 +104,12 @@ TEST(RecordChecks, ServerListsAndLuxProfiles) {
     appc.serverName = {"host.a", "HOSTB", "", "x.y"};
     appc.transport = {"IPX/SPX", "IPX/SPX", "IPX/SPX", "IPX/SPX"};
     appc.scopeName = "not checked!";
-    EXPECT_EQ(codeOf(appc, appcCheck), 54);
+    EXPECT_EQ(codeOf(appc, appcCheck), ErrorCode::ServerName);
     appc.transport[0] = "TCP/IP";
-    EXPECT_EQ(codeOf(appc, appcCheck), 54); // the last row counts as much as the first
+    EXPECT_EQ(codeOf(appc, appcCheck),
+              ErrorCode::ServerName); // the last row counts as much as the first
     appc.serverName[3] = "*";
-    EXPECT_EQ(codeOf(appc, appcCheck), 0);
+    EXPECT_EQ(codeOf(appc, appcCheck), ErrorCode::None);
 
     LuxProfileRecord lux;
     for (LuxLink& l : lux.links) {
@@ -113,15 +119,15 @@ TEST(RecordChecks, ServerListsAndLuxProfiles) {
     lux.profileName = "prof1";
     lux.links[2].category = 0; // needs an LU name
     lux.links[3].serverName = ".host";
-    EXPECT_EQ(codeOf(lux, luxCheckProfile), 54);
+    EXPECT_EQ(codeOf(lux, luxCheckProfile), ErrorCode::ServerName);
     lux.links[3].serverName = "host";
-    EXPECT_EQ(codeOf(lux, luxCheckProfile), 48);
+    EXPECT_EQ(codeOf(lux, luxCheckProfile), ErrorCode::LuxProfileName);
     lux.profileName = "PROF1";
-    EXPECT_EQ(codeOf(lux, luxCheckProfile), 16);
+    EXPECT_EQ(codeOf(lux, luxCheckProfile), ErrorCode::LinkLuName);
     lux.links[2].luName = "Lu_01";
-    EXPECT_EQ(codeOf(lux, luxCheckProfile), 0);
+    EXPECT_EQ(codeOf(lux, luxCheckProfile), ErrorCode::None);
     lux.profileName = "";
-    EXPECT_EQ(codeOf(lux, luxCheckProfile), 48);
+    EXPECT_EQ(codeOf(lux, luxCheckProfile), ErrorCode::LuxProfileName);
     TelaEnvironment::UnloadLibrary();
 }
 
