@@ -111,7 +111,7 @@ public:
         m_started = true;
     }
     void key(std::string_view name, std::string_view value) {
-        m_keys.emplace_back(std::string(name), std::string(value));
+        m_keys.push_back(CfgKey{std::string(name), std::string(value)});
     }
     void finish() {
         if (!m_started)

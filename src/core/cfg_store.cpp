@@ -44,7 +44,7 @@ void CfgStore::appendKeyToLast(std::string_view name, std::string_view value) {
     if (m_sections.empty())
         return;
     ++m_changes;
-    m_sections.back().keys.emplace_back(std::string(name), std::string(value));
+    m_sections.back().keys.push_back(CfgKey{std::string(name), std::string(value)});
 }
 
 std::size_t CfgStore::bytesReserved() const {
