@@ -58,8 +58,6 @@ public:
 
     // Reads the file and converts entries of the older form; false after it reported why.
     bool LoadConfiguration(const std::string& path);
-    // Writes the default TRACE section; 1, or 0 with error code 66.
-    int WriteTraceDefaults(int& failureFlag, int& errorCode);
     // Shows the message of an error code; the result argument is not used.
     void ReportError(int result, int code);
 
