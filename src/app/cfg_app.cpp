@@ -422,9 +422,8 @@ void CCfgApp::WinHelp(quintptr data, int command) {
 }
 
 bool CCfgApp::CanExit() {
-    if (!m_doc.SaveModified())
+    if (!m_doc.CloseDocument())
         return false;
-    m_doc.OnCloseDocument();
     saveRecent();
     return true;
 }

@@ -53,8 +53,6 @@ public:
     };
     // The files the last open wrote besides the opened one (the backup first).
     const std::vector<DerivedFile>& derivedFiles() const { return m_derived; }
-    // Text of the file last read that the reader does not take, or none.
-    const UnreadText& unreadText() const { return m_unreadText; }
 
     // Reads the file and converts entries of the older form; false after it reported why.
     bool LoadConfiguration(const std::string& path);
