@@ -137,18 +137,6 @@ TEST_F(PutCommand, SystemDefaultOneMakesTheDefaultAndZeroTakesTheMarkOff) {
     EXPECT_EQ(record("a.ini", "system", "SYS4")["DEFAULT"], "0");
 }
 
-TEST_F(PutCommand, InputThatIsNoRecordIsAnErrorOfUseAndTouchesNothing) {
-    const std::string original = configFile({"[GLOBAL]", "USER_NAME=A"});
-    write("a.ini", original);
-    for (const char* bad : {"", "{", "[1]", R"({"NAME":"x"})", R"({"USER_NAME":7})",
-                            "{\"USER_NAME\":\"\xC4\x80\"}", R"({"USER_NAME":"a\nb"})"}) {
-        ToolResult r = run({"put", "a.ini", "global"}, bad);
-        EXPECT_EQ(r.exitCode, 2) << bad;
-        EXPECT_NE(r.err, "");
-        EXPECT_EQ(read("a.ini"), original) << bad;
-    }
-}
-
 TEST_F(PutCommand, TakesJsonFromAFileKeepsLatin1AndConvertsOlderEntriesFirst) {
     const std::string old = configFile({"[APPC]", "SELECT=SERVER", "SERVER=HOSTA%,TCP/IP,ENC_OFF",
                                         "SERVER=", "SERVER=", "SERVER=", "SCOPE="});
