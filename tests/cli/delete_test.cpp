@@ -31,9 +31,3 @@ TEST_F(DeleteCommand, DeletesAsTheDeleteButtonDoes) {
     EXPECT_EQ(listed("system"), "");
     EXPECT_EQ(read("a.ini").find("NODEX"), std::string::npos);
 }
-
-TEST_F(DeleteCommand, AnAttachTpThatIsNotThereIsStillDeletedAsInTheEditor) {
-    const std::string original = read("a.ini");
-    EXPECT_EQ(run({"delete", "a.ini", "tp", "NOPE"}).exitCode, 0);
-    EXPECT_NE(read("a.ini"), original);
-}
