@@ -1,6 +1,6 @@
 // The LUx profile sheet as a user meets it: a new profile from the main window, links of
 // each kind stored and shown again, a link without a transport refused, an existing
-// profile shown and made the default; help; and the layout at two font sizes (with
+// profile shown and made the default; and the layout at two font sizes (with
 // APICFG_SCREENSHOT_DIR set, pictures for docs/screenshots).
 #include "cfg_doc.h"
 #include "cfg_frm_view.h"
@@ -16,9 +16,7 @@
 #include "test_helpers.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 
 using testing_support::Keys;
@@ -196,34 +194,6 @@ TEST_F(LuxSheet, AStoredProfileIsShownAsStoredAndTheDefaultBoxMovesTheDefault) {
     EXPECT_EQ(result, 1);
     EXPECT_EQ(sections("LUX_PROFILE"), (std::vector<Keys>{old, other}));
     EXPECT_EQ(sections("DEF_LUX_PROF"), (std::vector<Keys>{{{"DEF_PROF_NAME", "OLD"}}}));
-}
-
-TEST_F(LuxSheet, HelpShowsTheTopicOfEachControlAndNoneForTheDefaultBox) {
-    const std::pair<int, int> topics[] = {
-        {Page::kRows[0].server, 55},
-        {Page::kRows[1].name, 38},
-        {Page::kSessionName, 33},
-        {Page::kRows[2].category, 66},
-        {Page::kRows[3].transport, 63},
-        {Page::kRows[0].encryption, 59},
-        {Page::kDefault, 0}, // 0: nothing shown
-    };
-    std::vector<HelpRef> expected;
-    load("[LUX_PROFILE]\nPROFILE_NAME=P\nSESSION=h,*,0,LU1," + t1() + ",,ENC_OFF\n" +
-         "SESSION=h,*,0,LU2," + t1() + ",,ENC_OFF\n");
-    run("P", [&](QDialog&) {
-        for (const auto& [id, topic] : topics) {
-            control<QWidget>(id).setFocus();
-            open->helpRequest();
-            if (topic)
-                expected.push_back(helpTopic(topic));
-        }
-        open->findChild<QTabWidget*>()->tabBar()->setFocus();
-        open->helpRequest();
-        open->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
-        expected.insert(expected.end(), {helpTopic(31), helpTopic(31)});
-    });
-    EXPECT_EQ(help, expected);
 }
 
 class LuxLayout : public LuxSheet, public ::testing::WithParamInterface<int> {};

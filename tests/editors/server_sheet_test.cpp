@@ -1,6 +1,6 @@
 // The APPC server list sheet as a user meets it: New from the main window, the rows filled
 // and OK pressed, the settings found in the store and shown again on reopening; the checks
-// of OK; settings read from a file; help; and the layout at two font sizes (with
+// of OK; settings read from a file; and the layout at two font sizes (with
 // APICFG_SCREENSHOT_DIR set, pictures for docs/screenshots).
 #include "cfg_doc.h"
 #include "cfg_frm_view.h"
@@ -15,11 +15,8 @@
 #include "test_helpers.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
-#include <QTabWidget>
 
 using testing_support::Keys;
 
@@ -278,30 +275,6 @@ TEST_F(ServerSheet, StoredSettingsAreShownAsTheirRowsAndTheScopeKeepsTheServerRo
                                     {"HOSTA," + t1() + ",ENC_ON", "NW1," + t2() + ",ENC_OPT",
                                      "HOSTC," + t1() + ",ENC_OFF", ""},
                                     "*,TCP,ENC_ON"));
-}
-
-TEST_F(ServerSheet, HelpShowsTheTopicOfEachControlAndOfTheSheet) {
-    const std::pair<int, int> topics[] = {
-        {Page::kRows[0].name, 55},    {Page::kRows[3].transport, 56},  {Page::kLoadBalancing, 57},
-        {Page::kServerListRadio, 58}, {Page::kRows[2].encryption, 59}, {Page::kScopeRadio, 60},
-        {Page::kScopeName, 61},       {Page::kScopeEncryption, 59},
-    };
-    std::vector<HelpRef> expected;
-    run([&](QDialog&) {
-        for (const auto& [id, topic] : topics) {
-            if (id == Page::kScopeRadio)
-                control<QRadioButton>(id).click(); // the scope controls take the focus now
-            control<QWidget>(id).setFocus();
-            open->helpRequest();
-            expected.push_back(helpTopic(topic));
-        }
-        open->findChild<QTabWidget*>()->tabBar()->setFocus();
-        open->helpRequest();
-        expected.push_back(helpTopic(10));
-        open->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
-        expected.push_back(helpTopic(9));
-    });
-    EXPECT_EQ(help, expected);
 }
 
 class ServerLayout : public ServerSheet, public ::testing::WithParamInterface<int> {};
