@@ -122,10 +122,6 @@ TEST_F(ServerSheet, NewFromTheMainWindowStoresRowsTwoAndFourAsOneAndTwoAndReopen
               appc("SERVER", {"hostb," + t1() + ",ENC_ON", "NW4," + t2() + ",ENC_OPT", "", ""},
                    "*,TCP,ENC_OFF"));
     EXPECT_EQ(section("GLOBAL"), (Keys{{"LU62_LB", "1"}}));
-    // The one record exists: New is off, and the keyboard and Enter go to View/Change/Add.
-    EXPECT_FALSE(newButton->isEnabled());
-    EXPECT_EQ(frame.focusWidget(), changeButton);
-    EXPECT_TRUE(changeButton->isDefault());
     whileOpen(
         [&](QDialog& shown) {
             open = qobject_cast<CPsServ*>(&shown);
@@ -157,16 +153,6 @@ struct OkCase {
 // What OK does with rows, choices and the scope: refuse with a message, or store.
 std::vector<OkCase> okCases(const std::string& T1, const std::string& T2) {
     return {
-        {"server list without a server",
-         {},
-         0,
-         "",
-         0,
-         ids::kServMsgNoServer,
-         {},
-         "",
-         "",
-         Page::kRows[0].name},
         {"a name without a transport",
          {Row{"hosta", 0, 0}, Row{}, Row{"hostc", -1, 0}},
          0,
@@ -177,16 +163,6 @@ std::vector<OkCase> okCases(const std::string& T1, const std::string& T2) {
          "",
          "hostc",
          Page::kRows[2].transport},
-        {"a dot breaks the second transport's rule",
-         {Row{"host.a", 1, 0}},
-         0,
-         "",
-         0,
-         ids::kRuleServerName,
-         {},
-         "",
-         "HOST.A",
-         Page::kRows[0].name},
         {"a transport on a row without a name is not stored",
          {Row{"", 1, 2}, Row{"hosta", 0, 1}},
          0,
