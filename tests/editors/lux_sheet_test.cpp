@@ -1,14 +1,10 @@
-// The LUx profile sheet as a user meets it: a new profile from the main window, links of
-// each kind stored and shown again, a link without a transport refused, an existing
-// profile shown and made the default; and the layout at two font sizes (with
-// APICFG_SCREENSHOT_DIR set, pictures for docs/screenshots).
+// The LUx profile sheet as a user meets it: a new profile, links of each kind stored and
+// shown again, a link without a transport refused, an existing profile shown and made the
+// default; and the layout at two font sizes (with APICFG_SCREENSHOT_DIR set, pictures for
+// docs/screenshots).
 #include "cfg_doc.h"
-#include "cfg_frm_view.h"
-#include "editor_dispatch.h"
 #include "lux_records.h"
 #include "lux_sheet.h"
-#include "main_frame.h"
-#include "option_kinds.h"
 #include "sheet_test_support.h"
 #include "string_ids.h"
 #include "tela_combo_box.h"
@@ -16,8 +12,6 @@
 #include "test_helpers.h"
 
 #include <QCheckBox>
-#include <QPushButton>
-#include <QTabWidget>
 
 using testing_support::Keys;
 using testing_support::snapshot;
@@ -98,32 +92,18 @@ protected:
     std::string unused() const { return ",*,1,," + t1() + ",,ENC_OFF"; }
 };
 
-TEST_F(LuxSheet, ANewProfileFromTheMainWindowOpensWithTheDefaultsAndStoresLinkOneAndThreeUnused) {
-    setEditorRunner(runEditorSheet);
-    CMainFrame frame(doc);
-    showOnKind(frame, kKindLux);
-    whileOpen(
-        [&](QDialog& shown) {
-            open = qobject_cast<CPsLux*>(&shown);
-            ASSERT_NE(open, nullptr);
-            EXPECT_EQ(shown.windowTitle().toStdString(), text(ids::kTitleLux));
-            EXPECT_EQ(open->findChild<QTabWidget*>()->tabText(0), "&Links");
-            EXPECT_EQ(shownLinks(), Links{});
-            EXPECT_EQ(namesEnabled(), (std::array<bool, 4>{}));
-            EXPECT_FALSE(control<QCheckBox>(Page::kDefault).isChecked());
-            EXPECT_EQ(list(Page::kRows[0].transport).itemText(2).toStdString(),
-                      text(ids::kLuxScope)); // the list's own texts, not the stored ones
-            QTest::keyClicks(&control(Page::kSessionName), "sess1");
-            fillLinks({Link{"hosta", 0, 0, 0, "lu01"}});
-            open->accept();
-        },
-        [&] {
-            QTest::mouseClick(frame.findChild<QPushButton*>("newButton"), Qt::LeftButton);
-            return 0;
-        });
-    setEditorRunner({});
+TEST_F(LuxSheet, ANewProfileOpensWithTheDefaultsAndStoresLinkOneAndThreeUnused) {
+    run("", [&](QDialog&) {
+        EXPECT_EQ(shownLinks(), Links{});
+        EXPECT_EQ(namesEnabled(), (std::array<bool, 4>{}));
+        EXPECT_FALSE(control<QCheckBox>(Page::kDefault).isChecked());
+        EXPECT_EQ(list(Page::kRows[0].transport).itemText(2).toStdString(),
+                  text(ids::kLuxScope)); // the list's own texts, not the stored ones
+        QTest::keyClicks(&control(Page::kSessionName), "sess1");
+        fillLinks({Link{"hosta", 0, 0, 0, "lu01"}});
+        open->accept();
+    });
     EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(sections("LUX_PROFILE"),
               (std::vector<Keys>{profile("SESS1", {"hosta,*,0,LU01," + t1() + ",,ENC_OFF", unused(),
                                                    unused(), unused()})}));

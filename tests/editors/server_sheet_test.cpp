@@ -1,12 +1,8 @@
-// The APPC server list sheet as a user meets it: New from the main window, the rows filled
+// The APPC server list sheet as a user meets it: a new server list, the rows filled
 // and OK pressed, the settings found in the store and shown again on reopening; the checks
 // of OK; settings read from a file; and the layout at two font sizes (with
 // APICFG_SCREENSHOT_DIR set, pictures for docs/screenshots).
 #include "cfg_doc.h"
-#include "cfg_frm_view.h"
-#include "editor_dispatch.h"
-#include "main_frame.h"
-#include "option_kinds.h"
 #include "server_sheet.h"
 #include "sheet_test_support.h"
 #include "string_ids.h"
@@ -15,7 +11,6 @@
 #include "test_helpers.h"
 
 #include <QCheckBox>
-#include <QPushButton>
 #include <QRadioButton>
 
 using testing_support::Keys;
@@ -90,51 +85,29 @@ protected:
     std::string t2() const { return text(ids::kTransportSecond); }
 };
 
-TEST_F(ServerSheet, NewFromTheMainWindowStoresRowsTwoAndFourAsOneAndTwoAndReopensThem) {
+TEST_F(ServerSheet, NewStoresRowsTwoAndFourAsOneAndTwoAndTheLoadBalancingAndReopensThem) {
     load("[GLOBAL]\nLU62_LB=1\n"); // not read while there is no APPC section
-    setEditorRunner(runEditorSheet);
-    CMainFrame frame(doc);
-    showOnKind(frame, kKindAppc);
-    auto* newButton = frame.findChild<QPushButton*>("newButton");
-    auto* changeButton = frame.findChild<QPushButton*>("changeButton");
-    whileOpen(
-        [&](QDialog& shown) {
-            open = qobject_cast<CPsServ*>(&shown);
-            ASSERT_NE(open, nullptr);
-            EXPECT_EQ(shown.windowTitle().toStdString(), text(ids::kTitleServers));
-            EXPECT_EQ(shownRows(), Rows{});
-            EXPECT_TRUE(control<QRadioButton>(Page::kServerListRadio).isChecked());
-            EXPECT_FALSE(control<QCheckBox>(Page::kLoadBalancing).isChecked());
-            EXPECT_FALSE(control(Page::kScopeName).isEnabled());
-            EXPECT_EQ(control<TelaComboBox>(Page::kRows[0].transport).itemText(1).toStdString(),
-                      t2()); // the list shows the stored texts themselves
-            fillRows({Row{}, {"hostb", 0, 1}, Row{}, {"nw4", 1, 2}});
-            control<QCheckBox>(Page::kLoadBalancing).click();
-            open->accept();
-        },
-        [&] {
-            QTest::mouseClick(newButton, Qt::LeftButton);
-            return 0;
-        });
+    run([&](QDialog&) {
+        EXPECT_EQ(shownRows(), Rows{});
+        EXPECT_TRUE(control<QRadioButton>(Page::kServerListRadio).isChecked());
+        EXPECT_FALSE(control<QCheckBox>(Page::kLoadBalancing).isChecked());
+        EXPECT_FALSE(control(Page::kScopeName).isEnabled());
+        EXPECT_EQ(control<TelaComboBox>(Page::kRows[0].transport).itemText(1).toStdString(),
+                  t2()); // the list shows the stored texts themselves
+        fillRows({Row{}, {"hostb", 0, 1}, Row{}, {"nw4", 1, 2}});
+        control<QCheckBox>(Page::kLoadBalancing).click();
+        open->accept();
+    });
     EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(section("APPC"),
               appc("SERVER", {"hostb," + t1() + ",ENC_ON", "NW4," + t2() + ",ENC_OPT", "", ""},
                    "*,TCP,ENC_OFF"));
     EXPECT_EQ(section("GLOBAL"), (Keys{{"LU62_LB", "1"}}));
-    whileOpen(
-        [&](QDialog& shown) {
-            open = qobject_cast<CPsServ*>(&shown);
-            ASSERT_NE(open, nullptr);
-            EXPECT_EQ(shownRows(), (Rows{Row{"hostb", 0, 1}, {"NW4", 1, 2}, Row{}, Row{}}));
-            EXPECT_EQ(control(Page::kScopeName).text(), "");
-            EXPECT_TRUE(control<QCheckBox>(Page::kLoadBalancing).isChecked());
-        },
-        [&] {
-            QTest::mouseClick(changeButton, Qt::LeftButton);
-            return 0;
-        });
-    setEditorRunner({});
+    run([&](QDialog&) {
+        EXPECT_EQ(shownRows(), (Rows{Row{"hostb", 0, 1}, {"NW4", 1, 2}, Row{}, Row{}}));
+        EXPECT_EQ(control(Page::kScopeName).text(), "");
+        EXPECT_TRUE(control<QCheckBox>(Page::kLoadBalancing).isChecked());
+    });
 }
 
 struct OkCase {
