@@ -109,6 +109,16 @@ std::vector<Refused> refusedRecordsOfOneRecordKinds() {
          "",
          {"[APPC]", "SELECT=SERVER", "SERVER=h!,TCP/IP,ENC_OFF"},
          "serverName1"},
+        {"common settings without a system",
+         "common",
+         "",
+         {"[NODEX_COMMON]", "USER_NAME=", "MODE=XLNKMOD"},
+         "addButton"},
+        {"a common mode starting with a digit",
+         "common",
+         "",
+         {"[NODEX_SYSTEM]", "HOST_NAME=H1", "DEFAULT=0", "[NODEX_COMMON]", "MODE=1X"},
+         "modeCombo"},
     };
 }
 
@@ -162,16 +172,6 @@ std::vector<Refused> refusedRecordsOfNamedKinds() {
          "H1",
          {"[NODEX_SYSTEM]", "HOST_NAME=H1", "USER_NAME=U[", "DEFAULT=0"},
          "userIdEdit"},
-        {"common settings without a system",
-         "common",
-         "",
-         {"[NODEX_COMMON]", "USER_NAME=", "MODE=XLNKMOD"},
-         "addButton"},
-        {"a common mode starting with a digit",
-         "common",
-         "",
-         {"[NODEX_SYSTEM]", "HOST_NAME=H1", "DEFAULT=0", "[NODEX_COMMON]", "MODE=1X"},
-         "modeCombo"},
     };
 }
 
