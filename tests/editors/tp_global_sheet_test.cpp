@@ -132,24 +132,23 @@ QLineEdit& at(Gl& page, int id) {
     return *page.controlAs<QLineEdit>(id);
 }
 
-TEST_F(GlobalSheet, TheDefaultTableThePlaceholderAndThePasswordPair) {
-    EXPECT_EQ(defaultTranslateTable(), "/opt/sna\\COMTBLG.DAT");
-    // The load-balancing switch of the server list lives in the same section.
-    testing_support::fill(doc.store(), {{"GLOBAL", {{"LU62_LB", "1"}}}});
-    const std::string kDefault = defaultTranslateTable();
-    struct Case {
-        const char* what;
-        std::function<void(Gl&)> act;
-        int result;              // of the sheet: 0 for a refusal that keeps it open
-        int message;             // the string id shown, 0 for none
-        std::string table;       // TRANSLATE_TABLE afterwards
-        std::string password;    // PASSWORD afterwards
-        bool tableEmpty = false; // the table field as OK left it
-    };
-    const std::vector<Case> cases{
+struct GlobalCase {
+    const char* what;
+    std::function<void(Gl&)> act;
+    int result;              // of the sheet: 0 for a refusal that keeps it open
+    int message;             // the string id shown, 0 for none
+    std::string table;       // TRANSLATE_TABLE afterwards
+    std::string password;    // PASSWORD afterwards
+    bool tableEmpty = false; // the table field as OK left it
+};
+
+// The cases run in turn on one store: once the second has stored the password Secret1,
+// the others start from it.
+std::vector<GlobalCase> globalCases(const std::string& kDefault) {
+    return {
         {"untouched: the default table is shown and written",
-         [&](Gl& p) { EXPECT_EQ(at(p, Gl::kTranslate).text().toStdString(), kDefault); }, 1, 0,
-         kDefault, ""},
+         [kDefault](Gl& p) { EXPECT_EQ(at(p, Gl::kTranslate).text().toStdString(), kDefault); }, 1,
+         0, kDefault, ""},
         {"a password typed twice",
          [](Gl& p) {
              QTest::keyClicks(&at(p, Gl::kPassword), "Secret1");
@@ -177,7 +176,14 @@ TEST_F(GlobalSheet, TheDefaultTableThePlaceholderAndThePasswordPair) {
          },
          1, 0, "/etc/sna/table.dat", ""},
     };
-    for (const Case& c : cases) {
+}
+
+TEST_F(GlobalSheet, TheDefaultTableThePlaceholderAndThePasswordPair) {
+    EXPECT_EQ(defaultTranslateTable(), "/opt/sna\\COMTBLG.DAT");
+    // The load-balancing switch of the server list lives in the same section.
+    testing_support::fill(doc.store(), {{"GLOBAL", {{"LU62_LB", "1"}}}});
+    const std::string kDefault = defaultTranslateTable();
+    for (const GlobalCase& c : globalCases(kDefault)) {
         SCOPED_TRACE(c.what);
         messages.clear();
         bool stayedOpen = false;
