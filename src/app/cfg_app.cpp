@@ -5,12 +5,14 @@
 #include "cfg_frm_view.h"
 #include "command_line.h"
 #include "document_history.h"
+#include "editor_dispatch.h"
 #include "html_help.h"
 #include "installation.h"
 #include "language_path.h"
 #include "lazy_icon.h"
 #include "main_frame.h"
 #include "merge_on_save.h"
+#include "option_kinds.h"
 #include "path_bytes.h"
 #include "program_data.h"
 #include "prompts.h"
@@ -18,17 +20,12 @@
 #include "record_diff.h"
 #include "review_dialog.h"
 #include "save_content.h"
+#include "sheet_help.h"
 #include "single_instance.h"
 #include "startup_timing.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "ui_main_frame.h"
-
-#ifdef APICFG_HAVE_EDITORS
-#include "editor_dispatch.h"
-#include "option_kinds.h"
-#include "sheet_help.h"
-#endif
 
 #include <QApplication>
 #include <QDir>
@@ -94,9 +91,7 @@ CCfgApp::CCfgApp() {
 CCfgApp::~CCfgApp() {
     saveRecent();
     prompts::setMainWindow(nullptr);
-#ifdef APICFG_HAVE_EDITORS
     setSheetHelpHook({});
-#endif
 }
 
 QString CCfgApp::helpFilePath() const {
@@ -179,13 +174,11 @@ void CCfgApp::createFrame() {
     connect(frame, &CMainFrame::reviewBeforeSaveToggled, this, &CCfgApp::setReviewBeforeSave);
     frame->setRecentFiles(m_recent.entries());
 
-#ifdef APICFG_HAVE_EDITORS
     setEditorRunner(runEditorSheet);
     setSheetHelpHook([this](QWidget* owner, int command, int data) {
         if (m_htmlHelp)
             callHtmlHelp(owner, helpFilePath(), command, static_cast<quintptr>(data));
     });
-#endif
 }
 
 void CCfgApp::installDocumentPrompts() {
@@ -429,9 +422,8 @@ void CCfgApp::WinHelp(quintptr data, int command) {
 }
 
 bool CCfgApp::CanExit() {
-    if (!m_doc.SaveModified())
+    if (!m_doc.CloseDocument())
         return false;
-    m_doc.OnCloseDocument();
     saveRecent();
     return true;
 }

@@ -35,10 +35,6 @@ PromptScript::~PromptScript() {
     activeScript() = m_previous;
 }
 
-PromptScript* PromptScript::active() {
-    return activeScript();
-}
-
 int PromptScript::unanswered() const {
     int n = 0;
     for (const Shown& s : m_shown)

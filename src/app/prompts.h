@@ -72,8 +72,7 @@ public:
     }
     void clearShown() { m_shown.clear(); }
 
-    // Used by the prompts while a script is active.
-    static PromptScript* active();
+    // Used by the prompts while a script is alive.
     std::optional<QMessageBox::StandardButton> takeButton();
     std::optional<QString> takeFile();
     std::function<int(QDialog&)> takeDialog();

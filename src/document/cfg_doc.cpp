@@ -221,10 +221,6 @@ bool CCfgDoc::ConvertOldForm(const std::string& path) {
     return WriteDerived(base + kConfigExtension, path);
 }
 
-int CCfgDoc::WriteTraceDefaults(int& /*failureFlag*/, ErrorCode& errorCode) {
-    return writeTraceDefaults(m_store, errorCode);
-}
-
 void CCfgDoc::ReportFileProblem(const FileError& error, bool saving) {
     const int id = saving ? ids::kMsgSaveFailed : ids::kMsgOpenFailed;
     AppMessageBox(formatMessage(TelaEnvironment::GetUserString(id), {fileErrorText(error)}),

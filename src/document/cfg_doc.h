@@ -54,13 +54,9 @@ public:
     };
     // The files the last open wrote besides the opened one (the backup first).
     const std::vector<DerivedFile>& derivedFiles() const { return m_derived; }
-    // Text of the file last read that the reader does not take, or none.
-    const UnreadText& unreadText() const { return m_unreadText; }
 
     // Reads the file and converts entries of the older form; false after it reported why.
     bool LoadConfiguration(const std::string& path);
-    // Writes the default TRACE section; 1, or 0 with ErrorCode::Store.
-    int WriteTraceDefaults(int& failureFlag, ErrorCode& errorCode);
     // Shows the message of an error code; the result argument is not used.
     void ReportError(int result, ErrorCode code);
 

@@ -86,8 +86,6 @@ public:
     // failed), so that the caller stops what it was doing.
     bool SaveModified();
 
-    // What the file was like when it was last opened or saved, if it is known.
-    const std::optional<DiskState>& rememberedDiskState() const { return m_disk; }
     // The last failure to read, lock or write a file, with its path and reason.
     const FileError& lastFileError() const { return m_fileError; }
 

@@ -3,7 +3,18 @@
 #include "cfg_file.h"
 #include "cfg_store.h"
 #include "global_records.h"
-#include "messages.h"
+
+namespace {
+
+// The TRACE defaults: no trace file named and every trace flag off.
+void addTraceDefaults(CfgStore& store) {
+    if (cfgAddSection(store, 0, "TRACE") != 0)
+        return;
+    cfgInsertKey(store, 0, "TRACE", 0, "FILE", "");
+    cfgInsertKey(store, 0, "TRACE", 0, "FLAGS", "0x0000");
+}
+
+} // namespace
 
 void addSaveDefaults(CfgStore& store) {
     int failureFlag = 0;
@@ -11,24 +22,7 @@ void addSaveDefaults(CfgStore& store) {
     if (!store.hasSection("GLOBAL"))
         globalWrite(store, GlobalRecord{}, failureFlag, errorCode);
     if (!store.hasSection("TRACE"))
-        writeTraceDefaults(store, errorCode);
-}
-
-int writeTraceDefaults(CfgStore& store, ErrorCode& errorCode) {
-    if (store.hasSection("TRACE") && cfgDeleteSection(store, 0, "TRACE") != 0) {
-        errorCode = ErrorCode::Store;
-        return 0;
-    }
-    if (!store.hasSection("TRACE") && cfgAddSection(store, 0, "TRACE") != 0) {
-        errorCode = ErrorCode::Store;
-        return 0;
-    }
-    if (cfgInsertKey(store, 0, "TRACE", 0, "FILE", "") == 1 ||
-        cfgInsertKey(store, 0, "TRACE", 0, "FLAGS", "0x0000") == 1) {
-        errorCode = ErrorCode::Store;
-        return 0;
-    }
-    return 1;
+        addTraceDefaults(store);
 }
 
 std::string savedBytes(const CfgStore& store) {

@@ -12,10 +12,6 @@ class CfgStore;
 // Adds a default GLOBAL section and the TRACE defaults when the store has none.
 void addSaveDefaults(CfgStore& store);
 
-// Writes the TRACE section with its default keys in place of any there is; 1, or 0 with
-// ErrorCode::Store.
-int writeTraceDefaults(CfgStore& store, ErrorCode& errorCode);
-
 // The bytes a save of this store would write now, defaults included. The store itself is
 // left as it is.
 std::string savedBytes(const CfgStore& store);

@@ -263,19 +263,19 @@ std::vector<FieldChange> changedFieldsOf(const std::vector<RecordField>& older,
 namespace {
 
 // Where a record's fields were not read with it, they are read now from its store.
-const std::vector<RecordField>& fieldsOf(const CfgStore* store, const StoreRecord& r,
+const std::vector<RecordField>& fieldsOf(const CfgStore& store, const StoreRecord& r,
                                          StoreRecord& scratch) {
-    if (r.fieldsRead || !store)
+    if (r.fieldsRead)
         return r.fields;
     scratch.id = r.id;
     scratch.occurrence = r.occurrence;
-    readRecordFields(*store, scratch);
+    readRecordFields(store, scratch);
     return scratch.fields;
 }
 
 std::vector<RecordChange> diffWith(const std::vector<StoreRecord>& before,
                                    const std::vector<StoreRecord>& after, const Grouping& groups,
-                                   const CfgStore* beforeStore, const CfgStore* afterStore) {
+                                   const CfgStore& beforeStore, const CfgStore& afterStore) {
     const RecordPairs pairs = pairGrouped(before, after, groups);
     std::map<KindKey, std::vector<RecordChange>> byKind;
     std::vector<KindKey> kinds;
@@ -332,11 +332,6 @@ void readWhereNeeded(const CfgStore& store, std::vector<StoreRecord>& records,
 
 } // namespace
 
-std::vector<RecordChange> diffRecords(const std::vector<StoreRecord>& before,
-                                      const std::vector<StoreRecord>& after) {
-    return diffWith(before, after, groupRecords(before, after), nullptr, nullptr);
-}
-
 std::vector<RecordChange> diffStores(const CfgStore& before, const CfgStore& after) {
     // A record's fields are read once it is paired, and only kept where they are needed,
     // so that two files of 100,000 records are compared in little more memory than read.
@@ -345,5 +340,5 @@ std::vector<RecordChange> diffStores(const CfgStore& before, const CfgStore& aft
     const Grouping groups = groupRecords(was, now);
     readWhereNeeded(before, was, groups.before, groups);
     readWhereNeeded(after, now, groups.after, groups);
-    return diffWith(was, now, groups, &before, &after);
+    return diffWith(was, now, groups, before, after);
 }

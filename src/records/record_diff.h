@@ -48,6 +48,4 @@ std::vector<FieldChange> changedFieldsOf(const std::vector<RecordField>& older,
 
 // Per kind in the order of storeRecords: changed and added records in their new order,
 // then removed records, then moves.
-std::vector<RecordChange> diffRecords(const std::vector<StoreRecord>& before,
-                                      const std::vector<StoreRecord>& after);
 std::vector<RecordChange> diffStores(const CfgStore& before, const CfgStore& after);

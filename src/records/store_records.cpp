@@ -166,10 +166,6 @@ bool isRecordSection(std::string_view section) {
     return section == "DEF_LUX_PROF";
 }
 
-int fieldNumber(const RecordField& field) {
-    return records::decimalValue(field.value);
-}
-
 void readRecordFields(const CfgStore& store, StoreRecord& record) {
     record.fields.clear();
     record.fieldsRead = true;

@@ -47,6 +47,3 @@ void readRecordFields(const CfgStore& store, StoreRecord& record);
 
 // True for the section names that some record reader reads.
 bool isRecordSection(std::string_view section);
-
-// The value of a number field as the reader gave it.
-int fieldNumber(const RecordField& field);

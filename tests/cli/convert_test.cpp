@@ -1,7 +1,5 @@
 #include "tool_fixture.h"
 
-#include <filesystem>
-
 class ConvertCommand : public ToolTest {
 protected:
     const std::string m_old = configFile(
@@ -23,16 +21,6 @@ TEST_F(ConvertCommand, WritesTheBackupAndTheConvertedFileAndNamesBoth) {
     EXPECT_NE(again.out.find("nothing to convert"), std::string::npos);
     EXPECT_EQ(read("cfg.ini"), converted);
     EXPECT_FALSE(exists("cfg.002"));
-
-    // Another extension stays as it was and the .ini file is written beside.
-    std::filesystem::create_directory(path("a.b"));
-    write("a.b/x.y.cfg", m_old);
-    ToolResult other = run({"convert", "a.b/x.y.cfg"});
-    EXPECT_EQ(other.exitCode, 0) << other.err;
-    EXPECT_EQ(other.out, "a.b/x.y.001\na.b/x.y.ini\n");
-    EXPECT_EQ(read("a.b/x.y.cfg"), m_old);
-    EXPECT_EQ(read("a.b/x.y.001"), m_old);
-    EXPECT_EQ(read("a.b/x.y.ini").find("%,"), std::string::npos);
 }
 
 TEST_F(ConvertCommand, ANameThatCannotBeWrittenBackIsARefusedRecord) {

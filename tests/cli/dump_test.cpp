@@ -33,10 +33,6 @@ TEST_F(DumpCommand, NoCommandShowsAPasswordUnlessAsked) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{"dump", "a.ini"},
                                                {"list", "a.ini"},
-                                               {"get", "a.ini", "global"},
-                                               {"get", "a.ini", "cpic", "S"},
-                                               {"get", "a.ini", "system", "H"},
-                                               {"get", "a.ini", "common"},
                                                {"check", "a.ini"},
                                                {"check", "--json", "a.ini"}}) {
         ToolResult r = run(args);

@@ -53,6 +53,8 @@ std::vector<Case> failureCases(const std::string& bad) {
         {{"save", "bad.ini"}, 4, 66, "bad.ini: line 6"},
         {{"put", "bad.ini", "global"}, 4, 66, "bad.ini: line 6", R"({"USER_NAME":"B"})"},
         {{"put", "a.ini", "midrange"}, 2, 0, "", "{}"},
+        {{"put", "a.ini", "global"}, 2, 0, ""}, // no input
+        {{"put", "a.ini", "global"}, 2, 0, "", "{"},
         {{"put", "a.ini", "global", "no-such.json"}, 2, 0, ""},
         {{"put", "none.ini", "global"}, 2, 0, "", R"({"USER_NAME":1})"},
         {{"check"}, 2, 0, ""},

@@ -1,14 +1,8 @@
 // The CPI-C side information sheet as a user meets it: open an entry, change it, press OK,
-// and find the entry in the store; once through the main window. The layout test gives
-// every control the room its text needs at two font sizes; with APICFG_SCREENSHOT_DIR set,
-// it saves the pages at the normal size as pictures (docs/screenshots).
+// and find the entry in the store.
 #include "cfg_doc.h"
-#include "cfg_frm_view.h"
 #include "cpic_records.h"
 #include "cpic_sheet.h"
-#include "editor_dispatch.h"
-#include "main_frame.h"
-#include "option_kinds.h"
 #include "sheet_test_support.h"
 #include "string_ids.h"
 #include "tela_combo_box.h"
@@ -16,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 using testing_support::snapshot;
@@ -65,47 +58,33 @@ protected:
     }
 };
 
-// New in the main window runs the sheet through the option dispatch.
 TEST_F(CpicSheet, NewOpensWithTheDefaultsRefusesCode24AndStoresAStarForAnUntouchedPartnerLu) {
-    setEditorRunner(runEditorSheet);
-    CMainFrame frame(doc);
-    showOnKind(frame, kKindCpic);
-    whileOpen(
-        [&](QDialog& shown) {
-            open = qobject_cast<CPsCpic*>(&shown);
-            ASSERT_NE(open, nullptr);
-            EXPECT_EQ(shown.windowTitle().toStdString(), text(ids::kTitleCpic));
-            EXPECT_EQ(shown.focusWidget(), &basic(Bas::kSymbName));
-            EXPECT_EQ(basic(Bas::kLocalLu).text(), "*");
-            EXPECT_EQ(basic<TelaComboBox>(Bas::kMode).currentText(), "BLANK");
-            EXPECT_TRUE(basic<QRadioButton>(Bas::kAliasRadio).isChecked());
-            EXPECT_FALSE(basic(Bas::kNetworkId).isEnabled());
-            EXPECT_EQ(basic<QCheckBox>(Bas::kServiceTp).text().toStdString(),
-                      text(ids::kCpicLegendServiceTp));        // legends replace the layout's texts
-            QTest::keyClicks(&basic(Bas::kSymbName), "dest1"); // typed letters become capitals
-            QTest::keyClicks(&basic(Bas::kRemoteTp), "AppTp");
-            auto& alias = basic<QRadioButton>(Bas::kAliasRadio);
-            alias.setFocus();
-            QTest::keyClick(&alias, Qt::Key_Up); // the arrow keys choose as a click does
-            EXPECT_TRUE(basic(Bas::kNetworkId).isEnabled());
-            EXPECT_FALSE(basic(Bas::kPartnerAlias).isEnabled());
-            open->accept(); // the name radio with empty fields
-            EXPECT_TRUE(open->isVisible());
-            EXPECT_TRUE(doc.store().empty());
-            alias.click();
-            ASSERT_TRUE(open->setActivePage(1));
-            EXPECT_EQ(security<TelaComboBox>(Sec::kSecType).currentIndex(), 0);
-            EXPECT_FALSE(security(Sec::kUserId).isEnabled());
-            open->accept();
-        },
-        [&] {
-            QTest::mouseClick(frame.findChild<QPushButton*>("newButton"), Qt::LeftButton);
-            return 0;
-        });
-    setEditorRunner({});
+    run("", [&](QDialog& shown) {
+        EXPECT_EQ(shown.focusWidget(), &basic(Bas::kSymbName));
+        EXPECT_EQ(basic(Bas::kLocalLu).text(), "*");
+        EXPECT_EQ(basic<TelaComboBox>(Bas::kMode).currentText(), "BLANK");
+        EXPECT_TRUE(basic<QRadioButton>(Bas::kAliasRadio).isChecked());
+        EXPECT_FALSE(basic(Bas::kNetworkId).isEnabled());
+        EXPECT_EQ(basic<QCheckBox>(Bas::kServiceTp).text().toStdString(),
+                  text(ids::kCpicLegendServiceTp));        // legends replace the layout's texts
+        QTest::keyClicks(&basic(Bas::kSymbName), "dest1"); // typed letters become capitals
+        QTest::keyClicks(&basic(Bas::kRemoteTp), "AppTp");
+        auto& alias = basic<QRadioButton>(Bas::kAliasRadio);
+        alias.setFocus();
+        QTest::keyClick(&alias, Qt::Key_Up); // the arrow keys choose as a click does
+        EXPECT_TRUE(basic(Bas::kNetworkId).isEnabled());
+        EXPECT_FALSE(basic(Bas::kPartnerAlias).isEnabled());
+        sheet.accept(); // the name radio with empty fields
+        EXPECT_TRUE(sheet.isVisible());
+        EXPECT_TRUE(doc.store().empty());
+        alias.click();
+        ASSERT_TRUE(sheet.setActivePage(1));
+        EXPECT_EQ(security<TelaComboBox>(Sec::kSecType).currentIndex(), 0);
+        EXPECT_FALSE(security(Sec::kUserId).isEnabled());
+        sheet.accept();
+    });
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, text(ids::kErr14And24));
-    EXPECT_TRUE(doc.IsModified());
     const CpicSideInfoRecord stored = entry("DEST1");
     EXPECT_EQ(stored.partnerLu, "*");
     EXPECT_EQ(stored.pluType, 0);

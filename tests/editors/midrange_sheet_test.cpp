@@ -28,11 +28,6 @@ protected:
         ErrorCode code = ErrorCode::None;
         ASSERT_EQ(midrangeWriteSystem(doc.store(), host, user, pw, pw, "", flag, code), 1) << code;
     }
-    void storeCommon(const std::string& mode) {
-        int flag = 0;
-        ErrorCode code = ErrorCode::None;
-        ASSERT_EQ(midrangeWriteCommon(doc.store(), "LOCLU", mode, "", "", "", flag, code), 1);
-    }
     MidrangeSystemRecord system(const std::string& host) {
         MidrangeSystemRecord record;
         record.hostName = host;
@@ -206,27 +201,6 @@ TEST_F(MidrangeSheet, TheBasicPageWritesAtOnceAndGuardsTheDefault) {
     EXPECT_EQ(shownTexts(), (std::vector<std::string>{text(ids::kMidMsgDefaultUnknown),
                                                       text(ids::kMidMsgNoSystem)}));
     EXPECT_TRUE(systems().empty());
-}
-
-TEST_F(MidrangeSheet, TheStoredModeIsShownAndKeptWhateverTheListOffers) {
-    for (const bool offered : {false, true}) {
-        storeSystem("SYS1", "", "");
-        storeCommon("#BATCH");
-        CPsNODEX sheet("Midrange Systems");
-        whileOpen(
-            [&](QDialog&) {
-                if (offered)
-                    sheet.commonPage().values.modeNames.push_back("XLNKMOD2");
-                ASSERT_TRUE(sheet.setActivePage(1));
-                EXPECT_EQ(sheet.commonPage().controlAs<QComboBox>(Common::kMode)->currentText(),
-                          "#BATCH");
-                sheet.accept();
-            },
-            [&] { return sheet.Run(doc, ""); });
-        MidrangeCommonRecord common;
-        midrangeReadCommon(doc.store(), common);
-        EXPECT_EQ(common.mode, "#BATCH");
-    }
 }
 
 } // namespace

@@ -1,12 +1,8 @@
-// The APPC server list sheet as a user meets it: New from the main window, the rows filled
+// The APPC server list sheet as a user meets it: a new server list, the rows filled
 // and OK pressed, the settings found in the store and shown again on reopening; the checks
-// of OK; settings read from a file; help; and the layout at two font sizes (with
+// of OK; settings read from a file; and the layout at two font sizes (with
 // APICFG_SCREENSHOT_DIR set, pictures for docs/screenshots).
 #include "cfg_doc.h"
-#include "cfg_frm_view.h"
-#include "editor_dispatch.h"
-#include "main_frame.h"
-#include "option_kinds.h"
 #include "server_sheet.h"
 #include "sheet_test_support.h"
 #include "string_ids.h"
@@ -15,11 +11,7 @@
 #include "test_helpers.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
-#include <QTabWidget>
 
 using testing_support::Keys;
 
@@ -93,55 +85,29 @@ protected:
     std::string t2() const { return text(ids::kTransportSecond); }
 };
 
-TEST_F(ServerSheet, NewFromTheMainWindowStoresRowsTwoAndFourAsOneAndTwoAndReopensThem) {
+TEST_F(ServerSheet, NewStoresRowsTwoAndFourAsOneAndTwoAndTheLoadBalancingAndReopensThem) {
     load("[GLOBAL]\nLU62_LB=1\n"); // not read while there is no APPC section
-    setEditorRunner(runEditorSheet);
-    CMainFrame frame(doc);
-    showOnKind(frame, kKindAppc);
-    auto* newButton = frame.findChild<QPushButton*>("newButton");
-    auto* changeButton = frame.findChild<QPushButton*>("changeButton");
-    whileOpen(
-        [&](QDialog& shown) {
-            open = qobject_cast<CPsServ*>(&shown);
-            ASSERT_NE(open, nullptr);
-            EXPECT_EQ(shown.windowTitle().toStdString(), text(ids::kTitleServers));
-            EXPECT_EQ(shownRows(), Rows{});
-            EXPECT_TRUE(control<QRadioButton>(Page::kServerListRadio).isChecked());
-            EXPECT_FALSE(control<QCheckBox>(Page::kLoadBalancing).isChecked());
-            EXPECT_FALSE(control(Page::kScopeName).isEnabled());
-            EXPECT_EQ(control<TelaComboBox>(Page::kRows[0].transport).itemText(1).toStdString(),
-                      t2()); // the list shows the stored texts themselves
-            fillRows({Row{}, {"hostb", 0, 1}, Row{}, {"nw4", 1, 2}});
-            control<QCheckBox>(Page::kLoadBalancing).click();
-            open->accept();
-        },
-        [&] {
-            QTest::mouseClick(newButton, Qt::LeftButton);
-            return 0;
-        });
+    run([&](QDialog&) {
+        EXPECT_EQ(shownRows(), Rows{});
+        EXPECT_TRUE(control<QRadioButton>(Page::kServerListRadio).isChecked());
+        EXPECT_FALSE(control<QCheckBox>(Page::kLoadBalancing).isChecked());
+        EXPECT_FALSE(control(Page::kScopeName).isEnabled());
+        EXPECT_EQ(control<TelaComboBox>(Page::kRows[0].transport).itemText(1).toStdString(),
+                  t2()); // the list shows the stored texts themselves
+        fillRows({Row{}, {"hostb", 0, 1}, Row{}, {"nw4", 1, 2}});
+        control<QCheckBox>(Page::kLoadBalancing).click();
+        open->accept();
+    });
     EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(section("APPC"),
               appc("SERVER", {"hostb," + t1() + ",ENC_ON", "NW4," + t2() + ",ENC_OPT", "", ""},
                    "*,TCP,ENC_OFF"));
     EXPECT_EQ(section("GLOBAL"), (Keys{{"LU62_LB", "1"}}));
-    // The one record exists: New is off, and the keyboard and Enter go to View/Change/Add.
-    EXPECT_FALSE(newButton->isEnabled());
-    EXPECT_EQ(frame.focusWidget(), changeButton);
-    EXPECT_TRUE(changeButton->isDefault());
-    whileOpen(
-        [&](QDialog& shown) {
-            open = qobject_cast<CPsServ*>(&shown);
-            ASSERT_NE(open, nullptr);
-            EXPECT_EQ(shownRows(), (Rows{Row{"hostb", 0, 1}, {"NW4", 1, 2}, Row{}, Row{}}));
-            EXPECT_EQ(control(Page::kScopeName).text(), "");
-            EXPECT_TRUE(control<QCheckBox>(Page::kLoadBalancing).isChecked());
-        },
-        [&] {
-            QTest::mouseClick(changeButton, Qt::LeftButton);
-            return 0;
-        });
-    setEditorRunner({});
+    run([&](QDialog&) {
+        EXPECT_EQ(shownRows(), (Rows{Row{"hostb", 0, 1}, {"NW4", 1, 2}, Row{}, Row{}}));
+        EXPECT_EQ(control(Page::kScopeName).text(), "");
+        EXPECT_TRUE(control<QCheckBox>(Page::kLoadBalancing).isChecked());
+    });
 }
 
 struct OkCase {
@@ -160,16 +126,6 @@ struct OkCase {
 // What OK does with rows, choices and the scope: refuse with a message, or store.
 std::vector<OkCase> okCases(const std::string& T1, const std::string& T2) {
     return {
-        {"server list without a server",
-         {},
-         0,
-         "",
-         0,
-         ids::kServMsgNoServer,
-         {},
-         "",
-         "",
-         Page::kRows[0].name},
         {"a name without a transport",
          {Row{"hosta", 0, 0}, Row{}, Row{"hostc", -1, 0}},
          0,
@@ -180,16 +136,6 @@ std::vector<OkCase> okCases(const std::string& T1, const std::string& T2) {
          "",
          "hostc",
          Page::kRows[2].transport},
-        {"a dot breaks the second transport's rule",
-         {Row{"host.a", 1, 0}},
-         0,
-         "",
-         0,
-         ids::kRuleServerName,
-         {},
-         "",
-         "HOST.A",
-         Page::kRows[0].name},
         {"a transport on a row without a name is not stored",
          {Row{"", 1, 2}, Row{"hosta", 0, 1}},
          0,
@@ -278,30 +224,6 @@ TEST_F(ServerSheet, StoredSettingsAreShownAsTheirRowsAndTheScopeKeepsTheServerRo
                                     {"HOSTA," + t1() + ",ENC_ON", "NW1," + t2() + ",ENC_OPT",
                                      "HOSTC," + t1() + ",ENC_OFF", ""},
                                     "*,TCP,ENC_ON"));
-}
-
-TEST_F(ServerSheet, HelpShowsTheTopicOfEachControlAndOfTheSheet) {
-    const std::pair<int, int> topics[] = {
-        {Page::kRows[0].name, 55},    {Page::kRows[3].transport, 56},  {Page::kLoadBalancing, 57},
-        {Page::kServerListRadio, 58}, {Page::kRows[2].encryption, 59}, {Page::kScopeRadio, 60},
-        {Page::kScopeName, 61},       {Page::kScopeEncryption, 59},
-    };
-    std::vector<HelpRef> expected;
-    run([&](QDialog&) {
-        for (const auto& [id, topic] : topics) {
-            if (id == Page::kScopeRadio)
-                control<QRadioButton>(id).click(); // the scope controls take the focus now
-            control<QWidget>(id).setFocus();
-            open->helpRequest();
-            expected.push_back(helpTopic(topic));
-        }
-        open->findChild<QTabWidget*>()->tabBar()->setFocus();
-        open->helpRequest();
-        expected.push_back(helpTopic(10));
-        open->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
-        expected.push_back(helpTopic(9));
-    });
-    EXPECT_EQ(help, expected);
 }
 
 class ServerLayout : public ServerSheet, public ::testing::WithParamInterface<int> {};

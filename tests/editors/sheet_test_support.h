@@ -2,8 +2,6 @@
 // instead of shown, and a way to act on a modal sheet while it runs.
 #pragma once
 
-#include "cfg_frm_view.h"
-#include "main_frame.h"
 #include "messages.h"
 #include "sheet_help.h"
 #include "tela_environment.h"
@@ -15,7 +13,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -98,17 +95,6 @@ inline std::vector<testing_support::Keys> sectionsNamed(const CfgStore& store,
         if (section == name)
             found.push_back(keys);
     return found;
-}
-
-// Shows the main window on the document with that option kind chosen.
-inline void showOnKind(CMainFrame& frame, int kind) {
-    frame.show();
-    frame.view()->OnInitialUpdate();
-    auto* options = frame.findChild<QListWidget*>("optionsList");
-    for (int i = 0; i < options->count(); ++i)
-        if (options->item(i)->data(Qt::UserRole).toInt() == kind)
-            options->setCurrentRow(i);
-    ASSERT_EQ(frame.view()->currentKind(), kind);
 }
 
 struct ShownMessage {

@@ -43,28 +43,6 @@ TEST(Reader, LineKindsByFirstCharacter) {
     EXPECT_EQ(s[0].second, keys);
 }
 
-TEST(Reader, FirstLineIsAlwaysSkipped) {
-    EXPECT_TRUE(read("").empty());
-    EXPECT_TRUE(read("[CPIC_INFO]\n").empty());
-    EXPECT_EQ(read("KEY=not a header\n[A]\nK=V\n"), (Sections{{"A", {{"K", "V"}}}}));
-    // A header continued by a backslash swallows the next line too.
-    EXPECT_EQ(read("header\\\n[A]\n[B]\n"), (Sections{{"B", {}}}));
-}
-
-TEST(Reader, RepeatedSectionsStaySeparateInFileOrder) {
-    Sections s = read(kHead + "[CPIC_INFO]\nSYMB_NAME=ONE\n[X]\n[CPIC_INFO]\nSYMB_NAME=TWO\n");
-    ASSERT_EQ(s.size(), 3u);
-    CfgStore store;
-    readText(store, kHead + "[CPIC_INFO]\nSYMB_NAME=ONE\n[X]\n[CPIC_INFO]\nSYMB_NAME=TWO\n");
-    int occ = -1;
-    std::string v;
-    ASSERT_EQ(cfgNextSection(store, occ, "CPIC_INFO"), 0);
-    ASSERT_EQ(cfgNextSection(store, occ, "CPIC_INFO"), 0);
-    int k = -1;
-    cfgGetValue(store, occ, "CPIC_INFO", k, "SYMB_NAME", v, 8);
-    EXPECT_EQ(v, "TWO");
-}
-
 TEST(Reader, WindowsLineEndsAndContinuations) {
     // CR LF reads as one line feed, before the backslash rule applies.
     Sections s = read(kHead + ";\r\n[A]\r\nK=first\\\r\nsecond\r\nL=\r\n");

@@ -41,70 +41,37 @@ TEST(Writer, LongValuesAreSplitAt74Characters) {
     }
 }
 
-// Any store whose names and values respect the limits, and whose values do not end with a
-// backslash, reads back exactly as written.
-TEST(Writer, RoundTripOnGeneratedStores) {
-    std::mt19937 rng(20261206);
-    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    // Bytes 1-254 except a line feed; `forbidden` cannot stand in the kind of name.
-    auto text = [&](std::size_t max, char forbidden) {
-        std::string s(static_cast<std::size_t>(pick(0, static_cast<int>(max))), ' ');
-        for (char& c : s) {
-            int b;
-            do {
-                b = pick(1, 254);
-            } while (b == '\n' || b == forbidden);
-            c = static_cast<char>(b);
-        }
-        return s;
-    };
-    for (int round = 0; round < 300; ++round) {
-        CfgStore store;
-        int sections = pick(0, 12);
-        for (int i = 0; i < sections; ++i) {
-            store.appendSection(text(15, ']'));
-            int keys = pick(0, 8);
-            for (int j = 0; j < keys; ++j) {
-                std::string name = text(15, '=');
-                // A key line must not look like a comment, a section or a blank line.
-                if (!name.empty() && (name[0] == ' ' || name[0] == ';' || name[0] == '['))
-                    name[0] = 'K';
-                std::string value = text(static_cast<std::size_t>(pick(0, 1) ? 282 : 20), '\n');
-                while (!value.empty() && value.back() == '\\')
-                    value.pop_back();
-                store.appendKeyToLast(name, value);
-            }
-        }
-        std::string bytes = cfgWriteBuffer(store);
-        CfgStore back;
-        CfgReadResult detail;
-        ASSERT_EQ(cfgReadBuffer(back, bytes.data(), bytes.size(), &detail), 0)
-            << "round " << round << " line " << detail.line << ": "
-            << cfgParseErrorText(detail.error);
-        ASSERT_EQ(snapshot(back), snapshot(store)) << "round " << round;
-    }
-}
-
 // The check that guards every save must agree with the reader exactly: a store it passes
-// reads back as written, and a store it refuses does not.
+// reads back as written, and a store it refuses does not. The names and values of every
+// other round may hold any byte but a line feed, and most of those stores pass.
 TEST(Writer, UnwritableCheckAgreesWithTheRoundTrip) {
     std::mt19937 rng(99);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     const std::string tricky = "\n\r\\=]; [\0\xFF"s;
+    bool anyByte = false;
     auto text = [&](int max) {
         std::string s(static_cast<std::size_t>(pick(0, max)), 'a');
-        for (char& c : s)
-            c = pick(0, 3) == 0 ? tricky[static_cast<std::size_t>(pick(0, 9))]
-                                : static_cast<char>(pick('A', 'Z'));
+        for (char& c : s) {
+            if (anyByte) {
+                const int b = pick(1, 253); // byte 254 stands in for the line feed
+                c = static_cast<char>(b == '\n' ? 254 : b);
+            } else {
+                c = pick(0, 3) == 0 ? tricky[static_cast<std::size_t>(pick(0, 9))]
+                                    : static_cast<char>(pick('A', 'Z'));
+            }
+        }
         return s;
     };
-    int refused = 0;
+    int refused = 0, passedAnyByte = 0;
     for (int round = 0; round < 2000; ++round) {
+        anyByte = round % 2 == 1;
         CfgStore store;
-        for (int i = pick(1, 3); i > 0; --i) {
-            store.appendSection(text(17));
+        // Wide rounds keep to the limits of names (15) and values (282).
+        const int name = anyByte ? 15 : 17, value = anyByte ? 282 : 290;
+        for (int i = pick(1, anyByte ? 6 : 3); i > 0; --i) {
+            store.appendSection(text(name));
             for (int j = pick(0, 3); j > 0; --j)
-                store.appendKeyToLast(text(17), text(pick(0, 1) ? 290 : 6));
+                store.appendKeyToLast(text(name), text(pick(0, 1) ? value : 6));
         }
         CfgUnwritable where;
         bool unwritable = cfgFindUnwritable(store, where);
@@ -114,7 +81,9 @@ TEST(Writer, UnwritableCheckAgreesWithTheRoundTrip) {
                     snapshot(back) == snapshot(store);
         ASSERT_EQ(unwritable, !same) << "round " << round << ": " << where.reason;
         refused += unwritable;
+        passedAnyByte += anyByte && !unwritable;
     }
     EXPECT_GT(refused, 100); // both outcomes were met many times
     EXPECT_LT(refused, 1900);
+    EXPECT_GT(passedAnyByte, 500); // most wide stores are written and read back
 }

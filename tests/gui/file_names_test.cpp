@@ -1,7 +1,6 @@
 // File names are bytes: the editor opens and saves a file whose name is not UTF-8, given on
 // the command line or chosen in the Open dialog, under exactly that name, and remembers it
-// as a recent file, and a name that is not a regular file is named
-// in a message at once instead of hanging the editor.
+// as a recent file.
 #include "gui_fixture.h"
 
 #include "path_bytes.h"
@@ -41,12 +40,4 @@ TEST_F(AppTest, AFileWhoseNameIsNotUtf8OpensAndSavesUnderItsOwnName) {
     }
     for (const PromptScript::Shown& shown : script.shown())
         EXPECT_EQ(shown.kind, PromptScript::Shown::OpenFile) << shown.text.toStdString();
-}
-
-TEST_F(AppTest, AFifoOrFolderIsNamedInAMessageInsteadOfHangingTheEditor) {
-    ASSERT_EQ(::mkfifo(encoded(path("fifo.ini")).c_str(), 0600), 0);
-    start({path("fifo.ini")});
-    EXPECT_EQ(pathName(), "");
-    ASSERT_FALSE(script.shown().empty());
-    EXPECT_TRUE(script.shown().front().text.contains(QStringLiteral("fifo.ini: ")));
 }

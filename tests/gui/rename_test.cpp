@@ -4,7 +4,6 @@
 // and deleted from the panel, and the shipped sample without problems.
 #include "gui_fixture.h"
 
-#include "cpic_records.h"
 #include "document_history.h"
 #include "messages.h"
 #include "problems_panel.h"
@@ -155,22 +154,6 @@ TEST_F(RenameTest, EveryProblemOfAFaultyFileCanBeMendedFromThePanel) {
     EXPECT_EQ(testing_support::order(doc().store()),
               (std::vector<std::string>{"CPIC_INFO", "NODEX_SYSTEM"}));
     EXPECT_EQ(frame().history().stack().count(), 2);
-}
-
-TEST(NamelessSection, TheRecordsAfterItAreListedAndStoredAgainNotTwice) {
-    CfgStore store;
-    testing_support::fill(store, kFaulty);
-    std::vector<std::string> names;
-    EXPECT_EQ(cpicListEntries(store, names), 0) << "the listing still says it is incomplete";
-    EXPECT_EQ(names, std::vector<std::string>{"AFTER"});
-    CpicSideInfoRecord record;
-    record.symbName = "AFTER";
-    ASSERT_EQ(cpicReadEntry(store, record), 1);
-    record.remoteTp = "OTHERTP";
-    int flag = 0;
-    ErrorCode code = ErrorCode::None;
-    ASSERT_EQ(cpicWriteEntry(store, record, flag, code), 1);
-    EXPECT_EQ(store.countSections("CPIC_INFO"), 2u);
 }
 
 TEST_F(RenameTest, TheShippedSampleOpensWithoutProblems) {

@@ -49,6 +49,8 @@ TEST_F(CpicRecords, ListingPassesOverANamelessEntryAndReadingCutsAndConverts) {
     EXPECT_EQ(r.mode, "BLANK");
     EXPECT_EQ(r.secType, 0);
     EXPECT_EQ(r.remoteTp, "kept");
+    ASSERT_EQ(write(entry("LAST")), 1); // found past the nameless one: replaced, not added
+    EXPECT_EQ(store.countSections("CPIC_INFO"), 4u);
 
     const std::string tp65(65, 't');
     load("[CPIC_INFO]|SYMB_NAME=OTHER|SYMB_NAME=PAY|LOCAL_LU=LOCALLU12|"

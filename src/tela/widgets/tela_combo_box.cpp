@@ -47,22 +47,6 @@ void TelaComboBox::AddStrings(QStringList texts) {
     telaAddStrings(*this, m_sorted, std::move(texts));
 }
 
-int TelaComboBox::FindString(int start, const QString& prefix) const {
-    const int n = count();
-    for (int step = 1; step <= n; ++step) {
-        const int i = ((start < 0 ? -1 : start) + step) % n;
-        if (itemText(i).startsWith(prefix, Qt::CaseInsensitive))
-            return i;
-    }
-    return -1;
-}
-
-int TelaComboBox::SelectString(int start, const QString& prefix) {
-    const int found = FindString(start, prefix);
-    SetCurSel(found);
-    return found;
-}
-
 void TelaComboBox::SetCurSel(int index) {
     setCurrentIndex(index);
     if (index < 0 && isEditable())

@@ -24,11 +24,6 @@ public:
     // Adds every text as AddString would, one after the other; into an empty sorted box
     // with one sort.
     void AddStrings(QStringList texts);
-    // The first entry after start (wrapping round; -1 searches from the top) that begins
-    // with prefix, letter case ignored; -1 when there is none.
-    int FindString(int start, const QString& prefix) const;
-    // Selects the entry FindString finds and returns its index; -1 selects nothing.
-    int SelectString(int start, const QString& prefix);
     // Selects an entry by index; -1 selects none and empties an editable box's field.
     void SetCurSel(int index);
     int GetCurSel() const { return currentIndex(); }

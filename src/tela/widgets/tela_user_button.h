@@ -9,10 +9,7 @@
 
 class TelaUserButton {
 public:
-    explicit TelaUserButton(QWidget* control = nullptr) : m_control(control) {}
-
-    void Attach(QWidget* control) { m_control = control; }
-    QWidget* control() const { return m_control; }
+    explicit TelaUserButton(QWidget* control) : m_control(control) {}
 
     // Shows the text of the string id on the attached control; non-zero when the control
     // took it and the library holds a text for the id.
