@@ -24,9 +24,7 @@ protected:
                                                      "2452\tMidrange systems\n",
                                                      "test"));
     }
-    void TearDown() override {
-        TelaEnvironment::UnloadLibrary();
-    }
+    void TearDown() override { TelaEnvironment::UnloadLibrary(); }
 
     // The first value of key in section occurrence `section`, or "<missing>".
     std::string value(const std::string& sectionName, int section, const std::string& key) {
