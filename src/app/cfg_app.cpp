@@ -33,6 +33,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 
@@ -147,9 +148,10 @@ CCfgApp::Start CCfgApp::InitInstance(const std::string& file, const Options& opt
     else
         OpenDocumentPath(file);
 
-    documentReplaced();
-    applyStartupTimingSwitches(*m_frame);
+    // The window shows first; the file's problems are looked for right after its first paint.
+    documentReplaced(false);
     m_frame->installEventFilter(this); // for the first paint
+    applyStartupTimingSwitches(*m_frame);
     m_frame->show();
     prompts::setMainWindow(m_frame.get());
     return Start::Running;
@@ -282,9 +284,9 @@ void CCfgApp::openHandedFiles() {
     bringToFront(m_frame.get());
 }
 
-void CCfgApp::documentReplaced() {
+void CCfgApp::documentReplaced(bool checkNow) {
     m_frame->view()->OnInitialUpdate();
-    m_frame->documentReplaced();
+    m_frame->documentReplaced(checkNow);
     m_frame->UpdateCaption();
     m_frame->setRecentFiles(m_recent.entries());
 }
@@ -341,6 +343,13 @@ bool CCfgApp::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint && watched == m_frame.get() && !m_painted) {
         m_painted = true;
         watched->removeEventFilter(this);
+        // Asking the display for the lock keys takes round trips that the paint need not wait
+        // for, and the problems a check of every record.
+        CMainFrame* frame = m_frame.get();
+        QTimer::singleShot(0, frame, [frame] {
+            frame->updateLockIndicators();
+            frame->checkProblems();
+        });
         if (m_recentDirty)
             m_recentSave.start();
     }

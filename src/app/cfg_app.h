@@ -75,7 +75,7 @@ private:
     bool OpenDocumentFile(const QString& path);
     bool OpenDocumentPath(const std::string& file);
     void openHandedFiles();
-    void documentReplaced();
+    void documentReplaced(bool checkNow = true);
     void documentSaved(bool saved);
     void rememberRecent(const QString& path);
     // The recent-file list goes to the settings once the window has painted, several changes

@@ -153,9 +153,9 @@ CMainFrame::CMainFrame(CCfgDoc& doc, QWidget* parent)
     // Undo and redo set the modified flag once the step is done.
     connect(&m_history->stack(), &QUndoStack::cleanChanged, this, &CMainFrame::UpdateCaption);
 
-    // The indicators follow the keys as they are pressed and when the window comes back.
+    // The indicators follow the keys as they are pressed and when the window comes back;
+    // the program shows them first right after the window's first paint.
     qApp->installEventFilter(this);
-    updateLockIndicators();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -189,8 +189,13 @@ void CMainFrame::UpdateCaption() {
     setWindowModified(m_doc.IsModified());
 }
 
-void CMainFrame::documentReplaced() {
+void CMainFrame::documentReplaced(bool checkNow) {
     m_history->reset();
+    if (checkNow)
+        checkProblems();
+}
+
+void CMainFrame::checkProblems() {
     refreshProblems();
     if (!m_problems.empty())
         showProblems(true);

@@ -36,9 +36,10 @@ public:
 
     // "<application title> - <document name>", marked while the document is modified.
     void UpdateCaption();
-    // A new or opened document: no undo steps; its problems are looked for and the panel
-    // shows itself when there are any.
-    void documentReplaced();
+    // A new or opened document: no undo steps; its problems are looked for (unless the
+    // caller does that later, with checkProblems) and the panel shows itself when there are.
+    void documentReplaced(bool checkNow = true);
+    void checkProblems();
     // Looks for the document's problems again when the store changed since the last look.
     void refreshProblems();
     // The recent-file entries of the File menu, most recent first.

@@ -86,7 +86,8 @@ protected:
         options.singleInstance = false;
         options.programDir = QStringLiteral(APICFG_RUNTIME_DIR);
         ASSERT_EQ(m_app->InitInstance(arguments, options), CCfgApp::Start::Running);
-        QApplication::processEvents();
+        QApplication::processEvents(); // the first paint
+        QApplication::processEvents(); // the problems looked for after it
     }
 
     CCfgApp& app() { return *m_app; }
