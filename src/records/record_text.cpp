@@ -62,6 +62,7 @@ bool readFirst(const CfgStore& store, int section, std::string_view sectionName,
 int listFirstValues(const CfgStore& store, std::string_view sectionName, std::string_view key,
                     std::size_t maxLength, std::vector<std::string>& list) {
     bool all = true;
+    list.reserve(list.size() + store.countSections(sectionName));
     const CfgSection* section = nullptr;
     for (int s = -1; (section = cfgFindSection(store, 0, s, sectionName)); ++s) {
         const CfgKey* k = cfgFindKey(store, section, 1, 0, key);
