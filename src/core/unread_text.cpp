@@ -66,6 +66,24 @@ UnreadCause causeOf(const LogicalLine& l, bool header) {
                                                                   : UnreadCause::None;
 }
 
+// Whether the text holds none of what the walk below looks for: no NUL byte, no carriage
+// return but before a line feed, no line continued with a backslash, no section line for a
+// header. Nearly every file is such a text, and this look is a few passes of memchr.
+bool plainText(std::string_view text) {
+    constexpr auto npos = std::string_view::npos;
+    if (text.starts_with('[') || text.find('\0') != npos)
+        return false;
+    for (std::size_t at = text.find('\r'); at != npos; at = text.find('\r', at + 1))
+        if (at + 1 >= text.size() || text[at + 1] != '\n')
+            return false;
+    for (std::size_t at = text.find('\\'); at != npos; at = text.find('\\', at + 1)) {
+        const std::size_t next = at + 1 < text.size() && text[at + 1] == '\r' ? at + 2 : at + 1;
+        if (next < text.size() && text[next] == '\n')
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 UnreadText findUnreadText(const char* data, std::size_t size) {
@@ -73,7 +91,7 @@ UnreadText findUnreadText(const char* data, std::size_t size) {
     const std::size_t end =
         ff ? static_cast<std::size_t>(static_cast<const char*>(ff) - data) : size;
     const std::string_view text(data, end);
-    std::size_t at = 0;
+    std::size_t at = plainText(text) ? text.size() : 0;
     long line = 0;
     for (bool header = true; at < text.size(); header = false) {
         const LogicalLine l = nextLine(text, at, line);
