@@ -151,11 +151,17 @@ BENCHMARK_CAPTURE(runCycle, global, kKindGlobal, globalCycle)
     ->Apply(sizes);
 BENCHMARK_CAPTURE(runCycle, appc, kKindAppc, appcCycle)->Name("BM_Record/appc")->Apply(sizes);
 
-void BM_Document_OpenSave(benchmark::State& state) {
-    loadTexts();
-    std::string path = benchScratchDir() + "/open-save.ini";
+// A copy of the benchmark's file in the scratch folder, for a document to save over.
+std::string scratchCopy(const benchmark::State& state, const std::string& name) {
+    std::string path = benchScratchDir() + "/" + name;
     std::filesystem::copy_file(benchFile(static_cast<std::size_t>(state.range(0))), path,
                                std::filesystem::copy_options::overwrite_existing);
+    return path;
+}
+
+void BM_Document_OpenSave(benchmark::State& state) {
+    loadTexts();
+    const std::string path = scratchCopy(state, "open-save.ini");
     CCfgDoc doc;
     for (auto _ : state) {
         if (!doc.OnOpenDocument(path) || !doc.OnSaveDocument(path))
@@ -167,9 +173,7 @@ BENCHMARK(BM_Document_OpenSave)->Name("BM_Document/open_save")->Apply(sizes);
 // A save alone: the file written and read back, as File Save does it.
 void BM_Document_Save(benchmark::State& state) {
     loadTexts();
-    std::string path = benchScratchDir() + "/save.ini";
-    std::filesystem::copy_file(benchFile(static_cast<std::size_t>(state.range(0))), path,
-                               std::filesystem::copy_options::overwrite_existing);
+    const std::string path = scratchCopy(state, "save.ini");
     CCfgDoc doc;
     if (!doc.OnOpenDocument(path))
         state.SkipWithError("open failed");
