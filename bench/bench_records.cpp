@@ -5,11 +5,13 @@
 #include "appc_records.h"
 #include "cfg_doc.h"
 #include "cfg_file.h"
+#include "cfg_store.h"
 #include "cpic_records.h"
 #include "global_records.h"
 #include "lux_records.h"
 #include "midrange_records.h"
 #include "option_kinds.h"
+#include "record_kinds.h"
 #include "tela_environment.h"
 #include "tp_records.h"
 
@@ -62,12 +64,30 @@ template <int Kind> void BM_List(benchmark::State& state) {
         benchmark::DoNotOptimize(list.data());
     }
 }
+// The least a list can do in this store: reach every record of the kind as the list does
+// and read one byte of its first key. How that grows is the memory's, not the list's.
+template <int Kind> void BM_Floor_WalkRecords(benchmark::State& state) {
+    CCfgDoc doc;
+    openDocument(doc, static_cast<std::size_t>(state.range(0)));
+    const std::string_view section = findOptionKind(Kind)->section;
+    for (auto _ : state) {
+        std::size_t bytes = 0;
+        const CfgSection* s = nullptr;
+        for (int i = -1; (s = cfgFindSection(doc.store(), 0, i, section)); ++i)
+            bytes += s->keys.empty() ? 0 : s->keys.front().value.size();
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+
 BENCHMARK(BM_List<kKindGlobal>)->Name("BM_List/global")->Apply(sizes);
 BENCHMARK(BM_List<kKindAppc>)->Name("BM_List/appc")->Apply(sizes);
 BENCHMARK(BM_List<kKindCpic>)->Name("BM_List/cpic")->Apply(sizes);
 BENCHMARK(BM_List<kKindTp>)->Name("BM_List/tp")->Apply(sizes);
 BENCHMARK(BM_List<kKindLux>)->Name("BM_List/lux")->Apply(sizes);
 BENCHMARK(BM_List<kKindMidrange>)->Name("BM_List/midrange")->Apply(sizes);
+BENCHMARK(BM_Floor_WalkRecords<kKindCpic>)->Name("BM_Floor_WalkRecords/cpic")->Apply(sizes);
+BENCHMARK(BM_Floor_WalkRecords<kKindTp>)->Name("BM_Floor_WalkRecords/tp")->Apply(sizes);
+BENCHMARK(BM_Floor_WalkRecords<kKindLux>)->Name("BM_Floor_WalkRecords/lux")->Apply(sizes);
 
 // One record of a kind read, a new one written (it goes first among its kind) and deleted
 // again, so that every iteration meets the same store. The one-record kinds are read and
