@@ -22,8 +22,10 @@ int runDelete(const Invocation& inv, std::ostream& out, std::ostream& err) {
     // The kind's delete: the main window's Delete button for an option, the midrange
     // editor's Remove (one system, stored at once) for a system.
     if (!kind->remove(doc.store(), argumentBytes(inv.name))) {
-        // Only a CPI-C entry that is not there fails to be deleted; the others fail in the store.
-        if (kind->optionKind == kKindCpic)
+        // A delete that fails on a name that is not there (the CPI-C entry's) says so; any
+        // other failure is the store's.
+        AnyRecord record;
+        if (!kind->nameKey.empty() && !kind->read(doc.store(), argumentBytes(inv.name), record))
             err << noRecordText(*kind, inv.name, inv.files.front()) << '\n';
         else
             printError(err, ErrorCode::Store);

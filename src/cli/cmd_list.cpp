@@ -48,9 +48,11 @@ int runList(const Invocation& inv, std::istream& in, std::ostream& out, std::ost
         if (!only)
             return useError(err, inv.command,
                             "unknown KIND '" + inv.kind + "' (one of " + kindNamesText() + ")");
-        if (only == &kindOf(RecordFamily::MidrangeCommon))
+        // A kind without a list of its own is one record, which get prints.
+        if (!only->list)
             return useError(err, inv.command,
-                            "the common settings are one record; use 'get FILE common'");
+                            "the kind '" + inv.kind + "' is one record; use 'get FILE " + inv.kind +
+                                "'");
     }
 
     CfgStore store;

@@ -1,8 +1,11 @@
 #include "command_line.h"
 
+#include "record_kinds.h"
+
 #include <CLI/CLI.hpp>
 
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #ifndef APICFG_VERSION
@@ -18,16 +21,7 @@ constexpr const char* kDescription =
     "editor's own reader and writer, record operations, checks, conversion, save and "
     "language library.";
 
-constexpr const char* kFooter = R"(KIND is one of:
-  global    the global settings (no NAME)
-  appc      the APPC server list (no NAME)
-  cpic      CPI-C side information, NAME = SYMB_NAME
-  tp        attach transaction programs, NAME = TP_NAME
-  lux       LUx profiles, NAME = PROFILE_NAME
-  midrange  every midrange system and the common settings (list and delete only)
-  system    one midrange system, NAME = HOST_NAME
-  common    the midrange common settings (no NAME)
-
+constexpr const char* kFooter = R"(
 Options may stand anywhere after the command name. Run 'apicfg-tool COMMAND --help' for
 the arguments and an example of each command.
 
@@ -248,6 +242,26 @@ std::string_view commandWord(int argc, const char* const* argv) {
     return {};
 }
 
+// The kinds as the table of kinds has them, so that a kind added there is in the help.
+std::string kindsHelp() {
+    std::string text = "KIND is one of:\n";
+    for (const RecordKind& k : recordKinds()) {
+        std::string line = "  " + std::string(k.toolName);
+        line.resize(12, ' ');
+        line += k.toolText;
+        if (!k.nameKey.empty())
+            line += ", NAME = " + std::string(k.nameKey);
+        else if (!k.read)
+            line += " (list and delete only)";
+        else if (!k.list)
+            line += " (no NAME; get and put only)";
+        else
+            line += " (no NAME)";
+        text += line + '\n';
+    }
+    return text;
+}
+
 bool isCommand(std::string_view word) {
     for (const CommandHelp& c : kCommands)
         if (word == c.name)
@@ -260,7 +274,7 @@ bool isCommand(std::string_view word) {
 int parseCommandLine(int argc, const char* const* argv, Invocation& inv, std::ostream& out,
                      std::ostream& err) {
     CLI::App app(kDescription, kToolName);
-    app.footer(kFooter);
+    app.footer(kindsHelp() + kFooter);
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string(kToolName) + " " + APICFG_VERSION);
     app.add_option("--language", inv.language, kLanguageHelp)->type_name("NAME");

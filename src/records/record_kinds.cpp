@@ -9,6 +9,7 @@
 #include "string_ids.h"
 #include "tp_records.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -205,41 +206,52 @@ namespace i = ids;
 // The six options first, in the order of the options list. One kind to a row: the
 // formatter would give each field a line of its own.
 // clang-format off
-constexpr std::array<RecordKind, 8> kKinds{{
-    {"global", kKindGlobal, true, true, true, F::Global, "GLOBAL", "", 0, i::kEntryGlobal,
+constexpr auto kKinds = std::to_array<RecordKind>({
+    {"global", "the global settings",
+     kKindGlobal, true, true, true, F::Global, "GLOBAL", "", 0, i::kEntryGlobal,
      {i::kOptionGlobal, i::kDescGlobal, i::kGroupGlobal, i::kTitleGlobal}, S::Global,
      globalListOption, removeGlobal, readGlobalRecord, readGlobalSection, writeGlobal,
      checkGlobal, nullptr},
-    {"appc", kKindAppc, true, true, true, F::Appc, "APPC", "", 0, i::kEntryAppc,
+    {"appc", "the APPC server list",
+     kKindAppc, true, true, true, F::Appc, "APPC", "", 0, i::kEntryAppc,
      {i::kOptionAppc, i::kDescAppc, i::kGroupAppc, i::kTitleServers}, S::Servers,
      appcListOption, removeAppc, readAppcRecord, readAppcSection, writeAppc, checkAppc, nullptr},
-    {"cpic", kKindCpic, true, false, true, F::Cpic, "CPIC_INFO", "SYMB_NAME", 8, 0,
+    {"cpic", "CPI-C side information",
+     kKindCpic, true, false, true, F::Cpic, "CPIC_INFO", "SYMB_NAME", 8, 0,
      {i::kOptionCpic, i::kDescRecords, i::kGroupCpic, i::kTitleCpic}, S::Cpic, cpicListEntries,
      removeCpic, CpicOps::read, readSectionOf<CpicSideInfoRecord, cpicReadSection>, writeCpic,
      checkCpic, cpicNameRefusal},
-    {"tp", kKindTp, true, false, true, F::Tp, "CLIENT_ATTACH", "TP_NAME", 65, 0,
+    {"tp", "attach transaction programs",
+     kKindTp, true, false, true, F::Tp, "CLIENT_ATTACH", "TP_NAME", 65, 0,
      {i::kOptionTp, i::kDescRecords, i::kGroupTp, i::kTitleTp}, S::Tp, tpListEntries, removeTp,
      TpOps::read, readSectionOf<AttachTpRecord, tpReadSection>, writeTp, checkTp,
      tpNameRefusal},
-    {"lux", kKindLux, true, false, true, F::Lux, "LUX_PROFILE", "PROFILE_NAME", 8, 0,
+    {"lux", "LUx profiles",
+     kKindLux, true, false, true, F::Lux, "LUX_PROFILE", "PROFILE_NAME", 8, 0,
      {i::kOptionLux, i::kDescRecords, i::kGroupLux, i::kTitleLux}, S::Lux, luxListProfiles,
      removeLux, LuxOps::read, readSectionOf<LuxProfileRecord, luxReadSection>, writeLux,
      checkLux, luxNameRefusal},
-    {"midrange", kKindMidrange, true, true, false, F::MidrangeSystem, "", "", 0,
+    {"midrange", "every midrange system and the common settings",
+     kKindMidrange, true, true, false, F::MidrangeSystem, "", "", 0,
      i::kEntryMidrange,
      {i::kOptionMidrange, i::kDescMidrange, i::kGroupMidrange, i::kTitleMidrange}, S::Midrange,
      midrangeListOption, removeMidrange, nullptr, nullptr, nullptr, nullptr, nullptr},
-    {"system", kKindMidrange, false, false, true, F::MidrangeSystem, "NODEX_SYSTEM", "HOST_NAME",
+    {"system", "one midrange system",
+     kKindMidrange, false, false, true, F::MidrangeSystem, "NODEX_SYSTEM", "HOST_NAME",
      8, i::kEntryMidrange, {}, S::Midrange, listSystems, removeSystem, SystemOps::read,
      readSectionOf<MidrangeSystemRecord, midrangeReadSystemSection>, writeSystem, checkSystem,
      systemNameRefusal},
-    {"common", kKindMidrange, false, true, true, F::MidrangeCommon, "NODEX_COMMON", "", 0,
+    {"common", "the midrange common settings",
+     kKindMidrange, false, true, true, F::MidrangeCommon, "NODEX_COMMON", "", 0,
      i::kEntryMidrange, {}, S::Midrange, nullptr, nullptr, readCommonRecord, readCommonSection,
      writeCommon, checkCommon, nullptr},
-}};
+});
 // clang-format on
 
-constexpr std::size_t kOptionCount = 6;
+constexpr auto kOptionCount =
+    static_cast<std::size_t>(std::ranges::count_if(kKinds, &RecordKind::isOption));
+static_assert(std::ranges::all_of(std::span(kKinds).first(kOptionCount), &RecordKind::isOption),
+              "the options come first, in the order of the options list");
 
 } // namespace
 

@@ -45,6 +45,7 @@ struct OptionTexts {
 
 struct RecordKind {
     std::string_view toolName; // the word the tool takes: "global", "cpic", "system", ...
+    std::string_view toolText; // what the tool's help calls the kind
     int optionKind;            // the option whose records list shows the kind
     bool isOption;             // the row is that option itself (in the options list's order)
     bool oneRecordOnly;        // the option lists a single entry, not one per record

@@ -27,6 +27,7 @@ cases=(
     "apicfg-tool get lhnt|lhntapi.ini|side1.json"
     "apicfg-tool get lhntapi.ini |global appc cpic tp lux system common|midrange"
     "apicfg-tool delete lhntapi.ini |midrange|common"
+    "apicfg-tool list lhntapi.ini |global cpic midrange system|common"
     "apicfg-tool get lhntapi.ini tp |PAYROLL PRINTSRV|"
     "apicfg-tool --language LHCDEU delete --check lhntapi.ini tp P|PAYROLL PRINTSRV|"
     "apicfg-tool put lhntapi.ini cpic |side1.json -|lhntapi.ini"
