@@ -4,6 +4,7 @@
 #include "config_input.h"
 #include "file_steps.h"
 #include "json_text.h"
+#include "password_mask.h"
 #include "record_json.h"
 #include "scramble.h"
 
@@ -11,34 +12,16 @@
 
 namespace {
 
-// The keys that hold a password, with what their readers take of them.
-struct PasswordKey {
-    std::string_view section;
-    std::string_view key;
-    std::size_t readLength;
-    std::size_t maxPlain;
-    int placeholderLength;
-};
-
-constexpr PasswordKey kPasswordKeys[] = {
-    {"GLOBAL", "PASSWORD", 28, 14, 14},
-    {"CPIC_INFO", "SEC_PW", 20, 10, 10},
-    {"NODEX_SYSTEM", "PASSWORD", 20, 10, 10},
-    {"NODEX_COMMON", "PASSWORD", 20, 10, 10},
-};
-
 // A password that its reader takes as it stands (it is not scrambled text) is the password
 // itself: shown as the placeholder, like every password the tool prints.
 Json valueJson(std::string_view section, std::string_view key, std::string_view value,
                bool showPasswords) {
     if (showPasswords || value.empty())
         return jsonBytes(value);
-    for (const PasswordKey& p : kPasswordKeys) {
-        if (p.section != section || p.key != key)
-            continue;
-        std::string_view read = value.substr(0, p.readLength);
-        if (unscramblePassword(read, p.maxPlain) == read)
-            return Json(passwordPlaceholder(p.placeholderLength));
+    if (const PasswordKey* p = passwordKeyOf(section, key)) {
+        std::string_view read = value.substr(0, p->readLength);
+        if (unscramblePassword(read, p->maxPlain) == read)
+            return Json(passwordPlaceholder(p->placeholderLength));
     }
     return jsonBytes(value);
 }

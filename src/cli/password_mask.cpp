@@ -6,24 +6,16 @@
 
 namespace {
 
-struct PasswordKey {
-    std::string_view section;
-    std::string_view key;
-    int placeholderLength;
-};
-
 constexpr PasswordKey kPasswordKeys[] = {
-    {"GLOBAL", "PASSWORD", 14},
-    {"CPIC_INFO", "SEC_PW", 10},
-    {"NODEX_SYSTEM", "PASSWORD", 10},
-    {"NODEX_COMMON", "PASSWORD", 10},
+    {"GLOBAL", "PASSWORD", 28, 14, 14},
+    {"CPIC_INFO", "SEC_PW", 20, 10, 10},
+    {"NODEX_SYSTEM", "PASSWORD", 20, 10, 10},
+    {"NODEX_COMMON", "PASSWORD", 20, 10, 10},
 };
 
 int placeholderFor(std::string_view section, std::string_view key) {
-    for (const PasswordKey& p : kPasswordKeys)
-        if (p.section == section && p.key == key)
-            return p.placeholderLength;
-    return 0;
+    const PasswordKey* p = passwordKeyOf(section, key);
+    return p ? p->placeholderLength : 0;
 }
 
 // A physical line without its line end, and the line end.
@@ -38,6 +30,13 @@ bool continues(std::string_view line) {
 }
 
 } // namespace
+
+const PasswordKey* passwordKeyOf(std::string_view section, std::string_view key) {
+    for (const PasswordKey& p : kPasswordKeys)
+        if (p.section == section && p.key == key)
+            return &p;
+    return nullptr;
+}
 
 std::string maskPasswords(const std::string& fileBytes) {
     std::string out;
