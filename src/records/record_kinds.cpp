@@ -104,24 +104,17 @@ int writeCommon(CfgStore& s, const AnyRecord& any, int& flag, ErrorCode& code) {
     return midrangeWriteCommon(s, r.localLu, r.mode, r.userId, r.password, r.userId, flag, code);
 }
 
-RecordRefusal checkGlobal(const AnyRecord& r, const CfgStore&) {
-    return globalCheckRecord(std::get<GlobalRecord>(r));
+// The check of a family whose rules need nothing but the record.
+template <typename R, RecordRefusal (*Check)(const R&)>
+RecordRefusal checkOf(const AnyRecord& r, const CfgStore&) {
+    return Check(std::get<R>(r));
 }
-RecordRefusal checkAppc(const AnyRecord& r, const CfgStore&) {
-    return appcCheckRecord(std::get<AppcRecord>(r));
-}
-RecordRefusal checkCpic(const AnyRecord& r, const CfgStore&) {
-    return cpicCheckRecord(std::get<CpicSideInfoRecord>(r));
-}
-RecordRefusal checkTp(const AnyRecord& r, const CfgStore&) {
-    return tpCheckRecord(std::get<AttachTpRecord>(r));
-}
-RecordRefusal checkLux(const AnyRecord& r, const CfgStore&) {
-    return luxCheckRecord(std::get<LuxProfileRecord>(r));
-}
-RecordRefusal checkSystem(const AnyRecord& r, const CfgStore&) {
-    return systemCheckRecord(std::get<MidrangeSystemRecord>(r));
-}
+constexpr auto checkGlobal = checkOf<GlobalRecord, globalCheckRecord>;
+constexpr auto checkAppc = checkOf<AppcRecord, appcCheckRecord>;
+constexpr auto checkCpic = checkOf<CpicSideInfoRecord, cpicCheckRecord>;
+constexpr auto checkTp = checkOf<AttachTpRecord, tpCheckRecord>;
+constexpr auto checkLux = checkOf<LuxProfileRecord, luxCheckRecord>;
+constexpr auto checkSystem = checkOf<MidrangeSystemRecord, systemCheckRecord>;
 RecordRefusal checkCommon(const AnyRecord& r, const CfgStore& store) {
     return commonCheckRecord(std::get<MidrangeCommonRecord>(r), store);
 }
