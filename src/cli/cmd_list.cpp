@@ -3,6 +3,7 @@
 #include "config_input.h"
 #include "file_steps.h"
 #include "json_text.h"
+#include "kind_argument.h"
 #include "latin1.h"
 #include "messages.h"
 #include "record_kinds.h"
@@ -43,17 +44,8 @@ void printEntries(const std::vector<KindEntries>& listed, bool json, std::ostrea
 
 int runList(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err) {
     const RecordKind* only = nullptr;
-    if (inv.hasKind) {
-        only = findToolKind(inv.kind);
-        if (!only)
-            return useError(err, inv.command,
-                            "unknown KIND '" + inv.kind + "' (one of " + kindNamesText() + ")");
-        // A kind without a list of its own is one record, which get prints.
-        if (!only->list)
-            return useError(err, inv.command,
-                            "the kind '" + inv.kind + "' is one record; use 'get FILE " + inv.kind +
-                                "'");
-    }
+    if (inv.hasKind && !(only = kindArgument(inv, KindUse::Listing, err)))
+        return kExitUsage;
 
     CfgStore store;
     if (int code = readConfigurationInput(store, inv.files.front(), in, err); code != kExitOk)

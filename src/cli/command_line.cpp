@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "kind_argument.h"
 #include "record_kinds.h"
 
 #include <CLI/CLI.hpp>
@@ -145,6 +146,13 @@ prints it, writes nothing (not even a conversion) and exits 3 when FILE would ch
      R"(Prints "ID<TAB>TEXT" for the ids named, or for every text of the language library
 in use. Line breaks, tabs and backslashes in a text are written as \n, \t and \\.)",
      "apicfg-tool strings --language LHCDEU 2477 61206"},
+    {"kinds", "List the kinds of record and the commands that take each",
+     R"(Prints one line per kind, "KIND<TAB>NAME-KEY<TAB>COMMANDS<TAB>TEXT": the key that
+names a record ("-" for a kind of one record), the commands of list, get, put and delete
+that take the kind, and what it is. With --json one array of
+{"kind","section","name_key","password_key","commands","text"}, a missing key as null,
+for scripts that build on the tool's kinds.)",
+     "apicfg-tool kinds --json"},
 };
 
 CLI::App* addCommand(CLI::App& app, const CommandHelp& help, Invocation& inv) {
@@ -183,6 +191,8 @@ void defineArguments(CLI::App& sub, std::string_view command, Invocation& inv, P
         sub.add_flag("--json", inv.json, "One JSON array of the differences");
     } else if (command == "strings") {
         sub.add_option("ID", inv.ids, "String ids");
+    } else if (command == "kinds") {
+        sub.add_flag("--json", inv.json, "One JSON array of the kinds");
     } else {
         sub.add_option("FILE", inv.file, "Configuration file")->required();
     }
@@ -249,17 +259,17 @@ std::string kindsHelp() {
         std::string line = "  " + std::string(k.toolName);
         line.resize(12, ' ');
         line += k.toolText;
+        const std::vector<std::string_view> commands = commandsTaking(k);
         if (!k.nameKey.empty())
             line += ", NAME = " + std::string(k.nameKey);
-        else if (!k.read)
-            line += " (list and delete only)";
-        else if (!k.list)
-            line += " (no NAME; get and put only)";
+        else if (commands.size() == 2)
+            line += " (no NAME; " + std::string(commands[0]) + " and " + std::string(commands[1]) +
+                    " only)";
         else
             line += " (no NAME)";
         text += line + '\n';
     }
-    return text;
+    return text + "'apicfg-tool kinds' lists them with the commands that take each.\n";
 }
 
 bool isCommand(std::string_view word) {

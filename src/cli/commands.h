@@ -17,3 +17,4 @@ int runCheck(const Invocation& inv, std::istream& in, std::ostream& out, std::os
 int runConvert(const Invocation& inv, std::ostream& out, std::ostream& err);
 int runSave(const Invocation& inv, std::ostream& out, std::ostream& err);
 int runStrings(const Invocation& inv, std::ostream& out, std::ostream& err);
+int runKinds(const Invocation& inv, std::ostream& out);

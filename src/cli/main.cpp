@@ -38,5 +38,7 @@ int main(int argc, char** argv) {
         return runConvert(inv, std::cout, std::cerr);
     if (inv.command == "save")
         return runSave(inv, std::cout, std::cerr);
+    if (inv.command == "kinds")
+        return runKinds(inv, std::cout);
     return runStrings(inv, std::cout, std::cerr);
 }

@@ -38,6 +38,13 @@ const PasswordKey* passwordKeyOf(std::string_view section, std::string_view key)
     return nullptr;
 }
 
+const PasswordKey* passwordKeyIn(std::string_view section) {
+    for (const PasswordKey& p : kPasswordKeys)
+        if (p.section == section)
+            return &p;
+    return nullptr;
+}
+
 std::string maskPasswords(const std::string& fileBytes) {
     std::string out;
     out.reserve(fileBytes.size());

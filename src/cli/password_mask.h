@@ -17,6 +17,8 @@ struct PasswordKey {
 };
 // nullptr for a key that holds no password.
 const PasswordKey* passwordKeyOf(std::string_view section, std::string_view key);
+// The key of the section that holds a password; nullptr where none does.
+const PasswordKey* passwordKeyIn(std::string_view section);
 
 // The file's bytes with the value of every non-empty password key (GLOBAL, CPI-C, midrange
 // system and common) replaced by its placeholder, continuation lines included.

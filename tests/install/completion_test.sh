@@ -20,7 +20,8 @@ echo '{"TP_NAME":"PRINTSRV","PATH":"/opt/print"}' | "$prefix/bin/apicfg-tool" pu
 
 # line typed (the cursor at its end) | words the completion must offer | words it must not
 cases=(
-    "apicfg-tool |dump list get put delete check convert save strings|"
+    "apicfg-tool |dump list get put delete check convert save strings kinds|"
+    "apicfg-tool kinds ||lhntapi.ini"
     "apicfg-tool --|--language --help --version|"
     "apicfg-tool put --|--check --diff|--json"
     "apicfg-tool list --|--json|--diff"
