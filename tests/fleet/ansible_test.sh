@@ -176,6 +176,12 @@ for host in "${hosts[@]}"; do
     cmp "$host.ini" "$host.first" || fail "a refused list changed $host.ini"
 done
 
+# A kind the tool does not delete is refused before anything is tried.
+! play kind.log -e '{"apicfg_extra": [{"kind": "common", "state": "absent"}]}' ||
+    fail "deleting the common settings did not fail the run"
+grep -q "common (the midrange common settings) cannot be absent: apicfg-tool takes it for get and put" \
+    kind.log || { cat kind.log; fail "the refused kind's reason is not shown"; }
+
 # A record deleted, the file kept as it was beside it.
 play absent.log -e apicfg_backup=true \
     -e '{"apicfg_extra": [{"kind": "cpic", "name": "ORDERS", "state": "absent"}]}' ||

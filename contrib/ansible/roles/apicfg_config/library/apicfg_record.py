@@ -34,11 +34,12 @@ options:
     aliases: [dest]
   kind:
     description:
-      - The kind of the one record, when C(records) is not given.
-      - C(midrange) (every midrange system and the common settings) only with C(state=absent);
-        C(common) only with C(state=present).
+      - The kind of the one record, when C(records) is not given. One of the kinds that
+        C(apicfg-tool kinds) prints (global, appc, cpic, tp, lux, midrange, system, common).
+      - C(state=present) takes the kinds that the tool puts, C(state=absent) those it deletes
+        (C(midrange), every midrange system and the common settings, only absent; C(common)
+        only present).
     type: str
-    choices: [global, appc, cpic, tp, lux, midrange, system, common]
   record:
     description:
       - The record's fields as C(apicfg-tool get) prints them (docs/cli.md of apicfg, "Record
@@ -48,14 +49,15 @@ options:
     default: {}
   name:
     description:
-      - The record's name (C(SYMB_NAME), C(TP_NAME), C(PROFILE_NAME) or C(HOST_NAME)) for the
-        kinds that have one; may be left out when C(record) holds it.
+      - The record's name (its kind's name key in C(apicfg-tool kinds), for instance
+        C(SYMB_NAME)) for the kinds that have one; may be left out when C(record) holds it.
     type: str
   password:
     description:
-      - The password of a C(cpic) entry (C(SEC_PW)), of the C(global) settings, a midrange
-        C(system) or the C(common) settings (C(PASSWORD)), in clear; it is stored scrambled.
-        Left out, the stored password stays.
+      - The password of a kind that has one, in clear; it is stored scrambled. Left out, the
+        stored password stays. The kind's password key in C(apicfg-tool kinds) says which
+        field it is, for instance C(SEC_PW) of a C(cpic) entry or C(PASSWORD) of the
+        C(global) settings, a midrange C(system) or the C(common) settings.
     type: str
   state:
     description:
@@ -74,7 +76,6 @@ options:
       kind:
         type: str
         required: true
-        choices: [global, appc, cpic, tp, lux, midrange, system, common]
         description: The record's kind.
       record:
         type: dict
@@ -176,10 +177,6 @@ import time
 
 from ansible.module_utils.basic import AnsibleModule
 
-KINDS = ["global", "appc", "cpic", "tp", "lux", "midrange", "system", "common"]
-# The field that names a record of each kind, and the one that holds its password.
-NAME_KEYS = {"cpic": "SYMB_NAME", "tp": "TP_NAME", "lux": "PROFILE_NAME", "system": "HOST_NAME"}
-PASSWORD_KEYS = {"cpic": "SEC_PW", "global": "PASSWORD", "system": "PASSWORD", "common": "PASSWORD"}
 # apicfg-tool's exit statuses.
 EXIT_REASONS = {
     1: "refused",
@@ -187,12 +184,10 @@ EXIT_REASONS = {
     4: "the file cannot be read",
     5: "the file cannot be saved",
 }
-# Password keys of the file; their values (scrambled, but easily unscrambled) are masked.
-PASSWORD_LINE = re.compile(r"^(SEC_PW|PASSWORD)=(.*?)(\r?\n)?$")
 MASK = "********"
 
 ITEM_OPTIONS = dict(
-    kind=dict(type="str", required=True, choices=KINDS),
+    kind=dict(type="str", required=True),
     record=dict(type="dict", default={}),
     name=dict(type="str"),
     password=dict(type="str", no_log=True),
@@ -203,7 +198,7 @@ ITEM_OPTIONS = dict(
 def argument_spec():
     return dict(
         path=dict(type="path", required=True, aliases=["dest"]),
-        kind=dict(type="str", choices=KINDS),
+        kind=dict(type="str"),
         record=dict(type="dict", default={}),
         name=dict(type="str"),
         password=dict(type="str", no_log=True),
@@ -217,11 +212,12 @@ def argument_spec():
 class Tool:
     """apicfg-tool on the working copy, its messages naming the file the user gave."""
 
-    def __init__(self, module, program, work, path):
+    def __init__(self, module, program, work, path, kinds):
         self.module = module
         self.program = program
         self.work = work
         self.path = path
+        self.kinds = kinds
 
     def run(self, args, data=None):
         return self.module.run_command(
@@ -268,11 +264,35 @@ class Tool:
         return json.dumps(json.loads(out), indent=2) + "\n" if rc == 0 else None
 
 
+class Kinds:
+    """The kinds as apicfg-tool has them (`apicfg-tool kinds --json`): each one's name key,
+    password key and the commands that take it, so that the module holds no list of its own."""
+
+    def __init__(self, module, program):
+        rc, out, err = module.run_command([program, "kinds", "--json"])
+        try:
+            self.kinds = {k["kind"]: k for k in json.loads(out)} if rc == 0 else None
+        except ValueError:
+            self.kinds = None
+        if not self.kinds:
+            module.fail_json(msg="%s kinds: the tool did not name its kinds: %s"
+                             % (program, (err or out).strip()), rc=rc)
+        keys = sorted(set(k["password_key"] for k in self.kinds.values() if k["password_key"]))
+        # Their values (scrambled, but easily unscrambled) are masked in the file's diff.
+        self.password_line = re.compile(r"^(%s)=(.*?)(\r?\n)?$" % "|".join(map(re.escape, keys)))
+
+    def get(self, kind):
+        return self.kinds.get(kind)
+
+    def names(self):
+        return ", ".join(self.kinds)
+
+
 def label(item):
     return item["kind"] + (" " + item["name"] if item["name"] is not None else "")
 
 
-def normalised_items(module):
+def normalised_items(module, kinds):
     """The records to apply, each with its kind, name, record, password and state."""
     p = module.params
     if p["records"] is None:
@@ -283,17 +303,24 @@ def normalised_items(module):
     for number, g in enumerate(given, 1):
         item = dict(g, record=dict(g.get("record") or {}), state=g.get("state") or p["state"])
         where = "record %d (%s)" % (number, item["kind"]) if p["records"] is not None else item["kind"]
-        problem = item_problem(item)
+        problem = item_problem(item, kinds)
         if problem:
             module.fail_json(msg="%s: %s" % (where, problem))
         items.append(item)
     return items
 
 
-def item_problem(item):
+def item_problem(item, kinds):
     """Completes item's name from its record; the reason it cannot be applied, or None."""
     kind, record = item["kind"], item["record"]
-    name_key = NAME_KEYS.get(kind)
+    info = kinds.get(kind)
+    if info is None:
+        return "unknown kind %s (one of %s)" % (kind, kinds.names())
+    command = "put" if item["state"] == "present" else "delete"
+    if command not in info["commands"]:
+        return "%s (%s) cannot be %s: apicfg-tool takes it for %s" % (
+            kind, info["text"], item["state"], " and ".join(info["commands"]))
+    name_key, password_key = info["name_key"], info["password_key"]
     if name_key:
         if item["name"] is not None and record.get(name_key, item["name"]) != item["name"]:
             return "name %s and %s %s differ" % (item["name"], name_key, record[name_key])
@@ -303,16 +330,12 @@ def item_problem(item):
         record[name_key] = item["name"]
     elif item["name"] is not None:
         return "a %s record has no name" % kind
-    if PASSWORD_KEYS.get(kind) in record:
+    if password_key in record:
         return "the password goes into the password option, which Ansible keeps out of its output"
     if item["password"] is not None:
-        if kind not in PASSWORD_KEYS:
+        if not password_key:
             return "a %s record has no password" % kind
-        record[PASSWORD_KEYS[kind]] = item["password"]
-    if item["state"] == "absent" and kind == "common":
-        return "the common settings cannot be deleted on their own; delete kind midrange"
-    if item["state"] == "present" and kind == "midrange":
-        return "midrange is only for state absent; put kind system or common"
+        record[password_key] = item["password"]
     return None
 
 
@@ -331,21 +354,21 @@ def apply_item(tool, item):
     return not out.strip().endswith(": unchanged")
 
 
-def password_values(text):
-    return set(m.group(2) for m in map(PASSWORD_LINE.match, text.splitlines(True)) if m)
+def password_values(text, password_line):
+    return set(m.group(2) for m in map(password_line.match, text.splitlines(True)) if m)
 
 
-def masked(text, before=None):
+def masked(text, password_line, before=None):
     """The file's text with every password value masked; one that before does not hold is
     marked as changed, so that a new password still shows in the diff."""
-    known = password_values(before) if before is not None else None
+    known = password_values(before, password_line) if before is not None else None
     lines = []
     continued = False
     for line in text.splitlines(True):
         if continued:
             continued = line.rstrip("\r\n").endswith("\\")
             continue
-        m = PASSWORD_LINE.match(line)
+        m = password_line.match(line)
         if m and m.group(2):
             mark = " (changed)" if known is not None and m.group(2) not in known else ""
             lines.append("%s=%s%s%s" % (m.group(1), MASK, mark, m.group(3) or ""))
@@ -362,12 +385,12 @@ def read_text(path):
         return f.read().decode("latin-1")
 
 
-def file_diff(path, before, after):
+def file_diff(path, before, after, password_line):
     return dict(
         before_header=path,
         after_header=path,
-        before=masked(before),
-        after=masked(after, before),
+        before=masked(before, password_line),
+        after=masked(after, password_line, before),
     )
 
 
@@ -459,7 +482,7 @@ def run_locked(module, tool, items):
             dict(before_header=label(i), after_header=label(i), before=b or "",
                  after=tool.get(work, i) or "")
             for i, b in zip(items, before)
-        ] + [file_diff(path, old, new)]
+        ] + [file_diff(path, old, new, tool.kinds.password_line)]
     if result["changed"] and not module.check_mode:
         write_back(module, work, path, result)
     if os.path.exists(path):
@@ -480,11 +503,12 @@ def main():
     check_path(module, path)
     program = module.params["tool"]
     program = program if "/" in program else module.get_bin_path(program, required=True)
-    items = normalised_items(module)
+    kinds = Kinds(module, program)
+    items = normalised_items(module, kinds)
     scratch = tempfile.mkdtemp(dir=module.tmpdir)
     try:
         work = os.path.join(scratch, os.path.basename(path))
-        result = run(module, Tool(module, program, work, path), items)
+        result = run(module, Tool(module, program, work, path, kinds), items)
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
     module.exit_json(**result)
