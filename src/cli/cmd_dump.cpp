@@ -19,9 +19,9 @@ Json valueJson(std::string_view section, std::string_view key, std::string_view 
     if (showPasswords || value.empty())
         return jsonBytes(value);
     if (const PasswordKey* p = passwordKeyOf(section, key)) {
-        std::string_view read = value.substr(0, p->readLength);
+        std::string_view read = value.substr(0, p->storedLength());
         if (unscramblePassword(read, p->maxPlain) == read)
-            return Json(passwordPlaceholder(p->placeholderLength));
+            return Json(passwordPlaceholder(p->placeholderLength()));
     }
     return jsonBytes(value);
 }

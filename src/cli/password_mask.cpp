@@ -6,16 +6,9 @@
 
 namespace {
 
-constexpr PasswordKey kPasswordKeys[] = {
-    {"GLOBAL", "PASSWORD", 28, 14, 14},
-    {"CPIC_INFO", "SEC_PW", 20, 10, 10},
-    {"NODEX_SYSTEM", "PASSWORD", 20, 10, 10},
-    {"NODEX_COMMON", "PASSWORD", 20, 10, 10},
-};
-
 int placeholderFor(std::string_view section, std::string_view key) {
     const PasswordKey* p = passwordKeyOf(section, key);
-    return p ? p->placeholderLength : 0;
+    return p ? p->placeholderLength() : 0;
 }
 
 // A physical line without its line end, and the line end.
@@ -30,20 +23,6 @@ bool continues(std::string_view line) {
 }
 
 } // namespace
-
-const PasswordKey* passwordKeyOf(std::string_view section, std::string_view key) {
-    for (const PasswordKey& p : kPasswordKeys)
-        if (p.section == section && p.key == key)
-            return &p;
-    return nullptr;
-}
-
-const PasswordKey* passwordKeyIn(std::string_view section) {
-    for (const PasswordKey& p : kPasswordKeys)
-        if (p.section == section)
-            return &p;
-    return nullptr;
-}
 
 std::string maskPasswords(const std::string& fileBytes) {
     std::string out;

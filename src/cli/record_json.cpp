@@ -1,15 +1,13 @@
 #include "record_json.h"
 
 #include "latin1.h"
+#include "password_keys.h"
 
 #include <cstdio>
 #include <initializer_list>
 #include <limits>
 
 namespace {
-
-constexpr int kShortPlaceholder = 10; // CPI-C, midrange system and common passwords
-constexpr int kGlobalPlaceholder = 14;
 
 Json passwordJson(const std::string& password, int placeholderLength, bool showPasswords) {
     if (showPasswords || password.empty())
@@ -166,7 +164,7 @@ Json recordJson(const CpicSideInfoRecord& r, bool showPasswords) {
     j["REMOTE_TP"] = jsonBytes(r.remoteTp);
     j["TP_TYPE"] = r.tpType;
     j["SEC_TYPE"] = r.secType;
-    j["SEC_PW"] = passwordJson(r.password, kShortPlaceholder, showPasswords);
+    j["SEC_PW"] = passwordJson(r.password, kCpicPassword.placeholderLength(), showPasswords);
     j["SEC_USERID"] = jsonBytes(r.userId);
     j["PLU_TYPE"] = r.pluType;
     return j;
@@ -186,7 +184,7 @@ Json recordJson(const AttachTpRecord& r) {
 Json recordJson(const GlobalRecord& r, bool showPasswords) {
     Json j = Json::object();
     j["USER_NAME"] = jsonBytes(r.userName);
-    j["PASSWORD"] = passwordJson(r.password, kGlobalPlaceholder, showPasswords);
+    j["PASSWORD"] = passwordJson(r.password, kGlobalPassword.placeholderLength(), showPasswords);
     j["TRANSLATE_TABLE"] = jsonBytes(r.translateTable);
     j["DEF_LU_ALIAS"] = jsonBytes(r.defLuAlias);
     j["DEF_PLU_ALIAS"] = jsonBytes(r.defPluAlias);
@@ -236,7 +234,7 @@ Json recordJson(const MidrangeSystemRecord& r, bool showPasswords) {
     Json j = Json::object();
     j["HOST_NAME"] = jsonBytes(r.hostName);
     j["USER_NAME"] = jsonBytes(r.userId);
-    j["PASSWORD"] = passwordJson(r.password, kShortPlaceholder, showPasswords);
+    j["PASSWORD"] = passwordJson(r.password, kSystemPassword.placeholderLength(), showPasswords);
     j["DEFAULT"] = jsonBytes(r.defaultFlag);
     return j;
 }
@@ -244,7 +242,7 @@ Json recordJson(const MidrangeSystemRecord& r, bool showPasswords) {
 Json recordJson(const MidrangeCommonRecord& r, bool showPasswords) {
     Json j = Json::object();
     j["USER_NAME"] = jsonBytes(r.userId);
-    j["PASSWORD"] = passwordJson(r.password, kShortPlaceholder, showPasswords);
+    j["PASSWORD"] = passwordJson(r.password, kCommonPassword.placeholderLength(), showPasswords);
     j["LOCAL_LU"] = jsonBytes(r.localLu);
     j["MODE"] = jsonBytes(r.mode);
     return j;
@@ -263,8 +261,8 @@ bool applyJson(const Json& input, CpicSideInfoRecord& r, std::string& error) {
            f.text("PART_LU", r.partnerLu) && f.text("MODE", r.mode) &&
            f.text("REMOTE_TP", r.remoteTp) && f.integer("TP_TYPE", r.tpType) &&
            f.integer("SEC_TYPE", r.secType) &&
-           f.password("SEC_PW", r.password, kShortPlaceholder) && f.text("SEC_USERID", r.userId) &&
-           f.integer("PLU_TYPE", r.pluType);
+           f.password("SEC_PW", r.password, kCpicPassword.placeholderLength()) &&
+           f.text("SEC_USERID", r.userId) && f.integer("PLU_TYPE", r.pluType);
 }
 
 bool applyJson(const Json& input, AttachTpRecord& r, std::string& error) {
@@ -281,7 +279,7 @@ bool applyJson(const Json& input, GlobalRecord& r, std::string& error) {
     return f.isObject() &&
            f.only({"USER_NAME", "PASSWORD", "TRANSLATE_TABLE", "DEF_LU_ALIAS", "DEF_PLU_ALIAS"}) &&
            f.text("USER_NAME", r.userName) &&
-           f.password("PASSWORD", r.password, kGlobalPlaceholder) &&
+           f.password("PASSWORD", r.password, kGlobalPassword.placeholderLength()) &&
            f.text("TRANSLATE_TABLE", r.translateTable) && f.text("DEF_LU_ALIAS", r.defLuAlias) &&
            f.text("DEF_PLU_ALIAS", r.defPluAlias);
 }
@@ -322,14 +320,15 @@ bool applyJson(const Json& input, MidrangeSystemRecord& r, std::string& error) {
     Fields f(input, "", error);
     return f.isObject() && f.only({"HOST_NAME", "USER_NAME", "PASSWORD", "DEFAULT"}) &&
            f.text("HOST_NAME", r.hostName) && f.text("USER_NAME", r.userId) &&
-           f.password("PASSWORD", r.password, kShortPlaceholder) &&
+           f.password("PASSWORD", r.password, kSystemPassword.placeholderLength()) &&
            f.text("DEFAULT", r.defaultFlag);
 }
 
 bool applyJson(const Json& input, MidrangeCommonRecord& r, std::string& error) {
     Fields f(input, "", error);
     return f.isObject() && f.only({"USER_NAME", "PASSWORD", "LOCAL_LU", "MODE"}) &&
-           f.text("USER_NAME", r.userId) && f.password("PASSWORD", r.password, kShortPlaceholder) &&
+           f.text("USER_NAME", r.userId) &&
+           f.password("PASSWORD", r.password, kCommonPassword.placeholderLength()) &&
            f.text("LOCAL_LU", r.localLu) && f.text("MODE", r.mode);
 }
 

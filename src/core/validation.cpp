@@ -1,5 +1,6 @@
 #include "validation.h"
 
+#include "password_keys.h"
 #include "text_pieces.h"
 
 #include "messages.h"
@@ -189,7 +190,7 @@ void cpicCheckEntry(const CpicSideInfoRecord& r, int& failureFlag, ErrorCode& er
         fail(ErrorCode::AppTpName, failureFlag, errorCode);
     else if ((r.secType == 1 || r.secType == 2) && !isCpicSecurityText(r.userId, 10))
         fail(ErrorCode::CpicUserId, failureFlag, errorCode);
-    else if (r.secType == 2 && !isCpicSecurityText(r.password, 10))
+    else if (r.secType == 2 && !isCpicSecurityText(r.password, kCpicPassword.maxPlain))
         fail(ErrorCode::CpicPassword, failureFlag, errorCode);
 }
 
@@ -249,6 +250,9 @@ void midrangeCheck(std::string_view sectionName, std::string_view nameOrMode,
         fail(ErrorCode::ModeName, failureFlag, errorCode);
     else if (!isHostSecurityText(paddedUserId, 10))
         fail(ErrorCode::HostUserId, failureFlag, errorCode);
-    else if (!paddedPassword.empty() && !isHostSecurityText(paddedPassword, 10))
+    else if (!paddedPassword.empty() &&
+             !isHostSecurityText(paddedPassword, sectionName == kCommonPassword.section
+                                                     ? kCommonPassword.maxPlain
+                                                     : kSystemPassword.maxPlain))
         fail(ErrorCode::HostPassword, failureFlag, errorCode);
 }

@@ -2,6 +2,7 @@
 // security type, the user ID and the password.
 #pragma once
 
+#include "password_keys.h"
 #include "sheet_page.h"
 
 #include <memory>
@@ -29,7 +30,7 @@ public:
         kPassword = 1042,
     };
     static constexpr int kLayoutId = 143;
-    static constexpr int kPasswordLimit = 10;
+    static constexpr int kPasswordLimit = kCpicPassword.placeholderLength();
 
     CPgCpicSec();
     ~CPgCpicSec() override;

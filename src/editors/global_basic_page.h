@@ -2,6 +2,7 @@
 // default LU aliases, and the optional user name and password.
 #pragma once
 
+#include "password_keys.h"
 #include "sheet_page.h"
 
 #include <memory>
@@ -41,7 +42,7 @@ public:
         kVerify = 1147,
     };
     static constexpr int kLayoutId = 184;
-    static constexpr int kPasswordLimit = 14;
+    static constexpr int kPasswordLimit = kGlobalPassword.placeholderLength();
 
     CPgUIPWBas();
     ~CPgUIPWBas() override;

@@ -2,6 +2,7 @@
 // the local LU and mode, and the common user ID and password.
 #pragma once
 
+#include "password_keys.h"
 #include "sheet_page.h"
 
 #include <memory>
@@ -40,7 +41,7 @@ public:
         kVerify = 1377,
     };
     static constexpr int kLayoutId = 232;
-    static constexpr int kPasswordLimit = 10;
+    static constexpr int kPasswordLimit = kCommonPassword.placeholderLength();
 
     CPgNODEXCommom();
     ~CPgNODEXCommom() override;

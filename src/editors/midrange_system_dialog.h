@@ -2,6 +2,7 @@
 // system's user ID and password, written to the store by the dialog's OK.
 #pragma once
 
+#include "password_keys.h"
 #include "password_placeholder.h"
 #include "sheet_dialog.h"
 #include "sheet_page.h"
@@ -39,7 +40,7 @@ public:
         kVerify = 1391,
     };
     static constexpr int kLayoutId = 231;
-    static constexpr int kPasswordLimit = 10;
+    static constexpr int kPasswordLimit = kSystemPassword.placeholderLength();
 
     MidrangeSystemForm();
     ~MidrangeSystemForm() override;

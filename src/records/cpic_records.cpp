@@ -2,6 +2,7 @@
 
 #include "cfg_store.h"
 #include "messages.h"
+#include "password_keys.h"
 #include "record_text.h"
 #include "scramble.h"
 #include "validation.h"
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr std::string_view kCpic = "CPIC_INFO";
-constexpr std::size_t kPasswordMax = 10;
 
 } // namespace
 
@@ -46,8 +46,8 @@ void cpicReadSection(const CfgStore& store, int s, CpicSideInfoRecord& record) {
         record.secType = records::decimalValue(value);
     if (keys.readFirst("TP_TYPE", value, 1))
         record.tpType = records::decimalValue(value);
-    if (keys.readFirst("SEC_PW", value, 2 * kPasswordMax))
-        record.password = unscramblePassword(value, kPasswordMax);
+    if (keys.readFirst("SEC_PW", value, kCpicPassword.storedLength()))
+        record.password = unscramblePassword(value, kCpicPassword.maxPlain);
     keys.readFirst("SEC_USERID", record.userId, 10);
     if (keys.readFirst("PLU_TYPE", value, 1))
         record.pluType = records::decimalValue(value);
@@ -56,7 +56,7 @@ void cpicReadSection(const CfgStore& store, int s, CpicSideInfoRecord& record) {
 int cpicCheckWrite(CpicSideInfoRecord padded, int& failureFlag, ErrorCode& errorCode) {
     padded.symbName = padRight(padded.symbName, 8);
     padded.localLu = padRight(padded.localLu, 8);
-    padded.password = padRight(padded.password, 10);
+    padded.password = padRight(padded.password, kCpicPassword.maxPlain);
     padded.userId = padRight(padded.userId, 10);
     padded.partnerLu = padRight(padded.partnerLu, 17);
     int flag = 0;
@@ -86,7 +86,7 @@ int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag,
         {"REMOTE_TP", record.remoteTp},
         {"SEC_TYPE", std::to_string(record.secType)},
         {"TP_TYPE", std::to_string(record.tpType)},
-        {"SEC_PW", scramblePassword(record.password, 2 * kPasswordMax)},
+        {"SEC_PW", scramblePassword(record.password, kCpicPassword.storedLength())},
         {"SEC_USERID", record.userId},
         {"PLU_TYPE", std::to_string(record.pluType)},
     };

@@ -2,6 +2,7 @@
 
 #include "cfg_store.h"
 #include "messages.h"
+#include "password_keys.h"
 #include "record_text.h"
 #include "scramble.h"
 #include "string_ids.h"
@@ -11,7 +12,6 @@
 namespace {
 
 constexpr std::string_view kGlobal = "GLOBAL";
-constexpr std::size_t kPasswordMax = 14;
 
 bool hasGlobal(const CfgStore& store) {
     int occurrence = -1;
@@ -30,8 +30,9 @@ int globalRead(const CfgStore& store, GlobalRecord& record) {
     if (!hasGlobal(store))
         return 1;
     records::readFirst(store, 0, kGlobal, "USER_NAME", record.userName, 20);
-    if (records::readFirst(store, 0, kGlobal, "PASSWORD", record.password, 2 * kPasswordMax))
-        record.password = unscramblePassword(record.password, kPasswordMax);
+    if (records::readFirst(store, 0, kGlobal, "PASSWORD", record.password,
+                           kGlobalPassword.storedLength()))
+        record.password = unscramblePassword(record.password, kGlobalPassword.maxPlain);
     records::readFirst(store, 0, kGlobal, "TRANSLATE_TABLE", record.translateTable, 260);
     records::readFirst(store, 0, kGlobal, "DEF_LU_ALIAS", record.defLuAlias, 8);
     records::readFirst(store, 0, kGlobal, "DEF_PLU_ALIAS", record.defPluAlias, 8);
@@ -67,7 +68,7 @@ int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, ErrorCod
     }
 
     const std::string values[] = {record.userName,
-                                  scramblePassword(record.password, 2 * kPasswordMax),
+                                  scramblePassword(record.password, kGlobalPassword.storedLength()),
                                   record.translateTable, record.defLuAlias, record.defPluAlias};
     const std::string_view keys[] = {"USER_NAME", "PASSWORD", "TRANSLATE_TABLE", "DEF_LU_ALIAS",
                                      "DEF_PLU_ALIAS"};

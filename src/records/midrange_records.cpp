@@ -2,6 +2,7 @@
 
 #include "cfg_store.h"
 #include "messages.h"
+#include "password_keys.h"
 #include "record_text.h"
 #include "scramble.h"
 #include "string_ids.h"
@@ -14,7 +15,6 @@ namespace {
 
 constexpr std::string_view kSystem = "NODEX_SYSTEM";
 constexpr std::string_view kCommon = "NODEX_COMMON";
-constexpr std::size_t kPasswordMax = 10;
 
 } // namespace
 
@@ -54,8 +54,8 @@ void midrangeReadSystemSection(const CfgStore& store, int s, MidrangeSystemRecor
     std::string value;
     keys.readFirst("HOST_NAME", record.hostName, 8);
     keys.readFirst("USER_NAME", record.userId, 10);
-    if (keys.readFirst("PASSWORD", value, 2 * kPasswordMax))
-        record.password = unscramblePassword(value, kPasswordMax);
+    if (keys.readFirst("PASSWORD", value, kSystemPassword.storedLength()))
+        record.password = unscramblePassword(value, kSystemPassword.maxPlain);
     keys.readFirst("DEFAULT", record.defaultFlag, 1);
 }
 
@@ -63,7 +63,8 @@ int midrangeCheckSystem(std::string_view hostName, std::string_view userId,
                         std::string_view password, int& validationResult, ErrorCode& errorCode) {
     int flag = 0;
     ErrorCode code = ErrorCode::None;
-    midrangeCheck(kSystem, hostName, padRight(userId, 10), padRight(password, 10), flag, code);
+    midrangeCheck(kSystem, hostName, padRight(userId, 10),
+                  padRight(password, kSystemPassword.maxPlain), flag, code);
     return records::checkPassed(flag, code, validationResult, errorCode);
 }
 
@@ -71,7 +72,8 @@ int midrangeCheckCommon(std::string_view mode, std::string_view userId, std::str
                         int& validationResult, ErrorCode& errorCode) {
     int flag = 0;
     ErrorCode code = ErrorCode::None;
-    midrangeCheck(kCommon, mode, padRight(userId, 10), padRight(password, 10), flag, code);
+    midrangeCheck(kCommon, mode, padRight(userId, 10), padRight(password, kCommonPassword.maxPlain),
+                  flag, code);
     return records::checkPassed(flag, code, validationResult, errorCode);
 }
 
@@ -94,7 +96,7 @@ int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userI
     const std::pair<std::string_view, std::string> keys[] = {
         {"HOST_NAME", hostName},
         {"USER_NAME", userId},
-        {"PASSWORD", scramblePassword(password, 2 * kPasswordMax)},
+        {"PASSWORD", scramblePassword(password, kSystemPassword.storedLength())},
         {"DEFAULT", isDefault ? "1" : "0"},
     };
     for (const auto& [key, value] : keys) {
@@ -146,8 +148,8 @@ int midrangeReadCommon(const CfgStore& store, MidrangeCommonRecord& record) {
     }
     std::string value;
     records::readFirst(store, 0, kCommon, "USER_NAME", record.userId, 10);
-    if (records::readFirst(store, 0, kCommon, "PASSWORD", value, 2 * kPasswordMax))
-        record.password = unscramblePassword(value, kPasswordMax);
+    if (records::readFirst(store, 0, kCommon, "PASSWORD", value, kCommonPassword.storedLength()))
+        record.password = unscramblePassword(value, kCommonPassword.maxPlain);
     records::readFirst(store, 0, kCommon, "LOCAL_LU", record.localLu, 8);
     records::readFirst(store, 0, kCommon, "MODE", record.mode, 8);
     return 1;
@@ -166,7 +168,7 @@ int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode, 
     }
     const std::pair<std::string_view, std::string> keys[] = {
         {"USER_NAME", userId},
-        {"PASSWORD", scramblePassword(password, 2 * kPasswordMax)},
+        {"PASSWORD", scramblePassword(password, kCommonPassword.storedLength())},
         {"LOCAL_LU", localLu},
         {"MODE", mode},
     };

@@ -5,6 +5,7 @@
 #include "global_records.h"
 #include "messages.h"
 #include "midrange_records.h"
+#include "password_keys.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "tp_records.h"
@@ -93,7 +94,7 @@ RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
                                  {"PART_LU", r.partnerLu, partnerLimit},
                                  {"REMOTE_TP", r.remoteTp, 64},
                                  {"SEC_USERID", r.userId, 10},
-                                 {"SEC_PW", r.password, 10}});
+                                 {"SEC_PW", r.password, kCpicPassword.maxPlain}});
         },
         [&] {
             // The sheet's own rules, before its write.
@@ -146,7 +147,7 @@ RecordRefusal globalCheckRecord(const GlobalRecord& r) {
     return firstOf(
         [&] {
             return firstTooLong({{"USER_NAME", r.userName, 20},
-                                 {"PASSWORD", r.password, 14},
+                                 {"PASSWORD", r.password, kGlobalPassword.maxPlain},
                                  {"TRANSLATE_TABLE", r.translateTable, 256},
                                  {"DEF_LU_ALIAS", r.defLuAlias, 8},
                                  {"DEF_PLU_ALIAS", r.defPluAlias, 8}});
@@ -182,7 +183,7 @@ RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
         [&] {
             return firstTooLong({{"HOST_NAME", r.hostName, 8},
                                  {"USER_NAME", r.userId, 10},
-                                 {"PASSWORD", r.password, 10}});
+                                 {"PASSWORD", r.password, kSystemPassword.maxPlain}});
         },
         [&] {
             int flag = 0;
@@ -204,8 +205,9 @@ RecordRefusal commonSheetRules(const MidrangeCommonRecord& r, const CfgStore& st
         return refuse(ErrorCode::None, ids::kMidMsgNoSystem, {});
     if (r.mode.size() > kModeLimit)
         return refuse(ErrorCode::None, ids::kMidMsgModeInvalid, "MODE");
-    return firstTooLong(
-        {{"LOCAL_LU", r.localLu, 8}, {"USER_NAME", r.userId, 10}, {"PASSWORD", r.password, 10}});
+    return firstTooLong({{"LOCAL_LU", r.localLu, 8},
+                         {"USER_NAME", r.userId, 10},
+                         {"PASSWORD", r.password, kCommonPassword.maxPlain}});
 }
 
 RecordRefusal commonWriteRules(const MidrangeCommonRecord& r) {
