@@ -186,7 +186,7 @@ int saveDocument(CCfgDoc& doc, std::ostream& err) {
         err << fileErrorText(doc.lastFileError()) << '\n';
         return kExitNotSaved;
     }
-    if (!capture.texts().empty())
+    if (!capture.empty())
         printReadProblem(path, err);
     return kExitNotSaved;
 }

@@ -6,17 +6,9 @@
 
 #include <iostream>
 #include <unistd.h>
+#include <utility>
 
 namespace {
-
-// Every code of the message table, the store failure first: it is what the document
-// reports most, and it wins when two codes share a text.
-using enum ErrorCode;
-constexpr ErrorCode kCodes[] = {
-    Store,           InvalidValue, CpicPassword,   PartnerLuName,  LinkLuName,       MissingValue,
-    QualifiedLuName, SymbolicName, CpicUserId,     ServiceTpName,  AppTpName,        LuAlias,
-    ValueTooLong,    TpPath,       LuxProfileName, HostName,       ConflictingEntry, ServerName,
-    ModeName,        HostUserId,   HostPassword,   GlobalUserName, GlobalPassword,   NoFirstLink};
 
 std::string messageText(ErrorCode code) {
     int id = errorMessageId(code);
@@ -43,33 +35,29 @@ void printError(std::ostream& err, ErrorCode code) {
     err << errorLine(code) << '\n';
 }
 
-ErrorCode codeOfMessage(const std::string& text) {
-    for (ErrorCode code : kCodes)
-        if (errorMessageId(code) && messageText(code) == text)
-            return code;
-    return ErrorCode::Store;
-}
-
-MessageCapture::MessageCapture() {
-    setMessagePresenter([this](const std::string&, const std::string& text, int) {
-        m_texts.push_back(text);
-        return kIdOk;
-    });
-}
+MessageCapture::MessageCapture()
+    // A message shown as text is a failure of the file as a whole, which the caller names.
+    : m_messages(setMessagePresenter([this](const std::string&, const std::string&, int) {
+          m_codes.push_back(ErrorCode::Store);
+          return kIdOk;
+      })),
+      m_errors(setErrorPresenter([this](ErrorCode code) { m_codes.push_back(code); })) {}
 
 MessageCapture::~MessageCapture() {
-    installErrorPresenter();
+    setMessagePresenter(std::move(m_messages));
+    setErrorPresenter(std::move(m_errors));
 }
 
 void installErrorPresenter() {
-    setMessagePresenter([](const std::string&, const std::string& text, int) {
-        printError(std::cerr, codeOfMessage(text));
+    setMessagePresenter([](const std::string&, const std::string&, int) {
+        printError(std::cerr, ErrorCode::Store);
         return kIdOk;
     });
+    setErrorPresenter([](ErrorCode code) { printError(std::cerr, code); });
 }
 
 void MessageCapture::printFirst(std::ostream& err) const {
-    printError(err, m_texts.empty() ? ErrorCode::Store : codeOfMessage(m_texts.front()));
+    printError(err, m_codes.empty() ? ErrorCode::Store : m_codes.front());
 }
 
 bool loadToolLanguage(const std::string& overrideName, std::string& error) {

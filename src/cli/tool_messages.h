@@ -12,14 +12,13 @@
 std::string errorLine(ErrorCode code);
 void printError(std::ostream& err, ErrorCode code);
 
-// The error code whose message the document showed as text; the store failure code when
-// no code matches (the document shows nothing for codes without a message).
-ErrorCode codeOfMessage(const std::string& text);
-
-// Messages the core shows outside a MessageCapture go to standard error as error lines.
+// Messages the core shows outside a MessageCapture go to standard error as error lines: an
+// error code's as its code, any other (a failure of the file as a whole) as the store
+// failure's.
 void installErrorPresenter();
 
-// While it lives, messages the core shows are kept here instead of being shown.
+// While it lives, the codes of the messages the core shows are kept here instead of shown;
+// then the presenters before it show them again.
 class MessageCapture {
 public:
     MessageCapture();
@@ -27,15 +26,17 @@ public:
     MessageCapture(const MessageCapture&) = delete;
     MessageCapture& operator=(const MessageCapture&) = delete;
 
-    const std::vector<std::string>& texts() const { return m_texts; }
-    void clear() { m_texts.clear(); }
+    bool empty() const { return m_codes.empty(); }
     // Prints the first message kept as an error line: later ones repeat the same failure
     // (a failed read is reported by the reader's caller and again by the open). Prints the
     // store failure when nothing was kept.
     void printFirst(std::ostream& err) const;
 
 private:
-    std::vector<std::string> m_texts;
+    std::vector<ErrorCode> m_codes;
+    // What was shown before, shown again once the capture ends.
+    MessagePresenter m_messages;
+    ErrorPresenter m_errors;
 };
 
 // Loads the language library as the editor chooses it, or the one named. False, with a

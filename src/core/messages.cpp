@@ -4,11 +4,17 @@
 #include "tela_environment.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
 MessagePresenter& presenter() {
     static MessagePresenter p;
+    return p;
+}
+
+ErrorPresenter& errorPresenter() {
+    static ErrorPresenter p;
     return p;
 }
 
@@ -31,8 +37,8 @@ constexpr CodeMessage kCodes[] = {
 
 } // namespace
 
-void setMessagePresenter(MessagePresenter p) {
-    presenter() = std::move(p);
+MessagePresenter setMessagePresenter(MessagePresenter p) {
+    return std::exchange(presenter(), std::move(p));
 }
 
 int AppMessageBox(const std::string& text, int style) {
@@ -71,4 +77,18 @@ const TransportTexts& transportTexts() {
         texts.second = TelaEnvironment::GetUserString(ids::kTransportSecond);
     }
     return texts;
+}
+
+ErrorPresenter setErrorPresenter(ErrorPresenter p) {
+    return std::exchange(errorPresenter(), std::move(p));
+}
+
+void showErrorMessage(ErrorCode code) {
+    const int messageId = errorMessageId(code);
+    if (messageId == 0)
+        return;
+    if (errorPresenter())
+        errorPresenter()(code);
+    else
+        AppMessageBox(TelaEnvironment::GetUserString(messageId), kMbOk);
 }

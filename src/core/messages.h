@@ -19,7 +19,8 @@ inline constexpr int kIdCancel = 2;
 // Shows text with the application title (string 57344) and returns the button pressed.
 using MessagePresenter =
     std::function<int(const std::string& title, const std::string& text, int style)>;
-void setMessagePresenter(MessagePresenter presenter); // empty: write to stderr
+// Empty: write to stderr. Returns the presenter it replaces.
+MessagePresenter setMessagePresenter(MessagePresenter presenter);
 int AppMessageBox(const std::string& text, int style);
 
 // text with "%1", "%2", ... replaced by the arguments in turn.
@@ -62,6 +63,13 @@ constexpr int codeNumber(ErrorCode code) {
 
 // The message id of an error code, or 0 for a code that has none (nothing is shown).
 int errorMessageId(ErrorCode code);
+
+// Shows the message of an error code: through the error presenter when one is installed
+// (the tool prints the code with its text), otherwise as a message box. A code without a
+// message shows nothing.
+using ErrorPresenter = std::function<void(ErrorCode code)>;
+ErrorPresenter setErrorPresenter(ErrorPresenter presenter); // returns the one it replaces
+void showErrorMessage(ErrorCode code);
 
 inline constexpr int kCheckFailed = 256; // the failure flag a refused record check sets
 

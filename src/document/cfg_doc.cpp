@@ -228,10 +228,7 @@ void CCfgDoc::ReportFileProblem(const FileError& error, bool saving) {
 }
 
 void CCfgDoc::ReportError(int /*result*/, ErrorCode code) {
-    int messageId = errorMessageId(code);
-    if (messageId == 0)
-        return;
-    AppMessageBox(TelaEnvironment::GetUserString(messageId), kMbOk);
+    showErrorMessage(code);
 }
 
 int CCfgDoc::ListOptionRecords(int kind, std::vector<std::string>& list, bool pastNameless) {
