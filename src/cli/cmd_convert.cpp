@@ -7,7 +7,7 @@
 
 #include <ostream>
 
-int runConvert(const Invocation& inv, std::ostream& out, std::ostream& err) {
+int runConvert(const Invocation& inv, std::istream& /*in*/, std::ostream& out, std::ostream& err) {
     if (int code = needsRealFile(inv.command, inv.files.front(), err); code != kExitOk)
         return code;
     const std::string& path = inv.files.front();

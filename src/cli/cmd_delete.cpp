@@ -9,7 +9,7 @@
 
 #include <ostream>
 
-int runDelete(const Invocation& inv, std::ostream& out, std::ostream& err) {
+int runDelete(const Invocation& inv, std::istream& /*in*/, std::ostream& out, std::ostream& err) {
     if (int code = needsRealFile(inv.command, inv.files.front(), err); code != kExitOk)
         return code;
     const RecordKind* kind = kindArgument(inv, KindUse::Removal, err);

@@ -6,7 +6,7 @@
 
 #include <ostream>
 
-int runDiff(const Invocation& inv, std::ostream& out, std::ostream& err) {
+int runDiff(const Invocation& inv, std::istream& /*in*/, std::ostream& out, std::ostream& err) {
     CfgStore stores[2];
     for (std::size_t i = 0; i < 2; ++i) {
         // Missing or malformed, a file that cannot be read is one status here.

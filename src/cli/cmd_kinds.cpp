@@ -36,7 +36,8 @@ std::string joined(const std::vector<std::string_view>& words) {
 
 } // namespace
 
-int runKinds(const Invocation& inv, std::ostream& out) {
+int runKinds(const Invocation& inv, std::istream& /*in*/, std::ostream& out,
+             std::ostream& /*err*/) {
     if (inv.json) {
         Json kinds = Json::array();
         for (const RecordKind& k : recordKinds())

@@ -3,7 +3,7 @@
 #include "config_input.h"
 #include "file_steps.h"
 
-int runSave(const Invocation& inv, std::ostream& out, std::ostream& err) {
+int runSave(const Invocation& inv, std::istream& /*in*/, std::ostream& out, std::ostream& err) {
     if (int code = needsRealFile(inv.command, inv.files.front(), err); code != kExitOk)
         return code;
     CCfgDoc doc;

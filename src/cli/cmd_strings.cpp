@@ -39,7 +39,7 @@ bool parseId(const std::string& text, int& id) {
 
 } // namespace
 
-int runStrings(const Invocation& inv, std::ostream& out, std::ostream& err) {
+int runStrings(const Invocation& inv, std::istream& /*in*/, std::ostream& out, std::ostream& err) {
     if (inv.ids.empty()) {
         for (const auto& [id, text] : TelaEnvironment::AllStrings())
             out << id << '\t' << escaped(text) << '\n';

@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "commands.h"
 #include "kind_argument.h"
 #include "record_kinds.h"
 
@@ -56,6 +57,7 @@ struct CommandHelp {
     const char* summary;
     const char* details;
     const char* example;
+    CommandRun run;
 };
 
 constexpr CommandHelp kCommands[] = {
@@ -68,21 +70,21 @@ do when a password cannot be scrambled) is shown as the placeholder unless
 --show-passwords is given.
 FILE "-" reads standard input. Exit status 4 when FILE cannot be read or is malformed
 (the first malformed line is named by its number).)",
-     "apicfg-tool dump lhntapi.ini"},
+     "apicfg-tool dump lhntapi.ini", runDump},
     {"list", "List the entries the editor's records list shows",
      R"(Prints, per kind in the order of the editor's options list (or for one KIND), the
 entries its records list shows: one line "KIND<TAB>ENTRY" each, or with --json one object
 with an array per kind. "system" lists the midrange host names. A record section without
 its name key ends that kind's listing: what was gathered is printed, "error 66: MESSAGE"
 goes to standard error and the exit status is 1. FILE "-" reads standard input.)",
-     "apicfg-tool list lhntapi.ini cpic"},
+     "apicfg-tool list lhntapi.ini cpic", runList},
     {"get", "Print one record as JSON",
      R"(Reads one record with the record reader of KIND and prints it as JSON. A stored
 password is printed as the editor's placeholder (asterisks) unless --show-passwords is
 given, and as "" when none is stored. NAME missing for a kind that needs one, or no
 record of that name: "no KIND record NAME in FILE" and exit status 1. FILE "-" reads
 standard input.)",
-     "apicfg-tool get lhntapi.ini cpic SIDE1 > side1.json"},
+     "apicfg-tool get lhntapi.ini cpic SIDE1 > side1.json", runGet},
     {"put", "Write one record from JSON and save the file",
      R"(Opens FILE as the editor does (converting entries of the older form), builds the
 record from the JSON (read from JSON-FILE, or from standard input for "-" or none) and
@@ -96,7 +98,8 @@ FIELD) on standard error, exit status 1, FILE untouched. A FILE that does not ex
 When FILE already holds what the save would write, it is left untouched and
 "FILE: unchanged" is printed. --diff prints the difference the save makes; --check
 prints it, writes nothing (not even a conversion) and exits 3 when FILE would change.)",
-     "echo '{\"TP_NAME\":\"PAYROLL\",\"PATH\":\"/opt/pay/run\"}' | apicfg-tool put lhntapi.ini tp"},
+     "echo '{\"TP_NAME\":\"PAYROLL\",\"PATH\":\"/opt/pay/run\"}' | apicfg-tool put lhntapi.ini tp",
+     runPut},
     {"delete", "Delete a record as the editor's Delete button does and save the file",
      R"(Opens FILE as the editor does, deletes as the editor's Delete button does for KIND
 ("midrange" removes every system and the common settings; "system" removes one system)
@@ -105,7 +108,7 @@ failure; nothing is saved then.
 When FILE already holds what the save would write, it is left untouched and
 "FILE: unchanged" is printed. --diff prints the difference the save makes; --check
 prints it, writes nothing (not even a conversion) and exits 3 when FILE would change.)",
-     "apicfg-tool delete lhntapi.ini cpic SIDE1"},
+     "apicfg-tool delete lhntapi.ini cpic SIDE1", runDelete},
     {"check", "Check every record of one or more files",
      R"(Reads each FILE ("-": standard input; no conversion, nothing written) and gives
 every record to the check of its kind, the one the editor's sheets and put run; it also
@@ -115,7 +118,7 @@ FIELD) or FILE:LINE: KIND NAME: warning: TEXT, LINE being the line of the record
 section; with --json an array of {"file","line","kind","name","code","field","message","severity"}.
 Exit status 0 when no error was found, 1 when one was, 4 when a file cannot be read or
 is malformed.)",
-     "apicfg-tool check lhntapi.ini /srv/configs/*.ini"},
+     "apicfg-tool check lhntapi.ini /srv/configs/*.ini", runCheck},
     {"diff", "Compare the records of two files",
      R"(Reads FILE1 and FILE2 with the editor's reader (no conversion, nothing written) and
 prints how their records differ, one line per difference: a changed field as
@@ -127,13 +130,13 @@ hold the same records, whatever their order and layout. With --json one array of
 {"kind","name","change","old_place","new_place","fields"}.
 Exit status 0 when the files hold the same records, 1 when they differ, 4 when a file
 cannot be read or is malformed.)",
-     "apicfg-tool diff reference.ini lhntapi.ini"},
+     "apicfg-tool diff reference.ini lhntapi.ini", runDiff},
     {"convert", "Convert entries of the older form as opening in the editor does",
      R"(Runs the conversion that opening in the editor runs: the unchanged configuration
 goes to FILE with the extension ".001", the converted one to FILE with the extension
 ".ini". Prints the two paths written, or that there was nothing to convert. Exit status
 4 when FILE cannot be read, 1 when the conversion failed.)",
-     "apicfg-tool convert lhntapi.ini"},
+     "apicfg-tool convert lhntapi.ini", runConvert},
     {"save", "Open and save the file as the editor would",
      R"(Opens and saves FILE as the editor's File Open and File Save would: entries of the
 older form are converted, missing GLOBAL and TRACE sections are added, and the file
@@ -141,18 +144,18 @@ takes the editor's layout. Nothing else changes.
 When FILE already holds what the save would write, it is left untouched and
 "FILE: unchanged" is printed. --diff prints the difference the save makes; --check
 prints it, writes nothing (not even a conversion) and exits 3 when FILE would change.)",
-     "apicfg-tool save lhntapi.ini"},
+     "apicfg-tool save lhntapi.ini", runSave},
     {"strings", "Print texts of the language library",
      R"(Prints "ID<TAB>TEXT" for the ids named, or for every text of the language library
 in use. Line breaks, tabs and backslashes in a text are written as \n, \t and \\.)",
-     "apicfg-tool strings --language LHCDEU 2477 61206"},
+     "apicfg-tool strings --language LHCDEU 2477 61206", runStrings},
     {"kinds", "List the kinds of record and the commands that take each",
      R"(Prints one line per kind, "KIND<TAB>NAME-KEY<TAB>COMMANDS<TAB>TEXT": the key that
 names a record ("-" for a kind of one record), the commands of list, get, put and delete
 that take the kind, and what it is. With --json one array of
 {"kind","section","name_key","password_key","commands","text"}, a missing key as null,
 for scripts that build on the tool's kinds.)",
-     "apicfg-tool kinds --json"},
+     "apicfg-tool kinds --json", runKinds},
 };
 
 CLI::App* addCommand(CLI::App& app, const CommandHelp& help, Invocation& inv) {
@@ -272,14 +275,19 @@ std::string kindsHelp() {
     return text + "'apicfg-tool kinds' lists them with the commands that take each.\n";
 }
 
-bool isCommand(std::string_view word) {
+const CommandHelp* findCommand(std::string_view word) {
     for (const CommandHelp& c : kCommands)
         if (word == c.name)
-            return true;
-    return false;
+            return &c;
+    return nullptr;
 }
 
 } // namespace
+
+CommandRun commandRun(std::string_view command) {
+    const CommandHelp* c = findCommand(command);
+    return c ? c->run : nullptr;
+}
 
 int parseCommandLine(int argc, const char* const* argv, Invocation& inv, std::ostream& out,
                      std::ostream& err) {
@@ -295,7 +303,7 @@ int parseCommandLine(int argc, const char* const* argv, Invocation& inv, std::os
     // Only the command asked for is set up, which is all a script's run needs; the tool's
     // own help and an unknown command get every one.
     const std::string_view word = commandWord(argc, argv);
-    const bool all = !isCommand(word);
+    const bool all = !findCommand(word);
     Presence presence;
     for (const CommandHelp& c : kCommands)
         if (all || word == c.name)

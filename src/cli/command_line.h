@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct Invocation {
@@ -43,6 +44,12 @@ inline constexpr int kRunCommand = -1;
 // the exit code after help or the version went to out (0) or an error of use to err (2).
 int parseCommandLine(int argc, const char* const* argv, Invocation& inv, std::ostream& out,
                      std::ostream& err);
+
+// What runs a command: the parsed command line, standard input, output and error; returns
+// the exit code. nullptr for a word that names no command.
+using CommandRun = int (*)(const Invocation& inv, std::istream& in, std::ostream& out,
+                           std::ostream& err);
+CommandRun commandRun(std::string_view command);
 
 // Writes an error of use in the tool's form and returns kExitUsage.
 int useError(std::ostream& err, const std::string& command, const std::string& message);

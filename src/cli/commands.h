@@ -11,10 +11,10 @@ int runDump(const Invocation& inv, std::istream& in, std::ostream& out, std::ost
 int runList(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err);
 int runGet(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err);
 int runPut(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err);
-int runDelete(const Invocation& inv, std::ostream& out, std::ostream& err);
-int runDiff(const Invocation& inv, std::ostream& out, std::ostream& err);
+int runDelete(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err);
+int runDiff(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err);
 int runCheck(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err);
-int runConvert(const Invocation& inv, std::ostream& out, std::ostream& err);
-int runSave(const Invocation& inv, std::ostream& out, std::ostream& err);
-int runStrings(const Invocation& inv, std::ostream& out, std::ostream& err);
-int runKinds(const Invocation& inv, std::ostream& out);
+int runConvert(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err);
+int runSave(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err);
+int runStrings(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err);
+int runKinds(const Invocation& inv, std::istream& in, std::ostream& out, std::ostream& err);
