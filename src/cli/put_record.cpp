@@ -14,7 +14,7 @@
 namespace {
 
 // Where a record read back differs from the one put: the field as the tool's JSON names
-// it ("SESSION[1].encryption"), and the place of its value in both.
+// it ("SESSION[0].encryption"), and the place of its value in both.
 struct Difference {
     std::string field;
     Json::json_pointer at;

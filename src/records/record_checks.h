@@ -31,7 +31,8 @@ struct RecordRefusal {
     explicit operator bool() const { return messageId != 0; }
     // The number the tool prints after "error": the code, or the message id of a sheet rule.
     int number() const { return code != ErrorCode::None ? codeNumber(code) : messageId; }
-    // "MODE", "SERVER[1].name", "SCOPE.encryption": the field as the tool's JSON names it.
+    // "MODE", "SERVER[0].name", "SCOPE.encryption": the field as the tool's JSON names it,
+    // rows counted from 0.
     std::string fieldPath() const;
 };
 

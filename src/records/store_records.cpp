@@ -46,9 +46,9 @@ void fieldsOf(const CfgStore&, const AppcRecord& r, Fields f) {
     f.number("LU62_LB", r.loadBalancing);
     for (int i = 0; i < 4; ++i) {
         const auto row = static_cast<std::size_t>(i);
-        f.text(indexed("SERVER", i + 1, "name"), r.serverName[row]);
-        f.text(indexed("SERVER", i + 1, "transport"), r.transport[row]);
-        f.text(indexed("SERVER", i + 1, "encryption"), r.encryption[row]);
+        f.text(indexed("SERVER", i, "name"), r.serverName[row]);
+        f.text(indexed("SERVER", i, "transport"), r.transport[row]);
+        f.text(indexed("SERVER", i, "encryption"), r.encryption[row]);
     }
     f.text("SCOPE.name", r.scopeName);
     f.text("SCOPE.encryption", r.scopeEncryption);
@@ -81,12 +81,12 @@ void fieldsOf(const CfgStore& store, const LuxProfileRecord& r, Fields f) {
     f.number("DEFAULT", isDefault ? 1 : 0);
     for (int i = 0; i < 4; ++i) {
         const LuxLink& link = r.links[static_cast<std::size_t>(i)];
-        f.text(indexed("SESSION", i + 1, "server"), link.serverName);
-        f.number(indexed("SESSION", i + 1, "category"), link.category);
-        f.text(indexed("SESSION", i + 1, "lu_name"), link.luName);
-        f.text(indexed("SESSION", i + 1, "transport"), link.transport);
-        f.text(indexed("SESSION", i + 1, "scope"), link.scopeName);
-        f.text(indexed("SESSION", i + 1, "encryption"), link.encryption);
+        f.text(indexed("SESSION", i, "server"), link.serverName);
+        f.number(indexed("SESSION", i, "category"), link.category);
+        f.text(indexed("SESSION", i, "lu_name"), link.luName);
+        f.text(indexed("SESSION", i, "transport"), link.transport);
+        f.text(indexed("SESSION", i, "scope"), link.scopeName);
+        f.text(indexed("SESSION", i, "encryption"), link.encryption);
     }
 }
 

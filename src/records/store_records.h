@@ -20,7 +20,7 @@ struct RecordName {
 };
 
 struct RecordField {
-    std::string name;  // the key, or "SERVER[1].name" for a part of a list value
+    std::string name;  // the key, or "SERVER[0].name" for a part of a list value (rows from 0)
     std::string value; // file bytes; a number in decimal
     bool number = false;
     bool password = false; // plain, as the reader unscrambles it: never to be shown

@@ -70,14 +70,14 @@ TEST_F(RecordDiff, ReportsRecordsAndFieldsOfEveryKind) {
         {"APPC rows and load balancing in GLOBAL",
          "[GLOBAL]|LU62_LB=0|[APPC]|SELECT=SERVER|SERVER=H1,TCP/IP,ENC_OFF|SERVER=",
          "[GLOBAL]|LU62_LB=1|[APPC]|SELECT=SERVER|SERVER=H1,TCP/IP,ENC_ON|SERVER=H2,TCP/IP,ENC_OFF",
-         "appc: LU62_LB 0>1 SERVER[1].encryption ENC_OFF>ENC_ON SERVER[2].name >H2 "
-         "SERVER[2].transport >TCP/IP SERVER[2].encryption >ENC_OFF\n"},
+         "appc: LU62_LB 0>1 SERVER[0].encryption ENC_OFF>ENC_ON SERVER[1].name >H2 "
+         "SERVER[1].transport >TCP/IP SERVER[1].encryption >ENC_OFF\n"},
         {"the default LUx profile is a field of the profile",
          "[LUX_PROFILE]|PROFILE_NAME=P1|SESSION=H1,*,1,,TCP/IP,,ENC_OFF|[LUX_PROFILE]|"
          "PROFILE_NAME=P2|[DEF_LUX_PROF]|DEF_PROF_NAME=P1",
          "[LUX_PROFILE]|PROFILE_NAME=P1|SESSION=H1,*,0,LU1,TCP/IP,,ENC_OFF|[LUX_PROFILE]|"
          "PROFILE_NAME=P2|[DEF_LUX_PROF]|DEF_PROF_NAME=P2",
-         "lux P1: DEFAULT 1>0 SESSION[1].category 1>0 SESSION[1].lu_name >LU1\n"
+         "lux P1: DEFAULT 1>0 SESSION[0].category 1>0 SESSION[0].lu_name >LU1\n"
          "lux P2: DEFAULT 0>1\n"},
         {"of two systems marked default the last counts: their move is told",
          "[NODEX_SYSTEM]|HOST_NAME=A|DEFAULT=1|[NODEX_SYSTEM]|HOST_NAME=B|DEFAULT=1|"
