@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless: the unit and program
-# tests once under AddressSanitizer/UndefinedBehaviorSanitizer, the reader's fuzzer for a
+# tests once under AddressSanitizer/UndefinedBehaviorSanitizer, each fuzzer for a
 # bounded time, then the whole suite on the normal build, whose summary ends the output.
 # No test may take more than five minutes: one that hangs fails instead of holding up the run.
 set -euo pipefail

@@ -25,14 +25,18 @@ struct CodeMessage {
 
 using enum ErrorCode;
 constexpr CodeMessage kCodes[] = {
-    {InvalidValue, 2466},     {CpicPassword, 2460},   {PartnerLuName, 2457},
-    {LinkLuName, 2468},       {MissingValue, 2470},   {QualifiedLuName, 2457},
-    {SymbolicName, 2456},     {CpicUserId, 2465},     {ServiceTpName, 2462},
-    {AppTpName, 2463},        {LuAlias, 2458},        {ValueTooLong, 2480},
-    {TpPath, 2464},           {LuxProfileName, 2469}, {HostName, 2486},
-    {ConflictingEntry, 2467}, {ServerName, 2482},     {ModeName, 2492},
-    {HostUserId, 2496},       {HostPassword, 2488},   {GlobalUserName, 2494},
-    {GlobalPassword, 2495},   {Store, 2477},          {NoFirstLink, 2478},
+    {InvalidValue, ids::kErr10},       {CpicPassword, ids::kErr12},
+    {PartnerLuName, ids::kErr14And24}, {LinkLuName, ids::kErr16},
+    {MissingValue, ids::kErr20},       {QualifiedLuName, ids::kErr14And24},
+    {SymbolicName, ids::kErr26},       {CpicUserId, ids::kErr34},
+    {ServiceTpName, ids::kErr38},      {AppTpName, ids::kErr40},
+    {LuAlias, ids::kErr42},            {ValueTooLong, ids::kErr44},
+    {TpPath, ids::kErr46},             {LuxProfileName, ids::kErr48},
+    {HostName, ids::kErr50},           {ConflictingEntry, ids::kErr52},
+    {ServerName, ids::kErr54},         {ModeName, ids::kErr56},
+    {HostUserId, ids::kErr58},         {HostPassword, ids::kErr60},
+    {GlobalUserName, ids::kErr62},     {GlobalPassword, ids::kErr64},
+    {Store, ids::kErr66},              {NoFirstLink, ids::kErr68},
 };
 
 } // namespace

@@ -39,7 +39,7 @@ template <typename Pred> bool allOf(std::string_view text, Pred pred) {
     return std::all_of(text.begin(), text.end(), pred);
 }
 
-// Words of text split at sep; empty words (leading, trailing, doubled separators) vanish.
+// A local LU field of 8 or 17 characters as the writers pad it: "*" for any LU, or blank.
 constexpr std::string_view kAnyLu8 = "*       ";
 constexpr std::string_view kBlankLu8 = "        ";
 constexpr std::string_view kAnyLu17 = "*                ";

@@ -1,22 +1,16 @@
 #include "cfg_doc.h"
 
-#include "appc_records.h"
 #include "atomic_file.h"
 #include "cfg_file.h"
-#include "cpic_records.h"
 #include "file_lock.h"
-#include "global_records.h"
 #include "installation.h"
-#include "lux_records.h"
 #include "messages.h"
-#include "midrange_records.h"
 #include "old_form.h"
 #include "option_kinds.h"
 #include "save_content.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "tela_kit.h"
-#include "tp_records.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -17,7 +17,8 @@
 
 class CfgStore;
 
-// The families of records the file holds; the midrange option shows two of them.
+// The families of records the file holds; the midrange option shows two of them. A new
+// family goes before MidrangeCommon, which the table's check counts up to.
 enum class RecordFamily { Global, Appc, Cpic, Tp, Lux, MidrangeSystem, MidrangeCommon };
 
 // One record of any family, as the table's operations take and give it.
@@ -54,7 +55,9 @@ struct RecordKind {
     std::string_view section; // the section of the family's records
     std::string_view nameKey; // the key that names a record; empty for a one-record family
     std::size_t listedLength; // characters of a name the records list shows
-    int entryTextId;          // a one-record family's entry in its records list, else 0
+    int entryTextId;          // the records list's one entry that stands for the kind's
+                              // records (the systems': the midrange entry); 0 when listed
+                              // by name
     OptionTexts texts;        // on option rows
     SheetKind sheet;
 
