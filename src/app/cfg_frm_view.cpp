@@ -33,15 +33,6 @@ const RecordKind* namedKind(int kind) {
     return k && !k->nameKey.empty() ? k : nullptr;
 }
 
-// The name field of a family's sheet: its limit and whether typed letters become capitals.
-struct NameField {
-    int limit;
-    bool upperCase;
-};
-NameField nameFieldOf(RecordFamily family) {
-    return family == RecordFamily::Tp ? NameField{64, false} : NameField{8, true};
-}
-
 QString latin1(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
@@ -299,10 +290,10 @@ void CCfgFrmView::OnRename() {
 }
 
 void CCfgFrmView::renameSection(RecordFamily family, int occurrence, const std::string& current) {
-    const NameField field = nameFieldOf(family);
+    const NameRule rule = kindOf(family).nameRule;
     std::string renamed;
     RenameDialog dialog(
-        current, field.limit, field.upperCase,
+        current, static_cast<int>(rule.limit), rule.upperCase,
         [&](const std::string& name) {
             ErrorCode code = ErrorCode::None;
             bool changed = false;

@@ -182,8 +182,12 @@ bool ProblemsPanel::canRename(int row) const {
 bool ProblemsPanel::canRemove(int row) const {
     if (!canRename(row))
         return false;
+    // A named record goes through its option's Delete, which for an option of one entry
+    // (the midrange systems) would take every record of it along; a nameless one is removed
+    // by its place.
     const RecordProblem& p = m_model.problems()[static_cast<std::size_t>(row)];
-    return p.name.empty() || p.family != RecordFamily::MidrangeSystem;
+    const RecordKind* option = findOptionKind(kindOf(p.family).optionKind);
+    return p.name.empty() || (option && !option->oneRecordOnly);
 }
 
 int ProblemsPanel::listRow(const RecordProblem& p) const {

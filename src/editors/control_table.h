@@ -3,6 +3,7 @@
 // sheet base does the rest (styles, legends, data exchange both ways, limit checks, help).
 #pragma once
 
+#include "record_kinds.h"
 #include <string>
 #include <variant>
 #include <vector>
@@ -30,6 +31,14 @@ struct ControlRow {
     int helpTopic = 0;           // help context; 0 the page's default, kNoHelpTopic none
     int spokenName = 0;          // string id a screen reader names a field by that has no label
 };
+
+// The limit and style of the field that holds a record's name, from the kind's name rule.
+inline int nameLimit(const NameRule& rule) {
+    return static_cast<int>(rule.limit);
+}
+inline unsigned nameStyle(const NameRule& rule) {
+    return rule.upperCase ? kStyleUpperCase : kStyleNone;
+}
 
 // A control on which a help request shows nothing at all.
 inline constexpr int kNoHelpTopic = -1;

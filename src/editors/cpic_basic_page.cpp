@@ -9,9 +9,10 @@
 CPgCpicBas::CPgCpicBas() : SheetPage(helpTopic(1)), m_ui(std::make_unique<Ui::CpicBasicPage>()) {
     m_ui->setupUi(this);
     CpicBasicValues& v = values;
+    const NameRule name = kindOf(RecordFamily::Cpic).nameRule;
     setControls({
         {kSymbNameLabel, "symbNameLabel", {}, 0, kStyleNone, ids::kCpicLegendSymbName, 0},
-        {kSymbName, "symbNameEdit", &v.symbName, 8, kStyleUpperCase, 0, 14},
+        {kSymbName, "symbNameEdit", &v.symbName, nameLimit(name), nameStyle(name), 0, 14},
         {kLocalLuLabel, "localLuLabel", {}, 0, kStyleNone, ids::kCpicLegendLocalLu, 0},
         {kLocalLu, "localLuEdit", &v.localLu, 8, kStyleNone, 0, 15},
         {kModeLabel, "modeLabel", {}, 0, kStyleNone, ids::kCpicLegendMode, 0},

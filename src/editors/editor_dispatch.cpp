@@ -19,15 +19,24 @@ template <typename Sheet> int run(CCfgDoc& doc, const std::string& title, const 
 
 using SheetRunner = int (*)(CCfgDoc&, const std::string&, const std::string&);
 
-// In the order of SheetKind.
-constexpr SheetRunner kSheets[] = {run<CPsUIPW>, run<CPsServ>, run<CPsCpic>,
-                                   run<CPsTP>,   run<CPsLux>,  run<CPsNODEX>};
-static_assert(std::size(kSheets) == static_cast<std::size_t>(SheetKind::Midrange) + 1,
-              "a sheet for every SheetKind");
+struct SheetEntry {
+    SheetKind kind;
+    SheetRunner run;
+};
+// Searched by kind, so that their order does not matter; the sheet test opens each
+// option's sheet.
+constexpr SheetEntry kSheets[] = {
+    {SheetKind::Global, run<CPsUIPW>}, {SheetKind::Servers, run<CPsServ>},
+    {SheetKind::Cpic, run<CPsCpic>},   {SheetKind::Tp, run<CPsTP>},
+    {SheetKind::Lux, run<CPsLux>},     {SheetKind::Midrange, run<CPsNODEX>},
+};
 
 } // namespace
 
 int runEditorSheet(CCfgDoc& doc, const RecordKind& kind, const std::string& title,
                    const std::string& name) {
-    return kSheets[static_cast<std::size_t>(kind.sheet)](doc, title, name);
+    for (const SheetEntry& e : kSheets)
+        if (e.kind == kind.sheet)
+            return e.run(doc, title, name);
+    return 0;
 }

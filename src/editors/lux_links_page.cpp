@@ -27,7 +27,7 @@ constexpr int kTransportLegends[] = {ids::kLuxServerFirst, ids::kLuxServerSecond
 constexpr int kCategoryLegends[] = {ids::kLuxCategory0, ids::kLuxCategory1, ids::kLuxCategory3};
 
 constexpr int kServerLimit = 64;
-constexpr int kNameLimit = 8;
+constexpr int kLuNameLimit = 8; // a link's LU name
 constexpr int kServerWidthChars = 26;
 
 } // namespace
@@ -35,9 +35,11 @@ constexpr int kServerWidthChars = 26;
 CPgLux1Bas::CPgLux1Bas() : SheetPage(helpTopic(1)), m_ui(std::make_unique<Ui::LuxLinksPage>()) {
     m_ui->setupUi(this);
     LuxLinksValues& v = values;
+    const NameRule profileName = kindOf(RecordFamily::Lux).nameRule;
     ControlTable table{
         {kSessionHeading, "sessionNameHeading", {}, 0, kStyleNone, ids::kLuxHeadSession, 0},
-        {kSessionName, "sessionNameEdit", &v.sessionName, kNameLimit, kStyleUpperCase, 0, 33},
+        {kSessionName, "sessionNameEdit", &v.sessionName, nameLimit(profileName),
+         nameStyle(profileName), 0, 33},
         {kServerHeading, "serverHeading", {}, 0, kStyleNone, ids::kLuxHeadServer, 0},
         {kTransportHeading, "transportHeading", {}, 0, kStyleNone, ids::kLuxHeadTransport, 0},
         {kEncryptionHeading, "encryptionHeading", {}, 0, kStyleNone, ids::kLuxHeadEncryption, 0},
@@ -59,8 +61,8 @@ CPgLux1Bas::CPgLux1Bas() : SheetPage(helpTopic(1)), m_ui(std::make_unique<Ui::Lu
                          ids::kLuxHeadEncryption});
         table.push_back({id.category, name.category, &row.category, 0, kStyleNone, 0, 66,
                          ids::kLuxHeadCategory});
-        table.push_back(
-            {id.name, name.name, &row.name, kNameLimit, kStyleUpperCase, 0, 38, ids::kLuxHeadName});
+        table.push_back({id.name, name.name, &row.name, kLuNameLimit, kStyleUpperCase, 0, 38,
+                         ids::kLuxHeadName});
     }
     setControls(std::move(table));
     // Room for a full host name, whatever the font.

@@ -12,10 +12,11 @@ MidrangeSystemForm::MidrangeSystemForm()
     : SheetPage(HelpRef{}), m_ui(std::make_unique<Ui::MidrangeSystemForm>()) {
     m_ui->setupUi(this);
     MidrangeSystemValues& v = values;
+    const NameRule name = kindOf(RecordFamily::MidrangeSystem).nameRule;
     constexpr unsigned kSecret = kStyleUpperCase | kStylePassword;
     setControls({
         {kHostLabel, "hostLabel", {}, 0, kStyleNone, ids::kMidHostName, 0},
-        {kHost, "hostEdit", &v.hostName, 8, kStyleUpperCase, 0, 54},
+        {kHost, "hostEdit", &v.hostName, nameLimit(name), nameStyle(name), 0, 54},
         {kSecurityGroup, "securityGroup", {}, 0, kStyleNone, ids::kMidGroupSecurity, 0},
         {kSecurityText, "securityText", {}, 0, kStyleNone, ids::kMidSecurityIntro, 0},
         {kUserIdLabel, "userIdLabel", {}, 0, kStyleNone, ids::kMidUserId, 0},

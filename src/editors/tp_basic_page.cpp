@@ -8,9 +8,10 @@
 CPgTPBas::CPgTPBas() : SheetPage(HelpRef{}), m_ui(std::make_unique<Ui::TpBasicPage>()) {
     m_ui->setupUi(this);
     TpBasicValues& v = values;
+    const NameRule name = kindOf(RecordFamily::Tp).nameRule;
     setControls({
         {kTpNameLabel, "tpNameLabel", {}, 0, kStyleNone, ids::kTpLegendTpName, 0},
-        {kTpName, "tpNameEdit", &v.tpName, 64, kStyleNone, 0, 21},
+        {kTpName, "tpNameEdit", &v.tpName, nameLimit(name), nameStyle(name), 0, 21},
         {kLuNameLabel, "luNameLabel", {}, 0, kStyleNone, ids::kTpLegendLuName, 0},
         {kLuName, "luNameEdit", &v.luName, 8, kStyleNone, 0, 15},
         {kPathLabel, "pathLabel", {}, 0, kStyleNone, ids::kTpLegendPath, 0},

@@ -6,6 +6,7 @@
 #include "messages.h"
 #include "midrange_records.h"
 #include "password_keys.h"
+#include "record_kinds.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "tp_records.h"
@@ -89,12 +90,13 @@ RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
     const std::size_t partnerLimit = r.pluType == 0 ? 8 : 17;
     return firstOf(
         [&] {
-            return firstTooLong({{"SYMB_NAME", r.symbName, 8},
-                                 {"LOCAL_LU", r.localLu, 8},
-                                 {"PART_LU", r.partnerLu, partnerLimit},
-                                 {"REMOTE_TP", r.remoteTp, 64},
-                                 {"SEC_USERID", r.userId, 10},
-                                 {"SEC_PW", r.password, kCpicPassword.maxPlain}});
+            return firstTooLong(
+                {{"SYMB_NAME", r.symbName, kindOf(RecordFamily::Cpic).nameRule.limit},
+                 {"LOCAL_LU", r.localLu, 8},
+                 {"PART_LU", r.partnerLu, partnerLimit},
+                 {"REMOTE_TP", r.remoteTp, 64},
+                 {"SEC_USERID", r.userId, 10},
+                 {"SEC_PW", r.password, kCpicPassword.maxPlain}});
         },
         [&] {
             // The sheet's own rules, before its write.
@@ -123,7 +125,7 @@ RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
             return r.tpName.empty() ? refuseCode(ErrorCode::AppTpName, "TP_NAME") : RecordRefusal{};
         },
         [&] {
-            return firstTooLong({{"TP_NAME", r.tpName, 64},
+            return firstTooLong({{"TP_NAME", r.tpName, kindOf(RecordFamily::Tp).nameRule.limit},
                                  {"LU_NAME", r.luName, 8},
                                  {"PATH", r.path, 80},
                                  {"PARM_STRING", r.parmString, 32}});
@@ -181,9 +183,10 @@ RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
                                       : RecordRefusal{};
         },
         [&] {
-            return firstTooLong({{"HOST_NAME", r.hostName, 8},
-                                 {"USER_NAME", r.userId, 10},
-                                 {"PASSWORD", r.password, kSystemPassword.maxPlain}});
+            return firstTooLong(
+                {{"HOST_NAME", r.hostName, kindOf(RecordFamily::MidrangeSystem).nameRule.limit},
+                 {"USER_NAME", r.userId, 10},
+                 {"PASSWORD", r.password, kSystemPassword.maxPlain}});
         },
         [&] {
             int flag = 0;

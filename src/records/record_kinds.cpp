@@ -51,21 +51,21 @@ void readCommon(const CfgStore& store, MidrangeCommonRecord& r) {
 
 // A one-record family reads the first section of its name, or a new record's values.
 template <typename R, void (*Read)(const CfgStore&, R&)>
-bool readSingle(const CfgStore& store, std::string_view section, AnyRecord& out) {
+bool readSingle(const CfgStore& store, RecordFamily family, AnyRecord& out) {
     R r;
     Read(store, r);
     out = std::move(r);
-    return store.hasSection(section);
+    return store.hasSection(kindOf(family).section);
 }
 
 bool readGlobalRecord(const CfgStore& store, const std::string&, AnyRecord& out) {
-    return readSingle<GlobalRecord, readGlobal>(store, "GLOBAL", out);
+    return readSingle<GlobalRecord, readGlobal>(store, RecordFamily::Global, out);
 }
 bool readAppcRecord(const CfgStore& store, const std::string&, AnyRecord& out) {
-    return readSingle<AppcRecord, readAppc>(store, "APPC", out);
+    return readSingle<AppcRecord, readAppc>(store, RecordFamily::Appc, out);
 }
 bool readCommonRecord(const CfgStore& store, const std::string&, AnyRecord& out) {
-    return readSingle<MidrangeCommonRecord, readCommon>(store, "NODEX_COMMON", out);
+    return readSingle<MidrangeCommonRecord, readCommon>(store, RecordFamily::MidrangeCommon, out);
 }
 void readGlobalSection(const CfgStore& store, int, AnyRecord& out) {
     readGlobalRecord(store, {}, out);
@@ -201,41 +201,41 @@ namespace i = ids;
 // clang-format off
 constexpr auto kKinds = std::to_array<RecordKind>({
     {"global", "the global settings",
-     kKindGlobal, true, true, true, F::Global, "GLOBAL", "", 0, i::kEntryGlobal,
+     kKindGlobal, true, true, true, F::Global, "GLOBAL", "", {}, 0, i::kEntryGlobal,
      {i::kOptionGlobal, i::kDescGlobal, i::kGroupGlobal, i::kTitleGlobal}, S::Global,
      globalListOption, removeGlobal, readGlobalRecord, readGlobalSection, writeGlobal,
      checkGlobal, nullptr},
     {"appc", "the APPC server list",
-     kKindAppc, true, true, true, F::Appc, "APPC", "", 0, i::kEntryAppc,
+     kKindAppc, true, true, true, F::Appc, "APPC", "", {}, 0, i::kEntryAppc,
      {i::kOptionAppc, i::kDescAppc, i::kGroupAppc, i::kTitleServers}, S::Servers,
      appcListOption, removeAppc, readAppcRecord, readAppcSection, writeAppc, checkAppc, nullptr},
     {"cpic", "CPI-C side information",
-     kKindCpic, true, false, true, F::Cpic, "CPIC_INFO", "SYMB_NAME", 8, 0,
+     kKindCpic, true, false, true, F::Cpic, "CPIC_INFO", "SYMB_NAME", {8, true}, 8, 0,
      {i::kOptionCpic, i::kDescRecords, i::kGroupCpic, i::kTitleCpic}, S::Cpic, cpicListEntries,
      removeCpic, CpicOps::read, readSectionOf<CpicSideInfoRecord, cpicReadSection>, writeCpic,
      checkCpic, cpicNameRefusal},
     {"tp", "attach transaction programs",
-     kKindTp, true, false, true, F::Tp, "CLIENT_ATTACH", "TP_NAME", 65, 0,
+     kKindTp, true, false, true, F::Tp, "CLIENT_ATTACH", "TP_NAME", {64, false}, 65, 0,
      {i::kOptionTp, i::kDescRecords, i::kGroupTp, i::kTitleTp}, S::Tp, tpListEntries, removeTp,
      TpOps::read, readSectionOf<AttachTpRecord, tpReadSection>, writeTp, checkTp,
      tpNameRefusal},
     {"lux", "LUx profiles",
-     kKindLux, true, false, true, F::Lux, "LUX_PROFILE", "PROFILE_NAME", 8, 0,
+     kKindLux, true, false, true, F::Lux, "LUX_PROFILE", "PROFILE_NAME", {8, true}, 8, 0,
      {i::kOptionLux, i::kDescRecords, i::kGroupLux, i::kTitleLux}, S::Lux, luxListProfiles,
      removeLux, LuxOps::read, readSectionOf<LuxProfileRecord, luxReadSection>, writeLux,
      checkLux, luxNameRefusal},
     {"midrange", "every midrange system and the common settings",
-     kKindMidrange, true, true, false, F::MidrangeSystem, "", "", 0,
+     kKindMidrange, true, true, false, F::MidrangeSystem, "", "", {}, 0,
      i::kEntryMidrange,
      {i::kOptionMidrange, i::kDescMidrange, i::kGroupMidrange, i::kTitleMidrange}, S::Midrange,
      midrangeListOption, removeMidrange, nullptr, nullptr, nullptr, nullptr, nullptr},
     {"system", "one midrange system",
      kKindMidrange, false, false, true, F::MidrangeSystem, "NODEX_SYSTEM", "HOST_NAME",
-     8, i::kEntryMidrange, {}, S::Midrange, listSystems, removeSystem, SystemOps::read,
+     {8, true}, 8, i::kEntryMidrange, {}, S::Midrange, listSystems, removeSystem, SystemOps::read,
      readSectionOf<MidrangeSystemRecord, midrangeReadSystemSection>, writeSystem, checkSystem,
      systemNameRefusal},
     {"common", "the midrange common settings",
-     kKindMidrange, false, true, true, F::MidrangeCommon, "NODEX_COMMON", "", 0,
+     kKindMidrange, false, true, true, F::MidrangeCommon, "NODEX_COMMON", "", {}, 0,
      i::kEntryMidrange, {}, S::Midrange, nullptr, nullptr, readCommonRecord, readCommonSection,
      writeCommon, checkCommon, nullptr},
 });

@@ -44,6 +44,12 @@ struct OptionTexts {
     int sheetTitleId = 0;  // the caption of the kind's editor sheet
 };
 
+// How long a record's name may be, and whether typed letters become capitals.
+struct NameRule {
+    std::size_t limit = 0;
+    bool upperCase = false;
+};
+
 struct RecordKind {
     std::string_view toolName; // the word the tool takes: "global", "cpic", "system", ...
     std::string_view toolText; // what the tool's help calls the kind
@@ -54,6 +60,7 @@ struct RecordKind {
     RecordFamily family;
     std::string_view section; // the section of the family's records
     std::string_view nameKey; // the key that names a record; empty for a one-record family
+    NameRule nameRule;        // of that key: the checks, the sheets and Rename keep to it
     std::size_t listedLength; // characters of a name the records list shows
     int entryTextId;          // the records list's one entry that stands for the kind's
                               // records (the systems': the midrange entry); 0 when listed

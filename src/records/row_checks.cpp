@@ -3,6 +3,7 @@
 #include "lux_records.h"
 #include "messages.h"
 #include "old_form.h"
+#include "record_kinds.h"
 #include "string_ids.h"
 #include "validation.h"
 
@@ -117,8 +118,10 @@ RecordRefusal appcReadBack(const AppcRecord& r) {
 }
 
 RecordRefusal luxSheetRules(const LuxProfileRecord& r) {
-    if (r.profileName.size() > 8)
-        return refuse(ErrorCode::None, ids::kRuleTooLong, "PROFILE_NAME", -1, {}, "8");
+    const std::size_t nameLimit = kindOf(RecordFamily::Lux).nameRule.limit;
+    if (r.profileName.size() > nameLimit)
+        return refuse(ErrorCode::None, ids::kRuleTooLong, "PROFILE_NAME", -1, {},
+                      std::to_string(nameLimit));
     for (std::size_t i = 0; i < r.links.size(); ++i) {
         const LuxLink& link = r.links[i];
         const int row = static_cast<int>(i);
