@@ -6,12 +6,13 @@
 #include "validation.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
 constexpr std::string_view kProfile = "LUX_PROFILE";
-constexpr std::string_view kDefault = "DEF_LUX_PROF";
-constexpr std::string_view kDefaultName = "DEF_PROF_NAME";
+constexpr std::string_view kDefault = kLuxDefaultSection;
+constexpr std::string_view kDefaultName = kLuxDefaultKey;
 
 // A hand-made value without its category (empty, commas only, a server name alone) is
 // read as a link without LU name, so that the profile can be written back as it stands.
@@ -70,11 +71,19 @@ void parseWithoutServer(LuxLink& link, std::string_view value) {
     }
 }
 
-bool isDefaultProfile(const CfgStore& store, std::string_view name) {
+} // namespace
+
+bool luxIsDefaultProfile(const CfgStore& store, std::string_view name) {
     return records::findByValue(store, kDefault, kDefaultName, name) >= 0;
 }
 
-} // namespace
+void luxRenameDefault(CfgStore& store, std::string_view oldName, std::string_view newName) {
+    std::string named;
+    int first = -1;
+    if (cfgGetValue(store, 0, kDefault, first, kDefaultName, named, SIZE_MAX) == 0 &&
+        named == oldName)
+        records::setKeyInPlace(store, 0, kDefault, kDefaultName, std::string(newName));
+}
 
 int luxListProfiles(const CfgStore& store, std::vector<std::string>& list) {
     return records::listFirstValues(store, kProfile, "PROFILE_NAME", 8, list);
@@ -96,7 +105,7 @@ int luxReadProfile(const CfgStore& store, LuxProfileRecord& record) {
     if (s < 0)
         return 0;
     luxReadSection(store, s, record);
-    record.isDefault = isDefaultProfile(store, record.profileName) ? 1 : 0;
+    record.isDefault = luxIsDefaultProfile(store, record.profileName) ? 1 : 0;
     return 1;
 }
 

@@ -12,6 +12,14 @@
 
 class CfgStore;
 
+// The section that names the default profile, and its key.
+inline constexpr std::string_view kLuxDefaultSection = "DEF_LUX_PROF";
+inline constexpr std::string_view kLuxDefaultKey = "DEF_PROF_NAME";
+// Whether the default profile section names the profile.
+bool luxIsDefaultProfile(const CfgStore& store, std::string_view name);
+// A renamed default profile stays the default: the section names the new name, in place.
+void luxRenameDefault(CfgStore& store, std::string_view oldName, std::string_view newName);
+
 int luxListProfiles(const CfgStore& store, std::vector<std::string>& list);
 int luxReadProfile(const CfgStore& store, LuxProfileRecord& record);
 // Only the server names of the four links of profile section `section`, as luxReadSection

@@ -1,6 +1,7 @@
 #include "record_merge.h"
 
 #include "cfg_store.h"
+#include "lux_records.h"
 #include "record_text.h"
 
 #include <algorithm>
@@ -9,8 +10,6 @@
 
 namespace {
 
-constexpr std::string_view kLuxDefault = "DEF_LUX_PROF";
-constexpr std::string_view kLuxDefaultName = "DEF_PROF_NAME";
 constexpr std::string_view kLoadBalancing = "LU62_LB";
 
 ChangeType changeOf(int partner) {
@@ -111,15 +110,16 @@ void carryOutside(const CfgStore& mine, const StoreRecord& from, CfgStore& out) 
     if (from.id.otherSection || from.id.nameless)
         return;
     if (from.id.family == RecordFamily::Lux) {
-        const int named = records::findByValue(out, kLuxDefault, kLuxDefaultName, from.id.name);
+        const int named =
+            records::findByValue(out, kLuxDefaultSection, kLuxDefaultKey, from.id.name);
         if (fieldValue(from, "DEFAULT") == "1") {
             if (named == 0)
                 return;
-            cfgDeleteSection(out, 0, kLuxDefault);
-            records::addFirstSection(out, kLuxDefault);
-            records::appendKey(out, kLuxDefault, kLuxDefaultName, from.id.name);
+            cfgDeleteSection(out, 0, kLuxDefaultSection);
+            records::addFirstSection(out, kLuxDefaultSection);
+            records::appendKey(out, kLuxDefaultSection, kLuxDefaultKey, from.id.name);
         } else if (named >= 0) {
-            cfgDeleteSection(out, named, kLuxDefault);
+            cfgDeleteSection(out, named, kLuxDefaultSection);
         }
     } else if (from.id.family == RecordFamily::MidrangeSystem) {
         // One system is the default: made so here, it is the only one, as the editor's
@@ -171,7 +171,7 @@ void removeRecord(const StoreRecord& at, CfgStore& out) {
     cfgDeleteSection(out, at.occurrence, at.id.section);
     // As deleting the last profile in the editor does.
     if (!at.id.otherSection && at.id.family == RecordFamily::Lux && !out.hasSection("LUX_PROFILE"))
-        cfgDeleteSection(out, 0, kLuxDefault);
+        cfgDeleteSection(out, 0, kLuxDefaultSection);
 }
 
 } // namespace

@@ -1,26 +1,13 @@
 #include "record_rename.h"
 
 #include "cfg_store.h"
+#include "lux_records.h"
 #include "record_text.h"
 
-#include <climits>
+#include <cstdint>
 #include <string_view>
 
 namespace {
-
-// Sets the first key of that name in the section to value where it stands; appends it when
-// the section has none.
-void setKeyInPlace(CfgStore& store, int occurrence, std::string_view section, std::string_view key,
-                   const std::string& value) {
-    int first = -1; // cfgGetValue counts from -1, insert and delete from 0
-    std::string ignored;
-    if (cfgGetValue(store, occurrence, section, first, key, ignored, 0) != 0) {
-        cfgInsertKey(store, occurrence, section, INT_MAX, key, value);
-        return;
-    }
-    cfgInsertKey(store, occurrence, section, 0, key, value);
-    cfgDeleteKey(store, occurrence, section, 1, key);
-}
 
 // The family's row when its records carry names of their own; nullptr for the others.
 const RecordKind* namedKind(RecordFamily family) {
@@ -70,13 +57,9 @@ RenameResult renameRecord(CfgStore& store, RecordFamily family, int occurrence,
     const int holder = namedRecordSection(store, family, newName);
     if (holder >= 0 && holder != occurrence)
         return RenameResult::Duplicate;
-    setKeyInPlace(store, occurrence, f->section, f->nameKey, newName);
+    records::setKeyInPlace(store, occurrence, f->section, f->nameKey, newName);
     // The default profile is named in a section of its own, which follows the profile.
-    std::string defaultProfile;
-    int k = -1;
-    if (family == RecordFamily::Lux && named &&
-        cfgGetValue(store, 0, "DEF_LUX_PROF", k, "DEF_PROF_NAME", defaultProfile, SIZE_MAX) == 0 &&
-        defaultProfile == oldName)
-        setKeyInPlace(store, 0, "DEF_LUX_PROF", "DEF_PROF_NAME", newName);
+    if (family == RecordFamily::Lux && named)
+        luxRenameDefault(store, oldName, newName);
     return RenameResult::Renamed;
 }

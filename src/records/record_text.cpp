@@ -109,6 +109,18 @@ bool addFirstSection(CfgStore& store, std::string_view sectionName) {
     return cfgAddSection(store, occurrence, sectionName) == 0;
 }
 
+void setKeyInPlace(CfgStore& store, int occurrence, std::string_view section, std::string_view key,
+                   const std::string& value) {
+    int first = -1; // cfgGetValue counts from -1, insert and delete from 0
+    std::string ignored;
+    if (cfgGetValue(store, occurrence, section, first, key, ignored, 0) != 0) {
+        cfgInsertKey(store, occurrence, section, INT_MAX, key, value);
+        return;
+    }
+    cfgInsertKey(store, occurrence, section, 0, key, value);
+    cfgDeleteKey(store, occurrence, section, 1, key);
+}
+
 bool appendKey(CfgStore& store, std::string_view sectionName, std::string_view key,
                std::string_view value) {
     // No key has this many occurrences, so the key always goes to the end.

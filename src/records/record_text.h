@@ -82,4 +82,9 @@ bool addFirstSection(CfgStore& store, std::string_view sectionName);
 bool appendKey(CfgStore& store, std::string_view sectionName, std::string_view key,
                std::string_view value);
 
+// Sets the first key of that name in section occurrence to value where it stands; appends
+// it when the section has none.
+void setKeyInPlace(CfgStore& store, int occurrence, std::string_view section, std::string_view key,
+                   const std::string& value);
+
 } // namespace records

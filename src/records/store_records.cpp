@@ -1,6 +1,7 @@
 #include "store_records.h"
 
 #include "cfg_store.h"
+#include "lux_records.h"
 #include "record_text.h"
 
 #include <map>
@@ -75,9 +76,7 @@ void fieldsOf(const CfgStore&, const AttachTpRecord& r, Fields f) {
 }
 
 void fieldsOf(const CfgStore& store, const LuxProfileRecord& r, Fields f) {
-    const bool isDefault =
-        !r.profileName.empty() &&
-        records::findByValue(store, "DEF_LUX_PROF", "DEF_PROF_NAME", r.profileName) >= 0;
+    const bool isDefault = !r.profileName.empty() && luxIsDefaultProfile(store, r.profileName);
     f.number("DEFAULT", isDefault ? 1 : 0);
     for (int i = 0; i < 4; ++i) {
         const LuxLink& link = r.links[static_cast<std::size_t>(i)];
@@ -163,7 +162,7 @@ bool isRecordSection(std::string_view section) {
     for (const RecordKind& k : recordKinds())
         if (k.hasFamily && section == k.section)
             return true;
-    return section == "DEF_LUX_PROF";
+    return section == kLuxDefaultSection;
 }
 
 void readRecordFields(const CfgStore& store, StoreRecord& record) {
