@@ -3,8 +3,10 @@
 // sheet base does the rest (styles, legends, data exchange both ways, limit checks, help).
 #pragma once
 
+#include "field_limits.h"
 #include "record_kinds.h"
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -31,6 +33,11 @@ struct ControlRow {
     int helpTopic = 0;           // help context; 0 the page's default, kNoHelpTopic none
     int spokenName = 0;          // string id a screen reader names a field by that has no label
 };
+
+// The limit of the field that holds a key of a record: the one the record's check holds to.
+inline int keyLimit(RecordFamily family, std::string_view key) {
+    return static_cast<int>(fieldLimit(family, key));
+}
 
 // The limit and style of the field that holds a record's name, from the kind's name rule.
 inline int nameLimit(const NameRule& rule) {

@@ -6,6 +6,8 @@
 #include "tela_combo_box.h"
 #include "ui_cpic_basic.h"
 
+using F = RecordFamily;
+
 CPgCpicBas::CPgCpicBas() : SheetPage(helpTopic(1)), m_ui(std::make_unique<Ui::CpicBasicPage>()) {
     m_ui->setupUi(this);
     CpicBasicValues& v = values;
@@ -14,12 +16,12 @@ CPgCpicBas::CPgCpicBas() : SheetPage(helpTopic(1)), m_ui(std::make_unique<Ui::Cp
         {kSymbNameLabel, "symbNameLabel", {}, 0, kStyleNone, ids::kCpicLegendSymbName, 0},
         {kSymbName, "symbNameEdit", &v.symbName, nameLimit(name), nameStyle(name), 0, 14},
         {kLocalLuLabel, "localLuLabel", {}, 0, kStyleNone, ids::kCpicLegendLocalLu, 0},
-        {kLocalLu, "localLuEdit", &v.localLu, 8, kStyleNone, 0, 15},
+        {kLocalLu, "localLuEdit", &v.localLu, keyLimit(F::Cpic, "LOCAL_LU"), kStyleNone, 0, 15},
         {kModeLabel, "modeLabel", {}, 0, kStyleNone, ids::kCpicLegendMode, 0},
         {kMode, "modeCombo", &v.mode, 0, kStyleUpperCase | kStyleSorted, 0, 16},
         {kServiceTp, "serviceTpCheck", &v.serviceTp, 0, kStyleNone, ids::kCpicLegendServiceTp, 22},
         {kRemoteTpLabel, "remoteTpLabel", {}, 0, kStyleNone, ids::kCpicLegendRemoteTp, 0},
-        {kRemoteTp, "remoteTpEdit", &v.remoteTp, 64, kStyleNone, 0, 21},
+        {kRemoteTp, "remoteTpEdit", &v.remoteTp, keyLimit(F::Cpic, "REMOTE_TP"), kStyleNone, 0, 21},
         {kPartnerGroup, "partnerGroup", {}, 0, kStyleNone, ids::kCpicLegendPartnerGroup, 0},
         {kQualifiedRadio, "qualifiedRadio", &v.partnerRadio, 0, kStyleNone,
          ids::kCpicLegendQualified, 17},

@@ -6,6 +6,8 @@
 #include "tela_combo_box.h"
 #include "ui_midrange_common.h"
 
+using F = RecordFamily;
+
 CPgNODEXCommom::CPgNODEXCommom()
     : SheetPage(HelpRef{}), m_ui(std::make_unique<Ui::MidrangeCommonPage>()) {
     m_ui->setupUi(this);
@@ -15,12 +17,14 @@ CPgNODEXCommom::CPgNODEXCommom()
         {kIntro, "explanationLabel", {}, 0, kStyleNone, ids::kMidCommonIntro, 0},
         {kNetworkGroup, "networkGroup", {}, 0, kStyleNone, ids::kMidGroupNetwork, 0},
         {kLocalLuLabel, "localLuLabel", {}, 0, kStyleNone, ids::kMidLocalLu, 0},
-        {kLocalLu, "localLuEdit", &v.localLu, 8, kStyleUpperCase, 0, 48},
+        {kLocalLu, "localLuEdit", &v.localLu, keyLimit(F::MidrangeCommon, "LOCAL_LU"),
+         kStyleUpperCase, 0, 48},
         {kModeLabel, "modeLabel", {}, 0, kStyleNone, ids::kMidMode, 0},
         {kMode, "modeCombo", &v.mode, 0, kStyleUpperCase | kStyleSorted, 0, 49},
         {kSecurityGroup, "securityGroup", {}, 0, kStyleNone, ids::kMidGroupSecurity, 0},
         {kUserIdLabel, "userIdLabel", {}, 0, kStyleNone, ids::kMidCommonUserId, 0},
-        {kUserId, "userIdEdit", &v.userId, 10, kStyleUpperCase, 0, 50},
+        {kUserId, "userIdEdit", &v.userId, keyLimit(F::MidrangeCommon, "USER_NAME"),
+         kStyleUpperCase, 0, 50},
         {kPasswordLabel, "passwordLabel", {}, 0, kStyleNone, ids::kMidPassword, 0},
         {kPassword, "passwordEdit", &v.password, kPasswordLimit, kSecret, 0, 51},
         {kVerifyLabel, "verifyLabel", {}, 0, kStyleNone, ids::kMidVerify, 0},

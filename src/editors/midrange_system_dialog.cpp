@@ -8,6 +8,8 @@
 
 #include <QLineEdit>
 
+using F = RecordFamily;
+
 MidrangeSystemForm::MidrangeSystemForm()
     : SheetPage(HelpRef{}), m_ui(std::make_unique<Ui::MidrangeSystemForm>()) {
     m_ui->setupUi(this);
@@ -20,7 +22,8 @@ MidrangeSystemForm::MidrangeSystemForm()
         {kSecurityGroup, "securityGroup", {}, 0, kStyleNone, ids::kMidGroupSecurity, 0},
         {kSecurityText, "securityText", {}, 0, kStyleNone, ids::kMidSecurityIntro, 0},
         {kUserIdLabel, "userIdLabel", {}, 0, kStyleNone, ids::kMidUserId, 0},
-        {kUserId, "userIdEdit", &v.userId, 10, kStyleUpperCase, 0, 50},
+        {kUserId, "userIdEdit", &v.userId, keyLimit(F::MidrangeSystem, "USER_NAME"),
+         kStyleUpperCase, 0, 50},
         {kPasswordLabel, "passwordLabel", {}, 0, kStyleNone, ids::kMidPassword, 0},
         {kPassword, "passwordEdit", &v.password, kPasswordLimit, kSecret, 0, 51},
         {kVerifyLabel, "verifyLabel", {}, 0, kStyleNone, ids::kMidVerify, 0},

@@ -37,7 +37,6 @@ public:
         kDynamicLoad = 1375,
     };
     static constexpr int kLayoutId = 150;
-    static constexpr int kPathLimit = 80;
 
     CPgTPBas();
     ~CPgTPBas() override;

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+enum class RecordFamily;
+
 namespace checks {
 
 // The file's bytes (Latin-1) as the UTF-8 of the language library's texts.
@@ -29,6 +31,8 @@ struct Limit {
     std::size_t limit;
 };
 RecordRefusal firstTooLong(std::initializer_list<Limit> limits);
+// A key's value with the limit its family gives it (field_limits.h).
+Limit limitOf(RecordFamily family, std::string_view key, const std::string& value);
 
 // A value ending with a backslash: the file would join the next line to it.
 struct Text {

@@ -5,7 +5,6 @@
 #include "global_records.h"
 #include "messages.h"
 #include "midrange_records.h"
-#include "password_keys.h"
 #include "record_kinds.h"
 #include "string_ids.h"
 #include "tela_environment.h"
@@ -15,6 +14,7 @@
 #include <vector>
 
 using namespace checks;
+using F = RecordFamily;
 
 namespace {
 
@@ -90,13 +90,12 @@ RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
     const std::size_t partnerLimit = r.pluType == 0 ? 8 : 17;
     return firstOf(
         [&] {
-            return firstTooLong(
-                {{"SYMB_NAME", r.symbName, kindOf(RecordFamily::Cpic).nameRule.limit},
-                 {"LOCAL_LU", r.localLu, 8},
-                 {"PART_LU", r.partnerLu, partnerLimit},
-                 {"REMOTE_TP", r.remoteTp, 64},
-                 {"SEC_USERID", r.userId, 10},
-                 {"SEC_PW", r.password, kCpicPassword.maxPlain}});
+            return firstTooLong({limitOf(F::Cpic, "SYMB_NAME", r.symbName),
+                                 limitOf(F::Cpic, "LOCAL_LU", r.localLu),
+                                 {"PART_LU", r.partnerLu, partnerLimit},
+                                 limitOf(F::Cpic, "REMOTE_TP", r.remoteTp),
+                                 limitOf(F::Cpic, "SEC_USERID", r.userId),
+                                 limitOf(F::Cpic, "SEC_PW", r.password)});
         },
         [&] {
             // The sheet's own rules, before its write.
@@ -125,10 +124,9 @@ RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
             return r.tpName.empty() ? refuseCode(ErrorCode::AppTpName, "TP_NAME") : RecordRefusal{};
         },
         [&] {
-            return firstTooLong({{"TP_NAME", r.tpName, kindOf(RecordFamily::Tp).nameRule.limit},
-                                 {"LU_NAME", r.luName, 8},
-                                 {"PATH", r.path, 80},
-                                 {"PARM_STRING", r.parmString, 32}});
+            return firstTooLong(
+                {limitOf(F::Tp, "TP_NAME", r.tpName), limitOf(F::Tp, "LU_NAME", r.luName),
+                 limitOf(F::Tp, "PATH", r.path), limitOf(F::Tp, "PARM_STRING", r.parmString)});
         },
         [&] {
             int flag = 0;
@@ -148,11 +146,11 @@ RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
 RecordRefusal globalCheckRecord(const GlobalRecord& r) {
     return firstOf(
         [&] {
-            return firstTooLong({{"USER_NAME", r.userName, 20},
-                                 {"PASSWORD", r.password, kGlobalPassword.maxPlain},
-                                 {"TRANSLATE_TABLE", r.translateTable, 256},
-                                 {"DEF_LU_ALIAS", r.defLuAlias, 8},
-                                 {"DEF_PLU_ALIAS", r.defPluAlias, 8}});
+            return firstTooLong({limitOf(F::Global, "USER_NAME", r.userName),
+                                 limitOf(F::Global, "PASSWORD", r.password),
+                                 limitOf(F::Global, "TRANSLATE_TABLE", r.translateTable),
+                                 limitOf(F::Global, "DEF_LU_ALIAS", r.defLuAlias),
+                                 limitOf(F::Global, "DEF_PLU_ALIAS", r.defPluAlias)});
         },
         [&] {
             int flag = 0;
@@ -183,10 +181,9 @@ RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
                                       : RecordRefusal{};
         },
         [&] {
-            return firstTooLong(
-                {{"HOST_NAME", r.hostName, kindOf(RecordFamily::MidrangeSystem).nameRule.limit},
-                 {"USER_NAME", r.userId, 10},
-                 {"PASSWORD", r.password, kSystemPassword.maxPlain}});
+            return firstTooLong({limitOf(F::MidrangeSystem, "HOST_NAME", r.hostName),
+                                 limitOf(F::MidrangeSystem, "USER_NAME", r.userId),
+                                 limitOf(F::MidrangeSystem, "PASSWORD", r.password)});
         },
         [&] {
             int flag = 0;
@@ -208,9 +205,9 @@ RecordRefusal commonSheetRules(const MidrangeCommonRecord& r, const CfgStore& st
         return refuse(ErrorCode::None, ids::kMidMsgNoSystem, {});
     if (r.mode.size() > kModeLimit)
         return refuse(ErrorCode::None, ids::kMidMsgModeInvalid, "MODE");
-    return firstTooLong({{"LOCAL_LU", r.localLu, 8},
-                         {"USER_NAME", r.userId, 10},
-                         {"PASSWORD", r.password, kCommonPassword.maxPlain}});
+    return firstTooLong({limitOf(F::MidrangeCommon, "LOCAL_LU", r.localLu),
+                         limitOf(F::MidrangeCommon, "USER_NAME", r.userId),
+                         limitOf(F::MidrangeCommon, "PASSWORD", r.password)});
 }
 
 RecordRefusal commonWriteRules(const MidrangeCommonRecord& r) {
