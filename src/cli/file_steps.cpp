@@ -48,11 +48,6 @@ bool refuseUnwritable(const CfgStore& store, const std::string& path, std::ostre
     return true;
 }
 
-// Missing, unopenable or malformed: FILE cannot be read, whatever the reason.
-int exitCodeFor(const CfgReadResult&) {
-    return kExitUnreadable;
-}
-
 // What the document could not do with a file while opening: the lock, or a file that a
 // conversion writes, is a failure to save; the opened file itself one to read.
 int openFailure(const FileError& error, const std::string& path, std::ostream& err) {
@@ -99,7 +94,7 @@ int readConfiguration(CfgStore& store, const std::string& path, std::ostream& er
     }
     printError(err, ErrorCode::Store);
     printWhere(path, detail, err);
-    return exitCodeFor(detail);
+    return kExitUnreadable;
 }
 
 void reportUnread(const std::string& file, const UnreadText& unread, bool json, Json& all,
@@ -155,7 +150,7 @@ int openDocument(CCfgDoc& doc, const std::string& path, bool createMissing, bool
     cfgReadFile(scratch, path, &detail);
     if (detail.result != 0) {
         printWhere(path, detail, err);
-        return exitCodeFor(detail);
+        return kExitUnreadable;
     }
     err << path << ": entries of the older form could not be converted\n";
     return kExitFailed;
