@@ -54,7 +54,9 @@ constexpr CodeMessage kCodes[] = {
 } // namespace
 
 MessagePresenter setMessagePresenter(MessagePresenter p) {
-    return std::exchange(presenter(), std::move(p));
+    MessagePresenter previous = std::move(presenter());
+    presenter() = std::move(p);
+    return previous;
 }
 
 int AppMessageBox(const std::string& text, int style) {
@@ -96,7 +98,9 @@ const TransportTexts& transportTexts() {
 }
 
 ErrorPresenter setErrorPresenter(ErrorPresenter p) {
-    return std::exchange(errorPresenter(), std::move(p));
+    ErrorPresenter previous = std::move(errorPresenter());
+    errorPresenter() = std::move(p);
+    return previous;
 }
 
 void showErrorMessage(ErrorCode code) {
