@@ -1,11 +1,13 @@
 #include "commands.h"
 #include "json_text.h"
 #include "kind_argument.h"
-#include "password_mask.h"
+#include "password_keys.h"
 #include "record_kinds.h"
 
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 

@@ -5,6 +5,7 @@
 
 #include "field_limits.h"
 #include "record_kinds.h"
+
 #include <string>
 #include <string_view>
 #include <variant>
