@@ -1,5 +1,6 @@
 #include "password_mask.h"
 
+#include "password_keys.h"
 #include "record_json.h"
 
 #include <string_view>

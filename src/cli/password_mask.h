@@ -2,8 +2,6 @@
 // password as get does, as the editor's placeholder, unless --show-passwords is given.
 #pragma once
 
-#include "password_keys.h"
-
 #include <string>
 #include <string_view>
 
