@@ -2,6 +2,9 @@
 
 #include "latin1.h"
 #include "password_keys.h"
+#include "record_fields.h"
+
+#include <algorithm>
 
 #include <cstdio>
 #include <initializer_list>
@@ -28,14 +31,14 @@ public:
     }
 
     bool only(std::initializer_list<std::string_view> names) {
-        for (const auto& item : m_object.items()) {
-            bool known = false;
-            for (std::string_view n : names)
-                known = known || item.key() == n;
-            if (!known)
-                return fail(item.key(), "is not a field of this record");
-        }
-        return true;
+        return onlyWhere(
+            [names](std::string_view key) { return std::ranges::find(names, key) != names.end(); });
+    }
+
+    template <class Record> bool only(std::span<const KeyField<Record>> keys) {
+        return onlyWhere([keys](std::string_view key) {
+            return std::ranges::find(keys, key, &KeyField<Record>::key) != keys.end();
+        });
     }
 
     bool text(std::string_view name, std::string& field) {
@@ -119,6 +122,13 @@ public:
     }
 
 private:
+    template <class Known> bool onlyWhere(Known known) {
+        for (const auto& item : m_object.items())
+            if (!known(item.key()))
+                return fail(item.key(), "is not a field of this record");
+        return true;
+    }
+
     const Json* find(std::string_view name) const {
         auto it = m_object.find(std::string(name));
         return it == m_object.end() ? nullptr : &*it;
@@ -137,58 +147,40 @@ private:
     std::string& m_error;
 };
 
-// The JSON of each family, with the passwords shown or not where the family has one.
-struct JsonOf {
-    bool showPasswords;
-    Json operator()(const GlobalRecord& r) const { return recordJson(r, showPasswords); }
-    Json operator()(const AppcRecord& r) const { return recordJson(r); }
-    Json operator()(const CpicSideInfoRecord& r) const { return recordJson(r, showPasswords); }
-    Json operator()(const AttachTpRecord& r) const { return recordJson(r); }
-    Json operator()(const LuxProfileRecord& r) const { return recordJson(r); }
-    Json operator()(const MidrangeSystemRecord& r) const { return recordJson(r, showPasswords); }
-    Json operator()(const MidrangeCommonRecord& r) const { return recordJson(r, showPasswords); }
-};
+// A record of single keys, its keys in the file's order.
+template <class Record> Json keysJson(const Record& r, bool showPasswords) {
+    Json j = Json::object();
+    for (const KeyField<Record>& f : kKeyFields<Record>) {
+        const std::string key(f.key);
+        if (f.form == FieldForm::Number)
+            j[key] = r.*f.number;
+        else if (f.form == FieldForm::Password)
+            j[key] = passwordJson(r.*f.text, f.password->placeholderLength(), showPasswords);
+        else
+            j[key] = jsonBytes(r.*f.text);
+    }
+    return j;
+}
+
+template <class Record> bool applyKeys(const Json& input, Record& r, std::string& error) {
+    Fields f(input, "", error);
+    if (!f.isObject() || !f.only(kKeyFields<Record>))
+        return false;
+    for (const KeyField<Record>& k : kKeyFields<Record>) {
+        const bool taken = k.form == FieldForm::Number ? f.integer(k.key, r.*k.number)
+                           : k.form == FieldForm::Password
+                               ? f.password(k.key, r.*k.text, k.password->placeholderLength())
+                               : f.text(k.key, r.*k.text);
+        if (!taken)
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
 std::string passwordPlaceholder(int length) {
     return std::string(static_cast<std::size_t>(length), '*');
-}
-
-Json recordJson(const CpicSideInfoRecord& r, bool showPasswords) {
-    Json j = Json::object();
-    j["SYMB_NAME"] = jsonBytes(r.symbName);
-    j["LOCAL_LU"] = jsonBytes(r.localLu);
-    j["PART_LU"] = jsonBytes(r.partnerLu);
-    j["MODE"] = jsonBytes(r.mode);
-    j["REMOTE_TP"] = jsonBytes(r.remoteTp);
-    j["TP_TYPE"] = r.tpType;
-    j["SEC_TYPE"] = r.secType;
-    j["SEC_PW"] = passwordJson(r.password, kCpicPassword.placeholderLength(), showPasswords);
-    j["SEC_USERID"] = jsonBytes(r.userId);
-    j["PLU_TYPE"] = r.pluType;
-    return j;
-}
-
-Json recordJson(const AttachTpRecord& r) {
-    Json j = Json::object();
-    j["TP_NAME"] = jsonBytes(r.tpName);
-    j["LU_NAME"] = jsonBytes(r.luName);
-    j["PATH"] = jsonBytes(r.path);
-    j["PARM_STRING"] = jsonBytes(r.parmString);
-    j["TP_TYPE"] = r.tpType;
-    j["TP_OP"] = r.tpOp;
-    return j;
-}
-
-Json recordJson(const GlobalRecord& r, bool showPasswords) {
-    Json j = Json::object();
-    j["USER_NAME"] = jsonBytes(r.userName);
-    j["PASSWORD"] = passwordJson(r.password, kGlobalPassword.placeholderLength(), showPasswords);
-    j["TRANSLATE_TABLE"] = jsonBytes(r.translateTable);
-    j["DEF_LU_ALIAS"] = jsonBytes(r.defLuAlias);
-    j["DEF_PLU_ALIAS"] = jsonBytes(r.defPluAlias);
-    return j;
 }
 
 Json recordJson(const AppcRecord& r) {
@@ -230,58 +222,15 @@ Json recordJson(const LuxProfileRecord& r) {
     return j;
 }
 
-Json recordJson(const MidrangeSystemRecord& r, bool showPasswords) {
-    Json j = Json::object();
-    j["HOST_NAME"] = jsonBytes(r.hostName);
-    j["USER_NAME"] = jsonBytes(r.userId);
-    j["PASSWORD"] = passwordJson(r.password, kSystemPassword.placeholderLength(), showPasswords);
-    j["DEFAULT"] = jsonBytes(r.defaultFlag);
-    return j;
-}
-
-Json recordJson(const MidrangeCommonRecord& r, bool showPasswords) {
-    Json j = Json::object();
-    j["USER_NAME"] = jsonBytes(r.userId);
-    j["PASSWORD"] = passwordJson(r.password, kCommonPassword.placeholderLength(), showPasswords);
-    j["LOCAL_LU"] = jsonBytes(r.localLu);
-    j["MODE"] = jsonBytes(r.mode);
-    return j;
-}
-
 Json recordJson(const AnyRecord& record, bool showPasswords) {
-    return std::visit(JsonOf{showPasswords}, record);
-}
-
-bool applyJson(const Json& input, CpicSideInfoRecord& r, std::string& error) {
-    Fields f(input, "", error);
-    return f.isObject() &&
-           f.only({"SYMB_NAME", "LOCAL_LU", "PART_LU", "MODE", "REMOTE_TP", "TP_TYPE", "SEC_TYPE",
-                   "SEC_PW", "SEC_USERID", "PLU_TYPE"}) &&
-           f.text("SYMB_NAME", r.symbName) && f.text("LOCAL_LU", r.localLu) &&
-           f.text("PART_LU", r.partnerLu) && f.text("MODE", r.mode) &&
-           f.text("REMOTE_TP", r.remoteTp) && f.integer("TP_TYPE", r.tpType) &&
-           f.integer("SEC_TYPE", r.secType) &&
-           f.password("SEC_PW", r.password, kCpicPassword.placeholderLength()) &&
-           f.text("SEC_USERID", r.userId) && f.integer("PLU_TYPE", r.pluType);
-}
-
-bool applyJson(const Json& input, AttachTpRecord& r, std::string& error) {
-    Fields f(input, "", error);
-    return f.isObject() &&
-           f.only({"TP_NAME", "LU_NAME", "PATH", "PARM_STRING", "TP_TYPE", "TP_OP"}) &&
-           f.text("TP_NAME", r.tpName) && f.text("LU_NAME", r.luName) && f.text("PATH", r.path) &&
-           f.text("PARM_STRING", r.parmString) && f.integer("TP_TYPE", r.tpType) &&
-           f.integer("TP_OP", r.tpOp);
-}
-
-bool applyJson(const Json& input, GlobalRecord& r, std::string& error) {
-    Fields f(input, "", error);
-    return f.isObject() &&
-           f.only({"USER_NAME", "PASSWORD", "TRANSLATE_TABLE", "DEF_LU_ALIAS", "DEF_PLU_ALIAS"}) &&
-           f.text("USER_NAME", r.userName) &&
-           f.password("PASSWORD", r.password, kGlobalPassword.placeholderLength()) &&
-           f.text("TRANSLATE_TABLE", r.translateTable) && f.text("DEF_LU_ALIAS", r.defLuAlias) &&
-           f.text("DEF_PLU_ALIAS", r.defPluAlias);
+    return std::visit(
+        [showPasswords]<class Record>(const Record& r) {
+            if constexpr (isKeyRecord<Record>)
+                return keysJson(r, showPasswords);
+            else
+                return recordJson(r);
+        },
+        record);
 }
 
 bool applyJson(const Json& input, AppcRecord& r, std::string& error) {
@@ -316,22 +265,13 @@ bool applyJson(const Json& input, LuxProfileRecord& r, std::string& error) {
            });
 }
 
-bool applyJson(const Json& input, MidrangeSystemRecord& r, std::string& error) {
-    Fields f(input, "", error);
-    return f.isObject() && f.only({"HOST_NAME", "USER_NAME", "PASSWORD", "DEFAULT"}) &&
-           f.text("HOST_NAME", r.hostName) && f.text("USER_NAME", r.userId) &&
-           f.password("PASSWORD", r.password, kSystemPassword.placeholderLength()) &&
-           f.text("DEFAULT", r.defaultFlag);
-}
-
-bool applyJson(const Json& input, MidrangeCommonRecord& r, std::string& error) {
-    Fields f(input, "", error);
-    return f.isObject() && f.only({"USER_NAME", "PASSWORD", "LOCAL_LU", "MODE"}) &&
-           f.text("USER_NAME", r.userId) &&
-           f.password("PASSWORD", r.password, kCommonPassword.placeholderLength()) &&
-           f.text("LOCAL_LU", r.localLu) && f.text("MODE", r.mode);
-}
-
 bool applyJson(const Json& input, AnyRecord& record, std::string& error) {
-    return std::visit([&](auto& r) { return applyJson(input, r, error); }, record);
+    return std::visit(
+        [&]<class Record>(Record& r) {
+            if constexpr (isKeyRecord<Record>)
+                return applyKeys(input, r, error);
+            else
+                return applyJson(input, r, error);
+        },
+        record);
 }

@@ -12,24 +12,14 @@
 // Asterisks that stand for a stored password: the editor's placeholder of that length.
 std::string passwordPlaceholder(int length);
 
-Json recordJson(const CpicSideInfoRecord& r, bool showPasswords);
-Json recordJson(const AttachTpRecord& r);
-Json recordJson(const GlobalRecord& r, bool showPasswords);
 Json recordJson(const AppcRecord& r);
 Json recordJson(const LuxProfileRecord& r);
-Json recordJson(const MidrangeSystemRecord& r, bool showPasswords);
-Json recordJson(const MidrangeCommonRecord& r, bool showPasswords);
 // The record of any kind; showPasswords reaches the kinds whose JSON holds a password.
 Json recordJson(const AnyRecord& record, bool showPasswords);
 
 // Sets the fields that input names and leaves the others as they are. A password equal to
 // the placeholder keeps what the record holds. False, with a message, when input is not an
 // object of the record's fields with values of the right types and storable characters.
-bool applyJson(const Json& input, CpicSideInfoRecord& r, std::string& error);
-bool applyJson(const Json& input, AttachTpRecord& r, std::string& error);
-bool applyJson(const Json& input, GlobalRecord& r, std::string& error);
 bool applyJson(const Json& input, AppcRecord& r, std::string& error);
 bool applyJson(const Json& input, LuxProfileRecord& r, std::string& error);
-bool applyJson(const Json& input, MidrangeSystemRecord& r, std::string& error);
-bool applyJson(const Json& input, MidrangeCommonRecord& r, std::string& error);
 bool applyJson(const Json& input, AnyRecord& record, std::string& error);

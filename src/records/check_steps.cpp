@@ -46,11 +46,8 @@ Limit limitOf(RecordFamily family, std::string_view key, const std::string& valu
     return {key, value, fieldLimit(family, key)};
 }
 
-RecordRefusal firstBackslashEnd(std::initializer_list<Text> texts) {
-    for (const Text& t : texts)
-        if (endsWithBackslash(t.value))
-            return refuse(ErrorCode::None, ids::kRuleBackslash, std::string(t.key));
-    return {};
+RecordRefusal backslashRefusal(std::string_view key) {
+    return refuse(ErrorCode::None, ids::kRuleBackslash, std::string(key));
 }
 
 bool holdsComma(std::string_view piece) {

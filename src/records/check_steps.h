@@ -3,6 +3,7 @@
 #pragma once
 
 #include "record_checks.h"
+#include "record_fields.h"
 
 #include <initializer_list>
 #include <string>
@@ -34,16 +35,20 @@ RecordRefusal firstTooLong(std::initializer_list<Limit> limits);
 // A key's value with the limit its family gives it (field_limits.h).
 Limit limitOf(RecordFamily family, std::string_view key, const std::string& value);
 
-// A value ending with a backslash: the file would join the next line to it.
-struct Text {
-    std::string_view key;
-    const std::string& value;
-};
-RecordRefusal firstBackslashEnd(std::initializer_list<Text> texts);
-
 // Row steps: a piece of a comma-separated value, an encryption code, a row too long.
 bool holdsComma(std::string_view piece);
 bool endsWithBackslash(std::string_view value);
+
+RecordRefusal backslashRefusal(std::string_view key);
+// The first text of a record of single keys that ends with a backslash: the file would join
+// the next line to it. A mark is passed over; the writer sets it itself.
+template <class Record> RecordRefusal firstBackslashEnd(const Record& record) {
+    for (const KeyField<Record>& f : kKeyFields<Record>)
+        if ((f.form == FieldForm::Text || f.form == FieldForm::Password) &&
+            endsWithBackslash(record.*f.text))
+            return backslashRefusal(f.key);
+    return {};
+}
 bool isEncryptionCode(std::string_view code);
 
 // The first of the refusals that is one; a chain of steps reads like the rule list. Each

@@ -4,7 +4,6 @@
 #include "messages.h"
 #include "password_keys.h"
 #include "record_text.h"
-#include "scramble.h"
 #include "validation.h"
 
 namespace {
@@ -36,21 +35,7 @@ int cpicReadEntry(const CfgStore& store, CpicSideInfoRecord& record) {
 
 void cpicReadSection(const CfgStore& store, int s, CpicSideInfoRecord& record) {
     records::SectionKeys keys(store, s, kCpic);
-    std::string value;
-    keys.readFirst("SYMB_NAME", record.symbName, 8);
-    keys.readFirst("LOCAL_LU", record.localLu, 8);
-    keys.readFirst("PART_LU", record.partnerLu, 17);
-    keys.readFirst("MODE", record.mode, 8);
-    keys.readFirst("REMOTE_TP", record.remoteTp, 65);
-    if (keys.readFirst("SEC_TYPE", value, 15))
-        record.secType = records::decimalValue(value);
-    if (keys.readFirst("TP_TYPE", value, 1))
-        record.tpType = records::decimalValue(value);
-    if (keys.readFirst("SEC_PW", value, kCpicPassword.storedLength()))
-        record.password = unscramblePassword(value, kCpicPassword.maxPlain);
-    keys.readFirst("SEC_USERID", record.userId, 10);
-    if (keys.readFirst("PLU_TYPE", value, 1))
-        record.pluType = records::decimalValue(value);
+    records::readKeys(keys, record);
 }
 
 int cpicCheckWrite(CpicSideInfoRecord padded, int& failureFlag, ErrorCode& errorCode) {
@@ -77,26 +62,7 @@ int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag,
         errorCode = ErrorCode::Store;
         return 0;
     }
-    // SEC_TYPE is written before TP_TYPE, as the client's own files have it.
-    const std::pair<std::string_view, std::string> keys[] = {
-        {"SYMB_NAME", record.symbName},
-        {"LOCAL_LU", record.localLu},
-        {"PART_LU", record.partnerLu},
-        {"MODE", record.mode},
-        {"REMOTE_TP", record.remoteTp},
-        {"SEC_TYPE", std::to_string(record.secType)},
-        {"TP_TYPE", std::to_string(record.tpType)},
-        {"SEC_PW", scramblePassword(record.password, kCpicPassword.storedLength())},
-        {"SEC_USERID", record.userId},
-        {"PLU_TYPE", std::to_string(record.pluType)},
-    };
-    for (const auto& [key, value] : keys) {
-        if (!records::appendKey(store, kCpic, key, value)) {
-            errorCode = ErrorCode::Store;
-            return 0;
-        }
-    }
-    return 1;
+    return records::appendKeys(store, kCpic, record, errorCode);
 }
 
 int cpicDeleteEntry(CfgStore& store, std::string_view symbName) {

@@ -2,9 +2,7 @@
 
 #include "cfg_store.h"
 #include "messages.h"
-#include "password_keys.h"
 #include "record_text.h"
-#include "scramble.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "validation.h"
@@ -29,13 +27,8 @@ int globalListOption(const CfgStore& store, std::vector<std::string>& list) {
 int globalRead(const CfgStore& store, GlobalRecord& record) {
     if (!hasGlobal(store))
         return 1;
-    records::readFirst(store, 0, kGlobal, "USER_NAME", record.userName, 20);
-    if (records::readFirst(store, 0, kGlobal, "PASSWORD", record.password,
-                           kGlobalPassword.storedLength()))
-        record.password = unscramblePassword(record.password, kGlobalPassword.maxPlain);
-    records::readFirst(store, 0, kGlobal, "TRANSLATE_TABLE", record.translateTable, 260);
-    records::readFirst(store, 0, kGlobal, "DEF_LU_ALIAS", record.defLuAlias, 8);
-    records::readFirst(store, 0, kGlobal, "DEF_PLU_ALIAS", record.defPluAlias, 8);
+    records::SectionKeys keys(store, 0, kGlobal);
+    records::readKeys(keys, record);
     return 1;
 }
 
@@ -67,16 +60,12 @@ int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, ErrorCod
         return 0;
     }
 
-    const std::string values[] = {record.userName,
-                                  scramblePassword(record.password, kGlobalPassword.storedLength()),
-                                  record.translateTable, record.defLuAlias, record.defPluAlias};
-    const std::string_view keys[] = {"USER_NAME", "PASSWORD", "TRANSLATE_TABLE", "DEF_LU_ALIAS",
-                                     "DEF_PLU_ALIAS"};
-    for (int i = 0; i < 5; ++i) {
-        if (cfgInsertKey(store, 0, kGlobal, i, keys[i], values[i]) == 1) {
-            errorCode = ErrorCode::Store;
-            return 0;
-        }
+    int position = 0;
+    if (!records::putKeys(record, [&](std::string_view key, const std::string& value) {
+            return cfgInsertKey(store, 0, kGlobal, position++, key, value) != 1;
+        })) {
+        errorCode = ErrorCode::Store;
+        return 0;
     }
     if (!loadBalancing.empty())
         cfgInsertKey(store, 0, kGlobal, 0, "LU62_LB", loadBalancing);

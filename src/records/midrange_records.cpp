@@ -4,7 +4,6 @@
 #include "messages.h"
 #include "password_keys.h"
 #include "record_text.h"
-#include "scramble.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "validation.h"
@@ -51,12 +50,7 @@ int midrangeReadSystem(const CfgStore& store, MidrangeSystemRecord& record) {
 
 void midrangeReadSystemSection(const CfgStore& store, int s, MidrangeSystemRecord& record) {
     records::SectionKeys keys(store, s, kSystem);
-    std::string value;
-    keys.readFirst("HOST_NAME", record.hostName, 8);
-    keys.readFirst("USER_NAME", record.userId, 10);
-    if (keys.readFirst("PASSWORD", value, kSystemPassword.storedLength()))
-        record.password = unscramblePassword(value, kSystemPassword.maxPlain);
-    keys.readFirst("DEFAULT", record.defaultFlag, 1);
+    records::readKeys(keys, record);
 }
 
 int midrangeCheckSystem(std::string_view hostName, std::string_view userId,
@@ -92,20 +86,10 @@ int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userI
         errorCode = ErrorCode::Store;
         return 0;
     }
-    bool isDefault = !defaultName.empty() && hostName == defaultName;
-    const std::pair<std::string_view, std::string> keys[] = {
-        {"HOST_NAME", hostName},
-        {"USER_NAME", userId},
-        {"PASSWORD", scramblePassword(password, kSystemPassword.storedLength())},
-        {"DEFAULT", isDefault ? "1" : "0"},
-    };
-    for (const auto& [key, value] : keys) {
-        if (!records::appendKey(store, kSystem, key, value)) {
-            errorCode = ErrorCode::Store;
-            return 0;
-        }
-    }
-    return 1;
+    const bool isDefault = !defaultName.empty() && hostName == defaultName;
+    const MidrangeSystemRecord stored{
+        std::move(hostName), std::move(userId), std::move(password), {}, isDefault ? "1" : "0"};
+    return records::appendKeys(store, kSystem, stored, errorCode);
 }
 
 int midrangeDeleteSystem(CfgStore& store, std::string_view hostName) {
@@ -146,12 +130,8 @@ int midrangeReadCommon(const CfgStore& store, MidrangeCommonRecord& record) {
         record.mode = "XLNKMOD";
         return 1;
     }
-    std::string value;
-    records::readFirst(store, 0, kCommon, "USER_NAME", record.userId, 10);
-    if (records::readFirst(store, 0, kCommon, "PASSWORD", value, kCommonPassword.storedLength()))
-        record.password = unscramblePassword(value, kCommonPassword.maxPlain);
-    records::readFirst(store, 0, kCommon, "LOCAL_LU", record.localLu, 8);
-    records::readFirst(store, 0, kCommon, "MODE", record.mode, 8);
+    records::SectionKeys keys(store, 0, kCommon);
+    records::readKeys(keys, record);
     return 1;
 }
 
@@ -166,17 +146,7 @@ int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode, 
         errorCode = ErrorCode::Store;
         return 0;
     }
-    const std::pair<std::string_view, std::string> keys[] = {
-        {"USER_NAME", userId},
-        {"PASSWORD", scramblePassword(password, kCommonPassword.storedLength())},
-        {"LOCAL_LU", localLu},
-        {"MODE", mode},
-    };
-    for (const auto& [key, value] : keys) {
-        if (!records::appendKey(store, kCommon, key, value)) {
-            errorCode = ErrorCode::Store;
-            return 0;
-        }
-    }
-    return 1;
+    const MidrangeCommonRecord stored{
+        std::move(localLu), std::move(mode), std::move(userId), std::move(password), {}};
+    return records::appendKeys(store, kCommon, stored, errorCode);
 }

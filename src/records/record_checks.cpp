@@ -105,16 +105,7 @@ RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
                 return refuse(ErrorCode::None, ids::kCpicMsgUserIdRequired, "SEC_USERID");
             return RecordRefusal{};
         },
-        [&] { return cpicWriterCheck(r); },
-        [&] {
-            return firstBackslashEnd({{"SYMB_NAME", r.symbName},
-                                      {"LOCAL_LU", r.localLu},
-                                      {"PART_LU", r.partnerLu},
-                                      {"MODE", r.mode},
-                                      {"REMOTE_TP", r.remoteTp},
-                                      {"SEC_PW", r.password},
-                                      {"SEC_USERID", r.userId}});
-        });
+        [&] { return cpicWriterCheck(r); }, [&] { return firstBackslashEnd(r); });
 }
 
 RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
@@ -135,12 +126,7 @@ RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
                 return RecordRefusal{};
             return refuseCode(code, code == ErrorCode::TpPath ? "PATH" : "TP_NAME");
         },
-        [&] {
-            return firstBackslashEnd({{"TP_NAME", r.tpName},
-                                      {"LU_NAME", r.luName},
-                                      {"PATH", r.path},
-                                      {"PARM_STRING", r.parmString}});
-        });
+        [&] { return firstBackslashEnd(r); });
 }
 
 RecordRefusal globalCheckRecord(const GlobalRecord& r) {
@@ -165,13 +151,7 @@ RecordRefusal globalCheckRecord(const GlobalRecord& r) {
                 return refuse(code, ids::kRuleDefLu, "DEF_LU_ALIAS");
             return refuse(code, ids::kRuleDefPartner, "DEF_PLU_ALIAS");
         },
-        [&] {
-            return firstBackslashEnd({{"USER_NAME", r.userName},
-                                      {"PASSWORD", r.password},
-                                      {"TRANSLATE_TABLE", r.translateTable},
-                                      {"DEF_LU_ALIAS", r.defLuAlias},
-                                      {"DEF_PLU_ALIAS", r.defPluAlias}});
-        });
+        [&] { return firstBackslashEnd(r); });
 }
 
 RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
@@ -192,10 +172,7 @@ RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
                 return RecordRefusal{};
             return midrangeCodeField(code);
         },
-        [&] {
-            return firstBackslashEnd(
-                {{"HOST_NAME", r.hostName}, {"USER_NAME", r.userId}, {"PASSWORD", r.password}});
-        });
+        [&] { return firstBackslashEnd(r); });
 }
 
 RecordRefusal commonSheetRules(const MidrangeCommonRecord& r, const CfgStore& store) {
@@ -219,12 +196,7 @@ RecordRefusal commonWriteRules(const MidrangeCommonRecord& r) {
                 return RecordRefusal{};
             return midrangeCodeField(code);
         },
-        [&] {
-            return firstBackslashEnd({{"USER_NAME", r.userId},
-                                      {"PASSWORD", r.password},
-                                      {"LOCAL_LU", r.localLu},
-                                      {"MODE", r.mode}});
-        });
+        [&] { return firstBackslashEnd(r); });
 }
 
 RecordRefusal commonCheckRecord(const MidrangeCommonRecord& r, const CfgStore& store) {

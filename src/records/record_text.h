@@ -4,6 +4,8 @@
 
 #include "cfg_store.h"
 #include "messages.h"
+#include "record_fields.h"
+#include "scramble.h"
 #include "text_pieces.h"
 
 #include <cstddef>
@@ -51,6 +53,45 @@ private:
     const CfgSection* m_section;
 };
 
+// Reads every key of a record of single keys; a member keeps its value when its key is
+// missing.
+template <class Record> void readKeys(SectionKeys& keys, Record& record) {
+    std::string value;
+    for (const KeyField<Record>& f : kKeyFields<Record>) {
+        if (f.form != FieldForm::Number && f.form != FieldForm::Password) {
+            keys.readFirst(f.key, record.*f.text, f.readLimit);
+        } else if (keys.readFirst(f.key, value, f.readLimit)) {
+            if (f.form == FieldForm::Number)
+                record.*f.number = decimalValue(value);
+            else
+                record.*f.text = unscramblePassword(value, f.password->maxPlain);
+        }
+    }
+}
+
+// The value a writer stores for one key of the record.
+template <class Record> std::string storedValue(const KeyField<Record>& f, const Record& record) {
+    switch (f.form) {
+    case FieldForm::Number:
+        return std::to_string(record.*f.number);
+    case FieldForm::Password:
+        return scramblePassword(record.*f.text, f.password->storedLength());
+    case FieldForm::Text:
+    case FieldForm::Mark:
+        break;
+    }
+    return record.*f.text;
+}
+
+// Hands every key of the record with its stored value to put, in the file's order; false as
+// soon as put refuses one.
+template <class Record, class Put> bool putKeys(const Record& record, Put put) {
+    for (const KeyField<Record>& f : kKeyFields<Record>)
+        if (!put(f.key, storedValue(f, record)))
+            return false;
+    return true;
+}
+
 // The first occurrence of key in section occurrence `section`, at most maxLength
 // characters; false (destination untouched) when the section or the key is missing.
 bool readFirst(const CfgStore& store, int section, std::string_view sectionName,
@@ -81,6 +122,19 @@ bool addFirstSection(CfgStore& store, std::string_view sectionName);
 // is no such section.
 bool appendKey(CfgStore& store, std::string_view sectionName, std::string_view key,
                std::string_view value);
+
+// A writer's last step: every key of the record appended to section occurrence 0 of that
+// name. 1 when stored; 0 with the code of a store that refused.
+template <class Record>
+int appendKeys(CfgStore& store, std::string_view sectionName, const Record& record,
+               ErrorCode& errorCode) {
+    if (putKeys(record, [&](std::string_view key, const std::string& value) {
+            return appendKey(store, sectionName, key, value);
+        }))
+        return 1;
+    errorCode = ErrorCode::Store;
+    return 0;
+}
 
 // Sets the first key of that name in section occurrence to value where it stands; appends
 // it when the section has none.

@@ -2,6 +2,7 @@
 
 #include "cfg_store.h"
 #include "lux_records.h"
+#include "record_fields.h"
 #include "record_text.h"
 
 #include <map>
@@ -33,13 +34,19 @@ std::string indexed(std::string_view list, int row, std::string_view part) {
     return std::string(list) + "[" + std::to_string(row) + "]." + std::string(part);
 }
 
-// The fields of each family's record, as the table of kinds reads it from its section.
-void fieldsOf(const CfgStore&, const GlobalRecord& r, Fields f) {
-    f.text("USER_NAME", r.userName);
-    f.password("PASSWORD", r.password);
-    f.text("TRANSLATE_TABLE", r.translateTable);
-    f.text("DEF_LU_ALIAS", r.defLuAlias);
-    f.text("DEF_PLU_ALIAS", r.defPluAlias);
+// The fields of each family's record, as the table of kinds reads it from its section: for
+// a record of single keys each key but the one that names it.
+template <class Record> void keyFieldsOf(const Record& r, Fields f, std::string_view nameKey) {
+    for (const KeyField<Record>& k : kKeyFields<Record>) {
+        if (k.key == nameKey)
+            continue;
+        if (k.form == FieldForm::Number)
+            f.number(std::string(k.key), r.*k.number);
+        else if (k.form == FieldForm::Password)
+            f.password(std::string(k.key), r.*k.text);
+        else
+            f.text(std::string(k.key), r.*k.text);
+    }
 }
 
 void fieldsOf(const CfgStore&, const AppcRecord& r, Fields f) {
@@ -53,26 +60,6 @@ void fieldsOf(const CfgStore&, const AppcRecord& r, Fields f) {
     }
     f.text("SCOPE.name", r.scopeName);
     f.text("SCOPE.encryption", r.scopeEncryption);
-}
-
-void fieldsOf(const CfgStore&, const CpicSideInfoRecord& r, Fields f) {
-    f.text("LOCAL_LU", r.localLu);
-    f.text("PART_LU", r.partnerLu);
-    f.text("MODE", r.mode);
-    f.text("REMOTE_TP", r.remoteTp);
-    f.number("TP_TYPE", r.tpType);
-    f.number("SEC_TYPE", r.secType);
-    f.password("SEC_PW", r.password);
-    f.text("SEC_USERID", r.userId);
-    f.number("PLU_TYPE", r.pluType);
-}
-
-void fieldsOf(const CfgStore&, const AttachTpRecord& r, Fields f) {
-    f.text("LU_NAME", r.luName);
-    f.text("PATH", r.path);
-    f.text("PARM_STRING", r.parmString);
-    f.number("TP_TYPE", r.tpType);
-    f.number("TP_OP", r.tpOp);
 }
 
 void fieldsOf(const CfgStore& store, const LuxProfileRecord& r, Fields f) {
@@ -89,24 +76,18 @@ void fieldsOf(const CfgStore& store, const LuxProfileRecord& r, Fields f) {
     }
 }
 
-void fieldsOf(const CfgStore&, const MidrangeSystemRecord& r, Fields f) {
-    f.text("USER_NAME", r.userId);
-    f.password("PASSWORD", r.password);
-    f.text("DEFAULT", r.defaultFlag);
-}
-
-void fieldsOf(const CfgStore&, const MidrangeCommonRecord& r, Fields f) {
-    f.text("USER_NAME", r.userId);
-    f.password("PASSWORD", r.password);
-    f.text("LOCAL_LU", r.localLu);
-    f.text("MODE", r.mode);
-}
-
 void readFields(const CfgStore& store, const RecordKind& k, int occurrence,
                 std::vector<RecordField>& fields) {
     AnyRecord record;
     k.readSection(store, occurrence, record);
-    std::visit([&](const auto& r) { fieldsOf(store, r, Fields(fields)); }, record);
+    std::visit(
+        [&]<class Record>(const Record& r) {
+            if constexpr (isKeyRecord<Record>)
+                keyFieldsOf(r, Fields(fields), k.nameKey);
+            else
+                fieldsOf(store, r, Fields(fields));
+        },
+        record);
 }
 
 // Numbers the records of one kind that share a name: 1, 2, ... The names are viewed where

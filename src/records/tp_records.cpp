@@ -31,15 +31,7 @@ int tpReadEntry(const CfgStore& store, AttachTpRecord& record) {
 
 void tpReadSection(const CfgStore& store, int s, AttachTpRecord& record) {
     records::SectionKeys keys(store, s, kAttach);
-    std::string value;
-    keys.readFirst("TP_NAME", record.tpName, 65);
-    keys.readFirst("LU_NAME", record.luName, 8);
-    keys.readFirst("PATH", record.path, 260);
-    keys.readFirst("PARM_STRING", record.parmString, 128);
-    if (keys.readFirst("TP_OP", value, 25))
-        record.tpOp = records::decimalValue(value);
-    if (keys.readFirst("TP_TYPE", value, 1))
-        record.tpType = records::decimalValue(value);
+    records::readKeys(keys, record);
 }
 
 int tpCheckWrite(AttachTpRecord padded, int& failureFlag, ErrorCode& errorCode) {
@@ -61,21 +53,7 @@ int tpWriteEntry(CfgStore& store, AttachTpRecord record, int& failureFlag, Error
         errorCode = ErrorCode::Store;
         return 0;
     }
-    const std::pair<std::string_view, std::string> keys[] = {
-        {"TP_NAME", record.tpName},
-        {"LU_NAME", record.luName},
-        {"PATH", record.path},
-        {"PARM_STRING", record.parmString},
-        {"TP_OP", std::to_string(record.tpOp)},
-        {"TP_TYPE", std::to_string(record.tpType)},
-    };
-    for (const auto& [key, value] : keys) {
-        if (!records::appendKey(store, kAttach, key, value)) {
-            errorCode = ErrorCode::Store;
-            return 0;
-        }
-    }
-    return 1;
+    return records::appendKeys(store, kAttach, record, errorCode);
 }
 
 int tpDeleteEntry(CfgStore& store, std::string_view tpName) {

@@ -17,8 +17,8 @@ TEST_F(GetCommand, PrintsRecordsWithPasswordPlaceholdersOfTheirKindsLength) {
                {"[NODEX_COMMON]", "USER_NAME=C", cPw, "LOCAL_LU=L", "MODE=M"}}));
     const std::string fields =
         "{\"SYMB_NAME\":\"SIDE1\",\"LOCAL_LU\":\"LU1\",\"PART_LU\":\"NET.P\","
-        "\"MODE\":\"#INTER\",\"REMOTE_TP\":\"TPX\",\"TP_TYPE\":0,"
-        "\"SEC_TYPE\":2,\"SEC_PW\":\"";
+        "\"MODE\":\"#INTER\",\"REMOTE_TP\":\"TPX\",\"SEC_TYPE\":2,"
+        "\"TP_TYPE\":0,\"SEC_PW\":\"";
     ToolResult hidden = run({"get", "a.ini", "cpic", "SIDE1"});
     EXPECT_EQ(hidden.exitCode, 0) << hidden.err;
     EXPECT_EQ(hidden.out, fields + "**********\",\"SEC_USERID\":\"USR\",\"PLU_TYPE\":1}\n");

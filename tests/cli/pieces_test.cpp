@@ -44,21 +44,23 @@ TEST(JsonText, ControlCharactersAreEscapedAsU00XXAndOtherBytesAreCharacters) {
 }
 
 TEST(RecordJson, PasswordsArePlaceholdersUnlessAskedForAndThePlaceholderKeepsThem) {
-    GlobalRecord global;
+    AnyRecord record = GlobalRecord{};
+    auto& global = std::get<GlobalRecord>(record);
     global.password = "X";
-    EXPECT_EQ(recordJson(global, false)["PASSWORD"], std::string(14, '*'));
+    EXPECT_EQ(recordJson(record, false)["PASSWORD"], std::string(14, '*'));
+    EXPECT_EQ(recordJson(record, true)["PASSWORD"], "X");
     std::string error;
     ASSERT_TRUE(
-        applyJson(Json::parse(R"({"PASSWORD":"**************","USER_NAME":"B"})"), global, error));
+        applyJson(Json::parse(R"({"PASSWORD":"**************","USER_NAME":"B"})"), record, error));
     EXPECT_EQ(global.password, "X");
     EXPECT_EQ(global.userName, "B");
     // The placeholder of another length is a password like any other.
-    ASSERT_TRUE(applyJson(Json::parse(R"({"PASSWORD":"**********"})"), global, error));
+    ASSERT_TRUE(applyJson(Json::parse(R"({"PASSWORD":"**********"})"), record, error));
     EXPECT_EQ(global.password, "**********");
 }
 
 TEST(RecordJson, InputOfTheWrongShapeIsRefusedWithTheFieldNamed) {
-    AttachTpRecord tp;
+    AnyRecord tp = AttachTpRecord{};
     std::string error;
     for (const auto& [json, named] :
          std::vector<std::pair<const char*, const char*>>{{"[]", ""},
@@ -73,7 +75,8 @@ TEST(RecordJson, InputOfTheWrongShapeIsRefusedWithTheFieldNamed) {
         EXPECT_FALSE(applyJson(Json::parse(json), tp, error)) << json;
         EXPECT_NE(error.find(named), std::string::npos) << json << ": " << error;
     }
-    EXPECT_TRUE(tp.path.empty()) << "a refused input changes nothing it refused";
+    EXPECT_TRUE(std::get<AttachTpRecord>(tp).path.empty())
+        << "a refused input changes nothing it refused";
 
     LuxProfileRecord lux;
     EXPECT_FALSE(applyJson(Json::parse(R"({"SESSION":[{},{},{},{},{}]})"), lux, error));
