@@ -1,31 +1,27 @@
 #include "field_limits.h"
 
 #include "password_keys.h"
+#include "record_fields.h"
+
+#include <array>
+#include <utility>
+#include <variant>
 
 namespace {
 
-struct KeyLimit {
-    RecordFamily family;
-    std::string_view key;
-    std::size_t limit;
-};
+template <class Record> std::size_t checkLimitIn(std::string_view key) {
+    for (const KeyField<Record>& f : kKeyFields<Record>)
+        if (f.key == key)
+            return f.checkLimit;
+    return 0;
+}
 
-using enum RecordFamily;
-constexpr KeyLimit kLimits[] = {
-    {Global, "USER_NAME", 20},
-    {Global, "TRANSLATE_TABLE", 256},
-    {Global, "DEF_LU_ALIAS", 8},
-    {Global, "DEF_PLU_ALIAS", 8},
-    {Cpic, "LOCAL_LU", 8},
-    {Cpic, "REMOTE_TP", 64},
-    {Cpic, "SEC_USERID", 10},
-    {Tp, "LU_NAME", 8},
-    {Tp, "PATH", 80},
-    {Tp, "PARM_STRING", 32},
-    {MidrangeSystem, "USER_NAME", 10},
-    {MidrangeCommon, "LOCAL_LU", 8},
-    {MidrangeCommon, "USER_NAME", 10},
-};
+// Each family's lookup at the family's place: AnyRecord holds the families in their order.
+template <std::size_t... Family> constexpr auto limitLookups(std::index_sequence<Family...>) {
+    return std::array{&checkLimitIn<std::variant_alternative_t<Family, AnyRecord>>...};
+}
+constexpr auto kLimitLookups =
+    limitLookups(std::make_index_sequence<std::variant_size_v<AnyRecord>>{});
 
 } // namespace
 
@@ -35,8 +31,5 @@ std::size_t fieldLimit(RecordFamily family, std::string_view key) {
         return kind.nameRule.limit;
     if (const PasswordKey* p = passwordKeyOf(kind.section, key))
         return p->maxPlain;
-    for (const KeyLimit& l : kLimits)
-        if (l.family == family && l.key == key)
-            return l.limit;
-    return 0;
+    return kLimitLookups[static_cast<std::size_t>(family)](key);
 }

@@ -2,6 +2,7 @@
 
 #include "check_steps.h"
 #include "cpic_records.h"
+#include "field_limits.h"
 #include "global_records.h"
 #include "messages.h"
 #include "midrange_records.h"
@@ -17,8 +18,6 @@ using namespace checks;
 using F = RecordFamily;
 
 namespace {
-
-constexpr std::size_t kModeLimit = 8;
 
 // A default alias of the global settings: any LU ("*"), blank, or an alias.
 bool aliasFieldFails(const std::string& alias) {
@@ -99,7 +98,7 @@ RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
         },
         [&] {
             // The sheet's own rules, before its write.
-            if (r.mode.size() > kModeLimit)
+            if (r.mode.size() > fieldLimit(F::Cpic, "MODE"))
                 return refuse(ErrorCode::None, ids::kCpicMsgModeTooLong, "MODE");
             if (r.secType != 0 && r.userId.empty())
                 return refuse(ErrorCode::None, ids::kCpicMsgUserIdRequired, "SEC_USERID");
@@ -180,7 +179,7 @@ RecordRefusal commonSheetRules(const MidrangeCommonRecord& r, const CfgStore& st
     std::string defaultName;
     if (!midrangeListSystems(store, names, defaultName) || names.empty())
         return refuse(ErrorCode::None, ids::kMidMsgNoSystem, {});
-    if (r.mode.size() > kModeLimit)
+    if (r.mode.size() > fieldLimit(F::MidrangeCommon, "MODE"))
         return refuse(ErrorCode::None, ids::kMidMsgModeInvalid, "MODE");
     return firstTooLong({limitOf(F::MidrangeCommon, "LOCAL_LU", r.localLu),
                          limitOf(F::MidrangeCommon, "USER_NAME", r.userId),

@@ -1,7 +1,8 @@
 // The keys of the records that are one section of single keys, each with the record's member
 // that holds it and how the file stores it, in the order a writer puts them in the file. The
 // readers, the writers, the backslash check, the review of changes and the tool's JSON walk
-// these lists, so that a key of such a record is named here and nowhere else.
+// these lists, and the record checks and the sheets take each value's longest length from
+// them, so that a key of such a record is named here and nowhere else.
 #pragma once
 
 #include "password_keys.h"
@@ -25,25 +26,28 @@ template <class Record> struct KeyField {
     std::string Record::*text = nullptr;   // every form but Number
     int Record::*number = nullptr;         // Number
     std::size_t readLimit = 0;             // the most a read takes of the stored value
+    std::size_t checkLimit = 0;            // the longest value the checks let pass; 0 none
     const PasswordKey* password = nullptr; // Password
 };
 
 namespace fields {
 
+// A record's name takes its length from its kind's name rule, not from here.
 template <class R>
-constexpr KeyField<R> text(std::string_view key, std::string R::*member, std::size_t readLimit) {
-    return {key, FieldForm::Text, member, nullptr, readLimit, nullptr};
+constexpr KeyField<R> text(std::string_view key, std::string R::*member, std::size_t readLimit,
+                           std::size_t checkLimit = 0) {
+    return {key, FieldForm::Text, member, nullptr, readLimit, checkLimit, nullptr};
 }
 template <class R>
 constexpr KeyField<R> number(std::string_view key, int R::*member, std::size_t readLimit) {
-    return {key, FieldForm::Number, nullptr, member, readLimit, nullptr};
+    return {key, FieldForm::Number, nullptr, member, readLimit, 0, nullptr};
 }
 template <class R> constexpr KeyField<R> password(const PasswordKey& key, std::string R::*member) {
-    return {key.key, FieldForm::Password, member, nullptr, key.storedLength(), &key};
+    return {key.key, FieldForm::Password, member, nullptr, key.storedLength(), key.maxPlain, &key};
 }
 template <class R>
 constexpr KeyField<R> mark(std::string_view key, std::string R::*member, std::size_t readLimit) {
-    return {key, FieldForm::Mark, member, nullptr, readLimit, nullptr};
+    return {key, FieldForm::Mark, member, nullptr, readLimit, 0, nullptr};
 }
 
 using C = CpicSideInfoRecord;
@@ -52,47 +56,47 @@ using G = GlobalRecord;
 using S = MidrangeSystemRecord;
 using M = MidrangeCommonRecord;
 
-// One key to a line, as the file has them. SEC_TYPE comes before TP_TYPE, as the client's
-// own files have it.
+// One key to a line, as the file has them: key, member, read length, longest value. SEC_TYPE comes
+// before TP_TYPE, as the client's own files have it.
 // clang-format off
 inline constexpr KeyField<C> kCpic[] = {
     text("SYMB_NAME", &C::symbName, 8),
-    text("LOCAL_LU", &C::localLu, 8),
+    text("LOCAL_LU", &C::localLu, 8, 8),
     text("PART_LU", &C::partnerLu, 17),
-    text("MODE", &C::mode, 8),
-    text("REMOTE_TP", &C::remoteTp, 65),
+    text("MODE", &C::mode, 8, 8),
+    text("REMOTE_TP", &C::remoteTp, 65, 64),
     number("SEC_TYPE", &C::secType, 15),
     number("TP_TYPE", &C::tpType, 1),
     password(kCpicPassword, &C::password),
-    text("SEC_USERID", &C::userId, 10),
+    text("SEC_USERID", &C::userId, 10, 10),
     number("PLU_TYPE", &C::pluType, 1),
 };
 inline constexpr KeyField<T> kTp[] = {
     text("TP_NAME", &T::tpName, 65),
-    text("LU_NAME", &T::luName, 8),
-    text("PATH", &T::path, 260),
-    text("PARM_STRING", &T::parmString, 128),
+    text("LU_NAME", &T::luName, 8, 8),
+    text("PATH", &T::path, 260, 80),
+    text("PARM_STRING", &T::parmString, 128, 32),
     number("TP_OP", &T::tpOp, 25),
     number("TP_TYPE", &T::tpType, 1),
 };
 inline constexpr KeyField<G> kGlobal[] = {
-    text("USER_NAME", &G::userName, 20),
+    text("USER_NAME", &G::userName, 20, 20),
     password(kGlobalPassword, &G::password),
-    text("TRANSLATE_TABLE", &G::translateTable, 260),
-    text("DEF_LU_ALIAS", &G::defLuAlias, 8),
-    text("DEF_PLU_ALIAS", &G::defPluAlias, 8),
+    text("TRANSLATE_TABLE", &G::translateTable, 260, 256),
+    text("DEF_LU_ALIAS", &G::defLuAlias, 8, 8),
+    text("DEF_PLU_ALIAS", &G::defPluAlias, 8, 8),
 };
 inline constexpr KeyField<S> kSystem[] = {
     text("HOST_NAME", &S::hostName, 8),
-    text("USER_NAME", &S::userId, 10),
+    text("USER_NAME", &S::userId, 10, 10),
     password(kSystemPassword, &S::password),
     mark("DEFAULT", &S::defaultFlag, 1),
 };
 inline constexpr KeyField<M> kCommon[] = {
-    text("USER_NAME", &M::userId, 10),
+    text("USER_NAME", &M::userId, 10, 10),
     password(kCommonPassword, &M::password),
-    text("LOCAL_LU", &M::localLu, 8),
-    text("MODE", &M::mode, 8),
+    text("LOCAL_LU", &M::localLu, 8, 8),
+    text("MODE", &M::mode, 8, 8),
 };
 // clang-format on
 

@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -21,9 +22,21 @@ class CfgStore;
 // family goes before MidrangeCommon, which the table's check counts up to.
 enum class RecordFamily { Global, Appc, Cpic, Tp, Lux, MidrangeSystem, MidrangeCommon };
 
-// One record of any family, as the table's operations take and give it.
+// One record of any family, as the table's operations take and give it; the alternatives
+// follow the families' order, so that a family's index finds its record type.
 using AnyRecord = std::variant<GlobalRecord, AppcRecord, CpicSideInfoRecord, AttachTpRecord,
                                LuxProfileRecord, MidrangeSystemRecord, MidrangeCommonRecord>;
+template <RecordFamily F>
+using RecordOf = std::variant_alternative_t<static_cast<std::size_t>(F), AnyRecord>;
+static_assert(std::is_same_v<RecordOf<RecordFamily::Global>, GlobalRecord> &&
+              std::is_same_v<RecordOf<RecordFamily::Appc>, AppcRecord> &&
+              std::is_same_v<RecordOf<RecordFamily::Cpic>, CpicSideInfoRecord> &&
+              std::is_same_v<RecordOf<RecordFamily::Tp>, AttachTpRecord> &&
+              std::is_same_v<RecordOf<RecordFamily::Lux>, LuxProfileRecord> &&
+              std::is_same_v<RecordOf<RecordFamily::MidrangeSystem>, MidrangeSystemRecord> &&
+              std::is_same_v<RecordOf<RecordFamily::MidrangeCommon>, MidrangeCommonRecord> &&
+              std::variant_size_v<AnyRecord> ==
+                  static_cast<std::size_t>(RecordFamily::MidrangeCommon) + 1);
 
 // The main window's option kinds, as the file's client numbers them.
 inline constexpr int kKindCpic = 12;
