@@ -35,9 +35,10 @@ public:
             [names](std::string_view key) { return std::ranges::find(names, key) != names.end(); });
     }
 
-    template <class Record> bool only(std::span<const KeyField<Record>> keys) {
-        return onlyWhere([keys](std::string_view key) {
-            return std::ranges::find(keys, key, &KeyField<Record>::key) != keys.end();
+    // Only the names of a table's entries: its keys or its parts.
+    template <class Table, class Name> bool only(const Table& table, Name name) {
+        return onlyWhere([&table, name](std::string_view key) {
+            return std::ranges::find(table, key, name) != std::ranges::end(table);
         });
     }
 
@@ -147,6 +148,23 @@ private:
     std::string& m_error;
 };
 
+// One row of a record made of rows, as a JSON object, and taken from one.
+template <class Row> Json partsJson(std::span<const RowPart<Row>> parts, const Row& row) {
+    Json j = Json::object();
+    for (const RowPart<Row>& p : parts)
+        j[std::string(p.name)] = p.number ? Json(row.*p.number) : jsonBytes(row.*p.text);
+    return j;
+}
+
+template <class Row> bool applyParts(Fields& f, std::span<const RowPart<Row>> parts, Row& row) {
+    if (!f.only(parts, &RowPart<Row>::name))
+        return false;
+    for (const RowPart<Row>& p : parts)
+        if (!(p.number ? f.integer(p.name, row.*p.number) : f.text(p.name, row.*p.text)))
+            return false;
+    return true;
+}
+
 // A record of single keys, its keys in the file's order.
 template <class Record> Json keysJson(const Record& r, bool showPasswords) {
     Json j = Json::object();
@@ -164,7 +182,7 @@ template <class Record> Json keysJson(const Record& r, bool showPasswords) {
 
 template <class Record> bool applyKeys(const Json& input, Record& r, std::string& error) {
     Fields f(input, "", error);
-    if (!f.isObject() || !f.only(kKeyFields<Record>))
+    if (!f.isObject() || !f.only(kKeyFields<Record>, &KeyField<Record>::key))
         return false;
     for (const KeyField<Record>& k : kKeyFields<Record>) {
         const bool taken = k.form == FieldForm::Number ? f.integer(k.key, r.*k.number)
@@ -190,16 +208,12 @@ Json recordJson(const AppcRecord& r) {
     Json servers = Json::array();
     for (std::size_t i = 0; i < r.serverName.size(); ++i) {
         Json row = Json::object();
-        row["name"] = jsonBytes(r.serverName[i]);
-        row["transport"] = jsonBytes(r.transport[i]);
-        row["encryption"] = jsonBytes(r.encryption[i]);
+        for (const ServerPart& p : kServerParts)
+            row[std::string(p.name)] = jsonBytes((r.*p.list)[i]);
         servers.push_back(std::move(row));
     }
     j["SERVER"] = std::move(servers);
-    Json scope = Json::object();
-    scope["name"] = jsonBytes(r.scopeName);
-    scope["encryption"] = jsonBytes(r.scopeEncryption);
-    j["SCOPE"] = std::move(scope);
+    j["SCOPE"] = partsJson<AppcRecord>(kScopeParts, r);
     return j;
 }
 
@@ -208,16 +222,8 @@ Json recordJson(const LuxProfileRecord& r) {
     j["PROFILE_NAME"] = jsonBytes(r.profileName);
     j["DEFAULT"] = r.isDefault;
     Json sessions = Json::array();
-    for (const LuxLink& link : r.links) {
-        Json row = Json::object();
-        row["server"] = jsonBytes(link.serverName);
-        row["category"] = link.category;
-        row["lu_name"] = jsonBytes(link.luName);
-        row["transport"] = jsonBytes(link.transport);
-        row["scope"] = jsonBytes(link.scopeName);
-        row["encryption"] = jsonBytes(link.encryption);
-        sessions.push_back(std::move(row));
-    }
+    for (const LuxLink& link : r.links)
+        sessions.push_back(partsJson<LuxLink>(kLinkParts, link));
     j["SESSION"] = std::move(sessions);
     return j;
 }
@@ -239,15 +245,13 @@ bool applyJson(const Json& input, AppcRecord& r, std::string& error) {
            f.integer("SELECT", r.selection) && f.integer("LU62_LB", r.loadBalancing) &&
            f.rows("SERVER", r.serverName.size(),
                   [&r](Fields& row, std::size_t i) {
-                      return row.only({"name", "transport", "encryption"}) &&
-                             row.text("name", r.serverName[i]) &&
-                             row.text("transport", r.transport[i]) &&
-                             row.text("encryption", r.encryption[i]);
+                      return row.only(kServerParts, &ServerPart::name) &&
+                             std::ranges::all_of(kServerParts, [&](const ServerPart& p) {
+                                 return row.text(p.name, (r.*p.list)[i]);
+                             });
                   }) &&
-           f.object("SCOPE", [&r](Fields& scope) {
-               return scope.only({"name", "encryption"}) && scope.text("name", r.scopeName) &&
-                      scope.text("encryption", r.scopeEncryption);
-           });
+           f.object("SCOPE",
+                    [&r](Fields& scope) { return applyParts<AppcRecord>(scope, kScopeParts, r); });
 }
 
 bool applyJson(const Json& input, LuxProfileRecord& r, std::string& error) {
@@ -255,13 +259,7 @@ bool applyJson(const Json& input, LuxProfileRecord& r, std::string& error) {
     return f.isObject() && f.only({"PROFILE_NAME", "DEFAULT", "SESSION"}) &&
            f.text("PROFILE_NAME", r.profileName) && f.integer("DEFAULT", r.isDefault) &&
            f.rows("SESSION", r.links.size(), [&r](Fields& row, std::size_t i) {
-               LuxLink& link = r.links[i];
-               return row.only(
-                          {"server", "category", "lu_name", "transport", "scope", "encryption"}) &&
-                      row.text("server", link.serverName) &&
-                      row.integer("category", link.category) && row.text("lu_name", link.luName) &&
-                      row.text("transport", link.transport) && row.text("scope", link.scopeName) &&
-                      row.text("encryption", link.encryption);
+               return applyParts<LuxLink>(row, kLinkParts, r.links[i]);
            });
 }
 

@@ -2,12 +2,14 @@
 // that holds it and how the file stores it, in the order a writer puts them in the file. The
 // readers, the writers, the backslash check, the review of changes and the tool's JSON walk
 // these lists, and the record checks and the sheets take each value's longest length from
-// them, so that a key of such a record is named here and nowhere else.
+// them, so that a key of such a record is named here and nowhere else. Below them, the parts
+// of the rows of the APPC servers and the LUx links.
 #pragma once
 
 #include "password_keys.h"
 #include "record_types.h"
 
+#include <array>
 #include <cstddef>
 #include <span>
 #include <string>
@@ -119,3 +121,35 @@ inline constexpr std::span<const KeyField<MidrangeCommonRecord>> kKeyFields<Midr
     fields::kCommon;
 
 template <class Record> constexpr bool isKeyRecord = !kKeyFields<Record>.empty();
+
+// A part of a row of the records made of rows, as the review of changes, the checks and the
+// tool's JSON name it: a text or a number of Row.
+template <class Row> struct RowPart {
+    std::string_view name;
+    std::string Row::*text = nullptr;
+    int Row::*number = nullptr;
+};
+
+// A LUx profile's links, the pieces in the order its SESSION values hold them.
+inline constexpr RowPart<LuxLink> kLinkParts[] = {
+    {"server", &LuxLink::serverName}, {"category", nullptr, &LuxLink::category},
+    {"lu_name", &LuxLink::luName},    {"transport", &LuxLink::transport},
+    {"scope", &LuxLink::scopeName},   {"encryption", &LuxLink::encryption},
+};
+
+// The APPC servers: row i of each of the record's three lists.
+struct ServerPart {
+    std::string_view name;
+    std::array<std::string, 4> AppcRecord::*list;
+};
+inline constexpr ServerPart kServerParts[] = {
+    {"name", &AppcRecord::serverName},
+    {"transport", &AppcRecord::transport},
+    {"encryption", &AppcRecord::encryption},
+};
+
+// The APPC record's scope.
+inline constexpr RowPart<AppcRecord> kScopeParts[] = {
+    {"name", &AppcRecord::scopeName},
+    {"encryption", &AppcRecord::scopeEncryption},
+};

@@ -3,6 +3,7 @@
 #include "lux_records.h"
 #include "messages.h"
 #include "old_form.h"
+#include "record_fields.h"
 #include "record_kinds.h"
 #include "string_ids.h"
 #include "validation.h"
@@ -31,15 +32,18 @@ std::string linkNumber(std::size_t i) {
 }
 
 // A row's pieces are joined with commas: a comma inside one would shift the others, and a
-// backslash at the end of the value would join the next line to it.
-RecordRefusal
-pieceRefusal(std::string_view key, int row,
-             std::initializer_list<std::pair<const char*, const std::string*>> pieces) {
-    for (const auto& [part, value] : pieces) {
-        if (holdsComma(*value))
-            return refuse(ErrorCode::None, ids::kRuleComma, std::string(key), row, part);
-        if (endsWithBackslash(*value))
-            return refuse(ErrorCode::None, ids::kRuleBackslash, std::string(key), row, part);
+// backslash at the end of the value would join the next line to it. textOf gives a part's
+// text, nullptr for a number.
+template <class Parts, class TextOf>
+RecordRefusal pieceRefusal(std::string_view key, int row, const Parts& parts, TextOf textOf) {
+    for (const auto& part : parts) {
+        const std::string* value = textOf(part);
+        if (value && holdsComma(*value))
+            return refuse(ErrorCode::None, ids::kRuleComma, std::string(key), row,
+                          std::string(part.name));
+        if (value && endsWithBackslash(*value))
+            return refuse(ErrorCode::None, ids::kRuleBackslash, std::string(key), row,
+                          std::string(part.name));
     }
     return {};
 }
@@ -86,10 +90,8 @@ RecordRefusal appcWriterCheck(const AppcRecord& r) {
 RecordRefusal appcReadBack(const AppcRecord& r) {
     for (std::size_t i = 0; i < r.serverName.size(); ++i) {
         const int row = static_cast<int>(i);
-        if (auto p = pieceRefusal("SERVER", row,
-                                  {{"name", &r.serverName[i]},
-                                   {"transport", &r.transport[i]},
-                                   {"encryption", &r.encryption[i]}}))
+        if (auto p = pieceRefusal("SERVER", row, kServerParts,
+                                  [&](const ServerPart& part) { return &(r.*part.list)[i]; }))
             return p;
         if (r.serverName[i].empty())
             continue;
@@ -106,8 +108,8 @@ RecordRefusal appcReadBack(const AppcRecord& r) {
     }
     if (r.scopeName.empty())
         return {};
-    if (auto p =
-            pieceRefusal("SCOPE", -1, {{"name", &r.scopeName}, {"encryption", &r.scopeEncryption}}))
+    if (auto p = pieceRefusal("SCOPE", -1, kScopeParts,
+                              [&](const RowPart<AppcRecord>& part) { return &(r.*part.text); }))
         return p;
     if (!isEncryptionCode(r.scopeEncryption))
         return refuse(ErrorCode::None, ids::kRuleScopeEncryption, "SCOPE", -1, "encryption");
@@ -167,12 +169,9 @@ RecordRefusal luxReadBack(const LuxProfileRecord& r) {
         if (link.category == 1 && !link.luName.empty())
             return refuse(ErrorCode::None, ids::kRuleLinkCategory, "SESSION", row, "lu_name",
                           linkNumber(i));
-        if (auto p = pieceRefusal("SESSION", row,
-                                  {{"server", &link.serverName},
-                                   {"lu_name", &link.luName},
-                                   {"transport", &link.transport},
-                                   {"scope", &link.scopeName},
-                                   {"encryption", &link.encryption}}))
+        if (auto p = pieceRefusal("SESSION", row, kLinkParts, [&](const RowPart<LuxLink>& part) {
+                return part.text ? &(link.*part.text) : nullptr;
+            }))
             return p;
         if (link.serverName.empty())
             continue;

@@ -52,14 +52,11 @@ template <class Record> void keyFieldsOf(const Record& r, Fields f, std::string_
 void fieldsOf(const CfgStore&, const AppcRecord& r, Fields f) {
     f.number("SELECT", r.selection);
     f.number("LU62_LB", r.loadBalancing);
-    for (int i = 0; i < 4; ++i) {
-        const auto row = static_cast<std::size_t>(i);
-        f.text(indexed("SERVER", i, "name"), r.serverName[row]);
-        f.text(indexed("SERVER", i, "transport"), r.transport[row]);
-        f.text(indexed("SERVER", i, "encryption"), r.encryption[row]);
-    }
-    f.text("SCOPE.name", r.scopeName);
-    f.text("SCOPE.encryption", r.scopeEncryption);
+    for (int i = 0; i < 4; ++i)
+        for (const ServerPart& part : kServerParts)
+            f.text(indexed("SERVER", i, part.name), (r.*part.list)[static_cast<std::size_t>(i)]);
+    for (const RowPart<AppcRecord>& part : kScopeParts)
+        f.text("SCOPE." + std::string(part.name), r.*part.text);
 }
 
 void fieldsOf(const CfgStore& store, const LuxProfileRecord& r, Fields f) {
@@ -67,12 +64,12 @@ void fieldsOf(const CfgStore& store, const LuxProfileRecord& r, Fields f) {
     f.number("DEFAULT", isDefault ? 1 : 0);
     for (int i = 0; i < 4; ++i) {
         const LuxLink& link = r.links[static_cast<std::size_t>(i)];
-        f.text(indexed("SESSION", i, "server"), link.serverName);
-        f.number(indexed("SESSION", i, "category"), link.category);
-        f.text(indexed("SESSION", i, "lu_name"), link.luName);
-        f.text(indexed("SESSION", i, "transport"), link.transport);
-        f.text(indexed("SESSION", i, "scope"), link.scopeName);
-        f.text(indexed("SESSION", i, "encryption"), link.encryption);
+        for (const RowPart<LuxLink>& part : kLinkParts) {
+            if (part.number)
+                f.number(indexed("SESSION", i, part.name), link.*part.number);
+            else
+                f.text(indexed("SESSION", i, part.name), link.*part.text);
+        }
     }
 }
 
