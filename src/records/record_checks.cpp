@@ -12,6 +12,8 @@
 #include "tp_records.h"
 #include "validation.h"
 
+#include <algorithm>
+#include <span>
 #include <vector>
 
 using namespace checks;
@@ -31,43 +33,41 @@ bool localAliasFails(const std::string& alias) {
     return padded != padRight("*", 8) && !isLuAlias(padded);
 }
 
+// The key each code of a writer's check names. An LU alias's code, which two keys of a
+// record share, is told apart where it is refused.
+struct CodeKey {
+    ErrorCode code;
+    std::string_view key;
+};
+using enum ErrorCode;
+constexpr CodeKey kCpicCodes[] = {{SymbolicName, "SYMB_NAME"},  {ModeName, "MODE"},
+                                  {QualifiedLuName, "PART_LU"}, {ServiceTpName, "REMOTE_TP"},
+                                  {AppTpName, "REMOTE_TP"},     {CpicUserId, "SEC_USERID"},
+                                  {CpicPassword, "SEC_PW"}};
+constexpr CodeKey kTpCodes[] = {
+    {AppTpName, "TP_NAME"}, {ServiceTpName, "TP_NAME"}, {TpPath, "PATH"}};
+constexpr CodeKey kGlobalCodes[] = {{GlobalUserName, "USER_NAME"}, {GlobalPassword, "PASSWORD"}};
+constexpr CodeKey kMidrangeCodes[] = {{HostName, "HOST_NAME"},
+                                      {ModeName, "MODE"},
+                                      {HostUserId, "USER_NAME"},
+                                      {HostPassword, "PASSWORD"}};
+
+// The code's message about the key the table gives it; none for a code it does not know.
+RecordRefusal refuseAtKey(std::span<const CodeKey> keys, ErrorCode code) {
+    auto it = std::ranges::find(keys, code, &CodeKey::code);
+    return refuseCode(code, it == keys.end() ? std::string() : std::string(it->key));
+}
+
 RecordRefusal cpicWriterCheck(const CpicSideInfoRecord& r) {
     int flag = 0;
     ErrorCode code = ErrorCode::None;
     if (cpicCheckWrite(r, flag, code))
         return {};
-    switch (code) {
-    case ErrorCode::SymbolicName:
-        return refuseCode(code, "SYMB_NAME");
-    case ErrorCode::LuAlias:
-        // Two aliases share the code; the message names the one at fault.
-        if (localAliasFails(r.localLu))
-            return refuse(code, ids::kRuleLocalLu, "LOCAL_LU");
-        return refuse(code, ids::kRulePartnerAlias, "PART_LU");
-    case ErrorCode::ModeName:
-        return refuseCode(code, "MODE");
-    case ErrorCode::QualifiedLuName:
-        return refuseCode(code, "PART_LU");
-    case ErrorCode::CpicPassword:
-        return refuseCode(code, "SEC_PW");
-    case ErrorCode::CpicUserId:
-        return refuseCode(code, "SEC_USERID");
-    default:
-        return refuseCode(code, "REMOTE_TP");
-    }
-}
-
-RecordRefusal midrangeCodeField(ErrorCode code) {
-    switch (code) {
-    case ErrorCode::HostName:
-        return refuseCode(code, "HOST_NAME");
-    case ErrorCode::ModeName:
-        return refuseCode(code, "MODE");
-    case ErrorCode::HostUserId:
-        return refuseCode(code, "USER_NAME");
-    default:
-        return refuseCode(code, "PASSWORD");
-    }
+    if (code != ErrorCode::LuAlias)
+        return refuseAtKey(kCpicCodes, code);
+    if (localAliasFails(r.localLu))
+        return refuse(code, ids::kRuleLocalLu, "LOCAL_LU");
+    return refuse(code, ids::kRulePartnerAlias, "PART_LU");
 }
 
 } // namespace
@@ -123,7 +123,7 @@ RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
             ErrorCode code = ErrorCode::None;
             if (tpCheckWrite(r, flag, code))
                 return RecordRefusal{};
-            return refuseCode(code, code == ErrorCode::TpPath ? "PATH" : "TP_NAME");
+            return refuseAtKey(kTpCodes, code);
         },
         [&] { return firstBackslashEnd(r); });
 }
@@ -142,10 +142,8 @@ RecordRefusal globalCheckRecord(const GlobalRecord& r) {
             ErrorCode code = ErrorCode::None;
             if (globalCheckWrite(r, flag, code))
                 return RecordRefusal{};
-            if (code == ErrorCode::GlobalUserName)
-                return refuseCode(code, "USER_NAME");
-            if (code == ErrorCode::GlobalPassword)
-                return refuseCode(code, "PASSWORD");
+            if (code != ErrorCode::LuAlias)
+                return refuseAtKey(kGlobalCodes, code);
             if (aliasFieldFails(r.defLuAlias))
                 return refuse(code, ids::kRuleDefLu, "DEF_LU_ALIAS");
             return refuse(code, ids::kRuleDefPartner, "DEF_PLU_ALIAS");
@@ -169,7 +167,7 @@ RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
             ErrorCode code = ErrorCode::None;
             if (midrangeCheckSystem(r.hostName, r.userId, r.password, flag, code))
                 return RecordRefusal{};
-            return midrangeCodeField(code);
+            return refuseAtKey(kMidrangeCodes, code);
         },
         [&] { return firstBackslashEnd(r); });
 }
@@ -193,7 +191,7 @@ RecordRefusal commonWriteRules(const MidrangeCommonRecord& r) {
             ErrorCode code = ErrorCode::None;
             if (midrangeCheckCommon(r.mode, r.userId, r.password, flag, code))
                 return RecordRefusal{};
-            return midrangeCodeField(code);
+            return refuseAtKey(kMidrangeCodes, code);
         },
         [&] { return firstBackslashEnd(r); });
 }

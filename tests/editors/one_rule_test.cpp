@@ -6,6 +6,8 @@
 #include "editor_dispatch.h"
 #include "midrange_system_dialog.h"
 #include "option_kinds.h"
+#include "password_keys.h"
+#include "scramble.h"
 #include "sheet_test_support.h"
 #include "string_ids.h"
 
@@ -119,6 +121,12 @@ std::vector<Refused> refusedRecordsOfOneRecordKinds() {
          "",
          {"[NODEX_SYSTEM]", "HOST_NAME=H1", "DEFAULT=0", "[NODEX_COMMON]", "MODE=1X"},
          "modeCombo"},
+        {"a common password with a bracket",
+         "common",
+         "",
+         {"[NODEX_SYSTEM]", "HOST_NAME=H1", "DEFAULT=0", "[NODEX_COMMON]", "USER_NAME=U",
+          "MODE=XLNKMOD", "PASSWORD=" + scramblePassword("P[", kCommonPassword.storedLength())},
+         "passwordEdit"},
     };
 }
 
@@ -140,6 +148,11 @@ std::vector<Refused> refusedRecordsOfNamedKinds() {
          {"[CPIC_INFO]", "SYMB_NAME=S1", "LOCAL_LU=*", "PART_LU=NOPE", "PLU_TYPE=1", "MODE=#INTER",
           "REMOTE_TP=TP"},
          "networkIdEdit"},
+        {"a service TP name that is none as the partner's program",
+         "cpic",
+         "S1",
+         {"[CPIC_INFO]", "SYMB_NAME=S1", "LOCAL_LU=*", "MODE=#INTER", "REMOTE_TP=XYZ", "TP_TYPE=1"},
+         "remoteTpEdit"},
         {"a dynamically loaded program without a path",
          "tp",
          "T1",
