@@ -122,7 +122,7 @@ void CCfgFrmView::captureListSizes() {
 void CCfgFrmView::AddOption(int labelId, int kind) {
     // An entry is reused when it has the text and the kind already, so that a new document
     // does not add the options again; without a language library every label is empty, and
-    // the six kinds must still be six entries.
+    // every kind must still be an entry of its own.
     const QString text = userString(labelId);
     QListWidget* options = m_ui->optionsList;
     for (QListWidgetItem* item : options->findItems(text, Qt::MatchExactly)) {

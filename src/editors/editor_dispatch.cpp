@@ -7,6 +7,7 @@
 #include "server_sheet.h"
 #include "tp_sheet.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -30,6 +31,16 @@ constexpr SheetEntry kSheets[] = {
     {SheetKind::Cpic, run<CPsCpic>},   {SheetKind::Tp, run<CPsTP>},
     {SheetKind::Lux, run<CPsLux>},     {SheetKind::Midrange, run<CPsNODEX>},
 };
+
+// A kind whose sheet has no entry would open nothing; caught here, not at run time.
+constexpr bool everySheetKindHasASheet() {
+    for (int k = 0; k <= static_cast<int>(SheetKind::Midrange); ++k)
+        if (std::ranges::none_of(
+                kSheets, [k](const SheetEntry& e) { return static_cast<int>(e.kind) == k; }))
+            return false;
+    return true;
+}
+static_assert(everySheetKindHasASheet(), "each sheet kind needs its entry in kSheets");
 
 } // namespace
 

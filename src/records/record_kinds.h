@@ -46,7 +46,8 @@ inline constexpr int kKindAppc = 26;
 inline constexpr int kKindLux = 27;
 inline constexpr int kKindMidrange = 28;
 
-// The editor sheet an option opens.
+// The editor sheet an option opens. A new sheet goes before Midrange, which the sheets'
+// check counts up to.
 enum class SheetKind { Global, Servers, Cpic, Tp, Lux, Midrange };
 
 // The texts of an option of the main window's list.

@@ -3,11 +3,10 @@
 #include "cfg_file.h"
 #include "record_diff.h"
 #include "record_fixture.h"
+#include "record_kinds.h"
 #include "record_merge.h"
 
 namespace {
-
-const char* kKinds[] = {"global", "appc", "cpic", "tp", "lux", "system", "common"};
 
 void loadInto(CfgStore& store, const std::string& lines) {
     std::string text = "header\n" + lines + "\n";
@@ -18,7 +17,7 @@ void loadInto(CfgStore& store, const std::string& lines) {
 
 std::string label(const RecordName& id) {
     std::string out =
-        id.otherSection ? "[" + id.section + "]" : kKinds[static_cast<int>(id.family)];
+        id.otherSection ? "[" + id.section + "]" : std::string(kindOf(id.family).toolName);
     if (id.nameless)
         out += " (nameless)";
     else if (!id.name.empty())
