@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -32,6 +33,32 @@ std::map<std::string, Library> shippedLibraries() {
             << name << " line " << badLine;
     }
     return libraries;
+}
+
+std::string fileText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Every text id the program names: the constants of string_ids.h and the legends of the
+// layouts, read where they are written, so that a text named anywhere is held to here.
+std::set<int> namedIds() {
+    std::set<int> named;
+    auto collect = [&named](const std::string& text, const std::regex& pattern) {
+        for (std::sregex_iterator it(text.begin(), text.end(), pattern), end; it != end; ++it)
+            named.insert(std::stoi((*it)[1]));
+    };
+    const fs::path source(APICFG_SOURCE_DIR);
+    collect(fileText(source / "src/core/string_ids.h"),
+            std::regex(R"(inline constexpr int k\w+ = (\d+);)"));
+    const std::regex legend(
+        R"(<property name="\w*[lL]egend" stdset="0">\s*<number>(\d+)</number>)");
+    for (const auto& entry : fs::recursive_directory_iterator(source / "resources"))
+        if (entry.path().extension() == ".ui")
+            collect(fileText(entry.path()), legend);
+    return named;
 }
 
 class Language : public ::testing::Test {
@@ -112,8 +139,8 @@ TEST_F(Language, EveryLibraryHoldsEveryTextWithTheSameFileTextsAndPlaceholders) 
     auto libraries = shippedLibraries();
     ASSERT_EQ(libraries.size(), 2u);
     EXPECT_EQ(languageFileName("LHCDEU.DLL"), "LHCDEU.lang");
-    const std::set<int> wanted(std::begin(kAllStringIds), std::end(kAllStringIds));
-    EXPECT_EQ(wanted.size(), std::size(kAllStringIds)) << "an id is listed twice";
+    const std::set<int> wanted = namedIds();
+    ASSERT_GT(wanted.size(), 250u) << "the header and the layouts were read";
     const Library& english = libraries.at("LHCENU.lang");
     EXPECT_NE(english.at(ids::kTransportFirst), english.at(ids::kTransportSecond));
     EXPECT_EQ(english.at(ids::kMode6), "BLANK");
