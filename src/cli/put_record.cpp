@@ -5,6 +5,7 @@
 #include "latin1.h"
 #include "messages.h"
 #include "midrange_records.h"
+#include "record_fields.h"
 #include "record_json.h"
 #include "save_content.h"
 
@@ -106,20 +107,20 @@ void offWhereLeftOut(const Json& input, const char* key, const char* server, Row
     for (std::size_t i = 0; i < 4; ++i) {
         auto [name, encryption] = rows(i);
         const bool named = given != input.end() && i < given->size() && (*given)[i].is_object();
-        if (!name.empty() && encryption.empty() && named && !(*given)[i].contains("encryption") &&
-            (*given)[i].contains(server))
+        if (!name.empty() && encryption.empty() && named &&
+            !(*given)[i].contains(parts::kEncryption) && (*given)[i].contains(server))
             encryption = kEncOff;
     }
 }
 
 void defaultEncryption(AppcRecord& r, const Json& input) {
-    offWhereLeftOut(input, "SERVER", "name", [&r](std::size_t i) {
+    offWhereLeftOut(input, "SERVER", parts::kName, [&r](std::size_t i) {
         return std::pair<const std::string&, std::string&>(r.serverName[i], r.encryption[i]);
     });
 }
 
 void defaultEncryption(LuxProfileRecord& r, const Json& input) {
-    offWhereLeftOut(input, "SESSION", "server", [&r](std::size_t i) {
+    offWhereLeftOut(input, "SESSION", parts::kServer, [&r](std::size_t i) {
         return std::pair<const std::string&, std::string&>(r.links[i].serverName,
                                                            r.links[i].encryption);
     });

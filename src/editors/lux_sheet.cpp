@@ -3,6 +3,7 @@
 #include "cfg_doc.h"
 #include "lux_records.h"
 #include "messages.h"
+#include "record_fields.h"
 #include "server_choices.h"
 
 #include <algorithm>
@@ -92,13 +93,13 @@ int CPsLux::controlOf(const RecordRefusal& refusal) const {
     const std::size_t link = refusal.row >= 0 ? static_cast<std::size_t>(refusal.row) : 0;
     const CPgLux1Bas::RowIds& ids = CPgLux1Bas::kRows[link];
     const std::string& part = refusal.part;
-    if (part == "transport")
+    if (part == parts::kTransport)
         return ids.transport;
-    if (part == "encryption")
+    if (part == parts::kEncryption)
         return ids.encryption;
-    if (part == "category")
+    if (part == parts::kCategory)
         return ids.category;
-    if (part == "lu_name") {
+    if (part == parts::kLuName) {
         // A name field that its category disables is reached through the category.
         const QWidget* name = m_page.control(ids.name);
         return name && !name->isEnabled() ? ids.category : ids.name;

@@ -3,6 +3,7 @@
 #include "appc_records.h"
 #include "cfg_doc.h"
 #include "messages.h"
+#include "record_fields.h"
 #include "server_choices.h"
 #include "string_ids.h"
 
@@ -86,8 +87,8 @@ int CPsServ::controlOf(const RecordRefusal& refusal) const {
     const ServerListValues& v = m_page.values;
     int control = CPgServerList::kRows[0].name;
     if (refusal.key == "SCOPE") {
-        control =
-            refusal.part == "name" ? CPgServerList::kScopeName : CPgServerList::kScopeEncryption;
+        control = refusal.part == parts::kName ? CPgServerList::kScopeName
+                                               : CPgServerList::kScopeEncryption;
     } else if (refusal.key == "SERVER" && refusal.row >= 0) {
         // The record's rows are the screen rows that have a name, closed up.
         int named = -1;
@@ -95,9 +96,9 @@ int CPsServ::controlOf(const RecordRefusal& refusal) const {
             if (v.rows[r].name.empty())
                 continue;
             const CPgServerList::RowIds& ids = CPgServerList::kRows[r];
-            control = refusal.part == "transport"    ? ids.transport
-                      : refusal.part == "encryption" ? ids.encryption
-                                                     : ids.name;
+            control = refusal.part == parts::kTransport    ? ids.transport
+                      : refusal.part == parts::kEncryption ? ids.encryption
+                                                           : ids.name;
             ++named;
         }
     }

@@ -122,8 +122,19 @@ inline constexpr std::span<const KeyField<MidrangeCommonRecord>> kKeyFields<Midr
 
 template <class Record> constexpr bool isKeyRecord = !kKeyFields<Record>.empty();
 
-// A part of a row of the records made of rows, as the review of changes, the checks and the
-// tool's JSON name it: a text or a number of Row.
+// The names of the parts of a row, as the review of changes, the checks, the tool's JSON and
+// the sheets name them.
+namespace parts {
+inline constexpr char kName[] = "name";
+inline constexpr char kServer[] = "server";
+inline constexpr char kCategory[] = "category";
+inline constexpr char kLuName[] = "lu_name";
+inline constexpr char kTransport[] = "transport";
+inline constexpr char kScope[] = "scope";
+inline constexpr char kEncryption[] = "encryption";
+} // namespace parts
+
+// A part of a row of the records made of rows: a text or a number of Row.
 template <class Row> struct RowPart {
     std::string_view name;
     std::string Row::*text = nullptr;
@@ -132,9 +143,9 @@ template <class Row> struct RowPart {
 
 // A LUx profile's links, the pieces in the order its SESSION values hold them.
 inline constexpr RowPart<LuxLink> kLinkParts[] = {
-    {"server", &LuxLink::serverName}, {"category", nullptr, &LuxLink::category},
-    {"lu_name", &LuxLink::luName},    {"transport", &LuxLink::transport},
-    {"scope", &LuxLink::scopeName},   {"encryption", &LuxLink::encryption},
+    {parts::kServer, &LuxLink::serverName}, {parts::kCategory, nullptr, &LuxLink::category},
+    {parts::kLuName, &LuxLink::luName},     {parts::kTransport, &LuxLink::transport},
+    {parts::kScope, &LuxLink::scopeName},   {parts::kEncryption, &LuxLink::encryption},
 };
 
 // The APPC servers: row i of each of the record's three lists.
@@ -143,13 +154,13 @@ struct ServerPart {
     std::array<std::string, 4> AppcRecord::*list;
 };
 inline constexpr ServerPart kServerParts[] = {
-    {"name", &AppcRecord::serverName},
-    {"transport", &AppcRecord::transport},
-    {"encryption", &AppcRecord::encryption},
+    {parts::kName, &AppcRecord::serverName},
+    {parts::kTransport, &AppcRecord::transport},
+    {parts::kEncryption, &AppcRecord::encryption},
 };
 
 // The APPC record's scope.
 inline constexpr RowPart<AppcRecord> kScopeParts[] = {
-    {"name", &AppcRecord::scopeName},
-    {"encryption", &AppcRecord::scopeEncryption},
+    {parts::kName, &AppcRecord::scopeName},
+    {parts::kEncryption, &AppcRecord::scopeEncryption},
 };

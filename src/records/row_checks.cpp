@@ -51,10 +51,10 @@ RecordRefusal pieceRefusal(std::string_view key, int row, const Parts& parts, Te
 RecordRefusal appcLimits(const AppcRecord& r) {
     for (std::size_t i = 0; i < r.serverName.size(); ++i)
         if (r.serverName[i].size() > kNameLimit)
-            return refuse(ErrorCode::None, ids::kRuleTooLong, "SERVER", int(i), "name",
+            return refuse(ErrorCode::None, ids::kRuleTooLong, "SERVER", int(i), parts::kName,
                           std::to_string(kNameLimit));
     if (r.scopeName.size() > kNameLimit)
-        return refuse(ErrorCode::None, ids::kRuleTooLong, "SCOPE", -1, "name",
+        return refuse(ErrorCode::None, ids::kRuleTooLong, "SCOPE", -1, parts::kName,
                       std::to_string(kNameLimit));
     return {};
 }
@@ -66,11 +66,11 @@ RecordRefusal appcSheetRules(const AppcRecord& r) {
             continue;
         anyServer = true;
         if (r.transport[i].empty())
-            return refuse(ErrorCode::None, ids::kRuleServerTransport, "SERVER", int(i), "transport",
-                          utf8Of(r.serverName[i]));
+            return refuse(ErrorCode::None, ids::kRuleServerTransport, "SERVER", int(i),
+                          parts::kTransport, utf8Of(r.serverName[i]));
     }
     if (r.selection == 0 && !anyServer)
-        return refuse(ErrorCode::None, ids::kServMsgNoServer, "SERVER", 0, "name");
+        return refuse(ErrorCode::None, ids::kServMsgNoServer, "SERVER", 0, parts::kName);
     return {};
 }
 
@@ -84,7 +84,8 @@ RecordRefusal appcWriterCheck(const AppcRecord& r) {
     while (i + 1 < r.serverName.size() &&
            isServerName(r.serverName[i], r.serverName[i].size(), r.transport[i]))
         ++i;
-    return refuse(code, ids::kRuleServerName, "SERVER", int(i), "name", utf8Of(r.serverName[i]));
+    return refuse(code, ids::kRuleServerName, "SERVER", int(i), parts::kName,
+                  utf8Of(r.serverName[i]));
 }
 
 RecordRefusal appcReadBack(const AppcRecord& r) {
@@ -96,14 +97,14 @@ RecordRefusal appcReadBack(const AppcRecord& r) {
         if (r.serverName[i].empty())
             continue;
         if (hasOldFormMarker(r.serverName[i]))
-            return refuse(ErrorCode::None, ids::kRuleOldForm, "SERVER", row, "name",
+            return refuse(ErrorCode::None, ids::kRuleOldForm, "SERVER", row, parts::kName,
                           utf8Of(r.serverName[i]));
         if (!isEncryptionCode(r.encryption[i]))
-            return refuse(ErrorCode::None, ids::kRuleServerEncryption, "SERVER", row, "encryption",
-                          utf8Of(r.serverName[i]));
+            return refuse(ErrorCode::None, ids::kRuleServerEncryption, "SERVER", row,
+                          parts::kEncryption, utf8Of(r.serverName[i]));
         if (r.serverName[i].size() + r.transport[i].size() + r.encryption[i].size() + 2 >
             kServerRead)
-            return refuse(ErrorCode::None, ids::kRuleServerTooLong, "SERVER", row, "name",
+            return refuse(ErrorCode::None, ids::kRuleServerTooLong, "SERVER", row, parts::kName,
                           utf8Of(r.serverName[i]));
     }
     if (r.scopeName.empty())
@@ -112,10 +113,10 @@ RecordRefusal appcReadBack(const AppcRecord& r) {
                               [&](const RowPart<AppcRecord>& part) { return &(r.*part.text); }))
         return p;
     if (!isEncryptionCode(r.scopeEncryption))
-        return refuse(ErrorCode::None, ids::kRuleScopeEncryption, "SCOPE", -1, "encryption");
+        return refuse(ErrorCode::None, ids::kRuleScopeEncryption, "SCOPE", -1, parts::kEncryption);
     // The scope's value holds "TCP" between its name and its encryption.
     if (r.scopeName.size() + r.scopeEncryption.size() + 5 > kServerRead)
-        return refuse(ErrorCode::None, ids::kRuleScopeTooLong, "SCOPE", -1, "name");
+        return refuse(ErrorCode::None, ids::kRuleScopeTooLong, "SCOPE", -1, parts::kName);
     return {};
 }
 
@@ -128,14 +129,14 @@ RecordRefusal luxSheetRules(const LuxProfileRecord& r) {
         const LuxLink& link = r.links[i];
         const int row = static_cast<int>(i);
         if (link.serverName.size() > kNameLimit)
-            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, "server", "64");
+            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, parts::kServer, "64");
         if (link.scopeName.size() > kNameLimit)
-            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, "scope", "64");
+            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, parts::kScope, "64");
         if (link.luName.size() > 8)
-            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, "lu_name", "8");
+            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, parts::kLuName, "8");
         if (!link.serverName.empty() && link.transport.empty())
-            return refuse(ErrorCode::None, ids::kRuleLinkTransport, "SESSION", row, "transport",
-                          linkNumber(i));
+            return refuse(ErrorCode::None, ids::kRuleLinkTransport, "SESSION", row,
+                          parts::kTransport, linkNumber(i));
     }
     return {};
 }
@@ -148,15 +149,17 @@ RecordRefusal luxWriterCheck(const LuxProfileRecord& r) {
     if (code == ErrorCode::LuxProfileName)
         return refuseCode(code, "PROFILE_NAME");
     if (code == ErrorCode::NoFirstLink)
-        return refuseCode(code, "SESSION", 0, "server");
+        return refuseCode(code, "SESSION", 0, parts::kServer);
     for (std::size_t i = 0; i < r.links.size(); ++i) {
         const LuxLink& link = r.links[i];
         if (code == ErrorCode::ServerName &&
             !isServerName(link.serverName, link.serverName.size(), link.transport))
-            return refuse(code, ids::kRuleLinkServer, "SESSION", int(i), "server", linkNumber(i));
+            return refuse(code, ids::kRuleLinkServer, "SESSION", int(i), parts::kServer,
+                          linkNumber(i));
         if (code == ErrorCode::LinkLuName && link.category != 1 &&
             (link.luName.empty() || !isMixedCaseName(link.luName, link.luName.size())))
-            return refuse(code, ids::kRuleLinkLuName, "SESSION", int(i), "lu_name", linkNumber(i));
+            return refuse(code, ids::kRuleLinkLuName, "SESSION", int(i), parts::kLuName,
+                          linkNumber(i));
     }
     return refuseCode(code, "SESSION");
 }
@@ -167,7 +170,7 @@ RecordRefusal luxReadBack(const LuxProfileRecord& r) {
         const int row = static_cast<int>(i);
         // Without its LU-name piece a category-1 link is told apart by the piece count.
         if (link.category == 1 && !link.luName.empty())
-            return refuse(ErrorCode::None, ids::kRuleLinkCategory, "SESSION", row, "lu_name",
+            return refuse(ErrorCode::None, ids::kRuleLinkCategory, "SESSION", row, parts::kLuName,
                           linkNumber(i));
         if (auto p = pieceRefusal("SESSION", row, kLinkParts, [&](const RowPart<LuxLink>& part) {
                 return part.text ? &(link.*part.text) : nullptr;
@@ -176,13 +179,13 @@ RecordRefusal luxReadBack(const LuxProfileRecord& r) {
         if (link.serverName.empty())
             continue;
         if (hasOldFormMarker(link.serverName))
-            return refuse(ErrorCode::None, ids::kRuleOldForm, "SESSION", row, "server",
+            return refuse(ErrorCode::None, ids::kRuleOldForm, "SESSION", row, parts::kServer,
                           utf8Of(link.serverName));
         if (!isEncryptionCode(link.encryption))
-            return refuse(ErrorCode::None, ids::kRuleLinkEncryption, "SESSION", row, "encryption",
-                          linkNumber(i));
+            return refuse(ErrorCode::None, ids::kRuleLinkEncryption, "SESSION", row,
+                          parts::kEncryption, linkNumber(i));
         if (sessionLength(link) > kSessionRead)
-            return refuse(ErrorCode::None, ids::kRuleLinkTooLong, "SESSION", row, "server",
+            return refuse(ErrorCode::None, ids::kRuleLinkTooLong, "SESSION", row, parts::kServer,
                           linkNumber(i));
     }
     return {};
