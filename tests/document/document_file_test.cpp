@@ -282,38 +282,3 @@ TEST_F(DocumentFile, FileChangedOnDiskIsNotOverwrittenWithoutAsking) {
     EXPECT_EQ(slurp(at("c.ini")), theirs);
     EXPECT_TRUE(shown.empty());
 }
-
-TEST_F(DocumentFile, UnsavedChangesAreAskedAboutBeforeNewOpenAndClose) {
-    spit(at("d.ini"), kSavedEmpty);
-    SaveChangesAnswer answer = SaveChangesAnswer::Cancel;
-    int asked = 0;
-    DocumentPrompts prompts;
-    prompts.saveChanges = [&](const std::string& title) {
-        EXPECT_EQ(title, "d.ini");
-        ++asked;
-        return answer;
-    };
-    doc.SetPrompts(prompts);
-    const auto edit = [&] {
-        ASSERT_TRUE(doc.OpenDocument(at("d.ini")));
-        fill(doc.store(), {{"CPIC_INFO", {{"SYMB_NAME", "EDITED"}}}});
-        doc.SetModifiedFlag(true);
-    };
-    edit();
-    EXPECT_FALSE(doc.NewDocument());
-    EXPECT_FALSE(doc.CloseDocument());
-    EXPECT_FALSE(doc.OpenDocument(at("d.ini")));
-    EXPECT_EQ(asked, 3);
-    EXPECT_TRUE(doc.IsModified());
-    answer = SaveChangesAnswer::Discard;
-    ASSERT_TRUE(doc.CloseDocument());
-    EXPECT_EQ(slurp(at("d.ini")), kSavedEmpty);
-    EXPECT_FALSE(doc.IsModified());
-    edit();
-    answer = SaveChangesAnswer::Save;
-    ASSERT_TRUE(doc.NewDocument());
-    EXPECT_NE(slurp(at("d.ini")).find("SYMB_NAME=EDITED"), std::string::npos);
-    EXPECT_TRUE(doc.store().empty());
-    EXPECT_EQ(doc.GetPathName(), "");
-    EXPECT_EQ(asked, 5);
-}
