@@ -74,14 +74,9 @@ TEST_F(MidrangeRecords, WrittenSystemStandsFirstAndKeepsItsMark) {
     EXPECT_EQ(midrangeReadSystem(store, r), 0);
 }
 
-TEST_F(MidrangeRecords, SetDefaultLeavesExactlyOneMark) {
-    ASSERT_EQ(writeSystem("SYS1"), 1);
-    ASSERT_EQ(writeSystem("SYS2"), 1);
-    EXPECT_EQ(midrangeSetDefault(store, "SYS1"), 1);
-    EXPECT_EQ(midrangeSetDefault(store, "SYS2"), 1);
-    EXPECT_EQ(midrangeSetDefault(store, "SYS2"), 1);
-    EXPECT_EQ(defaultName(), "SYS2");
-    EXPECT_EQ(value("NODEX_SYSTEM", 1, "DEFAULT"), "0");
+// Moving the mark from one system to another: PutCommand's test of DEFAULT.
+TEST_F(MidrangeRecords, MarkingAnUnknownSystemDeletingTheDefaultAndRepeatedDefaultKeys) {
+    load("[NODEX_SYSTEM]|HOST_NAME=SYS1|DEFAULT=0|[NODEX_SYSTEM]|HOST_NAME=SYS2|DEFAULT=1");
     const auto before = testing_support::snapshot(store);
     EXPECT_EQ(midrangeMarkDefault(store, "NONE", "1"), 1);
     EXPECT_EQ(testing_support::snapshot(store), before);
