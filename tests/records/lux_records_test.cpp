@@ -118,15 +118,9 @@ TEST_F(LuxRecords, WrittenProfileReadsBackStandsFirstAndReplacesItsNamesakes) {
     EXPECT_EQ(names(), (std::vector<std::string>{"C", "B", "A"}));
 }
 
-TEST_F(LuxRecords, DefaultFlagMovesDefLuxProf) {
-    load("[DEF_LUX_PROF]|DEF_PROF_NAME=OLD");
-    ASSERT_EQ(write(profile("A")), 1);
-    EXPECT_EQ(defaultName(), "OLD"); // unmarking A leaves a mark on another profile
-    ASSERT_EQ(write(profile("A", 1)), 1);
-    EXPECT_EQ(defaultName(), "A");
-    ASSERT_EQ(write(profile("B", 1)), 1);
-    EXPECT_EQ(defaultName(), "B");
-    EXPECT_EQ(value("DEF_LUX_PROF", 1, "DEF_PROF_NAME"), "<missing>");
+// Marking a profile moves the one default: LuxSheet's default box.
+TEST_F(LuxRecords, AnUnmarkedProfileLeavesAnothersDefaultAndTakesOffItsOwn) {
+    load("[DEF_LUX_PROF]|DEF_PROF_NAME=B");
     ASSERT_EQ(write(profile("A")), 1);
     EXPECT_EQ(defaultName(), "B");
     ASSERT_EQ(write(profile("B")), 1);
