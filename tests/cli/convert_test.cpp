@@ -7,20 +7,19 @@ protected:
          "PROFILE_NAME=P1", "SESSION=HOSTB%,*,1,TCP/IP,,ENC_OFF", "SESSION=,*,1,,TCP/IP,,ENC_OFF"});
 };
 
-TEST_F(ConvertCommand, WritesTheBackupAndTheConvertedFileAndNamesBoth) {
+// What the backup and the converted file hold, and that a second open changes nothing:
+// the document's test of opening the older form (DocumentFile.OldFormIsBackedUp...).
+TEST_F(ConvertCommand, NamesTheBackupAndTheConvertedFileOrSaysThereIsNothingToConvert) {
     write("cfg.ini", m_old);
     ToolResult r = run({"convert", "cfg.ini"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "cfg.001\ncfg.ini\n");
-    EXPECT_EQ(read("cfg.001"), m_old);
     const std::string converted = read("cfg.ini");
     EXPECT_NE(converted.find("SERVER=HOSTA,TCP/IP,ENC_OFF"), std::string::npos);
     EXPECT_NE(converted.find("SESSION=HOSTB,*,1,,TCP/IP,,ENC_OFF"), std::string::npos);
     ToolResult again = run({"convert", "cfg.ini"});
     EXPECT_EQ(again.exitCode, 0);
-    EXPECT_NE(again.out.find("nothing to convert"), std::string::npos);
-    EXPECT_EQ(read("cfg.ini"), converted);
-    EXPECT_FALSE(exists("cfg.002"));
+    EXPECT_EQ(again.out, "cfg.ini: nothing to convert\n");
 }
 
 TEST_F(ConvertCommand, ANameThatCannotBeWrittenBackIsARefusedRecord) {
