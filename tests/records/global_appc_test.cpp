@@ -48,9 +48,6 @@ TEST_F(GlobalAndAppc, GlobalWriteKeepsLoadBalancingAndMovesTheSectionToTheEnd) {
     GlobalRecord back;
     EXPECT_EQ(globalRead(store, back), 1);
     EXPECT_EQ(back.password, "fourteenchars!");
-    std::vector<std::string> list;
-    EXPECT_EQ(globalListOption(store, list), 1);
-    EXPECT_EQ(list, (std::vector<std::string>{"Global settings"}));
 
     // Without LU62_LB before, none after; the empty record of a save writes five empty keys.
     load("[GLOBAL]|USER_NAME=" + std::string(25, 'u'));
@@ -131,6 +128,7 @@ TEST_F(GlobalAndAppc, AppcReadingCutsValuesAndReadsOneCharacterOfLoadBalancing) 
     EXPECT_EQ(back.serverName, (std::array<std::string, 4>{"H1", "H2", "caller", ""}));
 }
 
+// The records list's entries of a file that has the sections: ListCommand.
 TEST_F(GlobalAndAppc, AppcMissingRefusedAndDeleted) {
     load("[GLOBAL]|LU62_LB=1");
     std::vector<std::string> list;
@@ -156,8 +154,6 @@ TEST_F(GlobalAndAppc, AppcMissingRefusedAndDeleted) {
     ASSERT_EQ(write(twoServers()), 1); // goes before the second APPC section
     EXPECT_EQ(layout(), "GLOBAL TRACE APPC APPC");
     EXPECT_EQ(value("APPC", 1, "SELECT"), "2nd");
-    appcListOption(store, list);
-    EXPECT_EQ(list, (std::vector<std::string>{"APPC servers"}));
     EXPECT_EQ(appcDelete(store), 1);
     EXPECT_EQ(value("APPC", 0, "SELECT"), "2nd");
     EXPECT_EQ(value("GLOBAL", 0, "LU62_LB"), "1");
