@@ -127,20 +127,6 @@ TEST_F(LuxRecords, AnUnmarkedProfileLeavesAnothersDefaultAndTakesOffItsOwn) {
     EXPECT_EQ(defaultName(), "<missing>");
 }
 
-TEST_F(LuxRecords, RefusedProfilesLeaveTheStore) {
-    load("[LUX_PROFILE]|PROFILE_NAME=A");
-    const auto before = testing_support::snapshot(store);
-    EXPECT_EQ(write(profile("a")), 0);
-    EXPECT_EQ(flag, 256);
-    EXPECT_EQ(code, ErrorCode::LuxProfileName);
-    auto r = profile("A");
-    r.links[0].serverName = ""; // the check passes, but the first link needs a server
-    EXPECT_EQ(write(r), 0);
-    EXPECT_EQ(flag, 0);
-    EXPECT_EQ(code, ErrorCode::NoFirstLink);
-    EXPECT_EQ(testing_support::snapshot(store), before);
-}
-
 TEST_F(LuxRecords, ReadingQuirks) {
     load("[LUX_PROFILE]|PROFILE_NAME=NINECHARS|SESSION=H1,*,0,LU1,TCP/IP,,ENC_OFF|"
          "SESSION=H2,*,0,LU2,TCP/IP,,ENC_OFF|[DEF_LUX_PROF]|DEF_PROF_NAME=ninechars");
