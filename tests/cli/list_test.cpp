@@ -23,7 +23,6 @@ TEST_F(ListCommand, ListsWhatTheRecordsListShowsInTheOptionsListOrder) {
                   "{\"global\":[\"global\"],\"appc\":[\"appc\"],\"cpic\":[\"ZED\",\"ALPHA\"],"
                   "\"tp\":[\"TP1\"],\"lux\":[\"P1\"],\"midrange\":[\"midrange\"]}\n");
     EXPECT_EQ(run({"list", "all.ini", "tp", "--json"}).out, "{\"tp\":[\"TP1\"]}\n");
-    EXPECT_EQ(run({"list", "all.ini", "system"}).out, "system\tSYS1\nsystem\tSYS2\n");
     write("empty.ini", "");
     EXPECT_EQ(run({"list", "empty.ini", "--json"}).out,
               "{\"global\":[],\"appc\":[],\"cpic\":[],\"tp\":[],\"lux\":[],\"midrange\":[]}\n");
