@@ -91,7 +91,6 @@ TEST(SingleInstance, ASecondEditorEndsAtOnceAndTheFirstComesForward) {
         QTest::qWait(50);
     ASSERT_TRUE(QFileInfo::exists(socket));
     EXPECT_FALSE(QFileInfo(socket).permissions() & (QFile::ReadOther | QFile::WriteOther));
-    // A second start handing on its file ends at once: SecondStartTest.
 
     // The first crashes and leaves its socket behind: the next instance replaces it.
     ::kill(static_cast<pid_t>(first.processId()), SIGKILL);
