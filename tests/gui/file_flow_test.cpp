@@ -83,6 +83,10 @@ TEST_F(FileFlowTest, UnsavedChangesAreAskedAboutBeforeNewAndExit) {
               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_TRUE(doc().IsModified());
     EXPECT_EQ(listed(), QStringList{"TWO"});
+    script.answerFile(file); // Open asks once the file is chosen
+    trigger(frame().ui().actionFileOpen, QMessageBox::Cancel);
+    EXPECT_EQ(script.shown().back().text, QStringLiteral("Save changes to a.ini?"));
+    EXPECT_EQ(listed(), QStringList{"TWO"});
     script.answerMessage(QMessageBox::Cancel);
     EXPECT_FALSE(frame().close()); // Cancel at exit keeps the window open
     script.answerMessage(QMessageBox::No);
