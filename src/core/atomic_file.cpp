@@ -227,12 +227,3 @@ void AtomicFile::discard() {
         m_temp.clear();
     }
 }
-
-int writeFileAtomically(const std::string& path, const std::string& bytes) {
-    AtomicFile file(path);
-    if (!file.open())
-        return 1;
-    if (!file.write(bytes.data(), bytes.size()))
-        return 2;
-    return file.commit() ? 0 : 2;
-}

@@ -80,6 +80,3 @@ private:
     bool m_failed = false;
     bool m_creating = false; // the target does not exist yet
 };
-
-// Writes the whole of `bytes` to path through an AtomicFile; 0, 1 (cannot create) or 2.
-int writeFileAtomically(const std::string& path, const std::string& bytes);

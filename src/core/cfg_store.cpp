@@ -40,13 +40,6 @@ void CfgStore::appendSection(std::string_view name, std::vector<CfgKey>& keys) {
                                   std::make_move_iterator(keys.end()));
 }
 
-void CfgStore::appendKeyToLast(std::string_view name, std::string_view value) {
-    if (m_sections.empty())
-        return;
-    ++m_changes;
-    m_sections.back().keys.push_back(CfgKey{std::string(name), std::string(value)});
-}
-
 std::size_t CfgStore::bytesReserved() const {
     // Short strings live inside their object; longer ones hold a block of their own.
     auto text = [](const std::string& s) { return s.capacity() > 15 ? s.capacity() + 1 : 0; };

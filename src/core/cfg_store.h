@@ -45,10 +45,8 @@ public:
     // Set by the file reader at the end of its input; reset by cfgClear.
     bool endOfInput = false;
 
-    // Appends: a section at the very end, a key at the end of the last section (ignored
-    // while there is none). What cfgAddSection and cfgInsertKey do in those positions.
+    // A section at the very end: what cfgAddSection does past the last of its name.
     void appendSection(std::string_view name);
-    void appendKeyToLast(std::string_view name, std::string_view value);
     // A whole section at the very end, its keys moved out of `keys`.
     void appendSection(std::string_view name, std::vector<CfgKey>& keys);
 

@@ -71,8 +71,8 @@ protected:
         }
         CfgStore& store = document().store();
         store.appendSection("TEST");
-        store.appendKeyToLast("NAME", name_);
-        store.appendKeyToLast("PASSWORD", placeholder.resolve(password_));
+        testing_support::appendKeyToLast(store, "NAME", name_);
+        testing_support::appendKeyToLast(store, "PASSWORD", placeholder.resolve(password_));
         return 1;
     }
 };

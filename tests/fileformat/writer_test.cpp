@@ -71,7 +71,7 @@ TEST(Writer, UnwritableCheckAgreesWithTheRoundTrip) {
         for (int i = pick(1, anyByte ? 6 : 3); i > 0; --i) {
             store.appendSection(text(name));
             for (int j = pick(0, 3); j > 0; --j)
-                store.appendKeyToLast(text(name), text(pick(0, 1) ? value : 6));
+                testing_support::appendKeyToLast(store, text(name), text(pick(0, 1) ? value : 6));
         }
         CfgUnwritable where;
         bool unwritable = cfgFindUnwritable(store, where);

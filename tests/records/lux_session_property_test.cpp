@@ -20,9 +20,10 @@ TEST_F(RecordTest, ServerNamesReadAsTheWholeProfileReadsThem) {
         for (int p = pick(4); p >= 0; --p) {
             store.appendSection("LUX_PROFILE");
             names.push_back(pick(5) ? "P" + std::to_string(pick(4)) : "");
-            store.appendKeyToLast("PROFILE_NAME", names.back());
+            testing_support::appendKeyToLast(store, "PROFILE_NAME", names.back());
             for (int n = pick(6); n > 0; --n)
-                store.appendKeyToLast(pick(4) ? "SESSION" : "OTHER", values[pick(10)]);
+                testing_support::appendKeyToLast(store, pick(4) ? "SESSION" : "OTHER",
+                                                 values[pick(10)]);
         }
         for (int s = 0; s < static_cast<int>(names.size()); ++s) {
             LuxProfileRecord whole;

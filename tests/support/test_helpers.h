@@ -5,10 +5,12 @@
 #include "cfg_store.h"
 #include "messages.h"
 
+#include <climits>
 #include <fstream>
 #include <iterator>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -34,11 +36,20 @@ inline Sections snapshot(const CfgStore& store) {
     return out;
 }
 
+// A key at the end of the store's last section, where the file reader puts it.
+inline void appendKeyToLast(CfgStore& store, std::string_view name, std::string_view value) {
+    if (store.empty())
+        return;
+    const std::string section = store.sections().back().name;
+    const int last = static_cast<int>(store.countSections(section)) - 1;
+    cfgInsertKey(store, last, section, INT_MAX, name, value);
+}
+
 inline void fill(CfgStore& store, const Sections& sections) {
     for (const auto& [name, keys] : sections) {
         store.appendSection(name);
         for (const auto& [k, v] : keys)
-            store.appendKeyToLast(k, v);
+            appendKeyToLast(store, k, v);
     }
 }
 
