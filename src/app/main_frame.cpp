@@ -9,7 +9,6 @@
 #include "lock_keys.h"
 #include "path_bytes.h"
 #include "problems_panel.h"
-#include "record_rename.h"
 #include "screen_fit.h"
 #include "string_ids.h"
 #include "tela_environment.h"

@@ -1,8 +1,6 @@
 #include "problems_panel.h"
 
-#include "messages.h"
-#include "option_kinds.h"
-#include "record_rename.h"
+#include "record_kinds.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 

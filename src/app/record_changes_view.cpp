@@ -1,6 +1,6 @@
 #include "record_changes_view.h"
 
-#include "option_kinds.h"
+#include "record_kinds.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 

@@ -3,7 +3,6 @@
 #include "config_input.h"
 #include "file_steps.h"
 #include "old_form.h"
-#include "tool_messages.h"
 
 #include <ostream>
 

@@ -5,7 +5,6 @@
 #include "file_steps.h"
 #include "json_text.h"
 #include "password_keys.h"
-#include "password_mask.h"
 #include "record_json.h"
 #include "scramble.h"
 

@@ -3,8 +3,6 @@
 // is the one place where a save's content is decided.
 #pragma once
 
-#include "messages.h"
-
 #include <string>
 
 class CfgStore;

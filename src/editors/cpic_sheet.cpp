@@ -4,7 +4,6 @@
 #include "cpic_records.h"
 #include "messages.h"
 #include "mode_names.h"
-#include "string_ids.h"
 #include "validation.h"
 
 namespace {

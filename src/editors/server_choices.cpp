@@ -5,7 +5,6 @@
 #include "sheet_text.h"
 #include "string_ids.h"
 #include "tela_combo_box.h"
-#include "tela_environment.h"
 #include "tela_input_rule.h"
 #include "tela_legend.h"
 

@@ -1,7 +1,6 @@
 #include "sheet_browse.h"
 
 #include "sheet_page.h"
-#include "tela_environment.h"
 #include "tela_legend.h"
 
 #include <QFileDialog>
