@@ -4,21 +4,21 @@
 #include "prompts.h"
 
 MessageBoxLook messageBoxLook(int style) {
-    // The low nibble chooses the buttons, the next one the icon.
-    const QMessageBox::StandardButtons buttons =
-        (style & 0x0f) == 1 ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
+    const QMessageBox::StandardButtons buttons = (style & kMbButtons) == kMbOkCancel
+                                                     ? QMessageBox::Ok | QMessageBox::Cancel
+                                                     : QMessageBox::Ok;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    switch (style & 0xf0) {
+    switch (style & kMbIcon) {
     case kMbIconStop:
         icon = QMessageBox::Critical;
         break;
-    case 0x20:
+    case kMbIconQuestion:
         icon = QMessageBox::Question;
         break;
     case kMbExclamation:
         icon = QMessageBox::Warning;
         break;
-    case 0x40:
+    case kMbIconInformation:
         icon = QMessageBox::Information;
         break;
     default:

@@ -8,11 +8,17 @@
 #include <string>
 #include <string_view>
 
-// Message box styles, in the platform's numbering, and the buttons they return.
-inline constexpr int kMbOk = 0;                // OK only, no icon
-inline constexpr int kMbIconStop = 16;         // OK with the stop icon
-inline constexpr int kMbOkCancelQuestion = 33; // OK and Cancel with the question icon
-inline constexpr int kMbExclamation = 48;      // OK with the exclamation icon
+// Message box styles, in the platform's numbering: the low four bits choose the buttons,
+// the next four the icon. And the buttons a box returns.
+inline constexpr int kMbButtons = 0x0f;
+inline constexpr int kMbIcon = 0xf0;
+inline constexpr int kMbOk = 0x00; // OK only, no icon
+inline constexpr int kMbOkCancel = 0x01;
+inline constexpr int kMbIconStop = 0x10;
+inline constexpr int kMbIconQuestion = 0x20;
+inline constexpr int kMbExclamation = 0x30;
+inline constexpr int kMbIconInformation = 0x40;
+inline constexpr int kMbOkCancelQuestion = kMbOkCancel | kMbIconQuestion;
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
 
