@@ -15,6 +15,18 @@ namespace {
 constexpr std::string_view kSystem = "NODEX_SYSTEM";
 constexpr std::string_view kCommon = "NODEX_COMMON";
 
+// One character decides whether a system is marked the default.
+bool isMarked(const CfgStore& store, int s) {
+    std::string mark;
+    return records::readFirst(store, s, kSystem, "DEFAULT", mark, 1) && mark == "1";
+}
+
+// The new mark goes to the end of the section, after any further DEFAULT key.
+int markSection(CfgStore& store, int s, std::string_view value) {
+    cfgDeleteKey(store, s, kSystem, 0, "DEFAULT");
+    return cfgInsertKey(store, s, kSystem, INT_MAX, "DEFAULT", value) == 1 ? 0 : 1;
+}
+
 } // namespace
 
 int midrangeListSystems(const CfgStore& store, std::vector<std::string>& list,
@@ -24,9 +36,8 @@ int midrangeListSystems(const CfgStore& store, std::vector<std::string>& list,
         if (!records::readFirst(store, s, kSystem, "HOST_NAME", host, 8))
             return 0;
         list.push_back(host);
-        // One character decides; when several systems are marked the last one wins.
-        std::string mark;
-        if (records::readFirst(store, s, kSystem, "DEFAULT", mark, 1) && mark == "1")
+        // When several systems are marked the last one wins.
+        if (isMarked(store, s))
             defaultName = host;
     }
     return 1;
@@ -110,11 +121,17 @@ int midrangeSetDefault(CfgStore& store, std::string_view hostName) {
 
 int midrangeMarkDefault(CfgStore& store, std::string_view hostName, std::string_view value) {
     int s = records::findByValue(store, kSystem, "HOST_NAME", hostName);
-    if (s < 0)
-        return 1;
-    cfgDeleteKey(store, s, kSystem, 0, "DEFAULT");
-    // The new mark goes to the end of the section, after any further DEFAULT key.
-    return cfgInsertKey(store, s, kSystem, INT_MAX, "DEFAULT", value) == 1 ? 0 : 1;
+    return s < 0 ? 1 : markSection(store, s, value);
+}
+
+void midrangeUnmarkOthers(CfgStore& store, std::string_view hostName) {
+    const int count = static_cast<int>(store.countSections(kSystem));
+    for (int s = 0; s < count; ++s) {
+        std::string name;
+        records::readFirst(store, s, kSystem, "HOST_NAME", name, 8);
+        if (name != hostName && isMarked(store, s))
+            markSection(store, s, "0");
+    }
 }
 
 int midrangeDeleteAll(CfgStore& store) {

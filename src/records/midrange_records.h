@@ -28,6 +28,9 @@ int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userI
 int midrangeDeleteSystem(CfgStore& store, std::string_view hostName);
 int midrangeSetDefault(CfgStore& store, std::string_view hostName);
 int midrangeMarkDefault(CfgStore& store, std::string_view hostName, std::string_view value);
+// Every other marked system unmarked, as midrangeMarkDefault marks: hostName is then the
+// only default, whichever system a file marked besides.
+void midrangeUnmarkOthers(CfgStore& store, std::string_view hostName);
 int midrangeDeleteAll(CfgStore& store);
 int midrangeReadCommon(const CfgStore& store, MidrangeCommonRecord& record);
 int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode, std::string userId,

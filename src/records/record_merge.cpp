@@ -2,6 +2,7 @@
 
 #include "cfg_store.h"
 #include "lux_records.h"
+#include "midrange_records.h"
 #include "record_text.h"
 
 #include <algorithm>
@@ -91,19 +92,6 @@ std::string fieldValue(const StoreRecord& r, std::string_view field) {
     return {};
 }
 
-void unmarkOtherSystems(CfgStore& out, const std::string& host) {
-    const int count = static_cast<int>(out.countSections("NODEX_SYSTEM"));
-    for (int s = 0; s < count; ++s) {
-        std::string name, flag;
-        records::readFirst(out, s, "NODEX_SYSTEM", "HOST_NAME", name, 8);
-        if (name != host && records::readFirst(out, s, "NODEX_SYSTEM", "DEFAULT", flag, 1) &&
-            flag == "1") {
-            cfgDeleteKey(out, s, "NODEX_SYSTEM", 0, "DEFAULT");
-            cfgInsertKey(out, s, "NODEX_SYSTEM", INT_MAX, "DEFAULT", "0");
-        }
-    }
-}
-
 // What a record carries outside its own section: the default LUx profile is named in a
 // section of its own, and the APPC settings' load balancing is a key of GLOBAL.
 void carryOutside(const CfgStore& mine, const StoreRecord& from, CfgStore& out) {
@@ -125,7 +113,7 @@ void carryOutside(const CfgStore& mine, const StoreRecord& from, CfgStore& out) 
         // One system is the default: made so here, it is the only one, as the editor's
         // default choice leaves it, even when the file marked another meanwhile.
         if (fieldValue(from, "DEFAULT").starts_with('1'))
-            unmarkOtherSystems(out, from.id.name);
+            midrangeUnmarkOthers(out, from.id.name);
     } else if (from.id.family == RecordFamily::Appc) {
         std::string value;
         const bool has = records::readFirst(mine, 0, "GLOBAL", kLoadBalancing, value, INT_MAX);
