@@ -85,6 +85,23 @@ void luxRenameDefault(CfgStore& store, std::string_view oldName, std::string_vie
         records::setKeyInPlace(store, 0, kDefault, kDefaultName, std::string(newName));
 }
 
+bool luxMarkDefault(CfgStore& store, std::string_view name, bool isDefault) {
+    if (!isDefault) {
+        const int s = records::findByValue(store, kDefault, kDefaultName, name);
+        if (s >= 0)
+            cfgDeleteSection(store, s, kDefault);
+        return true;
+    }
+    cfgDeleteSection(store, 0, kDefault);
+    return records::addFirstSection(store, kDefault) &&
+           records::appendKey(store, kDefault, kDefaultName, name);
+}
+
+void luxDropDefaultWithoutProfiles(CfgStore& store) {
+    if (!store.hasSection(kProfile))
+        cfgDeleteSection(store, 0, kDefault); // no such section: nothing happens
+}
+
 int luxListProfiles(const CfgStore& store, std::vector<std::string>& list) {
     return records::listFirstValues(store, kProfile, "PROFILE_NAME", 8, list);
 }
@@ -190,19 +207,9 @@ int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag,
         }
     }
 
-    if (record.isDefault != 0) {
-        int s = -1;
-        if (cfgNextSection(store, s, kDefault) == 0)
-            cfgDeleteSection(store, 0, kDefault);
-        if (!records::addFirstSection(store, kDefault) ||
-            !records::appendKey(store, kDefault, kDefaultName, record.profileName)) {
-            errorCode = ErrorCode::Store;
-            return 0;
-        }
-    } else {
-        int s = records::findByValue(store, kDefault, kDefaultName, record.profileName);
-        if (s >= 0)
-            cfgDeleteSection(store, s, kDefault);
+    if (!luxMarkDefault(store, record.profileName, record.isDefault != 0)) {
+        errorCode = ErrorCode::Store;
+        return 0;
     }
     return 1;
 }
@@ -212,13 +219,6 @@ int luxDeleteProfile(CfgStore& store, std::string_view profileName) {
     if (s < 0)
         return 1;
     cfgDeleteSection(store, s, kProfile);
-    // The default mark goes with the last profile. A remaining section without a name
-    // still counts as a profile, so its default mark is never dropped by a partial list.
-    int remaining = -1;
-    if (cfgNextSection(store, remaining, kProfile) != 0) {
-        int d = -1;
-        if (cfgNextSection(store, d, kDefault) == 0)
-            cfgDeleteSection(store, 0, kDefault);
-    }
+    luxDropDefaultWithoutProfiles(store);
     return 1;
 }

@@ -19,6 +19,12 @@ inline constexpr std::string_view kLuxDefaultKey = "DEF_PROF_NAME";
 bool luxIsDefaultProfile(const CfgStore& store, std::string_view name);
 // A renamed default profile stays the default: the section names the new name, in place.
 void luxRenameDefault(CfgStore& store, std::string_view oldName, std::string_view newName);
+// Makes the profile the default (its name in a new first default section, in place of the
+// first one) or not (the section naming it goes). False when the store refuses.
+bool luxMarkDefault(CfgStore& store, std::string_view name, bool isDefault);
+// The default mark goes with the last profile: without a LUX_PROFILE section the first
+// default section goes too. A section without a name still counts as a profile.
+void luxDropDefaultWithoutProfiles(CfgStore& store);
 
 int luxListProfiles(const CfgStore& store, std::vector<std::string>& list);
 int luxReadProfile(const CfgStore& store, LuxProfileRecord& record);

@@ -98,17 +98,11 @@ void carryOutside(const CfgStore& mine, const StoreRecord& from, CfgStore& out) 
     if (from.id.otherSection || from.id.nameless)
         return;
     if (from.id.family == RecordFamily::Lux) {
-        const int named =
-            records::findByValue(out, kLuxDefaultSection, kLuxDefaultKey, from.id.name);
-        if (fieldValue(from, "DEFAULT") == "1") {
-            if (named == 0)
-                return;
-            cfgDeleteSection(out, 0, kLuxDefaultSection);
-            records::addFirstSection(out, kLuxDefaultSection);
-            records::appendKey(out, kLuxDefaultSection, kLuxDefaultKey, from.id.name);
-        } else if (named >= 0) {
-            cfgDeleteSection(out, named, kLuxDefaultSection);
-        }
+        const bool isDefault = fieldValue(from, "DEFAULT") == "1";
+        // Already named by theirs' first default section: left in place, not moved as a rewrite.
+        if (!isDefault ||
+            records::findByValue(out, kLuxDefaultSection, kLuxDefaultKey, from.id.name) != 0)
+            luxMarkDefault(out, from.id.name, isDefault);
     } else if (from.id.family == RecordFamily::MidrangeSystem) {
         // One system is the default: made so here, it is the only one, as the editor's
         // default choice leaves it, even when the file marked another meanwhile.
@@ -157,9 +151,8 @@ void addRecord(const CfgStore& mine, const StoreRecord& from, CfgStore& out) {
 
 void removeRecord(const StoreRecord& at, CfgStore& out) {
     cfgDeleteSection(out, at.occurrence, at.id.section);
-    // As deleting the last profile in the editor does.
-    if (!at.id.otherSection && at.id.family == RecordFamily::Lux && !out.hasSection("LUX_PROFILE"))
-        cfgDeleteSection(out, 0, kLuxDefaultSection);
+    if (!at.id.otherSection && at.id.family == RecordFamily::Lux)
+        luxDropDefaultWithoutProfiles(out);
 }
 
 } // namespace
