@@ -1,6 +1,7 @@
 #include "appc_records.h"
 
 #include "cfg_store.h"
+#include "global_records.h"
 #include "messages.h"
 #include "record_text.h"
 #include "string_ids.h"
@@ -61,7 +62,7 @@ int appcRead(const CfgStore& store, AppcRecord& record, int& missing) {
 
     missing = 0;
     // Only the first character of LU62_LB counts.
-    if (records::readFirst(store, 0, kGlobal, "LU62_LB", value, 1))
+    if (records::readFirst(store, 0, kGlobal, kLoadBalancingKey, value, 1))
         record.loadBalancing = records::decimalValue(value);
     return 1;
 }
@@ -102,13 +103,10 @@ int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, ErrorCode& e
         }
     }
 
-    std::string loadBalancing = std::to_string(record.loadBalancing);
-    if (!store.hasSection(kGlobal) && cfgAddSection(store, 0, kGlobal) != 0) {
+    if (!globalPutLoadBalancing(store, std::to_string(record.loadBalancing))) {
         errorCode = ErrorCode::Store;
         return 0;
     }
-    cfgDeleteKey(store, 0, kGlobal, 0, "LU62_LB");
-    cfgInsertKey(store, 0, kGlobal, 0, "LU62_LB", loadBalancing);
     return 1;
 }
 

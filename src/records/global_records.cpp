@@ -48,7 +48,7 @@ int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, ErrorCod
     // LU62_LB belongs to the APPC settings; it survives the rewrite of the section.
     std::string loadBalancing;
     if (hasGlobal(store)) {
-        records::readFirst(store, 0, kGlobal, "LU62_LB", loadBalancing, 1);
+        records::readFirst(store, 0, kGlobal, kLoadBalancingKey, loadBalancing, 1);
         if (cfgDeleteSection(store, 0, kGlobal) != 0) {
             errorCode = ErrorCode::Store;
             return 0;
@@ -68,7 +68,7 @@ int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, ErrorCod
         return 0;
     }
     if (!loadBalancing.empty())
-        cfgInsertKey(store, 0, kGlobal, 0, "LU62_LB", loadBalancing);
+        globalInsertLoadBalancing(store, loadBalancing);
     return 1;
 }
 
@@ -76,4 +76,16 @@ int globalDelete(CfgStore& store, std::string_view /*unusedName*/) {
     if (hasGlobal(store))
         cfgDeleteSection(store, 0, kGlobal);
     return 1;
+}
+
+int globalInsertLoadBalancing(CfgStore& store, std::string_view value) {
+    return cfgInsertKey(store, 0, kGlobal, 0, kLoadBalancingKey, value);
+}
+
+bool globalPutLoadBalancing(CfgStore& store, std::string_view value) {
+    if (!hasGlobal(store) && cfgAddSection(store, 0, kGlobal) != 0)
+        return false;
+    cfgDeleteKey(store, 0, kGlobal, 0, kLoadBalancingKey);
+    globalInsertLoadBalancing(store, value);
+    return true;
 }

@@ -1,6 +1,7 @@
 #include "record_merge.h"
 
 #include "cfg_store.h"
+#include "global_records.h"
 #include "lux_records.h"
 #include "midrange_records.h"
 #include "record_text.h"
@@ -10,8 +11,6 @@
 #include <string>
 
 namespace {
-
-constexpr std::string_view kLoadBalancing = "LU62_LB";
 
 ChangeType changeOf(int partner) {
     return partner < 0 ? ChangeType::Removed : ChangeType::Changed;
@@ -110,12 +109,10 @@ void carryOutside(const CfgStore& mine, const StoreRecord& from, CfgStore& out) 
             midrangeUnmarkOthers(out, from.id.name);
     } else if (from.id.family == RecordFamily::Appc) {
         std::string value;
-        const bool has = records::readFirst(mine, 0, "GLOBAL", kLoadBalancing, value, INT_MAX);
-        cfgDeleteKey(out, 0, "GLOBAL", 0, kLoadBalancing);
-        if (has && !out.hasSection("GLOBAL"))
-            cfgAddSection(out, 0, "GLOBAL");
-        if (has)
-            cfgInsertKey(out, 0, "GLOBAL", INT_MAX, kLoadBalancing, value);
+        if (records::readFirst(mine, 0, "GLOBAL", kLoadBalancingKey, value, INT_MAX))
+            globalPutLoadBalancing(out, value);
+        else
+            cfgDeleteKey(out, 0, "GLOBAL", 0, kLoadBalancingKey);
     }
 }
 
@@ -128,11 +125,11 @@ void replaceRecord(const CfgStore& mine, const StoreRecord& from, const StoreRec
     const bool global = !at.id.otherSection && at.id.family == RecordFamily::Global;
     std::string loadBalancing;
     const bool keepLoadBalancing =
-        global && records::readFirst(out, 0, "GLOBAL", kLoadBalancing, loadBalancing, INT_MAX);
+        global && records::readFirst(out, 0, "GLOBAL", kLoadBalancingKey, loadBalancing, INT_MAX);
     clearKeys(out, at.id.section, at.occurrence);
-    copyKeys(mine, from, out, at.occurrence, global ? kLoadBalancing : std::string_view());
+    copyKeys(mine, from, out, at.occurrence, global ? kLoadBalancingKey : std::string_view());
     if (keepLoadBalancing)
-        cfgInsertKey(out, 0, "GLOBAL", INT_MAX, kLoadBalancing, loadBalancing);
+        globalInsertLoadBalancing(out, loadBalancing);
     carryOutside(mine, from, out);
 }
 

@@ -107,11 +107,11 @@ TEST_F(RecordDiff, ReportsRecordsAndFieldsOfEveryKind) {
 class RecordMerge : public RecordTest {
 protected:
     CfgStore base, mine, theirs, out;
+    const std::string base3 = "[GLOBAL]|USER_NAME=u|LU62_LB=0|[CPIC_INFO]|SYMB_NAME=A|MODE=M1|"
+                              "[CPIC_INFO]|SYMB_NAME=B|MODE=M1|[LUX_PROFILE]|PROFILE_NAME=P1";
 };
 
 TEST_F(RecordMerge, BringsTheEditorsChangesIntoTheChangedFile) {
-    const std::string base3 = "[GLOBAL]|USER_NAME=u|LU62_LB=0|[CPIC_INFO]|SYMB_NAME=A|MODE=M1|"
-                              "[CPIC_INFO]|SYMB_NAME=B|MODE=M1|[LUX_PROFILE]|PROFILE_NAME=P1";
     struct Case {
         const char* what;
         std::string mine, theirs;
@@ -146,6 +146,9 @@ TEST_F(RecordMerge, BringsTheEditorsChangesIntoTheChangedFile) {
          "system A: DEFAULT 0>1\nsystem C: DEFAULT 1>0\n",
          "[NODEX_SYSTEM]|HOST_NAME=A|DEFAULT=0|[NODEX_SYSTEM]|HOST_NAME=B|DEFAULT=1|"
          "[NODEX_SYSTEM]|HOST_NAME=C|DEFAULT=0"},
+        {"LU62_LB goes where the editor writes it: before a second one",
+         "[GLOBAL]|LU62_LB=1|LU62_LB=0|[APPC]", "[GLOBAL]|LU62_LB=0|LU62_LB=0|[APPC]|[TRACE]", 0,
+         "appc: LU62_LB 0>1\n", "appc: LU62_LB 0>1\n", "[GLOBAL]|LU62_LB=0|LU62_LB=0|[APPC]"},
         {"removed here, changed on disk",
          "[GLOBAL]|USER_NAME=u|LU62_LB=0|[CPIC_INFO]|SYMB_NAME=B|MODE=M1|[LUX_PROFILE]|"
          "PROFILE_NAME=P1",
