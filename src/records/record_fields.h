@@ -2,8 +2,9 @@
 // that holds it and how the file stores it, in the order a writer puts them in the file. The
 // readers, the writers, the backslash check, the review of changes and the tool's JSON walk
 // these lists, and the record checks and the sheets take each value's longest length from
-// them, so that a key of such a record is named here and nowhere else. Below them, the parts
-// of the rows of the APPC servers and the LUx links.
+// them: how such a key is read, written and limited is decided here. (A check names the key
+// it refuses, and the midrange default mark has rules of its own.) Below them, the parts of
+// the rows of the APPC servers and the LUx links.
 #pragma once
 
 #include "password_keys.h"
