@@ -108,15 +108,7 @@ CMainFrame::CMainFrame(CCfgDoc& doc, QWidget* parent)
     addAction(m_ui->actionContextHelp);
 
     buildStatusBar();
-
-    for (int i = 0; i < kRecentFiles; ++i) {
-        auto* action = new QAction(this);
-        action->setVisible(false);
-        action->setStatusTip(libraryText(ids::kRecentPrompt, "Open this document"));
-        connect(action, &QAction::triggered, this, [this, i] { emit recentFile(i); });
-        m_ui->menuFile->insertAction(m_ui->actionRecentPlaceholder, action);
-        m_recentActions.append(action);
-    }
+    buildRecentFiles();
 
     const Ui::CMainFrame& u = *m_ui;
     connect(u.actionFileNew, &QAction::triggered, this, &CMainFrame::fileNew);
@@ -133,21 +125,7 @@ CMainFrame::CMainFrame(CCfgDoc& doc, QWidget* parent)
             &CMainFrame::reviewBeforeSaveToggled);
     connect(u.actionViewProblems, &QAction::triggered, this, &CMainFrame::showProblems);
 
-    QAction* undo =
-        m_history->stack().createUndoAction(this, libraryText(ids::kUndoPrefix, "&Undo"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo =
-        m_history->stack().createRedoAction(this, libraryText(ids::kRedoPrefix, "&Redo"));
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    undo->setObjectName(QStringLiteral("actionEditUndo"));
-    redo->setObjectName(QStringLiteral("actionEditRedo"));
-    u.menuEdit->addAction(undo);
-    u.menuEdit->addAction(redo);
-    connect(m_history.get(), &DocumentHistory::storeRestored, this, [this] {
-        m_view->RefreshRecords();
-        afterChange();
-    });
+    buildUndo();
     connect(m_view, &CCfgFrmView::documentChanged, this, &CMainFrame::afterChange);
     // Undo and redo set the modified flag once the step is done.
     connect(&m_history->stack(), &QUndoStack::cleanChanged, this, &CMainFrame::UpdateCaption);
@@ -158,6 +136,37 @@ CMainFrame::CMainFrame(CCfgDoc& doc, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() = default;
+
+// The recent files' entries, hidden until the list fills them, above the placeholder.
+void CMainFrame::buildRecentFiles() {
+    for (int i = 0; i < kRecentFiles; ++i) {
+        auto* action = new QAction(this);
+        action->setVisible(false);
+        action->setStatusTip(libraryText(ids::kRecentPrompt, "Open this document"));
+        connect(action, &QAction::triggered, this, [this, i] { emit recentFile(i); });
+        m_ui->menuFile->insertAction(m_ui->actionRecentPlaceholder, action);
+        m_recentActions.append(action);
+    }
+}
+
+// Undo and redo of the record changes, in the Edit menu.
+void CMainFrame::buildUndo() {
+    QAction* undo =
+        m_history->stack().createUndoAction(this, libraryText(ids::kUndoPrefix, "&Undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo =
+        m_history->stack().createRedoAction(this, libraryText(ids::kRedoPrefix, "&Redo"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    undo->setObjectName(QStringLiteral("actionEditUndo"));
+    redo->setObjectName(QStringLiteral("actionEditRedo"));
+    m_ui->menuEdit->addAction(undo);
+    m_ui->menuEdit->addAction(redo);
+    connect(m_history.get(), &DocumentHistory::storeRestored, this, [this] {
+        m_view->RefreshRecords();
+        afterChange();
+    });
+}
 
 void CMainFrame::buildStatusBar() {
     QStatusBar* status = m_ui->statusBar;

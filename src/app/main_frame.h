@@ -70,6 +70,8 @@ protected:
 private:
     // The prompt pane, the count of problems and the lock-key indicators.
     void buildStatusBar();
+    void buildRecentFiles();
+    void buildUndo();
     void showProblems(bool on);
     void ensureProblemsPanel();
     void openProblem(int kind, int row, const std::string& name);
