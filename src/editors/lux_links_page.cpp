@@ -1,5 +1,6 @@
 #include "lux_links_page.h"
 
+#include "record_fields.h"
 #include "server_choices.h"
 #include "string_ids.h"
 #include "tela_combo_box.h"
@@ -26,8 +27,8 @@ constexpr std::array<RowNames, 4> kRowNames{{
 constexpr int kTransportLegends[] = {ids::kLuxServerFirst, ids::kLuxServerSecond, ids::kLuxScope};
 constexpr int kCategoryLegends[] = {ids::kLuxCategory0, ids::kLuxCategory1, ids::kLuxCategory3};
 
-constexpr int kServerLimit = 64;
-constexpr int kLuNameLimit = 8; // a link's LU name
+constexpr int kServerLimit = static_cast<int>(parts::kNameLimit);
+constexpr int kLuNameLimit = static_cast<int>(parts::kLuNameLimit);
 constexpr int kServerWidthChars = 26;
 
 } // namespace

@@ -2,6 +2,7 @@
 // its transport and encryption, or a scope with its encryption; and load balancing.
 #pragma once
 
+#include "record_fields.h"
 #include "sheet_page.h"
 
 #include <array>
@@ -54,7 +55,7 @@ public:
         {1057, 1419, 1434},
     }};
     static constexpr int kLayoutId = 194;
-    static constexpr int kNameLimit = 64;
+    static constexpr int kNameLimit = static_cast<int>(parts::kNameLimit);
 
     CPgServerList();
     ~CPgServerList() override;

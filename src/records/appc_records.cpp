@@ -3,6 +3,7 @@
 #include "cfg_store.h"
 #include "global_records.h"
 #include "messages.h"
+#include "record_fields.h"
 #include "record_text.h"
 #include "string_ids.h"
 #include "tela_environment.h"
@@ -12,7 +13,7 @@ namespace {
 
 constexpr std::string_view kAppc = "APPC";
 constexpr std::string_view kGlobal = "GLOBAL";
-constexpr std::size_t kValueMax = 76;
+constexpr std::size_t kValueMax = parts::kServerRead;
 
 std::string serverValue(const AppcRecord& r, std::size_t row) {
     if (r.serverName[row].empty())

@@ -2,6 +2,7 @@
 
 #include "cfg_store.h"
 #include "messages.h"
+#include "record_fields.h"
 #include "record_text.h"
 #include "validation.h"
 
@@ -133,7 +134,7 @@ void luxReadSection(const CfgStore& store, int s, LuxProfileRecord& record) {
     int keyOccurrence = -1;
     std::string value;
     for (int n = 1; n <= 4; ++n) {
-        if (keys.next("SESSION", keyOccurrence, value, 154))
+        if (keys.next("SESSION", keyOccurrence, value, parts::kSessionRead))
             luxParseSession(record, value, n);
     }
 }
@@ -150,7 +151,7 @@ int luxReadServerNames(const CfgStore& store, int section, std::array<std::strin
     int keyOccurrence = -1;
     for (std::string& name : names) {
         // A value without a server (it starts with a comma) has an empty first piece.
-        if (keys.next("SESSION", keyOccurrence, value, 154))
+        if (keys.next("SESSION", keyOccurrence, value, parts::kSessionRead))
             name = serverOf(value);
     }
     return 1;

@@ -133,6 +133,13 @@ inline constexpr char kLuName[] = "lu_name";
 inline constexpr char kTransport[] = "transport";
 inline constexpr char kScope[] = "scope";
 inline constexpr char kEncryption[] = "encryption";
+
+// The longest server or scope name, and a link's LU name, that the checks and the sheets
+// let pass; and how much of one SERVER or SCOPE value, and of one SESSION, the readers take.
+inline constexpr std::size_t kNameLimit = 64;
+inline constexpr std::size_t kLuNameLimit = 8;
+inline constexpr std::size_t kServerRead = 76;
+inline constexpr std::size_t kSessionRead = 154;
 } // namespace parts
 
 // A part of a row of the records made of rows: a text or a number of Row.

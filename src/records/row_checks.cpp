@@ -14,10 +14,9 @@ using namespace checks;
 
 namespace {
 
-// The most characters the readers take of one SERVER or SCOPE value, and of one SESSION.
-constexpr std::size_t kServerRead = 76;
-constexpr std::size_t kSessionRead = 154;
-constexpr std::size_t kNameLimit = 64;
+using parts::kNameLimit;
+using parts::kServerRead;
+using parts::kSessionRead;
 
 // The length of the SESSION value the writer forms for link (luxFormatSession): seven
 // pieces, the second always "*", joined by six commas.
@@ -129,11 +128,14 @@ RecordRefusal luxSheetRules(const LuxProfileRecord& r) {
         const LuxLink& link = r.links[i];
         const int row = static_cast<int>(i);
         if (link.serverName.size() > kNameLimit)
-            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, parts::kServer, "64");
+            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, parts::kServer,
+                          std::to_string(kNameLimit));
         if (link.scopeName.size() > kNameLimit)
-            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, parts::kScope, "64");
-        if (link.luName.size() > 8)
-            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, parts::kLuName, "8");
+            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, parts::kScope,
+                          std::to_string(kNameLimit));
+        if (link.luName.size() > parts::kLuNameLimit)
+            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, parts::kLuName,
+                          std::to_string(parts::kLuNameLimit));
         if (!link.serverName.empty() && link.transport.empty())
             return refuse(ErrorCode::None, ids::kRuleLinkTransport, "SESSION", row,
                           parts::kTransport, linkNumber(i));

@@ -83,6 +83,9 @@ TEST_F(PutCommand, ARefusedRecordNamesFileKindRecordAndFieldAndLeavesTheFileUnto
         {"lux",
          R"({"PROFILE_NAME":"P","SESSION":[{"server":"H","category":1,"lu_name":"WS042LU"}]})",
          "a.ini: lux P", 3018, "SESSION[0].lu_name"},
+        {"lux",
+         R"({"PROFILE_NAME":"P","SESSION":[{"server":"H","category":0,"lu_name":"WS042LU01"}]})",
+         "a.ini: lux P", 3000, "SESSION[0].lu_name"},
         // The common settings wait for a system, as in the editor.
         {"common", R"({"MODE":"XLNKMOD"})", "a.ini: common", 2485, ""},
     };

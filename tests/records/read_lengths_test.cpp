@@ -1,5 +1,7 @@
 // How much of each stored value a reader takes: what is cut here is lost when the record is
 // written back, so each length is held here as the client reads it.
+#include "appc_records.h"
+#include "lux_records.h"
 #include "record_fields.h"
 #include "record_fixture.h"
 #include "record_kinds.h"
@@ -66,6 +68,19 @@ TEST_F(ReadLengths, EachReaderTakesAsMuchOfAValueAsTheClientReads) {
             },
             record);
     }
+
+    // The rows: one SERVER or SCOPE value is read to 76 characters, one SESSION to 154.
+    const std::string server(76, 'S'), session(154, 'L');
+    load("[APPC]|SERVER=" + server + "7|SCOPE=" + server + "7|[LUX_PROFILE]|PROFILE_NAME=P|" +
+         "SESSION=" + session + "7");
+    AppcRecord appc;
+    int missing = 0;
+    ASSERT_EQ(appcRead(store, appc, missing), 1);
+    EXPECT_EQ(appc.serverName[0], server);
+    EXPECT_EQ(appc.scopeName, server);
+    LuxProfileRecord lux;
+    luxReadSection(store, 0, lux);
+    EXPECT_EQ(lux.links[0].serverName, session);
 }
 
 } // namespace
