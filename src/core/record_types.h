@@ -42,7 +42,6 @@ struct GlobalRecord {
 };
 
 struct AppcRecord {
-    std::string entryText; // the records-list entry the editor came from; never stored
     int selection = 0;     // 0 server list in force, 1 scope in force
     int loadBalancing = 0; // LU62_LB in GLOBAL
     std::array<std::string, 4> serverName;
@@ -74,11 +73,10 @@ struct LuxProfileRecord {
 };
 
 struct MidrangeSystemRecord {
-    std::string hostName;       // HOST_NAME
-    std::string userId;         // USER_NAME
-    std::string password;       // PASSWORD, plain here
-    std::string passwordVerify; // the editor's second entry; not stored
-    std::string defaultFlag;    // DEFAULT as stored
+    std::string hostName;    // HOST_NAME
+    std::string userId;      // USER_NAME
+    std::string password;    // PASSWORD, plain here
+    std::string defaultFlag; // DEFAULT as stored
 
     bool operator==(const MidrangeSystemRecord&) const = default;
 };
@@ -88,7 +86,6 @@ struct MidrangeCommonRecord {
     std::string mode;     // MODE
     std::string userId;   // USER_NAME
     std::string password; // PASSWORD, plain here
-    std::string spare;    // read by no operation
 
     bool operator==(const MidrangeCommonRecord&) const = default;
 };

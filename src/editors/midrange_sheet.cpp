@@ -33,7 +33,6 @@ int CPsNODEX::Run(CCfgDoc& doc, const std::string& /*recordName*/) {
     v.localLu = record.localLu;
     v.mode = record.mode;
     v.userId = record.userId;
-    v.verification = record.spare;
     // With a user ID the fields show the placeholder, even for an empty password.
     if (!record.userId.empty()) {
         v.password = m_password.hold(record.password);
@@ -69,7 +68,6 @@ MidrangeCommonRecord CPsNODEX::gatherRecord() const {
     record.mode = v.mode;
     record.userId = v.userId;
     record.password = m_password.resolve(v.password);
-    record.spare = v.userId; // the editor passes the user id as the spare fifth string
     return record;
 }
 
@@ -94,6 +92,6 @@ int CPsNODEX::writeRecord(int& failureFlag, ErrorCode& errorCode) {
     if (m_commonStored && !m_common.changed())
         return 1;
     const MidrangeCommonRecord r = gatherRecord();
-    return midrangeWriteCommon(document().store(), r.localLu, r.mode, r.userId, r.password, r.spare,
+    return midrangeWriteCommon(document().store(), r.localLu, r.mode, r.userId, r.password, {},
                                failureFlag, errorCode);
 }

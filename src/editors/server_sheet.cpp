@@ -22,12 +22,10 @@ CPsServ::CPsServ(const std::string& title) : PropertySheet(title, serverHelp(), 
 
 CPsServ::~CPsServ() = default;
 
-int CPsServ::Run(CCfgDoc& doc, const std::string& entryText) {
+int CPsServ::Run(CCfgDoc& doc, const std::string& /*entryText*/) {
     addPage(m_page);
     setDocument(doc);
-    m_entryText = entryText;
     AppcRecord record;
-    record.entryText = entryText;
     int missing = 0;
     if (!appcRead(doc.store(), record, missing))
         return reportUnreadable();
@@ -59,7 +57,6 @@ void CPsServ::spreadRecord(const AppcRecord& record) {
 AppcRecord CPsServ::gatherRecord() const {
     const ServerListValues& v = m_page.values;
     AppcRecord record;
-    record.entryText = m_entryText;
     // The rows that have a name close up in screen order, each with its own settings.
     std::size_t next = 0;
     for (const ServerRowValues& row : v.rows) {

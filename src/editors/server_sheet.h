@@ -16,7 +16,8 @@ public:
     explicit CPsServ(const std::string& title);
     ~CPsServ() override;
 
-    // Opens the APPC settings (entryText: the records-list entry, or empty for New).
+    // Opens the APPC settings. entryText (the records-list entry, or empty for New) goes
+    // unused: there is only the one set of settings.
     // 1 when the user confirmed with OK and the settings were written; 0 otherwise.
     int Run(CCfgDoc& doc, const std::string& entryText);
 
@@ -33,5 +34,4 @@ private:
     int controlOf(const RecordRefusal& refusal) const;
 
     CPgServerList m_page;
-    std::string m_entryText;
 };

@@ -98,8 +98,8 @@ int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userI
         return 0;
     }
     const bool isDefault = !defaultName.empty() && hostName == defaultName;
-    const MidrangeSystemRecord stored{
-        std::move(hostName), std::move(userId), std::move(password), {}, isDefault ? "1" : "0"};
+    const MidrangeSystemRecord stored{std::move(hostName), std::move(userId), std::move(password),
+                                      isDefault ? "1" : "0"};
     return records::appendKeys(store, kSystem, stored, errorCode);
 }
 
@@ -163,7 +163,7 @@ int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode, 
         errorCode = ErrorCode::Store;
         return 0;
     }
-    const MidrangeCommonRecord stored{
-        std::move(localLu), std::move(mode), std::move(userId), std::move(password), {}};
+    const MidrangeCommonRecord stored{std::move(localLu), std::move(mode), std::move(userId),
+                                      std::move(password)};
     return records::appendKeys(store, kCommon, stored, errorCode);
 }

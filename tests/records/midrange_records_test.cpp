@@ -53,11 +53,9 @@ TEST_F(MidrangeRecords, WrittenSystemStandsFirstAndKeepsItsMark) {
                            "|DEFAULT=1");
     MidrangeSystemRecord r;
     r.hostName = "HOSTX";
-    r.passwordVerify = "kept";
     ASSERT_EQ(midrangeReadSystem(store, r), 1);
     EXPECT_EQ(r.password, "Pass_0wrd9");
     EXPECT_EQ(r.defaultFlag, "1");
-    EXPECT_EQ(r.passwordVerify, "kept");
 
     ASSERT_EQ(writeSystem("NEW", ""), 1);
     EXPECT_EQ(keys(0), "HOST_NAME=NEW|USER_NAME=clerk|PASSWORD=|DEFAULT=0");
