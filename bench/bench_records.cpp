@@ -139,7 +139,7 @@ bool midrangeCycle(CfgStore& store, const std::string& name) {
     midrangeReadSystem(store, record);
     int flag = 0;
     ErrorCode code = ErrorCode::None;
-    return midrangeWriteSystem(store, "NEWHOST", "USER", "", "", "", flag, code) &&
+    return midrangeWriteSystem(store, "NEWHOST", "USER", "", flag, code) &&
            midrangeDeleteSystem(store, "NEWHOST");
 }
 

@@ -149,7 +149,7 @@ void CCfgFrmView::RefreshRecords() {
     std::vector<std::string> names;
     // A section without its name key is the problems panel's to name; the list goes on.
     if (!m_doc.ListOptionRecords(m_currentKind, names, true))
-        m_doc.ReportError(0, ErrorCode::Store);
+        m_doc.ReportError(ErrorCode::Store);
     m_records.setRecords(std::move(names), isOneRecordKind(m_currentKind)
                                                ? RecordsModel::Encoding::Utf8
                                                : RecordsModel::Encoding::Latin1);
@@ -309,7 +309,7 @@ void CCfgFrmView::renameSection(RecordFamily family, int occurrence, const std::
                 },
                 changed);
             if (result == RenameResult::Refused)
-                m_doc.ReportError(0, code);
+                m_doc.ReportError(code);
             if (result == RenameResult::Duplicate)
                 AppMessageBox(userString(ids::kRenameDuplicate)
                                   .replace(QLatin1String("%1"), latin1(name))

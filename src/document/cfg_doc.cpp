@@ -63,7 +63,7 @@ bool CCfgDoc::OnOpenDocument(const std::string& path) {
                                                       : std::string());
         return true;
     }
-    ReportError(0, ErrorCode::Store);
+    ReportError(ErrorCode::Store);
     // Whatever a failed conversion left in the store is not the file: the document is
     // empty after any failed open.
     cfgClear(m_store);
@@ -151,7 +151,7 @@ bool CCfgDoc::ReadFile(const std::string& path) {
         return false;
     }
     if (cfgReadBuffer(m_store, bytes.data(), bytes.size()) != 0) {
-        ReportError(0, ErrorCode::Store);
+        ReportError(ErrorCode::Store);
         return false;
     }
     m_read = diskStateOf(bytes, m_opened);
@@ -209,7 +209,7 @@ bool CCfgDoc::ConvertOldForm(const std::string& path) {
     int failureFlag = 0;
     ErrorCode errorCode = ErrorCode::None;
     if (!convertOldForm(m_store, failureFlag, errorCode)) {
-        ReportError(failureFlag, errorCode);
+        ReportError(errorCode);
         return false;
     }
     return WriteDerived(base + kConfigExtension, path);
@@ -221,7 +221,7 @@ void CCfgDoc::ReportFileProblem(const FileError& error, bool saving) {
                   kMbIconStop);
 }
 
-void CCfgDoc::ReportError(int /*result*/, ErrorCode code) {
+void CCfgDoc::ReportError(ErrorCode code) {
     showErrorMessage(code);
 }
 

@@ -57,8 +57,8 @@ public:
 
     // Reads the file and converts entries of the older form; false after it reported why.
     bool LoadConfiguration(const std::string& path);
-    // Shows the message of an error code; the result argument is not used.
-    void ReportError(int result, ErrorCode code);
+    // Shows the message of an error code.
+    void ReportError(ErrorCode code);
 
     // Option dispatch: the main window and the tool reach the records only through these.
     // pastNameless: a section without its name key is passed over instead of ending the list.

@@ -54,7 +54,7 @@ void CPgNODEXBas::activated() {
     std::string defaultName;
     if (m_doc && !midrangeListSystems(m_doc->store(), names, defaultName)) {
         names.clear();
-        m_doc->ReportError(0, ErrorCode::Store);
+        m_doc->ReportError(ErrorCode::Store);
     }
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(names.size()));
@@ -101,7 +101,7 @@ bool CPgNODEXBas::applyDefaultChoice() {
         return true;
     if (!m_doc || !midrangeSetDefault(m_doc->store(), name)) {
         if (m_doc)
-            m_doc->ReportError(0, ErrorCode::Store);
+            m_doc->ReportError(ErrorCode::Store);
         return false;
     }
     return true;
@@ -141,6 +141,6 @@ void CPgNODEXBas::properties() {
 void CPgNODEXBas::remove() {
     const QString name = selected();
     if (m_doc && !name.isEmpty() && !midrangeDeleteSystem(m_doc->store(), toBytes(name)))
-        m_doc->ReportError(0, ErrorCode::Store);
+        m_doc->ReportError(ErrorCode::Store);
     activated();
 }

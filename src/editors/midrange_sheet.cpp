@@ -92,6 +92,6 @@ int CPsNODEX::writeRecord(int& failureFlag, ErrorCode& errorCode) {
     if (m_commonStored && !m_common.changed())
         return 1;
     const MidrangeCommonRecord r = gatherRecord();
-    return midrangeWriteCommon(document().store(), r.localLu, r.mode, r.userId, r.password, {},
+    return midrangeWriteCommon(document().store(), r.localLu, r.mode, r.userId, r.password,
                                failureFlag, errorCode);
 }

@@ -56,7 +56,7 @@ int CDlgNODEXSystem::ShowSystem(CCfgDoc& doc, const std::string& hostName) {
         MidrangeSystemRecord record;
         record.hostName = hostName;
         if (!midrangeReadSystem(doc.store(), record)) {
-            doc.ReportError(0, ErrorCode::Store);
+            doc.ReportError(ErrorCode::Store);
             return 0;
         }
         MidrangeSystemValues& v = m_form.values;
@@ -99,6 +99,5 @@ bool CDlgNODEXSystem::checkValues() {
 int CDlgNODEXSystem::writeRecord(int& failureFlag, ErrorCode& errorCode) {
     const MidrangeSystemValues& v = m_form.values;
     return midrangeWriteSystem(document().store(), v.hostName, v.userId,
-                               m_password.resolve(v.password), v.verification, std::string(),
-                               failureFlag, errorCode);
+                               m_password.resolve(v.password), failureFlag, errorCode);
 }

@@ -167,7 +167,7 @@ void PropertySheet::focusOn(int pageIndex, int controlId) {
 
 int PropertySheet::reportUnreadable() {
     if (m_doc)
-        m_doc->ReportError(0, ErrorCode::Store);
+        m_doc->ReportError(ErrorCode::Store);
     return 0;
 }
 

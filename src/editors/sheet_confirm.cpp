@@ -13,7 +13,7 @@ bool confirmRecord(SheetPage* page, CCfgDoc* doc, const std::function<bool()>& c
     ErrorCode errorCode = ErrorCode::None;
     if (!write(failureFlag, errorCode)) {
         if (doc)
-            doc->ReportError(failureFlag, errorCode);
+            doc->ReportError(errorCode);
         return false;
     }
     return true;

@@ -72,7 +72,7 @@ int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, ErrorCod
     return 1;
 }
 
-int globalDelete(CfgStore& store, std::string_view /*unusedName*/) {
+int globalDelete(CfgStore& store) {
     if (hasGlobal(store))
         cfgDeleteSection(store, 0, kGlobal);
     return 1;

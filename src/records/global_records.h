@@ -18,7 +18,7 @@ int globalRead(const CfgStore& store, GlobalRecord& record);                 // 
 // What globalWrite refuses before it touches the store: 1 passes; 0 with flag and code.
 int globalCheckWrite(GlobalRecord record, int& failureFlag, ErrorCode& errorCode);
 int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, ErrorCode& errorCode);
-int globalDelete(CfgStore& store, std::string_view unusedName); // always 1
+int globalDelete(CfgStore& store); // always 1
 // Inserts LU62_LB into the first GLOBAL section where every writer puts it: before the
 // first LU62_LB left there, else last. 1 when there is no GLOBAL section.
 int globalInsertLoadBalancing(CfgStore& store, std::string_view value);

@@ -83,8 +83,7 @@ int midrangeCheckCommon(std::string_view mode, std::string_view userId, std::str
 }
 
 int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userId,
-                        std::string password, std::string /*passwordVerify*/,
-                        std::string /*defaultFlag*/, int& validationResult, ErrorCode& errorCode) {
+                        std::string password, int& validationResult, ErrorCode& errorCode) {
     if (!midrangeCheckSystem(hostName, userId, password, validationResult, errorCode))
         return 0;
 
@@ -153,8 +152,7 @@ int midrangeReadCommon(const CfgStore& store, MidrangeCommonRecord& record) {
 }
 
 int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode, std::string userId,
-                        std::string password, std::string /*spare*/, int& validationResult,
-                        ErrorCode& errorCode) {
+                        std::string password, int& validationResult, ErrorCode& errorCode) {
     if (!midrangeCheckCommon(mode, userId, password, validationResult, errorCode))
         return 0;
     if (store.hasSection(kCommon))

@@ -23,8 +23,7 @@ int midrangeCheckSystem(std::string_view hostName, std::string_view userId,
 int midrangeCheckCommon(std::string_view mode, std::string_view userId, std::string_view password,
                         int& validationResult, ErrorCode& errorCode);
 int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userId,
-                        std::string password, std::string passwordVerify, std::string defaultFlag,
-                        int& validationResult, ErrorCode& errorCode);
+                        std::string password, int& validationResult, ErrorCode& errorCode);
 int midrangeDeleteSystem(CfgStore& store, std::string_view hostName);
 int midrangeSetDefault(CfgStore& store, std::string_view hostName);
 int midrangeMarkDefault(CfgStore& store, std::string_view hostName, std::string_view value);
@@ -34,5 +33,4 @@ void midrangeUnmarkOthers(CfgStore& store, std::string_view hostName);
 int midrangeDeleteAll(CfgStore& store);
 int midrangeReadCommon(const CfgStore& store, MidrangeCommonRecord& record);
 int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode, std::string userId,
-                        std::string password, std::string spare, int& validationResult,
-                        ErrorCode& errorCode);
+                        std::string password, int& validationResult, ErrorCode& errorCode);

@@ -92,16 +92,13 @@ int writeTp(CfgStore& s, const AnyRecord& r, int& flag, ErrorCode& code) {
 int writeLux(CfgStore& s, const AnyRecord& r, int& flag, ErrorCode& code) {
     return luxWriteProfile(s, std::get<LuxProfileRecord>(r), flag, code);
 }
-// The password is given once here; it is its own verification.
 int writeSystem(CfgStore& s, const AnyRecord& any, int& flag, ErrorCode& code) {
     const auto& r = std::get<MidrangeSystemRecord>(any);
-    return midrangeWriteSystem(s, r.hostName, r.userId, r.password, r.password, r.defaultFlag, flag,
-                               code);
+    return midrangeWriteSystem(s, r.hostName, r.userId, r.password, flag, code);
 }
-// The editor passes the user id as the spare fifth text.
 int writeCommon(CfgStore& s, const AnyRecord& any, int& flag, ErrorCode& code) {
     const auto& r = std::get<MidrangeCommonRecord>(any);
-    return midrangeWriteCommon(s, r.localLu, r.mode, r.userId, r.password, r.userId, flag, code);
+    return midrangeWriteCommon(s, r.localLu, r.mode, r.userId, r.password, flag, code);
 }
 
 // The check of a family whose rules need nothing but the record.
@@ -119,8 +116,8 @@ RecordRefusal checkCommon(const AnyRecord& r, const CfgStore& store) {
     return commonCheckRecord(std::get<MidrangeCommonRecord>(r), store);
 }
 
-int removeGlobal(CfgStore& s, const std::string& name) {
-    return globalDelete(s, name);
+int removeGlobal(CfgStore& s, const std::string&) {
+    return globalDelete(s);
 }
 int removeAppc(CfgStore& s, const std::string&) {
     return appcDelete(s);

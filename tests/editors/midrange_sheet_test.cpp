@@ -26,7 +26,7 @@ protected:
     void storeSystem(const std::string& host, const std::string& user, const std::string& pw) {
         int flag = 0;
         ErrorCode code = ErrorCode::None;
-        ASSERT_EQ(midrangeWriteSystem(doc.store(), host, user, pw, pw, "", flag, code), 1) << code;
+        ASSERT_EQ(midrangeWriteSystem(doc.store(), host, user, pw, flag, code), 1) << code;
     }
     MidrangeSystemRecord system(const std::string& host) {
         MidrangeSystemRecord record;

@@ -68,8 +68,8 @@ TEST_F(GlobalAndAppc, GlobalRefusalSecondSectionAndDelete) {
     EXPECT_EQ(layout(), "TRACE GLOBAL");
     EXPECT_EQ(keys(1), "X=y|USER_NAME=u|PASSWORD=|TRANSLATE_TABLE=|DEF_LU_ALIAS=|DEF_PLU_ALIAS=|"
                        "LU62_LB=0");
-    EXPECT_EQ(globalDelete(store, "ignored"), 1);
-    EXPECT_EQ(globalDelete(store, "ignored"), 1);
+    EXPECT_EQ(globalDelete(store), 1);
+    EXPECT_EQ(globalDelete(store), 1);
     EXPECT_EQ(layout(), "TRACE");
 }
 

@@ -10,12 +10,12 @@ protected:
     int writeSystem(const std::string& host, const std::string& password = "pw") {
         flag = 0;
         code = ErrorCode::None;
-        return midrangeWriteSystem(store, host, "clerk", password, "", "", flag, code);
+        return midrangeWriteSystem(store, host, "clerk", password, flag, code);
     }
     int writeCommon(const std::string& mode, const std::string& user = "") {
         flag = 0;
         code = ErrorCode::None;
-        return midrangeWriteCommon(store, "LOCALLU", mode, user, "secret", "", flag, code);
+        return midrangeWriteCommon(store, "LOCALLU", mode, user, "secret", flag, code);
     }
     std::string defaultName() {
         std::vector<std::string> names;
