@@ -57,6 +57,15 @@ bool isAliasField(std::string_view padded) {
     return padded == kAnyLu8 || padded == kBlankLu8 || isLuAlias(padded);
 }
 
+// The user ID and password that a midrange system and the common settings both carry.
+void hostSecurityCheck(std::string_view paddedUserId, std::string_view paddedPassword,
+                       std::size_t passwordLimit, int& failureFlag, ErrorCode& errorCode) {
+    if (!isHostSecurityText(paddedUserId, 10))
+        fail(ErrorCode::HostUserId, failureFlag, errorCode);
+    else if (!paddedPassword.empty() && !isHostSecurityText(paddedPassword, passwordLimit))
+        fail(ErrorCode::HostPassword, failureFlag, errorCode);
+}
+
 } // namespace
 
 std::string padRight(std::string_view text, std::size_t width) {
@@ -241,18 +250,20 @@ void luxCheckProfile(const LuxProfileRecord& r, int& failureFlag, ErrorCode& err
     }
 }
 
-void midrangeCheck(std::string_view sectionName, std::string_view nameOrMode,
-                   std::string_view paddedUserId, std::string_view paddedPassword, int& failureFlag,
-                   ErrorCode& errorCode) {
-    if (sectionName == "NODEX_SYSTEM" && !isHostName(nameOrMode, nameOrMode.size()))
+void midrangeSystemCheck(std::string_view hostName, std::string_view paddedUserId,
+                         std::string_view paddedPassword, int& failureFlag, ErrorCode& errorCode) {
+    if (!isHostName(hostName, hostName.size()))
         fail(ErrorCode::HostName, failureFlag, errorCode);
-    else if (sectionName == "NODEX_COMMON" && !isTypeAName(nameOrMode, nameOrMode.size()))
+    else
+        hostSecurityCheck(paddedUserId, paddedPassword, kSystemPassword.maxPlain, failureFlag,
+                          errorCode);
+}
+
+void midrangeCommonCheck(std::string_view mode, std::string_view paddedUserId,
+                         std::string_view paddedPassword, int& failureFlag, ErrorCode& errorCode) {
+    if (!isTypeAName(mode, mode.size()))
         fail(ErrorCode::ModeName, failureFlag, errorCode);
-    else if (!isHostSecurityText(paddedUserId, 10))
-        fail(ErrorCode::HostUserId, failureFlag, errorCode);
-    else if (!paddedPassword.empty() &&
-             !isHostSecurityText(paddedPassword, sectionName == kCommonPassword.section
-                                                     ? kCommonPassword.maxPlain
-                                                     : kSystemPassword.maxPlain))
-        fail(ErrorCode::HostPassword, failureFlag, errorCode);
+    else
+        hostSecurityCheck(paddedUserId, paddedPassword, kCommonPassword.maxPlain, failureFlag,
+                          errorCode);
 }

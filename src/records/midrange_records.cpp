@@ -68,8 +68,8 @@ int midrangeCheckSystem(std::string_view hostName, std::string_view userId,
                         std::string_view password, int& validationResult, ErrorCode& errorCode) {
     int flag = 0;
     ErrorCode code = ErrorCode::None;
-    midrangeCheck(kSystem, hostName, padRight(userId, 10),
-                  padRight(password, kSystemPassword.maxPlain), flag, code);
+    midrangeSystemCheck(hostName, padRight(userId, 10),
+                        padRight(password, kSystemPassword.maxPlain), flag, code);
     return records::checkPassed(flag, code, validationResult, errorCode);
 }
 
@@ -77,8 +77,8 @@ int midrangeCheckCommon(std::string_view mode, std::string_view userId, std::str
                         int& validationResult, ErrorCode& errorCode) {
     int flag = 0;
     ErrorCode code = ErrorCode::None;
-    midrangeCheck(kCommon, mode, padRight(userId, 10), padRight(password, kCommonPassword.maxPlain),
-                  flag, code);
+    midrangeCommonCheck(mode, padRight(userId, 10), padRight(password, kCommonPassword.maxPlain),
+                        flag, code);
     return records::checkPassed(flag, code, validationResult, errorCode);
 }
 

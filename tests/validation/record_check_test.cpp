@@ -84,18 +84,18 @@ TEST(RecordChecks, TpAndGlobal) {
 }
 
 TEST(RecordChecks, MidrangeFirstFieldDependsOnTheSection) {
-    auto run = [](const char* section, const char* name, const char* user, const char* pw) {
+    auto run = [](auto check, const char* name, const char* user, const char* pw) {
         int flag = 0;
         ErrorCode code = ErrorCode::None;
-        midrangeCheck(section, name, padRight(user, 10), padRight(pw, 10), flag, code);
+        check(name, padRight(user, 10), padRight(pw, 10), flag, code);
         return code;
     };
-    EXPECT_EQ(run("NODEX_COMMON", "XLNKMOD", "", ""), ErrorCode::None);
-    EXPECT_EQ(run("NODEX_COMMON", "1MODE", "u!", ""), ErrorCode::ModeName);
-    EXPECT_EQ(run("NODEX_SYSTEM", "HOSTX B", "user", "pw"), ErrorCode::None);
-    EXPECT_EQ(run("NODEX_SYSTEM", "hostx", "u!", ""), ErrorCode::HostName);
-    EXPECT_EQ(run("NODEX_SYSTEM", "HOSTX", "us[er", "p!"), ErrorCode::HostUserId);
-    EXPECT_EQ(run("NODEX_SYSTEM", "HOSTX", "user", "p!"), ErrorCode::HostPassword);
+    EXPECT_EQ(run(midrangeCommonCheck, "XLNKMOD", "", ""), ErrorCode::None);
+    EXPECT_EQ(run(midrangeCommonCheck, "1MODE", "u!", ""), ErrorCode::ModeName);
+    EXPECT_EQ(run(midrangeSystemCheck, "HOSTX B", "user", "pw"), ErrorCode::None);
+    EXPECT_EQ(run(midrangeSystemCheck, "hostx", "u!", ""), ErrorCode::HostName);
+    EXPECT_EQ(run(midrangeSystemCheck, "HOSTX", "us[er", "p!"), ErrorCode::HostUserId);
+    EXPECT_EQ(run(midrangeSystemCheck, "HOSTX", "user", "p!"), ErrorCode::HostPassword);
 }
 
 TEST(RecordChecks, ServerListsAndLuxProfiles) {
