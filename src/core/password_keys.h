@@ -4,6 +4,8 @@
 // many asterisks.
 #pragma once
 
+#include "section_names.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -16,10 +18,10 @@ struct PasswordKey {
     constexpr int placeholderLength() const { return static_cast<int>(maxPlain); }
 };
 
-inline constexpr PasswordKey kGlobalPassword{"GLOBAL", "PASSWORD", 14};
-inline constexpr PasswordKey kCpicPassword{"CPIC_INFO", "SEC_PW", 10};
-inline constexpr PasswordKey kSystemPassword{"NODEX_SYSTEM", "PASSWORD", 10};
-inline constexpr PasswordKey kCommonPassword{"NODEX_COMMON", "PASSWORD", 10};
+inline constexpr PasswordKey kGlobalPassword{sections::kGlobal, "PASSWORD", 14};
+inline constexpr PasswordKey kCpicPassword{sections::kCpic, "SEC_PW", 10};
+inline constexpr PasswordKey kSystemPassword{sections::kSystem, "PASSWORD", 10};
+inline constexpr PasswordKey kCommonPassword{sections::kCommon, "PASSWORD", 10};
 inline constexpr std::array kPasswordKeys{kGlobalPassword, kCpicPassword, kSystemPassword,
                                           kCommonPassword};
 

@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "midrange_records.h"
 #include "mode_names.h"
+#include "section_names.h"
 #include "string_ids.h"
 
 #include <vector>
@@ -28,7 +29,7 @@ int CPsNODEX::Run(CCfgDoc& doc, const std::string& /*recordName*/) {
     MidrangeCommonRecord record;
     if (!midrangeReadCommon(doc.store(), record))
         return reportUnreadable();
-    m_commonStored = doc.store().hasSection("NODEX_COMMON");
+    m_commonStored = doc.store().hasSection(sections::kCommon);
     MidrangeCommonValues& v = m_common.values;
     v.localLu = record.localLu;
     v.mode = record.mode;

@@ -5,14 +5,15 @@
 #include "messages.h"
 #include "record_fields.h"
 #include "record_text.h"
+#include "section_names.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "validation.h"
 
 namespace {
 
-constexpr std::string_view kAppc = "APPC";
-constexpr std::string_view kGlobal = "GLOBAL";
+using sections::kAppc;
+using sections::kGlobal;
 constexpr std::size_t kValueMax = parts::kServerRead;
 
 std::string serverValue(const AppcRecord& r, std::size_t row) {

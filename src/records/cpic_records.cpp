@@ -4,11 +4,12 @@
 #include "messages.h"
 #include "password_keys.h"
 #include "record_text.h"
+#include "section_names.h"
 #include "validation.h"
 
 namespace {
 
-constexpr std::string_view kCpic = "CPIC_INFO";
+using sections::kCpic;
 
 } // namespace
 

@@ -3,13 +3,14 @@
 #include "cfg_store.h"
 #include "messages.h"
 #include "record_text.h"
+#include "section_names.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "validation.h"
 
 namespace {
 
-constexpr std::string_view kGlobal = "GLOBAL";
+using sections::kGlobal;
 
 bool hasGlobal(const CfgStore& store) {
     int occurrence = -1;

@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "record_fields.h"
 #include "record_text.h"
+#include "section_names.h"
 #include "validation.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@
 
 namespace {
 
-constexpr std::string_view kProfile = "LUX_PROFILE";
+constexpr std::string_view kProfile = sections::kLux;
 constexpr std::string_view kDefault = kLuxDefaultSection;
 constexpr std::string_view kDefaultName = kLuxDefaultKey;
 

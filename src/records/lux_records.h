@@ -4,6 +4,7 @@
 
 #include "messages.h"
 #include "record_types.h"
+#include "section_names.h"
 
 #include <array>
 #include <string>
@@ -13,7 +14,7 @@
 class CfgStore;
 
 // The section that names the default profile, and its key.
-inline constexpr std::string_view kLuxDefaultSection = "DEF_LUX_PROF";
+inline constexpr std::string_view kLuxDefaultSection = sections::kLuxDefault;
 inline constexpr std::string_view kLuxDefaultKey = "DEF_PROF_NAME";
 // Whether the default profile section names the profile.
 bool luxIsDefaultProfile(const CfgStore& store, std::string_view name);

@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "password_keys.h"
 #include "record_text.h"
+#include "section_names.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "validation.h"
@@ -12,8 +13,8 @@
 
 namespace {
 
-constexpr std::string_view kSystem = "NODEX_SYSTEM";
-constexpr std::string_view kCommon = "NODEX_COMMON";
+using sections::kCommon;
+using sections::kSystem;
 
 // One character decides whether a system is marked the default.
 bool isMarked(const CfgStore& store, int s) {

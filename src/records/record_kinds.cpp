@@ -6,6 +6,7 @@
 #include "global_records.h"
 #include "lux_records.h"
 #include "midrange_records.h"
+#include "section_names.h"
 #include "string_ids.h"
 #include "tp_records.h"
 
@@ -198,26 +199,26 @@ namespace i = ids;
 // clang-format off
 constexpr auto kKinds = std::to_array<RecordKind>({
     {"global", "the global settings",
-     kKindGlobal, true, true, true, F::Global, "GLOBAL", "", {}, 0, i::kEntryGlobal,
+     kKindGlobal, true, true, true, F::Global, sections::kGlobal, "", {}, 0, i::kEntryGlobal,
      {i::kOptionGlobal, i::kDescGlobal, i::kGroupGlobal, i::kTitleGlobal}, S::Global,
      globalListOption, removeGlobal, readGlobalRecord, readGlobalSection, writeGlobal,
      checkGlobal, nullptr},
     {"appc", "the APPC server list",
-     kKindAppc, true, true, true, F::Appc, "APPC", "", {}, 0, i::kEntryAppc,
+     kKindAppc, true, true, true, F::Appc, sections::kAppc, "", {}, 0, i::kEntryAppc,
      {i::kOptionAppc, i::kDescAppc, i::kGroupAppc, i::kTitleServers}, S::Servers,
      appcListOption, removeAppc, readAppcRecord, readAppcSection, writeAppc, checkAppc, nullptr},
     {"cpic", "CPI-C side information",
-     kKindCpic, true, false, true, F::Cpic, "CPIC_INFO", "SYMB_NAME", {8, true}, 8, 0,
+     kKindCpic, true, false, true, F::Cpic, sections::kCpic, "SYMB_NAME", {8, true}, 8, 0,
      {i::kOptionCpic, i::kDescRecords, i::kGroupCpic, i::kTitleCpic}, S::Cpic, cpicListEntries,
      removeCpic, CpicOps::read, readSectionOf<CpicSideInfoRecord, cpicReadSection>, writeCpic,
      checkCpic, cpicNameRefusal},
     {"tp", "attach transaction programs",
-     kKindTp, true, false, true, F::Tp, "CLIENT_ATTACH", "TP_NAME", {64, false}, 65, 0,
+     kKindTp, true, false, true, F::Tp, sections::kAttach, "TP_NAME", {64, false}, 65, 0,
      {i::kOptionTp, i::kDescRecords, i::kGroupTp, i::kTitleTp}, S::Tp, tpListEntries, removeTp,
      TpOps::read, readSectionOf<AttachTpRecord, tpReadSection>, writeTp, checkTp,
      tpNameRefusal},
     {"lux", "LUx profiles",
-     kKindLux, true, false, true, F::Lux, "LUX_PROFILE", "PROFILE_NAME", {8, true}, 8, 0,
+     kKindLux, true, false, true, F::Lux, sections::kLux, "PROFILE_NAME", {8, true}, 8, 0,
      {i::kOptionLux, i::kDescRecords, i::kGroupLux, i::kTitleLux}, S::Lux, luxListProfiles,
      removeLux, LuxOps::read, readSectionOf<LuxProfileRecord, luxReadSection>, writeLux,
      checkLux, luxNameRefusal},
@@ -227,12 +228,12 @@ constexpr auto kKinds = std::to_array<RecordKind>({
      {i::kOptionMidrange, i::kDescMidrange, i::kGroupMidrange, i::kTitleMidrange}, S::Midrange,
      midrangeListOption, removeMidrange, nullptr, nullptr, nullptr, nullptr, nullptr},
     {"system", "one midrange system",
-     kKindMidrange, false, false, true, F::MidrangeSystem, "NODEX_SYSTEM", "HOST_NAME",
+     kKindMidrange, false, false, true, F::MidrangeSystem, sections::kSystem, "HOST_NAME",
      {8, true}, 8, i::kEntryMidrange, {}, S::Midrange, listSystems, removeSystem, SystemOps::read,
      readSectionOf<MidrangeSystemRecord, midrangeReadSystemSection>, writeSystem, checkSystem,
      systemNameRefusal},
     {"common", "the midrange common settings",
-     kKindMidrange, false, true, true, F::MidrangeCommon, "NODEX_COMMON", "", {}, 0,
+     kKindMidrange, false, true, true, F::MidrangeCommon, sections::kCommon, "", {}, 0,
      i::kEntryMidrange, {}, S::Midrange, nullptr, nullptr, readCommonRecord, readCommonSection,
      writeCommon, checkCommon, nullptr},
 });

@@ -5,6 +5,7 @@
 #include "lux_records.h"
 #include "midrange_records.h"
 #include "record_text.h"
+#include "section_names.h"
 
 #include <algorithm>
 #include <climits>
@@ -109,10 +110,10 @@ void carryOutside(const CfgStore& mine, const StoreRecord& from, CfgStore& out) 
             midrangeUnmarkOthers(out, from.id.name);
     } else if (from.id.family == RecordFamily::Appc) {
         std::string value;
-        if (records::readFirst(mine, 0, "GLOBAL", kLoadBalancingKey, value, INT_MAX))
+        if (records::readFirst(mine, 0, sections::kGlobal, kLoadBalancingKey, value, INT_MAX))
             globalPutLoadBalancing(out, value);
         else
-            cfgDeleteKey(out, 0, "GLOBAL", 0, kLoadBalancingKey);
+            cfgDeleteKey(out, 0, sections::kGlobal, 0, kLoadBalancingKey);
     }
 }
 
@@ -125,7 +126,8 @@ void replaceRecord(const CfgStore& mine, const StoreRecord& from, const StoreRec
     const bool global = !at.id.otherSection && at.id.family == RecordFamily::Global;
     std::string loadBalancing;
     const bool keepLoadBalancing =
-        global && records::readFirst(out, 0, "GLOBAL", kLoadBalancingKey, loadBalancing, INT_MAX);
+        global &&
+        records::readFirst(out, 0, sections::kGlobal, kLoadBalancingKey, loadBalancing, INT_MAX);
     clearKeys(out, at.id.section, at.occurrence);
     copyKeys(mine, from, out, at.occurrence, global ? kLoadBalancingKey : std::string_view());
     if (keepLoadBalancing)

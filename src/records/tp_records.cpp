@@ -3,11 +3,12 @@
 #include "cfg_store.h"
 #include "messages.h"
 #include "record_text.h"
+#include "section_names.h"
 #include "validation.h"
 
 namespace {
 
-constexpr std::string_view kAttach = "CLIENT_ATTACH";
+using sections::kAttach;
 
 } // namespace
 
