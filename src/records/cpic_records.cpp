@@ -3,6 +3,7 @@
 #include "cfg_store.h"
 #include "messages.h"
 #include "password_keys.h"
+#include "record_fields.h"
 #include "record_text.h"
 #include "section_names.h"
 #include "validation.h"
@@ -40,11 +41,11 @@ void cpicReadSection(const CfgStore& store, int s, CpicSideInfoRecord& record) {
 }
 
 int cpicCheckWrite(CpicSideInfoRecord padded, int& failureFlag, ErrorCode& errorCode) {
-    padded.symbName = padRight(padded.symbName, 8);
-    padded.localLu = padRight(padded.localLu, 8);
+    padded.symbName = padRight(padded.symbName, fieldWidth<CpicSideInfoRecord>("SYMB_NAME"));
+    padded.localLu = padRight(padded.localLu, fieldWidth<CpicSideInfoRecord>("LOCAL_LU"));
     padded.password = padRight(padded.password, kCpicPassword.maxPlain);
-    padded.userId = padRight(padded.userId, 10);
-    padded.partnerLu = padRight(padded.partnerLu, 17);
+    padded.userId = padRight(padded.userId, fieldWidth<CpicSideInfoRecord>("SEC_USERID"));
+    padded.partnerLu = padRight(padded.partnerLu, fieldWidth<CpicSideInfoRecord>("PART_LU"));
     int flag = 0;
     ErrorCode code = ErrorCode::None;
     cpicCheckEntry(padded, flag, code);

@@ -2,6 +2,7 @@
 
 #include "cfg_store.h"
 #include "messages.h"
+#include "record_fields.h"
 #include "record_text.h"
 #include "section_names.h"
 #include "string_ids.h"
@@ -34,8 +35,8 @@ int globalRead(const CfgStore& store, GlobalRecord& record) {
 }
 
 int globalCheckWrite(GlobalRecord padded, int& failureFlag, ErrorCode& errorCode) {
-    padded.defLuAlias = padRight(padded.defLuAlias, 8);
-    padded.defPluAlias = padRight(padded.defPluAlias, 8);
+    padded.defLuAlias = padRight(padded.defLuAlias, fieldWidth<GlobalRecord>("DEF_LU_ALIAS"));
+    padded.defPluAlias = padRight(padded.defPluAlias, fieldWidth<GlobalRecord>("DEF_PLU_ALIAS"));
     int flag = 0;
     ErrorCode code = ErrorCode::None;
     globalCheck(padded, flag, code);

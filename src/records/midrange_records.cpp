@@ -3,6 +3,7 @@
 #include "cfg_store.h"
 #include "messages.h"
 #include "password_keys.h"
+#include "record_fields.h"
 #include "record_text.h"
 #include "section_names.h"
 #include "string_ids.h"
@@ -69,7 +70,7 @@ int midrangeCheckSystem(std::string_view hostName, std::string_view userId,
                         std::string_view password, int& validationResult, ErrorCode& errorCode) {
     int flag = 0;
     ErrorCode code = ErrorCode::None;
-    midrangeSystemCheck(hostName, padRight(userId, 10),
+    midrangeSystemCheck(hostName, padRight(userId, fieldWidth<MidrangeSystemRecord>("USER_NAME")),
                         padRight(password, kSystemPassword.maxPlain), flag, code);
     return records::checkPassed(flag, code, validationResult, errorCode);
 }
@@ -78,8 +79,8 @@ int midrangeCheckCommon(std::string_view mode, std::string_view userId, std::str
                         int& validationResult, ErrorCode& errorCode) {
     int flag = 0;
     ErrorCode code = ErrorCode::None;
-    midrangeCommonCheck(mode, padRight(userId, 10), padRight(password, kCommonPassword.maxPlain),
-                        flag, code);
+    midrangeCommonCheck(mode, padRight(userId, fieldWidth<MidrangeCommonRecord>("USER_NAME")),
+                        padRight(password, kCommonPassword.maxPlain), flag, code);
     return records::checkPassed(flag, code, validationResult, errorCode);
 }
 

@@ -123,6 +123,15 @@ inline constexpr std::span<const KeyField<MidrangeCommonRecord>> kKeyFields<Midr
 
 template <class Record> constexpr bool isKeyRecord = !kKeyFields<Record>.empty();
 
+// The width of a key's field in the client's record: what a read takes of the value, and
+// what a writer's check pads the value to. A key the record does not have does not compile.
+template <class Record> consteval std::size_t fieldWidth(std::string_view key) {
+    for (const KeyField<Record>& f : kKeyFields<Record>)
+        if (f.key == key)
+            return f.readLimit;
+    throw "the record has no such key";
+}
+
 // The names of the parts of a row, as the review of changes, the checks, the tool's JSON and
 // the sheets name them.
 namespace parts {

@@ -2,6 +2,7 @@
 
 #include "cfg_store.h"
 #include "messages.h"
+#include "record_fields.h"
 #include "record_text.h"
 #include "section_names.h"
 #include "validation.h"
@@ -36,7 +37,7 @@ void tpReadSection(const CfgStore& store, int s, AttachTpRecord& record) {
 }
 
 int tpCheckWrite(AttachTpRecord padded, int& failureFlag, ErrorCode& errorCode) {
-    padded.luName = padRight(padded.luName, 8);
+    padded.luName = padRight(padded.luName, fieldWidth<AttachTpRecord>("LU_NAME"));
     int flag = 0;
     ErrorCode code = ErrorCode::None;
     tpCheckEntry(padded, flag, code);
