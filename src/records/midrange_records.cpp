@@ -66,11 +66,21 @@ void midrangeReadSystemSection(const CfgStore& store, int s, MidrangeSystemRecor
     records::readKeys(keys, record);
 }
 
+namespace {
+
+// The user ID as the checks read it: padded to its field, and no longer than the field.
+template <typename Record> std::string userIdField(std::string_view userId) {
+    constexpr std::size_t width = fieldWidth<Record>("USER_NAME");
+    return padRight(userId, width).substr(0, width);
+}
+
+} // namespace
+
 int midrangeCheckSystem(std::string_view hostName, std::string_view userId,
                         std::string_view password, int& validationResult, ErrorCode& errorCode) {
     int flag = 0;
     ErrorCode code = ErrorCode::None;
-    midrangeSystemCheck(hostName, padRight(userId, fieldWidth<MidrangeSystemRecord>("USER_NAME")),
+    midrangeSystemCheck(hostName, userIdField<MidrangeSystemRecord>(userId),
                         padRight(password, kSystemPassword.maxPlain), flag, code);
     return records::checkPassed(flag, code, validationResult, errorCode);
 }
@@ -79,7 +89,7 @@ int midrangeCheckCommon(std::string_view mode, std::string_view userId, std::str
                         int& validationResult, ErrorCode& errorCode) {
     int flag = 0;
     ErrorCode code = ErrorCode::None;
-    midrangeCommonCheck(mode, padRight(userId, fieldWidth<MidrangeCommonRecord>("USER_NAME")),
+    midrangeCommonCheck(mode, userIdField<MidrangeCommonRecord>(userId),
                         padRight(password, kCommonPassword.maxPlain), flag, code);
     return records::checkPassed(flag, code, validationResult, errorCode);
 }
