@@ -15,7 +15,8 @@ using sections::kCpic;
 } // namespace
 
 int cpicListEntries(const CfgStore& store, std::vector<std::string>& list) {
-    return records::listFirstValues(store, kCpic, "SYMB_NAME", 8, list);
+    return records::listFirstValues(store, kCpic, "SYMB_NAME",
+                                    fieldWidth<CpicSideInfoRecord>("SYMB_NAME"), list);
 }
 
 int cpicReadEntry(const CfgStore& store, CpicSideInfoRecord& record) {

@@ -105,7 +105,7 @@ void luxDropDefaultWithoutProfiles(CfgStore& store) {
 }
 
 int luxListProfiles(const CfgStore& store, std::vector<std::string>& list) {
-    return records::listFirstValues(store, kProfile, "PROFILE_NAME", 8, list);
+    return records::listFirstValues(store, kProfile, "PROFILE_NAME", kLuxNameListed, list);
 }
 
 int luxReadProfile(const CfgStore& store, LuxProfileRecord& record) {
@@ -130,7 +130,7 @@ int luxReadProfile(const CfgStore& store, LuxProfileRecord& record) {
 
 void luxReadSection(const CfgStore& store, int s, LuxProfileRecord& record) {
     records::SectionKeys keys(store, s, kProfile);
-    keys.readFirst("PROFILE_NAME", record.profileName, 9);
+    keys.readFirst("PROFILE_NAME", record.profileName, kLuxNameRead);
     // One counter for the four reads: once a SESSION key is missing the later reads miss too.
     int keyOccurrence = -1;
     std::string value;
@@ -147,7 +147,7 @@ int luxReadServerNames(const CfgStore& store, int section, std::array<std::strin
         return 0;
     records::SectionKeys keys(store, section, kProfile);
     std::string value;
-    if (!keys.readFirst("PROFILE_NAME", value, 8) || value.empty())
+    if (!keys.readFirst("PROFILE_NAME", value, kLuxNameListed) || value.empty())
         return 1;
     int keyOccurrence = -1;
     for (std::string& name : names) {

@@ -7,6 +7,7 @@
 #include "section_names.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,11 @@ class CfgStore;
 // The section that names the default profile, and its key.
 inline constexpr std::string_view kLuxDefaultSection = sections::kLuxDefault;
 inline constexpr std::string_view kLuxDefaultKey = "DEF_PROF_NAME";
+// How much of a PROFILE_NAME the list (and what else goes by the listed names) takes, and
+// how much the profile's reader takes: a nine-character name is listed by its first eight,
+// under which no profile is found.
+inline constexpr std::size_t kLuxNameListed = 8;
+inline constexpr std::size_t kLuxNameRead = 9;
 // Whether the default profile section names the profile.
 bool luxIsDefaultProfile(const CfgStore& store, std::string_view name);
 // A renamed default profile stays the default: the section names the new name, in place.

@@ -17,6 +17,15 @@ namespace {
 using sections::kCommon;
 using sections::kSystem;
 
+// What the list of systems, and whatever goes by its names, takes of a HOST_NAME.
+constexpr std::size_t kHostNameWidth = fieldWidth<MidrangeSystemRecord>("HOST_NAME");
+
+// The user ID as the checks read it: padded to its field, and no longer than the field.
+template <typename Record> std::string userIdField(std::string_view userId) {
+    constexpr std::size_t width = fieldWidth<Record>("USER_NAME");
+    return padRight(userId, width).substr(0, width);
+}
+
 // One character decides whether a system is marked the default.
 bool isMarked(const CfgStore& store, int s) {
     std::string mark;
@@ -35,7 +44,7 @@ int midrangeListSystems(const CfgStore& store, std::vector<std::string>& list,
                         std::string& defaultName) {
     for (int s = -1; cfgNextSection(store, s, kSystem) == 0;) {
         std::string host;
-        if (!records::readFirst(store, s, kSystem, "HOST_NAME", host, 8))
+        if (!records::readFirst(store, s, kSystem, "HOST_NAME", host, kHostNameWidth))
             return 0;
         list.push_back(host);
         // When several systems are marked the last one wins.
@@ -65,16 +74,6 @@ void midrangeReadSystemSection(const CfgStore& store, int s, MidrangeSystemRecor
     records::SectionKeys keys(store, s, kSystem);
     records::readKeys(keys, record);
 }
-
-namespace {
-
-// The user ID as the checks read it: padded to its field, and no longer than the field.
-template <typename Record> std::string userIdField(std::string_view userId) {
-    constexpr std::size_t width = fieldWidth<Record>("USER_NAME");
-    return padRight(userId, width).substr(0, width);
-}
-
-} // namespace
 
 int midrangeCheckSystem(std::string_view hostName, std::string_view userId,
                         std::string_view password, int& validationResult, ErrorCode& errorCode) {
@@ -139,7 +138,7 @@ void midrangeUnmarkOthers(CfgStore& store, std::string_view hostName) {
     const int count = static_cast<int>(store.countSections(kSystem));
     for (int s = 0; s < count; ++s) {
         std::string name;
-        records::readFirst(store, s, kSystem, "HOST_NAME", name, 8);
+        records::readFirst(store, s, kSystem, "HOST_NAME", name, kHostNameWidth);
         if (name != hostName && isMarked(store, s))
             markSection(store, s, "0");
     }

@@ -6,6 +6,7 @@
 #include "global_records.h"
 #include "lux_records.h"
 #include "midrange_records.h"
+#include "record_fields.h"
 #include "section_names.h"
 #include "string_ids.h"
 #include "tp_records.h"
@@ -208,17 +209,20 @@ constexpr auto kKinds = std::to_array<RecordKind>({
      {i::kOptionAppc, i::kDescAppc, i::kGroupAppc, i::kTitleServers}, S::Servers,
      appcListOption, removeAppc, readAppcRecord, readAppcSection, writeAppc, checkAppc, nullptr},
     {"cpic", "CPI-C side information",
-     kKindCpic, true, false, true, F::Cpic, sections::kCpic, "SYMB_NAME", {8, true}, 8, 0,
+     kKindCpic, true, false, true, F::Cpic, sections::kCpic, "SYMB_NAME", {8, true},
+     fieldWidth<CpicSideInfoRecord>("SYMB_NAME"), 0,
      {i::kOptionCpic, i::kDescRecords, i::kGroupCpic, i::kTitleCpic}, S::Cpic, cpicListEntries,
      removeCpic, CpicOps::read, readSectionOf<CpicSideInfoRecord, cpicReadSection>, writeCpic,
      checkCpic, cpicNameRefusal},
     {"tp", "attach transaction programs",
-     kKindTp, true, false, true, F::Tp, sections::kAttach, "TP_NAME", {64, false}, 65, 0,
+     kKindTp, true, false, true, F::Tp, sections::kAttach, "TP_NAME", {64, false},
+     fieldWidth<AttachTpRecord>("TP_NAME"), 0,
      {i::kOptionTp, i::kDescRecords, i::kGroupTp, i::kTitleTp}, S::Tp, tpListEntries, removeTp,
      TpOps::read, readSectionOf<AttachTpRecord, tpReadSection>, writeTp, checkTp,
      tpNameRefusal},
     {"lux", "LUx profiles",
-     kKindLux, true, false, true, F::Lux, sections::kLux, "PROFILE_NAME", {8, true}, 8, 0,
+     kKindLux, true, false, true, F::Lux, sections::kLux, "PROFILE_NAME", {8, true},
+     kLuxNameListed, 0,
      {i::kOptionLux, i::kDescRecords, i::kGroupLux, i::kTitleLux}, S::Lux, luxListProfiles,
      removeLux, LuxOps::read, readSectionOf<LuxProfileRecord, luxReadSection>, writeLux,
      checkLux, luxNameRefusal},
@@ -229,7 +233,8 @@ constexpr auto kKinds = std::to_array<RecordKind>({
      midrangeListOption, removeMidrange, nullptr, nullptr, nullptr, nullptr, nullptr},
     {"system", "one midrange system",
      kKindMidrange, false, false, true, F::MidrangeSystem, sections::kSystem, "HOST_NAME",
-     {8, true}, 8, i::kEntryMidrange, {}, S::Midrange, listSystems, removeSystem, SystemOps::read,
+     {8, true}, fieldWidth<MidrangeSystemRecord>("HOST_NAME"), i::kEntryMidrange, {}, S::Midrange,
+     listSystems, removeSystem, SystemOps::read,
      readSectionOf<MidrangeSystemRecord, midrangeReadSystemSection>, writeSystem, checkSystem,
      systemNameRefusal},
     {"common", "the midrange common settings",

@@ -14,7 +14,8 @@ using sections::kAttach;
 } // namespace
 
 int tpListEntries(const CfgStore& store, std::vector<std::string>& list) {
-    return records::listFirstValues(store, kAttach, "TP_NAME", 65, list);
+    return records::listFirstValues(store, kAttach, "TP_NAME",
+                                    fieldWidth<AttachTpRecord>("TP_NAME"), list);
 }
 
 int tpReadEntry(const CfgStore& store, AttachTpRecord& record) {

@@ -143,6 +143,7 @@ TEST_F(LuxRecords, ReadingQuirks) {
     r.links[3].transport = "kept";
     r.isDefault = 1;
     ASSERT_EQ(luxReadProfile(store, r), 1);
+    EXPECT_EQ(r.profileName, "NINECHARS"); // the reader takes nine where the list takes eight
     EXPECT_EQ(r.links[1].serverName, "H2");
     EXPECT_EQ(r.links[2].serverName, ""); // no third SESSION key
     EXPECT_EQ(r.links[3].transport, "kept");
