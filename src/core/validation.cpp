@@ -44,6 +44,8 @@ constexpr std::string_view kAnyLu8 = "*       ";
 constexpr std::string_view kBlankLu8 = "        ";
 constexpr std::string_view kAnyLu17 = "*                ";
 constexpr std::string_view kBlankLu17 = "                 ";
+static_assert(kAnyLu8.size() == kLuAliasLength && kBlankLu8.size() == kLuAliasLength &&
+              kAnyLu17.size() == kQualifiedLuLength && kBlankLu17.size() == kQualifiedLuLength);
 constexpr std::string_view kServiceTpTail =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz01234567890@$#.";
 
@@ -81,7 +83,7 @@ bool isAliasText(std::string_view text, std::size_t length) {
 }
 
 bool isLuAlias(std::string_view text) {
-    const TextPieces parts(head(text, 8), ' ');
+    const TextPieces parts(head(text, kLuAliasLength), ' ');
     return parts.size() == 1 && isAliasText(parts[0], parts[0].size());
 }
 
@@ -116,8 +118,8 @@ bool isServiceTpName(std::string_view text) {
 }
 
 bool isQualifiedLuName(std::string_view text) {
-    const TextPieces parts(head(text, 17), '.');
-    if (parts.size() != 2 || parts[0].size() + parts[1].size() != 16)
+    const TextPieces parts(head(text, kQualifiedLuLength), '.');
+    if (parts.size() != 2 || parts[0].size() + parts[1].size() != kQualifiedLuLength - 1)
         return false;
     std::string_view network = parts[0];
     std::string_view lu = parts[1];
@@ -127,8 +129,8 @@ bool isQualifiedLuName(std::string_view text) {
             return false;
         lu = luWords[0];
     }
-    return network.size() <= 8 && lu.size() <= 8 && isTypeAName(network, network.size()) &&
-           isTypeAName(lu, lu.size());
+    return network.size() <= kNetworkIdLength && lu.size() <= kLuNameLength &&
+           isTypeAName(network, network.size()) && isTypeAName(lu, lu.size());
 }
 
 bool isCpicSecurityText(std::string_view text, std::size_t length) {

@@ -10,6 +10,13 @@
 #include <string>
 #include <string_view>
 
+// SNA name lengths: an LU alias, and the two halves of a network-qualified LU name (the
+// network ID and the LU name), which a period joins.
+inline constexpr std::size_t kLuAliasLength = 8;
+inline constexpr std::size_t kNetworkIdLength = 8;
+inline constexpr std::size_t kLuNameLength = 8;
+inline constexpr std::size_t kQualifiedLuLength = kNetworkIdLength + 1 + kLuNameLength;
+
 // A copy of text lengthened with blanks to width; a longer text is left as it is.
 std::string padRight(std::string_view text, std::size_t width);
 

@@ -5,6 +5,7 @@
 #include "string_ids.h"
 #include "tela_combo_box.h"
 #include "ui_cpic_basic.h"
+#include "validation.h"
 
 using F = RecordFamily;
 
@@ -26,10 +27,11 @@ CPgCpicBas::CPgCpicBas() : SheetPage(helpTopic(1)), m_ui(std::make_unique<Ui::Cp
         {kQualifiedRadio, "qualifiedRadio", &v.partnerRadio, 0, kStyleNone,
          ids::kCpicLegendQualified, 17},
         {kAliasRadio, "aliasRadio", {}, 0, kStyleNone, ids::kCpicLegendAlias, 20},
-        {kNetworkId, "networkIdEdit", &v.networkId, 8, kStyleUpperCase, 0, 17,
+        {kNetworkId, "networkIdEdit", &v.networkId, kNetworkIdLength, kStyleUpperCase, 0, 17,
          ids::kCpicLegendQualified},
-        {kLuName, "luNameEdit", &v.luName, 8, kStyleUpperCase, 0, 17, ids::kCpicLegendQualified},
-        {kPartnerAlias, "partnerAliasEdit", &v.partnerAlias, 8, kStyleNone, 0, 20,
+        {kLuName, "luNameEdit", &v.luName, kLuNameLength, kStyleUpperCase, 0, 17,
+         ids::kCpicLegendQualified},
+        {kPartnerAlias, "partnerAliasEdit", &v.partnerAlias, kLuAliasLength, kStyleNone, 0, 20,
          ids::kCpicLegendAlias},
     });
     // Checked by a click or by the arrow keys alike.

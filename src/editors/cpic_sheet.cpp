@@ -84,7 +84,8 @@ std::pair<int, int> CPsCpic::controlOf(const RecordRefusal& refusal) const {
             return {0, Bas::kPartnerAlias};
         // Of the two parts of a qualified name, the first one at fault.
         const std::string& net = basic.networkId;
-        const bool netFine = !net.empty() && net.size() <= 8 && isTypeAName(net, net.size());
+        const bool netFine =
+            !net.empty() && net.size() <= kNetworkIdLength && isTypeAName(net, net.size());
         return {0, netFine ? Bas::kLuName : Bas::kNetworkId};
     }
     if (key == "LOCAL_LU")

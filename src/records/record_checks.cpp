@@ -23,14 +23,15 @@ namespace {
 
 // A default alias of the global settings: any LU ("*"), blank, or an alias.
 bool aliasFieldFails(const std::string& alias) {
-    const std::string padded = padRight(alias, 8);
-    return padded != padRight("*", 8) && padded != padRight("", 8) && !isLuAlias(padded);
+    const std::string padded = padRight(alias, kLuAliasLength);
+    return padded != padRight("*", kLuAliasLength) && padded != padRight("", kLuAliasLength) &&
+           !isLuAlias(padded);
 }
 
 // The local LU alias as the writer takes it: any LU ("*") or an alias, never blank.
 bool localAliasFails(const std::string& alias) {
-    const std::string padded = padRight(alias, 8);
-    return padded != padRight("*", 8) && !isLuAlias(padded);
+    const std::string padded = padRight(alias, kLuAliasLength);
+    return padded != padRight("*", kLuAliasLength) && !isLuAlias(padded);
 }
 
 // The key each code of a writer's check names. An LU alias's code, which two keys of a
@@ -86,7 +87,7 @@ std::string refusalText(const RecordRefusal& refusal) {
 }
 
 RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
-    const std::size_t partnerLimit = r.pluType == 0 ? 8 : 17;
+    const std::size_t partnerLimit = r.pluType == 0 ? kLuAliasLength : kQualifiedLuLength;
     return firstOf(
         [&] {
             return firstTooLong({limitOf(F::Cpic, "SYMB_NAME", r.symbName),
