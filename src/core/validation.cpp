@@ -59,11 +59,10 @@ bool isAliasField(std::string_view padded) {
     return padded == kAnyLu8 || padded == kBlankLu8 || isLuAlias(padded);
 }
 
-// The user ID (its whole field) and password that a midrange system and the common settings
-// both carry.
+// The user ID and password that a midrange system and the common settings both carry.
 void hostSecurityCheck(std::string_view paddedUserId, std::string_view paddedPassword,
                        std::size_t passwordLimit, int& failureFlag, ErrorCode& errorCode) {
-    if (!isHostSecurityText(paddedUserId, paddedUserId.size()))
+    if (!isHostSecurityText(paddedUserId, 10))
         fail(ErrorCode::HostUserId, failureFlag, errorCode);
     else if (!paddedPassword.empty() && !isHostSecurityText(paddedPassword, passwordLimit))
         fail(ErrorCode::HostPassword, failureFlag, errorCode);

@@ -41,8 +41,7 @@ void tpCheckEntry(const AttachTpRecord& padded, int& failureFlag, ErrorCode& err
 void globalCheck(const GlobalRecord& padded, int& failureFlag, ErrorCode& errorCode);
 void appcCheck(const AppcRecord& record, int& failureFlag, ErrorCode& errorCode);
 void luxCheckProfile(const LuxProfileRecord& record, int& failureFlag, ErrorCode& errorCode);
-// A midrange system: the host name, then the user ID (padded to its field, whose every
-// character is checked) and password.
+// A midrange system: the host name, then the user ID and password.
 void midrangeSystemCheck(std::string_view hostName, std::string_view paddedUserId,
                          std::string_view paddedPassword, int& failureFlag, ErrorCode& errorCode);
 // The midrange common settings: the mode, then the user ID and password.

@@ -79,7 +79,7 @@ int midrangeCheckSystem(std::string_view hostName, std::string_view userId,
                         std::string_view password, int& validationResult, ErrorCode& errorCode) {
     int flag = 0;
     ErrorCode code = ErrorCode::None;
-    midrangeSystemCheck(hostName, userIdField<MidrangeSystemRecord>(userId),
+    midrangeSystemCheck(hostName, padRight(userId, fieldWidth<MidrangeSystemRecord>("USER_NAME")),
                         padRight(password, kSystemPassword.maxPlain), flag, code);
     return records::checkPassed(flag, code, validationResult, errorCode);
 }
@@ -88,7 +88,7 @@ int midrangeCheckCommon(std::string_view mode, std::string_view userId, std::str
                         int& validationResult, ErrorCode& errorCode) {
     int flag = 0;
     ErrorCode code = ErrorCode::None;
-    midrangeCommonCheck(mode, userIdField<MidrangeCommonRecord>(userId),
+    midrangeCommonCheck(mode, padRight(userId, fieldWidth<MidrangeCommonRecord>("USER_NAME")),
                         padRight(password, kCommonPassword.maxPlain), flag, code);
     return records::checkPassed(flag, code, validationResult, errorCode);
 }
