@@ -20,12 +20,6 @@ using sections::kSystem;
 // What the list of systems, and whatever goes by its names, takes of a HOST_NAME.
 constexpr std::size_t kHostNameWidth = fieldWidth<MidrangeSystemRecord>("HOST_NAME");
 
-// The user ID as the checks read it: padded to its field, and no longer than the field.
-template <typename Record> std::string userIdField(std::string_view userId) {
-    constexpr std::size_t width = fieldWidth<Record>("USER_NAME");
-    return padRight(userId, width).substr(0, width);
-}
-
 // One character decides whether a system is marked the default.
 bool isMarked(const CfgStore& store, int s) {
     std::string mark;
