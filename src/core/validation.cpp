@@ -49,6 +49,10 @@ static_assert(kAnyLu8.size() == kLuAliasLength && kBlankLu8.size() == kLuAliasLe
 constexpr std::string_view kServiceTpTail =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz01234567890@$#.";
 
+// A user ID is checked over exactly this many characters of its padded copy: blanks fill a
+// shorter one, and characters past it are not looked at.
+constexpr std::size_t kUserIdCheckLength = 10;
+
 void fail(ErrorCode code, int& failureFlag, ErrorCode& errorCode) {
     failureFlag = kCheckFailed;
     errorCode = code;
@@ -62,7 +66,7 @@ bool isAliasField(std::string_view padded) {
 // The user ID and password that a midrange system and the common settings both carry.
 void hostSecurityCheck(std::string_view paddedUserId, std::string_view paddedPassword,
                        std::size_t passwordLimit, int& failureFlag, ErrorCode& errorCode) {
-    if (!isHostSecurityText(paddedUserId, 10))
+    if (!isHostSecurityText(paddedUserId, kUserIdCheckLength))
         fail(ErrorCode::HostUserId, failureFlag, errorCode);
     else if (!paddedPassword.empty() && !isHostSecurityText(paddedPassword, passwordLimit))
         fail(ErrorCode::HostPassword, failureFlag, errorCode);
@@ -199,7 +203,8 @@ void cpicCheckEntry(const CpicSideInfoRecord& r, int& failureFlag, ErrorCode& er
     else if (r.tpType == 0 &&
              (r.remoteTp.empty() || !isMixedCaseName(r.remoteTp, r.remoteTp.size())))
         fail(ErrorCode::AppTpName, failureFlag, errorCode);
-    else if ((r.secType == 1 || r.secType == 2) && !isCpicSecurityText(r.userId, 10))
+    else if ((r.secType == 1 || r.secType == 2) &&
+             !isCpicSecurityText(r.userId, kUserIdCheckLength))
         fail(ErrorCode::CpicUserId, failureFlag, errorCode);
     else if (r.secType == 2 && !isCpicSecurityText(r.password, kCpicPassword.maxPlain))
         fail(ErrorCode::CpicPassword, failureFlag, errorCode);
