@@ -5,6 +5,7 @@
 #include "file_steps.h"
 #include "kind_argument.h"
 #include "latin1.h"
+#include "password_keys.h"
 #include "put_record.h"
 #include "record_json.h"
 #include "tool_messages.h"
@@ -38,12 +39,10 @@ void printRefusal(std::ostream& err, const std::string& file, const RecordKind& 
     } else if (put.outcome == PutResult::ReadsBackDifferently) {
         err << "field " << put.field << ": ";
         // A password is named, never shown.
-        if (put.field == "SEC_PW" || put.field == "PASSWORD")
-            err << "the password";
-        else
-            err << jsonText(put.given);
+        const bool password = passwordKeyOf(kind.section, put.field) != nullptr;
+        err << (password ? std::string("the password") : jsonText(put.given));
         err << " would not read back as it was given";
-        if (put.field != "SEC_PW" && put.field != "PASSWORD")
+        if (!password)
             err << " (it would read back as " << jsonText(put.back) << ")";
         err << "; nothing was stored\n";
     } else {
