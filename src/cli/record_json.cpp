@@ -1,5 +1,6 @@
 #include "record_json.h"
 
+#include "global_records.h"
 #include "latin1.h"
 #include "password_keys.h"
 #include "record_fields.h"
@@ -204,7 +205,7 @@ std::string passwordPlaceholder(int length) {
 Json recordJson(const AppcRecord& r) {
     Json j = Json::object();
     j["SELECT"] = r.selection;
-    j["LU62_LB"] = r.loadBalancing;
+    j[std::string(kLoadBalancingKey)] = r.loadBalancing;
     Json servers = Json::array();
     for (std::size_t i = 0; i < r.serverName.size(); ++i) {
         Json row = Json::object();
@@ -241,8 +242,8 @@ Json recordJson(const AnyRecord& record, bool showPasswords) {
 
 bool applyJson(const Json& input, AppcRecord& r, std::string& error) {
     Fields f(input, "", error);
-    return f.isObject() && f.only({"SELECT", "LU62_LB", "SERVER", "SCOPE"}) &&
-           f.integer("SELECT", r.selection) && f.integer("LU62_LB", r.loadBalancing) &&
+    return f.isObject() && f.only({"SELECT", kLoadBalancingKey, "SERVER", "SCOPE"}) &&
+           f.integer("SELECT", r.selection) && f.integer(kLoadBalancingKey, r.loadBalancing) &&
            f.rows("SERVER", r.serverName.size(),
                   [&r](Fields& row, std::size_t i) {
                       return row.only(kServerParts, &ServerPart::name) &&

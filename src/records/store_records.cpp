@@ -1,6 +1,7 @@
 #include "store_records.h"
 
 #include "cfg_store.h"
+#include "global_records.h"
 #include "lux_records.h"
 #include "record_fields.h"
 #include "record_text.h"
@@ -51,7 +52,7 @@ template <class Record> void keyFieldsOf(const Record& r, Fields f, std::string_
 
 void fieldsOf(const CfgStore&, const AppcRecord& r, Fields f) {
     f.number("SELECT", r.selection);
-    f.number("LU62_LB", r.loadBalancing);
+    f.number(std::string(kLoadBalancingKey), r.loadBalancing);
     for (int i = 0; i < 4; ++i)
         for (const ServerPart& part : kServerParts)
             f.text(indexed("SERVER", i, part.name), (r.*part.list)[static_cast<std::size_t>(i)]);
