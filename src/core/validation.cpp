@@ -167,7 +167,7 @@ bool isHostName(std::string_view text, std::size_t length) {
 }
 
 bool isServerName(std::string_view text, std::size_t length, std::string_view transport) {
-    // The transport texts follow the language library; reload them so that a change of
+    // The transport texts follow the language library loaded now, so that a change of
     // library is seen at once.
     const TransportTexts& texts = transportTexts();
     std::string_view name = head(text, length);

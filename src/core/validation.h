@@ -32,7 +32,7 @@ bool isCpicSecurityText(std::string_view text, std::size_t length);
 bool isHostSecurityText(std::string_view text, std::size_t length);
 bool isUserText(std::string_view text, std::size_t length);
 bool isHostName(std::string_view text, std::size_t length);
-// Compares transport with the two transport texts, reloaded on every call.
+// Compares transport with the two transport texts of the language library loaded now.
 bool isServerName(std::string_view text, std::size_t length, std::string_view transport);
 
 // The record checks take the records as their writers pad them.

@@ -62,8 +62,7 @@ int CDlgNODEXSystem::ShowSystem(CCfgDoc& doc, const std::string& hostName) {
         MidrangeSystemValues& v = m_form.values;
         v.hostName = record.hostName;
         v.userId = record.userId;
-        // The placeholder stands for the stored password whenever there is a user ID,
-        // even an empty one.
+        // With a user ID the fields show the placeholder, even for an empty password.
         if (!record.userId.empty()) {
             v.password = m_password.hold(record.password);
             v.verification = v.password;
