@@ -49,10 +49,6 @@ static_assert(kAnyLu8.size() == kLuAliasLength && kBlankLu8.size() == kLuAliasLe
 constexpr std::string_view kServiceTpTail =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz01234567890@$#.";
 
-// A user ID is checked over exactly this many characters of its padded copy: blanks fill a
-// shorter one, and characters past it are not looked at.
-constexpr std::size_t kUserIdCheckLength = 10;
-
 void fail(ErrorCode code, int& failureFlag, ErrorCode& errorCode) {
     failureFlag = kCheckFailed;
     errorCode = code;

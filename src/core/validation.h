@@ -16,6 +16,10 @@ inline constexpr std::size_t kLuAliasLength = 8;
 inline constexpr std::size_t kNetworkIdLength = 8;
 inline constexpr std::size_t kLuNameLength = 8;
 inline constexpr std::size_t kQualifiedLuLength = kNetworkIdLength + 1 + kLuNameLength;
+// A user ID is checked over exactly this many characters of its padded copy: blanks fill a
+// shorter one, and characters past it are not looked at. It is also the longest user ID the
+// checks let pass.
+inline constexpr std::size_t kUserIdCheckLength = 10;
 
 // A copy of text lengthened with blanks to width; a longer text is left as it is.
 std::string padRight(std::string_view text, std::size_t width);

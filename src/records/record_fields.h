@@ -9,6 +9,7 @@
 
 #include "password_keys.h"
 #include "record_types.h"
+#include "validation.h"
 
 #include <array>
 #include <cstddef>
@@ -64,14 +65,14 @@ using M = MidrangeCommonRecord;
 // clang-format off
 inline constexpr KeyField<C> kCpic[] = {
     text("SYMB_NAME", &C::symbName, 8),
-    text("LOCAL_LU", &C::localLu, 8, 8),
-    text("PART_LU", &C::partnerLu, 17),
+    text("LOCAL_LU", &C::localLu, kLuAliasLength, kLuAliasLength),
+    text("PART_LU", &C::partnerLu, kQualifiedLuLength),
     text("MODE", &C::mode, 8, 8),
     text("REMOTE_TP", &C::remoteTp, 65, 64),
     number("SEC_TYPE", &C::secType, 15),
     number("TP_TYPE", &C::tpType, 1),
     password(kCpicPassword, &C::password),
-    text("SEC_USERID", &C::userId, 10, 10),
+    text("SEC_USERID", &C::userId, 10, kUserIdCheckLength),
     number("PLU_TYPE", &C::pluType, 1),
 };
 inline constexpr KeyField<T> kTp[] = {
@@ -86,17 +87,17 @@ inline constexpr KeyField<G> kGlobal[] = {
     text("USER_NAME", &G::userName, 20, 20),
     password(kGlobalPassword, &G::password),
     text("TRANSLATE_TABLE", &G::translateTable, 260, 256),
-    text("DEF_LU_ALIAS", &G::defLuAlias, 8, 8),
-    text("DEF_PLU_ALIAS", &G::defPluAlias, 8, 8),
+    text("DEF_LU_ALIAS", &G::defLuAlias, kLuAliasLength, kLuAliasLength),
+    text("DEF_PLU_ALIAS", &G::defPluAlias, kLuAliasLength, kLuAliasLength),
 };
 inline constexpr KeyField<S> kSystem[] = {
     text("HOST_NAME", &S::hostName, 8),
-    text("USER_NAME", &S::userId, 10, 10),
+    text("USER_NAME", &S::userId, 10, kUserIdCheckLength),
     password(kSystemPassword, &S::password),
     mark("DEFAULT", &S::defaultFlag, 1),
 };
 inline constexpr KeyField<M> kCommon[] = {
-    text("USER_NAME", &M::userId, 10, 10),
+    text("USER_NAME", &M::userId, 10, kUserIdCheckLength),
     password(kCommonPassword, &M::password),
     text("LOCAL_LU", &M::localLu, 8, 8),
     text("MODE", &M::mode, 8, 8),
