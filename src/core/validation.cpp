@@ -54,11 +54,6 @@ void fail(ErrorCode code, int& failureFlag, ErrorCode& errorCode) {
     errorCode = code;
 }
 
-// An LU alias field that may also stand for any LU or be left blank.
-bool isAliasField(std::string_view padded) {
-    return padded == kAnyLu8 || padded == kBlankLu8 || isLuAlias(padded);
-}
-
 // The user ID and password that a midrange system and the common settings both carry.
 void hostSecurityCheck(std::string_view paddedUserId, std::string_view paddedPassword,
                        std::size_t passwordLimit, int& failureFlag, ErrorCode& errorCode) {
@@ -79,6 +74,14 @@ std::string padRight(std::string_view text, std::size_t width) {
 
 bool isAliasText(std::string_view text, std::size_t length) {
     return allOf(head(text, length), [](char c) { return isDigit(c) || inLetterRange(c); });
+}
+
+bool isAliasField(std::string_view padded) {
+    return padded == kAnyLu8 || padded == kBlankLu8 || isLuAlias(padded);
+}
+
+bool isLocalAliasField(std::string_view padded) {
+    return padded == kAnyLu8 || isLuAlias(padded);
 }
 
 bool isLuAlias(std::string_view text) {
@@ -185,7 +188,7 @@ bool isServerName(std::string_view text, std::size_t length, std::string_view tr
 void cpicCheckEntry(const CpicSideInfoRecord& r, int& failureFlag, ErrorCode& errorCode) {
     if (!isLuAlias(r.symbName))
         fail(ErrorCode::SymbolicName, failureFlag, errorCode);
-    else if (r.localLu != kAnyLu8 && !isLuAlias(r.localLu))
+    else if (!isLocalAliasField(r.localLu))
         fail(ErrorCode::LuAlias, failureFlag, errorCode);
     else if (!isTypeAName(r.mode, r.mode.size()))
         fail(ErrorCode::ModeName, failureFlag, errorCode);

@@ -27,6 +27,10 @@ std::string padRight(std::string_view text, std::size_t width);
 // Each test looks at `length` characters where it takes a length.
 bool isAliasText(std::string_view text, std::size_t length);
 bool isLuAlias(std::string_view text);
+// An LU alias field padded to kLuAliasLength: an alias, "*" for any LU, or blank; a local
+// LU's field: an alias or "*", never blank.
+bool isAliasField(std::string_view padded);
+bool isLocalAliasField(std::string_view padded);
 bool isTypeAName(std::string_view text, std::size_t length);
 bool isMixedCaseName(std::string_view text, std::size_t length);
 bool isAppTpName(std::string_view text, std::size_t length);

@@ -21,19 +21,6 @@ using F = RecordFamily;
 
 namespace {
 
-// A default alias of the global settings: any LU ("*"), blank, or an alias.
-bool aliasFieldFails(const std::string& alias) {
-    const std::string padded = padRight(alias, kLuAliasLength);
-    return padded != padRight("*", kLuAliasLength) && padded != padRight("", kLuAliasLength) &&
-           !isLuAlias(padded);
-}
-
-// The local LU alias as the writer takes it: any LU ("*") or an alias, never blank.
-bool localAliasFails(const std::string& alias) {
-    const std::string padded = padRight(alias, kLuAliasLength);
-    return padded != padRight("*", kLuAliasLength) && !isLuAlias(padded);
-}
-
 // The key each code of a writer's check names. An LU alias's code, which two keys of a
 // record share, is told apart where it is refused.
 struct CodeKey {
@@ -66,7 +53,7 @@ RecordRefusal cpicWriterCheck(const CpicSideInfoRecord& r) {
         return {};
     if (code != ErrorCode::LuAlias)
         return refuseAtKey(kCpicCodes, code);
-    if (localAliasFails(r.localLu))
+    if (!isLocalAliasField(padRight(r.localLu, kLuAliasLength)))
         return refuse(code, ids::kRuleLocalLu, "LOCAL_LU");
     return refuse(code, ids::kRulePartnerAlias, "PART_LU");
 }
@@ -145,7 +132,7 @@ RecordRefusal globalCheckRecord(const GlobalRecord& r) {
                 return RecordRefusal{};
             if (code != ErrorCode::LuAlias)
                 return refuseAtKey(kGlobalCodes, code);
-            if (aliasFieldFails(r.defLuAlias))
+            if (!isAliasField(padRight(r.defLuAlias, kLuAliasLength)))
                 return refuse(code, ids::kRuleDefLu, "DEF_LU_ALIAS");
             return refuse(code, ids::kRuleDefPartner, "DEF_PLU_ALIAS");
         },
