@@ -16,13 +16,19 @@ using sections::kAppc;
 using sections::kGlobal;
 constexpr std::size_t kValueMax = parts::kServerRead;
 
-std::string serverValue(const AppcRecord& r, std::size_t row) {
+} // namespace
+
+std::string appcServerValue(const AppcRecord& r, std::size_t row) {
     if (r.serverName[row].empty())
         return {};
     return r.serverName[row] + "," + r.transport[row] + "," + r.encryption[row];
 }
 
-} // namespace
+std::string appcScopeValue(const AppcRecord& r) {
+    if (r.scopeName.empty())
+        return {};
+    return r.scopeName + ",TCP," + r.scopeEncryption;
+}
 
 int appcListOption(const CfgStore& store, std::vector<std::string>& list) {
     if (store.hasSection(kAppc))
@@ -87,16 +93,13 @@ int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, ErrorCode& e
         errorCode = ErrorCode::Store;
         return 0;
     }
-    std::string scope;
-    if (!record.scopeName.empty())
-        scope = record.scopeName + ",TCP," + record.scopeEncryption;
     const std::pair<std::string_view, std::string> keys[] = {
         {"SELECT", record.selection == 1 ? "SCOPE" : "SERVER"},
-        {"SERVER", serverValue(record, 0)},
-        {"SERVER", serverValue(record, 1)},
-        {"SERVER", serverValue(record, 2)},
-        {"SERVER", serverValue(record, 3)},
-        {"SCOPE", scope},
+        {"SERVER", appcServerValue(record, 0)},
+        {"SERVER", appcServerValue(record, 1)},
+        {"SERVER", appcServerValue(record, 2)},
+        {"SERVER", appcServerValue(record, 3)},
+        {"SCOPE", appcScopeValue(record)},
     };
     for (const auto& [key, value] : keys) {
         if (!records::appendKey(store, kAppc, key, value)) {

@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "record_types.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,3 +15,7 @@ int appcListOption(const CfgStore& store, std::vector<std::string>& list); // al
 int appcRead(const CfgStore& store, AppcRecord& record, int& missing);
 int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, ErrorCode& errorCode);
 int appcDelete(CfgStore& store); // always 1
+// The values the writer stores: a SERVER row ("name,transport,encryption") and the SCOPE
+// ("name,TCP,encryption"); empty for a row or scope without a name.
+std::string appcServerValue(const AppcRecord& record, std::size_t row);
+std::string appcScopeValue(const AppcRecord& record);

@@ -1,4 +1,5 @@
 // The checks of the two kinds made of rows: the APPC server list and the LUx profiles.
+#include "appc_records.h"
 #include "check_steps.h"
 #include "lux_records.h"
 #include "messages.h"
@@ -17,14 +18,6 @@ namespace {
 using parts::kNameLimit;
 using parts::kServerRead;
 using parts::kSessionRead;
-
-// The length of the SESSION value the writer forms for link (luxFormatSession): seven
-// pieces, the second always "*", joined by six commas.
-std::size_t sessionLength(const LuxLink& link) {
-    const std::size_t category = std::to_string(link.category).size();
-    return link.serverName.size() + 1 + category + link.luName.size() + link.transport.size() +
-           link.scopeName.size() + link.encryption.size() + 6;
-}
 
 std::string linkNumber(std::size_t i) {
     return std::to_string(i + 1);
@@ -101,8 +94,7 @@ RecordRefusal appcReadBack(const AppcRecord& r) {
         if (!isEncryptionCode(r.encryption[i]))
             return refuse(ErrorCode::None, ids::kRuleServerEncryption, "SERVER", row,
                           parts::kEncryption, utf8Of(r.serverName[i]));
-        if (r.serverName[i].size() + r.transport[i].size() + r.encryption[i].size() + 2 >
-            kServerRead)
+        if (appcServerValue(r, i).size() > kServerRead)
             return refuse(ErrorCode::None, ids::kRuleServerTooLong, "SERVER", row, parts::kName,
                           utf8Of(r.serverName[i]));
     }
@@ -113,8 +105,7 @@ RecordRefusal appcReadBack(const AppcRecord& r) {
         return p;
     if (!isEncryptionCode(r.scopeEncryption))
         return refuse(ErrorCode::None, ids::kRuleScopeEncryption, "SCOPE", -1, parts::kEncryption);
-    // The scope's value holds "TCP" between its name and its encryption.
-    if (r.scopeName.size() + r.scopeEncryption.size() + 5 > kServerRead)
+    if (appcScopeValue(r).size() > kServerRead)
         return refuse(ErrorCode::None, ids::kRuleScopeTooLong, "SCOPE", -1, parts::kName);
     return {};
 }
@@ -186,7 +177,7 @@ RecordRefusal luxReadBack(const LuxProfileRecord& r) {
         if (!isEncryptionCode(link.encryption))
             return refuse(ErrorCode::None, ids::kRuleLinkEncryption, "SESSION", row,
                           parts::kEncryption, linkNumber(i));
-        if (sessionLength(link) > kSessionRead)
+        if (luxFormatSession(link).size() > kSessionRead)
             return refuse(ErrorCode::None, ids::kRuleLinkTooLong, "SESSION", row, parts::kServer,
                           linkNumber(i));
     }
