@@ -104,7 +104,7 @@ template <typename Record> void defaultEncryption(Record&, const Json&) {}
 template <typename Rows>
 void offWhereLeftOut(const Json& input, const char* key, const char* server, Rows rows) {
     const auto given = input.find(key);
-    for (std::size_t i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < kRowCount; ++i) {
         auto [name, encryption] = rows(i);
         const bool named = given != input.end() && i < given->size() && (*given)[i].is_object();
         if (!name.empty() && encryption.empty() && named &&

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 struct CpicSideInfoRecord {
@@ -41,12 +42,15 @@ struct GlobalRecord {
     bool operator==(const GlobalRecord&) const = default;
 };
 
+// An APPC server list holds four server rows, and a LUx profile four links.
+inline constexpr std::size_t kRowCount = 4;
+
 struct AppcRecord {
     int selection = 0;     // 0 server list in force, 1 scope in force
     int loadBalancing = 0; // LU62_LB in GLOBAL
-    std::array<std::string, 4> serverName;
-    std::array<std::string, 4> transport;
-    std::array<std::string, 4> encryption;
+    std::array<std::string, kRowCount> serverName;
+    std::array<std::string, kRowCount> transport;
+    std::array<std::string, kRowCount> encryption;
     std::string scopeName;
     std::string scopeEncryption;
 
@@ -66,7 +70,7 @@ struct LuxLink {
 
 struct LuxProfileRecord {
     std::string profileName; // PROFILE_NAME
-    std::array<LuxLink, 4> links;
+    std::array<LuxLink, kRowCount> links;
     int isDefault = 0; // named in DEF_LUX_PROF
 
     bool operator==(const LuxProfileRecord&) const = default;

@@ -17,7 +17,7 @@ struct RowNames {
     const char* category;
     const char* name;
 };
-constexpr std::array<RowNames, 4> kRowNames{{
+constexpr std::array<RowNames, kRowCount> kRowNames{{
     {"serverName1", "transport1", "encryption1", "category1", "luName1"},
     {"serverName2", "transport2", "encryption2", "category2", "luName2"},
     {"serverName3", "transport3", "encryption3", "category3", "luName3"},

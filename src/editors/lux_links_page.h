@@ -24,7 +24,7 @@ struct LuxRowValues {
 struct LuxLinksValues {
     std::string sessionName;
     int isDefault = 0;
-    std::array<LuxRowValues, 4> rows;
+    std::array<LuxRowValues, kRowCount> rows;
 };
 
 class CPgLux1Bas : public SheetPage {
@@ -48,7 +48,7 @@ public:
         int category;
         int name;
     };
-    static constexpr std::array<RowIds, 4> kRows{{
+    static constexpr std::array<RowIds, kRowCount> kRows{{
         {1000, 1417, 1422, 1006, 1},
         {1001, 1418, 1423, 1007, 1378},
         {1002, 1419, 1424, 1008, 1380},

@@ -73,7 +73,7 @@ bool CPsLux::checkValues() {
     LuxLinksValues& v = m_page.values;
     // A server name without a transport is refused by the check; an unused link goes over
     // the first transport.
-    std::array<int, 4> chosen{};
+    std::array<int, kRowCount> chosen{};
     for (std::size_t r = 0; r < v.rows.size(); ++r) {
         chosen[r] = v.rows[r].transport;
         if (v.rows[r].transport == -1 && v.rows[r].server.empty())

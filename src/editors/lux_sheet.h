@@ -37,5 +37,5 @@ private:
     CPgLux1Bas m_page;
     // The LU categories as read: one that the list does not offer is written back as it
     // was while the user leaves its list alone.
-    std::array<int, 4> m_storedCategory{};
+    std::array<int, kRowCount> m_storedCategory{};
 };

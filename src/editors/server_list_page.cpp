@@ -15,7 +15,7 @@ struct RowNames {
     const char* transport;
     const char* encryption;
 };
-constexpr std::array<RowNames, 4> kRowNames{{
+constexpr std::array<RowNames, kRowCount> kRowNames{{
     {"serverName1", "transport1", "encryption1"},
     {"serverName2", "transport2", "encryption2"},
     {"serverName3", "transport3", "encryption3"},

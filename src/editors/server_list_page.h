@@ -22,7 +22,7 @@ struct ServerRowValues {
 struct ServerListValues {
     int selection = -1; // 0 server list, 1 scope
     int loadBalancing = 0;
-    std::array<ServerRowValues, 4> rows;
+    std::array<ServerRowValues, kRowCount> rows;
     std::string scopeName;
     int scopeEncryption = 0;
 };
@@ -48,7 +48,7 @@ public:
         int transport;
         int encryption;
     };
-    static constexpr std::array<RowIds, 4> kRows{{
+    static constexpr std::array<RowIds, kRowCount> kRows{{
         {1000, 1415, 1431},
         {1062, 1417, 1432},
         {1055, 1418, 1433},

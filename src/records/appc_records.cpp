@@ -52,7 +52,7 @@ int appcRead(const CfgStore& store, AppcRecord& record, int& missing) {
     // Rows follow the SERVER keys in order. Rows past the last SERVER key keep what they
     // held: a section with fewer than four keys never repeats a server in a later row.
     keyOccurrence = -1;
-    for (std::size_t row = 0; row < 4; ++row) {
+    for (std::size_t row = 0; row < kRowCount; ++row) {
         if (cfgGetValue(store, 0, kAppc, keyOccurrence, "SERVER", value, kValueMax) != 0)
             break;
         const TextPieces pieces = records::commaPieces(value);

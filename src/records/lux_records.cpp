@@ -134,13 +134,14 @@ void luxReadSection(const CfgStore& store, int s, LuxProfileRecord& record) {
     // One counter for the four reads: once a SESSION key is missing the later reads miss too.
     int keyOccurrence = -1;
     std::string value;
-    for (int n = 1; n <= 4; ++n) {
+    for (int n = 1; n <= static_cast<int>(kRowCount); ++n) {
         if (keys.next("SESSION", keyOccurrence, value, parts::kSessionRead))
             luxParseSession(record, value, n);
     }
 }
 
-int luxReadServerNames(const CfgStore& store, int section, std::array<std::string, 4>& names) {
+int luxReadServerNames(const CfgStore& store, int section,
+                       std::array<std::string, kRowCount>& names) {
     for (std::string& name : names)
         name.clear();
     if (!cfgFindSection(store, 1, section, kProfile))

@@ -38,8 +38,9 @@ int luxReadProfile(const CfgStore& store, LuxProfileRecord& record);
 // Only the server names of the four links of profile section `section`, as luxReadSection
 // reads them: enough to check a whole file's profiles quickly. A profile without its name
 // gives none. 0 when there is no such section.
-int luxReadServerNames(const CfgStore& store, int section, std::array<std::string, 4>& names);
-// Parses one SESSION value into link n (1 to 4).
+int luxReadServerNames(const CfgStore& store, int section,
+                       std::array<std::string, kRowCount>& names);
+// Parses one SESSION value into link n (1 to kRowCount).
 void luxParseSession(LuxProfileRecord& record, std::string_view value, int n);
 // The SESSION value the writer stores for a link.
 std::string luxFormatSession(const LuxLink& link);

@@ -31,7 +31,7 @@ bool storeHasOldForm(const CfgStore& store) {
         return true;
     // Each profile is read by its place: a search by name for each would walk the file
     // once per profile.
-    std::array<std::string, 4> servers;
+    std::array<std::string, kRowCount> servers;
     for (int s = 0; luxReadServerNames(store, s, servers); ++s)
         for (const std::string& server : servers)
             if (hasOldFormMarker(server))

@@ -169,7 +169,7 @@ inline constexpr RowPart<LuxLink> kLinkParts[] = {
 // The APPC servers: row i of each of the record's three lists.
 struct ServerPart {
     std::string_view name;
-    std::array<std::string, 4> AppcRecord::*list;
+    std::array<std::string, kRowCount> AppcRecord::*list;
 };
 inline constexpr ServerPart kServerParts[] = {
     {parts::kName, &AppcRecord::serverName},

@@ -53,7 +53,7 @@ template <class Record> void keyFieldsOf(const Record& r, Fields f, std::string_
 void fieldsOf(const CfgStore&, const AppcRecord& r, Fields f) {
     f.number("SELECT", r.selection);
     f.number(std::string(kLoadBalancingKey), r.loadBalancing);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < static_cast<int>(kRowCount); ++i)
         for (const ServerPart& part : kServerParts)
             f.text(indexed("SERVER", i, part.name), (r.*part.list)[static_cast<std::size_t>(i)]);
     for (const RowPart<AppcRecord>& part : kScopeParts)
@@ -63,7 +63,7 @@ void fieldsOf(const CfgStore&, const AppcRecord& r, Fields f) {
 void fieldsOf(const CfgStore& store, const LuxProfileRecord& r, Fields f) {
     const bool isDefault = !r.profileName.empty() && luxIsDefaultProfile(store, r.profileName);
     f.number("DEFAULT", isDefault ? 1 : 0);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < static_cast<int>(kRowCount); ++i) {
         const LuxLink& link = r.links[static_cast<std::size_t>(i)];
         for (const RowPart<LuxLink>& part : kLinkParts) {
             if (part.number)
