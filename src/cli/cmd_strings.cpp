@@ -1,7 +1,6 @@
 #include "commands.h"
 #include "tela_environment.h"
 
-#include <cctype>
 #include <ostream>
 
 namespace {
@@ -27,16 +26,6 @@ std::string escaped(const std::string& text) {
     return out;
 }
 
-bool parseId(const std::string& text, int& id) {
-    if (text.empty() || text.size() > 9)
-        return false;
-    for (char c : text)
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return false;
-    id = std::stoi(text);
-    return true;
-}
-
 } // namespace
 
 int runStrings(const Invocation& inv, std::istream& /*in*/, std::ostream& out, std::ostream& err) {
@@ -48,7 +37,7 @@ int runStrings(const Invocation& inv, std::istream& /*in*/, std::ostream& out, s
     std::vector<int> ids;
     for (const std::string& text : inv.ids) {
         int id = 0;
-        if (!parseId(text, id))
+        if (!parseStringId(text, id))
             return useError(err, inv.command, "'" + text + "' is not a string id");
         ids.push_back(id);
     }

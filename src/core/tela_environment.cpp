@@ -84,6 +84,20 @@ std::string languageFileName(const std::string& libraryName) {
     return base + ".lang";
 }
 
+bool parseStringId(std::string_view text, int& id) {
+    // More than nine digits are refused, not summed past what an int holds.
+    if (text.empty() || text.size() > 9)
+        return false;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    id = value;
+    return true;
+}
+
 bool parseLanguageText(const std::string& text, std::map<int, std::string>& out, int* badLine) {
     out.clear();
     std::string_view rest(text);
@@ -105,13 +119,9 @@ bool parseLanguageText(const std::string& text, std::map<int, std::string>& out,
             line.remove_prefix(3);
         if (line.empty() || line[0] == '#')
             continue;
-        std::size_t tab = line.find('\t');
+        const std::size_t tab = line.find('\t');
         int id = 0;
-        std::size_t digits = 0;
-        for (; digits < line.size() && line[digits] >= '0' && line[digits] <= '9'; ++digits)
-            if (digits < 9) // an id has at most nine digits; more are refused, not summed
-                id = id * 10 + (line[digits] - '0');
-        if (tab == std::string_view::npos || digits == 0 || digits != tab || digits > 9)
+        if (tab == std::string_view::npos || !parseStringId(line.substr(0, tab), id))
             return refuse();
         // A number given twice is an editing mistake; refusing it shows where.
         if (!out.emplace(id, unescape(line.substr(tab + 1))).second)

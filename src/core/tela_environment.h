@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TelaEnvironment {
@@ -56,6 +57,9 @@ std::string libraryLanguage(const std::string& libraryName);
 
 // Library file name for a library name: "LHCENU.DLL" -> "LHCENU.lang".
 std::string languageFileName(const std::string& libraryName);
+
+// A string id as a library and the tool's `strings` write it: one to nine decimal digits.
+bool parseStringId(std::string_view text, int& id);
 
 // Parses library text ("ID<TAB>TEXT" lines, "#" comments, \n \t \\ escapes).
 // Returns false and the first bad line number when the text is not a library.

@@ -97,9 +97,11 @@ TEST_F(Language, AFailedLoadLeavesEveryTextEmptyAndMalformedTextIsRefusedWhole) 
     EXPECT_FALSE(parseLanguageText("1\tone\n\n1\tagain\n", strings, &badLine));
     EXPECT_EQ(badLine, 3);
     EXPECT_TRUE(strings.empty());
-    // An id too long for a number is refused, not summed past its range.
+    // An id has nine digits at most; a longer one is refused, not summed past its range.
     EXPECT_FALSE(parseLanguageText("1\tone\n12345678901234567890\tlong\n", strings, &badLine));
     EXPECT_EQ(badLine, 2);
+    EXPECT_FALSE(parseLanguageText("1000000000\tten\n", strings, &badLine));
+    EXPECT_TRUE(parseLanguageText("999999999\tnine\n", strings, &badLine));
 }
 
 TEST_F(Language, TheLanguageIsChosenFromTheEnvironmentAsGettextChoosesIt) {
