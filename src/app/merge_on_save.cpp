@@ -49,7 +49,7 @@ void tell(QWidget* owner, const QString& text) {
 QString problemsText(const CfgStore& merged) {
     QStringList named;
     for (const RecordProblem& p : findRecordProblems(merged)) {
-        if (p.code == 0)
+        if (!p.isError())
             continue;
         RecordName id;
         id.family = p.family;

@@ -76,11 +76,11 @@ QString ProblemsModel::text(const RecordProblem& p, int column) {
         // A midrange system is named by its host; the common settings by the kind's entry.
         return p.name.empty() ? userString(kindOf(p.family).entryTextId) : latin1(p.name);
     case 2:
-        return p.code ? QString::number(p.code) : userString(ids::kProblemWarning);
+        return p.isError() ? QString::number(p.code()) : userString(ids::kProblemWarning);
     case 3:
-        return p.code ? QString::fromStdString(refusalText(p.refusal))
-                      : userString(ids::kProblemOldForm)
-                            .replace(QLatin1String("%1"), latin1(p.oldServer));
+        return p.isError() ? QString::fromStdString(refusalText(p.refusal))
+                           : userString(ids::kProblemOldForm)
+                                 .replace(QLatin1String("%1"), latin1(p.oldServer));
     default:
         return QString();
     }

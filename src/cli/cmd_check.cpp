@@ -18,7 +18,7 @@ std::string warningOf(const RecordProblem& p) {
 }
 
 std::string messageOf(const RecordProblem& p) {
-    return p.code ? refusalText(p.refusal) : warningOf(p);
+    return p.isError() ? refusalText(p.refusal) : warningOf(p);
 }
 
 // Where a finding is: the line of its record's section, as compilers name a line. The
@@ -39,8 +39,8 @@ void printLine(std::ostream& out, const std::string& place, const RecordProblem&
     if (!p.name.empty())
         out << ' ' << latin1ToUtf8(p.name);
     out << ": ";
-    if (p.code)
-        out << "error " << p.code << ": " << messageOf(p) << fieldOf(p) << '\n';
+    if (p.isError())
+        out << "error " << p.code() << ": " << messageOf(p) << fieldOf(p) << '\n';
     else
         out << "warning: " << warningOf(p) << '\n';
 }
@@ -52,10 +52,10 @@ Json problemJson(const std::string& file, const std::vector<long>& lines, const 
     j["line"] = at < lines.size() ? Json(lines[at]) : Json(nullptr);
     j["kind"] = std::string(kindOf(p.family).toolName);
     j["name"] = jsonBytes(p.name);
-    j["code"] = p.code;
-    j["field"] = p.code ? p.refusal.fieldPath() : std::string();
+    j["code"] = p.code();
+    j["field"] = p.isError() ? p.refusal.fieldPath() : std::string();
     j["message"] = messageOf(p);
-    j["severity"] = p.code ? "error" : "warning";
+    j["severity"] = p.isError() ? "error" : "warning";
     return j;
 }
 
@@ -78,7 +78,7 @@ int runCheck(const Invocation& inv, std::istream& in, std::ostream& out, std::os
         if (lines.size() != store.sectionCount())
             lines.clear();
         for (const RecordProblem& p : findRecordProblems(store)) {
-            foundError = foundError || p.code != 0;
+            foundError = foundError || p.isError();
             if (inv.json)
                 all.push_back(problemJson(file, lines, p));
             else

@@ -22,8 +22,7 @@ public:
 
     void error(RecordFamily family, const std::string& name, const RecordRefusal& refusal) {
         if (refusal)
-            m_problems.push_back(
-                {family, name, m_occurrence, refusal.number(), {}, refusal, m_section});
+            m_problems.push_back({family, name, m_occurrence, {}, refusal, m_section});
     }
 
     // A server name of the older form is reported, and checked as the conversion on open
@@ -31,7 +30,7 @@ public:
     void oldForm(RecordFamily family, const std::string& name, std::string& server) {
         if (!hasOldFormMarker(server))
             return;
-        m_problems.push_back({family, name, m_occurrence, 0, server, {}, m_section});
+        m_problems.push_back({family, name, m_occurrence, server, {}, m_section});
         server.pop_back();
     }
 

@@ -18,10 +18,14 @@ struct RecordProblem {
     RecordFamily family;
     std::string name;      // file bytes; empty for the one-record kinds and a nameless section
     int occurrence = 0;    // the section's index among the sections of its name
-    int code = 0;          // the refusal's number (its code or message id); 0 for a warning
     std::string oldServer; // for a warning: the server name of the older form
     RecordRefusal refusal; // for an error: what was refused, and the field
     int section = 0;       // the section's index among all sections of the store
+
+    // A warning (a server name of the older form) refuses nothing.
+    bool isError() const { return static_cast<bool>(refusal); }
+    // The refusal's number (its code or message id); 0 for a warning.
+    int code() const { return isError() ? refusal.number() : 0; }
 };
 
 // Problems in the order of the sections in the store.
