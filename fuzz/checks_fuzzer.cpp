@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto sections = static_cast<int>(store.sectionCount());
     for (const RecordProblem& p : findRecordProblems(store))
         fuzz::check(p.occurrence >= 0 && p.occurrence < sections &&
-                    (p.code != 0 || !p.oldServer.empty()));
+                    (p.code() != 0 || !p.oldServer.empty()));
     CfgUnwritable where;
     if (cfgFindUnwritable(store, where))
         fuzz::check(where.reason && *where.reason && where.occurrence < sections);
