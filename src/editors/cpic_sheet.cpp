@@ -4,6 +4,7 @@
 #include "cpic_records.h"
 #include "messages.h"
 #include "mode_names.h"
+#include "record_fields.h"
 #include "validation.h"
 
 namespace {
@@ -74,11 +75,11 @@ bool CPsCpic::checkValues() {
 std::pair<int, int> CPsCpic::controlOf(const RecordRefusal& refusal) const {
     using Bas = CPgCpicBas;
     const std::string& key = refusal.key;
-    if (key == "SEC_USERID")
+    if (key == keyOf<CpicSideInfoRecord>("SEC_USERID"))
         return {1, CPgCpicSec::kUserId};
-    if (key == "SEC_PW")
+    if (key == keyOf<CpicSideInfoRecord>("SEC_PW"))
         return {1, CPgCpicSec::kPassword};
-    if (key == "PART_LU") {
+    if (key == keyOf<CpicSideInfoRecord>("PART_LU")) {
         const CpicBasicValues& basic = m_basic.values;
         if (basic.partnerRadio == 1)
             return {0, Bas::kPartnerAlias};
@@ -88,11 +89,11 @@ std::pair<int, int> CPsCpic::controlOf(const RecordRefusal& refusal) const {
             !net.empty() && net.size() <= kNetworkIdLength && isTypeAName(net, net.size());
         return {0, netFine ? Bas::kLuName : Bas::kNetworkId};
     }
-    if (key == "LOCAL_LU")
+    if (key == keyOf<CpicSideInfoRecord>("LOCAL_LU"))
         return {0, Bas::kLocalLu};
-    if (key == "MODE")
+    if (key == keyOf<CpicSideInfoRecord>("MODE"))
         return {0, Bas::kMode};
-    if (key == "REMOTE_TP")
+    if (key == keyOf<CpicSideInfoRecord>("REMOTE_TP"))
         return {0, Bas::kRemoteTp};
     return {0, Bas::kSymbName};
 }

@@ -3,6 +3,7 @@
 #include "cfg_doc.h"
 #include "global_records.h"
 #include "messages.h"
+#include "record_fields.h"
 #include "string_ids.h"
 #include "tela_env_param.h"
 #include "tela_environment.h"
@@ -59,11 +60,11 @@ bool CPsUIPW::checkValues() {
     if (!refusal)
         return true;
     const std::string& key = refusal.key;
-    const int control = key == "USER_NAME"         ? CPgUIPWBas::kUserName
-                        : key == "PASSWORD"        ? CPgUIPWBas::kPassword
-                        : key == "TRANSLATE_TABLE" ? CPgUIPWBas::kTranslate
-                        : key == "DEF_LU_ALIAS"    ? CPgUIPWBas::kDefLu
-                                                   : CPgUIPWBas::kDefPlu;
+    const int control = key == keyOf<GlobalRecord>("USER_NAME")         ? CPgUIPWBas::kUserName
+                        : key == keyOf<GlobalRecord>("PASSWORD")        ? CPgUIPWBas::kPassword
+                        : key == keyOf<GlobalRecord>("TRANSLATE_TABLE") ? CPgUIPWBas::kTranslate
+                        : key == keyOf<GlobalRecord>("DEF_LU_ALIAS")    ? CPgUIPWBas::kDefLu
+                                                                        : CPgUIPWBas::kDefPlu;
     return refuse(refusal, 0, control);
 }
 

@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "midrange_records.h"
 #include "mode_names.h"
+#include "record_fields.h"
 #include "section_names.h"
 #include "string_ids.h"
 
@@ -81,10 +82,10 @@ int CPsNODEX::controlOf(const RecordRefusal& refusal) {
     const std::string& key = refusal.key;
     if (key.empty())
         return CPgNODEXBas::kAdd;
-    return key == "MODE"        ? CPgNODEXCommom::kMode
-           : key == "USER_NAME" ? CPgNODEXCommom::kUserId
-           : key == "PASSWORD"  ? CPgNODEXCommom::kPassword
-                                : CPgNODEXCommom::kLocalLu;
+    return key == keyOf<MidrangeCommonRecord>("MODE")        ? CPgNODEXCommom::kMode
+           : key == keyOf<MidrangeCommonRecord>("USER_NAME") ? CPgNODEXCommom::kUserId
+           : key == keyOf<MidrangeCommonRecord>("PASSWORD")  ? CPgNODEXCommom::kPassword
+                                                             : CPgNODEXCommom::kLocalLu;
 }
 
 int CPsNODEX::writeRecord(int& failureFlag, ErrorCode& errorCode) {

@@ -3,6 +3,7 @@
 #include "cfg_doc.h"
 #include "messages.h"
 #include "midrange_records.h"
+#include "record_fields.h"
 #include "string_ids.h"
 #include "ui_midrange_system.h"
 
@@ -89,9 +90,10 @@ bool CDlgNODEXSystem::checkValues() {
     const RecordRefusal refusal = systemCheckRecord(record);
     if (!refusal)
         return true;
-    const int control = refusal.key == "USER_NAME"  ? MidrangeSystemForm::kUserId
-                        : refusal.key == "PASSWORD" ? MidrangeSystemForm::kPassword
-                                                    : MidrangeSystemForm::kHost;
+    const int control =
+        refusal.key == keyOf<MidrangeSystemRecord>("USER_NAME")  ? MidrangeSystemForm::kUserId
+        : refusal.key == keyOf<MidrangeSystemRecord>("PASSWORD") ? MidrangeSystemForm::kPassword
+                                                                 : MidrangeSystemForm::kHost;
     return refuse(refusal, control);
 }
 

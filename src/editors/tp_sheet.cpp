@@ -2,6 +2,7 @@
 
 #include "cfg_doc.h"
 #include "messages.h"
+#include "record_fields.h"
 #include "tp_records.h"
 
 namespace {
@@ -53,10 +54,10 @@ bool CPsTP::checkValues() {
     if (!refusal)
         return true;
     const std::string& key = refusal.key;
-    const int control = key == "LU_NAME"       ? CPgTPBas::kLuName
-                        : key == "PATH"        ? CPgTPBas::kPath
-                        : key == "PARM_STRING" ? CPgTPBas::kParameters
-                                               : CPgTPBas::kTpName;
+    const int control = key == keyOf<AttachTpRecord>("LU_NAME")       ? CPgTPBas::kLuName
+                        : key == keyOf<AttachTpRecord>("PATH")        ? CPgTPBas::kPath
+                        : key == keyOf<AttachTpRecord>("PARM_STRING") ? CPgTPBas::kParameters
+                                                                      : CPgTPBas::kTpName;
     return refuse(refusal, 0, control);
 }
 

@@ -133,6 +133,15 @@ template <class Record> consteval std::size_t fieldWidth(std::string_view key) {
     throw "the record has no such key";
 }
 
+// A key of the record's table, for code that matches a key by its name (a sheet putting the
+// focus on a refused field): a key the record does not have does not compile.
+template <class Record> consteval std::string_view keyOf(std::string_view key) {
+    for (const KeyField<Record>& f : kKeyFields<Record>)
+        if (f.key == key)
+            return f.key;
+    throw "the record has no such key";
+}
+
 // The names of the parts of a row, as the review of changes, the checks, the tool's JSON and
 // the sheets name them.
 namespace parts {
