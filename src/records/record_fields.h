@@ -124,22 +124,25 @@ inline constexpr std::span<const KeyField<MidrangeCommonRecord>> kKeyFields<Midr
 
 template <class Record> constexpr bool isKeyRecord = !kKeyFields<Record>.empty();
 
-// The width of a key's field in the client's record: what a read takes of the value, and
-// what a writer's check pads the value to. A key the record does not have does not compile.
-template <class Record> consteval std::size_t fieldWidth(std::string_view key) {
+// A key's entry in the record's table, looked up when compiled: a key the record does not
+// have does not compile.
+template <class Record> consteval const KeyField<Record>& keyField(std::string_view key) {
     for (const KeyField<Record>& f : kKeyFields<Record>)
         if (f.key == key)
-            return f.readLimit;
+            return f;
     throw "the record has no such key";
 }
 
+// The width of a key's field in the client's record: what a read takes of the value, and
+// what a writer's check pads the value to.
+template <class Record> consteval std::size_t fieldWidth(std::string_view key) {
+    return keyField<Record>(key).readLimit;
+}
+
 // A key of the record's table, for code that matches a key by its name (a sheet putting the
-// focus on a refused field): a key the record does not have does not compile.
+// focus on a refused field).
 template <class Record> consteval std::string_view keyOf(std::string_view key) {
-    for (const KeyField<Record>& f : kKeyFields<Record>)
-        if (f.key == key)
-            return f.key;
-    throw "the record has no such key";
+    return keyField<Record>(key).key;
 }
 
 // The names of the parts of a row, as the review of changes, the checks, the tool's JSON and
