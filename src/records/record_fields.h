@@ -2,9 +2,10 @@
 // that holds it and how the file stores it, in the order a writer puts them in the file. The
 // readers, the writers, the backslash check, the review of changes and the tool's JSON walk
 // these lists, and the record checks and the sheets take each value's longest length from
-// them: how such a key is read, written and limited is decided here. (A check names the key
-// it refuses, and the midrange default mark has rules of its own.) Below them, the parts of
-// the rows of the APPC servers and the LUx links.
+// them: how such a key is read, written and limited is decided here, a name's longest value
+// included, which its kind's name rule takes from here. (A check names the key it refuses,
+// and the midrange default mark has rules of its own.) Below them, the parts of the rows of
+// the APPC servers and the LUx links.
 #pragma once
 
 #include "password_keys.h"
@@ -36,7 +37,6 @@ template <class Record> struct KeyField {
 
 namespace fields {
 
-// A record's name takes its length from its kind's name rule, not from here.
 template <class R>
 constexpr KeyField<R> text(std::string_view key, std::string R::*member, std::size_t readLimit,
                            std::size_t checkLimit = 0) {
@@ -64,7 +64,7 @@ using M = MidrangeCommonRecord;
 // before TP_TYPE, as the client's own files have it.
 // clang-format off
 inline constexpr KeyField<C> kCpic[] = {
-    text("SYMB_NAME", &C::symbName, 8),
+    text("SYMB_NAME", &C::symbName, 8, 8),
     text("LOCAL_LU", &C::localLu, kLuAliasLength, kLuAliasLength),
     text("PART_LU", &C::partnerLu, kQualifiedLuLength),
     text("MODE", &C::mode, 8, 8),
@@ -76,7 +76,7 @@ inline constexpr KeyField<C> kCpic[] = {
     number("PLU_TYPE", &C::pluType, 1),
 };
 inline constexpr KeyField<T> kTp[] = {
-    text("TP_NAME", &T::tpName, 65),
+    text("TP_NAME", &T::tpName, 65, 64),
     text("LU_NAME", &T::luName, 8, 8),
     text("PATH", &T::path, 260, 80),
     text("PARM_STRING", &T::parmString, 128, 32),
@@ -91,7 +91,7 @@ inline constexpr KeyField<G> kGlobal[] = {
     text("DEF_PLU_ALIAS", &G::defPluAlias, kLuAliasLength, kLuAliasLength),
 };
 inline constexpr KeyField<S> kSystem[] = {
-    text("HOST_NAME", &S::hostName, 8),
+    text("HOST_NAME", &S::hostName, 8, 8),
     text("USER_NAME", &S::userId, 10, kUserIdCheckLength),
     password(kSystemPassword, &S::password),
     mark("DEFAULT", &S::defaultFlag, 1),
@@ -137,6 +137,15 @@ template <class Record> consteval const KeyField<Record>& keyField(std::string_v
 // what a writer's check pads the value to.
 template <class Record> consteval std::size_t fieldWidth(std::string_view key) {
     return keyField<Record>(key).readLimit;
+}
+
+// The longest value of a key that the checks let pass and the sheets' fields take; a key
+// without a limit of its own does not compile either, rather than refuse every value.
+template <class Record> consteval std::size_t checkLimit(std::string_view key) {
+    const std::size_t limit = keyField<Record>(key).checkLimit;
+    if (limit == 0)
+        throw "the key has no limit of its own";
+    return limit;
 }
 
 // A key of the record's table, for code that matches a key by its name (a sheet putting the

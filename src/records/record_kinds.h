@@ -58,7 +58,8 @@ struct OptionTexts {
     int sheetTitleId = 0;  // the caption of the kind's editor sheet
 };
 
-// How long a record's name may be, and whether typed letters become capitals.
+// How long a record's name may be, and whether typed letters become capitals. A record of
+// single keys takes the limit from its table of keys (record_fields.h), as its checks do.
 struct NameRule {
     std::size_t limit = 0;
     bool upperCase = false;
