@@ -3,7 +3,7 @@
 // sheet base does the rest (styles, legends, data exchange both ways, limit checks, help).
 #pragma once
 
-#include "field_limits.h"
+#include "record_fields.h"
 #include "record_kinds.h"
 
 #include <string>
@@ -35,9 +35,10 @@ struct ControlRow {
     int spokenName = 0;          // string id a screen reader names a field by that has no label
 };
 
-// The limit of the field that holds a key of a record: the one the record's check holds to.
-inline int keyLimit(RecordFamily family, std::string_view key) {
-    return static_cast<int>(fieldLimit(family, key));
+// The limit of the field that holds a key of a record: the one the record's check holds to,
+// found when compiled, so that a key the family's table lacks does not compile.
+template <RecordFamily Family> consteval int keyLimit(std::string_view key) {
+    return static_cast<int>(checkLimit<RecordOf<Family>>(key));
 }
 
 // The limit and style of the field that holds a record's name, from the kind's name rule.

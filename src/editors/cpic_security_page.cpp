@@ -42,7 +42,7 @@ CPgCpicSec::CPgCpicSec() : SheetPage(helpTopic(1)), m_ui(std::make_unique<Ui::Cp
         {kSecTypeLabel, "secTypeLabel", {}, 0, kStyleNone, ids::kCpicLegendSecType, 0},
         {kSecType, "secTypeCombo", &v.secTypeIndex, 0, kStyleNone, 0, 23},
         {kUserIdLabel, "userIdLabel", {}, 0, kStyleNone, ids::kCpicLegendUserId, 0},
-        {kUserId, "userIdEdit", &v.userId, keyLimit(F::Cpic, "SEC_USERID"), kStyleNone, 0, 24},
+        {kUserId, "userIdEdit", &v.userId, keyLimit<F::Cpic>("SEC_USERID"), kStyleNone, 0, 24},
         {kPasswordLabel, "passwordLabel", {}, 0, kStyleNone, ids::kCpicLegendPassword, 0},
         {kPassword, "passwordEdit", &v.password, kPasswordLimit, kStylePassword, 0, 25},
     });

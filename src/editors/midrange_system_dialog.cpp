@@ -23,7 +23,7 @@ MidrangeSystemForm::MidrangeSystemForm()
         {kSecurityGroup, "securityGroup", {}, 0, kStyleNone, ids::kMidGroupSecurity, 0},
         {kSecurityText, "securityText", {}, 0, kStyleNone, ids::kMidSecurityIntro, 0},
         {kUserIdLabel, "userIdLabel", {}, 0, kStyleNone, ids::kMidUserId, 0},
-        {kUserId, "userIdEdit", &v.userId, keyLimit(F::MidrangeSystem, "USER_NAME"),
+        {kUserId, "userIdEdit", &v.userId, keyLimit<F::MidrangeSystem>("USER_NAME"),
          kStyleUpperCase, 0, 50},
         {kPasswordLabel, "passwordLabel", {}, 0, kStyleNone, ids::kMidPassword, 0},
         {kPassword, "passwordEdit", &v.password, kPasswordLimit, kSecret, 0, 51},

@@ -1,7 +1,5 @@
 #include "check_steps.h"
 
-#include "field_limits.h"
-
 #include "messages.h"
 #include "record_types.h"
 #include "string_ids.h"
@@ -40,10 +38,6 @@ RecordRefusal firstTooLong(std::initializer_list<Limit> limits) {
             return refuse(ErrorCode::None, ids::kRuleTooLong, std::string(l.key), -1, {},
                           std::to_string(l.limit));
     return {};
-}
-
-Limit limitOf(RecordFamily family, std::string_view key, const std::string& value) {
-    return {key, value, fieldLimit(family, key)};
 }
 
 RecordRefusal backslashRefusal(std::string_view key) {

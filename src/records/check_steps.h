@@ -4,12 +4,11 @@
 
 #include "record_checks.h"
 #include "record_fields.h"
+#include "record_kinds.h"
 
 #include <initializer_list>
 #include <string>
 #include <string_view>
-
-enum class RecordFamily;
 
 namespace checks {
 
@@ -32,8 +31,18 @@ struct Limit {
     std::size_t limit;
 };
 RecordRefusal firstTooLong(std::initializer_list<Limit> limits);
-// A key's value with the limit its family gives it (field_limits.h).
-Limit limitOf(RecordFamily family, std::string_view key, const std::string& value);
+// A key of Record's table and its limit, found when compiled (checkLimit): a string that is
+// no such key, or names one without a limit, does not compile.
+template <class Record> struct LimitedKey {
+    consteval LimitedKey(const char* name) : key(name), limit(checkLimit<Record>(name)) {}
+    std::string_view key;
+    std::size_t limit;
+};
+// A key's value with the limit its family's table of keys gives it.
+template <RecordFamily Family>
+Limit limitOf(LimitedKey<RecordOf<Family>> key, const std::string& value) {
+    return {key.key, value, key.limit};
+}
 
 // Row steps: a piece of a comma-separated value, an encryption code, a row too long.
 bool holdsComma(std::string_view piece);

@@ -2,7 +2,6 @@
 
 #include "check_steps.h"
 #include "cpic_records.h"
-#include "field_limits.h"
 #include "global_records.h"
 #include "messages.h"
 #include "midrange_records.h"
@@ -77,16 +76,16 @@ RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
     const std::size_t partnerLimit = r.pluType == 0 ? kLuAliasLength : kQualifiedLuLength;
     return firstOf(
         [&] {
-            return firstTooLong({limitOf(F::Cpic, "SYMB_NAME", r.symbName),
-                                 limitOf(F::Cpic, "LOCAL_LU", r.localLu),
+            return firstTooLong({limitOf<F::Cpic>("SYMB_NAME", r.symbName),
+                                 limitOf<F::Cpic>("LOCAL_LU", r.localLu),
                                  {"PART_LU", r.partnerLu, partnerLimit},
-                                 limitOf(F::Cpic, "REMOTE_TP", r.remoteTp),
-                                 limitOf(F::Cpic, "SEC_USERID", r.userId),
-                                 limitOf(F::Cpic, "SEC_PW", r.password)});
+                                 limitOf<F::Cpic>("REMOTE_TP", r.remoteTp),
+                                 limitOf<F::Cpic>("SEC_USERID", r.userId),
+                                 limitOf<F::Cpic>("SEC_PW", r.password)});
         },
         [&] {
             // The sheet's own rules, before its write.
-            if (r.mode.size() > fieldLimit(F::Cpic, "MODE"))
+            if (r.mode.size() > checkLimit<CpicSideInfoRecord>("MODE"))
                 return refuse(ErrorCode::None, ids::kCpicMsgModeTooLong, "MODE");
             if (r.secType != 0 && r.userId.empty())
                 return refuse(ErrorCode::None, ids::kCpicMsgUserIdRequired, "SEC_USERID");
@@ -103,8 +102,8 @@ RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
         },
         [&] {
             return firstTooLong(
-                {limitOf(F::Tp, "TP_NAME", r.tpName), limitOf(F::Tp, "LU_NAME", r.luName),
-                 limitOf(F::Tp, "PATH", r.path), limitOf(F::Tp, "PARM_STRING", r.parmString)});
+                {limitOf<F::Tp>("TP_NAME", r.tpName), limitOf<F::Tp>("LU_NAME", r.luName),
+                 limitOf<F::Tp>("PATH", r.path), limitOf<F::Tp>("PARM_STRING", r.parmString)});
         },
         [&] {
             int flag = 0;
@@ -119,11 +118,11 @@ RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
 RecordRefusal globalCheckRecord(const GlobalRecord& r) {
     return firstOf(
         [&] {
-            return firstTooLong({limitOf(F::Global, "USER_NAME", r.userName),
-                                 limitOf(F::Global, "PASSWORD", r.password),
-                                 limitOf(F::Global, "TRANSLATE_TABLE", r.translateTable),
-                                 limitOf(F::Global, "DEF_LU_ALIAS", r.defLuAlias),
-                                 limitOf(F::Global, "DEF_PLU_ALIAS", r.defPluAlias)});
+            return firstTooLong({limitOf<F::Global>("USER_NAME", r.userName),
+                                 limitOf<F::Global>("PASSWORD", r.password),
+                                 limitOf<F::Global>("TRANSLATE_TABLE", r.translateTable),
+                                 limitOf<F::Global>("DEF_LU_ALIAS", r.defLuAlias),
+                                 limitOf<F::Global>("DEF_PLU_ALIAS", r.defPluAlias)});
         },
         [&] {
             int flag = 0;
@@ -146,9 +145,9 @@ RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
                                       : RecordRefusal{};
         },
         [&] {
-            return firstTooLong({limitOf(F::MidrangeSystem, "HOST_NAME", r.hostName),
-                                 limitOf(F::MidrangeSystem, "USER_NAME", r.userId),
-                                 limitOf(F::MidrangeSystem, "PASSWORD", r.password)});
+            return firstTooLong({limitOf<F::MidrangeSystem>("HOST_NAME", r.hostName),
+                                 limitOf<F::MidrangeSystem>("USER_NAME", r.userId),
+                                 limitOf<F::MidrangeSystem>("PASSWORD", r.password)});
         },
         [&] {
             int flag = 0;
@@ -165,11 +164,11 @@ RecordRefusal commonSheetRules(const MidrangeCommonRecord& r, const CfgStore& st
     std::string defaultName;
     if (!midrangeListSystems(store, names, defaultName) || names.empty())
         return refuse(ErrorCode::None, ids::kMidMsgNoSystem, {});
-    if (r.mode.size() > fieldLimit(F::MidrangeCommon, "MODE"))
+    if (r.mode.size() > checkLimit<MidrangeCommonRecord>("MODE"))
         return refuse(ErrorCode::None, ids::kMidMsgModeInvalid, "MODE");
-    return firstTooLong({limitOf(F::MidrangeCommon, "LOCAL_LU", r.localLu),
-                         limitOf(F::MidrangeCommon, "USER_NAME", r.userId),
-                         limitOf(F::MidrangeCommon, "PASSWORD", r.password)});
+    return firstTooLong({limitOf<F::MidrangeCommon>("LOCAL_LU", r.localLu),
+                         limitOf<F::MidrangeCommon>("USER_NAME", r.userId),
+                         limitOf<F::MidrangeCommon>("PASSWORD", r.password)});
 }
 
 RecordRefusal commonWriteRules(const MidrangeCommonRecord& r) {
