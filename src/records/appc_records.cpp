@@ -46,14 +46,14 @@ int appcRead(const CfgStore& store, AppcRecord& record, int& missing) {
     int keyOccurrence = -1;
     // A SELECT other than SCOPE leaves the server list in force; the SERVER keys are read
     // from the first one whatever SELECT holds, so no server of the file is skipped.
-    if (cfgGetValue(store, 0, kAppc, keyOccurrence, "SELECT", value, kValueMax) == 0)
+    if (cfgGetValue(store, 0, kAppc, keyOccurrence, keynames::kSelect, value, kValueMax) == 0)
         record.selection = value == "SCOPE" ? 1 : 0;
 
     // Rows follow the SERVER keys in order. Rows past the last SERVER key keep what they
     // held: a section with fewer than four keys never repeats a server in a later row.
     keyOccurrence = -1;
     for (std::size_t row = 0; row < kRowCount; ++row) {
-        if (cfgGetValue(store, 0, kAppc, keyOccurrence, "SERVER", value, kValueMax) != 0)
+        if (cfgGetValue(store, 0, kAppc, keyOccurrence, keynames::kServer, value, kValueMax) != 0)
             break;
         const TextPieces pieces = records::commaPieces(value);
         record.serverName[row] = pieces.text(0);
@@ -62,7 +62,7 @@ int appcRead(const CfgStore& store, AppcRecord& record, int& missing) {
     }
 
     keyOccurrence = -1;
-    if (cfgGetValue(store, 0, kAppc, keyOccurrence, "SCOPE", value, kValueMax) == 0) {
+    if (cfgGetValue(store, 0, kAppc, keyOccurrence, keynames::kScope, value, kValueMax) == 0) {
         const TextPieces pieces = records::commaPieces(value);
         record.scopeName = pieces.text(0); // the second piece is the fixed "TCP"
         record.scopeEncryption = pieces.text(2);
@@ -94,12 +94,12 @@ int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, ErrorCode& e
         return 0;
     }
     const std::pair<std::string_view, std::string> keys[] = {
-        {"SELECT", record.selection == 1 ? "SCOPE" : "SERVER"},
-        {"SERVER", appcServerValue(record, 0)},
-        {"SERVER", appcServerValue(record, 1)},
-        {"SERVER", appcServerValue(record, 2)},
-        {"SERVER", appcServerValue(record, 3)},
-        {"SCOPE", appcScopeValue(record)},
+        {keynames::kSelect, record.selection == 1 ? "SCOPE" : "SERVER"},
+        {keynames::kServer, appcServerValue(record, 0)},
+        {keynames::kServer, appcServerValue(record, 1)},
+        {keynames::kServer, appcServerValue(record, 2)},
+        {keynames::kServer, appcServerValue(record, 3)},
+        {keynames::kScope, appcScopeValue(record)},
     };
     for (const auto& [key, value] : keys) {
         if (!records::appendKey(store, kAppc, key, value)) {

@@ -105,7 +105,7 @@ void luxDropDefaultWithoutProfiles(CfgStore& store) {
 }
 
 int luxListProfiles(const CfgStore& store, std::vector<std::string>& list) {
-    return records::listFirstValues(store, kProfile, "PROFILE_NAME", kLuxNameListed, list);
+    return records::listFirstValues(store, kProfile, keynames::kProfileName, kLuxNameListed, list);
 }
 
 int luxReadProfile(const CfgStore& store, LuxProfileRecord& record) {
@@ -120,7 +120,7 @@ int luxReadProfile(const CfgStore& store, LuxProfileRecord& record) {
         link.serverName.clear();
         link.luName.clear();
     }
-    int s = records::findByValue(store, kProfile, "PROFILE_NAME", record.profileName);
+    int s = records::findByValue(store, kProfile, keynames::kProfileName, record.profileName);
     if (s < 0)
         return 0;
     luxReadSection(store, s, record);
@@ -130,12 +130,12 @@ int luxReadProfile(const CfgStore& store, LuxProfileRecord& record) {
 
 void luxReadSection(const CfgStore& store, int s, LuxProfileRecord& record) {
     records::SectionKeys keys(store, s, kProfile);
-    keys.readFirst("PROFILE_NAME", record.profileName, kLuxNameRead);
+    keys.readFirst(keynames::kProfileName, record.profileName, kLuxNameRead);
     // One counter for the four reads: once a SESSION key is missing the later reads miss too.
     int keyOccurrence = -1;
     std::string value;
     for (int n = 1; n <= static_cast<int>(kRowCount); ++n) {
-        if (keys.next("SESSION", keyOccurrence, value, parts::kSessionRead))
+        if (keys.next(keynames::kSession, keyOccurrence, value, parts::kSessionRead))
             luxParseSession(record, value, n);
     }
 }
@@ -148,12 +148,12 @@ int luxReadServerNames(const CfgStore& store, int section,
         return 0;
     records::SectionKeys keys(store, section, kProfile);
     std::string value;
-    if (!keys.readFirst("PROFILE_NAME", value, kLuxNameListed) || value.empty())
+    if (!keys.readFirst(keynames::kProfileName, value, kLuxNameListed) || value.empty())
         return 1;
     int keyOccurrence = -1;
     for (std::string& name : names) {
         // A value without a server (it starts with a comma) has an empty first piece.
-        if (keys.next("SESSION", keyOccurrence, value, parts::kSessionRead))
+        if (keys.next(keynames::kSession, keyOccurrence, value, parts::kSessionRead))
             name = serverOf(value);
     }
     return 1;
@@ -197,14 +197,15 @@ int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag,
     if (!luxCheckWrite(record, failureFlag, errorCode))
         return 0;
 
-    if (!records::deleteListed(store, kProfile, "PROFILE_NAME", listed, record.profileName) ||
+    if (!records::deleteListed(store, kProfile, keynames::kProfileName, listed,
+                               record.profileName) ||
         !records::addFirstSection(store, kProfile) ||
-        !records::appendKey(store, kProfile, "PROFILE_NAME", record.profileName)) {
+        !records::appendKey(store, kProfile, keynames::kProfileName, record.profileName)) {
         errorCode = ErrorCode::Store;
         return 0;
     }
     for (const LuxLink& link : record.links) {
-        if (!records::appendKey(store, kProfile, "SESSION", luxFormatSession(link))) {
+        if (!records::appendKey(store, kProfile, keynames::kSession, luxFormatSession(link))) {
             errorCode = ErrorCode::Store;
             return 0;
         }
@@ -218,7 +219,7 @@ int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag,
 }
 
 int luxDeleteProfile(CfgStore& store, std::string_view profileName) {
-    int s = records::findByValue(store, kProfile, "PROFILE_NAME", profileName);
+    int s = records::findByValue(store, kProfile, keynames::kProfileName, profileName);
     if (s < 0)
         return 1;
     cfgDeleteSection(store, s, kProfile);

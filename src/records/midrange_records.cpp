@@ -23,13 +23,13 @@ constexpr std::size_t kHostNameWidth = fieldWidth<MidrangeSystemRecord>("HOST_NA
 // One character decides whether a system is marked the default.
 bool isMarked(const CfgStore& store, int s) {
     std::string mark;
-    return records::readFirst(store, s, kSystem, "DEFAULT", mark, 1) && mark == "1";
+    return records::readFirst(store, s, kSystem, keynames::kSystemDefault, mark, 1) && mark == "1";
 }
 
 // The new mark goes to the end of the section, after any further DEFAULT key.
 int markSection(CfgStore& store, int s, std::string_view value) {
-    cfgDeleteKey(store, s, kSystem, 0, "DEFAULT");
-    return cfgInsertKey(store, s, kSystem, INT_MAX, "DEFAULT", value) == 1 ? 0 : 1;
+    cfgDeleteKey(store, s, kSystem, 0, keynames::kSystemDefault);
+    return cfgInsertKey(store, s, kSystem, INT_MAX, keynames::kSystemDefault, value) == 1 ? 0 : 1;
 }
 
 } // namespace

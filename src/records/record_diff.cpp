@@ -1,5 +1,7 @@
 #include "record_diff.h"
 
+#include "record_fields.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -141,7 +143,7 @@ bool markedDefault(const StoreRecord& r) {
     if (r.id.family != RecordFamily::MidrangeSystem || r.id.otherSection)
         return false;
     for (const RecordField& f : r.fields)
-        if (f.name == "DEFAULT")
+        if (f.name == keynames::kSystemDefault)
             return !f.value.empty() && f.value[0] == '1';
     return false;
 }

@@ -4,8 +4,9 @@
 // these lists, and the record checks and the sheets take each value's longest length from
 // them: how such a key is read, written and limited is decided here, a name's longest value
 // included, which its kind's name rule takes from here. (A check names the key it refuses,
-// and the midrange default mark has rules of its own.) Below them, the parts of the rows of
-// the APPC servers and the LUx links.
+// and the midrange default mark has rules of its own.) Above them, the names of the keys
+// that code names itself: the rows' and the default mark's; below them, the parts of the
+// rows of the APPC servers and the LUx links.
 #pragma once
 
 #include "password_keys.h"
@@ -34,6 +35,18 @@ template <class Record> struct KeyField {
     std::size_t checkLimit = 0;            // the longest value the checks let pass; 0 none
     const PasswordKey* password = nullptr; // Password
 };
+
+// The keys of the records made of rows, whose readers and writers are their own, and the
+// midrange systems' default mark, which has rules of its own: the modules, checks, review,
+// merge, JSON and sheets name them from here.
+namespace keynames {
+inline constexpr char kSelect[] = "SELECT"; // APPC: whether SERVER or SCOPE is in force
+inline constexpr char kServer[] = "SERVER";
+inline constexpr char kScope[] = "SCOPE";
+inline constexpr char kProfileName[] = "PROFILE_NAME"; // LUx
+inline constexpr char kSession[] = "SESSION";
+inline constexpr char kSystemDefault[] = "DEFAULT"; // a midrange system's
+} // namespace keynames
 
 namespace fields {
 
@@ -94,7 +107,7 @@ inline constexpr KeyField<S> kSystem[] = {
     text("HOST_NAME", &S::hostName, 8, 8),
     text("USER_NAME", &S::userId, 10, kUserIdCheckLength),
     password(kSystemPassword, &S::password),
-    mark("DEFAULT", &S::defaultFlag, 1),
+    mark(keynames::kSystemDefault, &S::defaultFlag, 1),
 };
 inline constexpr KeyField<M> kCommon[] = {
     text("USER_NAME", &M::userId, 10, kUserIdCheckLength),

@@ -222,7 +222,7 @@ constexpr auto kKinds = std::to_array<RecordKind>({
      TpOps::read, readSectionOf<AttachTpRecord, tpReadSection>, writeTp, checkTp,
      tpNameRefusal},
     {"lux", "LUx profiles",
-     kKindLux, true, false, true, F::Lux, sections::kLux, "PROFILE_NAME", {8, true},
+     kKindLux, true, false, true, F::Lux, sections::kLux, keynames::kProfileName, {8, true},
      kLuxNameListed, 0,
      {i::kOptionLux, i::kDescRecords, i::kGroupLux, i::kTitleLux}, S::Lux, luxListProfiles,
      removeLux, LuxOps::read, readSectionOf<LuxProfileRecord, luxReadSection>, writeLux,

@@ -4,6 +4,7 @@
 #include "global_records.h"
 #include "lux_records.h"
 #include "midrange_records.h"
+#include "record_fields.h"
 #include "record_text.h"
 #include "section_names.h"
 
@@ -106,7 +107,7 @@ void carryOutside(const CfgStore& mine, const StoreRecord& from, CfgStore& out) 
     } else if (from.id.family == RecordFamily::MidrangeSystem) {
         // One system is the default: made so here, it is the only one, as the editor's
         // default choice leaves it, even when the file marked another meanwhile.
-        if (fieldValue(from, "DEFAULT").starts_with('1'))
+        if (fieldValue(from, keynames::kSystemDefault).starts_with('1'))
             midrangeUnmarkOthers(out, from.id.name);
     } else if (from.id.family == RecordFamily::Appc) {
         std::string value;

@@ -43,10 +43,10 @@ RecordRefusal pieceRefusal(std::string_view key, int row, const Parts& parts, Te
 RecordRefusal appcLimits(const AppcRecord& r) {
     for (std::size_t i = 0; i < r.serverName.size(); ++i)
         if (r.serverName[i].size() > kNameLimit)
-            return refuse(ErrorCode::None, ids::kRuleTooLong, "SERVER", int(i), parts::kName,
-                          std::to_string(kNameLimit));
+            return refuse(ErrorCode::None, ids::kRuleTooLong, keynames::kServer, int(i),
+                          parts::kName, std::to_string(kNameLimit));
     if (r.scopeName.size() > kNameLimit)
-        return refuse(ErrorCode::None, ids::kRuleTooLong, "SCOPE", -1, parts::kName,
+        return refuse(ErrorCode::None, ids::kRuleTooLong, keynames::kScope, -1, parts::kName,
                       std::to_string(kNameLimit));
     return {};
 }
@@ -58,11 +58,11 @@ RecordRefusal appcSheetRules(const AppcRecord& r) {
             continue;
         anyServer = true;
         if (r.transport[i].empty())
-            return refuse(ErrorCode::None, ids::kRuleServerTransport, "SERVER", int(i),
+            return refuse(ErrorCode::None, ids::kRuleServerTransport, keynames::kServer, int(i),
                           parts::kTransport, utf8Of(r.serverName[i]));
     }
     if (r.selection == 0 && !anyServer)
-        return refuse(ErrorCode::None, ids::kServMsgNoServer, "SERVER", 0, parts::kName);
+        return refuse(ErrorCode::None, ids::kServMsgNoServer, keynames::kServer, 0, parts::kName);
     return {};
 }
 
@@ -76,59 +76,60 @@ RecordRefusal appcWriterCheck(const AppcRecord& r) {
     while (i + 1 < r.serverName.size() &&
            isServerName(r.serverName[i], r.serverName[i].size(), r.transport[i]))
         ++i;
-    return refuse(code, ids::kRuleServerName, "SERVER", int(i), parts::kName,
+    return refuse(code, ids::kRuleServerName, keynames::kServer, int(i), parts::kName,
                   utf8Of(r.serverName[i]));
 }
 
 RecordRefusal appcReadBack(const AppcRecord& r) {
     for (std::size_t i = 0; i < r.serverName.size(); ++i) {
         const int row = static_cast<int>(i);
-        if (auto p = pieceRefusal("SERVER", row, kServerParts,
+        if (auto p = pieceRefusal(keynames::kServer, row, kServerParts,
                                   [&](const ServerPart& part) { return &(r.*part.list)[i]; }))
             return p;
         if (r.serverName[i].empty())
             continue;
         if (hasOldFormMarker(r.serverName[i]))
-            return refuse(ErrorCode::None, ids::kRuleOldForm, "SERVER", row, parts::kName,
+            return refuse(ErrorCode::None, ids::kRuleOldForm, keynames::kServer, row, parts::kName,
                           utf8Of(r.serverName[i]));
         if (!isEncryptionCode(r.encryption[i]))
-            return refuse(ErrorCode::None, ids::kRuleServerEncryption, "SERVER", row,
+            return refuse(ErrorCode::None, ids::kRuleServerEncryption, keynames::kServer, row,
                           parts::kEncryption, utf8Of(r.serverName[i]));
         if (appcServerValue(r, i).size() > kServerRead)
-            return refuse(ErrorCode::None, ids::kRuleServerTooLong, "SERVER", row, parts::kName,
-                          utf8Of(r.serverName[i]));
+            return refuse(ErrorCode::None, ids::kRuleServerTooLong, keynames::kServer, row,
+                          parts::kName, utf8Of(r.serverName[i]));
     }
     if (r.scopeName.empty())
         return {};
-    if (auto p = pieceRefusal("SCOPE", -1, kScopeParts,
+    if (auto p = pieceRefusal(keynames::kScope, -1, kScopeParts,
                               [&](const RowPart<AppcRecord>& part) { return &(r.*part.text); }))
         return p;
     if (!isEncryptionCode(r.scopeEncryption))
-        return refuse(ErrorCode::None, ids::kRuleScopeEncryption, "SCOPE", -1, parts::kEncryption);
+        return refuse(ErrorCode::None, ids::kRuleScopeEncryption, keynames::kScope, -1,
+                      parts::kEncryption);
     if (appcScopeValue(r).size() > kServerRead)
-        return refuse(ErrorCode::None, ids::kRuleScopeTooLong, "SCOPE", -1, parts::kName);
+        return refuse(ErrorCode::None, ids::kRuleScopeTooLong, keynames::kScope, -1, parts::kName);
     return {};
 }
 
 RecordRefusal luxSheetRules(const LuxProfileRecord& r) {
     const std::size_t nameLimit = kindOf(RecordFamily::Lux).nameRule.limit;
     if (r.profileName.size() > nameLimit)
-        return refuse(ErrorCode::None, ids::kRuleTooLong, "PROFILE_NAME", -1, {},
+        return refuse(ErrorCode::None, ids::kRuleTooLong, keynames::kProfileName, -1, {},
                       std::to_string(nameLimit));
     for (std::size_t i = 0; i < r.links.size(); ++i) {
         const LuxLink& link = r.links[i];
         const int row = static_cast<int>(i);
         if (link.serverName.size() > kNameLimit)
-            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, parts::kServer,
-                          std::to_string(kNameLimit));
+            return refuse(ErrorCode::None, ids::kRuleTooLong, keynames::kSession, row,
+                          parts::kServer, std::to_string(kNameLimit));
         if (link.scopeName.size() > kNameLimit)
-            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, parts::kScope,
-                          std::to_string(kNameLimit));
+            return refuse(ErrorCode::None, ids::kRuleTooLong, keynames::kSession, row,
+                          parts::kScope, std::to_string(kNameLimit));
         if (link.luName.size() > parts::kLuNameLimit)
-            return refuse(ErrorCode::None, ids::kRuleTooLong, "SESSION", row, parts::kLuName,
-                          std::to_string(parts::kLuNameLimit));
+            return refuse(ErrorCode::None, ids::kRuleTooLong, keynames::kSession, row,
+                          parts::kLuName, std::to_string(parts::kLuNameLimit));
         if (!link.serverName.empty() && link.transport.empty())
-            return refuse(ErrorCode::None, ids::kRuleLinkTransport, "SESSION", row,
+            return refuse(ErrorCode::None, ids::kRuleLinkTransport, keynames::kSession, row,
                           parts::kTransport, linkNumber(i));
     }
     return {};
@@ -140,21 +141,21 @@ RecordRefusal luxWriterCheck(const LuxProfileRecord& r) {
     if (luxCheckWrite(r, flag, code))
         return {};
     if (code == ErrorCode::LuxProfileName)
-        return refuseCode(code, "PROFILE_NAME");
+        return refuseCode(code, keynames::kProfileName);
     if (code == ErrorCode::NoFirstLink)
-        return refuseCode(code, "SESSION", 0, parts::kServer);
+        return refuseCode(code, keynames::kSession, 0, parts::kServer);
     for (std::size_t i = 0; i < r.links.size(); ++i) {
         const LuxLink& link = r.links[i];
         if (code == ErrorCode::ServerName &&
             !isServerName(link.serverName, link.serverName.size(), link.transport))
-            return refuse(code, ids::kRuleLinkServer, "SESSION", int(i), parts::kServer,
+            return refuse(code, ids::kRuleLinkServer, keynames::kSession, int(i), parts::kServer,
                           linkNumber(i));
         if (code == ErrorCode::LinkLuName && link.category != 1 &&
             (link.luName.empty() || !isMixedCaseName(link.luName, link.luName.size())))
-            return refuse(code, ids::kRuleLinkLuName, "SESSION", int(i), parts::kLuName,
+            return refuse(code, ids::kRuleLinkLuName, keynames::kSession, int(i), parts::kLuName,
                           linkNumber(i));
     }
-    return refuseCode(code, "SESSION");
+    return refuseCode(code, keynames::kSession);
 }
 
 RecordRefusal luxReadBack(const LuxProfileRecord& r) {
@@ -163,23 +164,24 @@ RecordRefusal luxReadBack(const LuxProfileRecord& r) {
         const int row = static_cast<int>(i);
         // Without its LU-name piece a category-1 link is told apart by the piece count.
         if (link.category == 1 && !link.luName.empty())
-            return refuse(ErrorCode::None, ids::kRuleLinkCategory, "SESSION", row, parts::kLuName,
-                          linkNumber(i));
-        if (auto p = pieceRefusal("SESSION", row, kLinkParts, [&](const RowPart<LuxLink>& part) {
-                return part.text ? &(link.*part.text) : nullptr;
-            }))
+            return refuse(ErrorCode::None, ids::kRuleLinkCategory, keynames::kSession, row,
+                          parts::kLuName, linkNumber(i));
+        if (auto p = pieceRefusal(keynames::kSession, row, kLinkParts,
+                                  [&](const RowPart<LuxLink>& part) {
+                                      return part.text ? &(link.*part.text) : nullptr;
+                                  }))
             return p;
         if (link.serverName.empty())
             continue;
         if (hasOldFormMarker(link.serverName))
-            return refuse(ErrorCode::None, ids::kRuleOldForm, "SESSION", row, parts::kServer,
-                          utf8Of(link.serverName));
+            return refuse(ErrorCode::None, ids::kRuleOldForm, keynames::kSession, row,
+                          parts::kServer, utf8Of(link.serverName));
         if (!isEncryptionCode(link.encryption))
-            return refuse(ErrorCode::None, ids::kRuleLinkEncryption, "SESSION", row,
+            return refuse(ErrorCode::None, ids::kRuleLinkEncryption, keynames::kSession, row,
                           parts::kEncryption, linkNumber(i));
         if (luxFormatSession(link).size() > kSessionRead)
-            return refuse(ErrorCode::None, ids::kRuleLinkTooLong, "SESSION", row, parts::kServer,
-                          linkNumber(i));
+            return refuse(ErrorCode::None, ids::kRuleLinkTooLong, keynames::kSession, row,
+                          parts::kServer, linkNumber(i));
     }
     return {};
 }

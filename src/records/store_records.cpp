@@ -51,13 +51,14 @@ template <class Record> void keyFieldsOf(const Record& r, Fields f, std::string_
 }
 
 void fieldsOf(const CfgStore&, const AppcRecord& r, Fields f) {
-    f.number("SELECT", r.selection);
+    f.number(keynames::kSelect, r.selection);
     f.number(std::string(kLoadBalancingKey), r.loadBalancing);
     for (int i = 0; i < static_cast<int>(kRowCount); ++i)
         for (const ServerPart& part : kServerParts)
-            f.text(indexed("SERVER", i, part.name), (r.*part.list)[static_cast<std::size_t>(i)]);
+            f.text(indexed(keynames::kServer, i, part.name),
+                   (r.*part.list)[static_cast<std::size_t>(i)]);
     for (const RowPart<AppcRecord>& part : kScopeParts)
-        f.text("SCOPE." + std::string(part.name), r.*part.text);
+        f.text(std::string(keynames::kScope) + "." + std::string(part.name), r.*part.text);
 }
 
 void fieldsOf(const CfgStore& store, const LuxProfileRecord& r, Fields f) {
@@ -67,9 +68,9 @@ void fieldsOf(const CfgStore& store, const LuxProfileRecord& r, Fields f) {
         const LuxLink& link = r.links[static_cast<std::size_t>(i)];
         for (const RowPart<LuxLink>& part : kLinkParts) {
             if (part.number)
-                f.number(indexed("SESSION", i, part.name), link.*part.number);
+                f.number(indexed(keynames::kSession, i, part.name), link.*part.number);
             else
-                f.text(indexed("SESSION", i, part.name), link.*part.text);
+                f.text(indexed(keynames::kSession, i, part.name), link.*part.text);
         }
     }
 }
