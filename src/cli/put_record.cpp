@@ -75,7 +75,7 @@ void readBack(const CfgStore& store, const RecordKind& kind, Json wanted, bool k
     const Json got = recordJson(back, true);
     // A DEFAULT left out of a system's input is the writer's to keep.
     if (keepDefault)
-        wanted["DEFAULT"] = got.at("DEFAULT");
+        wanted[keynames::kSystemDefault] = got.at(keynames::kSystemDefault);
     if (auto d = firstDifference(wanted, got, Difference{{}, Json::json_pointer()})) {
         result.outcome = PutResult::ReadsBackDifferently;
         result.field = d->field;
@@ -87,7 +87,7 @@ void readBack(const CfgStore& store, const RecordKind& kind, Json wanted, bool k
 // As the midrange editor does once a system is stored: "1" makes it the default, and "0"
 // takes the mark off it.
 bool markDefault(CfgStore& store, const MidrangeSystemRecord& r, const Json& input) {
-    auto d = input.find("DEFAULT");
+    auto d = input.find(keynames::kSystemDefault);
     if (d == input.end() || !d->is_string())
         return true;
     if (*d == "1")
@@ -114,13 +114,13 @@ void offWhereLeftOut(const Json& input, const char* key, const char* server, Row
 }
 
 void defaultEncryption(AppcRecord& r, const Json& input) {
-    offWhereLeftOut(input, "SERVER", parts::kName, [&r](std::size_t i) {
+    offWhereLeftOut(input, keynames::kServer, parts::kName, [&r](std::size_t i) {
         return std::pair<const std::string&, std::string&>(r.serverName[i], r.encryption[i]);
     });
 }
 
 void defaultEncryption(LuxProfileRecord& r, const Json& input) {
-    offWhereLeftOut(input, "SESSION", parts::kServer, [&r](std::size_t i) {
+    offWhereLeftOut(input, keynames::kSession, parts::kServer, [&r](std::size_t i) {
         return std::pair<const std::string&, std::string&>(r.links[i].serverName,
                                                            r.links[i].encryption);
     });
@@ -160,8 +160,8 @@ PutResult putRecord(CfgStore& store, const RecordKind& kind, const Json& input) 
         result.code = result.code != ErrorCode::None ? result.code : ErrorCode::Store;
         return result;
     }
-    const bool keepDefault =
-        std::holds_alternative<MidrangeSystemRecord>(wanted) && !input.contains("DEFAULT");
+    const bool keepDefault = std::holds_alternative<MidrangeSystemRecord>(wanted) &&
+                             !input.contains(keynames::kSystemDefault);
     readBack(store, kind, recordJson(wanted, true), keepDefault, result);
     return result;
 }

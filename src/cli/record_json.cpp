@@ -204,7 +204,7 @@ std::string passwordPlaceholder(int length) {
 
 Json recordJson(const AppcRecord& r) {
     Json j = Json::object();
-    j["SELECT"] = r.selection;
+    j[keynames::kSelect] = r.selection;
     j[std::string(kLoadBalancingKey)] = r.loadBalancing;
     Json servers = Json::array();
     for (std::size_t i = 0; i < r.serverName.size(); ++i) {
@@ -213,19 +213,19 @@ Json recordJson(const AppcRecord& r) {
             row[std::string(p.name)] = jsonBytes((r.*p.list)[i]);
         servers.push_back(std::move(row));
     }
-    j["SERVER"] = std::move(servers);
-    j["SCOPE"] = partsJson<AppcRecord>(kScopeParts, r);
+    j[keynames::kServer] = std::move(servers);
+    j[keynames::kScope] = partsJson<AppcRecord>(kScopeParts, r);
     return j;
 }
 
 Json recordJson(const LuxProfileRecord& r) {
     Json j = Json::object();
-    j["PROFILE_NAME"] = jsonBytes(r.profileName);
+    j[keynames::kProfileName] = jsonBytes(r.profileName);
     j["DEFAULT"] = r.isDefault;
     Json sessions = Json::array();
     for (const LuxLink& link : r.links)
         sessions.push_back(partsJson<LuxLink>(kLinkParts, link));
-    j["SESSION"] = std::move(sessions);
+    j[keynames::kSession] = std::move(sessions);
     return j;
 }
 
@@ -242,24 +242,26 @@ Json recordJson(const AnyRecord& record, bool showPasswords) {
 
 bool applyJson(const Json& input, AppcRecord& r, std::string& error) {
     Fields f(input, "", error);
-    return f.isObject() && f.only({"SELECT", kLoadBalancingKey, "SERVER", "SCOPE"}) &&
-           f.integer("SELECT", r.selection) && f.integer(kLoadBalancingKey, r.loadBalancing) &&
-           f.rows("SERVER", r.serverName.size(),
+    return f.isObject() &&
+           f.only({keynames::kSelect, kLoadBalancingKey, keynames::kServer, keynames::kScope}) &&
+           f.integer(keynames::kSelect, r.selection) &&
+           f.integer(kLoadBalancingKey, r.loadBalancing) &&
+           f.rows(keynames::kServer, r.serverName.size(),
                   [&r](Fields& row, std::size_t i) {
                       return row.only(kServerParts, &ServerPart::name) &&
                              std::ranges::all_of(kServerParts, [&](const ServerPart& p) {
                                  return row.text(p.name, (r.*p.list)[i]);
                              });
                   }) &&
-           f.object("SCOPE",
+           f.object(keynames::kScope,
                     [&r](Fields& scope) { return applyParts<AppcRecord>(scope, kScopeParts, r); });
 }
 
 bool applyJson(const Json& input, LuxProfileRecord& r, std::string& error) {
     Fields f(input, "", error);
-    return f.isObject() && f.only({"PROFILE_NAME", "DEFAULT", "SESSION"}) &&
-           f.text("PROFILE_NAME", r.profileName) && f.integer("DEFAULT", r.isDefault) &&
-           f.rows("SESSION", r.links.size(), [&r](Fields& row, std::size_t i) {
+    return f.isObject() && f.only({keynames::kProfileName, "DEFAULT", keynames::kSession}) &&
+           f.text(keynames::kProfileName, r.profileName) && f.integer("DEFAULT", r.isDefault) &&
+           f.rows(keynames::kSession, r.links.size(), [&r](Fields& row, std::size_t i) {
                return applyParts<LuxLink>(row, kLinkParts, r.links[i]);
            });
 }

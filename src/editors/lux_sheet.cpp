@@ -88,7 +88,7 @@ bool CPsLux::checkValues() {
 }
 
 int CPsLux::controlOf(const RecordRefusal& refusal) const {
-    if (refusal.key == "PROFILE_NAME")
+    if (refusal.key == keynames::kProfileName)
         return CPgLux1Bas::kSessionName;
     const std::size_t link = refusal.row >= 0 ? static_cast<std::size_t>(refusal.row) : 0;
     const CPgLux1Bas::RowIds& ids = CPgLux1Bas::kRows[link];

@@ -83,10 +83,10 @@ bool CPsServ::checkValues() {
 int CPsServ::controlOf(const RecordRefusal& refusal) const {
     const ServerListValues& v = m_page.values;
     int control = CPgServerList::kRows[0].name;
-    if (refusal.key == "SCOPE") {
+    if (refusal.key == keynames::kScope) {
         control = refusal.part == parts::kName ? CPgServerList::kScopeName
                                                : CPgServerList::kScopeEncryption;
-    } else if (refusal.key == "SERVER" && refusal.row >= 0) {
+    } else if (refusal.key == keynames::kServer && refusal.row >= 0) {
         // The record's rows are the screen rows that have a name, closed up.
         int named = -1;
         for (std::size_t r = 0; r < v.rows.size() && named < refusal.row; ++r) {
