@@ -24,6 +24,10 @@ public:
         if (refusal)
             m_problems.push_back({family, name, m_occurrence, {}, refusal, m_section});
     }
+    void nameless(RecordFamily family, std::string_view nameKey) {
+        error(family, {}, checks::refuseCode(ErrorCode::Store, std::string(nameKey)));
+        m_problems.back().nameless = true;
+    }
 
     // A server name of the older form is reported, and checked as the conversion on open
     // writes it back: without its marker.
@@ -59,7 +63,7 @@ void checkSection(const CfgStore& store, const RecordKind& k, const CfgSection& 
         const CfgKey* key = cfgFindKey(store, &s, 1, 0, k.nameKey);
         if (!key) {
             // The records list fails on it, and no record operation can reach it.
-            c.error(k.family, {}, checks::refuseCode(ErrorCode::Store, std::string(k.nameKey)));
+            c.nameless(k.family, k.nameKey);
             return;
         }
         name = key->value;

@@ -21,6 +21,9 @@ struct RecordProblem {
     std::string oldServer; // for a warning: the server name of the older form
     RecordRefusal refusal; // for an error: what was refused, and the field
     int section = 0;       // the section's index among all sections of the store
+    // A section without its name key: no record operation reaches it and the records list
+    // passes over it. A name key with an empty value is a record named "".
+    bool nameless = false;
 
     // A warning (a server name of the older form) refuses nothing.
     bool isError() const { return static_cast<bool>(refusal); }

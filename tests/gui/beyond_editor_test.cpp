@@ -42,6 +42,7 @@ const Sections kFaults = {
       {"REMOTE_TP", "TP"},
       {"SEC_TYPE", "1"},
       {"SEC_USERID", "US@R"}}},
+    {"CLIENT_ATTACH", {{"TP_NAME", ""}, {"LU_NAME", "*"}}},
     {"CLIENT_ATTACH", {{"TP_NAME", "PAYROLL"}, {"LU_NAME", "*"}, {"TP_OP", "0"}}},
     {"CLIENT_ATTACH", {{"LU_NAME", "*"}}},
     {"LUX_PROFILE", {{"PROFILE_NAME", "P1"}, {"SESSION", ",*,1,,TCP/IP,,ENC_OFF"}}},
@@ -83,8 +84,9 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
         {26, text(ids::kEntryAppc), 54, ids::kRuleServerName, "BAD NAME"},
         {12, "LOWMODE", 56},
         {12, "NOUSER", 34},
+        {13, "", 40},
         {13, "PAYROLL", 46},
-        {13, text(ids::kProblemNoNameLine).replace("%1", "36"), 66}, // its line in the file
+        {13, text(ids::kProblemNoNameLine).replace("%1", "40"), 66}, // its line in the file
         {27, "P1", 68},
         {28, "bad host", 50},
         {28, text(ids::kEntryMidrange), 56},
@@ -98,7 +100,7 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
     }
     const QLabel* count = frame().findChild<QLabel*>("problemsCount");
     EXPECT_TRUE(count->isVisible());
-    EXPECT_TRUE(count->text().contains(text(ids::kProblemsMany).replace("%1", "9")));
+    EXPECT_TRUE(count->text().contains(text(ids::kProblemsMany).replace("%1", "10")));
     frame().resize(frame().sizeHint());
     saveScreenshot(frame(), "main-problems-panel");
     // Activating a problem selects its kind and record and opens the sheet on it; the sheet
@@ -119,11 +121,16 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
     QTest::keyClick(&frame().problemsPanel()->list(), Qt::Key_Return);
     ASSERT_EQ(opened, (std::vector<std::pair<int, std::string>>{{12, "LOWMODE"}}));
     EXPECT_EQ(view().currentKind(), 12);
-    EXPECT_EQ(problems().rowCount(), 8) << "the mended entry is gone";
-    // A section that no record operation reaches selects its kind and opens nothing.
-    frame().problemsPanel()->activate(4);
+    EXPECT_EQ(problems().rowCount(), 9) << "the mended entry is gone";
+    // A section that no record operation reaches selects its kind and opens nothing; the
+    // records list passes over it, but not over a record named "".
+    frame().problemsPanel()->activate(5);
     EXPECT_EQ(view().currentKind(), 13);
     EXPECT_EQ(opened.size(), 1u);
+    frame().problemsPanel()->activate(4);
+    const QModelIndexList selected = view().ui().recordsList->selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(view().records().nameAt(selected.front().row()), "PAYROLL");
     EXPECT_TRUE(doc().IsModified());
 
     // The panel hides and comes back from the View menu; a file without faults opens
