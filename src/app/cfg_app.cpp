@@ -2,6 +2,7 @@
 
 #include "about_dialog.h"
 #include "app_message_box.h"
+#include "app_text.h"
 #include "cfg_frm_view.h"
 #include "command_line.h"
 #include "document_history.h"
@@ -44,10 +45,6 @@ constexpr int kRecentSaveDelayMs = 250;
 constexpr int kHandedWaitMs = 200;
 // The user setting that puts the review of changes before every save.
 constexpr const char* kReviewBeforeSaveKey = "review/beforeSave";
-
-QString userString(int id) {
-    return QString::fromUtf8(TelaEnvironment::GetUserString(id));
-}
 
 // Paths go to the core as the bytes the system names the file by.
 std::string toPath(const QString& path) {

@@ -1,5 +1,6 @@
 #include "cfg_frm_view.h"
 
+#include "app_text.h"
 #include "ui_cfg_frm_view.h"
 
 #include "cfg_doc.h"
@@ -22,19 +23,11 @@ constexpr int kFullListEntries = 9;   // entries the records list shows at full 
 constexpr int kDescriptionLines = 4;  // lines the description has room for
 constexpr int kFormWidthInChars = 64; // the form's width, in average characters
 
-QString userString(int id) {
-    return QString::fromUtf8(TelaEnvironment::GetUserString(id));
-}
-
 // The option's row when its records carry names of their own, which can be renamed;
 // nullptr for the one-record options.
 const RecordKind* namedKind(int kind) {
     const RecordKind* k = findOptionKind(kind);
     return k && !k->nameKey.empty() ? k : nullptr;
-}
-
-QString latin1(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 bool isOneRecordKind(int kind) {
@@ -299,8 +292,8 @@ void CCfgFrmView::renameSection(RecordFamily family, int occurrence, const std::
             bool changed = false;
             RenameResult result = RenameResult::Missing;
             const QString step = userString(ids::kStepRename)
-                                     .replace(QLatin1String("%1"), latin1(current))
-                                     .replace(QLatin1String("%2"), latin1(name));
+                                     .replace(QLatin1String("%1"), fromBytes(current))
+                                     .replace(QLatin1String("%2"), fromBytes(name));
             change(
                 step,
                 [&] {
@@ -312,7 +305,7 @@ void CCfgFrmView::renameSection(RecordFamily family, int occurrence, const std::
                 m_doc.ReportError(code);
             if (result == RenameResult::Duplicate)
                 AppMessageBox(userString(ids::kRenameDuplicate)
-                                  .replace(QLatin1String("%1"), latin1(name))
+                                  .replace(QLatin1String("%1"), fromBytes(name))
                                   .toUtf8()
                                   .toStdString(),
                               kMbIconStop);

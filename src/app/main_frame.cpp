@@ -1,5 +1,6 @@
 #include "main_frame.h"
 
+#include "app_text.h"
 #include "ui_main_frame.h"
 
 #include "cfg_doc.h"
@@ -10,6 +11,7 @@
 #include "path_bytes.h"
 #include "problems_panel.h"
 #include "screen_fit.h"
+#include "section_lines.h"
 #include "string_ids.h"
 #include "tela_environment.h"
 #include "tela_legend.h"
@@ -26,7 +28,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <string_view>
 
 namespace {
 
@@ -67,27 +68,6 @@ QString recentText(int index, const QString& path) {
 std::string fileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// The line (from 1) of the section line of occurrence `occurrence` of section in a file's
-// bytes, the first line being the header; 0 when there is none.
-long sectionLine(const std::string& bytes, std::string_view section, int occurrence) {
-    long line = 0;
-    int seen = 0;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        std::size_t end = bytes.find('\n', at);
-        if (end == std::string::npos)
-            end = bytes.size();
-        const std::string_view text(bytes.data() + at, end - at);
-        ++line;
-        if (line > 1 && text.size() > section.size() + 1 && text.front() == '[' &&
-            text.substr(1, section.size()) == section && text[section.size() + 1] == ']' &&
-            seen++ == occurrence)
-            return line;
-        at = end + 1;
-    }
-    return 0;
 }
 
 } // namespace
@@ -190,7 +170,7 @@ void CMainFrame::buildStatusBar() {
 }
 
 void CMainFrame::UpdateCaption() {
-    const QString title = QString::fromUtf8(TelaEnvironment::GetUserString(ids::kAppTitle));
+    const QString title = userString(ids::kAppTitle);
     const QString name =
         QFile::decodeName(QByteArray::fromStdString(m_doc.GetTitle())) + QStringLiteral("[*]");
     setWindowTitle(title.isEmpty() ? name : title + QStringLiteral(" - ") + name);
@@ -223,9 +203,8 @@ void CMainFrame::refreshProblems() {
     m_problemLines = namelessLines();
     const auto n = static_cast<qsizetype>(m_problems.size());
     const QString count =
-        n == 1 ? QString::fromUtf8(TelaEnvironment::GetUserString(ids::kProblemsOne))
-               : QString::fromUtf8(TelaEnvironment::GetUserString(ids::kProblemsMany))
-                     .replace(QLatin1String("%1"), QString::number(n));
+        n == 1 ? userString(ids::kProblemsOne)
+               : userString(ids::kProblemsMany).replace(QLatin1String("%1"), QString::number(n));
     m_problemsCount->setText(
         QStringLiteral("<a href=\"problems\">%1</a>").arg(count.toHtmlEscaped()));
     m_problemsCount->setVisible(n > 0);
@@ -235,22 +214,24 @@ void CMainFrame::refreshProblems() {
 
 std::vector<long> CMainFrame::namelessLines() const {
     std::vector<long> lines(m_problems.size(), 0);
-    std::string bytes;
+    std::vector<long> sectionLines;
     bool read = false;
     for (std::size_t i = 0; i < m_problems.size(); ++i) {
         const RecordProblem& p = m_problems[i];
-        const RecordKind& kind = kindOf(p.family);
-        if (!p.name.empty() || kind.nameKey.empty())
+        if (!p.name.empty() || kindOf(p.family).nameKey.empty())
             continue;
         // The file as it is on disk while the document is as it was read, else as a save
         // would write it: the line is where the user finds the section.
         if (!read) {
-            bytes = m_doc.IsModified() || m_doc.GetPathName().empty()
-                        ? cfgWriteBuffer(m_doc.store())
-                        : fileBytes(m_doc.GetPathName());
+            sectionLines = cfgSectionLines(m_doc.IsModified() || m_doc.GetPathName().empty()
+                                               ? cfgWriteBuffer(m_doc.store())
+                                               : fileBytes(m_doc.GetPathName()));
+            if (sectionLines.size() != m_doc.store().sectionCount())
+                sectionLines.clear();
             read = true;
         }
-        lines[i] = sectionLine(bytes, kind.section, p.occurrence);
+        const auto section = static_cast<std::size_t>(p.section);
+        lines[i] = section < sectionLines.size() ? sectionLines[section] : 0;
     }
     return lines;
 }

@@ -1,5 +1,6 @@
 #include "merge_on_save.h"
 
+#include "app_text.h"
 #include "cfg_doc.h"
 #include "cfg_file.h"
 #include "document_history.h"
@@ -22,10 +23,6 @@
 namespace {
 
 constexpr int kProblemsNamed = 5; // records named in the note; the panel lists them all
-
-QString userString(int id) {
-    return QString::fromUtf8(TelaEnvironment::GetUserString(id));
-}
 
 QString shownPath(const std::string& path) {
     return QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(path)));
@@ -54,7 +51,7 @@ QString problemsText(const CfgStore& merged) {
         RecordName id;
         id.family = p.family;
         id.name = p.name;
-        id.nameless = p.name.empty() && !kindOf(p.family).nameKey.empty();
+        id.nameless = p.nameless;
         const QString record =
             (recordKindText(id) + QLatin1Char(' ') + recordNameText(id)).trimmed();
         if (!named.contains(record))

@@ -1,5 +1,6 @@
 #include "problems_panel.h"
 
+#include "app_text.h"
 #include "record_kinds.h"
 #include "string_ids.h"
 #include "tela_environment.h"
@@ -20,19 +21,6 @@ constexpr int kMostWidth = 1100;  // pixels; a longer message shows in full as a
 constexpr int kRowsShown = 8;
 constexpr int kWantedRows = 5; // what the window sets aside when it opens
 constexpr int kLeastRows = 3;
-
-QString userString(int id) {
-    return QString::fromUtf8(TelaEnvironment::GetUserString(id));
-}
-
-QString latin1(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-// A record section without its name key: no record operation reaches it.
-bool nameless(const RecordProblem& p) {
-    return p.name.empty() && kindOf(p.family).entryTextId == 0;
-}
 
 } // namespace
 
@@ -71,16 +59,16 @@ QString ProblemsModel::text(const RecordProblem& p, int column) {
         return option ? userString(option->texts.labelId) : QString();
     }
     case 1:
-        if (nameless(p))
+        if (p.nameless)
             return userString(ids::kProblemNoName);
         // A midrange system is named by its host; the common settings by the kind's entry.
-        return p.name.empty() ? userString(kindOf(p.family).entryTextId) : latin1(p.name);
+        return p.name.empty() ? userString(kindOf(p.family).entryTextId) : fromBytes(p.name);
     case 2:
         return p.isError() ? QString::number(p.code()) : userString(ids::kProblemWarning);
     case 3:
         return p.isError() ? QString::fromStdString(refusalText(p.refusal))
                            : userString(ids::kProblemOldForm)
-                                 .replace(QLatin1String("%1"), latin1(p.oldServer));
+                                 .replace(QLatin1String("%1"), fromBytes(p.oldServer));
     default:
         return QString();
     }
@@ -90,7 +78,7 @@ QVariant ProblemsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const auto row = static_cast<std::size_t>(index.row());
-    if (role == Qt::DisplayRole && index.column() == 1 && nameless(m_problems[row]) &&
+    if (role == Qt::DisplayRole && index.column() == 1 && m_problems[row].nameless &&
         lineOf(row) > 0)
         return userString(ids::kProblemNoNameLine)
             .replace(QLatin1String("%1"), QString::number(lineOf(row)));
@@ -193,7 +181,7 @@ int ProblemsPanel::listRow(const RecordProblem& p) const {
         return 0;
     int row = p.occurrence;
     for (const RecordProblem& other : m_model.problems())
-        if (other.family == p.family && nameless(other) && other.occurrence < p.occurrence)
+        if (other.family == p.family && other.nameless && other.occurrence < p.occurrence)
             --row;
     return row;
 }
@@ -241,5 +229,5 @@ void ProblemsPanel::activate(int row) {
     const RecordKind& kind = kindOf(p.family);
     const std::string name =
         kind.entryTextId ? TelaEnvironment::GetUserString(kind.entryTextId) : p.name;
-    emit problemActivated(kind.optionKind, listRow(p), nameless(p) ? std::string() : name);
+    emit problemActivated(kind.optionKind, listRow(p), p.nameless ? std::string() : name);
 }

@@ -1,5 +1,6 @@
 #include "record_changes_view.h"
 
+#include "app_text.h"
 #include "record_kinds.h"
 #include "string_ids.h"
 #include "tela_environment.h"
@@ -12,16 +13,8 @@ namespace {
 
 constexpr int kRowsShown = 6;
 
-QString userString(int id) {
-    return QString::fromUtf8(TelaEnvironment::GetUserString(id));
-}
-
-QString latin1(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 QString shownValue(const FieldChange& f, const std::string& value) {
-    return f.number ? latin1(value) : QLatin1Char('"') + latin1(value) + QLatin1Char('"');
+    return f.number ? fromBytes(value) : QLatin1Char('"') + fromBytes(value) + QLatin1Char('"');
 }
 
 QString whatText(const RecordChange& c) {
@@ -69,7 +62,7 @@ void setUp(QTreeWidget& tree, const QStringList& headers) {
 
 QString recordKindText(const RecordName& id) {
     if (id.otherSection)
-        return QLatin1Char('[') + latin1(id.section) + QLatin1Char(']');
+        return QLatin1Char('[') + fromBytes(id.section) + QLatin1Char(']');
     const RecordKind* option = findOptionKind(kindOf(id.family).optionKind);
     return option ? userString(option->texts.labelId) : QString();
 }
@@ -78,7 +71,7 @@ QString recordNameText(const RecordName& id) {
     QString name = id.nameless ? userString(ids::kProblemNoName)
                    : id.family == RecordFamily::MidrangeCommon && !id.otherSection
                        ? userString(ids::kReviewCommon)
-                       : latin1(id.name);
+                       : fromBytes(id.name);
     if (id.sameName > 1)
         name += QStringLiteral(" (%1)").arg(id.sameName);
     return name;

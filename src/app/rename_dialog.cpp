@@ -1,5 +1,6 @@
 #include "rename_dialog.h"
 
+#include "app_text.h"
 #include "string_ids.h"
 #include "tela_edit.h"
 #include "tela_environment.h"
@@ -8,29 +9,16 @@
 #include <QFormLayout>
 #include <QLabel>
 
-namespace {
-
-QString userString(int id) {
-    return QString::fromUtf8(TelaEnvironment::GetUserString(id));
-}
-
-// Names are the file's single bytes, shown as Latin-1.
-QString latin1(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-} // namespace
-
 RenameDialog::RenameDialog(const std::string& current, int limit, bool upperCase,
                            std::function<bool(const std::string&)> tryName, QWidget* parent)
     : QDialog(parent), m_field(new TelaEdit(this)), m_tryName(std::move(tryName)) {
     setObjectName(QStringLiteral("renameDialog"));
-    setWindowTitle(userString(ids::kRenameTitle).replace(QLatin1String("%1"), latin1(current)));
+    setWindowTitle(userString(ids::kRenameTitle).replace(QLatin1String("%1"), fromBytes(current)));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     m_field->setObjectName(QStringLiteral("newNameEdit"));
     m_field->setLimit(limit);
     m_field->setUpperCase(upperCase);
-    m_field->setText(latin1(current));
+    m_field->setText(fromBytes(current));
     m_field->selectAll();
     // Room for the longest name the field takes, up to a reasonable width.
     m_field->setMinimumWidth(

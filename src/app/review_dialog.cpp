@@ -1,5 +1,6 @@
 #include "review_dialog.h"
 
+#include "app_text.h"
 #include "file_access.h"
 #include "record_changes_view.h"
 #include "string_ids.h"
@@ -16,10 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString userString(int id) {
-    return QString::fromUtf8(TelaEnvironment::GetUserString(id));
-}
 
 // Only a regular file is read: the file may have been replaced by a pipe or a device since.
 bool readBytes(const std::string& path, std::string& bytes) {
