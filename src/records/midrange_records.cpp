@@ -20,10 +20,11 @@ using sections::kSystem;
 // What the list of systems, and whatever goes by its names, takes of a HOST_NAME.
 constexpr std::size_t kHostNameWidth = fieldWidth<MidrangeSystemRecord>("HOST_NAME");
 
-// One character decides whether a system is marked the default.
+// The first DEFAULT key of the section decides.
 bool isMarked(const CfgStore& store, int s) {
     std::string mark;
-    return records::readFirst(store, s, kSystem, keynames::kSystemDefault, mark, 1) && mark == "1";
+    return records::readFirst(store, s, kSystem, keynames::kSystemDefault, mark, 1) &&
+           midrangeIsMarked(mark);
 }
 
 // The new mark goes to the end of the section, after any further DEFAULT key.
@@ -115,27 +116,22 @@ int midrangeDeleteSystem(CfgStore& store, std::string_view hostName) {
 }
 
 int midrangeSetDefault(CfgStore& store, std::string_view hostName) {
-    std::vector<std::string> listed;
-    std::string current;
-    midrangeListSystems(store, listed, current);
-    if (!midrangeMarkDefault(store, current, "0"))
-        return 0;
-    return midrangeMarkDefault(store, hostName, "1");
+    return midrangeSetDefaultSection(store,
+                                     records::findByValue(store, kSystem, "HOST_NAME", hostName));
+}
+
+int midrangeSetDefaultSection(CfgStore& store, int s) {
+    // Every other mark comes off, not only the last one's: with two left, the later would
+    // still win. A system not marked keeps its DEFAULT where it stands.
+    for (int other = -1; cfgNextSection(store, other, kSystem) == 0;)
+        if (other != s && isMarked(store, other) && !markSection(store, other, "0"))
+            return 0;
+    return s < 0 || isMarked(store, s) ? 1 : markSection(store, s, "1");
 }
 
 int midrangeMarkDefault(CfgStore& store, std::string_view hostName, std::string_view value) {
     int s = records::findByValue(store, kSystem, "HOST_NAME", hostName);
     return s < 0 ? 1 : markSection(store, s, value);
-}
-
-void midrangeUnmarkOthers(CfgStore& store, std::string_view hostName) {
-    const int count = static_cast<int>(store.countSections(kSystem));
-    for (int s = 0; s < count; ++s) {
-        std::string name;
-        records::readFirst(store, s, kSystem, "HOST_NAME", name, kHostNameWidth);
-        if (name != hostName && isMarked(store, s))
-            markSection(store, s, "0");
-    }
 }
 
 int midrangeDeleteAll(CfgStore& store) {

@@ -25,11 +25,16 @@ int midrangeCheckCommon(std::string_view mode, std::string_view userId, std::str
 int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userId,
                         std::string password, int& validationResult, ErrorCode& errorCode);
 int midrangeDeleteSystem(CfgStore& store, std::string_view hostName);
+// The reading rule of a system's DEFAULT value: the first character '1' marks it the default.
+inline bool midrangeIsMarked(std::string_view defaultValue) {
+    return defaultValue.starts_with('1');
+}
+// Makes that system the only default one: every other marked system is unmarked as
+// midrangeMarkDefault unmarks, and the system is marked unless it already is.
 int midrangeSetDefault(CfgStore& store, std::string_view hostName);
+// The same for section occurrence s of NODEX_SYSTEM (none when s is -1).
+int midrangeSetDefaultSection(CfgStore& store, int s);
 int midrangeMarkDefault(CfgStore& store, std::string_view hostName, std::string_view value);
-// Every other marked system unmarked, as midrangeMarkDefault marks: hostName is then the
-// only default, whichever system a file marked besides.
-void midrangeUnmarkOthers(CfgStore& store, std::string_view hostName);
 int midrangeDeleteAll(CfgStore& store);
 int midrangeReadCommon(const CfgStore& store, MidrangeCommonRecord& record);
 int midrangeWriteCommon(CfgStore& store, std::string localLu, std::string mode, std::string userId,

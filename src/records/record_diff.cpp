@@ -1,5 +1,6 @@
 #include "record_diff.h"
 
+#include "midrange_records.h"
 #include "record_fields.h"
 
 #include <algorithm>
@@ -144,7 +145,7 @@ bool markedDefault(const StoreRecord& r) {
         return false;
     for (const RecordField& f : r.fields)
         if (f.name == keynames::kSystemDefault)
-            return !f.value.empty() && f.value[0] == '1';
+            return midrangeIsMarked(f.value);
     return false;
 }
 

@@ -94,8 +94,9 @@ std::string fieldValue(const StoreRecord& r, std::string_view field) {
 }
 
 // What a record carries outside its own section: the default LUx profile is named in a
-// section of its own, and the APPC settings' load balancing is a key of GLOBAL.
-void carryOutside(const CfgStore& mine, const StoreRecord& from, CfgStore& out) {
+// section of its own, a midrange system's mark unmarks the others, and the APPC settings'
+// load balancing is a key of GLOBAL. occurrence is the record's section in out.
+void carryOutside(const CfgStore& mine, const StoreRecord& from, CfgStore& out, int occurrence) {
     if (from.id.otherSection || from.id.nameless)
         return;
     if (from.id.family == RecordFamily::Lux) {
@@ -105,10 +106,10 @@ void carryOutside(const CfgStore& mine, const StoreRecord& from, CfgStore& out) 
             records::findByValue(out, kLuxDefaultSection, kLuxDefaultKey, from.id.name) != 0)
             luxMarkDefault(out, from.id.name, isDefault);
     } else if (from.id.family == RecordFamily::MidrangeSystem) {
-        // One system is the default: made so here, it is the only one, as the editor's
-        // default choice leaves it, even when the file marked another meanwhile.
-        if (fieldValue(from, keynames::kSystemDefault).starts_with('1'))
-            midrangeUnmarkOthers(out, from.id.name);
+        // Marked here, it is the only default, as the editor's choice leaves it, whichever
+        // systems the file marked meanwhile; its own keys stay as mine has them.
+        if (midrangeIsMarked(fieldValue(from, keynames::kSystemDefault)))
+            midrangeSetDefaultSection(out, occurrence);
     } else if (from.id.family == RecordFamily::Appc) {
         std::string value;
         if (records::readFirst(mine, 0, sections::kGlobal, kLoadBalancingKey, value, INT_MAX))
@@ -133,7 +134,7 @@ void replaceRecord(const CfgStore& mine, const StoreRecord& from, const StoreRec
     copyKeys(mine, from, out, at.occurrence, global ? kLoadBalancingKey : std::string_view());
     if (keepLoadBalancing)
         globalInsertLoadBalancing(out, loadBalancing);
-    carryOutside(mine, from, out);
+    carryOutside(mine, from, out, at.occurrence);
 }
 
 void addRecord(const CfgStore& mine, const StoreRecord& from, CfgStore& out) {
@@ -146,7 +147,7 @@ void addRecord(const CfgStore& mine, const StoreRecord& from, CfgStore& out) {
         cfgAddSection(out, occurrence, section);
     }
     copyKeys(mine, from, out, occurrence, {});
-    carryOutside(mine, from, out);
+    carryOutside(mine, from, out, occurrence);
 }
 
 void removeRecord(const StoreRecord& at, CfgStore& out) {

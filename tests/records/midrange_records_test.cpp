@@ -83,6 +83,15 @@ TEST_F(MidrangeRecords, MarkingAnUnknownSystemDeletingTheDefaultAndRepeatedDefau
     load("[NODEX_SYSTEM]|HOST_NAME=S|DEFAULT=0|DEFAULT=1|X=y");
     EXPECT_EQ(midrangeMarkDefault(store, "S", "1"), 1);
     EXPECT_EQ(keys(0), "HOST_NAME=S|DEFAULT=1|X=y|DEFAULT=1");
+
+    // Of several marked systems each is unmarked, so that the chosen one is the only default;
+    // a system not marked keeps its keys as they stand.
+    load("[NODEX_SYSTEM]|HOST_NAME=C|DEFAULT=0|U=c|[NODEX_SYSTEM]|HOST_NAME=X|DEFAULT=1|U=x|"
+         "[NODEX_SYSTEM]|HOST_NAME=D|DEFAULT=0|U=d|[NODEX_SYSTEM]|HOST_NAME=B|DEFAULT=1|U=b");
+    EXPECT_EQ(midrangeSetDefault(store, "C"), 1);
+    EXPECT_EQ(keys(0) + "/" + keys(1) + "/" + keys(2) + "/" + keys(3),
+              "HOST_NAME=C|U=c|DEFAULT=1/HOST_NAME=X|U=x|DEFAULT=0/HOST_NAME=D|DEFAULT=0|U=d/"
+              "HOST_NAME=B|U=b|DEFAULT=0");
 }
 
 TEST_F(MidrangeRecords, CommonSettingsAreOneSectionAndDeleteAllClears) {
