@@ -57,9 +57,13 @@ struct AppcRecord {
     bool operator==(const AppcRecord&) const = default;
 };
 
+// The LU category of a link that names no LU: the writer leaves no LU name piece for it,
+// and an unused link has it.
+inline constexpr int kNoLuNameCategory = 1;
+
 struct LuxLink {
-    std::string serverName; // "*" for a scope link, empty for an unused link
-    int category = 1;       // LU category 0, 1 or 3; 1 takes no LU name, as an unused link has
+    std::string serverName;           // "*" for a scope link, empty for an unused link
+    int category = kNoLuNameCategory; // LU category 0, 1 or 3
     std::string luName;
     std::string transport;
     std::string scopeName;

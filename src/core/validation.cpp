@@ -248,7 +248,7 @@ void luxCheckProfile(const LuxProfileRecord& r, int& failureFlag, ErrorCode& err
         return;
     }
     for (const LuxLink& link : r.links) {
-        if (link.category != 1 &&
+        if (link.category != kNoLuNameCategory &&
             (link.luName.empty() || !isMixedCaseName(link.luName, link.luName.size()))) {
             fail(ErrorCode::LinkLuName, failureFlag, errorCode);
             return;

@@ -3,6 +3,7 @@
 // encryption, LU category and name.
 #pragma once
 
+#include "record_types.h"
 #include "sheet_page.h"
 
 #include <array>
@@ -56,8 +57,10 @@ public:
     }};
     // The transport choices and the LU categories, by list index.
     enum TransportChoice { kServerFirst = 0, kServerSecond = 1, kScope = 2 };
-    static constexpr std::array<int, 3> kCategories{0, 1, 3};
-    static constexpr int kNoNameCategory = 1; // the list index of the category without a name
+    static constexpr std::array<int, 3> kCategories{0, kNoLuNameCategory, 3};
+    // The list index of the category without a name.
+    static constexpr int kNoNameCategory = 1;
+    static_assert(kCategories[kNoNameCategory] == kNoLuNameCategory);
     static constexpr int kLayoutId = 134;
 
     CPgLux1Bas();

@@ -52,7 +52,7 @@ void CPsLux::spreadRecord(const LuxProfileRecord& record) {
         row.server = link.serverName;
         m_storedCategory[r] = link.category;
         row.category = categoryIndexOf(link.category);
-        row.name = link.category == 1 ? std::string() : link.luName;
+        row.name = link.category == kNoLuNameCategory ? std::string() : link.luName;
         row.encryption = encryptionIndexOf(link.encryption);
         row.transport = -1;
         if (link.serverName.empty())
@@ -120,7 +120,7 @@ LuxProfileRecord CPsLux::gatherRecord() const {
         // A stored category that the list does not offer stays, with the name shown.
         link.category =
             row.category >= 0 ? CPgLux1Bas::kCategories[row.category] : m_storedCategory[r];
-        link.luName = link.category == 1 ? std::string() : row.name;
+        link.luName = link.category == kNoLuNameCategory ? std::string() : row.name;
         link.transport = transportTextOf(row.transport);
         if (row.transport == CPgLux1Bas::kScope) {
             link.scopeName = row.server.empty() ? kStar : row.server;

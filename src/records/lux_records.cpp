@@ -19,7 +19,7 @@ constexpr std::string_view kDefaultName = kLuxDefaultKey;
 // A hand-made value without its category (empty, commas only, a server name alone) is
 // read as a link without LU name, so that the profile can be written back as it stands.
 void noCategory(LuxLink& link) {
-    link.category = 1;
+    link.category = kNoLuNameCategory;
 }
 
 // The server name of a value that names one: its first piece.
@@ -28,7 +28,7 @@ std::string_view serverOf(std::string_view value) {
 }
 
 // A value that names its server: the pieces are told apart by their count, since the
-// writer's empty LU name (category 1) and empty scope name leave no piece.
+// writer's empty LU name (kNoLuNameCategory) and empty scope name leave no piece.
 
 void parseWithServer(LuxLink& link, std::string_view value) {
     const TextPieces p = records::commaPieces(value);
@@ -38,7 +38,7 @@ void parseWithServer(LuxLink& link, std::string_view value) {
         return;
     }
     link.category = records::decimalValue(p[2]);
-    if (link.category == 1) {
+    if (link.category == kNoLuNameCategory) {
         link.transport = p.text(3);
         bool hasScope = p.size() >= 6;
         link.scopeName = hasScope ? p.text(4) : std::string();
@@ -111,7 +111,7 @@ int luxListProfiles(const CfgStore& store, std::vector<std::string>& list) {
 int luxReadProfile(const CfgStore& store, LuxProfileRecord& record) {
     if (record.profileName.empty()) {
         for (LuxLink& link : record.links) {
-            link.category = 1;
+            link.category = kNoLuNameCategory;
             link.transport = transportTexts().first;
         }
         return 1;

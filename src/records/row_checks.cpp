@@ -150,7 +150,7 @@ RecordRefusal luxWriterCheck(const LuxProfileRecord& r) {
             !isServerName(link.serverName, link.serverName.size(), link.transport))
             return refuse(code, ids::kRuleLinkServer, keynames::kSession, int(i), parts::kServer,
                           linkNumber(i));
-        if (code == ErrorCode::LinkLuName && link.category != 1 &&
+        if (code == ErrorCode::LinkLuName && link.category != kNoLuNameCategory &&
             (link.luName.empty() || !isMixedCaseName(link.luName, link.luName.size())))
             return refuse(code, ids::kRuleLinkLuName, keynames::kSession, int(i), parts::kLuName,
                           linkNumber(i));
@@ -162,8 +162,8 @@ RecordRefusal luxReadBack(const LuxProfileRecord& r) {
     for (std::size_t i = 0; i < r.links.size(); ++i) {
         const LuxLink& link = r.links[i];
         const int row = static_cast<int>(i);
-        // Without its LU-name piece a category-1 link is told apart by the piece count.
-        if (link.category == 1 && !link.luName.empty())
+        // Without its LU-name piece such a link is told apart by the piece count.
+        if (link.category == kNoLuNameCategory && !link.luName.empty())
             return refuse(ErrorCode::None, ids::kRuleLinkCategory, keynames::kSession, row,
                           parts::kLuName, linkNumber(i));
         if (auto p = pieceRefusal(keynames::kSession, row, kLinkParts,
