@@ -13,21 +13,16 @@ namespace {
 
 using sections::kGlobal;
 
-bool hasGlobal(const CfgStore& store) {
-    int occurrence = -1;
-    return cfgNextSection(store, occurrence, kGlobal) == 0;
-}
-
 } // namespace
 
 int globalListOption(const CfgStore& store, std::vector<std::string>& list) {
-    if (hasGlobal(store))
+    if (store.hasSection(kGlobal))
         list.push_back(TelaEnvironment::GetUserString(ids::kEntryGlobal));
     return 1;
 }
 
 int globalRead(const CfgStore& store, GlobalRecord& record) {
-    if (!hasGlobal(store))
+    if (!store.hasSection(kGlobal))
         return 1;
     records::SectionKeys keys(store, 0, kGlobal);
     records::readKeys(keys, record);
@@ -49,7 +44,7 @@ int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, ErrorCod
 
     // LU62_LB belongs to the APPC settings; it survives the rewrite of the section.
     std::string loadBalancing;
-    if (hasGlobal(store)) {
+    if (store.hasSection(kGlobal)) {
         records::readFirst(store, 0, kGlobal, kLoadBalancingKey, loadBalancing, 1);
         if (cfgDeleteSection(store, 0, kGlobal) != 0) {
             errorCode = ErrorCode::Store;
@@ -57,7 +52,7 @@ int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, ErrorCod
         }
     }
     // A file with a second GLOBAL section keeps it and takes the keys there.
-    if (!hasGlobal(store) && cfgAddSection(store, 0, kGlobal) != 0) {
+    if (!store.hasSection(kGlobal) && cfgAddSection(store, 0, kGlobal) != 0) {
         errorCode = ErrorCode::Store;
         return 0;
     }
@@ -75,7 +70,7 @@ int globalWrite(CfgStore& store, GlobalRecord record, int& failureFlag, ErrorCod
 }
 
 int globalDelete(CfgStore& store) {
-    if (hasGlobal(store))
+    if (store.hasSection(kGlobal))
         cfgDeleteSection(store, 0, kGlobal);
     return 1;
 }
@@ -85,7 +80,7 @@ int globalInsertLoadBalancing(CfgStore& store, std::string_view value) {
 }
 
 bool globalPutLoadBalancing(CfgStore& store, std::string_view value) {
-    if (!hasGlobal(store) && cfgAddSection(store, 0, kGlobal) != 0)
+    if (!store.hasSection(kGlobal) && cfgAddSection(store, 0, kGlobal) != 0)
         return false;
     cfgDeleteKey(store, 0, kGlobal, 0, kLoadBalancingKey);
     globalInsertLoadBalancing(store, value);

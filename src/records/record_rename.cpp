@@ -21,12 +21,9 @@ bool listNamedRecords(const CfgStore& store, RecordFamily family, std::vector<st
     const RecordKind* f = namedKind(family);
     if (!f)
         return false;
-    for (const CfgSection& s : store.sections()) {
-        if (s.name != f->section)
-            continue;
-        if (const CfgKey* k = cfgFindKey(store, &s, 1, 0, f->nameKey))
-            list.emplace_back(k->value, 0, f->listedLength);
-    }
+    // A section without its name key is passed over, no failure here: the problems panel
+    // names it.
+    records::listFirstValues(store, f->section, f->nameKey, f->listedLength, list);
     return true;
 }
 
