@@ -1,14 +1,13 @@
 #include "language_path.h"
 
 #include "program_data.h"
+#include "string_ids.h"
 #include "tela_environment.h"
 
 #include <cstdlib>
 
 namespace {
 
-// The resource id the start-up passes along with the language; kept for the call's shape.
-constexpr int kDocumentTemplateResource = 128;
 constexpr int kPrimaryLanguageMask = 0x3FF;
 constexpr int kSublanguageShift = 10;
 
@@ -29,9 +28,11 @@ bool loadUserLanguage(const std::string& programDir, const std::string& override
     if (library.empty()) {
         int languageId = userDefaultLanguageId();
         library = "LHCENU.DLL";
+        // The start-up names the document's texts along with the language; kept for the
+        // call's shape.
         TelaEnvironment::SetLanguage(languageId & kPrimaryLanguageMask,
                                      languageId >> kSublanguageShift, library, nullptr, 0,
-                                     kDocumentTemplateResource);
+                                     ids::kDocumentStrings);
     }
     bool loaded = TelaEnvironment::LoadLibrary(library);
     return loaded;

@@ -88,7 +88,6 @@ inline constexpr int kErr68 = 2478;
 
 // Shared by several sheets
 inline constexpr int kMsgPasswordMismatch = 331;
-inline constexpr int kMsgTransportMissing = 61205; // a server name without a transport
 inline constexpr int kLegendBrowse = 2481;
 inline constexpr int kLegendEncryption = 61208;
 inline constexpr int kEncryptionOff = 61213;      // stored as "ENC_OFF"
@@ -118,7 +117,7 @@ inline constexpr int kCpicSecStrong = 437;
 inline constexpr int kTpLegendTpName = 720;
 inline constexpr int kTpLegendLuName = 695;
 inline constexpr int kTpLegendPath = 721;
-inline constexpr int kTpLegendBrowse = 2481;
+inline constexpr int kTpLegendBrowse = kLegendBrowse;
 inline constexpr int kTpLegendParameters = 722;
 inline constexpr int kTpLegendServiceTp = 735;
 inline constexpr int kTpLegendDynamicLoad = 2426;
@@ -128,7 +127,7 @@ inline constexpr int kTpBrowseFilter = 2618;
 
 // Global settings sheet
 inline constexpr int kGlobalLegendTranslate = 2431; // also the title of its Browse dialog
-inline constexpr int kGlobalLegendBrowse = 2481;
+inline constexpr int kGlobalLegendBrowse = kLegendBrowse;
 inline constexpr int kGlobalLegendDefLu = 61221;
 inline constexpr int kGlobalLegendDefPlu = 61222;
 inline constexpr int kGlobalGroupOptional = 61214;
@@ -141,10 +140,10 @@ inline constexpr int kGlobalLegendVerify = 801;
 inline constexpr int kServRadioList = 61218;
 inline constexpr int kServHeadName = 2415;
 inline constexpr int kServHeadTransport = 61204;
-inline constexpr int kServHeadEncryption = 61208;
+inline constexpr int kServHeadEncryption = kLegendEncryption;
 inline constexpr int kServRadioScope = 61219;
 inline constexpr int kServHeadScopeName = 61217;
-inline constexpr int kServHeadScopeEncryption = 61208;
+inline constexpr int kServHeadScopeEncryption = kLegendEncryption;
 inline constexpr int kServLoadBalancing = 61220;
 inline constexpr int kServMsgNoServer = 2493;
 
@@ -152,7 +151,7 @@ inline constexpr int kServMsgNoServer = 2493;
 inline constexpr int kLuxHeadSession = 2430;
 inline constexpr int kLuxHeadServer = 61216;
 inline constexpr int kLuxHeadTransport = 61215;
-inline constexpr int kLuxHeadEncryption = 61208;
+inline constexpr int kLuxHeadEncryption = kLegendEncryption;
 inline constexpr int kLuxHeadCategory = 2428;
 inline constexpr int kLuxHeadName = 2429;
 inline constexpr int kLuxDefaultSession = 2442;
