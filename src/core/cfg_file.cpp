@@ -393,8 +393,6 @@ const char* cfgParseErrorText(CfgParseError error) {
                "header and is never read as a section)";
     case CfgParseError::LineTooLong:
         return "line longer than 64 MiB";
-    case CfgParseError::CloseFailed:
-        return "the file could not be read to its end";
     }
     return "malformed";
 }

@@ -21,7 +21,6 @@ enum class CfgParseError {
     ValueTooLong,       // more than 282 characters after the first "="
     KeyBeforeSection,   // a key line before the first section line
     LineTooLong,        // a key line far beyond the 298-character limit
-    CloseFailed,        // the file could not be read to its end
 };
 
 struct CfgReadResult {
@@ -33,7 +32,6 @@ struct CfgReadResult {
 
 inline constexpr std::size_t kCfgMaxName = 15;
 inline constexpr std::size_t kCfgMaxValue = 282;
-inline constexpr std::size_t kCfgMaxLogicalLine = 298;
 inline constexpr const char* kCfgHeader = "%Arvenco SNA Client Configuration File";
 inline constexpr const char* kCfgEnd = ";;  END";
 

@@ -19,8 +19,6 @@ public:
     const std::string& resolve(const std::string& field) const {
         return field == m_placeholder ? m_stored : field;
     }
-    const std::string& text() const { return m_placeholder; }
-    const std::string& stored() const { return m_stored; }
 
 private:
     std::string m_placeholder;
