@@ -11,9 +11,35 @@
 
 namespace {
 
-// A logical line this long is refused whatever its kind, so that a file without line
-// feeds cannot make the reader hold gigabytes.
-constexpr std::size_t kLineCap = 64u * 1024u * 1024u;
+constexpr std::size_t kMiB = 1024u * 1024u;
+// The reader holds no more of a logical line than this and refuses a key line that is
+// longer, so that a file without line feeds cannot make it hold gigabytes.
+constexpr std::size_t kLineCap = 64u * kMiB;
+static_assert(kLineCap % kMiB == 0, "its fault text names the cap in whole MiB");
+
+// A fault text that names a limit ("WHAT longer than LIMIT UNIT"), built when compiled
+// from the limit's constant, so that the text cannot name another number.
+template <std::size_t Size> struct LimitText {
+    char chars[Size + 1] = {};
+};
+
+constexpr std::size_t digitCount(std::size_t n) {
+    return n < 10 ? 1 : 1 + digitCount(n / 10);
+}
+
+template <std::size_t Limit, std::size_t WhatSize, std::size_t UnitSize>
+constexpr auto longerThan(const char (&what)[WhatSize], const char (&unit)[UnitSize]) {
+    constexpr std::string_view kLonger = " longer than ";
+    constexpr std::size_t kDigits = digitCount(Limit);
+    LimitText<WhatSize - 1 + kLonger.size() + kDigits + 1 + UnitSize - 1> text;
+    char* at = std::copy_n(what, WhatSize - 1, text.chars);
+    at = std::copy(kLonger.begin(), kLonger.end(), at) + kDigits;
+    for (std::size_t n = Limit, i = 1; i <= kDigits; ++i, n /= 10)
+        at[-static_cast<std::ptrdiff_t>(i)] = static_cast<char>('0' + n % 10);
+    *at++ = ' ';
+    std::copy_n(unit, UnitSize - 1, at);
+    return text;
+}
 
 // Hands out the logical lines of a file's bytes. A byte 255 ends the input, as the
 // client's own reader takes it for the end of the file.
@@ -320,6 +346,10 @@ int cfgWriteFile(const CfgStore& store, const std::string& path, FileError* erro
 
 namespace {
 
+constexpr auto kSectionNameTooLong = longerThan<kCfgMaxName>("the section name is", "characters");
+constexpr auto kKeyNameTooLong = longerThan<kCfgMaxName>("the key name is", "characters");
+constexpr auto kValueTooLong = longerThan<kCfgMaxValue>("the value is", "characters");
+
 // Bytes that end or cut a line for the reader wherever they stand.
 bool hasLineBreaker(std::string_view text) {
     return text.find_first_of(std::string_view("\n\0\xFF", 3)) != std::string_view::npos;
@@ -327,7 +357,7 @@ bool hasLineBreaker(std::string_view text) {
 
 const char* sectionNameFault(std::string_view name) {
     if (name.size() > kCfgMaxName)
-        return "the section name is longer than 15 characters";
+        return kSectionNameTooLong.chars;
     if (hasLineBreaker(name) || name.find(']') != std::string_view::npos)
         return "the section name holds a line break, \"]\", a NUL or byte 255";
     return nullptr;
@@ -335,13 +365,13 @@ const char* sectionNameFault(std::string_view name) {
 
 const char* keyFault(std::string_view name, std::string_view value) {
     if (name.size() > kCfgMaxName)
-        return "the key name is longer than 15 characters";
+        return kKeyNameTooLong.chars;
     if (hasLineBreaker(name) || name.find('=') != std::string_view::npos)
         return "the key name holds a line break, \"=\", a NUL or byte 255";
     if (!name.empty() && (name[0] == ' ' || name[0] == ';' || name[0] == '['))
         return "the key name begins with a blank, \";\" or \"[\"";
     if (value.size() > kCfgMaxValue)
-        return "the value is longer than 282 characters";
+        return kValueTooLong.chars;
     if (hasLineBreaker(value))
         return "the value holds a line break, a NUL or byte 255";
     if (!value.empty() && value.back() == '\\')
@@ -374,25 +404,34 @@ bool cfgFindUnwritable(const CfgStore& store, CfgUnwritable& where) {
     return false;
 }
 
+namespace {
+
+constexpr auto kParsedSectionNameTooLong = longerThan<kCfgMaxName>("section name", "characters");
+constexpr auto kParsedKeyNameTooLong = longerThan<kCfgMaxName>("key name", "characters");
+constexpr auto kParsedValueTooLong = longerThan<kCfgMaxValue>("value", "characters");
+constexpr auto kParsedLineTooLong = longerThan<kLineCap / kMiB>("line", "MiB");
+
+} // namespace
+
 const char* cfgParseErrorText(CfgParseError error) {
     switch (error) {
     case CfgParseError::None:
         return "no error";
     case CfgParseError::SectionNameTooLong:
-        return "section name longer than 15 characters";
+        return kParsedSectionNameTooLong.chars;
     case CfgParseError::NoClosingBracket:
         return "section line without \"]\"";
     case CfgParseError::NoEquals:
         return "line is neither a comment, a section nor a key (no \"=\")";
     case CfgParseError::KeyNameTooLong:
-        return "key name longer than 15 characters";
+        return kParsedKeyNameTooLong.chars;
     case CfgParseError::ValueTooLong:
-        return "value longer than 282 characters";
+        return kParsedValueTooLong.chars;
     case CfgParseError::KeyBeforeSection:
         return "key line before the first section line (the first line of a file is its "
                "header and is never read as a section)";
     case CfgParseError::LineTooLong:
-        return "line longer than 64 MiB";
+        return kParsedLineTooLong.chars;
     }
     return "malformed";
 }

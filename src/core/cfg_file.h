@@ -14,13 +14,13 @@ class CfgStore;
 // Why a file was found malformed; kept beside the store so that callers can say where.
 enum class CfgParseError {
     None,
-    SectionNameTooLong, // more than 15 characters between "[" and "]"
+    SectionNameTooLong, // more than kCfgMaxName characters between "[" and "]"
     NoClosingBracket,   // a section line without "]"
     NoEquals,           // a key line without "="
-    KeyNameTooLong,     // more than 15 characters before the first "="
-    ValueTooLong,       // more than 282 characters after the first "="
+    KeyNameTooLong,     // more than kCfgMaxName characters before the first "="
+    ValueTooLong,       // more than kCfgMaxValue characters after the first "="
     KeyBeforeSection,   // a key line before the first section line
-    LineTooLong,        // a key line far beyond the 298-character limit
+    LineTooLong,        // a key line longer than the reader holds (64 MiB, kLineCap)
 };
 
 struct CfgReadResult {
