@@ -3,7 +3,7 @@
 #include "config_input.h"
 #include "file_steps.h"
 #include "json_text.h"
-#include "latin1.h"
+#include "latin1_text.h"
 #include "record_kinds.h"
 #include "record_problems.h"
 #include "section_lines.h"

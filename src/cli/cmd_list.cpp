@@ -4,7 +4,7 @@
 #include "file_steps.h"
 #include "json_text.h"
 #include "kind_argument.h"
-#include "latin1.h"
+#include "latin1_text.h"
 #include "messages.h"
 #include "record_kinds.h"
 #include "tool_messages.h"

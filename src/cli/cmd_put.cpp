@@ -4,7 +4,7 @@
 #include "config_input.h"
 #include "file_steps.h"
 #include "kind_argument.h"
-#include "latin1.h"
+#include "latin1_text.h"
 #include "password_keys.h"
 #include "put_record.h"
 #include "record_json.h"

@@ -1,6 +1,6 @@
 #include "json_text.h"
 
-#include "latin1.h"
+#include "latin1_text.h"
 
 #include <cctype>
 #include <cstdio>

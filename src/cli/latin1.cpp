@@ -1,20 +1,5 @@
 #include "latin1.h"
 
-std::string latin1ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (char c : bytes) {
-        auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            out.push_back(c);
-        } else {
-            out.push_back(static_cast<char>(0xC0 | (b >> 6)));
-            out.push_back(static_cast<char>(0x80 | (b & 0x3F)));
-        }
-    }
-    return out;
-}
-
 bool utf8ToLatin1(std::string_view text, std::string& bytes, char32_t* badCharacter) {
     bytes.clear();
     bytes.reserve(text.size());

@@ -1,12 +1,10 @@
 // The configuration file is single bytes; JSON text is Unicode. Each byte stands for the
-// character of the same number (Latin-1), so every value survives a trip through JSON.
+// character of the same number (Latin-1), so every value survives a trip through JSON:
+// out through the core's latin1ToUtf8 (latin1_text.h), and back in through this.
 #pragma once
 
 #include <string>
 #include <string_view>
-
-// The UTF-8 form of bytes read as Latin-1: bytes below 0x80 stay, the others take two.
-std::string latin1ToUtf8(std::string_view bytes);
 
 // The bytes of UTF-8 text whose characters are all at most U+00FF. False when the text is
 // not UTF-8 or holds a character above U+00FF; badCharacter then names the first such

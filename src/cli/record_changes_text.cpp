@@ -2,7 +2,7 @@
 
 #include "cfg_file.h"
 #include "cfg_store.h"
-#include "latin1.h"
+#include "latin1_text.h"
 #include "record_kinds.h"
 
 #include <ostream>

@@ -6,20 +6,6 @@
 
 namespace checks {
 
-std::string utf8Of(std::string_view bytes) {
-    std::string out;
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            out += c;
-        } else {
-            out += static_cast<char>(0xC0 | (b >> 6));
-            out += static_cast<char>(0x80 | (b & 0x3F));
-        }
-    }
-    return out;
-}
-
 RecordRefusal refuse(ErrorCode code, int messageId, std::string key, int row, std::string part,
                      std::string arg) {
     RecordRefusal r;

@@ -12,9 +12,6 @@
 
 namespace checks {
 
-// The file's bytes (Latin-1) as the UTF-8 of the language library's texts.
-std::string utf8Of(std::string_view bytes);
-
 RecordRefusal refuse(ErrorCode code, int messageId, std::string key, int row = -1,
                      std::string part = {}, std::string arg = {});
 

@@ -1,6 +1,7 @@
 // The checks of the two kinds made of rows: the APPC server list and the LUx profiles.
 #include "appc_records.h"
 #include "check_steps.h"
+#include "latin1_text.h"
 #include "lux_records.h"
 #include "messages.h"
 #include "old_form.h"
@@ -59,7 +60,7 @@ RecordRefusal appcSheetRules(const AppcRecord& r) {
         anyServer = true;
         if (r.transport[i].empty())
             return refuse(ErrorCode::None, ids::kRuleServerTransport, keynames::kServer, int(i),
-                          parts::kTransport, utf8Of(r.serverName[i]));
+                          parts::kTransport, latin1ToUtf8(r.serverName[i]));
     }
     if (r.selection == 0 && !anyServer)
         return refuse(ErrorCode::None, ids::kServMsgNoServer, keynames::kServer, 0, parts::kName);
@@ -77,7 +78,7 @@ RecordRefusal appcWriterCheck(const AppcRecord& r) {
            isServerName(r.serverName[i], r.serverName[i].size(), r.transport[i]))
         ++i;
     return refuse(code, ids::kRuleServerName, keynames::kServer, int(i), parts::kName,
-                  utf8Of(r.serverName[i]));
+                  latin1ToUtf8(r.serverName[i]));
 }
 
 RecordRefusal appcReadBack(const AppcRecord& r) {
@@ -90,13 +91,13 @@ RecordRefusal appcReadBack(const AppcRecord& r) {
             continue;
         if (hasOldFormMarker(r.serverName[i]))
             return refuse(ErrorCode::None, ids::kRuleOldForm, keynames::kServer, row, parts::kName,
-                          utf8Of(r.serverName[i]));
+                          latin1ToUtf8(r.serverName[i]));
         if (!isEncryptionCode(r.encryption[i]))
             return refuse(ErrorCode::None, ids::kRuleServerEncryption, keynames::kServer, row,
-                          parts::kEncryption, utf8Of(r.serverName[i]));
+                          parts::kEncryption, latin1ToUtf8(r.serverName[i]));
         if (appcServerValue(r, i).size() > kServerRead)
             return refuse(ErrorCode::None, ids::kRuleServerTooLong, keynames::kServer, row,
-                          parts::kName, utf8Of(r.serverName[i]));
+                          parts::kName, latin1ToUtf8(r.serverName[i]));
     }
     if (r.scopeName.empty())
         return {};
@@ -175,7 +176,7 @@ RecordRefusal luxReadBack(const LuxProfileRecord& r) {
             continue;
         if (hasOldFormMarker(link.serverName))
             return refuse(ErrorCode::None, ids::kRuleOldForm, keynames::kSession, row,
-                          parts::kServer, utf8Of(link.serverName));
+                          parts::kServer, latin1ToUtf8(link.serverName));
         if (!isEncryptionCode(link.encryption))
             return refuse(ErrorCode::None, ids::kRuleLinkEncryption, keynames::kSession, row,
                           parts::kEncryption, linkNumber(i));

@@ -1,6 +1,7 @@
 // The tool's pieces that need no file: byte mapping, JSON text, record JSON.
 #include "json_text.h"
 #include "latin1.h"
+#include "latin1_text.h"
 #include "record_json.h"
 
 #include <gtest/gtest.h>

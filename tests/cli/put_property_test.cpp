@@ -7,7 +7,7 @@
 
 #include "commands.h"
 #include "json_text.h"
-#include "latin1.h"
+#include "latin1_text.h"
 #include "test_helpers.h"
 
 #include <cstdlib>
