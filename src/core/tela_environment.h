@@ -20,12 +20,6 @@ public:
     // The text of a string id from the loaded library, or the empty text.
     static std::string GetUserString(int id);
 
-    // Reads a setting of the client's installation into result (tela_env_param.h): the
-    // value named by valueName, or by the path's last part when valueName is empty, under
-    // the root key. Non-zero when read; result is empty when nothing could be read.
-    static int GetEnvParam(const std::string& path, const std::string& valueName,
-                           std::string& result, int reserved, unsigned long root, int flags);
-
     // Loads the library of that name ("LHCENU.DLL", "LHCENU" or a path to a .lang file)
     // from the search folders. False, with an empty table, when it cannot be loaded.
     static bool LoadLibrary(const std::string& libraryName);

@@ -2,11 +2,10 @@
 
 #include "cfg_doc.h"
 #include "global_records.h"
+#include "installation.h"
 #include "messages.h"
 #include "record_fields.h"
 #include "string_ids.h"
-#include "tela_env_param.h"
-#include "tela_environment.h"
 
 namespace {
 
@@ -17,10 +16,7 @@ PropertySheet::Help globalHelp() {
 } // namespace
 
 std::string defaultTranslateTable() {
-    std::string folder;
-    TelaEnvironment::GetEnvParam("SOFTWARE\\Arvenco\\Arvenco Linkhold for NT SNA "
-                                 "Client\\CurrentVersion\\Installation Directory",
-                                 "", folder, 0, kHkeyLocalMachine, 1);
+    std::string folder = installationDirectory();
     if (folder.empty() || folder.back() != '\\')
         folder += '\\';
     return folder + "COMTBLG.DAT";
