@@ -107,64 +107,84 @@ struct PlainStore {
     }
 };
 
+// One random operation on both stores, its results compared. The draws come in a fixed
+// order, so that a failing run repeats.
+class RandomSteps {
+public:
+    void step(CfgStore& store, PlainStore& plain) {
+        const std::string& s = kSections[static_cast<std::size_t>(pick(0, 3))];
+        const std::string& k = kKeys[static_cast<std::size_t>(pick(0, 2))];
+        const std::string& v = kValues[static_cast<std::size_t>(pick(0, 3))];
+        int occ = pick(-2, 5);
+        int ko = pick(-2, 4);
+        switch (pick(0, 7)) {
+        case 0:
+        case 1:
+            ASSERT_EQ(cfgAddSection(store, occ, s), plain.add(occ, s));
+            break;
+        case 2:
+            ASSERT_EQ(cfgDeleteSection(store, occ, s), plain.del(occ, s));
+            break;
+        case 3: {
+            int a = occ, b = occ;
+            ASSERT_EQ(cfgNextSection(store, a, s), plain.next(b, s));
+            ASSERT_EQ(a, b);
+            break;
+        }
+        case 4:
+            findByValue(store, plain, s, k);
+            break;
+        case 5:
+            getValue(store, plain, occ, s, ko, k);
+            break;
+        case 6:
+            ASSERT_EQ(cfgInsertKey(store, occ, s, ko, k, v), plain.insert(occ, s, ko, k, v));
+            break;
+        case 7:
+            ASSERT_EQ(cfgDeleteKey(store, occ, s, ko, k), plain.delKey(occ, s, ko, k));
+            break;
+        }
+    }
+
+private:
+    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_rng); }
+
+    void findByValue(const CfgStore& store, const PlainStore& plain, const std::string& s,
+                     const std::string& k) {
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            int a = 9, b = 9;
+            const std::string& value = kValues[static_cast<std::size_t>(pick(0, 3))];
+            ASSERT_EQ(cfgFindSectionByValue(store, a, s, k, value), plain.byValue(b, s, k, value));
+            ASSERT_EQ(a, b);
+        }
+    }
+
+    void getValue(const CfgStore& store, const PlainStore& plain, int occ, const std::string& s,
+                  int ko, const std::string& k) {
+        int a = ko, b = ko;
+        std::string va = "x", vb = "y";
+        std::size_t max = static_cast<std::size_t>(pick(0, 3));
+        ASSERT_EQ(cfgGetValue(store, occ, s, a, k, va, max), plain.get(occ, s, b, k, vb, max));
+        ASSERT_EQ(a, b);
+        ASSERT_EQ(va, vb);
+    }
+
+    inline static const std::vector<std::string> kSections{"CPIC_INFO", "LUX_PROFILE", "GLOBAL",
+                                                           "cpic_info"};
+    inline static const std::vector<std::string> kKeys{"SYMB_NAME", "SESSION", "MODE"};
+    inline static const std::vector<std::string> kValues{"A", "EIGHT__8", "NINE____9", ""};
+    std::mt19937 m_rng{7};
+};
+
 } // namespace
 
 TEST(StoreModel, RandomOperationSequencesMatchThePlainWalk) {
-    std::mt19937 rng(7);
-    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    const std::vector<std::string> sections{"CPIC_INFO", "LUX_PROFILE", "GLOBAL", "cpic_info"};
-    const std::vector<std::string> keys{"SYMB_NAME", "SESSION", "MODE"};
-    const std::vector<std::string> values{"A", "EIGHT__8", "NINE____9", ""};
+    RandomSteps steps;
     for (int run = 0; run < 40; ++run) {
         CfgStore store;
         PlainStore plain;
         for (int step = 0; step < 600; ++step) {
-            const std::string& s = sections[static_cast<std::size_t>(pick(0, 3))];
-            const std::string& k = keys[static_cast<std::size_t>(pick(0, 2))];
-            const std::string& v = values[static_cast<std::size_t>(pick(0, 3))];
-            int occ = pick(-2, 5);
-            int ko = pick(-2, 4);
-            switch (pick(0, 7)) {
-            case 0:
-            case 1:
-                ASSERT_EQ(cfgAddSection(store, occ, s), plain.add(occ, s));
-                break;
-            case 2:
-                ASSERT_EQ(cfgDeleteSection(store, occ, s), plain.del(occ, s));
-                break;
-            case 3: {
-                int a = occ, b = occ;
-                ASSERT_EQ(cfgNextSection(store, a, s), plain.next(b, s));
-                ASSERT_EQ(a, b);
-                break;
-            }
-            case 4: {
-                for (int repeat = 0; repeat < 3; ++repeat) {
-                    int a = 9, b = 9;
-                    const std::string& value = values[static_cast<std::size_t>(pick(0, 3))];
-                    ASSERT_EQ(cfgFindSectionByValue(store, a, s, k, value),
-                              plain.byValue(b, s, k, value));
-                    ASSERT_EQ(a, b);
-                }
-                break;
-            }
-            case 5: {
-                int a = ko, b = ko;
-                std::string va = "x", vb = "y";
-                std::size_t max = static_cast<std::size_t>(pick(0, 3));
-                ASSERT_EQ(cfgGetValue(store, occ, s, a, k, va, max),
-                          plain.get(occ, s, b, k, vb, max));
-                ASSERT_EQ(a, b);
-                ASSERT_EQ(va, vb);
-                break;
-            }
-            case 6:
-                ASSERT_EQ(cfgInsertKey(store, occ, s, ko, k, v), plain.insert(occ, s, ko, k, v));
-                break;
-            case 7:
-                ASSERT_EQ(cfgDeleteKey(store, occ, s, ko, k), plain.delKey(occ, s, ko, k));
-                break;
-            }
+            ASSERT_NO_FATAL_FAILURE(steps.step(store, plain));
             ASSERT_EQ(snapshot(store), plain.sections) << "run " << run << " step " << step;
         }
         CfgStore copy;
