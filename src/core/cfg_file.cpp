@@ -17,28 +17,10 @@ constexpr std::size_t kMiB = 1024u * 1024u;
 constexpr std::size_t kLineCap = 64u * kMiB;
 static_assert(kLineCap % kMiB == 0, "its fault text names the cap in whole MiB");
 
-// A fault text that names a limit ("WHAT longer than LIMIT UNIT"), built when compiled
-// from the limit's constant, so that the text cannot name another number.
-template <std::size_t Size> struct LimitText {
-    char chars[Size + 1] = {};
-};
-
-constexpr std::size_t digitCount(std::size_t n) {
-    return n < 10 ? 1 : 1 + digitCount(n / 10);
-}
-
-template <std::size_t Limit, std::size_t WhatSize, std::size_t UnitSize>
-constexpr auto longerThan(const char (&what)[WhatSize], const char (&unit)[UnitSize]) {
-    constexpr std::string_view kLonger = " longer than ";
-    constexpr std::size_t kDigits = digitCount(Limit);
-    LimitText<WhatSize - 1 + kLonger.size() + kDigits + 1 + UnitSize - 1> text;
-    char* at = std::copy_n(what, WhatSize - 1, text.chars);
-    at = std::copy(kLonger.begin(), kLonger.end(), at) + kDigits;
-    for (std::size_t n = Limit, i = 1; i <= kDigits; ++i, n /= 10)
-        at[-static_cast<std::ptrdiff_t>(i)] = static_cast<char>('0' + n % 10);
-    *at++ = ' ';
-    std::copy_n(unit, UnitSize - 1, at);
-    return text;
+// A fault text that names a limit ("WHAT longer than LIMIT UNIT"), built from the limit's
+// own constant, so that the text cannot name another number.
+std::string longerThan(std::string_view what, std::size_t limit, std::string_view unit) {
+    return std::string(what) + " longer than " + std::to_string(limit) + ' ' + std::string(unit);
 }
 
 // Hands out the logical lines of a file's bytes. A byte 255 ends the input, as the
@@ -346,32 +328,35 @@ int cfgWriteFile(const CfgStore& store, const std::string& path, FileError* erro
 
 namespace {
 
-constexpr auto kSectionNameTooLong = longerThan<kCfgMaxName>("the section name is", "characters");
-constexpr auto kKeyNameTooLong = longerThan<kCfgMaxName>("the key name is", "characters");
-constexpr auto kValueTooLong = longerThan<kCfgMaxValue>("the value is", "characters");
-
 // Bytes that end or cut a line for the reader wherever they stand.
 bool hasLineBreaker(std::string_view text) {
     return text.find_first_of(std::string_view("\n\0\xFF", 3)) != std::string_view::npos;
 }
 
 const char* sectionNameFault(std::string_view name) {
-    if (name.size() > kCfgMaxName)
-        return kSectionNameTooLong.chars;
+    if (name.size() > kCfgMaxName) {
+        static const std::string text =
+            longerThan("the section name is", kCfgMaxName, "characters");
+        return text.c_str();
+    }
     if (hasLineBreaker(name) || name.find(']') != std::string_view::npos)
         return "the section name holds a line break, \"]\", a NUL or byte 255";
     return nullptr;
 }
 
 const char* keyFault(std::string_view name, std::string_view value) {
-    if (name.size() > kCfgMaxName)
-        return kKeyNameTooLong.chars;
+    if (name.size() > kCfgMaxName) {
+        static const std::string text = longerThan("the key name is", kCfgMaxName, "characters");
+        return text.c_str();
+    }
     if (hasLineBreaker(name) || name.find('=') != std::string_view::npos)
         return "the key name holds a line break, \"=\", a NUL or byte 255";
     if (!name.empty() && (name[0] == ' ' || name[0] == ';' || name[0] == '['))
         return "the key name begins with a blank, \";\" or \"[\"";
-    if (value.size() > kCfgMaxValue)
-        return kValueTooLong.chars;
+    if (value.size() > kCfgMaxValue) {
+        static const std::string text = longerThan("the value is", kCfgMaxValue, "characters");
+        return text.c_str();
+    }
     if (hasLineBreaker(value))
         return "the value holds a line break, a NUL or byte 255";
     if (!value.empty() && value.back() == '\\')
@@ -404,34 +389,33 @@ bool cfgFindUnwritable(const CfgStore& store, CfgUnwritable& where) {
     return false;
 }
 
-namespace {
-
-constexpr auto kParsedSectionNameTooLong = longerThan<kCfgMaxName>("section name", "characters");
-constexpr auto kParsedKeyNameTooLong = longerThan<kCfgMaxName>("key name", "characters");
-constexpr auto kParsedValueTooLong = longerThan<kCfgMaxValue>("value", "characters");
-constexpr auto kParsedLineTooLong = longerThan<kLineCap / kMiB>("line", "MiB");
-
-} // namespace
-
 const char* cfgParseErrorText(CfgParseError error) {
     switch (error) {
     case CfgParseError::None:
         return "no error";
-    case CfgParseError::SectionNameTooLong:
-        return kParsedSectionNameTooLong.chars;
+    case CfgParseError::SectionNameTooLong: {
+        static const std::string text = longerThan("section name", kCfgMaxName, "characters");
+        return text.c_str();
+    }
     case CfgParseError::NoClosingBracket:
         return "section line without \"]\"";
     case CfgParseError::NoEquals:
         return "line is neither a comment, a section nor a key (no \"=\")";
-    case CfgParseError::KeyNameTooLong:
-        return kParsedKeyNameTooLong.chars;
-    case CfgParseError::ValueTooLong:
-        return kParsedValueTooLong.chars;
+    case CfgParseError::KeyNameTooLong: {
+        static const std::string text = longerThan("key name", kCfgMaxName, "characters");
+        return text.c_str();
+    }
+    case CfgParseError::ValueTooLong: {
+        static const std::string text = longerThan("value", kCfgMaxValue, "characters");
+        return text.c_str();
+    }
     case CfgParseError::KeyBeforeSection:
         return "key line before the first section line (the first line of a file is its "
                "header and is never read as a section)";
-    case CfgParseError::LineTooLong:
-        return kParsedLineTooLong.chars;
+    case CfgParseError::LineTooLong: {
+        static const std::string text = longerThan("line", kLineCap / kMiB, "MiB");
+        return text.c_str();
+    }
     }
     return "malformed";
 }
