@@ -78,6 +78,7 @@ TEST(Reader, LimitsOfNamesAndValues) {
         malformed(kHead + "[A]\n" + std::string(14, 'K') + "=" + std::string(283, 'v') + "\n");
     EXPECT_EQ(r.error, CfgParseError::ValueTooLong);
     EXPECT_EQ(r.line, 3);
+    EXPECT_STREQ(cfgParseErrorText(r.error), "value longer than 282 characters");
     EXPECT_EQ(malformed(kHead + "[A]\n" + std::string(16, 'K') + "=v\n").error,
               CfgParseError::KeyNameTooLong);
     // A long comment line is just a comment.
