@@ -357,14 +357,26 @@ const char* keyFault(std::string_view name, std::string_view value) {
         static const std::string text = longerThan("the value is", kCfgMaxValue, "characters");
         return text.c_str();
     }
-    if (hasLineBreaker(value))
+    switch (cfgValueFault(value)) {
+    case CfgValueFault::LineBreaker:
         return "the value holds a line break, a NUL or byte 255";
-    if (!value.empty() && value.back() == '\\')
+    case CfgValueFault::Backslash:
         return "the value ends with a backslash, which would join the next line";
+    case CfgValueFault::None:
+        break;
+    }
     return nullptr;
 }
 
 } // namespace
+
+CfgValueFault cfgValueFault(std::string_view value) {
+    if (hasLineBreaker(value))
+        return CfgValueFault::LineBreaker;
+    if (!value.empty() && value.back() == '\\')
+        return CfgValueFault::Backslash;
+    return CfgValueFault::None;
+}
 
 bool cfgFindUnwritable(const CfgStore& store, CfgUnwritable& where) {
     std::unordered_map<std::string_view, int> seen; // sections met so far, per name

@@ -70,3 +70,9 @@ struct CfgUnwritable {
 };
 // The first such place in store order; false when the whole store reads back as written.
 bool cfgFindUnwritable(const CfgStore& store, CfgUnwritable& where);
+
+// What keeps a value from reading back as written: a line feed, a NUL or a byte 255 ends or
+// cuts its line for the reader, and a backslash at its end joins the next line to it. The
+// record checks refuse such a value by this, so that a sheet or put refuses it, not the save.
+enum class CfgValueFault { None, LineBreaker, Backslash };
+CfgValueFault cfgValueFault(std::string_view value);

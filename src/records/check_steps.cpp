@@ -1,5 +1,6 @@
 #include "check_steps.h"
 
+#include "cfg_file.h"
 #include "messages.h"
 #include "record_types.h"
 #include "string_ids.h"
@@ -26,16 +27,20 @@ RecordRefusal firstTooLong(std::initializer_list<Limit> limits) {
     return {};
 }
 
-RecordRefusal backslashRefusal(std::string_view key) {
-    return refuse(ErrorCode::None, ids::kRuleBackslash, std::string(key));
-}
-
 bool holdsComma(std::string_view piece) {
     return piece.find(',') != std::string_view::npos;
 }
 
-bool endsWithBackslash(std::string_view value) {
-    return !value.empty() && value.back() == '\\';
+int unwritableRule(std::string_view value) {
+    switch (cfgValueFault(value)) {
+    case CfgValueFault::LineBreaker:
+        return ids::kRuleLineBreak;
+    case CfgValueFault::Backslash:
+        return ids::kRuleBackslash;
+    case CfgValueFault::None:
+        break;
+    }
+    return 0;
 }
 
 bool isEncryptionCode(std::string_view code) {

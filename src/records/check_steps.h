@@ -43,16 +43,16 @@ Limit limitOf(LimitedKey<RecordOf<Family>> key, const std::string& value) {
 
 // Row steps: a piece of a comma-separated value, an encryption code, a row too long.
 bool holdsComma(std::string_view piece);
-bool endsWithBackslash(std::string_view value);
-
-RecordRefusal backslashRefusal(std::string_view key);
-// The first text of a record of single keys that ends with a backslash: the file would join
-// the next line to it. A mark is passed over; the writer sets it itself.
-template <class Record> RecordRefusal firstBackslashEnd(const Record& record) {
+// The message of a value the file cannot carry as it stands (a line breaker, or a backslash
+// at its end); 0 for one it can.
+int unwritableRule(std::string_view value);
+// The first text of a record of single keys that the file cannot carry. A mark is passed
+// over; the writer sets it itself.
+template <class Record> RecordRefusal firstUnwritable(const Record& record) {
     for (const KeyField<Record>& f : kKeyFields<Record>)
-        if ((f.form == FieldForm::Text || f.form == FieldForm::Password) &&
-            endsWithBackslash(record.*f.text))
-            return backslashRefusal(f.key);
+        if (f.form == FieldForm::Text || f.form == FieldForm::Password)
+            if (const int rule = unwritableRule(record.*f.text))
+                return refuse(ErrorCode::None, rule, std::string(f.key));
     return {};
 }
 bool isEncryptionCode(std::string_view code);

@@ -91,7 +91,7 @@ RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
                 return refuse(ErrorCode::None, ids::kCpicMsgUserIdRequired, "SEC_USERID");
             return RecordRefusal{};
         },
-        [&] { return cpicWriterCheck(r); }, [&] { return firstBackslashEnd(r); });
+        [&] { return cpicWriterCheck(r); }, [&] { return firstUnwritable(r); });
 }
 
 RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
@@ -112,7 +112,7 @@ RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
                 return RecordRefusal{};
             return refuseAtKey(kTpCodes, code);
         },
-        [&] { return firstBackslashEnd(r); });
+        [&] { return firstUnwritable(r); });
 }
 
 RecordRefusal globalCheckRecord(const GlobalRecord& r) {
@@ -135,7 +135,7 @@ RecordRefusal globalCheckRecord(const GlobalRecord& r) {
                 return refuse(code, ids::kRuleDefLu, "DEF_LU_ALIAS");
             return refuse(code, ids::kRuleDefPartner, "DEF_PLU_ALIAS");
         },
-        [&] { return firstBackslashEnd(r); });
+        [&] { return firstUnwritable(r); });
 }
 
 RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
@@ -156,7 +156,7 @@ RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
                 return RecordRefusal{};
             return refuseAtKey(kMidrangeCodes, code);
         },
-        [&] { return firstBackslashEnd(r); });
+        [&] { return firstUnwritable(r); });
 }
 
 RecordRefusal commonSheetRules(const MidrangeCommonRecord& r, const CfgStore& store) {
@@ -180,7 +180,7 @@ RecordRefusal commonWriteRules(const MidrangeCommonRecord& r) {
                 return RecordRefusal{};
             return refuseAtKey(kMidrangeCodes, code);
         },
-        [&] { return firstBackslashEnd(r); });
+        [&] { return firstUnwritable(r); });
 }
 
 RecordRefusal commonCheckRecord(const MidrangeCommonRecord& r, const CfgStore& store) {

@@ -25,8 +25,8 @@ std::string linkNumber(std::size_t i) {
 }
 
 // A row's pieces are joined with commas: a comma inside one would shift the others, and a
-// backslash at the end of the value would join the next line to it. textOf gives a part's
-// text, nullptr for a number.
+// line breaker, or a backslash at the end of the value, would cut or join its line. textOf gives a
+// part's text, nullptr for a number.
 template <class Parts, class TextOf>
 RecordRefusal pieceRefusal(std::string_view key, int row, const Parts& parts, TextOf textOf) {
     for (const auto& part : parts) {
@@ -34,9 +34,8 @@ RecordRefusal pieceRefusal(std::string_view key, int row, const Parts& parts, Te
         if (value && holdsComma(*value))
             return refuse(ErrorCode::None, ids::kRuleComma, std::string(key), row,
                           std::string(part.name));
-        if (value && endsWithBackslash(*value))
-            return refuse(ErrorCode::None, ids::kRuleBackslash, std::string(key), row,
-                          std::string(part.name));
+        if (const int rule = value ? unwritableRule(*value) : 0)
+            return refuse(ErrorCode::None, rule, std::string(key), row, std::string(part.name));
     }
     return {};
 }

@@ -82,6 +82,12 @@ TEST_F(TpSheet, BrowseFillsThePathAndAPathTooLongIsToldAtOnce) {
         EXPECT_EQ(messages.size(), 1u);
         EXPECT_EQ(QApplication::focusWidget(), &field(Tp::kPath));
         EXPECT_EQ(field(Tp::kPath).selectedText().size(), static_cast<int>(longPath.size()));
+        // A byte the file cannot carry is refused on OK, not by the save.
+        field(Tp::kPath).setText(QStringLiteral("/opt/pay\u00ff"));
+        sheet.accept();
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_EQ(messages[1].text, text(ids::kRuleLineBreak));
+        EXPECT_EQ(QApplication::focusWidget(), &field(Tp::kPath));
         chosen = "/opt/pay/bin/payroll";
         field<QPushButton>(Tp::kBrowse).click();
         EXPECT_EQ(field(Tp::kPath).text(), chosen);
@@ -89,7 +95,7 @@ TEST_F(TpSheet, BrowseFillsThePathAndAPathTooLongIsToldAtOnce) {
     });
     setFileDialogHook({});
     EXPECT_EQ(result, 1);
-    ASSERT_EQ(messages.size(), 1u);
+    ASSERT_EQ(messages.size(), 2u);
     EXPECT_NE(messages[0].text.find("80"), std::string::npos) << messages[0].text;
     ASSERT_EQ(titles.size(), 2u);
     EXPECT_EQ(titles[0].toStdString(), text(ids::kTpBrowseTitle));
