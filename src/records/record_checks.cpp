@@ -69,7 +69,8 @@ std::string RecordRefusal::fieldPath() const {
 }
 
 std::string refusalText(const RecordRefusal& refusal) {
-    return formatMessage(TelaEnvironment::GetUserString(refusal.messageId), {refusal.arg});
+    return formatMessage(TelaEnvironment::GetUserString(refusal.messageId),
+                         {refusal.arg, refusal.limit});
 }
 
 RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {

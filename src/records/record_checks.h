@@ -24,6 +24,7 @@ struct RecordRefusal {
     ErrorCode code = ErrorCode::None;
     int messageId = 0; // the text shown: the code's message, or one naming the field
     std::string arg;   // what the message's %1 names: a limit, a link number, a server name
+    std::string limit; // what %2 names: the most the client reads of a row's value
     std::string key;   // "SYMB_NAME", "SERVER", "SESSION", "SCOPE", ...; empty: the record
     int row = -1;      // SERVER or SESSION row, 0 to 3
     std::string part;  // the row's field: "name", "transport", "encryption", "lu_name", ...
@@ -36,7 +37,7 @@ struct RecordRefusal {
     std::string fieldPath() const;
 };
 
-// The message of a refusal in the language library in use, with its %1 filled in.
+// The message of a refusal in the language library in use, with its %1 and %2 filled in.
 std::string refusalText(const RecordRefusal& refusal);
 
 // The whole check of each kind, in the order above; an empty refusal when the record passes.

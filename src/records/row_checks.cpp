@@ -24,6 +24,12 @@ std::string linkNumber(std::size_t i) {
     return std::to_string(i + 1);
 }
 
+// A row the client would read only in part: its message names the most the client reads.
+RecordRefusal readInPart(RecordRefusal refusal, std::size_t read) {
+    refusal.limit = std::to_string(read);
+    return refusal;
+}
+
 // A row's pieces are joined with commas: a comma inside one would shift the others, and a
 // line breaker, or a backslash at the end of the value, would cut or join its line. textOf gives a
 // part's text, nullptr for a number.
@@ -95,8 +101,9 @@ RecordRefusal appcReadBack(const AppcRecord& r) {
             return refuse(ErrorCode::None, ids::kRuleServerEncryption, keynames::kServer, row,
                           parts::kEncryption, latin1ToUtf8(r.serverName[i]));
         if (appcServerValue(r, i).size() > kServerRead)
-            return refuse(ErrorCode::None, ids::kRuleServerTooLong, keynames::kServer, row,
-                          parts::kName, latin1ToUtf8(r.serverName[i]));
+            return readInPart(refuse(ErrorCode::None, ids::kRuleServerTooLong, keynames::kServer,
+                                     row, parts::kName, latin1ToUtf8(r.serverName[i])),
+                              kServerRead);
     }
     if (r.scopeName.empty())
         return {};
@@ -107,7 +114,9 @@ RecordRefusal appcReadBack(const AppcRecord& r) {
         return refuse(ErrorCode::None, ids::kRuleScopeEncryption, keynames::kScope, -1,
                       parts::kEncryption);
     if (appcScopeValue(r).size() > kServerRead)
-        return refuse(ErrorCode::None, ids::kRuleScopeTooLong, keynames::kScope, -1, parts::kName);
+        return readInPart(
+            refuse(ErrorCode::None, ids::kRuleScopeTooLong, keynames::kScope, -1, parts::kName),
+            kServerRead);
     return {};
 }
 
@@ -180,8 +189,9 @@ RecordRefusal luxReadBack(const LuxProfileRecord& r) {
             return refuse(ErrorCode::None, ids::kRuleLinkEncryption, keynames::kSession, row,
                           parts::kEncryption, linkNumber(i));
         if (luxFormatSession(link).size() > kSessionRead)
-            return refuse(ErrorCode::None, ids::kRuleLinkTooLong, keynames::kSession, row,
-                          parts::kServer, linkNumber(i));
+            return readInPart(refuse(ErrorCode::None, ids::kRuleLinkTooLong, keynames::kSession,
+                                     row, parts::kServer, linkNumber(i)),
+                              kSessionRead);
     }
     return {};
 }

@@ -70,6 +70,7 @@ TEST_F(PutCommand, ARefusedRecordNamesFileKindRecordAndFieldAndLeavesTheFileUnto
         std::string who; // "FILE: kind NAME"
         int number;      // the code, or the message id of a rule of the editor's own
         std::string field;
+        std::string says = ""; // a number the message names
     };
     // Each kind's refusals and their messages are the sheet's (tests/editors/one_rule_test.cpp);
     // here, the form of put's line and what no other command refuses.
@@ -86,6 +87,10 @@ TEST_F(PutCommand, ARefusedRecordNamesFileKindRecordAndFieldAndLeavesTheFileUnto
         {"lux",
          R"({"PROFILE_NAME":"P","SESSION":[{"server":"H","category":0,"lu_name":"WS042LU01"}]})",
          "a.ini: lux P", 3000, "SESSION[0].lu_name"},
+        {"lux",
+         R"({"PROFILE_NAME":"P","SESSION":[{"server":")" + std::string(64, 'h') +
+             R"(","category":0,"lu_name":"LU000001","scope":")" + std::string(64, 's') + R"("}]})",
+         "a.ini: lux P", 3017, "SESSION[0].server", "154"},
         // The common settings wait for a system, as in the editor.
         {"common", R"({"MODE":"XLNKMOD"})", "a.ini: common", 2485, ""},
     };
@@ -98,6 +103,7 @@ TEST_F(PutCommand, ARefusedRecordNamesFileKindRecordAndFieldAndLeavesTheFileUnto
             << r.err;
         const std::string end = c.field.empty() ? ".\n" : " (field " + c.field + ")\n";
         EXPECT_TRUE(r.err.ends_with(end)) << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
         EXPECT_EQ(read("a.ini"), original) << c.json;
     }
 }
