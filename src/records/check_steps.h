@@ -31,7 +31,7 @@ RecordRefusal firstTooLong(std::initializer_list<Limit> limits);
 // A key of Record's table and its limit, found when compiled (checkLimit): a string that is
 // no such key, or names one without a limit, does not compile.
 template <class Record> struct LimitedKey {
-    consteval LimitedKey(const char* name) : key(name), limit(checkLimit<Record>(name)) {}
+    consteval LimitedKey(const char* name) : key(name), limit(fields::limitOf<Record>(name)) {}
     std::string_view key;
     std::size_t limit;
 };

@@ -137,13 +137,27 @@ inline constexpr std::span<const KeyField<MidrangeCommonRecord>> kKeyFields<Midr
 
 template <class Record> constexpr bool isKeyRecord = !kKeyFields<Record>.empty();
 
-// A key's entry in the record's table, looked up when compiled: a key the record does not
-// have does not compile.
-template <class Record> consteval const KeyField<Record>& keyField(std::string_view key) {
+namespace fields {
+// The lookups behind the compile-time ones below; constant-evaluated, a throw is a compile
+// error.
+template <class Record> constexpr const KeyField<Record>& find(std::string_view key) {
     for (const KeyField<Record>& f : kKeyFields<Record>)
         if (f.key == key)
             return f;
     throw "the record has no such key";
+}
+template <class Record> constexpr std::size_t limitOf(std::string_view key) {
+    const std::size_t limit = find<Record>(key).checkLimit;
+    if (limit == 0)
+        throw "the key has no limit of its own";
+    return limit;
+}
+} // namespace fields
+
+// A key's entry in the record's table, looked up when compiled: a key the record does not
+// have does not compile.
+template <class Record> consteval const KeyField<Record>& keyField(std::string_view key) {
+    return fields::find<Record>(key);
 }
 
 // The width of a key's field in the client's record: what a read takes of the value, and
@@ -155,10 +169,7 @@ template <class Record> consteval std::size_t fieldWidth(std::string_view key) {
 // The longest value of a key that the checks let pass and the sheets' fields take; a key
 // without a limit of its own does not compile either, rather than refuse every value.
 template <class Record> consteval std::size_t checkLimit(std::string_view key) {
-    const std::size_t limit = keyField<Record>(key).checkLimit;
-    if (limit == 0)
-        throw "the key has no limit of its own";
-    return limit;
+    return fields::limitOf<Record>(key);
 }
 
 // A key of the record's table, for code that matches a key by its name (a sheet putting the
