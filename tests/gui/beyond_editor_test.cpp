@@ -67,6 +67,21 @@ protected:
                            : text(errorMessageId(static_cast<ErrorCode>(e.code)));
     }
     const ProblemsModel& problems() { return frame().problemsPanel()->model(); }
+    // What the panel lists for kFaults, in order: kind, the name shown, code.
+    static std::vector<Listed> faultRows() {
+        return {
+            {16, text(ids::kEntryGlobal), 62},
+            {26, text(ids::kEntryAppc), 54, ids::kRuleServerName, "BAD NAME"},
+            {12, "LOWMODE", 56},
+            {12, "NOUSER", 34},
+            {13, "", 40},
+            {13, "PAYROLL", 46},
+            {13, text(ids::kProblemNoNameLine).replace("%1", "40"), 66}, // its line in the file
+            {27, "P1", 68},
+            {28, "bad host", 50},
+            {28, text(ids::kEntryMidrange), 56},
+        };
+    }
     QStringList row(int i) {
         QStringList texts;
         for (int c = 0; c < 4; ++c)
@@ -79,20 +94,9 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
     start({writeConfig("faults.ini", kFaults)});
     ASSERT_NE(frame().problemsPanel(), nullptr) << "shown by itself on opening";
     EXPECT_TRUE(frame().ui().actionViewProblems->isChecked());
-    const Listed expected[] = {
-        {16, text(ids::kEntryGlobal), 62},
-        {26, text(ids::kEntryAppc), 54, ids::kRuleServerName, "BAD NAME"},
-        {12, "LOWMODE", 56},
-        {12, "NOUSER", 34},
-        {13, "", 40},
-        {13, "PAYROLL", 46},
-        {13, text(ids::kProblemNoNameLine).replace("%1", "40"), 66}, // its line in the file
-        {27, "P1", 68},
-        {28, "bad host", 50},
-        {28, text(ids::kEntryMidrange), 56},
-    };
-    ASSERT_EQ(problems().rowCount(), static_cast<int>(std::size(expected)));
-    for (int i = 0; i < static_cast<int>(std::size(expected)); ++i) {
+    const std::vector<Listed> expected = faultRows();
+    ASSERT_EQ(problems().rowCount(), static_cast<int>(expected.size()));
+    for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
         const Listed& e = expected[i];
         EXPECT_EQ(row(i), (QStringList{text(findOptionKind(e.kind)->texts.labelId), e.name,
                                        QString::number(e.code), messageOf(e)}))
