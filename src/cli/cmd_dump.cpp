@@ -21,7 +21,7 @@ Json valueJson(std::string_view section, std::string_view key, std::string_view 
     if (const PasswordKey* p = passwordKeyOf(section, key)) {
         std::string_view read = value.substr(0, p->storedLength());
         if (unscramblePassword(read, p->maxPlain) == read)
-            return Json(passwordPlaceholder(p->placeholderLength()));
+            return Json(p->placeholder());
     }
     return jsonBytes(value);
 }

@@ -1,16 +1,10 @@
 #include "password_mask.h"
 
 #include "password_keys.h"
-#include "record_json.h"
 
 #include <string_view>
 
 namespace {
-
-int placeholderFor(std::string_view section, std::string_view key) {
-    const PasswordKey* p = passwordKeyOf(section, key);
-    return p ? p->placeholderLength() : 0;
-}
 
 // A physical line without its line end, and the line end.
 std::string_view body(std::string_view line) {
@@ -43,9 +37,9 @@ std::string maskPasswords(const std::string& fileBytes) {
         if (!text.empty() && text.front() == '[') {
             section = std::string(text.substr(1, text.find(']') - 1));
         } else if (const std::size_t eq = text.find('='); eq != std::string_view::npos) {
-            const int length = placeholderFor(section, text.substr(0, eq));
-            if (length > 0 && eq + 1 < text.size()) {
-                out.append(text.substr(0, eq + 1)).append(passwordPlaceholder(length));
+            const PasswordKey* key = passwordKeyOf(section, text.substr(0, eq));
+            if (key && eq + 1 < text.size()) {
+                out.append(text.substr(0, eq + 1)).append(key->placeholder());
                 out.append(line.substr(text.size()));
                 skipping = continues(line);
                 continue;

@@ -13,10 +13,10 @@
 
 namespace {
 
-Json passwordJson(const std::string& password, int placeholderLength, bool showPasswords) {
+Json passwordJson(const std::string& password, const PasswordKey& key, bool showPasswords) {
     if (showPasswords || password.empty())
         return jsonBytes(password);
-    return Json(passwordPlaceholder(placeholderLength));
+    return Json(key.placeholder());
 }
 
 // Reads the fields of one input object into a record, with messages that name the field.
@@ -70,11 +70,11 @@ public:
     }
 
     // A password equal to the placeholder keeps the password the record holds.
-    bool password(std::string_view name, std::string& field, int placeholderLength) {
+    bool password(std::string_view name, std::string& field, const PasswordKey& key) {
         std::string value = field;
         if (!text(name, value))
             return false;
-        if (value != passwordPlaceholder(placeholderLength))
+        if (value != key.placeholder())
             field = std::move(value);
         return true;
     }
@@ -174,7 +174,7 @@ template <class Record> Json keysJson(const Record& r, bool showPasswords) {
         if (f.form == FieldForm::Number)
             j[key] = r.*f.number;
         else if (f.form == FieldForm::Password)
-            j[key] = passwordJson(r.*f.text, f.password->placeholderLength(), showPasswords);
+            j[key] = passwordJson(r.*f.text, *f.password, showPasswords);
         else
             j[key] = jsonBytes(r.*f.text);
     }
@@ -188,7 +188,7 @@ template <class Record> bool applyKeys(const Json& input, Record& r, std::string
     for (const KeyField<Record>& k : kKeyFields<Record>) {
         const bool taken = k.form == FieldForm::Number ? f.integer(k.key, r.*k.number)
                            : k.form == FieldForm::Password
-                               ? f.password(k.key, r.*k.text, k.password->placeholderLength())
+                               ? f.password(k.key, r.*k.text, *k.password)
                                : f.text(k.key, r.*k.text);
         if (!taken)
             return false;
@@ -197,10 +197,6 @@ template <class Record> bool applyKeys(const Json& input, Record& r, std::string
 }
 
 } // namespace
-
-std::string passwordPlaceholder(int length) {
-    return std::string(static_cast<std::size_t>(length), '*');
-}
 
 Json recordJson(const AppcRecord& r) {
     Json j = Json::object();

@@ -9,9 +9,6 @@
 #include <string>
 #include <string_view>
 
-// Asterisks that stand for a stored password: the editor's placeholder of that length.
-std::string passwordPlaceholder(int length);
-
 Json recordJson(const AppcRecord& r);
 Json recordJson(const LuxProfileRecord& r);
 // The record of any kind; showPasswords reaches the kinds whose JSON holds a password.

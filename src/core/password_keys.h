@@ -1,13 +1,14 @@
 // The keys that hold a password, each with the longest password it holds. The file stores
 // a password scrambled in twice as many characters; the sheets limit the field to it, the
 // checks refuse a longer one, and the sheets and the tool show a stored password as that
-// many asterisks.
+// many asterisks (its placeholder).
 #pragma once
 
 #include "section_names.h"
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 struct PasswordKey {
@@ -15,7 +16,10 @@ struct PasswordKey {
     std::string_view key;
     std::size_t maxPlain;
     constexpr std::size_t storedLength() const { return 2 * maxPlain; }
-    constexpr int placeholderLength() const { return static_cast<int>(maxPlain); }
+    // The sheets' password field takes no more than this.
+    constexpr int fieldLimit() const { return static_cast<int>(maxPlain); }
+    // What the sheets and the tool show for a stored password.
+    std::string placeholder() const { return std::string(maxPlain, '*'); }
 };
 
 inline constexpr PasswordKey kGlobalPassword{sections::kGlobal, "PASSWORD", 14};

@@ -30,7 +30,7 @@ public:
         kPassword = 1042,
     };
     static constexpr int kLayoutId = 143;
-    static constexpr int kPasswordLimit = kCpicPassword.placeholderLength();
+    static constexpr int kPasswordLimit = kCpicPassword.fieldLimit();
 
     CPgCpicSec();
     ~CPgCpicSec() override;

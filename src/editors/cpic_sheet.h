@@ -39,7 +39,7 @@ private:
 
     CPgCpicBas m_basic;
     CPgCpicSec m_security;
-    PasswordPlaceholder m_password{CPgCpicSec::kPasswordLimit};
+    PasswordPlaceholder m_password{kCpicPassword};
     // SEC_TYPE as read: written back when the list shows none of its entries. TP_TYPE and
     // PLU_TYPE as read: a value other than 0 and 1 stays while its box or button does.
     int m_storedSecType = 0;

@@ -42,7 +42,7 @@ public:
         kVerify = 1147,
     };
     static constexpr int kLayoutId = 184;
-    static constexpr int kPasswordLimit = kGlobalPassword.placeholderLength();
+    static constexpr int kPasswordLimit = kGlobalPassword.fieldLimit();
 
     CPgUIPWBas();
     ~CPgUIPWBas() override;

@@ -35,5 +35,5 @@ private:
     GlobalRecord gatherRecord() const;
 
     CPgUIPWBas m_basic;
-    PasswordPlaceholder m_password{CPgUIPWBas::kPasswordLimit};
+    PasswordPlaceholder m_password{kGlobalPassword};
 };

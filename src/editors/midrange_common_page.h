@@ -41,7 +41,7 @@ public:
         kVerify = 1377,
     };
     static constexpr int kLayoutId = 232;
-    static constexpr int kPasswordLimit = kCommonPassword.placeholderLength();
+    static constexpr int kPasswordLimit = kCommonPassword.fieldLimit();
 
     CPgNODEXCommom();
     ~CPgNODEXCommom() override;

@@ -38,6 +38,6 @@ private:
 
     CPgNODEXBas m_basic;
     CPgNODEXCommom m_common;
-    PasswordPlaceholder m_password{CPgNODEXCommom::kPasswordLimit};
+    PasswordPlaceholder m_password{kCommonPassword};
     bool m_commonStored = false; // the store held common settings when the sheet opened
 };

@@ -40,7 +40,7 @@ public:
         kVerify = 1391,
     };
     static constexpr int kLayoutId = 231;
-    static constexpr int kPasswordLimit = kSystemPassword.placeholderLength();
+    static constexpr int kPasswordLimit = kSystemPassword.fieldLimit();
 
     MidrangeSystemForm();
     ~MidrangeSystemForm() override;
@@ -73,5 +73,5 @@ protected:
 
 private:
     MidrangeSystemForm m_form;
-    PasswordPlaceholder m_password{MidrangeSystemForm::kPasswordLimit};
+    PasswordPlaceholder m_password{kSystemPassword};
 };

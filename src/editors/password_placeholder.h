@@ -1,14 +1,15 @@
-// The password placeholder: an existing record's password field shows a run of asterisks
-// as long as the field's limit, and the sheet keeps the stored password apart. On OK a
-// field that still holds exactly the placeholder stands for the stored password.
+// An existing record's password field shows the key's placeholder, and the sheet keeps the
+// stored password apart. On OK a field that still holds exactly the placeholder stands for
+// the stored password.
 #pragma once
+
+#include "password_keys.h"
 
 #include <string>
 
 class PasswordPlaceholder {
 public:
-    explicit PasswordPlaceholder(int fieldLimit)
-        : m_placeholder(static_cast<std::size_t>(fieldLimit), '*') {}
+    explicit PasswordPlaceholder(const PasswordKey& key) : m_placeholder(key.placeholder()) {}
 
     // An existing record: keeps its password and returns what the field shows.
     const std::string& hold(const std::string& stored) {

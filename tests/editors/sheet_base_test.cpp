@@ -21,7 +21,7 @@ using testing_support::snapshot;
 
 namespace {
 
-constexpr int kPasswordLimit = 10;
+constexpr int kPasswordLimit = kCpicPassword.fieldLimit();
 
 class TestPage : public SheetPage {
 public:
@@ -59,7 +59,7 @@ public:
                        "Password",
                        {4, "passwordEdit", {}, kPasswordLimit, kStylePassword, 0, 25},
                        &password_};
-    PasswordPlaceholder placeholder{kPasswordLimit};
+    PasswordPlaceholder placeholder{kCpicPassword};
     ErrorCode failWithCode = ErrorCode::None; // a write that refuses the record with this code
 
 protected:
