@@ -1,3 +1,4 @@
+#include "cfg_lines.h"
 #include "cfg_store.h"
 #include "commands.h"
 #include "config_input.h"
@@ -6,7 +7,6 @@
 #include "latin1_text.h"
 #include "record_kinds.h"
 #include "record_problems.h"
-#include "section_lines.h"
 
 #include <ostream>
 

@@ -1,6 +1,7 @@
 #include "cfg_file.h"
 
 #include "atomic_file.h"
+#include "cfg_lines.h"
 #include "cfg_store.h"
 
 #include <algorithm>
@@ -12,96 +13,13 @@
 namespace {
 
 constexpr std::size_t kMiB = 1024u * 1024u;
-// The reader holds no more of a logical line than this and refuses a key line that is
-// longer, so that a file without line feeds cannot make it hold gigabytes.
-constexpr std::size_t kLineCap = 64u * kMiB;
-static_assert(kLineCap % kMiB == 0, "its fault text names the cap in whole MiB");
+static_assert(kCfgLineCap % kMiB == 0, "the fault text names the line cap in whole MiB");
 
 // A fault text that names a limit ("WHAT longer than LIMIT UNIT"), built from the limit's
 // own constant, so that the text cannot name another number.
 std::string longerThan(std::string_view what, std::size_t limit, std::string_view unit) {
     return std::string(what) + " longer than " + std::to_string(limit) + ' ' + std::string(unit);
 }
-
-// Hands out the logical lines of a file's bytes. A byte 255 ends the input, as the
-// client's own reader takes it for the end of the file.
-class LineReader {
-public:
-    LineReader(CfgStore& store, std::string_view bytes)
-        : m_store(store), m_rest(bytes.substr(0, bytes.find('\xFF'))) {}
-
-    long physicalLines() const { return m_physical; }
-    bool tooLong() const { return m_tooLong; }
-
-    // The next logical line without its line end, and whether a line feed ended it: CR LF
-    // counts as one line feed, and a line feed right after a backslash joins the next
-    // physical line (both dropped). False at the end of the input. A line that is whole
-    // where it stands is handed out in place; only joined lines are copied.
-    bool next(std::string_view& line, bool& ended) {
-        m_tooLong = false;
-        if (m_store.endOfInput)
-            return false;
-        const std::size_t lf = m_rest.find('\n');
-        std::size_t end = lf;
-        if (lf != std::string_view::npos && end > 0 && m_rest[end - 1] == '\r')
-            --end;
-        if (lf == std::string_view::npos || (end > 0 && m_rest[end - 1] == '\\'))
-            return joined(line, ended);
-        line = capped(m_rest.substr(0, end));
-        ended = true;
-        m_rest.remove_prefix(lf + 1);
-        ++m_physical;
-        return true;
-    }
-
-private:
-    // The general way: physical lines copied and joined until one ends the logical line.
-    bool joined(std::string_view& line, bool& ended) {
-        m_joined.clear();
-        ended = false;
-        while (!m_rest.empty()) {
-            const std::size_t lf = m_rest.find('\n');
-            append(m_rest.substr(0, lf));
-            if (lf == std::string_view::npos) {
-                m_rest = {};
-                break;
-            }
-            m_rest.remove_prefix(lf + 1);
-            ++m_physical;
-            if (!m_joined.empty() && m_joined.back() == '\r')
-                m_joined.pop_back();
-            if (m_joined.empty() || m_joined.back() != '\\') {
-                ended = true;
-                break;
-            }
-            m_joined.pop_back();
-        }
-        if (m_rest.empty() && !ended)
-            m_store.endOfInput = true;
-        line = m_joined;
-        return ended || !m_joined.empty();
-    }
-
-    std::string_view capped(std::string_view piece) {
-        m_tooLong = piece.size() > kLineCap;
-        return piece.substr(0, kLineCap);
-    }
-
-    void append(std::string_view piece) {
-        if (m_joined.size() + piece.size() > kLineCap) {
-            m_tooLong = true;
-            m_joined.resize(kLineCap);
-        } else {
-            m_joined.append(piece);
-        }
-    }
-
-    CfgStore& m_store;
-    std::string_view m_rest;
-    std::string m_joined;
-    long m_physical = 0; // line feeds consumed so far
-    bool m_tooLong = false;
-};
 
 // Builds each section whole before it goes into the store, its keys taking exactly the
 // room they need: the store then holds not much more than the file, in few cache lines.
@@ -185,24 +103,22 @@ CfgParseError readLine(SectionBuilder& section, std::string_view line, bool ende
 
 int readBytes(CfgStore& store, std::string_view bytes, CfgReadResult& out) {
     out = {};
-    store.endOfInput = false;
-    LineReader lines(store, bytes);
-    std::string_view line;
-    bool ended = false;
-    lines.next(line, ended); // the header line, whatever it holds
+    CfgLineReader lines(cfgReadablePart(bytes));
+    CfgLine line;
+    lines.next(line); // the header line, whatever it holds
     SectionBuilder section(store);
-    for (long firstLine = lines.physicalLines() + 1; lines.next(line, ended);
-         firstLine = lines.physicalLines() + 1) {
-        const CfgParseError why = readLine(section, line, ended, lines.tooLong());
+    while (lines.next(line)) {
+        const CfgParseError why = readLine(section, line.text, line.ended, line.tooLong);
         if (why != CfgParseError::None) {
             section.drop();
             cfgClear(store);
             out.result = 2;
-            out.line = firstLine;
+            out.line = line.first;
             out.error = why;
             return 2;
         }
     }
+    store.endOfInput = true;
     return 0;
 }
 
@@ -425,7 +341,7 @@ const char* cfgParseErrorText(CfgParseError error) {
         return "key line before the first section line (the first line of a file is its "
                "header and is never read as a section)";
     case CfgParseError::LineTooLong: {
-        static const std::string text = longerThan("line", kLineCap / kMiB, "MiB");
+        static const std::string text = longerThan("line", kCfgLineCap / kMiB, "MiB");
         return text.c_str();
     }
     }

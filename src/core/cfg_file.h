@@ -20,7 +20,7 @@ enum class CfgParseError {
     KeyNameTooLong,     // more than kCfgMaxName characters before the first "="
     ValueTooLong,       // more than kCfgMaxValue characters after the first "="
     KeyBeforeSection,   // a key line before the first section line
-    LineTooLong,        // a key line longer than the reader holds (64 MiB, kLineCap)
+    LineTooLong,        // a key line longer than the reader holds (kCfgLineCap)
 };
 
 struct CfgReadResult {

@@ -1,63 +1,35 @@
 #include "unread_text.h"
 
+#include "cfg_lines.h"
 #include "string_ids.h"
 
 #include <algorithm>
-#include <cstring>
-#include <string>
 #include <string_view>
 
 namespace {
 
-// One logical line as the reader joins it: physical lines continued by a backslash.
-struct LogicalLine {
-    std::string joined;
-    long first = 0;   // its first physical line
-    int physical = 0; // how many physical lines it spans
-    bool bareCr = false;
-};
-
-// Reads the logical line at `at` and moves `at` past it; `line` counts physical lines.
-LogicalLine nextLine(std::string_view text, std::size_t& at, long& line) {
-    LogicalLine out;
-    out.first = line + 1;
-    while (at < text.size()) {
-        const std::size_t lf = text.find('\n', at);
-        std::string_view piece = text.substr(at, lf == std::string_view::npos ? lf : lf - at);
-        at = lf == std::string_view::npos ? text.size() : lf + 1;
-        ++line;
-        ++out.physical;
-        if (lf != std::string_view::npos && !piece.empty() && piece.back() == '\r')
-            piece.remove_suffix(1);
-        out.bareCr = out.bareCr || piece.find('\r') != std::string_view::npos;
-        const bool continued =
-            lf != std::string_view::npos && !piece.empty() && piece.back() == '\\';
-        out.joined.append(piece.substr(0, piece.size() - (continued ? 1 : 0)));
-        if (!continued)
-            break;
-    }
-    return out;
-}
-
-UnreadCause causeOf(const LogicalLine& l, bool header) {
-    const std::string_view text = l.joined;
+UnreadCause causeOf(const CfgLine& l, bool header) {
+    const std::string_view text = l.text;
     const char first = text.empty() ? '\n' : text.front();
-    const bool joinedOrCr = l.physical > 1 || l.bareCr;
+    // A carriage return that is not part of a line end stays in the line's text.
+    const bool bareCr = text.find('\r') != std::string_view::npos;
+    const bool joined = l.last > l.first;
+    const bool joinedOrCr = joined || bareCr;
     if (header) {
-        if (l.bareCr)
+        if (bareCr)
             return UnreadCause::CarriageReturn;
         if (first == '[')
             return UnreadCause::HeaderSection;
-        return l.physical > 1 ? UnreadCause::ContinuedComment : UnreadCause::None;
+        return joined ? UnreadCause::ContinuedComment : UnreadCause::None;
     }
     if (first == ' ' || first == ';')
-        return l.bareCr         ? UnreadCause::CarriageReturn
-               : l.physical > 1 ? UnreadCause::ContinuedComment
-                                : UnreadCause::None;
+        return bareCr   ? UnreadCause::CarriageReturn
+               : joined ? UnreadCause::ContinuedComment
+                        : UnreadCause::None;
     if (first == '[') {
         const std::size_t close = text.find(']');
         if (joinedOrCr && close != std::string_view::npos && close + 1 < text.size())
-            return l.bareCr ? UnreadCause::CarriageReturn : UnreadCause::ContinuedComment;
+            return bareCr ? UnreadCause::CarriageReturn : UnreadCause::ContinuedComment;
         return UnreadCause::None;
     }
     // A key line: its value ends at a NUL byte for the reader.
@@ -87,18 +59,16 @@ bool plainText(std::string_view text) {
 } // namespace
 
 UnreadText findUnreadText(const char* data, std::size_t size) {
-    const void* ff = std::memchr(data, 0xFF, size);
-    const std::size_t end =
-        ff ? static_cast<std::size_t>(static_cast<const char*>(ff) - data) : size;
-    const std::string_view text(data, end);
-    std::size_t at = plainText(text) ? text.size() : 0;
-    long line = 0;
-    for (bool header = true; at < text.size(); header = false) {
-        const LogicalLine l = nextLine(text, at, line);
-        if (UnreadCause cause = causeOf(l, header); cause != UnreadCause::None)
-            return {cause, l.first};
+    const std::string_view bytes(data, size);
+    const std::string_view text = cfgReadablePart(bytes);
+    if (!plainText(text)) {
+        CfgLineReader lines(text);
+        CfgLine line;
+        for (bool header = true; lines.next(line); header = false)
+            if (UnreadCause cause = causeOf(line, header); cause != UnreadCause::None)
+                return {cause, line.first};
     }
-    if (ff && end + 1 < size) {
+    if (text.size() + 1 < bytes.size()) {
         const long before = static_cast<long>(std::count(text.begin(), text.end(), '\n'));
         return {UnreadCause::Byte255, before + 1};
     }

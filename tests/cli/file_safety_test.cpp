@@ -180,18 +180,18 @@ TEST_F(FileSafety, AConversionReplacesAnUnrelatedFileOnlyWithForceAndCheckNamesI
 
 TEST_F(FileSafety, DiffAndCheckShowPasswordsOnlyWhenAsked) {
     // A password written by hand, not scrambled, in a file with LF line ends: a save rewrites
-    // every line, the password's too.
+    // every line, the password's too. The GLOBAL one is continued on a second line.
     for (const std::string mode : {"--check", "--diff"})
         for (bool show : {false, true}) {
             SCOPED_TRACE(mode + std::string(show ? " shown" : ""));
             write("p.ini", "H\n[CPIC_INFO]\nSYMB_NAME=S1\nSEC_PW=SECRET12345\n"
-                           "[GLOBAL]\nPASSWORD=PLAINWORD\n");
+                           "[GLOBAL]\nPASSWORD=PLAIN\\\nXYZZY\n");
             std::vector<std::string> args{"save", mode, "p.ini"};
             if (show)
                 args.push_back("--show-passwords");
             ToolResult r = run(args);
             EXPECT_EQ(r.out.find("SECRET12345") != std::string::npos, show) << r.out;
-            EXPECT_EQ(r.out.find("PLAINWORD") != std::string::npos, show) << r.out;
+            EXPECT_EQ(r.out.find("XYZZY") != std::string::npos, show) << r.out;
             EXPECT_EQ(r.out.find("SEC_PW=**********") != std::string::npos, !show) << r.out;
         }
 }

@@ -1,8 +1,8 @@
 // The lines check names: each section line where the reader finds it, through header,
 // comments, continued lines, CR LF and byte 255 alike; as many lines as sections read.
 #include "cfg_file.h"
+#include "cfg_lines.h"
 #include "cfg_store.h"
-#include "section_lines.h"
 #include "test_helpers.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +23,7 @@ TEST(SectionLines, EachSectionLineIsFoundWhereTheReaderFindsItsSection) {
         {"an indented section line is a comment", "h\n [A]\n[B]\n", {3}},
         {"byte 255 ends the input", std::string("h\n[A]\n\xFF[B]\n[C]\n"), {2}},
         {"no line end at the end", "h\n[A]\n[B]", {2, 3}},
+        {"a section line continued into the end", "h\n[A]\n[B]\\\n", {2, 3}},
     };
     for (const Case& c : cases) {
         CfgStore store;
