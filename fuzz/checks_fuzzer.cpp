@@ -17,8 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::check(unread.line >= 1 && unread.line <= lines);
     }
     CfgStore store;
-    if (cfgReadBuffer(store, text, size) != 0)
+    CfgReadResult read;
+    if (cfgReadBuffer(store, text, size, &read) != 0)
         return 0;
+    // The reader finds the same as it goes.
+    fuzz::check(read.unread.cause == unread.cause && read.unread.line == unread.line);
     const auto sections = static_cast<int>(store.sectionCount());
     for (const RecordProblem& p : findRecordProblems(store))
         fuzz::check(p.occurrence >= 0 && p.occurrence < sections &&

@@ -17,7 +17,8 @@ namespace {
 
 // Standard input is read as far as the size limit of a file allows, so that an endless
 // stream is refused rather than read without bound.
-int readStandardInput(CfgStore& store, std::istream& in, std::ostream& err, std::string& bytes) {
+int readStandardInput(CfgStore& store, std::istream& in, std::ostream& err, std::string& bytes,
+                      UnreadText* unread) {
     bytes.clear();
     char buffer[65536];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
@@ -29,8 +30,11 @@ int readStandardInput(CfgStore& store, std::istream& in, std::ostream& err, std:
     }
     cfgClear(store);
     CfgReadResult detail;
-    if (cfgReadBuffer(store, bytes.data(), bytes.size(), &detail) == 0)
+    if (cfgReadBuffer(store, bytes.data(), bytes.size(), &detail) == 0) {
+        if (unread)
+            *unread = detail.unread;
         return kExitOk;
+    }
     printError(err, ErrorCode::Store);
     err << "-";
     if (detail.line > 0)
@@ -55,8 +59,5 @@ int readConfigurationInput(CfgStore& store, const std::string& file, std::istrea
         return readConfiguration(store, file, err, unread, bytes);
     std::string scratch;
     std::string& read = bytes ? *bytes : scratch;
-    const int code = readStandardInput(store, in, err, read);
-    if (code == kExitOk && unread)
-        *unread = findUnreadText(read.data(), read.size());
-    return code;
+    return readStandardInput(store, in, err, read, unread);
 }

@@ -89,7 +89,7 @@ int readConfiguration(CfgStore& store, const std::string& path, std::ostream& er
         detail.result = 1;
     } else if (cfgReadBuffer(store, bytes.data(), bytes.size(), &detail) == 0) {
         if (unread)
-            *unread = findUnreadText(bytes.data(), bytes.size());
+            *unread = detail.unread;
         return kExitOk;
     }
     printError(err, ErrorCode::Store);

@@ -103,21 +103,26 @@ CfgParseError readLine(SectionBuilder& section, std::string_view line, bool ende
 
 int readBytes(CfgStore& store, std::string_view bytes, CfgReadResult& out) {
     out = {};
-    CfgLineReader lines(cfgReadablePart(bytes));
+    const std::string_view readable = cfgReadablePart(bytes);
+    CfgLineReader lines(readable);
     CfgLine line;
-    lines.next(line); // the header line, whatever it holds
     SectionBuilder section(store);
-    while (lines.next(line)) {
+    for (bool header = true; lines.next(line); header = false) {
+        if (!out.unread)
+            if (const UnreadCause cause = unreadCauseOf(line, header); cause != UnreadCause::None)
+                out.unread = {cause, line.first};
+        if (header)
+            continue; // the header line, whatever it holds
         const CfgParseError why = readLine(section, line.text, line.ended, line.tooLong);
         if (why != CfgParseError::None) {
             section.drop();
             cfgClear(store);
-            out.result = 2;
-            out.line = line.first;
-            out.error = why;
+            out = {2, line.first, why, {}, {}};
             return 2;
         }
     }
+    if (!out.unread)
+        out.unread = unreadAfterEnd(bytes, readable, lines);
     store.endOfInput = true;
     return 0;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "file_access.h"
+#include "unread_text.h"
 
 #include <cstddef>
 #include <string>
@@ -27,7 +28,8 @@ struct CfgReadResult {
     int result = 0; // as cfgReadFile returns it
     long line = 0;  // first physical line of the malformed logical line, from 1
     CfgParseError error = CfgParseError::None;
-    FileError file; // result 1: why the file could not be read
+    FileError file;    // result 1: why the file could not be read
+    UnreadText unread; // result 0: the first text the reader left, as findUnreadText finds it
 };
 
 inline constexpr std::size_t kCfgMaxName = 15;

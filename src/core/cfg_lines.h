@@ -37,6 +37,8 @@ public:
     // The next logical line; false at the end of the input. A line that is whole where it
     // stands is handed out in place; only joined lines are copied.
     bool next(CfgLine& line);
+    // The line feeds read so far.
+    long physicalLines() const { return m_physical; }
 
 private:
     bool joined(CfgLine& line);

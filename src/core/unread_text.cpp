@@ -3,12 +3,9 @@
 #include "cfg_lines.h"
 #include "string_ids.h"
 
-#include <algorithm>
 #include <string_view>
 
-namespace {
-
-UnreadCause causeOf(const CfgLine& l, bool header) {
+UnreadCause unreadCauseOf(const CfgLine& l, bool header) {
     const std::string_view text = l.text;
     const char first = text.empty() ? '\n' : text.front();
     // A carriage return that is not part of a line end stays in the line's text.
@@ -38,40 +35,21 @@ UnreadCause causeOf(const CfgLine& l, bool header) {
                                                                   : UnreadCause::None;
 }
 
-// Whether the text holds none of what the walk below looks for: no NUL byte, no carriage
-// return but before a line feed, no line continued with a backslash, no section line for a
-// header. Nearly every file is such a text, and this look is a few passes of memchr.
-bool plainText(std::string_view text) {
-    constexpr auto npos = std::string_view::npos;
-    if (text.starts_with('[') || text.find('\0') != npos)
-        return false;
-    for (std::size_t at = text.find('\r'); at != npos; at = text.find('\r', at + 1))
-        if (at + 1 >= text.size() || text[at + 1] != '\n')
-            return false;
-    for (std::size_t at = text.find('\\'); at != npos; at = text.find('\\', at + 1)) {
-        const std::size_t next = at + 1 < text.size() && text[at + 1] == '\r' ? at + 2 : at + 1;
-        if (next < text.size() && text[next] == '\n')
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 UnreadText findUnreadText(const char* data, std::size_t size) {
     const std::string_view bytes(data, size);
-    const std::string_view text = cfgReadablePart(bytes);
-    if (!plainText(text)) {
-        CfgLineReader lines(text);
-        CfgLine line;
-        for (bool header = true; lines.next(line); header = false)
-            if (UnreadCause cause = causeOf(line, header); cause != UnreadCause::None)
-                return {cause, line.first};
-    }
-    if (text.size() + 1 < bytes.size()) {
-        const long before = static_cast<long>(std::count(text.begin(), text.end(), '\n'));
-        return {UnreadCause::Byte255, before + 1};
-    }
+    const std::string_view readable = cfgReadablePart(bytes);
+    CfgLineReader lines(readable);
+    CfgLine line;
+    for (bool header = true; lines.next(line); header = false)
+        if (UnreadCause cause = unreadCauseOf(line, header); cause != UnreadCause::None)
+            return {cause, line.first};
+    return unreadAfterEnd(bytes, readable, lines);
+}
+
+UnreadText unreadAfterEnd(std::string_view bytes, std::string_view readable,
+                          const CfgLineReader& lines) {
+    if (readable.size() + 1 < bytes.size())
+        return {UnreadCause::Byte255, lines.physicalLines() + 1};
     return {};
 }
 

@@ -6,6 +6,10 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
+
+class CfgLineReader;
+struct CfgLine;
 
 enum class UnreadCause { None, Byte255, CarriageReturn, Nul, ContinuedComment, HeaderSection };
 
@@ -15,8 +19,15 @@ struct UnreadText {
     explicit operator bool() const { return cause != UnreadCause::None; }
 };
 
-// The first place where the reader leaves text of a file that it reads without fault.
+// What the reader leaves of one of a file's lines; header is true for the first line.
+UnreadCause unreadCauseOf(const CfgLine& line, bool header);
+
+// The first place where the reader leaves text of a file that it reads without fault. A
+// read (cfgReadBuffer, cfgReadFile) finds the same as it goes, in CfgReadResult::unread.
 UnreadText findUnreadText(const char* data, std::size_t size);
+// The text after a byte 255 that ended the readable part, once `lines` has read all of it.
+UnreadText unreadAfterEnd(std::string_view bytes, std::string_view readable,
+                          const CfgLineReader& lines);
 
 // The language library's words for a cause.
 int unreadCauseTextId(UnreadCause cause);

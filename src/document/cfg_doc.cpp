@@ -150,12 +150,13 @@ bool CCfgDoc::ReadFile(const std::string& path) {
         FileProblem(error, false);
         return false;
     }
-    if (cfgReadBuffer(m_store, bytes.data(), bytes.size()) != 0) {
+    CfgReadResult read;
+    if (cfgReadBuffer(m_store, bytes.data(), bytes.size(), &read) != 0) {
         ReportError(ErrorCode::Store);
         return false;
     }
     m_read = diskStateOf(bytes, m_opened);
-    m_unreadText = findUnreadText(bytes.data(), bytes.size());
+    m_unreadText = read.unread;
     if (m_unreadText) {
         const std::string why =
             TelaEnvironment::GetUserString(unreadCauseTextId(m_unreadText.cause));
