@@ -8,6 +8,7 @@
 #include "messages.h"
 #include "option_kinds.h"
 #include "record_rename.h"
+#include "refusal_focus.h"
 #include "rename_dialog.h"
 #include "string_ids.h"
 #include "tela_environment.h"
@@ -288,7 +289,7 @@ void CCfgFrmView::renameSection(RecordFamily family, int occurrence, const std::
     RenameDialog dialog(
         current, static_cast<int>(rule.limit), rule.upperCase,
         [&](const std::string& name) {
-            ErrorCode code = ErrorCode::None;
+            RecordRefusal refusal;
             bool changed = false;
             RenameResult result = RenameResult::Missing;
             const QString step = userString(ids::kStepRename)
@@ -297,12 +298,12 @@ void CCfgFrmView::renameSection(RecordFamily family, int occurrence, const std::
             change(
                 step,
                 [&] {
-                    result = m_doc.RenameRecord(family, occurrence, name, code);
+                    result = m_doc.RenameRecord(family, occurrence, name, refusal);
                     return result == RenameResult::Renamed ? 1 : 0;
                 },
                 changed);
             if (result == RenameResult::Refused)
-                m_doc.ReportError(code);
+                showRefusal(refusal, kMbIconStop);
             if (result == RenameResult::Duplicate)
                 AppMessageBox(userString(ids::kRenameDuplicate)
                                   .replace(QLatin1String("%1"), fromBytes(name))

@@ -260,9 +260,9 @@ int CCfgDoc::DeleteOptionRecord(int kind, const std::string& name) {
 }
 
 RenameResult CCfgDoc::RenameRecord(RecordFamily family, int occurrence, const std::string& newName,
-                                   ErrorCode& errorCode) {
+                                   RecordRefusal& refusal) {
     const std::uint64_t before = m_store.changeCount();
-    const RenameResult result = renameRecord(m_store, family, occurrence, newName, errorCode);
+    const RenameResult result = renameRecord(m_store, family, occurrence, newName, refusal);
     if (m_store.changeCount() != before)
         SetModifiedFlag(true);
     return result;

@@ -72,7 +72,7 @@ public:
     // place, or (a section without its name key) removed. Both set the modified flag when
     // they changed the store.
     RenameResult RenameRecord(RecordFamily family, int occurrence, const std::string& newName,
-                              ErrorCode& errorCode);
+                              RecordRefusal& refusal);
     int DeleteRecordSection(RecordFamily family, int occurrence);
 
 protected:

@@ -1,6 +1,7 @@
 #include "record_rename.h"
 
 #include "cfg_store.h"
+#include "check_steps.h"
 #include "lux_records.h"
 #include "record_text.h"
 
@@ -13,6 +14,25 @@ namespace {
 const RecordKind* namedKind(RecordFamily family) {
     const RecordKind& k = kindOf(family);
     return k.nameKey.empty() ? nullptr : &k;
+}
+
+// What the kind's check refuses in a name, in its order: too long, the writer's own rule,
+// a value the file cannot carry.
+RecordRefusal nameRefusal(const RecordKind& kind, const CfgStore& store, int occurrence,
+                          const std::string& name) {
+    const std::string key(kind.nameKey);
+    return checks::firstOf(
+        [&] {
+            return checks::firstTooLong({{kind.nameKey, name, kind.nameRule.limit}});
+        },
+        [&] {
+            const ErrorCode code = kind.nameRefusal(store, occurrence, name);
+            return code != ErrorCode::None ? checks::refuseCode(code, key) : RecordRefusal{};
+        },
+        [&] {
+            const int rule = checks::unwritableRule(name);
+            return rule ? checks::refuse(ErrorCode::None, rule, key) : RecordRefusal{};
+        });
 }
 
 } // namespace
@@ -38,7 +58,7 @@ bool deleteRecordSection(CfgStore& store, RecordFamily family, int occurrence) {
 }
 
 RenameResult renameRecord(CfgStore& store, RecordFamily family, int occurrence,
-                          const std::string& newName, ErrorCode& errorCode) {
+                          const std::string& newName, RecordRefusal& refusal) {
     const RecordKind* f = namedKind(family);
     if (!f || occurrence < 0 || !cfgFindSection(store, 1, occurrence, f->section))
         return RenameResult::Missing;
@@ -48,8 +68,8 @@ RenameResult renameRecord(CfgStore& store, RecordFamily family, int occurrence,
         cfgGetValue(store, occurrence, f->section, first, f->nameKey, oldName, SIZE_MAX) == 0;
     if (named && oldName == newName)
         return RenameResult::Renamed;
-    errorCode = f->nameRefusal(store, occurrence, newName);
-    if (errorCode != ErrorCode::None)
+    refusal = nameRefusal(*f, store, occurrence, newName);
+    if (refusal)
         return RenameResult::Refused;
     const int holder = namedRecordSection(store, family, newName);
     if (holder >= 0 && holder != occurrence)

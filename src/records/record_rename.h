@@ -3,7 +3,7 @@
 // without its name key, and removing such a section, which no record operation can reach.
 #pragma once
 
-#include "messages.h"
+#include "record_checks.h"
 #include "record_kinds.h"
 
 #include <string>
@@ -13,17 +13,18 @@ class CfgStore;
 
 enum class RenameResult {
     Renamed,   // done, or the record had that name already
-    Refused,   // the name's own rule refuses the name; the code says which
+    Refused,   // the name's own rule refuses the name; the refusal says which
     Duplicate, // another record of the family has that name
     Missing,   // no such section
 };
 
-// Gives the record in section `occurrence` of its family the new name, as its writer's check
-// would take the name: same place, same keys and values, only the name key's value changed
-// (added at the end when the section had none). Renaming the default LUx profile renames
-// the default too. errorCode: the name's error code when refused.
+// Gives the record in section `occurrence` of its family the new name, as the kind's check
+// takes a name (its limit, its writer's rule, what the file can carry): same place, same
+// keys and values, only the name key's value changed (added at the end when the section had
+// none). Renaming the default LUx profile renames the default too. refusal: why the name
+// was refused.
 RenameResult renameRecord(CfgStore& store, RecordFamily family, int occurrence,
-                          const std::string& newName, ErrorCode& errorCode);
+                          const std::string& newName, RecordRefusal& refusal);
 
 // The records list of a family with a name of its own: the name of every section that has
 // its name key, as the family's listing cuts it, in document order; sections without the

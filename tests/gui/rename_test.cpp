@@ -101,6 +101,8 @@ TEST_F(RenameTest, ARecordKeepsItsPlaceAndValuesUnderItsNewName) {
         EXPECT_TRUE(dialog.isVisible()) << "a name another record has is refused";
         typeName(dialog, "A B");
         EXPECT_TRUE(dialog.isVisible()) << "a name the check refuses is refused";
+        typeName(dialog, "AB\\");
+        EXPECT_TRUE(dialog.isVisible()) << "a name the file cannot carry is refused";
         typeName(dialog, "ZWEI");
         EXPECT_FALSE(dialog.isVisible());
     });
@@ -110,7 +112,8 @@ TEST_F(RenameTest, ARecordKeepsItsPlaceAndValuesUnderItsNewName) {
     EXPECT_EQ(messages(),
               (std::vector<std::string>{
                   text(ids::kRenameDuplicate).replace("%1", "ONE").toStdString(),
-                  TelaEnvironment::GetUserString(errorMessageId(ErrorCode::SymbolicName))}));
+                  TelaEnvironment::GetUserString(errorMessageId(ErrorCode::SymbolicName)),
+                  TelaEnvironment::GetUserString(ids::kRuleBackslash)}));
     EXPECT_EQ(testing_support::snapshot(doc().store()), expected);
     EXPECT_EQ(listed(), (QStringList{"ONE", "ZWEI", "THREE"}));
     EXPECT_EQ(selectedRow(), 1);
