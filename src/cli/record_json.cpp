@@ -58,13 +58,7 @@ public:
                                         ", above U+00FF (the file holds single bytes)"
                                   : "is not valid UTF-8");
         }
-        // These bytes would break the line structure of the file or end its input.
-        for (char c : bytes) {
-            auto b = static_cast<unsigned char>(c);
-            if (b == 0x00 || b == '\n' || b == '\r' || b == 0xFF)
-                return fail(name, "holds a line break, U+0000 or U+00FF, which the "
-                                  "configuration file cannot hold");
-        }
+        // What the file cannot carry is the record check's to refuse, as in the editor.
         field = std::move(bytes);
         return true;
     }

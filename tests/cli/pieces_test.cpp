@@ -62,8 +62,6 @@ TEST(RecordJson, InputOfTheWrongShapeIsRefusedWithTheFieldNamed) {
                                                           {R"({"TP_OP":1.5})", "TP_OP"},
                                                           {R"({"TP_OP":4294967296})", "TP_OP"},
                                                           {R"({"PATHS":"x"})", "PATHS"},
-                                                          {R"({"PATH":"a\nb"})", "PATH"},
-                                                          {R"({"PATH":"\u00ff"})", "PATH"},
                                                           {R"({"PATH":"\u0100"})", "U+0100"}}) {
         EXPECT_FALSE(applyJson(Json::parse(json), tp, error)) << json;
         EXPECT_NE(error.find(named), std::string::npos) << json << ": " << error;

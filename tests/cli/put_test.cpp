@@ -36,7 +36,7 @@ TEST_F(PutCommand, WhatGetPrintsFedBackRewritesTheSameRecord) {
                {"[CPIC_INFO]", "SYMB_NAME=S1", "LOCAL_LU=*", "PART_LU=NET.LU1", "MODE=#INTER",
                 "REMOTE_TP=TPA", "SEC_TYPE=2", "TP_TYPE=0", cpwPw, "SEC_USERID=USER", "PLU_TYPE=1"},
                {"[CPIC_INFO]", "SYMB_NAME=S2", "REMOTE_TP=TPB"},
-               {"[CLIENT_ATTACH]", "TP_NAME=T1", "PATH=/bin/t", "PARM_STRING=-x"},
+               {"[CLIENT_ATTACH]", "TP_NAME=T1", "PATH=/bin/t", "PARM_STRING=-x\ry"},
                {"[LUX_PROFILE]", "PROFILE_NAME=P1", "SESSION=HOSTC,*,0,LU01,TCP/IP,,ENC_OFF",
                 "SESSION=*,*,1,,TCP/IP,SC,ENC_OPT"},
                {"[DEF_LUX_PROF]", "DEF_PROF_NAME=P1"},
@@ -81,6 +81,7 @@ TEST_F(PutCommand, ARefusedRecordNamesFileKindRecordAndFieldAndLeavesTheFileUnto
          "a.ini: appc", 54, "SERVER[0].name"},
         // Values the reader would give back differently are never stored.
         {"tp", R"({"TP_NAME":"T","PATH":"C:\\TP\\"})", "a.ini: tp T", 3010, "PATH"},
+        {"tp", R"({"TP_NAME":"T","PATH":"/a\nb"})", "a.ini: tp T", 3020, "PATH"},
         {"lux",
          R"({"PROFILE_NAME":"P","SESSION":[{"server":"H","category":1,"lu_name":"WS042LU"}]})",
          "a.ini: lux P", 3018, "SESSION[0].lu_name"},
