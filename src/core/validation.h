@@ -10,9 +10,10 @@
 #include <string>
 #include <string_view>
 
-// SNA name lengths: an LU alias, and the two halves of a network-qualified LU name (the
-// network ID and the LU name), which a period joins.
+// SNA name lengths: an LU alias, a mode name, and the two halves of a network-qualified LU
+// name (the network ID and the LU name), which a period joins.
 inline constexpr std::size_t kLuAliasLength = 8;
+inline constexpr std::size_t kModeNameLength = 8;
 inline constexpr std::size_t kNetworkIdLength = 8;
 inline constexpr std::size_t kLuNameLength = 8;
 inline constexpr std::size_t kQualifiedLuLength = kNetworkIdLength + 1 + kLuNameLength;

@@ -15,8 +15,8 @@ using sections::kCpic;
 } // namespace
 
 int cpicListEntries(const CfgStore& store, std::vector<std::string>& list) {
-    return records::listFirstValues(store, kCpic, "SYMB_NAME",
-                                    fieldWidth<CpicSideInfoRecord>("SYMB_NAME"), list);
+    return records::listFirstValues(store, kCpic, kCpicNameKey,
+                                    fieldWidth<CpicSideInfoRecord>(kCpicNameKey), list);
 }
 
 int cpicReadEntry(const CfgStore& store, CpicSideInfoRecord& record) {
@@ -29,7 +29,7 @@ int cpicReadEntry(const CfgStore& store, CpicSideInfoRecord& record) {
         record.pluType = 0;
         return 1;
     }
-    int s = records::findByValue(store, kCpic, "SYMB_NAME", record.symbName);
+    int s = records::findByValue(store, kCpic, kCpicNameKey, record.symbName);
     if (s < 0)
         return 0;
     cpicReadSection(store, s, record);
@@ -42,7 +42,7 @@ void cpicReadSection(const CfgStore& store, int s, CpicSideInfoRecord& record) {
 }
 
 int cpicCheckWrite(CpicSideInfoRecord padded, int& failureFlag, ErrorCode& errorCode) {
-    padded.symbName = padRight(padded.symbName, fieldWidth<CpicSideInfoRecord>("SYMB_NAME"));
+    padded.symbName = padRight(padded.symbName, fieldWidth<CpicSideInfoRecord>(kCpicNameKey));
     padded.localLu = padRight(padded.localLu, fieldWidth<CpicSideInfoRecord>("LOCAL_LU"));
     padded.password = padRight(padded.password, kCpicPassword.maxPlain);
     padded.userId = padRight(padded.userId, fieldWidth<CpicSideInfoRecord>("SEC_USERID"));
@@ -60,7 +60,7 @@ int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag,
 
     std::vector<std::string> listed;
     cpicListEntries(store, listed);
-    if (!records::deleteListed(store, kCpic, "SYMB_NAME", listed, record.symbName) ||
+    if (!records::deleteListed(store, kCpic, kCpicNameKey, listed, record.symbName) ||
         !records::addFirstSection(store, kCpic)) {
         errorCode = ErrorCode::Store;
         return 0;
@@ -69,7 +69,7 @@ int cpicWriteEntry(CfgStore& store, CpicSideInfoRecord record, int& failureFlag,
 }
 
 int cpicDeleteEntry(CfgStore& store, std::string_view symbName) {
-    int s = records::findByValue(store, kCpic, "SYMB_NAME", symbName);
+    int s = records::findByValue(store, kCpic, kCpicNameKey, symbName);
     if (s < 0)
         return 0;
     return cfgDeleteSection(store, s, kCpic) == 0 ? 1 : 0;

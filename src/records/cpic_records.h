@@ -2,11 +2,15 @@
 #pragma once
 
 #include "messages.h"
+#include "record_fields.h"
 #include "record_types.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+// The key that names an entry.
+inline constexpr std::string_view kCpicNameKey = keyOf<CpicSideInfoRecord>("SYMB_NAME");
 
 class CfgStore;
 

@@ -18,7 +18,7 @@ using sections::kCommon;
 using sections::kSystem;
 
 // What the list of systems, and whatever goes by its names, takes of a HOST_NAME.
-constexpr std::size_t kHostNameWidth = fieldWidth<MidrangeSystemRecord>("HOST_NAME");
+constexpr std::size_t kHostNameWidth = fieldWidth<MidrangeSystemRecord>(kSystemNameKey);
 
 // The first DEFAULT key of the section decides.
 bool isMarked(const CfgStore& store, int s) {
@@ -39,7 +39,7 @@ int midrangeListSystems(const CfgStore& store, std::vector<std::string>& list,
                         std::string& defaultName) {
     for (int s = -1; cfgNextSection(store, s, kSystem) == 0;) {
         std::string host;
-        if (!records::readFirst(store, s, kSystem, "HOST_NAME", host, kHostNameWidth))
+        if (!records::readFirst(store, s, kSystem, kSystemNameKey, host, kHostNameWidth))
             return 0;
         list.push_back(host);
         // When several systems are marked the last one wins.
@@ -58,7 +58,7 @@ int midrangeListOption(const CfgStore& store, std::vector<std::string>& list) {
 int midrangeReadSystem(const CfgStore& store, MidrangeSystemRecord& record) {
     if (record.hostName.empty())
         return 1;
-    int s = records::findByValue(store, kSystem, "HOST_NAME", record.hostName);
+    int s = records::findByValue(store, kSystem, kSystemNameKey, record.hostName);
     if (s < 0)
         return 0;
     midrangeReadSystemSection(store, s, record);
@@ -97,7 +97,7 @@ int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userI
     std::vector<std::string> listed;
     std::string defaultName;
     midrangeListSystems(store, listed, defaultName);
-    if (!records::deleteListed(store, kSystem, "HOST_NAME", listed, hostName) ||
+    if (!records::deleteListed(store, kSystem, kSystemNameKey, listed, hostName) ||
         !records::addFirstSection(store, kSystem)) {
         errorCode = ErrorCode::Store;
         return 0;
@@ -109,15 +109,15 @@ int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userI
 }
 
 int midrangeDeleteSystem(CfgStore& store, std::string_view hostName) {
-    int s = records::findByValue(store, kSystem, "HOST_NAME", hostName);
+    int s = records::findByValue(store, kSystem, kSystemNameKey, hostName);
     if (s >= 0)
         cfgDeleteSection(store, s, kSystem);
     return 1;
 }
 
 int midrangeSetDefault(CfgStore& store, std::string_view hostName) {
-    return midrangeSetDefaultSection(store,
-                                     records::findByValue(store, kSystem, "HOST_NAME", hostName));
+    return midrangeSetDefaultSection(
+        store, records::findByValue(store, kSystem, kSystemNameKey, hostName));
 }
 
 int midrangeSetDefaultSection(CfgStore& store, int s) {
@@ -130,7 +130,7 @@ int midrangeSetDefaultSection(CfgStore& store, int s) {
 }
 
 int midrangeMarkDefault(CfgStore& store, std::string_view hostName, std::string_view value) {
-    int s = records::findByValue(store, kSystem, "HOST_NAME", hostName);
+    int s = records::findByValue(store, kSystem, kSystemNameKey, hostName);
     return s < 0 ? 1 : markSection(store, s, value);
 }
 

@@ -2,11 +2,15 @@
 #pragma once
 
 #include "messages.h"
+#include "record_fields.h"
 #include "record_types.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+// The key that names a system.
+inline constexpr std::string_view kSystemNameKey = keyOf<MidrangeSystemRecord>("HOST_NAME");
 
 class CfgStore;
 

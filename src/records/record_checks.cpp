@@ -20,24 +20,32 @@ using F = RecordFamily;
 
 namespace {
 
-// The key each code of a writer's check names. An LU alias's code, which two keys of a
-// record share, is told apart where it is refused.
+// The key each code of a writer's check names, each looked up in its record's table of
+// keys when compiled. An LU alias's code, which two keys of a record share, is told apart
+// where it is refused.
 struct CodeKey {
     ErrorCode code;
     std::string_view key;
 };
 using enum ErrorCode;
-constexpr CodeKey kCpicCodes[] = {{SymbolicName, "SYMB_NAME"},  {ModeName, "MODE"},
-                                  {QualifiedLuName, "PART_LU"}, {ServiceTpName, "REMOTE_TP"},
-                                  {AppTpName, "REMOTE_TP"},     {CpicUserId, "SEC_USERID"},
-                                  {CpicPassword, "SEC_PW"}};
+using C = CpicSideInfoRecord;
+using T = AttachTpRecord;
+using G = GlobalRecord;
+using S = MidrangeSystemRecord;
+// clang-format off
+constexpr CodeKey kCpicCodes[] = {
+    {SymbolicName, kCpicNameKey},               {ModeName, keyOf<C>("MODE")},
+    {QualifiedLuName, keyOf<C>("PART_LU")},     {ServiceTpName, keyOf<C>("REMOTE_TP")},
+    {AppTpName, keyOf<C>("REMOTE_TP")},         {CpicUserId, keyOf<C>("SEC_USERID")},
+    {CpicPassword, keyOf<C>("SEC_PW")}};
 constexpr CodeKey kTpCodes[] = {
-    {AppTpName, "TP_NAME"}, {ServiceTpName, "TP_NAME"}, {TpPath, "PATH"}};
-constexpr CodeKey kGlobalCodes[] = {{GlobalUserName, "USER_NAME"}, {GlobalPassword, "PASSWORD"}};
-constexpr CodeKey kMidrangeCodes[] = {{HostName, "HOST_NAME"},
-                                      {ModeName, "MODE"},
-                                      {HostUserId, "USER_NAME"},
-                                      {HostPassword, "PASSWORD"}};
+    {AppTpName, kTpNameKey}, {ServiceTpName, kTpNameKey}, {TpPath, keyOf<T>("PATH")}};
+constexpr CodeKey kGlobalCodes[] = {
+    {GlobalUserName, keyOf<G>("USER_NAME")}, {GlobalPassword, keyOf<G>("PASSWORD")}};
+constexpr CodeKey kMidrangeCodes[] = {
+    {HostName, kSystemNameKey},             {ModeName, keyOf<MidrangeCommonRecord>("MODE")},
+    {HostUserId, keyOf<S>("USER_NAME")},    {HostPassword, keyOf<S>("PASSWORD")}};
+// clang-format on
 
 // The code's message about the key the table gives it; none for a code it does not know.
 RecordRefusal refuseAtKey(std::span<const CodeKey> keys, ErrorCode code) {
@@ -53,8 +61,8 @@ RecordRefusal cpicWriterCheck(const CpicSideInfoRecord& r) {
     if (code != ErrorCode::LuAlias)
         return refuseAtKey(kCpicCodes, code);
     if (!isLocalAliasField(padRight(r.localLu, kLuAliasLength)))
-        return refuse(code, ids::kRuleLocalLu, "LOCAL_LU");
-    return refuse(code, ids::kRulePartnerAlias, "PART_LU");
+        return refuse(code, ids::kRuleLocalLu, std::string(keyOf<C>("LOCAL_LU")));
+    return refuse(code, ids::kRulePartnerAlias, std::string(keyOf<C>("PART_LU")));
 }
 
 } // namespace
@@ -79,7 +87,7 @@ RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
         [&] {
             return firstTooLong({limitOf<F::Cpic>("SYMB_NAME", r.symbName),
                                  limitOf<F::Cpic>("LOCAL_LU", r.localLu),
-                                 {"PART_LU", r.partnerLu, partnerLimit},
+                                 {keyOf<C>("PART_LU"), r.partnerLu, partnerLimit},
                                  limitOf<F::Cpic>("REMOTE_TP", r.remoteTp),
                                  limitOf<F::Cpic>("SEC_USERID", r.userId),
                                  limitOf<F::Cpic>("SEC_PW", r.password)});
@@ -87,9 +95,11 @@ RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
         [&] {
             // The sheet's own rules, before its write.
             if (r.mode.size() > checkLimit<CpicSideInfoRecord>("MODE"))
-                return refuse(ErrorCode::None, ids::kCpicMsgModeTooLong, "MODE");
+                return refuse(ErrorCode::None, ids::kCpicMsgModeTooLong,
+                              std::string(keyOf<C>("MODE")));
             if (r.secType != 0 && r.userId.empty())
-                return refuse(ErrorCode::None, ids::kCpicMsgUserIdRequired, "SEC_USERID");
+                return refuse(ErrorCode::None, ids::kCpicMsgUserIdRequired,
+                              std::string(keyOf<C>("SEC_USERID")));
             return RecordRefusal{};
         },
         [&] { return cpicWriterCheck(r); }, [&] { return firstUnwritable(r); });
@@ -99,7 +109,8 @@ RecordRefusal tpCheckRecord(const AttachTpRecord& r) {
     return firstOf(
         // A record without its name could not be found again; whatever the TP type.
         [&] {
-            return r.tpName.empty() ? refuseCode(ErrorCode::AppTpName, "TP_NAME") : RecordRefusal{};
+            return r.tpName.empty() ? refuseCode(ErrorCode::AppTpName, std::string(kTpNameKey))
+                                    : RecordRefusal{};
         },
         [&] {
             return firstTooLong(
@@ -133,8 +144,8 @@ RecordRefusal globalCheckRecord(const GlobalRecord& r) {
             if (code != ErrorCode::LuAlias)
                 return refuseAtKey(kGlobalCodes, code);
             if (!isAliasField(padRight(r.defLuAlias, kLuAliasLength)))
-                return refuse(code, ids::kRuleDefLu, "DEF_LU_ALIAS");
-            return refuse(code, ids::kRuleDefPartner, "DEF_PLU_ALIAS");
+                return refuse(code, ids::kRuleDefLu, std::string(keyOf<G>("DEF_LU_ALIAS")));
+            return refuse(code, ids::kRuleDefPartner, std::string(keyOf<G>("DEF_PLU_ALIAS")));
         },
         [&] { return firstUnwritable(r); });
 }
@@ -142,7 +153,7 @@ RecordRefusal globalCheckRecord(const GlobalRecord& r) {
 RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
     return firstOf(
         [&] {
-            return r.hostName.empty() ? refuseCode(ErrorCode::HostName, "HOST_NAME")
+            return r.hostName.empty() ? refuseCode(ErrorCode::HostName, std::string(kSystemNameKey))
                                       : RecordRefusal{};
         },
         [&] {
@@ -166,7 +177,8 @@ RecordRefusal commonSheetRules(const MidrangeCommonRecord& r, const CfgStore& st
     if (!midrangeListSystems(store, names, defaultName) || names.empty())
         return refuse(ErrorCode::None, ids::kMidMsgNoSystem, {});
     if (r.mode.size() > checkLimit<MidrangeCommonRecord>("MODE"))
-        return refuse(ErrorCode::None, ids::kMidMsgModeInvalid, "MODE");
+        return refuse(ErrorCode::None, ids::kMidMsgModeInvalid,
+                      std::string(keyOf<MidrangeCommonRecord>("MODE")));
     return firstTooLong({limitOf<F::MidrangeCommon>("LOCAL_LU", r.localLu),
                          limitOf<F::MidrangeCommon>("USER_NAME", r.userId),
                          limitOf<F::MidrangeCommon>("PASSWORD", r.password)});

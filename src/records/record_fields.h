@@ -77,10 +77,10 @@ using M = MidrangeCommonRecord;
 // before TP_TYPE, as the client's own files have it.
 // clang-format off
 inline constexpr KeyField<C> kCpic[] = {
-    text("SYMB_NAME", &C::symbName, 8, 8),
+    text("SYMB_NAME", &C::symbName, kLuAliasLength, kLuAliasLength),
     text("LOCAL_LU", &C::localLu, kLuAliasLength, kLuAliasLength),
     text("PART_LU", &C::partnerLu, kQualifiedLuLength),
-    text("MODE", &C::mode, 8, 8),
+    text("MODE", &C::mode, kModeNameLength, kModeNameLength),
     text("REMOTE_TP", &C::remoteTp, 65, 64),
     number("SEC_TYPE", &C::secType, 15),
     number("TP_TYPE", &C::tpType, 1),
@@ -90,7 +90,7 @@ inline constexpr KeyField<C> kCpic[] = {
 };
 inline constexpr KeyField<T> kTp[] = {
     text("TP_NAME", &T::tpName, 65, 64),
-    text("LU_NAME", &T::luName, 8, 8),
+    text("LU_NAME", &T::luName, kLuAliasLength, kLuAliasLength),
     text("PATH", &T::path, 260, 80),
     text("PARM_STRING", &T::parmString, 128, 32),
     number("TP_OP", &T::tpOp, 25),
@@ -112,8 +112,8 @@ inline constexpr KeyField<S> kSystem[] = {
 inline constexpr KeyField<M> kCommon[] = {
     text("USER_NAME", &M::userId, 10, kUserIdCheckLength),
     password(kCommonPassword, &M::password),
-    text("LOCAL_LU", &M::localLu, 8, 8),
-    text("MODE", &M::mode, 8, 8),
+    text("LOCAL_LU", &M::localLu, kLuAliasLength, kLuAliasLength),
+    text("MODE", &M::mode, kModeNameLength, kModeNameLength),
 };
 // clang-format on
 
@@ -192,7 +192,7 @@ inline constexpr char kEncryption[] = "encryption";
 // The longest server or scope name, and a link's LU name, that the checks and the sheets
 // let pass; and how much of one SERVER or SCOPE value, and of one SESSION, the readers take.
 inline constexpr std::size_t kNameLimit = 64;
-inline constexpr std::size_t kLuNameLimit = 8;
+inline constexpr std::size_t kLuNameLimit = kLuNameLength;
 inline constexpr std::size_t kServerRead = 76;
 inline constexpr std::size_t kSessionRead = 154;
 } // namespace parts

@@ -14,8 +14,8 @@ using sections::kAttach;
 } // namespace
 
 int tpListEntries(const CfgStore& store, std::vector<std::string>& list) {
-    return records::listFirstValues(store, kAttach, "TP_NAME",
-                                    fieldWidth<AttachTpRecord>("TP_NAME"), list);
+    return records::listFirstValues(store, kAttach, kTpNameKey,
+                                    fieldWidth<AttachTpRecord>(kTpNameKey), list);
 }
 
 int tpReadEntry(const CfgStore& store, AttachTpRecord& record) {
@@ -25,7 +25,7 @@ int tpReadEntry(const CfgStore& store, AttachTpRecord& record) {
         record.tpOp = 0;
         return 1;
     }
-    int s = records::findByValue(store, kAttach, "TP_NAME", record.tpName);
+    int s = records::findByValue(store, kAttach, kTpNameKey, record.tpName);
     if (s < 0)
         return 0;
     tpReadSection(store, s, record);
@@ -51,7 +51,7 @@ int tpWriteEntry(CfgStore& store, AttachTpRecord record, int& failureFlag, Error
 
     std::vector<std::string> listed;
     tpListEntries(store, listed);
-    if (!records::deleteListed(store, kAttach, "TP_NAME", listed, record.tpName) ||
+    if (!records::deleteListed(store, kAttach, kTpNameKey, listed, record.tpName) ||
         !records::addFirstSection(store, kAttach)) {
         errorCode = ErrorCode::Store;
         return 0;
@@ -60,7 +60,7 @@ int tpWriteEntry(CfgStore& store, AttachTpRecord record, int& failureFlag, Error
 }
 
 int tpDeleteEntry(CfgStore& store, std::string_view tpName) {
-    int s = records::findByValue(store, kAttach, "TP_NAME", tpName);
+    int s = records::findByValue(store, kAttach, kTpNameKey, tpName);
     if (s >= 0)
         cfgDeleteSection(store, s, kAttach);
     return 1;
