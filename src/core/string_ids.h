@@ -275,6 +275,7 @@ inline constexpr int kRuleLinkTooLong = 3017;
 inline constexpr int kRuleLinkCategory = 3018;
 inline constexpr int kRuleOldForm = 3019;
 inline constexpr int kRuleLineBreak = 3020;
+inline constexpr int kRuleRemoteTpName = 3021;
 
 // Rename, sections without their name key
 inline constexpr int kRenameButton = 3200;

@@ -36,8 +36,7 @@ using S = MidrangeSystemRecord;
 constexpr CodeKey kCpicCodes[] = {
     {SymbolicName, kCpicNameKey},               {ModeName, keyOf<C>("MODE")},
     {QualifiedLuName, keyOf<C>("PART_LU")},     {ServiceTpName, keyOf<C>("REMOTE_TP")},
-    {AppTpName, keyOf<C>("REMOTE_TP")},         {CpicUserId, keyOf<C>("SEC_USERID")},
-    {CpicPassword, keyOf<C>("SEC_PW")}};
+    {CpicUserId, keyOf<C>("SEC_USERID")},      {CpicPassword, keyOf<C>("SEC_PW")}};
 constexpr CodeKey kTpCodes[] = {
     {AppTpName, kTpNameKey}, {ServiceTpName, kTpNameKey}, {TpPath, keyOf<T>("PATH")}};
 constexpr CodeKey kGlobalCodes[] = {
@@ -58,6 +57,10 @@ RecordRefusal cpicWriterCheck(const CpicSideInfoRecord& r) {
     ErrorCode code = ErrorCode::None;
     if (cpicCheckWrite(r, flag, code))
         return {};
+    // The partner's application TP name shares its code with the TP entries' name, but not
+    // their characters: its message says which it takes.
+    if (code == ErrorCode::AppTpName)
+        return refuse(code, ids::kRuleRemoteTpName, std::string(keyOf<C>("REMOTE_TP")));
     if (code != ErrorCode::LuAlias)
         return refuseAtKey(kCpicCodes, code);
     if (!isLocalAliasField(padRight(r.localLu, kLuAliasLength)))

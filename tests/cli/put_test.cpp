@@ -70,13 +70,16 @@ TEST_F(PutCommand, ARefusedRecordNamesFileKindRecordAndFieldAndLeavesTheFileUnto
         std::string who; // "FILE: kind NAME"
         int number;      // the code, or the message id of a rule of the editor's own
         std::string field;
-        std::string says = ""; // a number the message names
+        std::string says = ""; // what the message says
     };
     // Each kind's refusals and their messages are the sheet's (tests/editors/one_rule_test.cpp);
     // here, the form of put's line and what no other command refuses.
     const std::vector<Case> refused{
         {"cpic", R"({"SYMB_NAME":"TWO WRDS","REMOTE_TP":"T"})", "a.ini: cpic TWO WRDS", 26,
          "SYMB_NAME"},
+        // The partner's TP name shares its code with a TP entry's, not its characters.
+        {"cpic", R"({"SYMB_NAME":"S","REMOTE_TP":"PAY.RUN"})", "a.ini: cpic S", 40, "REMOTE_TP",
+         "letters, digits or _"},
         {"appc", R"({"SERVER":[{"name":"bad name","transport":"TCP/IP","encryption":"ENC_ON"}]})",
          "a.ini: appc", 54, "SERVER[0].name"},
         // Values the reader would give back differently are never stored.
