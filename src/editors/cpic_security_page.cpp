@@ -1,5 +1,6 @@
 #include "cpic_security_page.h"
 
+#include "cpic_records.h"
 #include "string_ids.h"
 #include "tela_combo_box.h"
 #include "tela_legend.h"
@@ -61,6 +62,7 @@ void CPgCpicSec::initPage() {
 }
 
 void CPgCpicSec::applySecurityRule(int index) {
-    enableControl(kUserId, index != 0);
-    enableControl(kPassword, index == 2 || index == 3);
+    const int secType = cpicSecTypeOfIndex(index);
+    enableControl(kUserId, cpicSecTypeTakesUserId(secType));
+    enableControl(kPassword, cpicSecTypeTakesPassword(secType));
 }

@@ -14,6 +14,15 @@ inline constexpr std::string_view kCpicNameKey = keyOf<CpicSideInfoRecord>("SYMB
 
 class CfgStore;
 
+// What a conversation security type takes (0 none, 1 same, 2 program, 5 strong): the
+// sheet opens the fields by it, and the check wants the user ID by it.
+constexpr bool cpicSecTypeTakesUserId(int secType) {
+    return secType != 0;
+}
+constexpr bool cpicSecTypeTakesPassword(int secType) {
+    return secType == 2 || secType == 5;
+}
+
 // 1 all listed; 0 a CPIC_INFO section without SYMB_NAME was met (names so far stay).
 int cpicListEntries(const CfgStore& store, std::vector<std::string>& list);
 // 1 read (or the values of a new entry when the name is empty); 0 no entry of that name.

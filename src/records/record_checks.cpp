@@ -100,7 +100,7 @@ RecordRefusal cpicCheckRecord(const CpicSideInfoRecord& r) {
             if (r.mode.size() > checkLimit<CpicSideInfoRecord>("MODE"))
                 return refuse(ErrorCode::None, ids::kCpicMsgModeTooLong,
                               std::string(keyOf<C>("MODE")));
-            if (r.secType != 0 && r.userId.empty())
+            if (cpicSecTypeTakesUserId(r.secType) && r.userId.empty())
                 return refuse(ErrorCode::None, ids::kCpicMsgUserIdRequired,
                               std::string(keyOf<C>("SEC_USERID")));
             return RecordRefusal{};
