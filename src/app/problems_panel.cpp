@@ -59,10 +59,7 @@ QString ProblemsModel::text(const RecordProblem& p, int column) {
         return option ? userString(option->texts.labelId) : QString();
     }
     case 1:
-        if (p.nameless)
-            return userString(ids::kProblemNoName);
-        // A midrange system is named by its host; the common settings by the kind's entry.
-        return p.name.empty() ? userString(kindOf(p.family).entryTextId) : fromBytes(p.name);
+        return recordLabel(p.family, p.name, p.nameless);
     case 2:
         return p.isError() ? QString::number(p.code()) : userString(ids::kProblemWarning);
     case 3:

@@ -68,10 +68,8 @@ QString recordKindText(const RecordName& id) {
 }
 
 QString recordNameText(const RecordName& id) {
-    QString name = id.nameless ? userString(ids::kProblemNoName)
-                   : id.family == RecordFamily::MidrangeCommon && !id.otherSection
-                       ? userString(ids::kReviewCommon)
-                       : fromBytes(id.name);
+    QString name =
+        id.otherSection ? fromBytes(id.name) : recordLabel(id.family, id.name, id.nameless);
     if (id.sameName > 1)
         name += QStringLiteral(" (%1)").arg(id.sameName);
     return name;

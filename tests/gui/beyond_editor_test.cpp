@@ -79,7 +79,7 @@ protected:
             {13, text(ids::kProblemNoNameLine).replace("%1", "40"), 66}, // its line in the file
             {27, "P1", 68},
             {28, "bad host", 50},
-            {28, text(ids::kEntryMidrange), 56},
+            {28, text(ids::kReviewCommon), 56}, // the common settings
         };
     }
     QStringList row(int i) {
