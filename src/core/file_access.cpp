@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
+#include <memory>
 #include <unistd.h>
 #include <vector>
 
@@ -135,9 +136,12 @@ bool readRegularFile(const std::string& path, std::string& bytes, FileError& err
     bytes.clear();
     bytes.reserve(static_cast<std::size_t>(st.st_size));
     // A file may grow while it is read, or tell no size at all: read to the limit, no more.
-    std::vector<char> chunk(256 * 1024);
+    // Left uninitialised: zeroing it would touch every page of it at each start, for a file
+    // that is mostly a few kilobytes.
+    constexpr std::size_t kChunk = 256 * 1024;
+    const auto chunk = std::make_unique_for_overwrite<char[]>(kChunk);
     for (;;) {
-        const ssize_t n = ::read(fd, chunk.data(), chunk.size());
+        const ssize_t n = ::read(fd, chunk.get(), kChunk);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -150,7 +154,7 @@ bool readRegularFile(const std::string& path, std::string& bytes, FileError& err
             error = failure(FileFault::TooLarge, path);
             return false;
         }
-        bytes.append(chunk.data(), static_cast<std::size_t>(n));
+        bytes.append(chunk.get(), static_cast<std::size_t>(n));
     }
     if (info)
         *info = st;
