@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Whole-process timings, side by side in one run: the tool's `list` against a minimal C
-program that parses the same file with inih, and the editor's start to its first paint
-against a minimal Qt Widgets program, under Xvfb and on the offscreen platform.
+program that parses the same file with inih and against an empty C++ program, and the
+editor's start to its first paint against a minimal Qt Widgets program, under Xvfb and on
+the offscreen platform.
 
 Prints one JSON object: for each measurement the median wall time (ms) over the runs and
 the peak resident size (KiB) of the median run, the commands of a comparison interleaved.
@@ -43,12 +44,14 @@ def main():
     env["HOME"] = work  # a fresh profile: no recent files, no saved settings
     env["XDG_RUNTIME_DIR"] = work
     result = {"runs": runs}
-    tool, floor_c = measure(
+    tool, floor_c, floor_cxx = measure(
         [[os.path.join(bindir, "apicfg-tool"), "list", files["f100"]],
-         [os.path.join(bindir, "apicfg_floor_inih"), files["f100"]]],
+         [os.path.join(bindir, "apicfg_floor_inih"), files["f100"]],
+         [os.path.join(bindir, "apicfg_floor_cxx")]],
         env, runs, bindir)
     result["tool_list_100"] = tool
     result["floor_inih_100"] = floor_c
+    result["floor_cxx"] = floor_cxx
 
     gui = dict(env)
     gui["APICFG_QUIT_AFTER_FIRST_PAINT"] = "1"
