@@ -6,13 +6,6 @@
 
 #include <cstdlib>
 
-namespace {
-
-constexpr int kPrimaryLanguageMask = 0x3FF;
-constexpr int kSublanguageShift = 10;
-
-} // namespace
-
 std::vector<std::string> defaultLanguageSearchPath(const std::string& programDir) {
     std::vector<std::string> folders;
     if (const char* dir = std::getenv("APICFG_LANG_DIR"); dir && *dir)
@@ -26,8 +19,7 @@ bool loadUserLanguage(const std::string& programDir, const std::string& override
     TelaEnvironment::SetSearchPath(defaultLanguageSearchPath(programDir));
     std::string library = overrideName;
     if (library.empty()) {
-        int languageId = userDefaultLanguageId();
-        library = "LHCENU.DLL";
+        const int languageId = userDefaultLanguageId();
         // The start-up names the document's texts along with the language; kept for the
         // call's shape.
         TelaEnvironment::SetLanguage(languageId & kPrimaryLanguageMask,

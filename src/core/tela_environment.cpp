@@ -23,6 +23,23 @@ LanguageState& state() {
 constexpr int kLangGerman = 0x07;
 constexpr int kLangEnglish = 0x09;
 
+// The languages that have a library: the language's code, its Windows primary language and
+// the library's name. The first is the language of a user whose language has none.
+struct ShippedLanguage {
+    std::string_view code;
+    int primary;
+    std::string_view library;
+};
+constexpr ShippedLanguage kShipped[] = {{"en", kLangEnglish, "LHCENU"},
+                                        {"de", kLangGerman, "LHCDEU"}};
+
+const ShippedLanguage* shippedLanguage(std::string_view code) {
+    for (const ShippedLanguage& l : kShipped)
+        if (l.code == code)
+            return &l;
+    return nullptr;
+}
+
 bool readFile(const std::string& path, std::string& out) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
@@ -51,7 +68,11 @@ std::string unescape(std::string_view s) {
 
 int TelaEnvironment::SetLanguage(int primary, int /*sublanguage*/, std::string& libraryName,
                                  void* /*window*/, int /*reserved*/, int /*resourceId*/) {
-    std::string chosen = primary == kLangGerman ? "LHCDEU.DLL" : "LHCENU.DLL";
+    const ShippedLanguage* language = &kShipped[0];
+    for (const ShippedLanguage& l : kShipped)
+        if (l.primary == primary)
+            language = &l;
+    std::string chosen = std::string(language->library) + ".DLL";
     if (chosen == libraryName)
         return 0;
     libraryName = chosen;
@@ -66,10 +87,9 @@ std::string TelaEnvironment::GetUserString(int id) {
 
 std::string libraryLanguage(const std::string& libraryName) {
     const std::string file = languageFileName(libraryName);
-    if (file == "LHCDEU.lang")
-        return "de";
-    if (file == "LHCENU.lang")
-        return "en";
+    for (const ShippedLanguage& l : kShipped)
+        if (file == std::string(l.library) + ".lang")
+            return std::string(l.code);
     return std::string();
 }
 
@@ -222,10 +242,10 @@ int languageIdFromLocale(const std::string& locale) {
         for (const Country& c : l.countries)
             if (country == c.code)
                 sublanguage = c.sublanguage;
-        return l.primary | (sublanguage << 10);
+        return l.primary | (sublanguage << kSublanguageShift);
     }
     // "C", "POSIX", nothing set, or a language without a library: United States English.
-    return kLangEnglish | (1 << 10);
+    return kLangEnglish | (1 << kSublanguageShift);
 }
 
 int userDefaultLanguageId() {
@@ -238,7 +258,7 @@ int userDefaultLanguageId() {
             const std::size_t colon = rest.find(':');
             const std::string entry(rest.substr(0, colon));
             const std::string language = entry.substr(0, entry.find_first_of("_-.@"));
-            if (language == "de" || language == "en") // the languages with a library
+            if (shippedLanguage(language))
                 return languageIdFromLocale(entry);
             rest.remove_prefix(colon == std::string_view::npos ? rest.size() : colon + 1);
         }

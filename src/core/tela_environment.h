@@ -37,6 +37,10 @@ public:
     static void SetSearchPath(std::vector<std::string> folders);
 };
 
+// A Windows language id: the primary language in the low 10 bits, the sublanguage above.
+inline constexpr int kPrimaryLanguageMask = 0x3FF;
+inline constexpr int kSublanguageShift = 10;
+
 // The user's default language as a Windows language id, from the environment as gettext
 // reads it: when LANGUAGE is set, its first language that has a library (English when
 // none has), else the first of LC_ALL, LC_MESSAGES and LANG that is set. English
