@@ -18,8 +18,8 @@ const RecordKind* namedKind(RecordFamily family) {
 
 // What the kind's check refuses in a name, in its order: too long, the writer's own rule,
 // a value the file cannot carry.
-RecordRefusal nameRefusal(const RecordKind& kind, const CfgStore& store, int occurrence,
-                          const std::string& name) {
+RecordRefusal refuseName(const RecordKind& kind, const CfgStore& store, int occurrence,
+                         const std::string& name) {
     const std::string key(kind.nameKey);
     return checks::firstOf(
         [&] {
@@ -68,7 +68,7 @@ RenameResult renameRecord(CfgStore& store, RecordFamily family, int occurrence,
         cfgGetValue(store, occurrence, f->section, first, f->nameKey, oldName, SIZE_MAX) == 0;
     if (named && oldName == newName)
         return RenameResult::Renamed;
-    refusal = nameRefusal(*f, store, occurrence, newName);
+    refusal = refuseName(*f, store, occurrence, newName);
     if (refusal)
         return RenameResult::Refused;
     const int holder = namedRecordSection(store, family, newName);
