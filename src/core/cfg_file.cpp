@@ -249,9 +249,11 @@ int cfgWriteFile(const CfgStore& store, const std::string& path, FileError* erro
 
 namespace {
 
-// Bytes that end or cut a line for the reader wherever they stand.
+// Bytes that end or cut a line for the reader wherever they stand. A plain loop: a search
+// for any of a set of bytes asks the set once per byte of the text, a third of a save.
 bool hasLineBreaker(std::string_view text) {
-    return text.find_first_of(std::string_view("\n\0\xFF", 3)) != std::string_view::npos;
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return c == '\n' || c == '\0' || c == '\xFF'; });
 }
 
 const char* sectionNameFault(std::string_view name) {
