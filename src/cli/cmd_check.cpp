@@ -37,12 +37,12 @@ std::string fieldOf(const RecordProblem& p) {
 void printLine(std::ostream& out, const std::string& place, const RecordProblem& p) {
     out << place << ": " << kindOf(p.family).toolName;
     if (!p.name.empty())
-        out << ' ' << latin1ToUtf8(p.name);
+        out << ' ' << lineText(latin1ToUtf8(p.name));
     out << ": ";
     if (p.isError())
-        out << "error " << p.code() << ": " << messageOf(p) << fieldOf(p) << '\n';
+        out << "error " << p.code() << ": " << lineText(messageOf(p)) << fieldOf(p) << '\n';
     else
-        out << "warning: " << warningOf(p) << '\n';
+        out << "warning: " << lineText(warningOf(p)) << '\n';
 }
 
 Json problemJson(const std::string& file, const std::vector<long>& lines, const RecordProblem& p) {

@@ -4,6 +4,7 @@
 #include "config_input.h"
 #include "file_steps.h"
 #include "kind_argument.h"
+#include "json_text.h"
 #include "latin1_text.h"
 #include "password_keys.h"
 #include "put_record.h"
@@ -29,10 +30,10 @@ void printRefusal(std::ostream& err, const std::string& file, const RecordKind& 
                   const PutResult& put) {
     err << file << ": " << kind.toolName;
     if (!put.name.empty())
-        err << ' ' << latin1ToUtf8(put.name);
+        err << ' ' << lineText(latin1ToUtf8(put.name));
     err << ": ";
     if (put.outcome == PutResult::Refused) {
-        err << "error " << put.refusal.number() << ": " << refusalText(put.refusal);
+        err << "error " << put.refusal.number() << ": " << lineText(refusalText(put.refusal));
         if (!put.refusal.key.empty())
             err << " (field " << put.refusal.fieldPath() << ")";
         err << '\n';

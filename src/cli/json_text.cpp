@@ -19,6 +19,19 @@ void appendUnicodeEscape(std::string& out, unsigned char c) {
 
 } // namespace
 
+std::string lineText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            appendUnicodeEscape(out, byte);
+        else
+            out.push_back(c);
+    }
+    return out;
+}
+
 std::string jsonText(const Json& value) {
     // The library writes \n, \t and friends in their short forms and lets DEL through;
     // rewrite those so that every control character has the one \u00XX form.

@@ -14,3 +14,8 @@ Json jsonBytes(std::string_view bytes);
 
 // The compact text of value, without a line end.
 std::string jsonText(const Json& value);
+
+// Text for one line of the tool's output with every control character written as JSON
+// writes it, \u00XX: a name with a line feed stays on its line, and a terminal shows an
+// escape byte instead of obeying it.
+std::string lineText(std::string_view text);

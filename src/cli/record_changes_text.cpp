@@ -2,6 +2,7 @@
 
 #include "cfg_file.h"
 #include "cfg_store.h"
+#include "json_text.h"
 #include "latin1_text.h"
 #include "record_kinds.h"
 
@@ -28,14 +29,14 @@ std::string_view changeWord(ChangeType type) {
 std::string recordLabel(const RecordName& id) {
     std::string out;
     if (id.otherSection) {
-        out = "[" + latin1ToUtf8(id.section) + "]";
+        out = "[" + lineText(latin1ToUtf8(id.section)) + "]";
     } else {
         const RecordKind& kind = kindOf(id.family);
         out = std::string(kind.toolName);
         if (id.nameless)
             out += " (no " + std::string(kind.nameKey) + ")";
         else if (!id.name.empty())
-            out += " " + latin1ToUtf8(id.name);
+            out += " " + lineText(latin1ToUtf8(id.name));
     }
     if (id.sameName > 1)
         out += " (" + std::to_string(id.sameName) + ")";

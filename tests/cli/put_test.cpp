@@ -85,6 +85,8 @@ TEST_F(PutCommand, ARefusedRecordNamesFileKindRecordAndFieldAndLeavesTheFileUnto
         // Values the reader would give back differently are never stored.
         {"tp", R"({"TP_NAME":"T","PATH":"C:\\TP\\"})", "a.ini: tp T", 3010, "PATH"},
         {"tp", R"({"TP_NAME":"T","PATH":"/a\nb"})", "a.ini: tp T", 3020, "PATH"},
+        // A control character in a name is shown escaped: the refusal stays one line.
+        {"tp", R"({"TP_NAME":"T\nX","PATH":"/a"})", "a.ini: tp T\\u000AX", 40, "TP_NAME"},
         {"lux",
          R"({"PROFILE_NAME":"P","SESSION":[{"server":"H","category":1,"lu_name":"WS042LU"}]})",
          "a.ini: lux P", 3018, "SESSION[0].lu_name"},
