@@ -227,19 +227,32 @@ void globalCheck(const GlobalRecord& r, int& failureFlag, ErrorCode& errorCode) 
         fail(ErrorCode::LuAlias, failureFlag, errorCode);
 }
 
-void appcCheck(const AppcRecord& r, int& failureFlag, ErrorCode& errorCode) {
+namespace {
+
+void failAtRow(ErrorCode code, std::size_t row, int& failureFlag, ErrorCode& errorCode,
+               int* refusedRow) {
+    fail(code, failureFlag, errorCode);
+    if (refusedRow)
+        *refusedRow = static_cast<int>(row);
+}
+
+} // namespace
+
+void appcCheck(const AppcRecord& r, int& failureFlag, ErrorCode& errorCode, int* refusedRow) {
     for (std::size_t i = 0; i < r.serverName.size(); ++i) {
         if (!isServerName(r.serverName[i], r.serverName[i].size(), r.transport[i])) {
-            fail(ErrorCode::ServerName, failureFlag, errorCode);
+            failAtRow(ErrorCode::ServerName, i, failureFlag, errorCode, refusedRow);
             return;
         }
     }
 }
 
-void luxCheckProfile(const LuxProfileRecord& r, int& failureFlag, ErrorCode& errorCode) {
-    for (const LuxLink& link : r.links) {
+void luxCheckProfile(const LuxProfileRecord& r, int& failureFlag, ErrorCode& errorCode,
+                     int* refusedRow) {
+    for (std::size_t i = 0; i < r.links.size(); ++i) {
+        const LuxLink& link = r.links[i];
         if (!isServerName(link.serverName, link.serverName.size(), link.transport)) {
-            fail(ErrorCode::ServerName, failureFlag, errorCode);
+            failAtRow(ErrorCode::ServerName, i, failureFlag, errorCode, refusedRow);
             return;
         }
     }
@@ -247,10 +260,11 @@ void luxCheckProfile(const LuxProfileRecord& r, int& failureFlag, ErrorCode& err
         fail(ErrorCode::LuxProfileName, failureFlag, errorCode);
         return;
     }
-    for (const LuxLink& link : r.links) {
+    for (std::size_t i = 0; i < r.links.size(); ++i) {
+        const LuxLink& link = r.links[i];
         if (link.category != kNoLuNameCategory &&
             (link.luName.empty() || !isMixedCaseName(link.luName, link.luName.size()))) {
-            fail(ErrorCode::LinkLuName, failureFlag, errorCode);
+            failAtRow(ErrorCode::LinkLuName, i, failureFlag, errorCode, refusedRow);
             return;
         }
     }

@@ -48,8 +48,11 @@ bool isServerName(std::string_view text, std::size_t length, std::string_view tr
 void cpicCheckEntry(const CpicSideInfoRecord& padded, int& failureFlag, ErrorCode& errorCode);
 void tpCheckEntry(const AttachTpRecord& padded, int& failureFlag, ErrorCode& errorCode);
 void globalCheck(const GlobalRecord& padded, int& failureFlag, ErrorCode& errorCode);
-void appcCheck(const AppcRecord& record, int& failureFlag, ErrorCode& errorCode);
-void luxCheckProfile(const LuxProfileRecord& record, int& failureFlag, ErrorCode& errorCode);
+// The two checks of rows also say which row they refused, when asked (refusedRow).
+void appcCheck(const AppcRecord& record, int& failureFlag, ErrorCode& errorCode,
+               int* refusedRow = nullptr);
+void luxCheckProfile(const LuxProfileRecord& record, int& failureFlag, ErrorCode& errorCode,
+                     int* refusedRow = nullptr);
 // A midrange system: the host name, then the user ID and password.
 void midrangeSystemCheck(std::string_view hostName, std::string_view paddedUserId,
                          std::string_view paddedPassword, int& failureFlag, ErrorCode& errorCode);

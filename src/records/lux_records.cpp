@@ -174,10 +174,11 @@ std::string luxFormatSession(const LuxLink& link) {
            link.transport + "," + link.scopeName + "," + link.encryption;
 }
 
-int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, ErrorCode& errorCode) {
+int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, ErrorCode& errorCode,
+                  int* refusedRow) {
     int flag = 0;
     ErrorCode code = ErrorCode::None;
-    luxCheckProfile(record, flag, code);
+    luxCheckProfile(record, flag, code, refusedRow);
     if (flag != 0) {
         failureFlag = flag;
         errorCode = code;

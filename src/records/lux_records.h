@@ -49,7 +49,8 @@ std::string luxFormatSession(const LuxLink& link);
 void luxReadSection(const CfgStore& store, int s, LuxProfileRecord& record);
 // What luxWriteProfile refuses before it touches the store: its check, then
 // ErrorCode::NoFirstLink for a first link without server. 1 passes; 0 with flag and code.
-int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, ErrorCode& errorCode);
+int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, ErrorCode& errorCode,
+                  int* refusedRow = nullptr);
 int luxWriteProfile(CfgStore& store, LuxProfileRecord record, int& failureFlag,
                     ErrorCode& errorCode);
 int luxDeleteProfile(CfgStore& store, std::string_view profileName); // always 1

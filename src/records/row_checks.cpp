@@ -74,16 +74,13 @@ RecordRefusal appcSheetRules(const AppcRecord& r) {
 
 RecordRefusal appcWriterCheck(const AppcRecord& r) {
     int flag = 0;
+    int row = 0;
     ErrorCode code = ErrorCode::None;
-    appcCheck(r, flag, code);
+    appcCheck(r, flag, code, &row);
     if (flag == 0)
         return {};
-    std::size_t i = 0;
-    while (i + 1 < r.serverName.size() &&
-           isServerName(r.serverName[i], r.serverName[i].size(), r.transport[i]))
-        ++i;
-    return refuse(code, ids::kRuleServerName, keynames::kServer, int(i), parts::kName,
-                  latin1ToUtf8(r.serverName[i]));
+    return refuse(code, ids::kRuleServerName, keynames::kServer, row, parts::kName,
+                  latin1ToUtf8(r.serverName[static_cast<std::size_t>(row)]));
 }
 
 RecordRefusal appcReadBack(const AppcRecord& r) {
@@ -146,25 +143,25 @@ RecordRefusal luxSheetRules(const LuxProfileRecord& r) {
 
 RecordRefusal luxWriterCheck(const LuxProfileRecord& r) {
     int flag = 0;
+    int row = 0;
     ErrorCode code = ErrorCode::None;
-    if (luxCheckWrite(r, flag, code))
+    if (luxCheckWrite(r, flag, code, &row))
         return {};
-    if (code == ErrorCode::LuxProfileName)
+    const auto link = static_cast<std::size_t>(row);
+    switch (code) {
+    case ErrorCode::LuxProfileName:
         return refuseCode(code, keynames::kProfileName);
-    if (code == ErrorCode::NoFirstLink)
+    case ErrorCode::NoFirstLink:
         return refuseCode(code, keynames::kSession, 0, parts::kServer);
-    for (std::size_t i = 0; i < r.links.size(); ++i) {
-        const LuxLink& link = r.links[i];
-        if (code == ErrorCode::ServerName &&
-            !isServerName(link.serverName, link.serverName.size(), link.transport))
-            return refuse(code, ids::kRuleLinkServer, keynames::kSession, int(i), parts::kServer,
-                          linkNumber(i));
-        if (code == ErrorCode::LinkLuName && link.category != kNoLuNameCategory &&
-            (link.luName.empty() || !isMixedCaseName(link.luName, link.luName.size())))
-            return refuse(code, ids::kRuleLinkLuName, keynames::kSession, int(i), parts::kLuName,
-                          linkNumber(i));
+    case ErrorCode::ServerName:
+        return refuse(code, ids::kRuleLinkServer, keynames::kSession, row, parts::kServer,
+                      linkNumber(link));
+    case ErrorCode::LinkLuName:
+        return refuse(code, ids::kRuleLinkLuName, keynames::kSession, row, parts::kLuName,
+                      linkNumber(link));
+    default:
+        return refuseCode(code, keynames::kSession);
     }
-    return refuseCode(code, keynames::kSession);
 }
 
 RecordRefusal luxReadBack(const LuxProfileRecord& r) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -104,12 +105,18 @@ TEST(RecordChecks, ServerListsAndLuxProfiles) {
     appc.serverName = {"host.a", "HOSTB", "", "x.y"};
     appc.transport = {"IPX/SPX", "IPX/SPX", "IPX/SPX", "IPX/SPX"};
     appc.scopeName = "not checked!";
-    EXPECT_EQ(codeOf(appc, appcCheck), ErrorCode::ServerName);
+    // The code, and the row refused (-1 for none).
+    using At = std::pair<ErrorCode, int>;
+    auto appcAt = [&] {
+        int row = -1;
+        return At(codeOf(appc, [&](auto& r, int& f, ErrorCode& c) { appcCheck(r, f, c, &row); }),
+                  row);
+    };
+    EXPECT_EQ(appcAt(), At(ErrorCode::ServerName, 0));
     appc.transport[0] = "TCP/IP";
-    EXPECT_EQ(codeOf(appc, appcCheck),
-              ErrorCode::ServerName); // the last row counts as much as the first
+    EXPECT_EQ(appcAt(), At(ErrorCode::ServerName, 3)); // the last row counts as much as the first
     appc.serverName[3] = "*";
-    EXPECT_EQ(codeOf(appc, appcCheck), ErrorCode::None);
+    EXPECT_EQ(appcAt(), At(ErrorCode::None, -1));
 
     LuxProfileRecord lux;
     for (LuxLink& l : lux.links) {
@@ -119,15 +126,21 @@ TEST(RecordChecks, ServerListsAndLuxProfiles) {
     lux.profileName = "prof1";
     lux.links[2].category = 0; // needs an LU name
     lux.links[3].serverName = ".host";
-    EXPECT_EQ(codeOf(lux, luxCheckProfile), ErrorCode::ServerName);
+    auto luxAt = [&] {
+        int row = -1;
+        return At(
+            codeOf(lux, [&](auto& r, int& f, ErrorCode& c) { luxCheckProfile(r, f, c, &row); }),
+            row);
+    };
+    EXPECT_EQ(luxAt(), At(ErrorCode::ServerName, 3));
     lux.links[3].serverName = "host";
-    EXPECT_EQ(codeOf(lux, luxCheckProfile), ErrorCode::LuxProfileName);
+    EXPECT_EQ(luxAt(), At(ErrorCode::LuxProfileName, -1));
     lux.profileName = "PROF1";
-    EXPECT_EQ(codeOf(lux, luxCheckProfile), ErrorCode::LinkLuName);
+    EXPECT_EQ(luxAt(), At(ErrorCode::LinkLuName, 2));
     lux.links[2].luName = "Lu_01";
-    EXPECT_EQ(codeOf(lux, luxCheckProfile), ErrorCode::None);
+    EXPECT_EQ(luxAt(), At(ErrorCode::None, -1));
     lux.profileName = "";
-    EXPECT_EQ(codeOf(lux, luxCheckProfile), ErrorCode::LuxProfileName);
+    EXPECT_EQ(luxAt(), At(ErrorCode::LuxProfileName, -1));
     TelaEnvironment::UnloadLibrary();
 }
 
