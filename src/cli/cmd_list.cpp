@@ -25,7 +25,7 @@ void printEntries(const std::vector<KindEntries>& listed, bool json, std::ostrea
     if (!json) {
         for (const KindEntries& k : listed)
             for (const std::string& e : k.entries)
-                out << k.kind << '\t' << e << '\n';
+                out << k.kind << '\t' << lineText(e) << '\n';
         return;
     }
     Json j = Json::object();
