@@ -75,8 +75,8 @@ FILE "-" reads standard input. Exit status 4 when FILE cannot be read or is malf
      R"(Prints, per kind in the order of the editor's options list (or for one KIND), the
 entries its records list shows: one line "KIND<TAB>ENTRY" each, or with --json one object
 with an array per kind. "system" lists the midrange host names. A record section without
-its name key ends that kind's listing: what was gathered is printed, "error 66: MESSAGE"
-goes to standard error and the exit status is 1. FILE "-" reads standard input.)",
+its name key is passed over: every named record is printed, "error 66: MESSAGE" goes to
+standard error and the exit status is 1. FILE "-" reads standard input.)",
      "apicfg-tool list lhntapi.ini cpic", runList},
     {"get", "Print one record as JSON",
      R"(Reads one record with the record reader of KIND and prints it as JSON. A stored

@@ -35,18 +35,24 @@ int markSection(CfgStore& store, int s, std::string_view value) {
 
 } // namespace
 
+// A section without its host name is passed over, as the other kinds' lists pass over
+// theirs, so that a system after it is still replaced by a write, not stored twice; the
+// result still says that one was met.
 int midrangeListSystems(const CfgStore& store, std::vector<std::string>& list,
                         std::string& defaultName) {
+    bool all = true;
     for (int s = -1; cfgNextSection(store, s, kSystem) == 0;) {
         std::string host;
-        if (!records::readFirst(store, s, kSystem, kSystemNameKey, host, kHostNameWidth))
-            return 0;
+        if (!records::readFirst(store, s, kSystem, kSystemNameKey, host, kHostNameWidth)) {
+            all = false;
+            continue;
+        }
         list.push_back(host);
         // When several systems are marked the last one wins.
         if (isMarked(store, s))
             defaultName = host;
     }
-    return 1;
+    return all ? 1 : 0;
 }
 
 int midrangeListOption(const CfgStore& store, std::vector<std::string>& list) {

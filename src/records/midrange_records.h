@@ -14,7 +14,7 @@ inline constexpr std::string_view kSystemNameKey = keyOf<MidrangeSystemRecord>("
 
 class CfgStore;
 
-// Non-zero on success, 0 on failure, for every operation here.
+// Those that answer an int: non-zero on success, 0 on failure.
 int midrangeListSystems(const CfgStore& store, std::vector<std::string>& list,
                         std::string& defaultName);
 int midrangeListOption(const CfgStore& store, std::vector<std::string>& list);
@@ -29,6 +29,11 @@ int midrangeCheckCommon(std::string_view mode, std::string_view userId, std::str
 int midrangeWriteSystem(CfgStore& store, std::string hostName, std::string userId,
                         std::string password, int& validationResult, ErrorCode& errorCode);
 int midrangeDeleteSystem(CfgStore& store, std::string_view hostName);
+// A host name a system can be stored under: the system dialog takes blanks off both ends,
+// and without a name a system could not be found again.
+inline bool midrangeIsStorableName(std::string_view hostName) {
+    return !hostName.empty() && hostName.front() != ' ' && hostName.back() != ' ';
+}
 // The reading rule of a system's DEFAULT value: the first character '1' marks it the default.
 inline bool midrangeIsMarked(std::string_view defaultValue) {
     return defaultValue.starts_with('1');

@@ -156,8 +156,9 @@ RecordRefusal globalCheckRecord(const GlobalRecord& r) {
 RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
     return firstOf(
         [&] {
-            return r.hostName.empty() ? refuseCode(ErrorCode::HostName, std::string(kSystemNameKey))
-                                      : RecordRefusal{};
+            return midrangeIsStorableName(r.hostName)
+                       ? RecordRefusal{}
+                       : refuseCode(ErrorCode::HostName, std::string(kSystemNameKey));
         },
         [&] {
             return firstTooLong({limitOf<F::MidrangeSystem>("HOST_NAME", r.hostName),
@@ -177,7 +178,8 @@ RecordRefusal systemCheckRecord(const MidrangeSystemRecord& r) {
 RecordRefusal commonSheetRules(const MidrangeCommonRecord& r, const CfgStore& store) {
     std::vector<std::string> names;
     std::string defaultName;
-    if (!midrangeListSystems(store, names, defaultName) || names.empty())
+    midrangeListSystems(store, names, defaultName); // a section without its name is no system
+    if (names.empty())
         return refuse(ErrorCode::None, ids::kMidMsgNoSystem, {});
     if (r.mode.size() > checkLimit<MidrangeCommonRecord>("MODE"))
         return refuse(ErrorCode::None, ids::kMidMsgModeInvalid,

@@ -155,7 +155,11 @@ ErrorCode cpicNameRefusal(const CfgStore& store, int, const std::string& name) {
     return cpicCheckWrite(r, flag, code) || code != ErrorCode::SymbolicName ? ErrorCode::None
                                                                             : code;
 }
+// Without its name a TP entry or a system could not be found again, whatever the writer
+// says: their checks refuse an empty name first, with these codes.
 ErrorCode tpNameRefusal(const CfgStore& store, int occurrence, const std::string& name) {
+    if (name.empty())
+        return ErrorCode::AppTpName;
     AttachTpRecord stored;
     tpReadSection(store, occurrence, stored);
     AttachTpRecord r;
@@ -179,6 +183,8 @@ ErrorCode luxNameRefusal(const CfgStore& store, int, const std::string& name) {
                                                                              : code;
 }
 ErrorCode systemNameRefusal(const CfgStore&, int, const std::string& name) {
+    if (!midrangeIsStorableName(name))
+        return ErrorCode::HostName;
     int flag = 0;
     ErrorCode code = ErrorCode::None;
     return midrangeCheckSystem(name, "", "", flag, code) || code != ErrorCode::HostName

@@ -96,8 +96,9 @@ struct RecordKind {
     int (*write)(CfgStore& store, const AnyRecord& record, int& failureFlag, ErrorCode& errorCode);
     // Everything the editor and the writer would refuse in the record.
     RecordRefusal (*check)(const AnyRecord& record, const CfgStore& store);
-    // The code the family's writer refuses `name` with as the new name of the record in
-    // section `occurrence`; None when the name passes. nullptr for the kinds without names.
+    // The code the family's check refuses `name` with as the new name of the record in
+    // section `occurrence` (the writer's rule, and no empty name); None when the name
+    // passes. nullptr for the kinds without names.
     ErrorCode (*nameRefusal)(const CfgStore& store, int occurrence, const std::string& name);
 };
 

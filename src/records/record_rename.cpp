@@ -16,8 +16,8 @@ const RecordKind* namedKind(RecordFamily family) {
     return k.nameKey.empty() ? nullptr : &k;
 }
 
-// What the kind's check refuses in a name, in its order: too long, the writer's own rule,
-// a value the file cannot carry.
+// What the kind's check refuses in a name, in its order: too long, the kind's own rule (an
+// empty name among it), a value the file cannot carry.
 RecordRefusal refuseName(const RecordKind& kind, const CfgStore& store, int occurrence,
                          const std::string& name) {
     const std::string key(kind.nameKey);

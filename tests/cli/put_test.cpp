@@ -97,6 +97,8 @@ TEST_F(PutCommand, ARefusedRecordNamesFileKindRecordAndFieldAndLeavesTheFileUnto
          R"({"PROFILE_NAME":"P","SESSION":[{"server":")" + std::string(64, 'h') +
              R"(","category":0,"lu_name":"LU000001","scope":")" + std::string(64, 's') + R"("}]})",
          "a.ini: lux P", 3017, "SESSION[0].server", "154"},
+        // The system dialog takes blanks off a host name's ends; put does not store them.
+        {"system", R"({"HOST_NAME":" AS1"})", "a.ini: system  AS1", 50, "HOST_NAME"},
         // The common settings wait for a system, as in the editor.
         {"common", R"({"MODE":"XLNKMOD"})", "a.ini: common", 2485, ""},
     };

@@ -2,6 +2,7 @@
 // the last marked system winning, and the write that keeps a system's mark.
 #include "midrange_records.h"
 #include "record_fixture.h"
+#include "record_rename.h"
 
 namespace {
 
@@ -35,8 +36,26 @@ TEST_F(MidrangeRecords, ListingAndTheDefaultMark) {
          "[NODEX_SYSTEM]|HOST_NAME=SYS3LONGX|DEFAULT=1|[NODEX_SYSTEM]|USER_NAME=nameless|"
          "[NODEX_SYSTEM]|HOST_NAME=SYS5|DEFAULT=1");
     EXPECT_EQ(midrangeListSystems(store, names, def), 0);
-    EXPECT_EQ(names, (std::vector<std::string>{"SYS1", "SYS2", "SYS3LONG"}));
-    EXPECT_EQ(def, "SYS3LONG"); // "10" marks, " 1" does not, the later mark wins
+    EXPECT_EQ(names, (std::vector<std::string>{"SYS1", "SYS2", "SYS3LONG", "SYS5"}));
+    EXPECT_EQ(def, "SYS5"); // "10" marks, " 1" does not, the later mark wins
+    ASSERT_EQ(writeSystem("SYS5"), 1); // found past the nameless one: replaced, not added
+    EXPECT_EQ(store.countSections("NODEX_SYSTEM"), 5u);
+}
+
+// Rename refuses what the record checks refuse: no name, a host name with blanks at its ends.
+TEST_F(MidrangeRecords, RenameRefusesTheNamesTheChecksRefuse) {
+    load("[NODEX_SYSTEM]|HOST_NAME=SYS1|[CLIENT_ATTACH]|TP_NAME=TP1|TP_TYPE=2");
+    RecordRefusal refusal;
+    for (const char* name : {"", " AS1", "AS1 "}) {
+        EXPECT_EQ(renameRecord(store, RecordFamily::MidrangeSystem, 0, name, refusal),
+                  RenameResult::Refused)
+            << '"' << name << '"';
+        EXPECT_EQ(refusal.code, ErrorCode::HostName);
+    }
+    EXPECT_EQ(renameRecord(store, RecordFamily::Tp, 0, "", refusal), RenameResult::Refused);
+    EXPECT_EQ(refusal.code, ErrorCode::AppTpName);
+    EXPECT_EQ(renameRecord(store, RecordFamily::MidrangeSystem, 0, "AS1", refusal),
+              RenameResult::Renamed);
 }
 
 TEST_F(MidrangeRecords, WrittenSystemStandsFirstAndKeepsItsMark) {
