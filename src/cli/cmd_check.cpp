@@ -5,16 +5,20 @@
 #include "file_steps.h"
 #include "json_text.h"
 #include "latin1_text.h"
+#include "messages.h"
 #include "record_kinds.h"
 #include "record_problems.h"
+#include "string_ids.h"
+#include "tela_environment.h"
 
 #include <ostream>
 
 namespace {
 
+// The problems panel's text, in the language of the tool's messages.
 std::string warningOf(const RecordProblem& p) {
-    return "server name \"" + latin1ToUtf8(p.oldServer) +
-           "\" is of the older form; opening the file converts it";
+    return formatMessage(TelaEnvironment::GetUserString(ids::kProblemOldForm),
+                         {latin1ToUtf8(p.oldServer)});
 }
 
 std::string messageOf(const RecordProblem& p) {
