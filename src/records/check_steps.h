@@ -5,6 +5,7 @@
 #include "record_checks.h"
 #include "record_fields.h"
 #include "record_kinds.h"
+#include "record_text.h"
 
 #include <initializer_list>
 #include <string>
@@ -46,12 +47,12 @@ bool holdsComma(std::string_view piece);
 // The message of a value the file cannot carry as it stands (a line breaker, or a backslash
 // at its end); 0 for one it can.
 int unwritableRule(std::string_view value);
-// The first text of a record of single keys that the file cannot carry. A mark is passed
-// over; the writer sets it itself.
+// The first text of a record of single keys that the file cannot carry as its writer stores
+// it (a password scrambled). A mark is passed over; the writer sets it itself.
 template <class Record> RecordRefusal firstUnwritable(const Record& record) {
     for (const KeyField<Record>& f : kKeyFields<Record>)
         if (f.form == FieldForm::Text || f.form == FieldForm::Password)
-            if (const int rule = unwritableRule(record.*f.text))
+            if (const int rule = unwritableRule(records::storedValue(f, record)))
                 return refuse(ErrorCode::None, rule, std::string(f.key));
     return {};
 }
