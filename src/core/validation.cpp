@@ -119,6 +119,10 @@ bool isServiceTpName(std::string_view text) {
                  [](char c) { return kServiceTpTail.find(c) != std::string_view::npos; });
 }
 
+bool isNetworkId(std::string_view text) {
+    return text.size() <= kNetworkIdLength && isTypeAName(text, text.size());
+}
+
 bool isQualifiedLuName(std::string_view text) {
     const TextPieces parts(head(text, kQualifiedLuLength), '.');
     if (parts.size() != 2 || parts[0].size() + parts[1].size() != kQualifiedLuLength - 1)
@@ -131,8 +135,7 @@ bool isQualifiedLuName(std::string_view text) {
             return false;
         lu = luWords[0];
     }
-    return network.size() <= kNetworkIdLength && lu.size() <= kLuNameLength &&
-           isTypeAName(network, network.size()) && isTypeAName(lu, lu.size());
+    return isNetworkId(network) && lu.size() <= kLuNameLength && isTypeAName(lu, lu.size());
 }
 
 bool isCpicSecurityText(std::string_view text, std::size_t length) {
@@ -202,6 +205,8 @@ void cpicCheckEntry(const CpicSideInfoRecord& r, int& failureFlag, ErrorCode& er
     else if (r.tpType == 0 &&
              (r.remoteTp.empty() || !isMixedCaseName(r.remoteTp, r.remoteTp.size())))
         fail(ErrorCode::AppTpName, failureFlag, errorCode);
+    // The characters of user ID and password are checked for these types only, not for the
+    // strong type (5), which takes both as well (cpicSecTypeTakesUserId and ...Password).
     else if ((r.secType == 1 || r.secType == 2) &&
              !isCpicSecurityText(r.userId, kUserIdCheckLength))
         fail(ErrorCode::CpicUserId, failureFlag, errorCode);

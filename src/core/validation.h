@@ -36,6 +36,8 @@ bool isTypeAName(std::string_view text, std::size_t length);
 bool isMixedCaseName(std::string_view text, std::size_t length);
 bool isAppTpName(std::string_view text, std::size_t length);
 bool isServiceTpName(std::string_view text);
+// The network ID before the period of a qualified LU name, which may be empty.
+bool isNetworkId(std::string_view text);
 bool isQualifiedLuName(std::string_view text);
 bool isCpicSecurityText(std::string_view text, std::size_t length);
 bool isHostSecurityText(std::string_view text, std::size_t length);

@@ -83,10 +83,10 @@ std::pair<int, int> CPsCpic::controlOf(const RecordRefusal& refusal) const {
         const CpicBasicValues& basic = m_basic.values;
         if (basic.partnerRadio == 1)
             return {0, Bas::kPartnerAlias};
-        // Of the two parts of a qualified name, the first one at fault.
+        // Of the two parts of a qualified name, the first one at fault; an empty network ID
+        // is what the user has yet to fill in.
         const std::string& net = basic.networkId;
-        const bool netFine =
-            !net.empty() && net.size() <= kNetworkIdLength && isTypeAName(net, net.size());
+        const bool netFine = !net.empty() && isNetworkId(net);
         return {0, netFine ? Bas::kLuName : Bas::kNetworkId};
     }
     if (key == keyOf<CpicSideInfoRecord>("LOCAL_LU"))
