@@ -47,7 +47,7 @@ std::optional<Difference> firstDifference(const Json& want, const Json& got,
 }
 
 // The name input gives the record, as file bytes; the input was found to be the kind's JSON,
-// so a name given is text the file can hold.
+// so a name given is Latin-1 (whether the file can carry it is the record check's to say).
 std::string nameIn(const RecordKind& kind, const Json& input) {
     std::string bytes;
     if (kind.nameKey.empty())

@@ -211,7 +211,7 @@ Json recordJson(const AppcRecord& r) {
 Json recordJson(const LuxProfileRecord& r) {
     Json j = Json::object();
     j[keynames::kProfileName] = jsonBytes(r.profileName);
-    j["DEFAULT"] = r.isDefault;
+    j[keynames::kLuxDefault] = r.isDefault;
     Json sessions = Json::array();
     for (const LuxLink& link : r.links)
         sessions.push_back(partsJson<LuxLink>(kLinkParts, link));
@@ -249,8 +249,10 @@ bool applyJson(const Json& input, AppcRecord& r, std::string& error) {
 
 bool applyJson(const Json& input, LuxProfileRecord& r, std::string& error) {
     Fields f(input, "", error);
-    return f.isObject() && f.only({keynames::kProfileName, "DEFAULT", keynames::kSession}) &&
-           f.text(keynames::kProfileName, r.profileName) && f.integer("DEFAULT", r.isDefault) &&
+    return f.isObject() &&
+           f.only({keynames::kProfileName, keynames::kLuxDefault, keynames::kSession}) &&
+           f.text(keynames::kProfileName, r.profileName) &&
+           f.integer(keynames::kLuxDefault, r.isDefault) &&
            f.rows(keynames::kSession, r.links.size(), [&r](Fields& row, std::size_t i) {
                return applyParts<LuxLink>(row, kLinkParts, r.links[i]);
            });

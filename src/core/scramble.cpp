@@ -1,5 +1,6 @@
 #include "apicfg_scramble.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -9,6 +10,7 @@ constexpr unsigned char kEncryptKey[10] = {0x3A, 0x7F, 0x12, 0xC4, 0x5B,
                                            0x09, 0xE6, 0x81, 0x2D, 0x70};
 constexpr unsigned char kDecryptKey[10] = {0x3A, 0x7F, 0x12, 0xC4, 0x5B,
                                            0x09, 0xE6, 0x81, 0x2D, 0x70};
+static_assert(std::ranges::equal(kEncryptKey, kDecryptKey), "both directions use one key");
 constexpr char kDigits[] = "0123456789ABCDEF";
 
 int fail(int* size) {

@@ -10,6 +10,8 @@
 #include "tela_environment.h"
 #include "validation.h"
 
+#include <vector>
+
 namespace {
 
 using sections::kAppc;
@@ -93,14 +95,11 @@ int appcWrite(CfgStore& store, AppcRecord record, int& failureFlag, ErrorCode& e
         errorCode = ErrorCode::Store;
         return 0;
     }
-    const std::pair<std::string_view, std::string> keys[] = {
-        {keynames::kSelect, record.selection == 1 ? "SCOPE" : "SERVER"},
-        {keynames::kServer, appcServerValue(record, 0)},
-        {keynames::kServer, appcServerValue(record, 1)},
-        {keynames::kServer, appcServerValue(record, 2)},
-        {keynames::kServer, appcServerValue(record, 3)},
-        {keynames::kScope, appcScopeValue(record)},
-    };
+    std::vector<std::pair<std::string_view, std::string>> keys{
+        {keynames::kSelect, record.selection == 1 ? "SCOPE" : "SERVER"}};
+    for (std::size_t row = 0; row < kRowCount; ++row)
+        keys.emplace_back(keynames::kServer, appcServerValue(record, row));
+    keys.emplace_back(keynames::kScope, appcScopeValue(record));
     for (const auto& [key, value] : keys) {
         if (!records::appendKey(store, kAppc, key, value)) {
             errorCode = ErrorCode::Store;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <tuple>
 #include <unordered_map>
+#include <variant>
 
 namespace {
 
@@ -42,7 +43,8 @@ private:
         return it->second;
     }
 
-    std::vector<std::unordered_map<std::string_view, int>> m_byKind{16};
+    std::vector<std::unordered_map<std::string_view, int>> m_byKind{2 *
+                                                                    std::variant_size_v<AnyRecord>};
     std::unordered_map<std::string_view, std::size_t> m_sections;
     int m_next = 0;
 };

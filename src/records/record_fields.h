@@ -46,6 +46,8 @@ inline constexpr char kScope[] = "SCOPE";
 inline constexpr char kProfileName[] = "PROFILE_NAME"; // LUx
 inline constexpr char kSession[] = "SESSION";
 inline constexpr char kSystemDefault[] = "DEFAULT"; // a midrange system's
+// A LUx profile's field (not a key of its section): whether it is the default profile.
+inline constexpr char kLuxDefault[] = "DEFAULT";
 } // namespace keynames
 
 namespace fields {

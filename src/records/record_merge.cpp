@@ -100,7 +100,7 @@ void carryOutside(const CfgStore& mine, const StoreRecord& from, CfgStore& out, 
     if (from.id.otherSection || from.id.nameless)
         return;
     if (from.id.family == RecordFamily::Lux) {
-        const bool isDefault = fieldValue(from, "DEFAULT") == "1";
+        const bool isDefault = fieldValue(from, keynames::kLuxDefault) == "1";
         // Already named by theirs' first default section: left in place, not moved as a rewrite.
         if (!isDefault ||
             records::findByValue(out, kLuxDefaultSection, kLuxDefaultKey, from.id.name) != 0)

@@ -103,10 +103,8 @@ bool deleteListed(CfgStore& store, std::string_view sectionName, std::string_vie
 }
 
 bool addFirstSection(CfgStore& store, std::string_view sectionName) {
-    int occurrence = -1;
-    cfgNextSection(store, occurrence, sectionName);
-    occurrence = 0; // before the first remaining record, or at the end when none remains
-    return cfgAddSection(store, occurrence, sectionName) == 0;
+    // Occurrence 0: before the first remaining record, or at the end when none remains.
+    return cfgAddSection(store, 0, sectionName) == 0;
 }
 
 void setKeyInPlace(CfgStore& store, int occurrence, std::string_view section, std::string_view key,

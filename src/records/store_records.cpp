@@ -63,7 +63,7 @@ void fieldsOf(const CfgStore&, const AppcRecord& r, Fields f) {
 
 void fieldsOf(const CfgStore& store, const LuxProfileRecord& r, Fields f) {
     const bool isDefault = !r.profileName.empty() && luxIsDefaultProfile(store, r.profileName);
-    f.number("DEFAULT", isDefault ? 1 : 0);
+    f.number(keynames::kLuxDefault, isDefault ? 1 : 0);
     for (int i = 0; i < static_cast<int>(kRowCount); ++i) {
         const LuxLink& link = r.links[static_cast<std::size_t>(i)];
         for (const RowPart<LuxLink>& part : kLinkParts) {
