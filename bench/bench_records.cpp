@@ -190,6 +190,26 @@ void BM_Document_OpenSave(benchmark::State& state) {
 }
 BENCHMARK(BM_Document_OpenSave)->Name("BM_Document/open_save")->Apply(sizes);
 
+// The whole file listed as `apicfg-tool list FILE` lists it: read into a store, then every
+// option's records list.
+void BM_Document_List(benchmark::State& state) {
+    loadTexts();
+    const std::string& path = benchFile(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        CfgStore store;
+        if (cfgReadFile(store, path) != 0)
+            state.SkipWithError("read failed");
+        std::size_t listed = 0;
+        for (const RecordKind& kind : optionKinds()) {
+            std::vector<std::string> entries;
+            kind.list(store, entries);
+            listed += entries.size();
+        }
+        benchmark::DoNotOptimize(listed);
+    }
+}
+BENCHMARK(BM_Document_List)->Name("BM_Document/list")->Apply(sizes);
+
 // A save alone: the file written and read back, as File Save does it.
 void BM_Document_Save(benchmark::State& state) {
     loadTexts();

@@ -112,6 +112,10 @@ def goals(add, us, start, measured):
                f"inih {pair(steps('BM_Inih_Parse'))}")
     whole = [("open", "BM_Document/open", reading), ("save", "BM_Document/save", reading),
              ("check", "BM_Problems/all", reading)]
+    if "BM_Document/list/1000" in measured:
+        whole.append(("list, the whole file as `apicfg-tool list FILE`", "BM_Document/list",
+                      reading))
+    # The main window's records list of one kind, on a store already in memory.
     for k in ("global", "appc", "cpic", "tp", "lux", "midrange"):
         walk = f"BM_Floor_WalkRecords/{k}"
         floor = f"walking its records {pair(steps(walk))}" if f"{walk}/1000" in measured else ""
@@ -195,7 +199,9 @@ def main():
     add("## Growth from 100 to 100,000 sections")
     add("")
     add("Each operation's median time in microseconds, and what ten times the sections cost. "
-        "`List/KIND` is the main window's listing of an option kind through the document; "
+        "`List/KIND` is the main window's listing of an option kind through the document, on "
+        "a store already in memory; `Document/list` reads the file and lists every kind, as "
+        "`apicfg-tool list FILE` does; "
         "`Record/KIND` reads one record of the kind, writes a new one and deletes it again "
         "(for the one-record kinds: reads and rewrites the record); `Document/open_save` is "
         "the whole open (with its check for entries of the older form) and save (with its "
