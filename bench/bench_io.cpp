@@ -1,6 +1,7 @@
 // Reading and writing side by side with the floor (the file's bytes into memory) and with
 // inih parsing the same file into memory, so that the ratios hold on a noisy machine.
 #include "bench_files.h"
+#include "bench_sizes.h"
 
 #include "cfg_file.h"
 #include "cfg_store.h"
@@ -14,12 +15,6 @@
 #include <vector>
 
 namespace {
-
-void sizes(benchmark::internal::Benchmark* b) {
-    for (int n : {100, 1000, 10000, 100000})
-        b->Arg(n);
-    b->Unit(benchmark::kMicrosecond);
-}
 
 void BM_Floor_ReadBytes(benchmark::State& state) {
     const std::string& path = benchFile(static_cast<std::size_t>(state.range(0)));
@@ -39,7 +34,7 @@ void BM_Floor_ReadBytes(benchmark::State& state) {
         benchmark::DoNotOptimize(bytes.data());
     }
 }
-BENCHMARK(BM_Floor_ReadBytes)->Apply(sizes);
+BENCHMARK(BM_Floor_ReadBytes)->Apply(allSizes);
 
 struct IniEntry {
     std::string section, key, value;
@@ -58,7 +53,7 @@ void BM_Inih_Parse(benchmark::State& state) {
         benchmark::DoNotOptimize(entries.data());
     }
 }
-BENCHMARK(BM_Inih_Parse)->Apply(sizes);
+BENCHMARK(BM_Inih_Parse)->Apply(allSizes);
 
 void BM_Read_Store(benchmark::State& state) {
     const std::string& path = benchFile(static_cast<std::size_t>(state.range(0)));
@@ -69,7 +64,7 @@ void BM_Read_Store(benchmark::State& state) {
             state.SkipWithError("read failed");
     }
 }
-BENCHMARK(BM_Read_Store)->Apply(sizes);
+BENCHMARK(BM_Read_Store)->Apply(allSizes);
 
 void BM_Write_File(benchmark::State& state) {
     const std::string& path = benchFile(static_cast<std::size_t>(state.range(0)));
@@ -80,6 +75,6 @@ void BM_Write_File(benchmark::State& state) {
         if (cfgWriteFile(store, out) != 0)
             state.SkipWithError("write failed");
 }
-BENCHMARK(BM_Write_File)->Apply(sizes);
+BENCHMARK(BM_Write_File)->Apply(allSizes);
 
 } // namespace

@@ -3,6 +3,7 @@
 // its difference to the file (the review of changes), and a copy of the store (one undo
 // step).
 #include "bench_files.h"
+#include "bench_sizes.h"
 
 #include "cfg_doc.h"
 #include "cfg_file.h"
@@ -20,12 +21,6 @@
 
 namespace {
 
-void sizes(benchmark::internal::Benchmark* b) {
-    for (int n : {1000, 10000, 100000})
-        b->Arg(n);
-    b->Unit(benchmark::kMicrosecond);
-}
-
 void loadTexts() {
     TelaEnvironment::LoadLibraryText("61206\tTCP/IP\n61207\tIPX/SPX\n", "bench");
 }
@@ -38,7 +33,7 @@ void BM_Document_Open(benchmark::State& state) {
         if (!doc.OnOpenDocument(path))
             state.SkipWithError("open failed");
 }
-BENCHMARK(BM_Document_Open)->Name("BM_Document/open")->Apply(sizes);
+BENCHMARK(BM_Document_Open)->Name("BM_Document/open")->Apply(largeSizes);
 
 void BM_Problems(benchmark::State& state) {
     loadTexts();
@@ -53,7 +48,7 @@ void BM_Problems(benchmark::State& state) {
     }
     state.counters["problems"] = static_cast<double>(found);
 }
-BENCHMARK(BM_Problems)->Name("BM_Problems/all")->Apply(sizes);
+BENCHMARK(BM_Problems)->Name("BM_Problems/all")->Apply(largeSizes);
 
 // The review after one record was deleted: the save's bytes and their difference.
 void BM_Review(benchmark::State& state) {
@@ -71,7 +66,7 @@ void BM_Review(benchmark::State& state) {
         benchmark::DoNotOptimize(diff.data());
     }
 }
-BENCHMARK(BM_Review)->Name("BM_Review/delete_one")->Apply(sizes);
+BENCHMARK(BM_Review)->Name("BM_Review/delete_one")->Apply(largeSizes);
 
 void BM_Store_Copy(benchmark::State& state) {
     loadTexts();
@@ -83,7 +78,7 @@ void BM_Store_Copy(benchmark::State& state) {
         cfgCopy(doc.store(), copy);
     state.counters["store_MB"] = static_cast<double>(doc.store().bytesReserved()) / 1e6;
 }
-BENCHMARK(BM_Store_Copy)->Name("BM_Store/copy")->Apply(sizes);
+BENCHMARK(BM_Store_Copy)->Name("BM_Store/copy")->Apply(largeSizes);
 
 // What an undo step adds to its copy: the store compared with the state before it (and with
 // the clean one), whole when nothing changed.
@@ -97,6 +92,6 @@ void BM_Store_SameContent(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(cfgSameContent(doc.store(), copy));
 }
-BENCHMARK(BM_Store_SameContent)->Name("BM_Store/same_content")->Apply(sizes);
+BENCHMARK(BM_Store_SameContent)->Name("BM_Store/same_content")->Apply(largeSizes);
 
 } // namespace

@@ -1,6 +1,7 @@
 // What the main window and the editors do on a large file: list each option kind, and read,
 // write and delete one record of each kind; and the document's whole open and save.
 #include "bench_files.h"
+#include "bench_sizes.h"
 
 #include "appc_records.h"
 #include "cfg_doc.h"
@@ -19,12 +20,6 @@
 #include <filesystem>
 
 namespace {
-
-void sizes(benchmark::internal::Benchmark* b) {
-    for (int n : {100, 1000, 10000, 100000})
-        b->Arg(n);
-    b->Unit(benchmark::kMicrosecond);
-}
 
 // The transport texts that the generated files use, so that the server-name checks run.
 void loadTexts() {
@@ -79,15 +74,15 @@ template <int Kind> void BM_Floor_WalkRecords(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_List<kKindGlobal>)->Name("BM_List/global")->Apply(sizes);
-BENCHMARK(BM_List<kKindAppc>)->Name("BM_List/appc")->Apply(sizes);
-BENCHMARK(BM_List<kKindCpic>)->Name("BM_List/cpic")->Apply(sizes);
-BENCHMARK(BM_List<kKindTp>)->Name("BM_List/tp")->Apply(sizes);
-BENCHMARK(BM_List<kKindLux>)->Name("BM_List/lux")->Apply(sizes);
-BENCHMARK(BM_List<kKindMidrange>)->Name("BM_List/midrange")->Apply(sizes);
-BENCHMARK(BM_Floor_WalkRecords<kKindCpic>)->Name("BM_Floor_WalkRecords/cpic")->Apply(sizes);
-BENCHMARK(BM_Floor_WalkRecords<kKindTp>)->Name("BM_Floor_WalkRecords/tp")->Apply(sizes);
-BENCHMARK(BM_Floor_WalkRecords<kKindLux>)->Name("BM_Floor_WalkRecords/lux")->Apply(sizes);
+BENCHMARK(BM_List<kKindGlobal>)->Name("BM_List/global")->Apply(allSizes);
+BENCHMARK(BM_List<kKindAppc>)->Name("BM_List/appc")->Apply(allSizes);
+BENCHMARK(BM_List<kKindCpic>)->Name("BM_List/cpic")->Apply(allSizes);
+BENCHMARK(BM_List<kKindTp>)->Name("BM_List/tp")->Apply(allSizes);
+BENCHMARK(BM_List<kKindLux>)->Name("BM_List/lux")->Apply(allSizes);
+BENCHMARK(BM_List<kKindMidrange>)->Name("BM_List/midrange")->Apply(allSizes);
+BENCHMARK(BM_Floor_WalkRecords<kKindCpic>)->Name("BM_Floor_WalkRecords/cpic")->Apply(allSizes);
+BENCHMARK(BM_Floor_WalkRecords<kKindTp>)->Name("BM_Floor_WalkRecords/tp")->Apply(allSizes);
+BENCHMARK(BM_Floor_WalkRecords<kKindLux>)->Name("BM_Floor_WalkRecords/lux")->Apply(allSizes);
 
 // One record of a kind read, a new one written (it goes first among its kind) and deleted
 // again, so that every iteration meets the same store. The one-record kinds are read and
@@ -160,16 +155,16 @@ bool appcCycle(CfgStore& store, const std::string&) {
     return appcWrite(store, record, flag, code);
 }
 
-BENCHMARK_CAPTURE(runCycle, cpic, kKindCpic, cpicCycle)->Name("BM_Record/cpic")->Apply(sizes);
-BENCHMARK_CAPTURE(runCycle, tp, kKindTp, tpCycle)->Name("BM_Record/tp")->Apply(sizes);
-BENCHMARK_CAPTURE(runCycle, lux, kKindLux, luxCycle)->Name("BM_Record/lux")->Apply(sizes);
+BENCHMARK_CAPTURE(runCycle, cpic, kKindCpic, cpicCycle)->Name("BM_Record/cpic")->Apply(allSizes);
+BENCHMARK_CAPTURE(runCycle, tp, kKindTp, tpCycle)->Name("BM_Record/tp")->Apply(allSizes);
+BENCHMARK_CAPTURE(runCycle, lux, kKindLux, luxCycle)->Name("BM_Record/lux")->Apply(allSizes);
 BENCHMARK_CAPTURE(runCycle, midrange, kKindMidrange, midrangeCycle)
     ->Name("BM_Record/midrange")
-    ->Apply(sizes);
+    ->Apply(allSizes);
 BENCHMARK_CAPTURE(runCycle, global, kKindGlobal, globalCycle)
     ->Name("BM_Record/global")
-    ->Apply(sizes);
-BENCHMARK_CAPTURE(runCycle, appc, kKindAppc, appcCycle)->Name("BM_Record/appc")->Apply(sizes);
+    ->Apply(allSizes);
+BENCHMARK_CAPTURE(runCycle, appc, kKindAppc, appcCycle)->Name("BM_Record/appc")->Apply(allSizes);
 
 // A copy of the benchmark's file in the scratch folder, for a document to save over.
 std::string scratchCopy(const benchmark::State& state, const std::string& name) {
@@ -188,7 +183,7 @@ void BM_Document_OpenSave(benchmark::State& state) {
             state.SkipWithError("open or save failed");
     }
 }
-BENCHMARK(BM_Document_OpenSave)->Name("BM_Document/open_save")->Apply(sizes);
+BENCHMARK(BM_Document_OpenSave)->Name("BM_Document/open_save")->Apply(allSizes);
 
 // The whole file listed as `apicfg-tool list FILE` lists it: read into a store, then every
 // option's records list.
@@ -208,7 +203,7 @@ void BM_Document_List(benchmark::State& state) {
         benchmark::DoNotOptimize(listed);
     }
 }
-BENCHMARK(BM_Document_List)->Name("BM_Document/list")->Apply(sizes);
+BENCHMARK(BM_Document_List)->Name("BM_Document/list")->Apply(allSizes);
 
 // A save alone: the file written and read back, as File Save does it.
 void BM_Document_Save(benchmark::State& state) {
@@ -221,6 +216,6 @@ void BM_Document_Save(benchmark::State& state) {
         if (!doc.OnSaveDocument(path))
             state.SkipWithError("save failed");
 }
-BENCHMARK(BM_Document_Save)->Name("BM_Document/save")->Apply(sizes);
+BENCHMARK(BM_Document_Save)->Name("BM_Document/save")->Apply(allSizes);
 
 } // namespace

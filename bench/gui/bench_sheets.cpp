@@ -5,6 +5,7 @@
 // Times are the GUI thread's CPU time: on a shared machine the wall clock mostly measures
 // whatever else runs there, and nothing on this path waits.
 #include "bench_files.h"
+#include "bench_sizes.h"
 #include "config_generator.h"
 
 #include "cfg_doc.h"
@@ -20,7 +21,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <map>
@@ -115,12 +115,6 @@ void BM_Sheet(benchmark::State& state) {
         state.SetIterationTime(std::chrono::duration<double>(closer.painted() - start).count());
     }
     cfgCopy(saved, doc.store());
-}
-
-// The fastest repetition as well as the median: the other programs on the machine only
-// ever add to a sheet's few milliseconds, so the fastest is the sheet's own cost.
-double fastest(const std::vector<double>& v) {
-    return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end());
 }
 
 void sheetArgs(benchmark::internal::Benchmark* b) {
