@@ -96,8 +96,10 @@ TEST_F(EverySheet, EveryPageHasRoomForItsTextsAtTwoFontSizesInEveryLanguage) {
             withFontSize(points, [&] {
                 forEveryPage([&](PropertySheet& sheet, int, const QString& picture) {
                     expectRoomForEveryControl(sheet);
-                    // The server list's own test pictures its rows with and without the scope.
-                    if (points == 10 && (*library.pictures || !picture.startsWith("servers")))
+                    // The server list's and the LUx profile's own tests picture their rows
+                    // filled in, under the same names.
+                    if (points == 10 && (*library.pictures || (!picture.startsWith("servers") &&
+                                                               !picture.startsWith("lux"))))
                         saveScreenshot(sheet, library.pictures + picture);
                 });
             });

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "messages.h"
+#include "screenshots.h"
 #include "sheet_help.h"
 #include "tela_environment.h"
 #include "test_helpers.h"
@@ -50,15 +51,6 @@ inline void expectRoomForEveryControl(QWidget& page) {
         const QSize need = text ? w->sizeHint() : w->minimumSizeHint();
         EXPECT_GE(w->width(), need.width()) << w->objectName().toStdString();
         EXPECT_GE(w->height(), need.height()) << w->objectName().toStdString();
-    }
-}
-
-// With APICFG_SCREENSHOT_DIR set, saves a picture of the widget there as NAME.png
-// (docs/screenshots).
-inline void saveScreenshot(QWidget& widget, const QString& name) {
-    const QString dir = qEnvironmentVariable("APICFG_SCREENSHOT_DIR");
-    if (!dir.isEmpty()) {
-        EXPECT_TRUE(widget.grab().save(QString("%1/%2.png").arg(dir, name)));
     }
 }
 

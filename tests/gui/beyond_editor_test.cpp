@@ -9,6 +9,7 @@
 #include "problems_panel.h"
 #include "review_dialog.h"
 #include "save_content.h"
+#include "screenshots.h"
 #include "unified_diff.h"
 
 #include <QAction>
@@ -18,13 +19,6 @@
 using namespace gui_testing;
 
 namespace {
-
-void saveScreenshot(QWidget& widget, const QString& name) {
-    const QString dir = qEnvironmentVariable("APICFG_SCREENSHOT_DIR");
-    if (!dir.isEmpty()) {
-        EXPECT_TRUE(widget.grab().save(QString("%1/%2.png").arg(dir, name)));
-    }
-}
 
 // One fault of each family, several of the CPI-C writer's check, in the order the panel
 // lists them: the kind, the name the panel shows and the code.

@@ -7,6 +7,7 @@
 #include "cpic_records.h"
 #include "record_changes_view.h"
 #include "review_dialog.h"
+#include "screenshots.h"
 
 #include <QPlainTextEdit>
 
@@ -21,14 +22,6 @@ Sections entries(const std::string& modeA, const std::string& modeB) {
             {"CPIC_INFO",
              {{"SYMB_NAME", name}, {"LOCAL_LU", "*"}, {"MODE", mode}, {"REMOTE_TP", "TP1"}}});
     return all;
-}
-
-// The window at the size it opens with.
-void saveScreenshot(QWidget& window, const QString& name) {
-    const QString dir = qEnvironmentVariable("APICFG_SCREENSHOT_DIR");
-    if (dir.isEmpty())
-        return;
-    EXPECT_TRUE(window.grab().save(QString("%1/%2.png").arg(dir, name)));
 }
 
 // The rows of a list, their columns joined by "|".

@@ -9,6 +9,7 @@
 #include "problems_panel.h"
 #include "review_dialog.h"
 #include "save_content.h"
+#include "screenshots.h"
 
 #include <QDialog>
 #include <QFileDialog>
@@ -46,7 +47,7 @@ void expectOnScreen(QWidget& window, const std::string& what) {
 // With APICFG_SCREENSHOT_DIR set, saves the whole screen as it stands there, as
 // screen-NAME-SCALE.png (docs/screenshots).
 void saveScreen(const QString& name) {
-    const QString dir = qEnvironmentVariable("APICFG_SCREENSHOT_DIR");
+    const QString dir = screenshotDir();
     if (!dir.isEmpty()) {
         const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
         const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);

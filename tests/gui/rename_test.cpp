@@ -8,6 +8,7 @@
 #include "messages.h"
 #include "problems_panel.h"
 #include "rename_dialog.h"
+#include "screenshots.h"
 #include "tela_edit.h"
 
 #include <QAction>
@@ -36,8 +37,7 @@ void whenRenaming(const std::function<void(RenameDialog&)>& act) {
 
 // With APICFG_SCREENSHOT_DIR set, the dialog in English and German (docs/screenshots).
 void saveDialogPictures(const std::string& name) {
-    const QString dir = qEnvironmentVariable("APICFG_SCREENSHOT_DIR");
-    if (dir.isEmpty())
+    if (screenshotDir().isEmpty())
         return;
     for (const char* language : {"ENU", "DEU"}) {
         ASSERT_TRUE(TelaEnvironment::LoadLibrary(std::string(APICFG_SOURCE_DIR "/lang/LHC") +
@@ -45,7 +45,7 @@ void saveDialogPictures(const std::string& name) {
         RenameDialog dialog(name, 8, true, [](const std::string&) { return true; });
         dialog.show();
         const QString suffix = language == std::string("DEU") ? "-de" : "";
-        EXPECT_TRUE(dialog.grab().save(dir + "/rename-dialog" + suffix + ".png"));
+        saveScreenshot(dialog, "rename-dialog" + suffix);
     }
     ASSERT_TRUE(TelaEnvironment::LoadLibrary(APICFG_SOURCE_DIR "/lang/LHCENU.lang"));
 }
