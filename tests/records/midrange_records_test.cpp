@@ -123,8 +123,6 @@ TEST_F(MidrangeRecords, CommonSettingsAreOneSectionAndDeleteAllClears) {
     EXPECT_EQ(c.mode, "kept"); // a present section without MODE gets no standard mode
 
     const auto before = testing_support::snapshot(store);
-    EXPECT_EQ(writeCommon("1MODE", "us]er"), 0);
-    EXPECT_EQ(code, ErrorCode::ModeName);
     EXPECT_EQ(writeCommon("XLNKMOD", "us]er"), 0);
     EXPECT_EQ(code, ErrorCode::HostUserId);
     EXPECT_EQ(testing_support::snapshot(store), before);
