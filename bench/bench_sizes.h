@@ -9,7 +9,7 @@
 #include <vector>
 
 // The other programs on a shared machine only ever add time, so the fastest repetition is
-// the code's own cost; a ratio of two fastest repetitions moves far less from one run to
+// the code's own cost; a ratio of two fastest repetitions moves less from one run to
 // the next than a ratio of two medians.
 inline double fastest(const std::vector<double>& v) {
     return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end());
