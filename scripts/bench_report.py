@@ -183,12 +183,14 @@ def main():
     fastest = {b["run_name"]: b["real_time"] for b in bench["benchmarks"]
                if b.get("aggregate_name") == "min" and "error_occurred" not in b}
 
-    def us(name):
-        value = t[name]
+    def in_us(name, value):
         return value * {"ns": 1e-3, "us": 1.0, "ms": 1e3}[unit[name]]
 
+    def us(name):
+        return in_us(name, t[name])
+
     def fast(name):
-        return fastest.get(name, t[name]) * {"ns": 1e-3, "us": 1.0, "ms": 1e3}[unit[name]]
+        return in_us(name, fastest.get(name, t[name]))
 
     ops = sorted({k.rsplit("/", 1)[0] for k in t})
     lines = []
