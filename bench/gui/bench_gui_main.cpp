@@ -3,6 +3,7 @@
 #include "editor_dispatch.h"
 #include "option_kinds.h"
 #include "tela_environment.h"
+#include "tela_legend.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     if (!TelaEnvironment::LoadLibrary(APICFG_BENCH_LANGUAGE))
         return 1;
     setEditorRunner(runEditorSheet);
+    telaSetTextLookup(TelaEnvironment::GetUserString);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

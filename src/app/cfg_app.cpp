@@ -26,6 +26,7 @@
 #include "startup_timing.h"
 #include "string_ids.h"
 #include "tela_environment.h"
+#include "tela_legend.h"
 #include "ui_main_frame.h"
 
 #include <QApplication>
@@ -132,6 +133,7 @@ CCfgApp::Start CCfgApp::InitInstance(const std::string& file, const Options& opt
 
     // A library that does not load leaves every text empty; the program goes on.
     loadUserLanguage(toPath(m_programDir));
+    telaSetTextLookup(TelaEnvironment::GetUserString);
     installQtTranslations(*this); // without them Qt's own buttons and dialogs stay English
     m_htmlHelp = 1;
     installAppMessagePresenter();

@@ -1,7 +1,5 @@
 #include "tela_legend.h"
 
-#include "tela_environment.h"
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
@@ -10,6 +8,11 @@
 #include <QVariant>
 
 namespace {
+
+TelaTextLookup& textLookup() {
+    static TelaTextLookup lookup = nullptr;
+    return lookup;
+}
 
 // The library's text for the id a dynamic property names; empty when there is none.
 QString propertyText(const QObject& object, const char* property) {
@@ -36,8 +39,13 @@ void applyWidgetLegend(QWidget& w, bool isWindow) {
 
 } // namespace
 
+void telaSetTextLookup(TelaTextLookup lookup) {
+    textLookup() = lookup;
+}
+
 QString telaLegendText(int id) {
-    return QString::fromStdString(TelaEnvironment::GetUserString(id));
+    const TelaTextLookup lookup = textLookup();
+    return lookup ? QString::fromStdString(lookup(id)) : QString();
 }
 
 QString telaWithoutMnemonic(const QString& legend) {

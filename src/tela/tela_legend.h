@@ -4,7 +4,14 @@
 
 #include <QString>
 
+#include <string>
+
 class QWidget;
+
+// Where the texts come from: the program's language library, named once at start-up, so
+// that the controls need nothing below them but Qt. Until then every text is empty.
+using TelaTextLookup = std::string (*)(int id);
+void telaSetTextLookup(TelaTextLookup lookup);
 
 // The text of a string id, or the empty text when the library has none.
 QString telaLegendText(int id);

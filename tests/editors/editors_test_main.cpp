@@ -1,5 +1,7 @@
 // The editor tests need one application object for all their widgets.
 #include "screen_fit.h"
+#include "tela_environment.h"
+#include "tela_legend.h"
 
 #include <QApplication>
 
@@ -13,6 +15,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ScreenFit screenFit;
     app.installEventFilter(&screenFit);
+    telaSetTextLookup(TelaEnvironment::GetUserString);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
