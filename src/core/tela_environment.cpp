@@ -201,51 +201,15 @@ unsigned long TelaEnvironment::LoadCount() {
 }
 
 int languageIdFromLocale(const std::string& locale) {
-    // "de_AT.UTF-8@euro": the language up to "_", the country after it.
+    // "de_AT.UTF-8@euro": the language is the letters before "_", "-", "." or "@".
     std::string language;
-    std::string country;
-    std::size_t i = 0;
-    for (; i < locale.size() && std::isalpha(static_cast<unsigned char>(locale[i])); ++i)
+    for (std::size_t i = 0;
+         i < locale.size() && std::isalpha(static_cast<unsigned char>(locale[i])); ++i)
         language.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(locale[i]))));
-    if (i < locale.size() && (locale[i] == '_' || locale[i] == '-'))
-        for (++i; i < locale.size() && std::isalpha(static_cast<unsigned char>(locale[i])); ++i)
-            country.push_back(
-                static_cast<char>(std::toupper(static_cast<unsigned char>(locale[i]))));
-
-    // Windows primary languages and, for the languages we ship, their sublanguages
-    // (1 is each language's main country).
-    struct Country {
-        const char* code;
-        int sublanguage;
-    };
-    struct Language {
-        const char* code;
-        int primary;
-        std::vector<Country> countries;
-    };
-    static const std::vector<Language> languages = {
-        {"de", kLangGerman, {{"DE", 1}, {"CH", 2}, {"AT", 3}, {"LU", 4}, {"LI", 5}}},
-        {"en",
-         kLangEnglish,
-         {{"US", 1}, {"GB", 2}, {"AU", 3}, {"CA", 4}, {"NZ", 5}, {"IE", 6}, {"ZA", 7}}},
-        {"fr", 0x0C, {}},
-        {"es", 0x0A, {}},
-        {"it", 0x10, {}},
-        {"nl", 0x13, {}},
-        {"pt", 0x16, {}},
-        {"ja", 0x11, {}},
-    };
-    for (const Language& l : languages) {
-        if (language != l.code)
-            continue;
-        int sublanguage = 1;
-        for (const Country& c : l.countries)
-            if (country == c.code)
-                sublanguage = c.sublanguage;
-        return l.primary | (sublanguage << kSublanguageShift);
-    }
-    // "C", "POSIX", nothing set, or a language without a library: United States English.
-    return kLangEnglish | (1 << kSublanguageShift);
+    // Only the primary language picks a library, so each id names its language's main
+    // country. "C", "POSIX", nothing set, or a language without a library: English.
+    const ShippedLanguage* shipped = shippedLanguage(language);
+    return (shipped ? shipped : &kShipped[0])->primary | (1 << kSublanguageShift);
 }
 
 int userDefaultLanguageId() {

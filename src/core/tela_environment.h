@@ -46,7 +46,8 @@ inline constexpr int kSublanguageShift = 10;
 // none has), else the first of LC_ALL, LC_MESSAGES and LANG that is set. English
 // (0x0409) when nothing is set.
 int userDefaultLanguageId();
-// Language id for a locale name such as "de_DE.UTF-8" or "en"; 0x0409 when unknown.
+// Language id for a locale name such as "de_DE.UTF-8" or "en": its language's main country
+// (0x0407 for any German); English (0x0409) for a language without a library.
 int languageIdFromLocale(const std::string& locale);
 
 // The language of a library by its name, as a locale name: "LHCDEU.DLL" -> "de",
