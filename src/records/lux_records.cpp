@@ -185,6 +185,7 @@ int luxCheckWrite(const LuxProfileRecord& record, int& failureFlag, ErrorCode& e
         return 0;
     }
     if (record.links[0].serverName.empty()) {
+        failureFlag = kCheckFailed;
         errorCode = ErrorCode::NoFirstLink;
         return 0;
     }
