@@ -278,9 +278,9 @@ void CCfgFrmView::OnRename() {
     const RecordKind* kind = namedKind(m_currentKind);
     if (!kind || !selectedRecord(name))
         return;
-    const int occurrence = namedRecordSection(m_doc.store(), kind->family, name);
+    const int occurrence = namedRecordSection(m_doc.store(), *kind->family, name);
     if (occurrence >= 0)
-        renameSection(kind->family, occurrence, name);
+        renameSection(*kind->family, occurrence, name);
 }
 
 void CCfgFrmView::renameSection(RecordFamily family, int occurrence, const std::string& current) {

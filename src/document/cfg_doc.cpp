@@ -232,7 +232,7 @@ int CCfgDoc::ListOptionRecords(int kind, std::vector<std::string>& list, bool pa
         return 0;
     // Past a nameless section: every named record, as the problems panel lists them.
     if (pastNameless && !k->nameKey.empty())
-        return listNamedRecords(m_store, k->family, list) ? 1 : 0;
+        return listNamedRecords(m_store, *k->family, list) ? 1 : 0;
     return k->list(m_store, list);
 }
 

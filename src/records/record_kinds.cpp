@@ -31,6 +31,14 @@ template <typename R, int (*Read)(const CfgStore&, R&), std::string R::*Name> st
         out = std::move(r);
         return existed;
     }
+    // A renamed record's name is checked in a new record of that name, so that nothing else
+    // of the stored record can answer for it.
+    static void newNamed(const CfgStore& store, int, const std::string& name, AnyRecord& out) {
+        R r;
+        Read(store, r); // the empty name gives a new record's values
+        r.*Name = name;
+        out = std::move(r);
+    }
 };
 
 template <typename R, void (*ReadSection)(const CfgStore&, int, R&)>
@@ -144,112 +152,97 @@ int listSystems(const CfgStore& s, std::vector<std::string>& list) {
     return midrangeListSystems(s, list, defaultName);
 }
 
-// Each name check runs on a new record's values, which cannot fail before the name is
-// looked at, so that it is the name's own rule that answers.
-ErrorCode cpicNameRefusal(const CfgStore& store, int, const std::string& name) {
-    CpicSideInfoRecord r;
-    cpicReadEntry(store, r);
-    r.symbName = name;
-    int flag = 0;
-    ErrorCode code = ErrorCode::None;
-    return cpicCheckWrite(r, flag, code) || code != ErrorCode::SymbolicName ? ErrorCode::None
-                                                                            : code;
-}
-// Without its name a TP entry or a system could not be found again, whatever the writer
-// says: their checks refuse an empty name first, with these codes.
-ErrorCode tpNameRefusal(const CfgStore& store, int occurrence, const std::string& name) {
-    if (name.empty())
-        return ErrorCode::AppTpName;
-    AttachTpRecord stored;
-    tpReadSection(store, occurrence, stored);
-    AttachTpRecord r;
-    tpReadEntry(store, r);
-    r.tpType = stored.tpType; // an SNA service TP has a name rule of its own
-    r.tpName = name;
-    int flag = 0;
-    ErrorCode code = ErrorCode::None;
-    return tpCheckWrite(r, flag, code) ||
-                   (code != ErrorCode::ServiceTpName && code != ErrorCode::AppTpName)
-               ? ErrorCode::None
-               : code;
-}
-ErrorCode luxNameRefusal(const CfgStore& store, int, const std::string& name) {
-    LuxProfileRecord r;
-    luxReadProfile(store, r);
-    r.profileName = name;
-    int flag = 0;
-    ErrorCode code = ErrorCode::None;
-    return luxCheckWrite(r, flag, code) || code != ErrorCode::LuxProfileName ? ErrorCode::None
-                                                                             : code;
-}
-ErrorCode systemNameRefusal(const CfgStore&, int, const std::string& name) {
-    if (!midrangeIsStorableName(name))
-        return ErrorCode::HostName;
-    int flag = 0;
-    ErrorCode code = ErrorCode::None;
-    return midrangeCheckSystem(name, "", "", flag, code) || code != ErrorCode::HostName
-               ? ErrorCode::None
-               : code;
-}
-
 using CpicOps = Named<CpicSideInfoRecord, cpicReadEntry, &CpicSideInfoRecord::symbName>;
 using TpOps = Named<AttachTpRecord, tpReadEntry, &AttachTpRecord::tpName>;
 using LuxOps = Named<LuxProfileRecord, luxReadProfile, &LuxProfileRecord::profileName>;
 using SystemOps = Named<MidrangeSystemRecord, midrangeReadSystem, &MidrangeSystemRecord::hostName>;
 
+// An SNA service TP has a name rule of its own, so the renamed TP keeps its type.
+void newNamedTp(const CfgStore& store, int occurrence, const std::string& name, AnyRecord& out) {
+    AttachTpRecord stored;
+    tpReadSection(store, occurrence, stored);
+    TpOps::newNamed(store, occurrence, name, out);
+    std::get<AttachTpRecord>(out).tpType = stored.tpType;
+}
+
 using F = RecordFamily;
 using S = SheetKind;
 namespace i = ids;
 
-// The six options first, in the order of the options list. One kind to a row: the
-// formatter would give each field a line of its own.
+// The six options first, in the order of the options list.
 // clang-format off
 constexpr auto kKinds = std::to_array<RecordKind>({
-    {"global", "the global settings",
-     kKindGlobal, true, true, true, F::Global, sections::kGlobal, "", {}, 0, i::kEntryGlobal,
-     {i::kOptionGlobal, i::kDescGlobal, i::kGroupGlobal, i::kTitleGlobal}, S::Global,
-     globalListOption, removeGlobal, readGlobalRecord, readGlobalSection, writeGlobal,
-     checkGlobal, nullptr},
-    {"appc", "the APPC server list",
-     kKindAppc, true, true, true, F::Appc, sections::kAppc, "", {}, 0, i::kEntryAppc,
-     {i::kOptionAppc, i::kDescAppc, i::kGroupAppc, i::kTitleServers}, S::Servers,
-     appcListOption, removeAppc, readAppcRecord, readAppcSection, writeAppc, checkAppc, nullptr},
-    {"cpic", "CPI-C side information",
-     kKindCpic, true, false, true, F::Cpic, sections::kCpic, kCpicNameKey,
-     {checkLimit<CpicSideInfoRecord>(kCpicNameKey), true},
-     fieldWidth<CpicSideInfoRecord>(kCpicNameKey), 0,
-     {i::kOptionCpic, i::kDescRecords, i::kGroupCpic, i::kTitleCpic}, S::Cpic, cpicListEntries,
-     removeCpic, CpicOps::read, readSectionOf<CpicSideInfoRecord, cpicReadSection>, writeCpic,
-     checkCpic, cpicNameRefusal},
-    {"tp", "attach transaction programs",
-     kKindTp, true, false, true, F::Tp, sections::kAttach, kTpNameKey,
-     {checkLimit<AttachTpRecord>(kTpNameKey), false}, fieldWidth<AttachTpRecord>(kTpNameKey), 0,
-     {i::kOptionTp, i::kDescRecords, i::kGroupTp, i::kTitleTp}, S::Tp, tpListEntries, removeTp,
-     TpOps::read, readSectionOf<AttachTpRecord, tpReadSection>, writeTp, checkTp,
-     tpNameRefusal},
-    {"lux", "LUx profiles",
-     kKindLux, true, false, true, F::Lux, sections::kLux, keynames::kProfileName,
-     {kLuxNameListed, true}, // a longer name could not be found again under its listed one
-     kLuxNameListed, 0,
-     {i::kOptionLux, i::kDescRecords, i::kGroupLux, i::kTitleLux}, S::Lux, luxListProfiles,
-     removeLux, LuxOps::read, readSectionOf<LuxProfileRecord, luxReadSection>, writeLux,
-     checkLux, luxNameRefusal},
-    {"midrange", "every midrange system and the common settings",
-     kKindMidrange, true, true, false, F::MidrangeSystem, "", "", {}, 0,
-     i::kEntryMidrange,
-     {i::kOptionMidrange, i::kDescMidrange, i::kGroupMidrange, i::kTitleMidrange}, S::Midrange,
-     midrangeListOption, removeMidrange, nullptr, nullptr, nullptr, nullptr, nullptr},
-    {"system", "one midrange system",
-     kKindMidrange, false, false, true, F::MidrangeSystem, sections::kSystem, kSystemNameKey,
-     {checkLimit<MidrangeSystemRecord>(kSystemNameKey), true},
-     fieldWidth<MidrangeSystemRecord>(kSystemNameKey), i::kEntryMidrange, {}, S::Midrange,
-     listSystems, removeSystem, SystemOps::read,
-     readSectionOf<MidrangeSystemRecord, midrangeReadSystemSection>, writeSystem, checkSystem,
-     systemNameRefusal},
-    {"common", "the midrange common settings",
-     kKindMidrange, false, true, true, F::MidrangeCommon, sections::kCommon, "", {}, 0,
-     i::kEntryMidrange, {}, S::Midrange, nullptr, nullptr, readCommonRecord, readCommonSection,
-     writeCommon, checkCommon, nullptr},
+    {.toolName = "global", .toolText = "the global settings",
+     .optionKind = kKindGlobal, .isOption = true, .oneRecordOnly = true,
+     .family = F::Global, .section = sections::kGlobal,
+     .entryTextId = i::kEntryGlobal,
+     .texts = {i::kOptionGlobal, i::kDescGlobal, i::kGroupGlobal, i::kTitleGlobal},
+     .sheet = S::Global,
+     .list = globalListOption, .remove = removeGlobal, .read = readGlobalRecord,
+     .readSection = readGlobalSection, .write = writeGlobal, .check = checkGlobal},
+    {.toolName = "appc", .toolText = "the APPC server list",
+     .optionKind = kKindAppc, .isOption = true, .oneRecordOnly = true,
+     .family = F::Appc, .section = sections::kAppc,
+     .entryTextId = i::kEntryAppc,
+     .texts = {i::kOptionAppc, i::kDescAppc, i::kGroupAppc, i::kTitleServers},
+     .sheet = S::Servers,
+     .list = appcListOption, .remove = removeAppc, .read = readAppcRecord,
+     .readSection = readAppcSection, .write = writeAppc, .check = checkAppc},
+    {.toolName = "cpic", .toolText = "CPI-C side information",
+     .optionKind = kKindCpic, .isOption = true,
+     .family = F::Cpic, .section = sections::kCpic, .nameKey = kCpicNameKey,
+     .nameRule = {checkLimit<CpicSideInfoRecord>(kCpicNameKey), true},
+     .listedLength = fieldWidth<CpicSideInfoRecord>(kCpicNameKey),
+     .texts = {i::kOptionCpic, i::kDescRecords, i::kGroupCpic, i::kTitleCpic},
+     .sheet = S::Cpic,
+     .list = cpicListEntries, .remove = removeCpic, .read = CpicOps::read,
+     .readSection = readSectionOf<CpicSideInfoRecord, cpicReadSection>, .write = writeCpic,
+     .check = checkCpic,
+     .newNamed = CpicOps::newNamed},
+    {.toolName = "tp", .toolText = "attach transaction programs",
+     .optionKind = kKindTp, .isOption = true,
+     .family = F::Tp, .section = sections::kAttach, .nameKey = kTpNameKey,
+     .nameRule = {checkLimit<AttachTpRecord>(kTpNameKey), false},
+     .listedLength = fieldWidth<AttachTpRecord>(kTpNameKey),
+     .texts = {i::kOptionTp, i::kDescRecords, i::kGroupTp, i::kTitleTp},
+     .sheet = S::Tp,
+     .list = tpListEntries, .remove = removeTp, .read = TpOps::read,
+     .readSection = readSectionOf<AttachTpRecord, tpReadSection>, .write = writeTp,
+     .check = checkTp, .newNamed = newNamedTp},
+    {.toolName = "lux", .toolText = "LUx profiles",
+     .optionKind = kKindLux, .isOption = true,
+     .family = F::Lux, .section = sections::kLux, .nameKey = keynames::kProfileName,
+     // A longer name could not be found again under its listed one.
+     .nameRule = {kLuxNameListed, true}, .listedLength = kLuxNameListed,
+     .texts = {i::kOptionLux, i::kDescRecords, i::kGroupLux, i::kTitleLux},
+     .sheet = S::Lux,
+     .list = luxListProfiles, .remove = removeLux, .read = LuxOps::read,
+     .readSection = readSectionOf<LuxProfileRecord, luxReadSection>, .write = writeLux,
+     .check = checkLux,
+     .newNamed = LuxOps::newNamed},
+    {.toolName = "midrange", .toolText = "every midrange system and the common settings",
+     .optionKind = kKindMidrange, .isOption = true, .oneRecordOnly = true,
+     .entryTextId = i::kEntryMidrange,
+     .texts = {i::kOptionMidrange, i::kDescMidrange, i::kGroupMidrange, i::kTitleMidrange},
+     .sheet = S::Midrange,
+     .list = midrangeListOption, .remove = removeMidrange},
+    {.toolName = "system", .toolText = "one midrange system",
+     .optionKind = kKindMidrange,
+     .family = F::MidrangeSystem, .section = sections::kSystem, .nameKey = kSystemNameKey,
+     .nameRule = {checkLimit<MidrangeSystemRecord>(kSystemNameKey), true},
+     .listedLength = fieldWidth<MidrangeSystemRecord>(kSystemNameKey),
+     .entryTextId = i::kEntryMidrange,
+     .sheet = S::Midrange,
+     .list = listSystems, .remove = removeSystem, .read = SystemOps::read,
+     .readSection = readSectionOf<MidrangeSystemRecord, midrangeReadSystemSection>,
+     .write = writeSystem, .check = checkSystem, .newNamed = SystemOps::newNamed},
+    {.toolName = "common", .toolText = "the midrange common settings",
+     .optionKind = kKindMidrange, .oneRecordOnly = true,
+     .family = F::MidrangeCommon, .section = sections::kCommon,
+     .entryTextId = i::kEntryMidrange,
+     .sheet = S::Midrange,
+     .read = readCommonRecord, .readSection = readCommonSection, .write = writeCommon,
+     .check = checkCommon},
 });
 // clang-format on
 
@@ -262,7 +255,7 @@ static_assert(std::ranges::all_of(std::span(kKinds).first(kOptionCount), &Record
 constexpr bool everyFamilyHasARow() {
     for (int f = 0; f <= static_cast<int>(RecordFamily::MidrangeCommon); ++f)
         if (std::ranges::none_of(kKinds, [f](const RecordKind& k) {
-                return k.hasFamily && static_cast<int>(k.family) == f;
+                return k.family && static_cast<int>(*k.family) == f;
             }))
             return false;
     return true;
@@ -295,7 +288,7 @@ const RecordKind* findToolKind(std::string_view toolName) {
 
 const RecordKind& kindOf(RecordFamily family) {
     for (const RecordKind& k : kKinds)
-        if (k.hasFamily && k.family == family)
+        if (k.family == family)
             return k;
     return kKinds.front(); // not reached: everyFamilyHasARow
 }

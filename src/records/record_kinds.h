@@ -9,6 +9,7 @@
 #include "record_types.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -66,40 +67,42 @@ struct NameRule {
 };
 
 struct RecordKind {
-    std::string_view toolName; // the word the tool takes: "global", "cpic", "system", ...
-    std::string_view toolText; // what the tool's help calls the kind
-    int optionKind;            // the option whose records list shows the kind
-    bool isOption;             // the row is that option itself (in the options list's order)
-    bool oneRecordOnly;        // the option lists a single entry, not one per record
-    bool hasFamily;            // false for the midrange option, which shows two families
-    RecordFamily family;
-    std::string_view section; // the section of the family's records
-    std::string_view nameKey; // the key that names a record; empty for a one-record family
-    NameRule nameRule;        // of that key: the checks, the sheets and Rename keep to it
-    std::size_t listedLength; // characters of a name the records list shows
-    int entryTextId;          // the records list's one entry that stands for the kind's
-                              // records (the systems': the midrange entry); 0 when listed
-                              // by name
-    OptionTexts texts;        // on option rows
-    SheetKind sheet;
+    std::string_view toolName{}; // the word the tool takes: "global", "cpic", "system", ...
+    std::string_view toolText{}; // what the tool's help calls the kind
+    int optionKind = 0;          // the option whose records list shows the kind
+    bool isOption = false;       // the row is that option itself (in the options list's order)
+    bool oneRecordOnly = false;  // the option lists a single entry, not one per record
+    // The family of the kind's records; none for the midrange option, which shows two.
+    std::optional<RecordFamily> family{};
+    std::string_view section{};   // the section of the family's records
+    std::string_view nameKey{};   // the key that names a record; empty for a one-record family
+    NameRule nameRule{};          // of that key: the checks, the sheets and Rename keep to it
+    std::size_t listedLength = 0; // characters of a name the records list shows
+    // The records list's one entry that stands for the kind's records (the systems': the
+    // midrange entry); 0 when listed by name.
+    int entryTextId = 0;
+    OptionTexts texts{}; // on option rows
+    SheetKind sheet = SheetKind::Global;
 
     // The option's records list; 1 listed, 0 a section lacks its name key.
-    int (*list)(const CfgStore& store, std::vector<std::string>& list);
+    int (*list)(const CfgStore& store, std::vector<std::string>& list) = nullptr;
     // The option's delete of the record of that name (one-record kinds: the whole record).
-    int (*remove)(CfgStore& store, const std::string& name);
+    int (*remove)(CfgStore& store, const std::string& name) = nullptr;
     // The record of that name (a one-record family's one record) and whether it exists;
     // otherwise a new record's values under that name.
-    bool (*read)(const CfgStore& store, const std::string& name, AnyRecord& record);
+    bool (*read)(const CfgStore& store, const std::string& name, AnyRecord& record) = nullptr;
     // The record in section `occurrence` of the family's sections, read on its own.
-    void (*readSection)(const CfgStore& store, int occurrence, AnyRecord& record);
+    void (*readSection)(const CfgStore& store, int occurrence, AnyRecord& record) = nullptr;
     // The family's writer: 1 stored; 0 refused, with the failure flag and error code.
-    int (*write)(CfgStore& store, const AnyRecord& record, int& failureFlag, ErrorCode& errorCode);
+    int (*write)(CfgStore& store, const AnyRecord& record, int& failureFlag,
+                 ErrorCode& errorCode) = nullptr;
     // Everything the editor and the writer would refuse in the record.
-    RecordRefusal (*check)(const AnyRecord& record, const CfgStore& store);
-    // The code the family's check refuses `name` with as the new name of the record in
-    // section `occurrence` (the writer's rule, and no empty name); None when the name
-    // passes. nullptr for the kinds without names.
-    ErrorCode (*nameRefusal)(const CfgStore& store, int occurrence, const std::string& name);
+    RecordRefusal (*check)(const AnyRecord& record, const CfgStore& store) = nullptr;
+    // A new record named `name` in place of the record in section `occurrence`, with what
+    // of that record decides the name's rule (a TP's type): Rename runs the kind's check on
+    // it. nullptr for the kinds without names.
+    void (*newNamed)(const CfgStore& store, int occurrence, const std::string& name,
+                     AnyRecord& record) = nullptr;
 };
 
 // Every kind: first the six options in the order of the options list, then the two

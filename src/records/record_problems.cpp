@@ -63,15 +63,15 @@ void checkSection(const CfgStore& store, const RecordKind& k, const CfgSection& 
         const CfgKey* key = cfgFindKey(store, &s, 1, 0, k.nameKey);
         if (!key) {
             // The records list fails on it, and no record operation can reach it.
-            c.nameless(k.family, k.nameKey);
+            c.nameless(*k.family, k.nameKey);
             return;
         }
         name = key->value;
     }
     AnyRecord record;
     k.readSection(store, occurrence, record);
-    takeOldForms(c, k.family, name, record);
-    c.error(k.family, name, k.check(record, store));
+    takeOldForms(c, *k.family, name, record);
+    c.error(*k.family, name, k.check(record, store));
 }
 
 } // namespace

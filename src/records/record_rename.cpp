@@ -16,18 +16,19 @@ const RecordKind* namedKind(RecordFamily family) {
     return k.nameKey.empty() ? nullptr : &k;
 }
 
-// What the kind's check refuses in a name, in its order: too long, the kind's own rule (an
-// empty name among it), a value the file cannot carry.
+// What the kind's check refuses in a name, in its order: the check of a new record of that
+// name as far as the name is concerned (a new record's other values need not pass it: a
+// CPI-C entry still lacks its partner TP), then what the file cannot carry, which the check
+// comes to only after those other values.
 RecordRefusal refuseName(const RecordKind& kind, const CfgStore& store, int occurrence,
                          const std::string& name) {
     const std::string key(kind.nameKey);
     return checks::firstOf(
         [&] {
-            return checks::firstTooLong({{kind.nameKey, name, kind.nameRule.limit}});
-        },
-        [&] {
-            const ErrorCode code = kind.nameRefusal(store, occurrence, name);
-            return code != ErrorCode::None ? checks::refuseCode(code, key) : RecordRefusal{};
+            AnyRecord record;
+            kind.newNamed(store, occurrence, name, record);
+            RecordRefusal refusal = kind.check(record, store);
+            return refusal.key == key && refusal.row < 0 ? refusal : RecordRefusal{};
         },
         [&] {
             const int rule = checks::unwritableRule(name);

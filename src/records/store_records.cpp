@@ -111,7 +111,7 @@ void readKind(const CfgStore& store, const RecordKind& k, bool withFields,
     const int records = k.nameKey.empty() ? std::min(count, 1) : count;
     for (int s = 0; s < records; ++s) {
         StoreRecord r;
-        r.id.family = k.family;
+        r.id.family = *k.family;
         r.id.section = k.section;
         if (!k.nameKey.empty())
             r.id.nameless =
@@ -140,7 +140,7 @@ void otherFields(const CfgSection& s, std::vector<RecordField>& fields) {
 
 bool isRecordSection(std::string_view section) {
     for (const RecordKind& k : recordKinds())
-        if (k.hasFamily && section == k.section)
+        if (k.family && section == k.section)
             return true;
     return section == kLuxDefaultSection;
 }
@@ -160,7 +160,7 @@ std::vector<StoreRecord> storeRecords(const CfgStore& store, bool withFields) {
     std::vector<StoreRecord> out;
     // The families in the table's order, which is the options list's.
     for (const RecordKind& k : recordKinds())
-        if (k.hasFamily)
+        if (k.family)
             readKind(store, k, withFields, out);
     numberSameNames(out);
     std::map<std::string_view, int> seen;
