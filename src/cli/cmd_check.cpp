@@ -10,6 +10,7 @@
 #include "record_problems.h"
 #include "string_ids.h"
 #include "tela_environment.h"
+#include "tool_messages.h"
 
 #include <ostream>
 
@@ -33,18 +34,13 @@ std::string placeOf(const std::string& file, const std::vector<long>& lines,
     return at < lines.size() ? file + ":" + std::to_string(lines[at]) : file;
 }
 
-// " (field MODE)": which field the message is about, as put and the JSON name it.
-std::string fieldOf(const RecordProblem& p) {
-    return p.refusal.key.empty() ? std::string() : " (field " + p.refusal.fieldPath() + ")";
-}
-
 void printLine(std::ostream& out, const std::string& place, const RecordProblem& p) {
     out << place << ": " << kindOf(p.family).toolName;
     if (!p.name.empty())
         out << ' ' << lineText(latin1ToUtf8(p.name));
     out << ": ";
     if (p.isError())
-        out << "error " << p.code() << ": " << lineText(messageOf(p)) << fieldOf(p) << '\n';
+        out << errorLine(p.refusal) << '\n';
     else
         out << "warning: " << lineText(warningOf(p)) << '\n';
 }

@@ -33,10 +33,7 @@ void printRefusal(std::ostream& err, const std::string& file, const RecordKind& 
         err << ' ' << lineText(latin1ToUtf8(put.name));
     err << ": ";
     if (put.outcome == PutResult::Refused) {
-        err << "error " << put.refusal.number() << ": " << lineText(refusalText(put.refusal));
-        if (!put.refusal.key.empty())
-            err << " (field " << put.refusal.fieldPath() << ")";
-        err << '\n';
+        err << errorLine(put.refusal) << '\n';
     } else if (put.outcome == PutResult::ReadsBackDifferently) {
         err << "field " << put.field << ": ";
         // A password is named, never shown.

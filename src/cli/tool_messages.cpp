@@ -1,10 +1,13 @@
 #include "tool_messages.h"
 
+#include "json_text.h"
 #include "language_path.h"
 #include "messages.h"
+#include "record_checks.h"
 #include "tela_environment.h"
 
 #include <iostream>
+#include <string_view>
 #include <unistd.h>
 #include <utility>
 
@@ -13,6 +16,11 @@ namespace {
 std::string messageText(ErrorCode code) {
     int id = errorMessageId(code);
     return id ? TelaEnvironment::GetUserString(id) : std::string();
+}
+
+// The one form of every error line the tool prints.
+std::string errorLine(int number, std::string_view message) {
+    return "error " + std::to_string(number) + ": " + std::string(message);
 }
 
 std::string programDirectory() {
@@ -28,7 +36,15 @@ std::string programDirectory() {
 } // namespace
 
 std::string errorLine(ErrorCode code) {
-    return "error " + std::to_string(codeNumber(code)) + ": " + messageText(code);
+    return errorLine(codeNumber(code), messageText(code));
+}
+
+std::string errorLine(const RecordRefusal& refusal) {
+    // The message names what was refused, which may hold any byte; the line stays one line.
+    std::string line = errorLine(refusal.number(), lineText(refusalText(refusal)));
+    if (!refusal.key.empty())
+        line += " (field " + refusal.fieldPath() + ")";
+    return line;
 }
 
 void printError(std::ostream& err, ErrorCode code) {

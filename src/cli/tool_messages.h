@@ -8,8 +8,13 @@
 #include <string>
 #include <vector>
 
+struct RecordRefusal;
+
 // "error CODE: MESSAGE", MESSAGE being the text of the code's message id.
 std::string errorLine(ErrorCode code);
+// The same for a refused record: its number and message, kept to one line, and
+// " (field F)" when the refusal is about a field.
+std::string errorLine(const RecordRefusal& refusal);
 void printError(std::ostream& err, ErrorCode code);
 
 // Messages the core shows outside a MessageCapture go to standard error as error lines: an
