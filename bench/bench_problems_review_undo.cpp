@@ -7,6 +7,7 @@
 
 #include "cfg_doc.h"
 #include "cfg_file.h"
+#include "record_kinds.h"
 #include "record_problems.h"
 #include "save_content.h"
 #include "tela_environment.h"
@@ -56,8 +57,8 @@ void BM_Review(benchmark::State& state) {
     CCfgDoc doc;
     const std::string& path = benchFile(static_cast<std::size_t>(state.range(0)));
     std::vector<std::string> entries;
-    if (!doc.OnOpenDocument(path) || !doc.ListOptionRecords(12, entries) || entries.empty() ||
-        !doc.DeleteOptionRecord(12, entries[entries.size() / 2]))
+    if (!doc.OnOpenDocument(path) || !doc.ListOptionRecords(kKindCpic, entries) ||
+        entries.empty() || !doc.DeleteOptionRecord(kKindCpic, entries[entries.size() / 2]))
         std::abort();
     std::ifstream in(path, std::ios::binary);
     const std::string before{std::istreambuf_iterator<char>(in), {}};

@@ -1,6 +1,7 @@
 #include "tool_fixture.h"
 
 #include "json_text.h"
+#include "string_ids.h"
 
 class CheckCommand : public ToolTest {};
 
@@ -23,15 +24,16 @@ TEST_F(CheckCommand, ReportsEveryRecordThatItsWriterWouldRefuseInFileOrder) {
     EXPECT_EQ(r.exitCode, 1);
     // Each finding names the line of its record's section, as compilers name a line.
     // ... and the field it is about, as put names it.
-    auto line = [](int at, const std::string& what, int code, const std::string& field) {
-        const std::string error = errorLine(code);
-        return "a.ini:" + std::to_string(at) + ": " + what + ": " +
-               error.substr(0, error.size() - 1) + " (field " + field + ")\n";
+    auto line = [](int at, const std::string& what, ErrorCode code, const std::string& field) {
+        return "a.ini:" + std::to_string(at) + ": " + what + ": " + errorLine(code) + " (field " +
+               field + ")\n";
     };
+    using enum ErrorCode;
     const std::string expected =
-        line(4, "global", 62, "USER_NAME") + line(13, "cpic BAD", 34, "SEC_USERID") +
-        line(21, "cpic BAD", 56, "MODE") + line(27, "tp", 66, "TP_NAME") +
-        line(30, "lux P1", 68, "SESSION[0].server") + line(38, "common", 56, "MODE");
+        line(4, "global", GlobalUserName, "USER_NAME") +
+        line(13, "cpic BAD", CpicUserId, "SEC_USERID") + line(21, "cpic BAD", ModeName, "MODE") +
+        line(27, "tp", Store, "TP_NAME") + line(30, "lux P1", NoFirstLink, "SESSION[0].server") +
+        line(38, "common", ModeName, "MODE");
     EXPECT_EQ(r.out, expected);
     EXPECT_EQ(r.err, "");
     // The same file on standard input is named "-".
@@ -59,7 +61,7 @@ TEST_F(CheckCommand, EntriesOfTheOlderFormWarnAndAreCheckedAsTheConversionWrites
     for (const Json& f : findings) {
         EXPECT_EQ(f["file"], "old.ini");
         EXPECT_EQ(f["severity"], "warning");
-        EXPECT_EQ(f["code"], 0);
+        EXPECT_EQ(f["code"], codeNumber(ErrorCode::None));
         EXPECT_NE(f["message"].get<std::string>().find('%'), std::string::npos);
     }
     EXPECT_EQ(findings[0]["kind"], "appc");
@@ -76,9 +78,11 @@ TEST_F(CheckCommand, EntriesOfTheOlderFormWarnAndAreCheckedAsTheConversionWrites
     auto with = [](std::string message, const std::string& name) {
         return message.replace(message.find("%1"), 2, name);
     };
-    EXPECT_EQ(bad.out, "bad.ini:4: appc: warning: " + with(text(2607), "BAD NAME%") +
-                           "\nbad.ini:4: appc: error 54: " + with(text(3005), "BAD NAME") +
-                           " (field SERVER[0].name)\n");
+    EXPECT_EQ(bad.out,
+              "bad.ini:4: appc: warning: " + with(text(ids::kProblemOldForm), "BAD NAME%") +
+                  "\nbad.ini:4: appc: " +
+                  errorLine(ErrorCode::ServerName, with(text(ids::kRuleServerName), "BAD NAME")) +
+                  " (field SERVER[0].name)\n");
 }
 
 TEST_F(CheckCommand, ACleanFileIsExitStatusZeroAndAnEmptyList) {

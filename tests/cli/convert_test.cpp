@@ -27,6 +27,6 @@ TEST_F(ConvertCommand, ANameThatCannotBeWrittenBackIsARefusedRecord) {
     write("fail.ini", configFile({"[APPC]", "SELECT=SERVER", "SERVER=BAD NAME%,TCP/IP,ENC_OFF"}));
     ToolResult failed = run({"convert", "fail.ini"});
     EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_EQ(failed.err.rfind(errorLine(54), 0), 0u) << failed.err;
-    EXPECT_EQ(failed.err.find("error 66"), std::string::npos) << failed.err;
+    EXPECT_EQ(failed.err.rfind(errorLine(ErrorCode::ServerName), 0), 0u) << failed.err;
+    EXPECT_EQ(failed.err.find(errorLine(ErrorCode::Store)), std::string::npos) << failed.err;
 }

@@ -9,64 +9,65 @@ namespace {
 struct Case {
     std::vector<std::string> args;
     int exitCode;
-    int errorCode; // the error line the message starts with, once; 0: any message
+    ErrorCode errorCode; // the error line the message starts with, once; None: any message
     std::string mentions;
     std::string input = "";
 };
 
 // Every command's failures; bad is the content of bad.ini.
 std::vector<Case> failureCases(const std::string& bad) {
+    using enum ErrorCode;
     return {
-        {{}, 2, 0, ""},
-        {{"frobnicate", "a.ini"}, 2, 0, "frobnicate"},
-        {{"get", "a.ini"}, 2, 0, ""},
-        {{"get", "a.ini", "nokind"}, 2, 0, ""},
-        {{"get", "a.ini", "midrange"}, 2, 0, ""},
-        {{"get", "a.ini", "global", "NAME"}, 2, 0, ""},
-        {{"get", "a.ini", "cpic", "A", "B"}, 2, 0, ""},
-        {{"get", "a.ini", "tp"}, 1, 0, "no tp record without a NAME (its TP_NAME) in a.ini"},
-        {{"get", "a.ini", "tp", "pay"}, 1, 0, "no tp record pay in a.ini"}, // names are exact
-        {{"get", "a.ini", "cpic", "PAY"}, 1, 0, "no cpic record PAY in a.ini"},
-        {{"get", "a.ini", "system", "PAY"}, 1, 0, "no system record PAY in a.ini"},
-        {{"get", "none.ini", "tp", "PAY"}, 4, 66, "none.ini: No such file or directory"},
-        {{"dump"}, 2, 0, ""},
-        {{"dump", "a.ini", "a.ini"}, 2, 0, ""},
-        {{"dump", "none.ini"}, 4, 66, ""},
-        {{"dump", "cont.ini"}, 4, 66, "cont.ini: line 7:"},
-        {{"dump", "long.ini"}, 4, 66, "long.ini: line 4:"},
-        {{"dump", "-"}, 4, 66, "-: line 7:", configFile({"[A]", "K=a\\", "b", "junk"})},
-        {{"list", "a.ini", "--passwords"}, 2, 0, ""},
-        {{"list", "a.ini", "servers"}, 2, 0, ""},
-        {{"list", "a.ini", "common"}, 2, 0, ""},
-        {{"list", "none.ini"}, 4, 66, ""},
-        {{"list", "bad.ini"}, 4, 66, "bad.ini: line 6"},
-        {{"delete", "a.ini"}, 2, 0, ""},
-        {{"delete", "a.ini", "common"}, 2, 0, ""},
-        {{"delete", "a.ini", "midrange", "X"}, 2, 0, ""},
-        {{"delete", "a.ini", "cpic", "NOPE"}, 1, 0, "no cpic record NOPE in a.ini"},
-        {{"delete", "a.ini", "cpic", "s1"}, 1, 0, "no cpic record s1 in a.ini"},
-        {{"delete", "none.ini", "cpic", "S1"}, 4, 66, ""},
-        {{"save"}, 2, 0, ""},
-        {{"save", "-"}, 2, 0, "FILE '-'"},
-        {{"put", "-", "global"}, 2, 0, "FILE '-'", "{}"},
-        {{"save", "none.ini"}, 4, 66, ""},
-        {{"save", "bad.ini"}, 4, 66, "bad.ini: line 6"},
-        {{"put", "bad.ini", "global"}, 4, 66, "bad.ini: line 6", R"({"USER_NAME":"B"})"},
-        {{"put", "a.ini", "midrange"}, 2, 0, "", "{}"},
-        {{"put", "a.ini", "global"}, 2, 0, ""}, // no input
-        {{"put", "a.ini", "global"}, 2, 0, "", "{"},
-        {{"put", "a.ini", "global", "no-such.json"}, 2, 0, ""},
-        {{"put", "none.ini", "global"}, 2, 0, "", R"({"USER_NAME":1})"},
-        {{"check"}, 2, 0, ""},
-        {{"check", "bad.ini", "none.ini"}, 4, 0, "bad.ini: line 6"},
-        {{"check", "none.ini"}, 4, 66, "none.ini"},
-        {{"check", "-"}, 4, 66, "-: line 6", bad},
-        {{"convert", "none.ini"}, 4, 66, ""},
-        {{"convert", "bad.ini"}, 4, 66, ""},
-        {{"strings", "12a"}, 2, 0, ""},
-        {{"strings", "-5"}, 2, 0, ""},
-        {{"strings", "--bogus"}, 2, 0, ""},
-        {{"strings", "--language", "LHCXYZ", "1"}, 2, 0, "LHCXYZ"},
+        {{}, 2, None, ""},
+        {{"frobnicate", "a.ini"}, 2, None, "frobnicate"},
+        {{"get", "a.ini"}, 2, None, ""},
+        {{"get", "a.ini", "nokind"}, 2, None, ""},
+        {{"get", "a.ini", "midrange"}, 2, None, ""},
+        {{"get", "a.ini", "global", "NAME"}, 2, None, ""},
+        {{"get", "a.ini", "cpic", "A", "B"}, 2, None, ""},
+        {{"get", "a.ini", "tp"}, 1, None, "no tp record without a NAME (its TP_NAME) in a.ini"},
+        {{"get", "a.ini", "tp", "pay"}, 1, None, "no tp record pay in a.ini"}, // names are exact
+        {{"get", "a.ini", "cpic", "PAY"}, 1, None, "no cpic record PAY in a.ini"},
+        {{"get", "a.ini", "system", "PAY"}, 1, None, "no system record PAY in a.ini"},
+        {{"get", "none.ini", "tp", "PAY"}, 4, Store, "none.ini: No such file or directory"},
+        {{"dump"}, 2, None, ""},
+        {{"dump", "a.ini", "a.ini"}, 2, None, ""},
+        {{"dump", "none.ini"}, 4, Store, ""},
+        {{"dump", "cont.ini"}, 4, Store, "cont.ini: line 7:"},
+        {{"dump", "long.ini"}, 4, Store, "long.ini: line 4:"},
+        {{"dump", "-"}, 4, Store, "-: line 7:", configFile({"[A]", "K=a\\", "b", "junk"})},
+        {{"list", "a.ini", "--passwords"}, 2, None, ""},
+        {{"list", "a.ini", "servers"}, 2, None, ""},
+        {{"list", "a.ini", "common"}, 2, None, ""},
+        {{"list", "none.ini"}, 4, Store, ""},
+        {{"list", "bad.ini"}, 4, Store, "bad.ini: line 6"},
+        {{"delete", "a.ini"}, 2, None, ""},
+        {{"delete", "a.ini", "common"}, 2, None, ""},
+        {{"delete", "a.ini", "midrange", "X"}, 2, None, ""},
+        {{"delete", "a.ini", "cpic", "NOPE"}, 1, None, "no cpic record NOPE in a.ini"},
+        {{"delete", "a.ini", "cpic", "s1"}, 1, None, "no cpic record s1 in a.ini"},
+        {{"delete", "none.ini", "cpic", "S1"}, 4, Store, ""},
+        {{"save"}, 2, None, ""},
+        {{"save", "-"}, 2, None, "FILE '-'"},
+        {{"put", "-", "global"}, 2, None, "FILE '-'", "{}"},
+        {{"save", "none.ini"}, 4, Store, ""},
+        {{"save", "bad.ini"}, 4, Store, "bad.ini: line 6"},
+        {{"put", "bad.ini", "global"}, 4, Store, "bad.ini: line 6", R"({"USER_NAME":"B"})"},
+        {{"put", "a.ini", "midrange"}, 2, None, "", "{}"},
+        {{"put", "a.ini", "global"}, 2, None, ""}, // no input
+        {{"put", "a.ini", "global"}, 2, None, "", "{"},
+        {{"put", "a.ini", "global", "no-such.json"}, 2, None, ""},
+        {{"put", "none.ini", "global"}, 2, None, "", R"({"USER_NAME":1})"},
+        {{"check"}, 2, None, ""},
+        {{"check", "bad.ini", "none.ini"}, 4, None, "bad.ini: line 6"},
+        {{"check", "none.ini"}, 4, Store, "none.ini"},
+        {{"check", "-"}, 4, Store, "-: line 6", bad},
+        {{"convert", "none.ini"}, 4, Store, ""},
+        {{"convert", "bad.ini"}, 4, Store, ""},
+        {{"strings", "12a"}, 2, None, ""},
+        {{"strings", "-5"}, 2, None, ""},
+        {{"strings", "--bogus"}, 2, None, ""},
+        {{"strings", "--language", "LHCXYZ", "1"}, 2, None, "LHCXYZ"},
     };
 }
 
@@ -90,7 +91,7 @@ TEST_F(ToolFailures, EachCommandsErrorsOfUseMissingRecordsAndUnreadableFiles) {
         EXPECT_EQ(r.exitCode, c.exitCode) << what << ": " << r.err;
         EXPECT_EQ(r.out, "") << what;
         EXPECT_NE(r.err, "") << what;
-        if (c.errorCode != 0) {
+        if (c.errorCode != ErrorCode::None) {
             EXPECT_EQ(r.err.rfind(errorLine(c.errorCode), 0), 0u) << what << ": " << r.err;
             EXPECT_EQ(r.err.find(errorLine(c.errorCode), 1), std::string::npos) << what;
         }

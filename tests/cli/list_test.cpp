@@ -35,7 +35,7 @@ TEST_F(ListCommand, ASectionWithoutItsNameKeyIsPassedOverAndFails) {
     ToolResult r = run({"list", "broken.ini"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "cpic\tFIRST\ncpic\tAFTER\ntp\tT\n");
-    EXPECT_EQ(r.err, errorLine(66));
+    EXPECT_EQ(r.err, errorLine(ErrorCode::Store) + "\n");
     ToolResult json = run({"list", "broken.ini", "cpic", "--json"});
     EXPECT_EQ(json.exitCode, 1);
     EXPECT_EQ(json.out, "{\"cpic\":[\"FIRST\",\"AFTER\"]}\n");

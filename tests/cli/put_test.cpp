@@ -2,6 +2,7 @@
 
 #include "json_text.h"
 #include "scramble.h"
+#include "string_ids.h"
 
 class PutCommand : public ToolTest {
 protected:
@@ -76,32 +77,34 @@ TEST_F(PutCommand, ARefusedRecordNamesFileKindRecordAndFieldAndLeavesTheFileUnto
     // Each kind's refusals and their messages are the sheet's (tests/editors/one_rule_test.cpp);
     // here, the form of put's line and what no other command refuses.
     const std::vector<Case> refused{
-        {"cpic", R"({"SYMB_NAME":"TWO WRDS","REMOTE_TP":"T"})", "a.ini: cpic TWO WRDS", 26,
-         "SYMB_NAME"},
+        {"cpic", R"({"SYMB_NAME":"TWO WRDS","REMOTE_TP":"T"})", "a.ini: cpic TWO WRDS",
+         codeNumber(ErrorCode::SymbolicName), "SYMB_NAME"},
         // The partner's TP name shares its code with a TP entry's, not its characters.
-        {"cpic", R"({"SYMB_NAME":"S","REMOTE_TP":"PAY.RUN"})", "a.ini: cpic S", 40, "REMOTE_TP",
-         "letters, digits or _"},
+        {"cpic", R"({"SYMB_NAME":"S","REMOTE_TP":"PAY.RUN"})", "a.ini: cpic S",
+         codeNumber(ErrorCode::AppTpName), "REMOTE_TP", "letters, digits or _"},
         {"appc", R"({"SERVER":[{"name":"bad name","transport":"TCP/IP","encryption":"ENC_ON"}]})",
-         "a.ini: appc", 54, "SERVER[0].name"},
+         "a.ini: appc", codeNumber(ErrorCode::ServerName), "SERVER[0].name"},
         // Values the reader would give back differently are never stored.
-        {"tp", R"({"TP_NAME":"T","PATH":"C:\\TP\\"})", "a.ini: tp T", 3010, "PATH"},
-        {"tp", R"({"TP_NAME":"T","PATH":"/a\nb"})", "a.ini: tp T", 3020, "PATH"},
+        {"tp", R"({"TP_NAME":"T","PATH":"C:\\TP\\"})", "a.ini: tp T", ids::kRuleBackslash, "PATH"},
+        {"tp", R"({"TP_NAME":"T","PATH":"/a\nb"})", "a.ini: tp T", ids::kRuleLineBreak, "PATH"},
         // A control character in a name is shown escaped: the refusal stays one line.
-        {"tp", R"({"TP_NAME":"T\nX","PATH":"/a"})", "a.ini: tp T\\u000AX", 40, "TP_NAME"},
+        {"tp", R"({"TP_NAME":"T\nX","PATH":"/a"})", "a.ini: tp T\\u000AX",
+         codeNumber(ErrorCode::AppTpName), "TP_NAME"},
         {"lux",
          R"({"PROFILE_NAME":"P","SESSION":[{"server":"H","category":1,"lu_name":"WS042LU"}]})",
-         "a.ini: lux P", 3018, "SESSION[0].lu_name"},
+         "a.ini: lux P", ids::kRuleLinkCategory, "SESSION[0].lu_name"},
         {"lux",
          R"({"PROFILE_NAME":"P","SESSION":[{"server":"H","category":0,"lu_name":"WS042LU01"}]})",
-         "a.ini: lux P", 3000, "SESSION[0].lu_name"},
+         "a.ini: lux P", ids::kRuleTooLong, "SESSION[0].lu_name"},
         {"lux",
          R"({"PROFILE_NAME":"P","SESSION":[{"server":")" + std::string(64, 'h') +
              R"(","category":0,"lu_name":"LU000001","scope":")" + std::string(64, 's') + R"("}]})",
-         "a.ini: lux P", 3017, "SESSION[0].server", "154"},
+         "a.ini: lux P", ids::kRuleLinkTooLong, "SESSION[0].server", "154"},
         // The system dialog takes blanks off a host name's ends; put does not store them.
-        {"system", R"({"HOST_NAME":" AS1"})", "a.ini: system  AS1", 50, "HOST_NAME"},
+        {"system", R"({"HOST_NAME":" AS1"})", "a.ini: system  AS1", codeNumber(ErrorCode::HostName),
+         "HOST_NAME"},
         // The common settings wait for a system, as in the editor.
-        {"common", R"({"MODE":"XLNKMOD"})", "a.ini: common", 2485, ""},
+        {"common", R"({"MODE":"XLNKMOD"})", "a.ini: common", ids::kMidMsgNoSystem, ""},
     };
     const std::string original = configFile({"[GLOBAL]", "USER_NAME=", "[TRACE]", "; a comment"});
     for (const Case& c : refused) {

@@ -9,6 +9,6 @@ TEST_F(SaveCommand, AValueThatWouldNotReadBackIsNeverWritten) {
     write("a.ini", text);
     ToolResult back = run({"save", "a.ini"});
     EXPECT_EQ(back.exitCode, 1);
-    EXPECT_EQ(back.err.rfind(errorLine(66), 0), 0u) << back.err;
+    EXPECT_EQ(back.err.rfind(errorLine(ErrorCode::Store), 0), 0u) << back.err;
     EXPECT_EQ(read("a.ini"), text);
 }

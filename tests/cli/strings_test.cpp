@@ -21,7 +21,7 @@ TEST_F(StringsCommand, PrintsTheNamedIdsFromTheLibraryInUse) {
 TEST_F(StringsCommand, TheLanguageFollowsTheUserOrTheOptionAndMessagesFollowIt) {
     TelaEnvironment::LoadLibrary("LHCDEU.DLL");
     const std::string german = "2433\t" + TelaEnvironment::GetUserString(ids::kEntryGlobal) + "\n";
-    const std::string germanError = "error 66: " + TelaEnvironment::GetUserString(2477) + "\n";
+    const std::string germanError = errorLine(ErrorCode::Store) + "\n";
     TelaEnvironment::LoadLibrary("LHCENU.DLL");
     ASSERT_NE(german, "2433\t" + text(ids::kEntryGlobal) + "\n");
     const std::vector<std::string> de{"LC_ALL=de_DE.UTF-8"};

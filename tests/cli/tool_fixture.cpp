@@ -1,6 +1,5 @@
 #include "tool_fixture.h"
 
-#include "messages.h"
 #include "scramble.h"
 #include "tela_environment.h"
 #include "test_helpers.h"
@@ -106,9 +105,9 @@ ToolResult ToolTest::finish(const Started& started) const {
     return r;
 }
 
-std::string ToolTest::errorLine(int code) {
-    return "error " + std::to_string(code) + ": " +
-           text(errorMessageId(static_cast<ErrorCode>(code))) + "\n";
+std::string ToolTest::errorLine(ErrorCode code, const std::string& message) {
+    return "error " + std::to_string(codeNumber(code)) + ": " +
+           (message.empty() ? text(errorMessageId(code)) : message);
 }
 
 std::string ToolTest::hidden(const std::string& key, const std::string& plain, int length) {

@@ -1,6 +1,8 @@
 // Runs the built apicfg-tool on files in a fresh folder and collects what it printed.
 #pragma once
 
+#include "messages.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -37,8 +39,8 @@ protected:
                   const std::vector<std::string>& env = {}) const;
     ToolResult finish(const Started& started) const;
 
-    // "error CODE: MESSAGE" with the English library's text, and a line end.
-    static std::string errorLine(int code);
+    // "error CODE: MESSAGE", by default with the loaded library's message of the code.
+    static std::string errorLine(ErrorCode code, const std::string& message = "");
     // "KEY=" and the password scrambled to the field length, as the client stores it.
     static std::string hidden(const std::string& key, const std::string& plain, int length);
     // The English library's text of a string id.

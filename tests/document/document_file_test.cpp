@@ -238,8 +238,11 @@ TEST_F(DocumentFile, FailedReadBackLeavesTheWrittenFileAndAnEmptyUnnamedDocument
 }
 
 TEST_F(DocumentFile, ReportErrorShowsTheMessageOfACodeOrNothing) {
-    for (int code : {66, 14, 24, 0, 18, 15, 65, 67, 999, 256, -66})
-        doc.ReportError(static_cast<ErrorCode>(code));
+    using enum ErrorCode;
+    for (ErrorCode code : {Store, PartnerLuName, QualifiedLuName, None})
+        doc.ReportError(code);
+    for (int number : {18, 15, 65, 67, 999, 256, -66}) // numbers that are no code
+        doc.ReportError(static_cast<ErrorCode>(number));
     EXPECT_EQ(shown,
               (std::vector<Shown>{storeFailure, {"Codes 14 and 24.", 0}, {"Codes 14 and 24.", 0}}));
 }

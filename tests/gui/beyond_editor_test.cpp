@@ -47,7 +47,7 @@ const Sections kFaults = {
 struct Listed {
     int kind;
     QString name;
-    int code;
+    ErrorCode code;
     int messageId = 0; // a message naming the field, with %1 as arg
     const char* arg = "";
 };
@@ -57,23 +57,23 @@ struct Listed {
 class BeyondEditorTest : public AppTest {
 protected:
     static QString messageOf(const Listed& e) {
-        return e.messageId ? text(e.messageId).replace("%1", e.arg)
-                           : text(errorMessageId(static_cast<ErrorCode>(e.code)));
+        return e.messageId ? text(e.messageId).replace("%1", e.arg) : text(errorMessageId(e.code));
     }
     const ProblemsModel& problems() { return frame().problemsPanel()->model(); }
     // What the panel lists for kFaults, in order: kind, the name shown, code.
     static std::vector<Listed> faultRows() {
+        using enum ErrorCode;
         return {
-            {16, text(ids::kEntryGlobal), 62},
-            {26, text(ids::kEntryAppc), 54, ids::kRuleServerName, "BAD NAME"},
-            {12, "LOWMODE", 56},
-            {12, "NOUSER", 34},
-            {13, "", 40},
-            {13, "PAYROLL", 46},
-            {13, text(ids::kProblemNoNameLine).replace("%1", "40"), 66}, // its line in the file
-            {27, "P1", 68},
-            {28, "bad host", 50},
-            {28, text(ids::kReviewCommon), 56}, // the common settings
+            {kKindGlobal, text(ids::kEntryGlobal), GlobalUserName},
+            {kKindAppc, text(ids::kEntryAppc), ServerName, ids::kRuleServerName, "BAD NAME"},
+            {kKindCpic, "LOWMODE", ModeName},
+            {kKindCpic, "NOUSER", CpicUserId},
+            {kKindTp, "", AppTpName},
+            {kKindTp, "PAYROLL", TpPath},
+            {kKindTp, text(ids::kProblemNoNameLine).replace("%1", "40"), Store}, // by its line
+            {kKindLux, "P1", NoFirstLink},
+            {kKindMidrange, "bad host", HostName},
+            {kKindMidrange, text(ids::kReviewCommon), ModeName}, // the common settings
         };
     }
     QStringList row(int i) {
@@ -93,7 +93,7 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
     for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
         const Listed& e = expected[i];
         EXPECT_EQ(row(i), (QStringList{text(findOptionKind(e.kind)->texts.labelId), e.name,
-                                       QString::number(e.code), messageOf(e)}))
+                                       QString::number(codeNumber(e.code)), messageOf(e)}))
             << i;
     }
     const QLabel* count = frame().findChild<QLabel*>("problemsCount");
@@ -117,13 +117,13 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
         });
     frame().problemsPanel()->list().setCurrentIndex(problems().index(2, 0));
     QTest::keyClick(&frame().problemsPanel()->list(), Qt::Key_Return);
-    ASSERT_EQ(opened, (std::vector<std::pair<int, std::string>>{{12, "LOWMODE"}}));
-    EXPECT_EQ(view().currentKind(), 12);
+    ASSERT_EQ(opened, (std::vector<std::pair<int, std::string>>{{kKindCpic, "LOWMODE"}}));
+    EXPECT_EQ(view().currentKind(), kKindCpic);
     EXPECT_EQ(problems().rowCount(), 9) << "the mended entry is gone";
     // A section that no record operation reaches selects its kind and opens nothing; the
     // records list passes over it, but not over a record named "".
     frame().problemsPanel()->activate(5);
-    EXPECT_EQ(view().currentKind(), 13);
+    EXPECT_EQ(view().currentKind(), kKindTp);
     EXPECT_EQ(opened.size(), 1u);
     frame().problemsPanel()->activate(4);
     const QModelIndexList selected = view().ui().recordsList->selectionModel()->selectedRows();
