@@ -82,8 +82,6 @@ TEST_F(PutCommand, ARefusedRecordNamesFileKindRecordAndFieldAndLeavesTheFileUnto
         // The partner's TP name shares its code with a TP entry's, not its characters.
         {"cpic", R"({"SYMB_NAME":"S","REMOTE_TP":"PAY.RUN"})", "a.ini: cpic S",
          codeNumber(ErrorCode::AppTpName), "REMOTE_TP", "letters, digits or _"},
-        {"appc", R"({"SERVER":[{"name":"bad name","transport":"TCP/IP","encryption":"ENC_ON"}]})",
-         "a.ini: appc", codeNumber(ErrorCode::ServerName), "SERVER[0].name"},
         // Values the reader would give back differently are never stored.
         {"tp", R"({"TP_NAME":"T","PATH":"C:\\TP\\"})", "a.ini: tp T", ids::kRuleBackslash, "PATH"},
         {"tp", R"({"TP_NAME":"T","PATH":"/a\nb"})", "a.ini: tp T", ids::kRuleLineBreak, "PATH"},
