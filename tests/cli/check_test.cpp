@@ -75,14 +75,10 @@ TEST_F(CheckCommand, EntriesOfTheOlderFormWarnAndAreCheckedAsTheConversionWrites
     write("bad.ini", configFile({"[APPC]", "SELECT=SERVER", "SERVER=BAD NAME%,TCP/IP,ENC_OFF"}));
     ToolResult bad = run({"check", "bad.ini"});
     EXPECT_EQ(bad.exitCode, 1);
-    auto with = [](std::string message, const std::string& name) {
-        return message.replace(message.find("%1"), 2, name);
-    };
-    EXPECT_EQ(bad.out,
-              "bad.ini:4: appc: warning: " + with(text(ids::kProblemOldForm), "BAD NAME%") +
-                  "\nbad.ini:4: appc: " +
-                  errorLine(ErrorCode::ServerName, with(text(ids::kRuleServerName), "BAD NAME")) +
-                  " (field SERVER[0].name)\n");
+    const std::string warning = formatMessage(text(ids::kProblemOldForm), {"BAD NAME%"});
+    const std::string refusal = formatMessage(text(ids::kRuleServerName), {"BAD NAME"});
+    EXPECT_EQ(bad.out, "bad.ini:4: appc: warning: " + warning + "\nbad.ini:4: appc: " +
+                           errorLine(ErrorCode::ServerName, refusal) + " (field SERVER[0].name)\n");
 }
 
 TEST_F(CheckCommand, ACleanFileIsExitStatusZeroAndAnEmptyList) {
