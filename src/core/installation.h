@@ -7,11 +7,7 @@
 #include <optional>
 #include <string>
 
-#ifdef _WIN32
-inline constexpr char kPathSeparator = '\\';
-#else
 inline constexpr char kPathSeparator = '/';
-#endif
 
 // The environment variable that names another installation settings file.
 inline constexpr const char* kInstallationFileVariable = "APICFG_INSTALLATION_FILE";
@@ -28,16 +24,15 @@ struct InstallationSettings {
 };
 
 // Where the settings come from: the settings file in use (the variable's value when set and
-// not empty, else the default), or on Windows the client's registry key.
+// not empty, else the default).
 std::string installationSettingsPath();
 // Reads the installation's settings. False when there are none (no file, no
-// "Install Summary" section, or on Windows no registry key).
+// "Install Summary" section).
 bool readInstallationSettings(InstallationSettings& settings);
 
 // The client's installation directory, or the empty text when it is not known.
 std::string installationDirectory();
-// The folder shared by all users: ALLUSERSPROFILE where it is set, else /var/lib (on
-// Windows the empty text).
+// The folder shared by all users: ALLUSERSPROFILE where it is set, else /var/lib.
 std::string allUsersDataFolder();
 // The short (8.3) form of a path, or the empty text when the platform gives none (the path
 // does not exist). Outside Windows paths have no short form: an existing path is itself.

@@ -1,6 +1,5 @@
-// The installation settings file, where there is no registry.
-#ifndef _WIN32
-
+// The installation settings file, which holds what the client's installer would keep in the
+// registry.
 #include "installation.h"
 
 #include <cerrno>
@@ -77,5 +76,3 @@ std::string shortPathName(const std::string& path) {
         return std::string();
     return path;
 }
-
-#endif

@@ -15,18 +15,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-#ifdef _WIN32
-constexpr const char* kSeparators = "\\/:";
-#else
-constexpr const char* kSeparators = "/";
-#endif
-
-} // namespace
-
 std::string pathWithoutExtension(const std::string& path) {
-    std::size_t nameStart = path.find_last_of(kSeparators);
+    std::size_t nameStart = path.rfind(kPathSeparator);
     nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
     std::size_t dot = path.rfind('.');
     if (dot == std::string::npos || dot < nameStart)
