@@ -1,6 +1,6 @@
 // apicfg: the editor for the configuration file of the SNA API client.
 #include "cfg_app.h"
-#include "command_line.h"
+#include "start_command.h"
 
 #include <QApplication>
 

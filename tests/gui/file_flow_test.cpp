@@ -2,9 +2,9 @@
 // files (and one whose file vanished), a file changed on disk, the command line.
 #include "gui_fixture.h"
 
-#include "command_line.h"
 #include "messages.h"
 #include "record_kinds.h"
+#include "start_command.h"
 
 #include <QDir>
 

@@ -3,8 +3,8 @@
 // that runs, which opens it once the user is done with what is open and comes forward.
 #include "gui_fixture.h"
 
-#include "command_line.h"
 #include "single_instance.h"
+#include "start_command.h"
 
 #include <QDir>
 #include <QElapsedTimer>

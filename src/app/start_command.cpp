@@ -1,4 +1,4 @@
-#include "command_line.h"
+#include "start_command.h"
 
 #include "path_bytes.h"
 
