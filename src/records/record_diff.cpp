@@ -73,7 +73,7 @@ Grouping groupRecords(const std::vector<StoreRecord>& before,
 // Records of one kind, for the order of the output.
 using KindKey = std::tuple<bool, int, std::string>;
 
-KindKey kindOf(const RecordName& id) {
+KindKey kindKeyOf(const RecordName& id) {
     return {id.otherSection, id.otherSection ? 0 : static_cast<int>(id.family),
             id.otherSection ? id.section : std::string()};
 }
@@ -285,7 +285,7 @@ std::vector<RecordChange> diffWith(const std::vector<StoreRecord>& before,
     std::map<KindKey, std::vector<RecordChange>> byKind;
     std::vector<KindKey> kinds;
     auto bucket = [&](const RecordName& id) -> std::vector<RecordChange>& {
-        const KindKey key = kindOf(id);
+        const KindKey key = kindKeyOf(id);
         if (!byKind.count(key))
             kinds.push_back(key);
         return byKind[key];
