@@ -16,9 +16,6 @@ inline constexpr int kTransportFirst = 61206;
 inline constexpr int kTransportSecond = 61207;
 inline constexpr int kTooManyCharacters = 61716; // "Please enter no more than %1 characters."
 
-// About box: two lines, the first takes the version as "%1"
-inline constexpr int kAboutProduct = 2498;
-inline constexpr int kAboutPurpose = 2499;
 // A save refused because a value cannot be carried by the file: %1 key, %2 section.
 inline constexpr int kMsgUnwritableValue = 2500;
 
