@@ -1,9 +1,6 @@
 // The GUI tests share one application object. Settings go to a folder of this run, and the
 // single-instance socket to a runtime folder of this run, so that nothing of the user's is
 // touched and no running editor is reached.
-#include "tela_environment.h"
-#include "tela_legend.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QSettings>
@@ -29,7 +26,6 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("apicfg-tests"));
     QApplication::setApplicationName(QStringLiteral("apicfg-tests"));
     QApplication app(argc, argv);
-    telaSetTextLookup(TelaEnvironment::GetUserString);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
