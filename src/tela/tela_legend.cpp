@@ -9,10 +9,7 @@
 
 namespace {
 
-TelaTextLookup& textLookup() {
-    static TelaTextLookup lookup = nullptr;
-    return lookup;
-}
+TelaTextLookup textLookup = nullptr;
 
 // The library's text for the id a dynamic property names; empty when there is none.
 QString propertyText(const QObject& object, const char* property) {
@@ -40,12 +37,11 @@ void applyWidgetLegend(QWidget& w, bool isWindow) {
 } // namespace
 
 void telaSetTextLookup(TelaTextLookup lookup) {
-    textLookup() = lookup;
+    textLookup = lookup;
 }
 
 QString telaLegendText(int id) {
-    const TelaTextLookup lookup = textLookup();
-    return lookup ? QString::fromStdString(lookup(id)) : QString();
+    return textLookup ? QString::fromStdString(textLookup(id)) : QString();
 }
 
 QString telaWithoutMnemonic(const QString& legend) {
