@@ -20,18 +20,11 @@ protected:
         r.password = "secret";
         return r;
     }
-    int write(const CpicSideInfoRecord& r) {
-        flag = 0;
-        code = ErrorCode::None;
-        return cpicWriteEntry(store, r, flag, code);
-    }
     std::vector<std::string> names() {
         std::vector<std::string> list;
         cpicListEntries(store, list);
         return list;
     }
-    int flag = 0;
-    ErrorCode code = ErrorCode::None;
 };
 
 TEST_F(CpicRecords, ListingPassesOverANamelessEntryAndReadingCutsAndConverts) {
@@ -49,7 +42,8 @@ TEST_F(CpicRecords, ListingPassesOverANamelessEntryAndReadingCutsAndConverts) {
     EXPECT_EQ(r.mode, "BLANK");
     EXPECT_EQ(r.secType, 0);
     EXPECT_EQ(r.remoteTp, "kept");
-    ASSERT_EQ(write(entry("LAST")), 1); // found past the nameless one: replaced, not added
+    ASSERT_EQ(write(cpicWriteEntry, entry("LAST")),
+              1); // found past the nameless one: replaced, not added
     EXPECT_EQ(store.countSections("CPIC_INFO"), 4u);
 
     // How much of each value is read: read_lengths_test.cpp.
@@ -78,7 +72,7 @@ TEST_F(CpicRecords, PasswordIsScrambledUpToTenCharacters) {
              {"", ""},
              {"ElevenChars", "ElevenChars"}}) {
         r.password = password;
-        ASSERT_EQ(write(r), 1);
+        ASSERT_EQ(write(cpicWriteEntry, r), 1);
         EXPECT_EQ(value("CPIC_INFO", 0, "SEC_PW"), stored);
         ASSERT_EQ(cpicReadEntry(store, back), 1);
         EXPECT_EQ(back.password, password);
@@ -87,18 +81,18 @@ TEST_F(CpicRecords, PasswordIsScrambledUpToTenCharacters) {
 
 TEST_F(CpicRecords, WrittenEntryReplacesEverySameNamedEntryAndStandsFirst) {
     load("[CPIC_INFO]|SYMB_NAME=A|[GLOBAL]|[CPIC_INFO]|SYMB_NAME=B|[CPIC_INFO]|SYMB_NAME=A");
-    ASSERT_EQ(write(entry("A")), 1);
+    ASSERT_EQ(write(cpicWriteEntry, entry("A")), 1);
     EXPECT_EQ(names(), (std::vector<std::string>{"A", "B"}));
     EXPECT_EQ(layout(), "GLOBAL CPIC_INFO CPIC_INFO");
     EXPECT_EQ(keys(1), "SYMB_NAME=A|LOCAL_LU=*|PART_LU=NETA.HOSTLU|MODE=#INTER|REMOTE_TP=PayTp|"
                        "SEC_TYPE=1|TP_TYPE=0|SEC_PW=" +
                            scrambledHex("secret") + "|SEC_USERID=clerk|PLU_TYPE=1");
     // A changed name (letter case included) is a new entry; the old one stays.
-    ASSERT_EQ(write(entry("a")), 1);
+    ASSERT_EQ(write(cpicWriteEntry, entry("a")), 1);
     EXPECT_EQ(names(), (std::vector<std::string>{"a", "A", "B"}));
 
     load("[GLOBAL]|[TRACE]");
-    ASSERT_EQ(write(entry("A")), 1);
+    ASSERT_EQ(write(cpicWriteEntry, entry("A")), 1);
     EXPECT_EQ(layout(), "GLOBAL TRACE CPIC_INFO");
 }
 
@@ -108,12 +102,12 @@ TEST_F(CpicRecords, FailuresLeaveTheStoreAndDeleteReportsWhatItDid) {
     const auto before = testing_support::snapshot(store);
     auto r = entry("PAY");
     r.mode = "bad mode";
-    EXPECT_EQ(write(r), 0);
+    EXPECT_EQ(write(cpicWriteEntry, r), 0);
     EXPECT_EQ(flag, 256);
     EXPECT_EQ(code, ErrorCode::ModeName);
     // The list shows PAYROLL12 cut to eight characters; no section holds the cut name, so
     // writing it cannot replace anything: a store failure, with the file kept as it was.
-    EXPECT_EQ(write(entry("PAYROLL1")), 0);
+    EXPECT_EQ(write(cpicWriteEntry, entry("PAYROLL1")), 0);
     EXPECT_EQ(flag, 0);
     EXPECT_EQ(code, ErrorCode::Store);
     EXPECT_EQ(cpicDeleteEntry(store, "pay"), 0);

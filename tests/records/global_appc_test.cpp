@@ -9,16 +9,6 @@ namespace {
 
 class GlobalAndAppc : public RecordTest {
 protected:
-    int write(const GlobalRecord& r) {
-        flag = 0;
-        code = ErrorCode::None;
-        return globalWrite(store, r, flag, code);
-    }
-    int write(const AppcRecord& r) {
-        flag = 0;
-        code = ErrorCode::None;
-        return appcWrite(store, r, flag, code);
-    }
     AppcRecord read(AppcRecord r = {}) {
         missing = -1;
         EXPECT_EQ(appcRead(store, r, missing), 1);
@@ -34,13 +24,14 @@ protected:
         r.scopeEncryption = "ENC_OFF";
         return r;
     }
-    int flag = 0, missing = 0;
-    ErrorCode code = ErrorCode::None;
+    int missing = 0;
 };
 
 TEST_F(GlobalAndAppc, GlobalWriteKeepsLoadBalancingAndMovesTheSectionToTheEnd) {
     load("[GLOBAL]|LU62_LB=1|USER_NAME=old|[TRACE]");
-    ASSERT_EQ(write(GlobalRecord{"Admin", "fourteenchars!", "C:\\T.DAT", "*", "HOSTPLU"}), 1);
+    ASSERT_EQ(
+        write(globalWrite, GlobalRecord{"Admin", "fourteenchars!", "C:\\T.DAT", "*", "HOSTPLU"}),
+        1);
     EXPECT_EQ(layout(), "TRACE GLOBAL");
     EXPECT_EQ(keys(1),
               "USER_NAME=Admin|PASSWORD=" + scrambledHex("fourteenchars!") +
@@ -51,18 +42,18 @@ TEST_F(GlobalAndAppc, GlobalWriteKeepsLoadBalancingAndMovesTheSectionToTheEnd) {
 
     // Without LU62_LB before, none after; the empty record of a save writes five empty keys.
     load("[GLOBAL]|USER_NAME=u");
-    ASSERT_EQ(write(GlobalRecord{}), 1);
+    ASSERT_EQ(write(globalWrite, GlobalRecord{}), 1);
     EXPECT_EQ(keys(0), "USER_NAME=|PASSWORD=|TRANSLATE_TABLE=|DEF_LU_ALIAS=|DEF_PLU_ALIAS=");
 }
 
 TEST_F(GlobalAndAppc, GlobalRefusalSecondSectionAndDelete) {
     load("[GLOBAL]|LU62_LB=0|[TRACE]|[GLOBAL]|X=y");
     const auto before = testing_support::snapshot(store);
-    EXPECT_EQ(write(GlobalRecord{"a:b", "", "", "", ""}), 0);
+    EXPECT_EQ(write(globalWrite, GlobalRecord{"a:b", "", "", "", ""}), 0);
     EXPECT_EQ(code, ErrorCode::GlobalUserName);
     EXPECT_EQ(testing_support::snapshot(store), before);
     // A second GLOBAL section takes the keys; no section is added.
-    ASSERT_EQ(write(GlobalRecord{"u", "", "", "", ""}), 1);
+    ASSERT_EQ(write(globalWrite, GlobalRecord{"u", "", "", "", ""}), 1);
     EXPECT_EQ(layout(), "TRACE GLOBAL");
     EXPECT_EQ(keys(1), "X=y|USER_NAME=u|PASSWORD=|TRANSLATE_TABLE=|DEF_LU_ALIAS=|DEF_PLU_ALIAS=|"
                        "LU62_LB=0");
@@ -73,7 +64,7 @@ TEST_F(GlobalAndAppc, GlobalRefusalSecondSectionAndDelete) {
 
 TEST_F(GlobalAndAppc, AppcWriteStoresTheLayoutAtTheEndAndReplacesLoadBalancing) {
     load("[APPC]|SELECT=SCOPE|[GLOBAL]|USER_NAME=u|LU62_LB=0|PASSWORD=|[TRACE]");
-    ASSERT_EQ(write(twoServers()), 1);
+    ASSERT_EQ(write(appcWrite, twoServers()), 1);
     EXPECT_EQ(layout(), "GLOBAL TRACE APPC");
     EXPECT_EQ(keys(0), "USER_NAME=u|PASSWORD=|LU62_LB=1");
     EXPECT_EQ(keys(2), "SELECT=SERVER|SERVER=HOSTA,TCP/IP,ENC_OFF|SERVER=HOSTB,IPX/SPX,ENC_ON|"
@@ -92,7 +83,7 @@ TEST_F(GlobalAndAppc, AppcWriteStoresTheLayoutAtTheEndAndReplacesLoadBalancing) 
     r.selection = 1;
     r.loadBalancing = 0;
     r.scopeName = "";
-    ASSERT_EQ(write(r), 1);
+    ASSERT_EQ(write(appcWrite, r), 1);
     EXPECT_EQ(layout(), "CPIC_INFO APPC GLOBAL");
     EXPECT_EQ(keys(2), "LU62_LB=0");
     EXPECT_EQ(value("APPC", 0, "SCOPE"), "");
@@ -145,7 +136,7 @@ TEST_F(GlobalAndAppc, AppcMissingWrittenBeforeASecondSectionAndDeleted) {
     // A refused server list: RecordChecks' rule, and the conversion that writes it back
     // (ConvertCommand, DocumentFile.FailedOpen...).
     load("[GLOBAL]|LU62_LB=1|[APPC]|SELECT=first|[TRACE]|[APPC]|SELECT=2nd");
-    ASSERT_EQ(write(twoServers()), 1); // goes before the second APPC section
+    ASSERT_EQ(write(appcWrite, twoServers()), 1); // goes before the second APPC section
     EXPECT_EQ(layout(), "GLOBAL TRACE APPC APPC");
     EXPECT_EQ(value("APPC", 1, "SELECT"), "2nd");
     EXPECT_EQ(appcDelete(store), 1);

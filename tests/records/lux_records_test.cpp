@@ -21,11 +21,6 @@ protected:
         r.links[0] = LuxLink{"HOSTA", 0, "LU01", kT1, "", "ENC_OFF"};
         return r;
     }
-    int write(const LuxProfileRecord& r) {
-        flag = 0;
-        code = ErrorCode::None;
-        return luxWriteProfile(store, r, flag, code);
-    }
     LuxLink parse(const std::string& value, LuxLink start = {}) {
         LuxProfileRecord r;
         r.links[1] = start;
@@ -38,8 +33,6 @@ protected:
         return list;
     }
     std::string defaultName() { return value("DEF_LUX_PROF", 0, "DEF_PROF_NAME"); }
-    int flag = 0;
-    ErrorCode code = ErrorCode::None;
 };
 
 TEST_F(LuxRecords, ParsingTellsFieldsApartByPieceCount) {
@@ -88,7 +81,7 @@ TEST_F(LuxRecords, LinksOutsideTheProfileAndHandMadeProfiles) {
     p.profileName = "P";
     ASSERT_EQ(luxReadProfile(store, p), 1);
     EXPECT_EQ(p.links[0].serverName, "HOSTA");
-    ASSERT_EQ(write(p), 1);
+    ASSERT_EQ(write(luxWriteProfile, p), 1);
     EXPECT_EQ(value("LUX_PROFILE", 0, "SESSION"), "HOSTA,*,1,,,,");
 }
 
@@ -98,7 +91,7 @@ TEST_F(LuxRecords, WrittenProfileReadsBackStandsFirstAndReplacesItsNamesakes) {
     auto a = profile("A", 1);
     a.links[1] = LuxLink{"*", 1, "", kT1, "SCOPE1", "ENC_OPT"};
     a.links[2] = LuxLink{"srv-b", 3, "Lu_3", kT2, "", "ENC_ON"};
-    ASSERT_EQ(write(a), 1);
+    ASSERT_EQ(write(luxWriteProfile, a), 1);
     EXPECT_EQ(layout(), "TRACE LUX_PROFILE LUX_PROFILE DEF_LUX_PROF");
     EXPECT_EQ(keys(1),
               "PROFILE_NAME=A|SESSION=HOSTA,*,0,LU01,TCP/IP,,ENC_OFF|"
@@ -112,18 +105,18 @@ TEST_F(LuxRecords, WrittenProfileReadsBackStandsFirstAndReplacesItsNamesakes) {
         EXPECT_EQ(back.links[i], a.links[i]) << i;
 
     // Rewriting in list order reverses the list; a new name keeps the old profile.
-    ASSERT_EQ(write(profile("B")), 1);
+    ASSERT_EQ(write(luxWriteProfile, profile("B")), 1);
     EXPECT_EQ(names(), (std::vector<std::string>{"B", "A"}));
-    ASSERT_EQ(write(profile("C")), 1);
+    ASSERT_EQ(write(luxWriteProfile, profile("C")), 1);
     EXPECT_EQ(names(), (std::vector<std::string>{"C", "B", "A"}));
 }
 
 // Marking a profile moves the one default: LuxSheet's default box.
 TEST_F(LuxRecords, AnUnmarkedProfileLeavesAnothersDefaultAndTakesOffItsOwn) {
     load("[DEF_LUX_PROF]|DEF_PROF_NAME=B");
-    ASSERT_EQ(write(profile("A")), 1);
+    ASSERT_EQ(write(luxWriteProfile, profile("A")), 1);
     EXPECT_EQ(defaultName(), "B");
-    ASSERT_EQ(write(profile("B")), 1);
+    ASSERT_EQ(write(luxWriteProfile, profile("B")), 1);
     EXPECT_EQ(defaultName(), "<missing>");
 }
 

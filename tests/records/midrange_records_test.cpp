@@ -9,14 +9,10 @@ namespace {
 class MidrangeRecords : public RecordTest {
 protected:
     int writeSystem(const std::string& host, const std::string& password = "pw") {
-        flag = 0;
-        code = ErrorCode::None;
-        return midrangeWriteSystem(store, host, "clerk", password, flag, code);
+        return write(midrangeWriteSystem, host, "clerk", password);
     }
     int writeCommon(const std::string& mode, const std::string& user = "") {
-        flag = 0;
-        code = ErrorCode::None;
-        return midrangeWriteCommon(store, "LOCALLU", mode, user, "secret", flag, code);
+        return write(midrangeWriteCommon, "LOCALLU", mode, user, "secret");
     }
     std::string defaultName() {
         std::vector<std::string> names;
@@ -24,8 +20,6 @@ protected:
         EXPECT_EQ(midrangeListSystems(store, names, def), 1);
         return def;
     }
-    int flag = 0;
-    ErrorCode code = ErrorCode::None;
 };
 
 // The records list's one midrange entry, or none: ListCommand.

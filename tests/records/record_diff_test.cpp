@@ -1,19 +1,11 @@
 // The record-level difference and the merge of the editor's changes into a changed file,
 // on tables of stores written as "[NAME]|KEY=value|...".
-#include "cfg_file.h"
 #include "record_diff.h"
 #include "record_fixture.h"
 #include "record_kinds.h"
 #include "record_merge.h"
 
 namespace {
-
-void loadInto(CfgStore& store, const std::string& lines) {
-    std::string text = "header\n" + lines + "\n";
-    std::replace(text.begin(), text.end(), '|', '\n');
-    cfgClear(store);
-    ASSERT_EQ(testing_support::readText(store, text), 0) << lines;
-}
 
 std::string label(const RecordName& id) {
     std::string out =

@@ -15,6 +15,13 @@
 inline constexpr const char* kT1 = "TCP/IP";
 inline constexpr const char* kT2 = "IPX/SPX";
 
+// Replaces a store with sections written as "[NAME]|KEY=value|..." ('|' ends a line).
+inline void loadInto(CfgStore& store, const std::string& lines) {
+    std::string text = "header\n" + lines + "\n";
+    std::replace(text.begin(), text.end(), '|', '\n');
+    ASSERT_EQ(testing_support::readText(store, text), 0) << lines;
+}
+
 class RecordTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -35,12 +42,7 @@ protected:
         return v;
     }
 
-    // Replaces the store with sections written as "[NAME]|KEY=value|..." ('|' ends a line).
-    void load(const std::string& lines) {
-        std::string text = "header\n" + lines + "\n";
-        std::replace(text.begin(), text.end(), '|', '\n');
-        ASSERT_EQ(testing_support::readText(store, text), 0) << lines;
-    }
+    void load(const std::string& lines) { loadInto(store, lines); }
     // The keys of section i in store order, as load takes them: "KEY=value|KEY=value".
     std::string keys(std::size_t i) {
         std::string out;
@@ -48,6 +50,12 @@ protected:
         for (const auto& [k, v] : sections.at(i).second)
             out += (out.empty() ? "" : "|") + k + "=" + v;
         return out;
+    }
+    // Runs a family's writer on the store; flag and code then hold what it said.
+    template <typename Writer, typename... Args> int write(Writer writer, const Args&... args) {
+        flag = 0;
+        code = ErrorCode::None;
+        return writer(store, args..., flag, code);
     }
     // The section names in store order, separated by blanks.
     std::string layout() {
@@ -58,6 +66,8 @@ protected:
     }
 
     CfgStore store;
+    int flag = 0;
+    ErrorCode code = ErrorCode::None;
 };
 
 // The scrambled form computed from the fixed key, independently of the scrambler.

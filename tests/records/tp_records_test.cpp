@@ -6,16 +6,7 @@
 
 namespace {
 
-class TpRecords : public RecordTest {
-protected:
-    int write(const AttachTpRecord& r) {
-        flag = 0;
-        code = ErrorCode::None;
-        return tpWriteEntry(store, r, flag, code);
-    }
-    int flag = 0;
-    ErrorCode code = ErrorCode::None;
-};
+class TpRecords : public RecordTest {};
 
 TEST_F(TpRecords, ReadingCutsNamesAndKeepsNumbersTheEditorDoesNotOffer) {
     std::string name(70, 'T');
@@ -32,7 +23,7 @@ TEST_F(TpRecords, ReadingCutsNamesAndKeepsNumbersTheEditorDoesNotOffer) {
     EXPECT_EQ(r.tpOp, 7);
     EXPECT_EQ(r.parmString, "kept");
     r.tpName = "PAYTP";
-    ASSERT_EQ(write(r), 1);
+    ASSERT_EQ(write(tpWriteEntry, r), 1);
     EXPECT_EQ(value("CLIENT_ATTACH", 0, "TP_OP"), "7");
 
     // Numbers as the client's runtime reads them: sign and blanks taken, never overflowing.
@@ -56,12 +47,12 @@ TEST_F(TpRecords, WrittenProgramHasSixKeysStandsFirstAndDeleteAlwaysSucceeds) {
     load("[CLIENT_ATTACH]|TP_NAME=OTHER|[GLOBAL]|[CLIENT_ATTACH]|TP_NAME=PAY");
     AttachTpRecord r{"PAY", "*", "", "-q", 0, 0};
     const auto before = testing_support::snapshot(store);
-    EXPECT_EQ(write(r), 0); // dynamically loaded without a path
+    EXPECT_EQ(write(tpWriteEntry, r), 0); // dynamically loaded without a path
     EXPECT_EQ(code, ErrorCode::TpPath);
     EXPECT_EQ(testing_support::snapshot(store), before);
 
     r.tpOp = 1;
-    ASSERT_EQ(write(r), 1);
+    ASSERT_EQ(write(tpWriteEntry, r), 1);
     EXPECT_EQ(layout(), "CLIENT_ATTACH CLIENT_ATTACH GLOBAL");
     EXPECT_EQ(keys(0), "TP_NAME=PAY|LU_NAME=*|PATH=|PARM_STRING=-q|TP_OP=1|TP_TYPE=0");
     EXPECT_EQ(tpDeleteEntry(store, "NONE"), 1);
