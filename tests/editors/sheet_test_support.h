@@ -3,6 +3,7 @@
 #pragma once
 
 #include "messages.h"
+#include "modal_window.h"
 #include "screenshots.h"
 #include "sheet_help.h"
 #include "tela_environment.h"
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -116,23 +116,16 @@ protected:
     // Runs run(), which shows a modal sheet; act gets the sheet once it is up. A sheet
     // still open after act is cancelled, so nothing ever waits for a person.
     template <typename Run> int whileOpen(const std::function<void(QDialog&)>& act, Run run) {
-        QTimer timer;
-        timer.setSingleShot(true);
-        bool acted = false;
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!sheet)
-                return;
-            acted = true;
-            sheet->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(sheet));
-            act(*sheet);
-            if (sheet->isVisible())
-                sheet->reject();
-        });
-        timer.start(0);
-        const int result = run();
-        sheetWasShown = acted;
+        int result = 0;
+        sheetWasShown = whileModal(
+            [&](QWidget& window) {
+                auto* sheet = qobject_cast<QDialog*>(&window);
+                ASSERT_NE(sheet, nullptr);
+                sheet->activateWindow();
+                EXPECT_TRUE(QTest::qWaitForWindowActive(sheet));
+                act(*sheet);
+            },
+            [&] { result = run(); });
         return result;
     }
 

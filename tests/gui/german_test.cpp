@@ -3,6 +3,7 @@
 #include "gui_fixture.h"
 
 #include "about_dialog.h"
+#include "modal_window.h"
 #include "problems_panel.h"
 #include "property_sheet.h"
 #include "review_dialog.h"
@@ -19,7 +20,6 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTimer>
 
 #include <set>
 
@@ -103,19 +103,16 @@ class GermanTest : public AppTest {
 protected:
     // Opens the selected record's sheet and looks at every page of it.
     void expectGermanSheet(const GermanTexts& german) {
-        bool shown = false;
-        QTimer::singleShot(0, [&] {
-            auto* sheet = qobject_cast<PropertySheet*>(QApplication::activeModalWidget());
-            if (!sheet)
-                return;
-            shown = true;
-            for (int i = 0; i < sheet->findChild<QTabWidget*>()->count(); ++i) {
-                sheet->setActivePage(i);
-                german.expectGermanWindow(*sheet);
-            }
-            sheet->reject();
-        });
-        click(ui().changeButton);
+        const bool shown = whileModal(
+            [&](QWidget& window) {
+                auto* sheet = qobject_cast<PropertySheet*>(&window);
+                ASSERT_NE(sheet, nullptr);
+                for (int i = 0; i < sheet->findChild<QTabWidget*>()->count(); ++i) {
+                    sheet->setActivePage(i);
+                    german.expectGermanWindow(*sheet);
+                }
+            },
+            [&] { click(ui().changeButton); });
         EXPECT_TRUE(shown) << view().currentKind();
     }
 };

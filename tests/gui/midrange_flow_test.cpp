@@ -5,24 +5,12 @@
 #include "editor_dispatch.h"
 #include "midrange_sheet.h"
 #include "midrange_system_dialog.h"
+#include "modal_window.h"
 
 #include <QAction>
 #include <QLineEdit>
-#include <QTimer>
 
 using namespace gui_testing;
-
-namespace {
-
-// Acts on the modal window that the next step opens, once it runs.
-void whenModal(const std::function<void(QWidget&)>& act) {
-    QTimer::singleShot(0, [act] {
-        if (QWidget* shown = QApplication::activeModalWidget())
-            act(*shown);
-    });
-}
-
-} // namespace
 
 class MidrangeFlowTest : public AppTest {};
 
@@ -31,20 +19,21 @@ TEST_F(MidrangeFlowTest, ASystemAddedBeforeCancelIsListedMarksTheDocumentAndUndo
     start({file});
     setEditorRunner(runEditorSheet);
     selectKind(kKindMidrange);
-    bool added = false;
-    whenModal([&](QWidget& shown) {
-        auto& sheet = static_cast<CPsNODEX&>(shown);
-        whenModal([&](QWidget& dialog) {
-            auto& system = static_cast<CDlgNODEXSystem&>(dialog);
-            QTest::keyClicks(system.form().controlAs<QLineEdit>(MidrangeSystemForm::kHost),
-                             "hosta");
-            system.accept();
-            added = true;
-        });
-        sheet.basicPage().controlAs<QPushButton>(CPgNODEXBas::kAdd)->click();
-        sheet.reject();
-    });
-    click(ui().newButton);
+    bool added = false; // then the sheet is cancelled
+    whileModal(
+        [&](QWidget& shown) {
+            auto* add =
+                static_cast<CPsNODEX&>(shown).basicPage().controlAs<QPushButton>(CPgNODEXBas::kAdd);
+            added = whileModal(
+                [](QWidget& dialog) {
+                    auto& system = static_cast<CDlgNODEXSystem&>(dialog);
+                    QTest::keyClicks(system.form().controlAs<QLineEdit>(MidrangeSystemForm::kHost),
+                                     "hosta");
+                    system.accept();
+                },
+                [&] { add->click(); });
+        },
+        [&] { click(ui().newButton); });
     ASSERT_TRUE(added);
     EXPECT_EQ(listed(), QStringList{text(ids::kEntryMidrange)});
     EXPECT_TRUE(doc().IsModified());

@@ -6,18 +6,16 @@
 #include "about_dialog.h"
 #include "help_viewer.h"
 #include "help_window.h"
+#include "modal_window.h"
 #include "problems_panel.h"
 #include "review_dialog.h"
 #include "save_content.h"
 #include "screenshots.h"
 
-#include <QDialog>
 #include <QFileDialog>
 #include <QScreen>
 #include <QTabWidget>
-#include <QTimer>
 
-#include <functional>
 #include <sstream>
 
 using namespace gui_testing;
@@ -53,26 +51,6 @@ void saveScreen(const QString& name) {
         const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
         EXPECT_TRUE(screen.save(QString("%1/screen-%2-%3.png").arg(dir, name, scale)));
     }
-}
-
-// Runs open, which shows a modal window; act gets that window once it is up, and a window
-// still open afterwards is closed, so that nothing waits for a person.
-void whileModal(const std::function<void(QWidget&)>& act, const std::function<void()>& open) {
-    QTimer timer;
-    timer.setSingleShot(true);
-    bool acted = false;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        QWidget* window = QApplication::activeModalWidget();
-        if (!window)
-            return;
-        acted = true;
-        act(*window);
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            dialog->reject();
-    });
-    timer.start(0);
-    open();
-    EXPECT_TRUE(acted) << "nothing was shown";
 }
 
 // One fault in most kinds, and enough of them to fill the problems panel.
@@ -127,7 +105,7 @@ TEST_F(OnScreen, EverySheetPageAndDialogFits) {
         for (const bool existing : {false, true}) {
             if (!existing && !ui().newButton->isEnabled())
                 continue;
-            whileModal(
+            const bool opened = whileModal(
                 [&](QWidget& sheet) {
                     auto* tabs = sheet.findChild<QTabWidget*>();
                     for (int i = 0; tabs && i < tabs->count(); ++i) {
@@ -139,11 +117,13 @@ TEST_F(OnScreen, EverySheetPageAndDialogFits) {
                     }
                     if (auto* add = sheet.findChild<QPushButton*>("addButton")) {
                         tabs->setCurrentIndex(0);
-                        whileModal([](QWidget& dialog) { expectOnScreen(dialog, "system"); },
-                                   [&] { add->click(); });
+                        EXPECT_TRUE(
+                            whileModal([](QWidget& dialog) { expectOnScreen(dialog, "system"); },
+                                       [&] { add->click(); }));
                     }
                 },
                 [&] { click(existing ? ui().changeButton : ui().newButton); });
+            EXPECT_TRUE(opened) << k.optionKind;
         }
     }
 }

@@ -6,6 +6,7 @@
 
 #include "document_history.h"
 #include "messages.h"
+#include "modal_window.h"
 #include "problems_panel.h"
 #include "rename_dialog.h"
 #include "screenshots.h"
@@ -13,26 +14,22 @@
 
 #include <QAction>
 #include <QTableView>
-#include <QTimer>
 #include <QUndoStack>
 
 using namespace gui_testing;
 
 namespace {
 
-// Acts on the rename dialog that the next step opens, once it runs; a dialog still open
-// afterwards is cancelled.
-void whenRenaming(const std::function<void(RenameDialog&)>& act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<RenameDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            ADD_FAILURE() << "no rename dialog";
-            return;
-        }
-        act(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
+// Runs open, which brings up the rename dialog, and acts on the dialog.
+void renaming(const std::function<void(RenameDialog&)>& act, const std::function<void()>& open) {
+    const bool shown = whileModal(
+        [&](QWidget& window) {
+            auto* dialog = qobject_cast<RenameDialog*>(&window);
+            ASSERT_NE(dialog, nullptr);
+            act(*dialog);
+        },
+        open);
+    EXPECT_TRUE(shown) << "no rename dialog";
 }
 
 // With APICFG_SCREENSHOT_DIR set, the dialog in English and German (docs/screenshots).
@@ -95,19 +92,21 @@ TEST_F(RenameTest, ARecordKeepsItsPlaceAndValuesUnderItsNewName) {
     selectRow(1);
     Sections expected = testing_support::snapshot(doc().store());
     expected[1].second[0].second = "ZWEI";
-    whenRenaming([&](RenameDialog& dialog) {
-        EXPECT_EQ(dialog.field().text(), "TWO");
-        typeName(dialog, "one"); // the field takes capitals, as the sheet's does
-        EXPECT_TRUE(dialog.isVisible()) << "a name another record has is refused";
-        typeName(dialog, "A B");
-        EXPECT_TRUE(dialog.isVisible()) << "a name the check refuses is refused";
-        typeName(dialog, "AB\\");
-        EXPECT_TRUE(dialog.isVisible()) << "a name the file cannot carry is refused";
-        typeName(dialog, "ZWEI");
-        EXPECT_FALSE(dialog.isVisible());
-    });
     view().renameButton()->setFocus();
-    QTest::keyClick(view().renameButton(), Qt::Key_Return); // Enter presses the focused button
+    renaming(
+        [&](RenameDialog& dialog) {
+            EXPECT_EQ(dialog.field().text(), "TWO");
+            typeName(dialog, "one"); // the field takes capitals, as the sheet's does
+            EXPECT_TRUE(dialog.isVisible()) << "a name another record has is refused";
+            typeName(dialog, "A B");
+            EXPECT_TRUE(dialog.isVisible()) << "a name the check refuses is refused";
+            typeName(dialog, "AB\\");
+            EXPECT_TRUE(dialog.isVisible()) << "a name the file cannot carry is refused";
+            typeName(dialog, "ZWEI");
+            EXPECT_FALSE(dialog.isVisible());
+        },
+        // Enter presses the focused button.
+        [&] { QTest::keyClick(view().renameButton(), Qt::Key_Return); });
     saveDialogPictures("TWO");
     EXPECT_EQ(messages(),
               (std::vector<std::string>{
@@ -139,8 +138,8 @@ TEST_F(RenameTest, EveryProblemOfAFaultyFileCanBeMendedFromThePanel) {
     const int system = problemRow("bad host");
     ASSERT_GE(system, 0);
     EXPECT_FALSE(panel().canRemove(system)) << "a system is removed in its sheet";
-    whenRenaming([](RenameDialog& dialog) { typeName(dialog, "hostc"); });
-    panel().rename(system);
+    renaming([](RenameDialog& dialog) { typeName(dialog, "hostc"); },
+             [&] { panel().rename(system); });
     EXPECT_EQ(testing_support::snapshot(doc().store())[2],
               (testing_support::Sections::value_type{
                   "NODEX_SYSTEM", {{"HOST_NAME", "HOSTC"}, {"DEFAULT", "1"}, {"USER_NAME", "U"}}}));

@@ -9,25 +9,17 @@
 #include "editor_dispatch.h"
 #include "midrange_sheet.h"
 #include "midrange_system_dialog.h"
+#include "modal_window.h"
 #include "property_sheet.h"
 #include "save_content.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTimer>
 #include <QUndoStack>
 
 using namespace gui_testing;
 
 namespace {
-
-// Acts on the modal window that the next step opens, once it runs.
-void whenModal(const std::function<void(QWidget&)>& act) {
-    QTimer::singleShot(0, [act] {
-        if (QWidget* shown = QApplication::activeModalWidget())
-            act(*shown);
-    });
-}
 
 const Sections kFirst = {
     {"CPIC_INFO", {{"SYMB_NAME", "FIRST"}, {"PART_LU", "NETA.HOST"}}},
@@ -105,17 +97,14 @@ protected:
         selectRow(c.row);
         const std::string before = savedBytes(doc().store());
         const QString caption = shownCaption(frame());
-        bool acted = false;
-        whenModal([&](QWidget& sheet) {
-            act(sheet);
-            acted = true;
-            // A sheet that refused its OK is closed, so that the test goes on to report it.
-            if (sheet.isVisible()) {
-                ADD_FAILURE() << c.what << ", " << how << ": the sheet stayed open";
-                static_cast<QDialog&>(sheet).reject();
-            }
-        });
-        click(ui().changeButton);
+        const bool acted = whileModal(
+            [&](QWidget& sheet) {
+                act(sheet);
+                // A sheet that refused its OK is closed after this: the test goes on to say so.
+                if (sheet.isVisible())
+                    ADD_FAILURE() << c.what << ", " << how << ": the sheet stayed open";
+            },
+            [&] { click(ui().changeButton); });
         ASSERT_TRUE(acted) << c.what << ", " << how;
         EXPECT_EQ(savedBytes(doc().store()), before) << c.what << ", " << how;
         EXPECT_FALSE(doc().IsModified()) << c.what << ", " << how;
@@ -181,18 +170,16 @@ TEST_F(UntouchedTest, AValueTheListLacksIsWrittenBackAsStoredWhenAnotherFieldCha
         start({writeConfig("odd.ini", e.stored)});
         setEditorRunner(runEditorSheet);
         selectKind(e.kind);
-        whenModal([&](QWidget& w) {
-            auto& sheet = static_cast<PropertySheet&>(w);
-            QLineEdit* field = sheet.findChild<QLineEdit*>(e.field);
-            field->selectAll();
-            QTest::keyClicks(field, "NEW");
-            sheet.accept();
-            if (sheet.isVisible()) {
-                ADD_FAILURE() << e.key << " refused";
-                sheet.reject();
-            }
-        });
-        click(ui().changeButton);
+        whileModal(
+            [&](QWidget& sheet) {
+                QLineEdit* field = sheet.findChild<QLineEdit*>(e.field);
+                field->selectAll();
+                QTest::keyClicks(field, "NEW");
+                static_cast<PropertySheet&>(sheet).accept();
+                if (sheet.isVisible())
+                    ADD_FAILURE() << e.key << " refused";
+            },
+            [&] { click(ui().changeButton); });
         const testing_support::Keys written = testing_support::snapshot(doc().store()).at(0).second;
         for (const auto& [key, value] : e.stored.front().second) {
             const auto at = std::find_if(written.begin(), written.end(),
@@ -214,19 +201,20 @@ TEST_F(UntouchedTest, TheMidrangeSystemDialogStoresNothingUntouched) {
     setEditorRunner(runEditorSheet);
     selectKind(kKindMidrange);
     const std::string before = savedBytes(doc().store());
-    whenModal([](QWidget& w) {
-        auto& sheet = static_cast<CPsNODEX&>(w);
-        whenModal([](QWidget& dialog) {
-            static_cast<CDlgNODEXSystem&>(dialog).accept();
-            if (dialog.isVisible()) {
-                ADD_FAILURE() << "refused";
-                static_cast<QDialog&>(dialog).reject();
-            }
-        });
-        sheet.basicPage().controlAs<QPushButton>(CPgNODEXBas::kProperties)->click();
-        sheet.accept();
-    });
-    click(ui().changeButton);
+    whileModal(
+        [](QWidget& w) {
+            auto& sheet = static_cast<CPsNODEX&>(w);
+            auto* properties = sheet.basicPage().controlAs<QPushButton>(CPgNODEXBas::kProperties);
+            whileModal(
+                [](QWidget& dialog) {
+                    static_cast<CDlgNODEXSystem&>(dialog).accept();
+                    if (dialog.isVisible())
+                        ADD_FAILURE() << "refused";
+                },
+                [&] { properties->click(); });
+            sheet.accept();
+        },
+        [&] { click(ui().changeButton); });
     EXPECT_EQ(savedBytes(doc().store()), before);
     EXPECT_FALSE(doc().IsModified());
     setEditorRunner({});
