@@ -4,42 +4,32 @@
 #include "messages.h"
 #include "string_ids.h"
 #include "tela_environment.h"
+#include "test_helpers.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;
 
 namespace {
 
+using testing_support::slurp;
 using Library = std::map<int, std::string>;
 const std::string kLang = std::string(APICFG_SOURCE_DIR) + "/lang";
 
 std::map<std::string, Library> shippedLibraries() {
     std::map<std::string, Library> libraries;
     for (const char* name : {"LHCENU.lang", "LHCDEU.lang"}) {
-        std::ifstream in(kLang + "/" + name, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
         int badLine = 0;
-        EXPECT_TRUE(parseLanguageText(text.str(), libraries[name], &badLine))
+        EXPECT_TRUE(parseLanguageText(slurp(kLang + "/" + name), libraries[name], &badLine))
             << name << " line " << badLine;
     }
     return libraries;
-}
-
-std::string fileText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 // Every text id the program names: the constants of string_ids.h and the legends of the
@@ -51,13 +41,13 @@ std::set<int> namedIds() {
             named.insert(std::stoi((*it)[1]));
     };
     const fs::path source(APICFG_SOURCE_DIR);
-    collect(fileText(source / "src/core/string_ids.h"),
+    collect(slurp(source / "src/core/string_ids.h"),
             std::regex(R"(inline constexpr int k\w+ = (\d+);)"));
     const std::regex legend(
         R"(<property name="\w*[lL]egend" stdset="0">\s*<number>(\d+)</number>)");
     for (const auto& entry : fs::recursive_directory_iterator(source / "resources"))
         if (entry.path().extension() == ".ui")
-            collect(fileText(entry.path()), legend);
+            collect(slurp(entry.path()), legend);
     return named;
 }
 
