@@ -3,7 +3,6 @@
 // (docs/screenshots).
 #include "gui_fixture.h"
 
-#include "cpic_records.h"
 #include "document_history.h"
 #include "messages.h"
 #include "problems_panel.h"
@@ -104,17 +103,12 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
     // Activating a problem selects its kind and record and opens the sheet on it; the sheet
     // here mends the entry as a user would.
     std::vector<std::pair<int, std::string>> opened;
-    setEditorRunner(
-        [&](CCfgDoc& d, const RecordKind& kind, const std::string&, const std::string& name) {
-            opened.emplace_back(kind.optionKind, name);
-            CpicSideInfoRecord r;
-            r.symbName = name;
-            cpicReadEntry(d.store(), r);
-            r.mode = "#INTER";
-            int flag = 0;
-            ErrorCode code = ErrorCode::None;
-            return cpicWriteEntry(d.store(), r, flag, code);
-        });
+    setEditorRunner([&, mend = cpicModeEditor("#INTER")](CCfgDoc& d, const RecordKind& kind,
+                                                         const std::string& title,
+                                                         const std::string& name) {
+        opened.emplace_back(kind.optionKind, name);
+        return mend(d, kind, title, name);
+    });
     frame().problemsPanel()->list().setCurrentIndex(problems().index(2, 0));
     QTest::keyClick(&frame().problemsPanel()->list(), Qt::Key_Return);
     ASSERT_EQ(opened, (std::vector<std::pair<int, std::string>>{{kKindCpic, "LOWMODE"}}));

@@ -5,6 +5,7 @@
 #include "cfg_app.h"
 #include "cfg_file.h"
 #include "cfg_frm_view.h"
+#include "cpic_records.h"
 #include "main_frame.h"
 #include "option_kinds.h"
 #include "prompts.h"
@@ -54,6 +55,19 @@ inline Sections cpic(std::initializer_list<std::string> names) {
     for (const std::string& name : names)
         all.push_back({"CPIC_INFO", {{"SYMB_NAME", name}, {"PART_LU", "NETA.HOST"}}});
     return all;
+}
+
+// An editor of CPI-C entries that stores `mode` as the entry's MODE, as a sheet's OK would.
+inline EditorRunner cpicModeEditor(const std::string& mode) {
+    return [mode](CCfgDoc& d, const RecordKind&, const std::string&, const std::string& name) {
+        CpicSideInfoRecord r;
+        r.symbName = name;
+        cpicReadEntry(d.store(), r);
+        r.mode = mode;
+        int flag = 0;
+        ErrorCode code = ErrorCode::None;
+        return cpicWriteEntry(d.store(), r, flag, code);
+    };
 }
 
 class AppTest : public ::testing::Test {

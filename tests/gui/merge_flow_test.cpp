@@ -42,16 +42,7 @@ class MergeFlowTest : public AppTest {
 protected:
     // The editor's sheet for entry A stores `mode` as its MODE.
     void editA(const std::string& mode) {
-        setEditorRunner(
-            [mode](CCfgDoc& d, const RecordKind&, const std::string&, const std::string& name) {
-                CpicSideInfoRecord r;
-                r.symbName = name;
-                cpicReadEntry(d.store(), r);
-                r.mode = mode;
-                int flag = 0;
-                ErrorCode code = ErrorCode::None;
-                return cpicWriteEntry(d.store(), r, flag, code);
-            });
+        setEditorRunner(cpicModeEditor(mode));
         selectKind(kKindCpic);
         view().editRecord("A");
     }
