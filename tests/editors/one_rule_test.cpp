@@ -214,10 +214,6 @@ TEST_F(OneRule, TheSheetPutAndCheckRefuseEachRecordWithTheSameMessage) {
         EXPECT_EQ(exitCode, 1) << check;
         EXPECT_EQ(testing_support::slurp(file()), bytes.str()) << "nothing stored";
 
-        setMessagePresenter([this](const std::string&, const std::string& text, int style) {
-            messages.push_back({text, style});
-            return kIdOk;
-        });
         std::string focus;
         const std::string message = sheetMessage(c, focus);
         ASSERT_FALSE(message.empty());
