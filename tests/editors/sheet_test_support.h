@@ -79,15 +79,7 @@ inline void loadSections(CfgStore& store, const std::string& sections) {
         << "line " << detail.line;
 }
 
-// The keys of every section of that name, in store order.
-inline std::vector<testing_support::Keys> sectionsNamed(const CfgStore& store,
-                                                        const std::string& name) {
-    std::vector<testing_support::Keys> found;
-    for (const auto& [section, keys] : testing_support::snapshot(store))
-        if (section == name)
-            found.push_back(keys);
-    return found;
-}
+using testing_support::sectionsNamed;
 
 struct ShownMessage {
     std::string text;

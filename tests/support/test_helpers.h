@@ -45,6 +45,15 @@ inline void appendKeyToLast(CfgStore& store, std::string_view name, std::string_
     cfgInsertKey(store, last, section, INT_MAX, name, value);
 }
 
+// The keys of every section of that name, in store order.
+inline std::vector<Keys> sectionsNamed(const CfgStore& store, const std::string& name) {
+    std::vector<Keys> found;
+    for (const auto& [section, keys] : snapshot(store))
+        if (section == name)
+            found.push_back(keys);
+    return found;
+}
+
 inline void fill(CfgStore& store, const Sections& sections) {
     for (const auto& [name, keys] : sections) {
         store.appendSection(name);
