@@ -1,6 +1,7 @@
 // What the editor's document asks before it could lose a byte: text the reader leaves out is
-// told on open and asked about before the first save over it, and a conversion replaces an
-// existing file only when the user agrees.
+// told on open and asked about before the first save over it. That a conversion replaces an
+// existing file only when agreed is the tool's --force test (FileSafety), through the same
+// question.
 #include "document_fixture.h"
 
 using namespace testing_support;
@@ -34,26 +35,4 @@ TEST_F(DocumentSafety, TextLeftOutIsToldOnOpenAndAskedAboutBeforeTheFirstSave) {
     ASSERT_TRUE(doc.DoFileSave()); // what was left out is gone now: nothing more to ask
     EXPECT_EQ(asked, (std::vector<std::pair<long, std::string>>(2, {4, "byte 255"})));
     EXPECT_EQ(slurp(at("f.ini")).find("CPIC_INFO"), std::string::npos);
-}
-
-TEST_F(DocumentSafety, AConversionReplacesAnExistingFileOnlyWhenTheUserAgrees) {
-    const std::string old = cfgText({"[APPC]", "SELECT=SERVER", "SERVER=OLD%,TCP/IP,ENC_OFF"});
-    spit(at("x.cfg"), old);
-    spit(at("x.ini"), "unrelated");
-    std::vector<std::string> asked;
-    bool answer = false;
-    DocumentPrompts prompts;
-    prompts.replaceExisting = [&](const std::string& path) {
-        asked.push_back(path);
-        return answer;
-    };
-    doc.SetPrompts(prompts);
-    EXPECT_FALSE(doc.OpenDocument(at("x.cfg")));
-    EXPECT_EQ(slurp(at("x.ini")), "unrelated");
-    EXPECT_EQ(shown.front(), (Shown{"Not opened: " + at("x.ini") + ": exists already", 16}));
-    answer = true;
-    ASSERT_TRUE(doc.OpenDocument(at("x.cfg")));
-    EXPECT_EQ(asked, (std::vector<std::string>{at("x.ini"), at("x.001"), at("x.ini")}));
-    EXPECT_NE(slurp(at("x.ini")).find("SERVER=OLD,TCP/IP"), std::string::npos);
-    EXPECT_EQ(slurp(at("x.cfg")), old);
 }
