@@ -19,8 +19,9 @@ using namespace gui_testing;
 
 namespace {
 
-// One fault of each family, several of the CPI-C writer's check, in the order the panel
-// lists them: the kind, the name the panel shows and the code.
+// One fault of each family, two of TP entries' and a record without fault, in the order the
+// panel lists them: the kind, the name the panel shows and the code. How the check finds each
+// fault is the check command's test.
 const Sections kFaults = {
     {"GLOBAL", {{"USER_NAME", "a:b"}}},
     {"APPC", {{"SELECT", "SERVER"}, {"SERVER", "BAD NAME,TCP/IP,ENC_OFF"}}},
@@ -28,13 +29,6 @@ const Sections kFaults = {
      {{"SYMB_NAME", "GOOD"}, {"LOCAL_LU", "*"}, {"MODE", "#INTER"}, {"REMOTE_TP", "TP"}}},
     {"CPIC_INFO",
      {{"SYMB_NAME", "LOWMODE"}, {"LOCAL_LU", "*"}, {"MODE", "inter"}, {"REMOTE_TP", "TP"}}},
-    {"CPIC_INFO",
-     {{"SYMB_NAME", "NOUSER"},
-      {"LOCAL_LU", "*"},
-      {"MODE", "#INTER"},
-      {"REMOTE_TP", "TP"},
-      {"SEC_TYPE", "1"},
-      {"SEC_USERID", "US@R"}}},
     {"CLIENT_ATTACH", {{"TP_NAME", ""}, {"LU_NAME", "*"}}},
     {"CLIENT_ATTACH", {{"TP_NAME", "PAYROLL"}, {"LU_NAME", "*"}, {"TP_OP", "0"}}},
     {"CLIENT_ATTACH", {{"LU_NAME", "*"}}},
@@ -66,10 +60,9 @@ protected:
             {kKindGlobal, text(ids::kEntryGlobal), GlobalUserName},
             {kKindAppc, text(ids::kEntryAppc), ServerName, ids::kRuleServerName, "BAD NAME"},
             {kKindCpic, "LOWMODE", ModeName},
-            {kKindCpic, "NOUSER", CpicUserId},
             {kKindTp, "", AppTpName},
             {kKindTp, "PAYROLL", TpPath},
-            {kKindTp, text(ids::kProblemNoNameLine).replace("%1", "40"), Store}, // by its line
+            {kKindTp, text(ids::kProblemNoNameLine).replace("%1", "32"), Store}, // by its line
             {kKindLux, "P1", NoFirstLink},
             {kKindMidrange, "bad host", HostName},
             {kKindMidrange, text(ids::kReviewCommon), ModeName}, // the common settings
@@ -97,7 +90,7 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
     }
     const QLabel* count = frame().findChild<QLabel*>("problemsCount");
     EXPECT_TRUE(count->isVisible());
-    EXPECT_TRUE(count->text().contains(text(ids::kProblemsMany).replace("%1", "10")));
+    EXPECT_TRUE(count->text().contains(text(ids::kProblemsMany).replace("%1", "9")));
     frame().resize(frame().sizeHint());
     saveScreenshot(frame(), "main-problems-panel");
     // Activating a problem selects its kind and record and opens the sheet on it; the sheet
@@ -113,13 +106,13 @@ TEST_F(BeyondEditorTest, AFileWithFaultsShowsThemAllAndEachOpensItsRecordUntilIt
     QTest::keyClick(&frame().problemsPanel()->list(), Qt::Key_Return);
     ASSERT_EQ(opened, (std::vector<std::pair<int, std::string>>{{kKindCpic, "LOWMODE"}}));
     EXPECT_EQ(view().currentKind(), kKindCpic);
-    EXPECT_EQ(problems().rowCount(), 9) << "the mended entry is gone";
+    EXPECT_EQ(problems().rowCount(), 8) << "the mended entry is gone";
     // A section that no record operation reaches selects its kind and opens nothing; the
     // records list passes over it, but not over a record named "".
-    frame().problemsPanel()->activate(5);
+    frame().problemsPanel()->activate(4);
     EXPECT_EQ(view().currentKind(), kKindTp);
     EXPECT_EQ(opened.size(), 1u);
-    frame().problemsPanel()->activate(4);
+    frame().problemsPanel()->activate(3);
     const QModelIndexList selected = view().ui().recordsList->selectionModel()->selectedRows();
     ASSERT_EQ(selected.size(), 1);
     EXPECT_EQ(view().records().nameAt(selected.front().row()), "PAYROLL");
