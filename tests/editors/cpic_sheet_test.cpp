@@ -8,7 +8,6 @@
 #include "tela_combo_box.h"
 #include "test_helpers.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -65,8 +64,6 @@ TEST_F(CpicSheet, NewOpensWithTheDefaultsRefusesCode24AndStoresAStarForAnUntouch
         EXPECT_EQ(basic<TelaComboBox>(Bas::kMode).currentText(), "BLANK");
         EXPECT_TRUE(basic<QRadioButton>(Bas::kAliasRadio).isChecked());
         EXPECT_FALSE(basic(Bas::kNetworkId).isEnabled());
-        EXPECT_EQ(basic<QCheckBox>(Bas::kServiceTp).text().toStdString(),
-                  text(ids::kCpicLegendServiceTp));        // legends replace the layout's texts
         QTest::keyClicks(&basic(Bas::kSymbName), "dest1"); // typed letters become capitals
         QTest::keyClicks(&basic(Bas::kRemoteTp), "AppTp");
         auto& alias = basic<QRadioButton>(Bas::kAliasRadio);
