@@ -1,5 +1,5 @@
-// The LUx profile sheet as a user meets it: a new profile, links of each kind stored and
-// shown again, a link without a transport refused, an existing profile shown and made the
+// The LUx profile sheet as a user meets it: a new profile with links of each kind stored
+// and shown again, a link without a transport refused, an existing profile shown and made the
 // default; and the layout at two font sizes (with APICFG_SCREENSHOT_DIR set, pictures for
 // docs/screenshots).
 #include "cfg_doc.h"
@@ -92,27 +92,15 @@ protected:
     std::string unused() const { return ",*,1,," + t1() + ",,ENC_OFF"; }
 };
 
-TEST_F(LuxSheet, ANewProfileOpensWithTheDefaultsAndStoresLinkOneAndThreeUnused) {
-    run("", [&](QDialog&) {
+// An unused link's record and a server's LU name kept as stored: the stored profile's test.
+TEST_F(LuxSheet, ANewProfileStoresLinksOfEachKindAsTheirRecordAndShowsThemAgainAsTyped) {
+    const int result = run("", [&](QDialog&) {
         EXPECT_EQ(shownLinks(), Links{});
         EXPECT_EQ(namesEnabled(), (std::array<bool, 4>{}));
         EXPECT_FALSE(control<QCheckBox>(Page::kDefault).isChecked());
         EXPECT_EQ(list(Page::kRows[0].transport).itemText(2).toStdString(),
                   text(ids::kLuxScope)); // the list's own texts, not the stored ones
-        QTest::keyClicks(&control(Page::kSessionName), "sess1");
-        fillLinks({Link{"hosta", 0, 0, 0, "lu01"}});
-        open->accept();
-    });
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(sections("LUX_PROFILE"),
-              (std::vector<Keys>{profile("SESS1", {"hosta,*,0,LU01," + t1() + ",,ENC_OFF", unused(),
-                                                   unused(), unused()})}));
-    EXPECT_TRUE(sections("DEF_LUX_PROF").empty());
-}
-
-TEST_F(LuxSheet, LinksOfEachKindAreStoredAsTheirRecordAndShownAgainAsTyped) {
-    const int result = run("", [&](QDialog&) {
-        QTest::keyClicks(&control(Page::kSessionName), "MIXED");
+        QTest::keyClicks(&control(Page::kSessionName), "mixed");
         // Link 1 a scope left without a name: that is enough for the first link.
         fillLinks({Link{"", 2, 1, 1, ""},
                    {"hosta", 0, 2, 0, "LU2"},
@@ -130,6 +118,7 @@ TEST_F(LuxSheet, LinksOfEachKindAreStoredAsTheirRecordAndShownAgainAsTyped) {
                   profile("MIXED", {"*,*,1,," + T1 + ",*,ENC_ON", "hosta,*,1,," + T1 + ",,ENC_OPT",
                                     "NW-B,*,3,POOL1," + T2 + ",,ENC_OFF",
                                     "*,*,0,LU4," + T1 + ",Branch1,ENC_ON"})}));
+    EXPECT_TRUE(sections("DEF_LUX_PROF").empty());
     run("MIXED", [&](QDialog&) {
         EXPECT_EQ(shownLinks(), (Links{Link{"", 2, 1, 1, ""},
                                        {"hosta", 0, 2, 1, ""},
