@@ -28,41 +28,32 @@ CfgReadResult malformed(const std::string& text) {
 
 } // namespace
 
-TEST(Reader, LineKindsByFirstCharacter) {
-    Sections s = read(kHead + ";\n\n[GLOBAL]\n ignored=indented\n;comment\nUSER_NAME=ADMIN\n"
-                              "[TRACE]junk after\nFILE=\nFLAGS=0x0000");
-    Sections expected{{"GLOBAL", {{"USER_NAME", "ADMIN"}}},
-                      {"TRACE", {{"FILE", ""}, {"FLAGS", "0x0000"}}}};
-    EXPECT_EQ(s, expected);
-
-    // Names and values are taken as they stand: blanks, further "=", empty names.
-    s = read(kHead + "[]\nKEY = VALUE\nA=B=C\n=empty name\n");
-    Keys keys{{"KEY ", " VALUE"}, {"A", "B=C"}, {"", "empty name"}};
-    ASSERT_EQ(s.size(), 1u);
-    EXPECT_EQ(s[0].first, "");
-    EXPECT_EQ(s[0].second, keys);
-}
-
-TEST(Reader, WindowsLineEndsAndContinuations) {
-    // CR LF reads as one line feed, before the backslash rule applies.
-    Sections s = read(kHead + ";\r\n[A]\r\nK=first\\\r\nsecond\r\nL=\r\n");
-    EXPECT_EQ(s, (Sections{{"A", {{"K", "firstsecond"}, {"L", ""}}}}));
-    // A lone CR is a character of the line.
-    EXPECT_EQ(read(kHead + "[A]\nK=a\rb\n"), (Sections{{"A", {{"K", "a\rb"}}}}));
-    // Continuation joins any kind of line, also a section line.
-    EXPECT_EQ(read(kHead + "[SEC\\\nTION]\n"), (Sections{{"SECTION", {}}}));
-    // A comment continued by a backslash hides the next line.
-    EXPECT_EQ(read(kHead + "[A]\n;note\\\nK=hidden\nL=shown\n"),
-              (Sections{{"A", {{"L", "shown"}}}}));
-    // The last line without a line feed is read normally; a trailing backslash at the
-    // very end of the file is kept.
-    EXPECT_EQ(read(kHead + "[A]\nK=V\\"), (Sections{{"A", {{"K", "V\\"}}}}));
-}
-
-TEST(Reader, Byte255EndsTheInput) {
-    Sections s = read(kHead + "[A]\nK=ab\xFFtail\n[B]\n");
-    EXPECT_EQ(s, (Sections{{"A", {{"K", "ab"}}}}));
-    EXPECT_TRUE(read("\xFF[A]\n").empty());
+TEST(Reader, LinesReadAsTheClientReadsThem) {
+    const std::pair<std::string, Sections> cases[] = {
+        // Line kinds by their first character.
+        {kHead + ";\n\n[GLOBAL]\n ignored=indented\n;comment\nUSER_NAME=ADMIN\n"
+                 "[TRACE]junk after\nFILE=\nFLAGS=0x0000",
+         {{"GLOBAL", {{"USER_NAME", "ADMIN"}}}, {"TRACE", {{"FILE", ""}, {"FLAGS", "0x0000"}}}}},
+        // Names and values are taken as they stand: blanks, further "=", empty names.
+        {kHead + "[]\nKEY = VALUE\nA=B=C\n=empty name\n",
+         {{"", {{"KEY ", " VALUE"}, {"A", "B=C"}, {"", "empty name"}}}}},
+        // CR LF reads as one line feed, before the backslash rule applies.
+        {kHead + ";\r\n[A]\r\nK=first\\\r\nsecond\r\nL=\r\n",
+         {{"A", {{"K", "firstsecond"}, {"L", ""}}}}},
+        // A lone CR is a character of the line.
+        {kHead + "[A]\nK=a\rb\n", {{"A", {{"K", "a\rb"}}}}},
+        // Continuation joins any kind of line, also a section line.
+        {kHead + "[SEC\\\nTION]\n", {{"SECTION", {}}}},
+        // A comment continued by a backslash hides the next line.
+        {kHead + "[A]\n;note\\\nK=hidden\nL=shown\n", {{"A", {{"L", "shown"}}}}},
+        // A trailing backslash at the very end of the file is kept.
+        {kHead + "[A]\nK=V\\", {{"A", {{"K", "V\\"}}}}},
+        // Byte 255 ends the input.
+        {kHead + "[A]\nK=ab\xFFtail\n[B]\n", {{"A", {{"K", "ab"}}}}},
+        {"\xFF[A]\n", {}},
+    };
+    for (const auto& [text, sections] : cases)
+        EXPECT_EQ(read(text), sections) << text;
 }
 
 TEST(Reader, LimitsOfNamesAndValues) {
