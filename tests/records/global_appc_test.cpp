@@ -39,11 +39,6 @@ TEST_F(GlobalAndAppc, GlobalWriteKeepsLoadBalancingAndMovesTheSectionToTheEnd) {
     GlobalRecord back;
     EXPECT_EQ(globalRead(store, back), 1);
     EXPECT_EQ(back.password, "fourteenchars!");
-
-    // Without LU62_LB before, none after; the empty record of a save writes five empty keys.
-    load("[GLOBAL]|USER_NAME=u");
-    ASSERT_EQ(write(globalWrite, GlobalRecord{}), 1);
-    EXPECT_EQ(keys(0), "USER_NAME=|PASSWORD=|TRANSLATE_TABLE=|DEF_LU_ALIAS=|DEF_PLU_ALIAS=");
 }
 
 TEST_F(GlobalAndAppc, GlobalRefusalSecondSectionAndDelete) {
