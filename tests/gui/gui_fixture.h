@@ -16,9 +16,11 @@
 #include "ui_main_frame.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QListView>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -55,6 +57,42 @@ inline Sections cpic(std::initializer_list<std::string> names) {
     for (const std::string& name : names)
         all.push_back({"CPIC_INFO", {{"SYMB_NAME", name}, {"PART_LU", "NETA.HOST"}}});
     return all;
+}
+
+// The editor started through the shell, so that a file name can be any bytes: offscreen
+// with display, without any display otherwise.
+inline void startEditor(QProcess& process, const QString& script, const QString& directory,
+                        bool display) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    if (display)
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(directory);
+    process.start("/bin/sh", {"-c", script, QStringLiteral(APICFG_PROGRAM)});
+}
+
+struct Ended {
+    int exitCode = -1;
+    QByteArray out;
+};
+
+// The same, run to its end.
+inline Ended runEditor(const QString& script, const QString& directory, bool display) {
+    QProcess process;
+    startEditor(process, script, directory, display);
+    QElapsedTimer timer;
+    timer.start();
+    while (process.state() != QProcess::NotRunning && timer.elapsed() < 10000)
+        QTest::qWait(20); // the event loop runs: this test may be the first editor
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+        ADD_FAILURE() << script.toStdString() << " did not end";
+    }
+    return {process.exitCode(), process.readAllStandardOutput()};
 }
 
 // An editor of CPI-C entries that stores `mode` as the entry's MODE, as a sheet's OK would.

@@ -9,43 +9,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QProcess>
 #include <QTimer>
 
 using namespace gui_testing;
-
-namespace {
-
-struct Ended {
-    int exitCode = -1;
-    QByteArray out;
-};
-
-// The editor started through the shell, so that a file name can be any bytes.
-Ended runEditor(const QString& script, const QString& directory, bool display) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
-    if (display)
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(directory);
-    process.start("/bin/sh", {"-c", script, QStringLiteral(APICFG_PROGRAM)});
-    QElapsedTimer timer;
-    timer.start();
-    while (process.state() != QProcess::NotRunning && timer.elapsed() < 10000)
-        QTest::qWait(20); // the event loop runs: this test may be the first editor
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished();
-        ADD_FAILURE() << script.toStdString() << " did not end";
-    }
-    return {process.exitCode(), process.readAllStandardOutput()};
-}
-
-} // namespace
 
 class SecondStartTest : public AppTest {};
 

@@ -1,5 +1,6 @@
 // Single instance: the message format, and real editor processes meeting each other and this
 // test on the socket.
+#include "gui_fixture.h"
 #include "instance_message.h"
 #include "single_instance.h"
 #include "unique_fd.h"
@@ -76,15 +77,9 @@ TEST(InstanceMessage, OnlyACompleteWellFormedMessageIsAccepted) {
 
 TEST(SingleInstance, ASecondEditorEndsAtOnceAndTheFirstComesForward) {
     const QString socket = SingleInstance::socketPathFor("apicfg");
-    auto editor = [](QProcess& process, const QStringList& arguments) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(APICFG_PROGRAM), arguments);
-        ASSERT_TRUE(process.waitForStarted());
-    };
     QProcess first;
-    editor(first, {});
+    gui_testing::startEditor(first, "exec \"$0\"", QDir::tempPath(), true);
+    ASSERT_TRUE(first.waitForStarted());
     QElapsedTimer timer;
     timer.start();
     while (!QFileInfo::exists(socket) && timer.elapsed() < 10000) // the first is up
@@ -124,12 +119,7 @@ TEST(SingleInstance, ASecondEditorEndsAtOnceAndTheFirstComesForward) {
     QObject::connect(&self, &SingleInstance::activationRequested, &window,
                      [&window] { bringToFront(&window); });
     // A second editor asks this one to come forward: it is restored, its modal sheet on top.
-    QProcess third;
-    editor(third, {});
-    timer.restart();
-    while (third.state() != QProcess::NotRunning && timer.elapsed() < 10000)
-        QTest::qWait(20);
-    EXPECT_EQ(third.exitCode(), 0);
+    EXPECT_EQ(gui_testing::runEditor("exec \"$0\"", QDir::tempPath(), true).exitCode, 0);
     EXPECT_EQ(activations, 2);
     EXPECT_FALSE(window.isMinimized());
     EXPECT_EQ(QApplication::activeModalWidget(), &sheet);
