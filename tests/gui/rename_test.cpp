@@ -1,7 +1,7 @@
 // A way out of every problem: Rename in the records list and the problems panel (a real
 // rename: same place, same values, new name, one undo step), a midrange system whose name is
-// refused renamed from the panel, a section without its name key listed once with its line
-// and deleted from the panel, and the shipped sample without problems.
+// refused renamed from the panel, and a section without its name key listed once with its
+// line and deleted from the panel.
 #include "gui_fixture.h"
 
 #include "document_history.h"
@@ -154,10 +154,4 @@ TEST_F(RenameTest, EveryProblemOfAFaultyFileCanBeMendedFromThePanel) {
     EXPECT_EQ(testing_support::order(doc().store()),
               (std::vector<std::string>{"CPIC_INFO", "NODEX_SYSTEM"}));
     EXPECT_EQ(frame().history().stack().count(), 2);
-}
-
-TEST_F(RenameTest, TheShippedSampleOpensWithoutProblems) {
-    start({QStringLiteral(APICFG_SOURCE_DIR "/docs/samples/sample.ini")});
-    EXPECT_TRUE(frame().problems().empty());
-    EXPECT_EQ(frame().problemsPanel(), nullptr);
 }
