@@ -3,6 +3,8 @@
 #include "cfg_doc.h"
 #include "cpic_records.h"
 #include "cpic_sheet.h"
+#include "password_keys.h"
+#include "scramble.h"
 #include "sheet_test_support.h"
 #include "string_ids.h"
 #include "tela_combo_box.h"
@@ -22,13 +24,12 @@ class CpicSheet : public SheetTest {
 protected:
     CCfgDoc doc;
     CPsCpic sheet{"CPI-C"};
-    CPsCpic* open = &sheet; // the sheet the controls are taken from
 
     template <typename W = QLineEdit> W& basic(int id) {
-        return *open->basicPage().controlAs<W>(id);
+        return *sheet.basicPage().controlAs<W>(id);
     }
     template <typename W = QLineEdit> W& security(int id) {
-        return *open->securityPage().controlAs<W>(id);
+        return *sheet.securityPage().controlAs<W>(id);
     }
     int run(const std::string& name, const std::function<void(QDialog&)>& act) {
         return whileOpen(act, [&] { return sheet.Run(doc, name); });
@@ -41,19 +42,11 @@ protected:
     }
     // Stores PAYROLL with a qualified partner name and the strong security type.
     void storeSample() {
-        CpicSideInfoRecord r;
-        r.symbName = "PAYROLL";
-        r.localLu = "LOCAL1";
-        r.partnerLu = "NETA.HOSTLU";
-        r.pluType = 1;
-        r.mode = "#INTER";
-        r.remoteTp = "PAYTP";
-        r.secType = 5;
-        r.userId = "CLERK";
-        r.password = "SECRET";
-        int flag = 0;
-        ErrorCode code = ErrorCode::None;
-        ASSERT_EQ(cpicWriteEntry(doc.store(), std::move(r), flag, code), 1) << code;
+        loadSections(doc.store(), "[CPIC_INFO]\nSYMB_NAME=PAYROLL\nLOCAL_LU=LOCAL1\n"
+                                  "PART_LU=NETA.HOSTLU\nPLU_TYPE=1\nMODE=#INTER\nREMOTE_TP=PAYTP\n"
+                                  "SEC_TYPE=5\nSEC_USERID=CLERK\nSEC_PW=" +
+                                      scramblePassword("SECRET", kCpicPassword.storedLength()) +
+                                      "\n");
     }
 };
 
