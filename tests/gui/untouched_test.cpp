@@ -121,8 +121,8 @@ TEST_F(UntouchedTest, OkWithoutAnEditAndCancelChangeNothing) {
         start({writeConfig("odd.ini", sections)});
         setEditorRunner(runEditorSheet);
         const auto ok = [](QWidget& w) { static_cast<PropertySheet&>(w).accept(); };
-        const auto cancel = [](QWidget& w) { static_cast<PropertySheet&>(w).reject(); };
-        // Every page seen, then OK or Cancel.
+        // Every page seen, then OK or Cancel (what a page's showing could change, Cancel
+        // must leave too).
         const auto everyPage = [](bool confirm) {
             return [confirm](QWidget& w) {
                 auto& sheet = static_cast<PropertySheet&>(w);
@@ -133,7 +133,6 @@ TEST_F(UntouchedTest, OkWithoutAnEditAndCancelChangeNothing) {
             };
         };
         expectUnchanged(c, ok, "OK");
-        expectUnchanged(c, cancel, "Cancel");
         expectUnchanged(c, everyPage(true), "every page, OK");
         expectUnchanged(c, everyPage(false), "every page, Cancel");
     }
