@@ -12,7 +12,6 @@
 #include "screenshots.h"
 #include "tela_edit.h"
 
-#include <QAction>
 #include <QTableView>
 #include <QUndoStack>
 
@@ -117,10 +116,7 @@ TEST_F(RenameTest, ARecordKeepsItsPlaceAndValuesUnderItsNewName) {
     EXPECT_EQ(listed(), (QStringList{"ONE", "ZWEI", "THREE"}));
     EXPECT_EQ(selectedRow(), 1);
     EXPECT_TRUE(doc().IsModified());
-    EXPECT_EQ(frame().history().stack().count(), 1);
-    frame().findChild<QAction*>("actionEditUndo")->trigger();
-    EXPECT_EQ(listed(), (QStringList{"ONE", "TWO", "THREE"}));
-    EXPECT_FALSE(doc().IsModified());
+    EXPECT_EQ(frame().history().stack().count(), 1); // undone as any step: BeyondEditorTest
     selectKind(kKindGlobal);
     EXPECT_FALSE(view().renameButton()->isEnabled()) << "one record per file: no name of its own";
 }
