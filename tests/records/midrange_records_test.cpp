@@ -72,14 +72,6 @@ TEST_F(MidrangeRecords, WrittenSystemStandsFirstAndKeepsItsMark) {
 
     ASSERT_EQ(writeSystem("NEW", ""), 1);
     EXPECT_EQ(keys(0), "HOST_NAME=NEW|USER_NAME=clerk|PASSWORD=|DEFAULT=0");
-
-    // An unscramblable password is read as stored; an unknown name is not found.
-    load("[NODEX_SYSTEM]|HOST_NAME=PLAIN|PASSWORD=plainpass");
-    r.hostName = "PLAIN";
-    ASSERT_EQ(midrangeReadSystem(store, r), 1);
-    EXPECT_EQ(r.password, "plainpass");
-    r.hostName = "plain";
-    EXPECT_EQ(midrangeReadSystem(store, r), 0);
 }
 
 // Moving the mark from one system to another: PutCommand's test of DEFAULT.
