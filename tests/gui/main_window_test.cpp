@@ -110,10 +110,8 @@ TEST_F(MainWindowTest, RecordListsInFileOrderWithTheFirstSelectedAfterEveryChang
         EXPECT_EQ(doc().IsModified(), modified);
     }
     EXPECT_EQ(selectedRow(), 0);
-    installEditor(1); // OK that changed nothing leaves the list as it was
+    // OK that changed nothing leaves the list as it was: UntouchedTest.
     selectRow(2);
-    click(ui().changeButton);
-    EXPECT_EQ(selectedRow(), 2);
     installEditor(1, {{"TRACE", {}}});
     click(ui().changeButton);
     EXPECT_EQ(selectedRow(), 0);
@@ -121,7 +119,7 @@ TEST_F(MainWindowTest, RecordListsInFileOrderWithTheFirstSelectedAfterEveryChang
     const QRect second = ui().recordsList->visualRect(ui().recordsList->model()->index(1, 0));
     QTest::mouseClick(ui().recordsList->viewport(), Qt::LeftButton, {}, second.center());
     QTest::mouseDClick(ui().recordsList->viewport(), Qt::LeftButton, {}, second.center());
-    EXPECT_EQ(calls, (std::vector<std::string>{"ALPHA", "ALPHA", "CAF\xC9"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"ALPHA", "CAF\xC9"}));
     EXPECT_EQ(selectedRow(), 0);
     selectRow(1);
     deleteSelected();
