@@ -20,11 +20,6 @@ protected:
         r.password = "secret";
         return r;
     }
-    std::vector<std::string> names() {
-        std::vector<std::string> list;
-        cpicListEntries(store, list);
-        return list;
-    }
 };
 
 TEST_F(CpicRecords, ListingPassesOverANamelessEntryAndReadingCutsAndConverts) {
@@ -82,14 +77,14 @@ TEST_F(CpicRecords, PasswordIsScrambledUpToTenCharacters) {
 TEST_F(CpicRecords, WrittenEntryReplacesEverySameNamedEntryAndStandsFirst) {
     load("[CPIC_INFO]|SYMB_NAME=A|[GLOBAL]|[CPIC_INFO]|SYMB_NAME=B|[CPIC_INFO]|SYMB_NAME=A");
     ASSERT_EQ(write(cpicWriteEntry, entry("A")), 1);
-    EXPECT_EQ(names(), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(listed(cpicListEntries), (std::vector<std::string>{"A", "B"}));
     EXPECT_EQ(layout(), "GLOBAL CPIC_INFO CPIC_INFO");
     EXPECT_EQ(keys(1), "SYMB_NAME=A|LOCAL_LU=*|PART_LU=NETA.HOSTLU|MODE=#INTER|REMOTE_TP=PayTp|"
                        "SEC_TYPE=1|TP_TYPE=0|SEC_PW=" +
                            scrambledHex("secret") + "|SEC_USERID=clerk|PLU_TYPE=1");
     // A changed name (letter case included) is a new entry; the old one stays.
     ASSERT_EQ(write(cpicWriteEntry, entry("a")), 1);
-    EXPECT_EQ(names(), (std::vector<std::string>{"a", "A", "B"}));
+    EXPECT_EQ(listed(cpicListEntries), (std::vector<std::string>{"a", "A", "B"}));
 
     load("[GLOBAL]|[TRACE]");
     ASSERT_EQ(write(cpicWriteEntry, entry("A")), 1);

@@ -27,11 +27,6 @@ protected:
         luxParseSession(r, value, 2);
         return r.links[1];
     }
-    std::vector<std::string> names() {
-        std::vector<std::string> list;
-        luxListProfiles(store, list);
-        return list;
-    }
     std::string defaultName() { return value("DEF_LUX_PROF", 0, "DEF_PROF_NAME"); }
 };
 
@@ -106,9 +101,9 @@ TEST_F(LuxRecords, WrittenProfileReadsBackStandsFirstAndReplacesItsNamesakes) {
 
     // Rewriting in list order reverses the list; a new name keeps the old profile.
     ASSERT_EQ(write(luxWriteProfile, profile("B")), 1);
-    EXPECT_EQ(names(), (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(listed(luxListProfiles), (std::vector<std::string>{"B", "A"}));
     ASSERT_EQ(write(luxWriteProfile, profile("C")), 1);
-    EXPECT_EQ(names(), (std::vector<std::string>{"C", "B", "A"}));
+    EXPECT_EQ(listed(luxListProfiles), (std::vector<std::string>{"C", "B", "A"}));
 }
 
 // Marking a profile moves the one default: LuxSheet's default box.
@@ -123,7 +118,7 @@ TEST_F(LuxRecords, AnUnmarkedProfileLeavesAnothersDefaultAndTakesOffItsOwn) {
 TEST_F(LuxRecords, ReadingQuirks) {
     load("[LUX_PROFILE]|PROFILE_NAME=NINECHARS|SESSION=H1,*,0,LU1,TCP/IP,,ENC_OFF|"
          "SESSION=H2,*,0,LU2,TCP/IP,,ENC_OFF|[DEF_LUX_PROF]|DEF_PROF_NAME=ninechars");
-    EXPECT_EQ(names(), (std::vector<std::string>{"NINECHAR"}));
+    EXPECT_EQ(listed(luxListProfiles), (std::vector<std::string>{"NINECHAR"}));
     LuxProfileRecord cut;
     cut.profileName = "NINECHAR";
     cut.links[0].serverName = "stale";

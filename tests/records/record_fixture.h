@@ -57,6 +57,12 @@ protected:
         code = ErrorCode::None;
         return writer(store, args..., flag, code);
     }
+    // What a family's list shows of the store.
+    template <typename List> std::vector<std::string> listed(List list) {
+        std::vector<std::string> names;
+        list(store, names);
+        return names;
+    }
     // The section names in store order, separated by blanks.
     std::string layout() {
         std::string out;
