@@ -149,15 +149,7 @@ TEST_F(DocumentFile, SaveAddsTheDefaultsOnceAtTheEndAndReadsTheFileBack) {
     ASSERT_TRUE(doc.OnSaveDocument(at("new.ini")));
     EXPECT_EQ(order(doc.store()), (std::vector<std::string>{"CPIC_INFO", "TRACE", "GLOBAL"}));
     EXPECT_EQ(snapshot(doc.store())[1].second, (Keys{{"FILE", "t.log"}}));
-
-    // The read-back does what opening does, the conversion included.
-    cfgClear(doc.store());
-    readText(doc.store(), cfgText(appc("OLD%,TCP/IP,ENC_OFF")));
-    ASSERT_TRUE(doc.OnSaveDocument(at("saved.ini")));
-    EXPECT_TRUE(fs::exists(at("saved.001")));
-    EXPECT_EQ(sectionsNamed(doc.store(), "APPC").at(0).at(1).second, "OLD,TCP/IP,ENC_OFF");
-    EXPECT_EQ(snapshot(doc.store()), fileSnapshot(at("saved.ini")));
-    EXPECT_TRUE(shown.empty());
+    // The read-back is the open, conversion included: FailedReadBack.
 }
 
 TEST_F(DocumentFile, FailedSaveKeepsTheEditedDocumentAndTheFileOnDisk) {
