@@ -31,9 +31,7 @@ TEST_F(MidrangeRecords, ListingAndTheDefaultMark) {
          "[NODEX_SYSTEM]|HOST_NAME=SYS5|DEFAULT=1");
     EXPECT_EQ(midrangeListSystems(store, names, def), 0);
     EXPECT_EQ(names, (std::vector<std::string>{"SYS1", "SYS2", "SYS3LONG", "SYS5"}));
-    EXPECT_EQ(def, "SYS5");            // "10" marks, " 1" does not, the later mark wins
-    ASSERT_EQ(writeSystem("SYS5"), 1); // found past the nameless one: replaced, not added
-    EXPECT_EQ(store.countSections("NODEX_SYSTEM"), 5u);
+    EXPECT_EQ(def, "SYS5"); // "10" marks, " 1" does not, the later mark wins
 }
 
 // Rename refuses what the record checks refuse: no name, a host name with blanks at its ends.
