@@ -101,6 +101,17 @@ QT_QPA_PLATFORM=offscreen APICFG_QUIT_AFTER_FIRST_PAINT=1 "$prefix/bin/apicfg" a
 # The editor on a virtual X server: its title comes from the language library, and F1
 # opens the help file's topic of the main window in the help viewer. The suite runs
 # offscreen; this part must not.
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" bash "$here/editor_window.sh" \
+# The server picks a free display itself and names it once it takes connections:
+# xvfb-run -a can pick a number whose last server is still closing, and then fails.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+xserver=$!
+trap 'kill $xserver 2>/dev/null || true; rm -rf "$scratch"' EXIT
+for _ in $(seq 150); do
+    [ -s "$scratch/display" ] && break
+    kill -0 $xserver 2>/dev/null || fail "the virtual X server did not start"
+    sleep 0.2
+done
+[ -s "$scratch/display" ] || fail "the virtual X server did not answer in thirty seconds"
+DISPLAY=:$(<"$scratch/display") QT_QPA_PLATFORM=xcb bash "$here/editor_window.sh" \
     "$prefix/bin/apicfg" a.ini || fail "the installed editor on X"
 echo "PASSED"
