@@ -12,7 +12,7 @@ set -euo pipefail
 build=(
     cmake ninja-build g++ pkgconf
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libgl-dev
-    libcli11-dev nlohmann-json3-dev libdtl-dev libinih-dev help2man
+    libcli11-dev nlohmann-json3-dev libdtl-dev libinih-dev libfontconfig-dev help2man
     qt6-qpa-plugins libqt6sql6-sqlite qt6-translations-l10n
 )
 # The unit and program tests, the sanitizer build and the fuzzer, the installed tree and the

@@ -138,14 +138,15 @@ CCfgApp::Start CCfgApp::InitInstance(const std::string& file, const Options& opt
     m_htmlHelp = 1;
     installAppMessagePresenter();
     m_recent.load();
-    createFrame();
     installDocumentPrompts();
 
     // A file that cannot be opened has been reported; the program goes on with a new one.
+    // The window is built after it: only the window waits for the fonts (font_setup.h).
     if (file.empty())
         m_doc.OnNewDocument();
     else
         OpenDocumentPath(file);
+    createFrame();
 
     // The window shows first; the file's problems are looked for right after its first paint.
     documentReplaced(false);

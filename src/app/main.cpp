@@ -1,5 +1,6 @@
 // apicfg: the editor for the configuration file of the SNA API client.
 #include "cfg_app.h"
+#include "font_setup.h"
 #include "start_command.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <csignal>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 int main(int argc, char* argv[]) {
@@ -21,6 +23,9 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    // The fonts are gathered on a second thread meanwhile (font_setup.h).
+    std::jthread fontConfiguration = readFontConfiguration();
+
     // Qt takes its options from the words before "--" only: a file after it is never one.
     std::vector<char*> qtArguments(argv, argv + 1 + command.qtWords.size());
     int qtCount = static_cast<int>(qtArguments.size());
@@ -28,6 +33,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("apicfg"));
     QApplication::setApplicationName(QStringLiteral("apicfg"));
     QApplication qapp(qtCount, qtArguments.data());
+    const std::jthread fonts = fillFontDatabase(std::move(fontConfiguration));
 
     // A file size limit (ulimit -f) makes a save fail with a message instead of ending the
     // editor.
