@@ -35,7 +35,7 @@ void CfgStore::appendSection(std::string_view name) {
 
 void CfgStore::appendSection(std::string_view name, std::vector<CfgKey>& keys) {
     appendSection(name);
-    // Taken after the section, the keys lie right behind it in memory.
+    // Exactly the room the keys need: the reader collects them before the section is made.
     m_sections.back().keys.assign(std::make_move_iterator(keys.begin()),
                                   std::make_move_iterator(keys.end()));
 }
@@ -43,14 +43,21 @@ void CfgStore::appendSection(std::string_view name, std::vector<CfgKey>& keys) {
 std::size_t CfgStore::bytesReserved() const {
     // Short strings live inside their object; longer ones hold a block of their own.
     auto text = [](const std::string& s) { return s.capacity() > 15 ? s.capacity() + 1 : 0; };
-    std::size_t bytes = 0;
+    std::size_t bytes = m_sections.capacity() * sizeof(CfgSection);
     for (const CfgSection& s : m_sections) {
-        bytes += sizeof(CfgSection) + 2 * sizeof(void*) + text(s.name);
+        bytes += sizeof(std::size_t) + text(s.name);
         bytes += s.keys.capacity() * sizeof(CfgKey);
         for (const CfgKey& k : s.keys)
             bytes += text(k.name) + text(k.value);
     }
     return bytes;
+}
+
+void CfgStore::shiftPositions(std::size_t from, long by) {
+    for (auto& [name, list] : m_byName)
+        for (std::size_t& position : list)
+            if (position >= from)
+                position = static_cast<std::size_t>(static_cast<long>(position) + by);
 }
 
 const CfgStore::Occurrences* CfgStore::occurrences(std::string_view name) const {
@@ -68,7 +75,7 @@ const CfgSection* cfgFindSection(const CfgStore& store, int exact, int occurrenc
     const CfgStore::Occurrences* list = store.occurrences(name);
     if (!list || target < 0 || static_cast<std::size_t>(target) >= list->size())
         return nullptr;
-    return &*(*list)[static_cast<std::size_t>(target)];
+    return &store.m_sections[(*list)[static_cast<std::size_t>(target)]];
 }
 
 const CfgKey* cfgFindKey(const CfgStore&, const CfgSection* section, int exact, int occurrence,
@@ -96,9 +103,12 @@ int cfgAddSection(CfgStore& store, int occurrence, std::string_view name) {
     CfgStore::Occurrences& list = named->second;
     const auto at = std::min(static_cast<std::size_t>(occurrence), list.size());
     // Before the section that has the index now, or after the last section of all.
-    const auto before = at < list.size() ? list[at] : store.m_sections.end();
-    const auto added = store.m_sections.insert(before, CfgSection{std::string(name), {}});
-    list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), added);
+    const std::size_t before = at < list.size() ? list[at] : store.m_sections.size();
+    if (before < store.m_sections.size())
+        store.shiftPositions(before, 1);
+    store.m_sections.insert(store.m_sections.begin() + static_cast<std::ptrdiff_t>(before),
+                            CfgSection{std::string(name), {}});
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), before);
     return 0;
 }
 
@@ -110,10 +120,12 @@ int cfgDeleteSection(CfgStore& store, int occurrence, std::string_view name) {
     ++store.m_changes;
     CfgStore::Occurrences& list = named->second;
     const auto at = list.begin() + occurrence;
-    store.m_sections.erase(*at);
+    const std::size_t position = *at;
+    store.m_sections.erase(store.m_sections.begin() + static_cast<std::ptrdiff_t>(position));
     list.erase(at);
     if (list.empty())
         store.m_byName.erase(named);
+    store.shiftPositions(position, -1);
     return 0;
 }
 
@@ -124,7 +136,7 @@ int cfgFindSectionByValue(const CfgStore& store, int& occurrence, std::string_vi
     if (!list)
         return 1;
     for (std::size_t i = 0; i < list->size(); ++i) {
-        for (const CfgKey& k : (*list)[i]->keys) {
+        for (const CfgKey& k : store.m_sections[(*list)[i]].keys) {
             if (k.name == key && k.value == value) {
                 occurrence = static_cast<int>(i);
                 return 0;
@@ -184,14 +196,9 @@ void cfgClear(CfgStore& store) {
 void cfgCopy(const CfgStore& from, CfgStore& to) {
     if (&from == &to)
         return;
-    cfgClear(to);
+    ++to.m_changes;
     to.m_sections = from.m_sections;
-    for (auto it = to.m_sections.begin(); it != to.m_sections.end(); ++it) {
-        auto named = to.m_byName.find(it->name);
-        if (named == to.m_byName.end())
-            named = to.m_byName.emplace(it->name, CfgStore::Occurrences{}).first;
-        named->second.push_back(it);
-    }
+    to.m_byName = from.m_byName;
     to.endOfInput = from.endOfInput;
 }
 

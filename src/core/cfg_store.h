@@ -6,8 +6,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <list>
 #include <map>
+#include <ranges>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,11 +25,12 @@ struct CfgSection {
     bool operator==(const CfgSection&) const = default;
 };
 
-// A section stays where it is in memory until it is deleted or the store is cleared; a key
-// until its own section gains or loses a key.
+// The sections lie side by side in one vector, so that a walk over them reads memory in
+// order. A section found stays valid until a section is added or deleted; a key until its
+// own section gains or loses a key, or a section is added or deleted.
 class CfgStore {
 public:
-    using Sections = std::list<CfgSection>;
+    using Sections = std::vector<CfgSection>;
 
     CfgStore() = default;
     CfgStore(const CfgStore&) = delete;
@@ -41,6 +43,14 @@ public:
     // How many sections carry that name; whether any does (cfgNextSection from -1).
     std::size_t countSections(std::string_view name) const;
     bool hasSection(std::string_view name) const { return countSections(name) > 0; }
+    // The sections of that name in document order: a walk over every record of a kind
+    // without a lookup of the name for each.
+    auto sectionsNamed(std::string_view name) const {
+        const Occurrences* list = occurrences(name);
+        return std::span(list ? list->data() : nullptr, list ? list->size() : 0) |
+               std::views::transform(
+                   [this](std::size_t at) -> const CfgSection& { return m_sections[at]; });
+    }
 
     // Set by the file reader at the end of its input; reset by cfgClear.
     bool endOfInput = false;
@@ -69,9 +79,12 @@ private:
     friend void cfgClear(CfgStore&);
     friend void cfgCopy(const CfgStore&, CfgStore&);
 
-    using Occurrences = std::vector<Sections::iterator>;
+    // Positions in m_sections.
+    using Occurrences = std::vector<std::size_t>;
     const Occurrences* occurrences(std::string_view name) const;
     CfgSection* section(int occurrence, std::string_view name);
+    // Moves every position from `from` on by `by` (+1 or -1) after an insertion or removal.
+    void shiftPositions(std::size_t from, long by);
 
     Sections m_sections;
     // The sections of each name in document order: an occurrence is an index here rather

@@ -63,12 +63,13 @@ int listFirstValues(const CfgStore& store, std::string_view sectionName, std::st
                     std::size_t maxLength, std::vector<std::string>& list) {
     bool all = true;
     list.reserve(list.size() + store.countSections(sectionName));
-    const CfgSection* section = nullptr;
-    for (int s = -1; (section = cfgFindSection(store, 0, s, sectionName)); ++s) {
-        const CfgKey* k = cfgFindKey(store, section, 1, 0, key);
-        if (k)
+    for (const CfgSection& section : store.sectionsNamed(sectionName)) {
+        const auto k = std::find_if(section.keys.begin(), section.keys.end(),
+                                    [key](const CfgKey& c) { return c.name == key; });
+        if (k != section.keys.end())
             list.emplace_back(k->value, 0, maxLength);
-        all = all && k;
+        else
+            all = false;
     }
     return all ? 1 : 0;
 }
