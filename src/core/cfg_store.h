@@ -7,8 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
-#include <ranges>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,13 +41,12 @@ public:
     // How many sections carry that name; whether any does (cfgNextSection from -1).
     std::size_t countSections(std::string_view name) const;
     bool hasSection(std::string_view name) const { return countSections(name) > 0; }
-    // The sections of that name in document order: a walk over every record of a kind
-    // without a lookup of the name for each.
-    auto sectionsNamed(std::string_view name) const {
-        const Occurrences* list = occurrences(name);
-        return std::span(list ? list->data() : nullptr, list ? list->size() : 0) |
-               std::views::transform(
-                   [this](std::size_t at) -> const CfgSection& { return m_sections[at]; });
+    // Calls visit with each section of that name in document order: a walk over every
+    // record of a kind without a lookup of the name for each.
+    template <class Visit> void forEachNamed(std::string_view name, Visit&& visit) const {
+        if (const Occurrences* list = occurrences(name))
+            for (std::size_t at : *list)
+                visit(m_sections[at]);
     }
 
     // Set by the file reader at the end of its input; reset by cfgClear.

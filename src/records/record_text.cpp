@@ -63,14 +63,14 @@ int listFirstValues(const CfgStore& store, std::string_view sectionName, std::st
                     std::size_t maxLength, std::vector<std::string>& list) {
     bool all = true;
     list.reserve(list.size() + store.countSections(sectionName));
-    for (const CfgSection& section : store.sectionsNamed(sectionName)) {
+    store.forEachNamed(sectionName, [&](const CfgSection& section) {
         const auto k = std::find_if(section.keys.begin(), section.keys.end(),
                                     [key](const CfgKey& c) { return c.name == key; });
         if (k != section.keys.end())
             list.emplace_back(k->value, 0, maxLength);
         else
             all = false;
-    }
+    });
     return all ? 1 : 0;
 }
 
