@@ -64,6 +64,8 @@ int listFirstValues(const CfgStore& store, std::string_view sectionName, std::st
     bool all = true;
     list.reserve(list.size() + store.countSections(sectionName));
     store.forEachNamed(sectionName, [&](const CfgSection& section) {
+        // cfgFindKey's first-key case, inline: at 100,000 sections a call per record took
+        // a fifth of the lists' time.
         const auto k = std::find_if(section.keys.begin(), section.keys.end(),
                                     [key](const CfgKey& c) { return c.name == key; });
         if (k != section.keys.end())
