@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Whole-process timings, side by side in one run: the tool's `list` against a minimal C
-program that parses the same file with inih and against an empty C++ program, and the
-editor's start to its first paint against a minimal Qt Widgets program, under Xvfb and on
-the offscreen platform.
+program that parses the same file with inih and against an empty C++ program, the same two
+on files of 1,000, 10,000 and 100,000 sections, and the editor's start to its first paint
+against a minimal Qt Widgets program, under Xvfb and on the offscreen platform.
 
 Prints one JSON object: for each measurement the median wall time (ms) over the runs and
 the peak resident size (KiB) of the median run, the commands of a comparison interleaved.
@@ -32,7 +32,9 @@ def main():
     bindir = os.path.join(build, "bin")
     work = tempfile.mkdtemp(prefix="apicfg-start-")
     files = {}
-    for name, args in {"f100": ["100"], "f1000": ["1000"], "cpic10000": ["10000", "cpic"]}.items():
+    sizes = {"f100": ["100"], "f1000": ["1000"], "f10000": ["10000"], "f100000": ["100000"],
+             "cpic10000": ["10000", "cpic"]}
+    for name, args in sizes.items():
         path = os.path.join(work, name + ".ini")
         with open(path, "wb") as out:
             subprocess.run([os.path.join(bindir, "apicfg_make_config")] + args, stdout=out,
@@ -52,6 +54,16 @@ def main():
     result["tool_list_100"] = tool
     result["floor_inih_100"] = floor_c
     result["floor_cxx"] = floor_cxx
+
+    # The whole file listed as a user lists it, one process a run: how the tool grows with
+    # the file, beside the C program with inih on the same files.
+    grown = ("1000", "10000", "100000")
+    lists = measure([[os.path.join(bindir, "apicfg-tool"), "list", files["f" + n]] for n in grown]
+                    + [[os.path.join(bindir, "apicfg_floor_inih"), files["f" + n]] for n in grown],
+                    env, runs, bindir)
+    for i, n in enumerate(grown):
+        result[f"tool_list_{n}"] = lists[i]
+        result[f"floor_inih_{n}"] = lists[len(grown) + i]
 
     gui = dict(env)
     gui["APICFG_QUIT_AFTER_FIRST_PAINT"] = "1"
